@@ -1,0 +1,5 @@
+if(PROGRAM_SANITIZE)
+  set(PROGRAM_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_compile_options(${PROGRAM_SANITIZER_FLAGS})
+  add_link_options(${PROGRAM_SANITIZER_FLAGS})
+endif()

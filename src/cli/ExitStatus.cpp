@@ -1,0 +1,15 @@
+#include "cli/ExitStatus.h"
+
+const char* ExitStatusHelp() {
+  return "exit status:\n"
+         "  0  success\n"
+         "  1  other failure\n"
+         "  2  usage: unknown verb or option, missing argument\n"
+         "  3  file error: a file cannot be opened, read or written\n"
+         "  4  Data Format Error: the file does not start with S333\n"
+         "  5  short file: a data file shorter than 1040 bytes\n"
+         "  6  the serial port could not be opened\n"
+         "  7  Communication Error\n"
+         "  8  cancelled (Ctrl+C)\n"
+         "  9  service password refused: nothing was sent\n";
+}

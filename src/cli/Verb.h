@@ -1,0 +1,15 @@
+#pragma once
+// One verb of programcli per file; main only dispatches.
+#include <string>
+#include <vector>
+
+using Args = std::vector<std::string>;  // the words after the verb
+
+struct Verb {
+  const char* name;
+  const char* summary;  // one line for the tool's --help
+  int (*run)(const Args& args);
+};
+
+int RunNew(const Args& args);
+int RunShow(const Args& args);

@@ -1,0 +1,38 @@
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/ExitStatus.h"
+#include "cli/Verb.h"
+
+namespace {
+
+const Verb kVerbs[] = {
+    {"new", "write a new document's image to a data file", RunNew},
+    {"show", "print a data file's channel table and options", RunShow},
+};
+
+void PrintHelp(std::FILE* out) {
+  std::fprintf(out, "usage: programcli VERB [OPTIONS...]\n       programcli VERB --help\n\nverbs:\n");
+  for (const Verb& v : kVerbs) std::fprintf(out, "  %-6s %s\n", v.name, v.summary);
+  std::fprintf(out, "\n%s", ExitStatusHelp());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    PrintHelp(stderr);
+    return kExitUsage;
+  }
+  const std::string verb = argv[1];
+  if (verb == "--help" || verb == "-h" || verb == "help") {
+    PrintHelp(stdout);
+    return kExitOk;
+  }
+  for (const Verb& v : kVerbs) {
+    if (verb == v.name) return v.run(Args(argv + 2, argv + argc));
+  }
+  std::fprintf(stderr, "programcli: unknown verb '%s' (try programcli --help)\n", verb.c_str());
+  return kExitUsage;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The channel table's texts: one row per channel, columns 1-8 as the channel
+// window shows them, and the way back into the image.
+#include <array>
+#include <string>
+
+#include "radio/RadioImage.h"
+
+constexpr int kChannelColumns = 9;  // column 0 is the channel number
+
+enum ChannelColumn {
+  kColChannel = 0,
+  kColRxFrequency = 1,
+  kColTxFrequency = 2,
+  kColDecodeTone = 3,
+  kColEncodeTone = 4,
+  kColBandwidth = 5,
+  kColScan = 6,
+  kColBusyLock = 7,
+  kColPower = 8,
+};
+
+// Cells of one row; index 0 holds the "%2d" channel number.
+using ChannelRow = std::array<std::string, kChannelColumns>;
+using ChannelTable = std::array<ChannelRow, ImageMap::kChannelCount>;  // [0] is channel 1
+
+const char* ChannelColumnTitle(int column, bool chinese);
+std::string ChannelNumberText(int n);  // "%2d"
+
+ChannelRow DecodeChannelRow(const RadioImage& image, int n, bool chinese);
+void EncodeChannelRow(const ChannelRow& row, int n, RadioImage& image);
+
+ChannelTable TableFromImage(const RadioImage& image, bool chinese);
+// All sixteen rows, then the programmed marker.
+void StoreTableToImage(const ChannelTable& table, RadioImage& image);

@@ -1,0 +1,10 @@
+#pragma once
+// Replaces a file's contents so that a failed or interrupted write leaves the
+// old file whole: write a temporary file beside it, flush it to disk, rename
+// it over the target.
+#include <cstddef>
+#include <string>
+
+// Returns 0 on success, else the errno of the step that failed (the target is
+// then unchanged and no temporary file is left behind).
+int SafeFileWrite(const std::string& path, const void* data, std::size_t size);

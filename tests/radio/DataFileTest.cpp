@@ -1,0 +1,172 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "radio/DataFile.h"
+#include "radio/NewDocumentImage.h"
+#include "support/TempDir.h"
+
+namespace {
+
+RadioImage PatternImage() {
+  RadioImage image;
+  for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  return image;
+}
+
+std::string FileOf(const RadioImage& image) { return DataFileBytes(image); }
+
+TEST(DataFile, SaveWritesSignatureZerosAndImage) {
+  TempDir dir;
+  const RadioImage image = PatternImage();
+  ASSERT_TRUE(SaveDataFile(dir.file("a.dat"), image).ok());
+  const std::string bytes = dir.Read("a.dat");
+  ASSERT_EQ(bytes.size(), 1040u);
+  EXPECT_EQ(bytes.substr(0, 4), "S333");
+  EXPECT_EQ(bytes.substr(4, 12), std::string(12, '\0'));
+  EXPECT_EQ(bytes.substr(16), std::string(reinterpret_cast<const char*>(image.data()), 1024));
+
+  RadioImage back;
+  ASSERT_TRUE(LoadDataFile(dir.file("a.dat"), back).ok());
+  EXPECT_EQ(back, image);
+}
+
+struct LoadCase {
+  const char* name;
+  std::string content;
+  DataFileStatus expected;
+};
+
+class DataFileLoad : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(DataFileLoad, StatusAndImage) {
+  const LoadCase& c = GetParam();
+  TempDir dir;
+  dir.Write("f.dat", c.content);
+  RadioImage image = PatternImage();
+  const DataFileResult r = LoadDataFile(dir.file("f.dat"), image);
+  EXPECT_EQ(r.status, c.expected);
+  if (c.expected == DataFileStatus::Ok) {
+    EXPECT_EQ(0, std::memcmp(image.data(), c.content.data() + 16, 1024));
+  } else {
+    EXPECT_EQ(image, PatternImage()) << "a failed load must leave the image as it was";
+  }
+}
+
+std::string Valid() { return DataFileBytes(RadioImage()); }
+std::string WithHeaderNoise() {
+  std::string s = FileOf(PatternImage());
+  for (int i = 4; i < 16; ++i) s[i] = 'x';
+  return s;
+}
+std::string WrongFourthByte() {
+  std::string s = Valid();
+  s[3] = 0x34;
+  return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DataFileLoad,
+    ::testing::Values(
+        LoadCase{"exact", FileOf(PatternImage()), DataFileStatus::Ok},
+        LoadCase{"header_bytes_ignored", WithHeaderNoise(), DataFileStatus::Ok},
+        LoadCase{"long_file_tail_ignored", FileOf(PatternImage()) + std::string(960, 'z'), DataFileStatus::Ok},
+        LoadCase{"wrong_signature", WrongFourthByte(), DataFileStatus::BadSignature},
+        LoadCase{"lower_case_signature", "s333" + Valid().substr(4), DataFileStatus::BadSignature},
+        LoadCase{"one_byte_short", Valid().substr(0, 1039), DataFileStatus::ShortFile},
+        LoadCase{"header_only", Valid().substr(0, 16), DataFileStatus::ShortFile},
+        LoadCase{"empty", std::string(), DataFileStatus::ShortFile},
+        LoadCase{"two_wrong_bytes", std::string("XY"), DataFileStatus::BadSignature},
+        LoadCase{"short_and_wrong", std::string("S334"), DataFileStatus::BadSignature}),
+    [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+
+TEST(DataFile, MissingFileAndFolderCannotOpen) {
+  TempDir dir;
+  RadioImage image;
+  EXPECT_EQ(LoadDataFile(dir.file("none.dat"), image).status, DataFileStatus::CannotOpen);
+  EXPECT_EQ(LoadDataFile(dir.path(), image).status, DataFileStatus::CannotOpen);
+  EXPECT_EQ(image, RadioImage());
+}
+
+TEST(DataFile, FailedSaveKeepsOldFileWhole) {
+  TempDir dir;
+  ASSERT_TRUE(SaveDataFile(dir.file("keep.dat"), PatternImage()).ok());
+  const std::string before = dir.Read("keep.dat");
+  // A file size limit makes the write itself fail, even for root.
+  struct rlimit old {};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  struct rlimit small = old;
+  small.rlim_cur = 500;
+  auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const DataFileResult r = SaveDataFile(dir.file("keep.dat"), RadioImage());
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(r.status, DataFileStatus::CannotWrite);
+  EXPECT_EQ(r.sysError, EFBIG);
+  EXPECT_EQ(dir.Read("keep.dat"), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+      << "no temporary file may be left behind";
+}
+
+TEST(DataFile, SaveIntoMissingFolderFailsWithoutLeftovers) {
+  TempDir dir;
+  const DataFileResult r = SaveDataFile(dir.file("no/such/x.dat"), RadioImage());
+  EXPECT_EQ(r.status, DataFileStatus::CannotWrite);
+  EXPECT_EQ(r.sysError, ENOENT);
+}
+
+TEST(NewDocument, BuiltInDefaultsTable) {
+  const RadioImage image = BuiltInDefaults();
+  RadioImage expected;  // all 0xFF
+  const std::pair<int, int> set[] = {{0x12F, 0x01}, {0x130, 0x03}, {0x134, 0x05}, {0x135, 0x01},
+                                     {0x136, 0x01}, {0x139, 0x00}, {0x13A, 0x05}, {0x13B, 0x00},
+                                     {0x161, 0x00}, {0x390, 0xF9}};
+  for (auto [at, v] : set) expected[at] = static_cast<std::uint8_t>(v);
+  for (int k = 0; k < 9; ++k) {
+    expected[0x3E0 + 3 * k] = 0x4D;
+    expected[0x3E1 + 3 * k] = 0x9B;
+    expected[0x3E2 + 3 * k] = 0xFF;
+  }
+  EXPECT_EQ(image, expected);
+}
+
+TEST(NewDocument, DefaultDatTakenAsItIs) {
+  struct Case {
+    const char* name;
+    std::string content;
+    RadioImage expected;
+  };
+  RadioImage tenBytes;  // 10 bytes end inside the header: nothing reaches the image
+  RadioImage partial;
+  for (int i = 0; i < 20; ++i) partial[i] = static_cast<std::uint8_t>(i);
+  std::string partialFile = "JUNK" + std::string(12, 'j');
+  for (int i = 0; i < 20; ++i) partialFile.push_back(static_cast<char>(i));
+  const Case cases[] = {
+      {"full", FileOf(PatternImage()), PatternImage()},
+      {"ten_bytes", "S333S333S3", tenBytes},
+      {"wrong_signature_short", partialFile, partial},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    dir.Write("Default.dat", c.content);
+    EXPECT_EQ(NewDocumentImage(dir.path() + "/"), c.expected) << c.name;
+  }
+}
+
+TEST(NewDocument, WithoutDefaultDatUsesBuiltIns) {
+  TempDir dir;
+  EXPECT_EQ(NewDocumentImage(dir.path() + "/"), BuiltInDefaults());
+  std::filesystem::create_directory(dir.file("Default.dat"));
+  EXPECT_EQ(NewDocumentImage(dir.path() + "/"), BuiltInDefaults());
+}
+
+}  // namespace
