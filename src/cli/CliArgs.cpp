@@ -1,0 +1,70 @@
+#include "cli/CliArgs.h"
+
+#include <cstdio>
+
+#include "cli/ExitStatus.h"
+
+bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, std::string& error) {
+  m_values.clear();
+  m_positionals.clear();
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (optionsEnded || word.size() < 2 || word[0] != '-') {
+      m_positionals.push_back(word);
+      continue;
+    }
+    if (word == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const OptionSpec* spec = nullptr;
+    std::string inlineValue;
+    bool hasInline = false;
+    if (word.compare(0, 2, "--") == 0) {
+      std::string name = word.substr(2);
+      const auto eq = name.find('=');
+      if (eq != std::string::npos) {
+        inlineValue = name.substr(eq + 1);
+        hasInline = true;
+        name.resize(eq);
+      }
+      for (const OptionSpec& s : specs)
+        if (name == s.longName) spec = &s;
+    } else if (word.size() == 2) {
+      for (const OptionSpec& s : specs)
+        if (s.shortName != 0 && word[1] == s.shortName) spec = &s;
+    }
+    if (!spec) {
+      error = "unknown option '" + word + "'";
+      return false;
+    }
+    if (!spec->takesValue) {
+      if (hasInline) {
+        error = "option '--" + std::string(spec->longName) + "' takes no value";
+        return false;
+      }
+      m_values[spec->longName] = "";
+      continue;
+    }
+    if (!hasInline) {
+      if (i + 1 >= args.size()) {
+        error = "option '" + word + "' needs a value";
+        return false;
+      }
+      inlineValue = args[++i];
+    }
+    m_values[spec->longName] = inlineValue;
+  }
+  return true;
+}
+
+std::string CliArgs::Value(const std::string& longName, const std::string& fallback) const {
+  const auto it = m_values.find(longName);
+  return it == m_values.end() ? fallback : it->second;
+}
+
+int UsageError(const char* verb, const std::string& message) {
+  std::fprintf(stderr, "programcli %s: %s (try programcli %s --help)\n", verb, message.c_str(), verb);
+  return kExitUsage;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Options of one verb: "--name value", "--name=value", "-x value", flags, and
+// positional words. "--" ends the options.
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/Verb.h"
+
+struct OptionSpec {
+  const char* longName;  // without "--"
+  char shortName;        // 0 when none
+  bool takesValue;
+};
+
+class CliArgs {
+ public:
+  // False on an unknown option or a missing value; `error` then says which.
+  bool Parse(const Args& args, std::initializer_list<OptionSpec> specs, std::string& error);
+
+  bool Has(const std::string& longName) const { return m_values.count(longName) != 0; }
+  std::string Value(const std::string& longName, const std::string& fallback = "") const;
+  const std::vector<std::string>& Positionals() const { return m_positionals; }
+
+ private:
+  std::map<std::string, std::string> m_values;
+  std::vector<std::string> m_positionals;
+};
+
+// Prints "programcli VERB: message" and a hint to stderr; returns kExitUsage.
+int UsageError(const char* verb, const std::string& message);
