@@ -6,13 +6,16 @@
 
 class CProfileFile {
  public:
-  explicit CProfileFile(int growBy = 4);
+  explicit CProfileFile(int growBy = 4);  // a step below 1 counts as 1
   ~CProfileFile();  // saves when asked to at open, then clears
   CProfileFile(const CProfileFile&) = delete;
   CProfileFile& operator=(const CProfileFile&) = delete;
 
   // fileName is taken relative to the program folder.
   bool Open(const std::string& fileName, bool saveOnClose, bool ignoreCase, bool backup);
+  // A missing file is created empty. False when the file cannot be opened or
+  // read (nothing is loaded then), and also when a file loaded before had
+  // changes that could not be saved (that file then stays loaded).
   bool Load(const std::string& path, bool saveOnClose, bool ignoreCase, bool backup);
 
   std::string GetString(const std::string& section, const std::string& key,
@@ -24,7 +27,10 @@ class CProfileFile {
     int sysError = 0;           // errno of the failed step
     std::string backupName;     // empty when no backup was made
   };
-  // Writes nothing (and succeeds) when nothing was modified.
+  // Writes nothing (and succeeds) when nothing was modified. The new text
+  // replaces the file in one rename, so a failed save leaves it whole. With
+  // `backup`, the old file is copied first; when that copy fails, nothing is
+  // written.
   SaveResult Save(bool backup);
 
   void Clear();
@@ -33,15 +39,20 @@ class CProfileFile {
 
   const std::string& Path() const { return m_strPath; }
   bool IsModified() const { return m_bModified; }
-  int SectionCount() const { return static_cast<int>(m_nLast) + (m_strPath.empty() ? 0 : 1); }
+  bool IsLoaded() const { return !m_aSectionNames.empty(); }
+  int SectionCount() const { return IsLoaded() ? m_nLast + 1 : 0; }
   int TableCapacity() const { return static_cast<int>(m_aSectionNames.size()); }
 
-  // The parser alone, for the loader and the fuzzer.
+  // The parser alone, for the loader and the fuzzer: replaces whatever was
+  // held (without saving it) by the sections of `text`. The result is held
+  // in memory only: SetString works on it, Save has no file to write.
   void ParseText(const std::string& text);
+  // The text Save writes.
   std::string SerializedText() const;
 
  private:
   bool NamesEqual(const std::string& a, const std::string& b) const;
+  void ResetTables();
   int AppendSection(const std::string& name);
   std::string BackupName();
 
