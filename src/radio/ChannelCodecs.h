@@ -5,30 +5,33 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "radio/DecimalScale.h"
 #include "radio/Language.h"
+#include "radio/NumberText.h"
 #include "radio/RadioImage.h"
 
-// Exact decimal product of two doubles, each first rounded to 15 significant
-// digits; the result is the double nearest to the exact product.
-double DecimalScale(double x, double factor);
-
-// The leading decimal number of a text, as a text-to-floating-point
-// conversion reads it (blanks, sign, digits, point, fraction, exponent); 0 when
-// there is none. Independent of the process locale.
-double LeadingNumber(const std::string& text);
-// The leading whole number (blanks, sign, digits); 0 when there is none.
-long long LeadingInteger(const std::string& text);
-
-// Units of 10 Hz, truncated toward zero.
+// Units of 10 Hz of a typed frequency in MHz, through DecimalScale, truncated
+// toward zero (saturating, see TruncateToInteger).
 long long FrequencyUnits(double megahertz);
+// Tenths of Hz of a typed tone in Hz, the same way.
+long long ToneTenths(double hertz);
+
+// The largest frequency four BCD bytes hold with the top byte still a valid
+// set value: its digit pair may run up to 15 (0xF9 is 159). Anything larger
+// would wrap the top byte into a different frequency.
+constexpr long long kMaxStorableFrequency = 159999999;
 
 // `bytes` are four packed BCD digit pairs, bytes[3] most significant.
 bool FrequencyIsSet(const std::uint8_t* bytes);
+// "%3.5f" MHz, or the empty text when not set.
 std::string DecodeFrequency(const std::uint8_t* bytes);
+// No number, 0, a negative number or one beyond kMaxStorableFrequency gives
+// four 0xFF (not set).
 std::array<std::uint8_t, 4> EncodeFrequency(const std::string& text);
 
+// "None"/"无" (or whatever the caller passes) for no tone, "D023N"/"D023I"
+// for DCS, "%3.1f" Hz for CTCSS.
 std::string DecodeTone(ToneWord word, const std::string& noToneText);
 ToneWord EncodeTone(const std::string& text);
 

@@ -4,5 +4,5 @@
 struct LangText {
   const char* english;
   const char* chinese;
-  const char* operator()(bool chinese) const { return chinese ? this->chinese : english; }
+  const char* operator()(bool inChinese) const { return inChinese ? chinese : english; }
 };

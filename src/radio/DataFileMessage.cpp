@@ -1,0 +1,35 @@
+#include "radio/DataFileMessage.h"
+
+#include <cstring>
+
+#include "radio/Language.h"
+
+namespace {
+
+const LangText kFormatError{"Data Format Error", "数据格式不正确"};
+const LangText kCannotOpen{"Cannot open the file ", "无法打开文件 "};
+const LangText kCannotSave{"Cannot save the file ", "无法保存文件 "};
+const LangText kReasonSeparator{": ", "："};
+const LangText kUnknownReason{"the file could not be read or written", "无法读写该文件"};
+
+}  // namespace
+
+std::string DataFileFailureMessage(const DataFileResult& result, const std::string& path,
+                                   bool saving, bool chinese) {
+  switch (result.status) {
+    case DataFileStatus::Ok:
+    case DataFileStatus::ShortFile:
+      return std::string();
+    case DataFileStatus::BadSignature:
+      return kFormatError(chinese);
+    case DataFileStatus::CannotOpen:
+    case DataFileStatus::CannotWrite:
+      break;
+  }
+  const bool save = saving || result.status == DataFileStatus::CannotWrite;
+  std::string text = save ? kCannotSave(chinese) : kCannotOpen(chinese);
+  text += path;
+  text += kReasonSeparator(chinese);
+  text += result.sysError != 0 ? std::strerror(result.sysError) : kUnknownReason(chinese);
+  return text;
+}

@@ -1,0 +1,38 @@
+#include "radio/ProgramDoc.h"
+
+#include "radio/Language.h"
+#include "radio/NewDocumentImage.h"
+
+namespace {
+const LangText kNewDocumentTitle{"Channel Information", "信道信息"};
+}  // namespace
+
+std::string FileNameOfPath(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void CProgramDoc::OnNewDocument(const std::string& appDir, const std::string& appName,
+                                bool chinese) {
+  image = NewDocumentImage(appDir);
+  m_strTitle = kNewDocumentTitle(chinese);
+  m_strPathName = appName;
+}
+
+DataFileResult CProgramDoc::OnOpenDocument(const std::string& path) {
+  RadioImage loaded;
+  const DataFileResult result = LoadDataFile(path, loaded);
+  if (!result.ok()) return result;
+  image = loaded;
+  m_strPathName = path;
+  m_strTitle = FileNameOfPath(path);
+  return result;
+}
+
+DataFileResult CProgramDoc::OnSaveDocument(const std::string& path) {
+  const DataFileResult result = SaveDataFile(path, image);
+  if (!result.ok()) return result;
+  m_strPathName = path;
+  m_strTitle = FileNameOfPath(path);
+  return result;
+}

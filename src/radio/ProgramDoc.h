@@ -1,0 +1,41 @@
+#pragma once
+// The document: owns the radio image for its whole life and is the only part
+// that moves it to and from disk. The GUI wraps it; the process-wide
+// "new document" flag is the caller's to set.
+#include <string>
+
+#include "radio/DataFile.h"
+#include "radio/DataFileMessage.h"
+#include "radio/RadioImage.h"
+
+class CProgramDoc {
+ public:
+  // The image from "Default.dat" in appDir (ending in '/') or the built-in
+  // defaults; title "Channel Information" / "信道信息"; path name appName, so
+  // a first save offers that name.
+  void OnNewDocument(const std::string& appDir, const std::string& appName, bool chinese);
+
+  // On success the image, the path name and the title (the file's name) are
+  // replaced; on any failure the document is exactly as it was.
+  DataFileResult OnOpenDocument(const std::string& path);
+
+  // Writes the image as it is (the caller stores the channel table into it
+  // first). On success the document takes the path and its file name as
+  // title, as after a Save As; on failure nothing changes and the old file
+  // is left whole.
+  DataFileResult OnSaveDocument(const std::string& path);
+
+  const std::string& GetTitle() const { return m_strTitle; }
+  void SetTitle(const std::string& title) { m_strTitle = title; }
+  const std::string& GetPathName() const { return m_strPathName; }
+  void SetPathName(const std::string& path) { m_strPathName = path; }
+
+  RadioImage image;
+
+ private:
+  std::string m_strTitle;
+  std::string m_strPathName;
+};
+
+// The last component of a path: what a window shows as a document's title.
+std::string FileNameOfPath(const std::string& path);
