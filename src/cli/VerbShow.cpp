@@ -1,0 +1,66 @@
+// programcli show FILE.dat: the channel table as the channel window shows
+// it, then the option lines of the printout.
+#include <string>
+
+#include "cli/CliArgs.h"
+#include "cli/ExitStatus.h"
+#include "cli/Verb.h"
+#include "cli/VerbFiles.h"
+#include "print/OptionLines.h"
+#include "radio/ChannelTable.h"
+
+namespace {
+
+std::string ShowText(const RadioImage& image, bool chinese) {
+  std::string out;
+  for (int c = 0; c < kChannelColumns; ++c) {
+    if (c > 0) out += '\t';
+    out += ChannelColumnTitle(c, chinese);
+  }
+  out += '\n';
+  const ChannelTable table = TableFromImage(image, chinese);
+  for (int n = 1; n <= ImageMap::kChannelCount; ++n) {
+    out += ChannelNumberText(n);
+    const ChannelRow& row = table[static_cast<std::size_t>(n - 1)];
+    for (int c = 1; c < kChannelColumns; ++c) {
+      out += '\t';
+      out += row[static_cast<std::size_t>(c)];
+    }
+    out += '\n';
+  }
+  out += '\n';
+  for (const OptionLine& line : OptionLinesFromImage(image, chinese))
+    out += line.label + '\t' + line.value + '\n';
+  return out;
+}
+
+}  // namespace
+
+int RunShow(const Args& args) {
+  CliArgs cli;
+  std::string error;
+  if (!cli.Parse(args, {{"lang", 0, true}, {"help", 'h', false}}, error))
+    return UsageError("show", error);
+  if (cli.Has("help")) {
+    return PrintVerbHelp(
+        "programcli show FILE.dat [--lang English|Chinese]",
+        "Prints the channel table of a data file as the channel window shows it: a\n"
+        "line of the nine column titles, then sixteen rows, cells separated by one\n"
+        "tab. Then a blank line and the seven option lines of the printout (label,\n"
+        "tab, value).",
+        "  --lang English|Chinese  the language of the texts (default English)\n"
+        "  -h, --help              this help\n");
+  }
+  const std::string lang = cli.Value("lang", "English");
+  if (lang != "English" && lang != "Chinese")
+    return UsageError("show", "--lang takes English or Chinese, not '" + lang + "'");
+  if (cli.Positionals().empty()) return UsageError("show", "missing FILE.dat");
+  if (cli.Positionals().size() > 1)
+    return UsageError("show", "unexpected argument '" + cli.Positionals()[1] + "'");
+
+  const std::string& path = cli.Positionals().front();
+  RadioImage image;
+  const int status = LoadDataFileForVerb("show", path, image);
+  if (status != kExitOk) return status;
+  return WriteOutput("show", ShowText(image, lang == "Chinese"));
+}
