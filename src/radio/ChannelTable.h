@@ -27,7 +27,12 @@ using ChannelTable = std::array<ChannelRow, ImageMap::kChannelCount>;  // [0] is
 const char* ChannelColumnTitle(int column, bool chinese);
 std::string ChannelNumberText(int n);  // "%2d"
 
+// Channel n (1-16) as the window shows it. A row whose receive or transmit
+// frequency is not set is empty: its tones show only when set (never "None")
+// and columns 5-8 stay empty.
 ChannelRow DecodeChannelRow(const RadioImage& image, int n, bool chinese);
+// The texts of one row into channel n's record and scan bit; bytes 14-15 and
+// the flag bits no column owns are kept. Texts of either language are read.
 void EncodeChannelRow(const ChannelRow& row, int n, RadioImage& image);
 
 ChannelTable TableFromImage(const RadioImage& image, bool chinese);
