@@ -13,3 +13,6 @@ struct Verb {
 
 int RunNew(const Args& args);
 int RunShow(const Args& args);
+int RunRead(const Args& args);
+int RunWrite(const Args& args);
+int RunPorts(const Args& args);

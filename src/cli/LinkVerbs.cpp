@@ -1,0 +1,103 @@
+#include "cli/LinkVerbs.h"
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "app/ProfileFile.h"
+#include "app/ProgramFolder.h"
+#include "cli/CliArgs.h"
+#include "cli/ExitStatus.h"
+#include "link/PortNames.h"
+#include "link/PortProbe.h"
+
+namespace {
+
+volatile sig_atomic_t g_interrupted = 0;
+struct sigaction g_previous {};
+
+extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+
+}  // namespace
+
+void LoadProgramProfile(CProfileFile& profile) {
+  const std::string path = ProgramFolder() + "Program.ini";
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return;
+  profile.Load(path, /*saveOnClose=*/false, /*ignoreCase=*/true, /*backup=*/false);
+}
+
+bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& device) {
+  CProfileFile profile;
+  LoadProgramProfile(profile);
+  device = ResolvePortArgument(port, profile);
+  if (!device.empty()) return true;
+  UsageError(verb, "'" + port + "' is no port: give COM1-COM16 or a device path such as /dev/ttyUSB0");
+  return false;
+}
+
+bool ParseLangOption(const char* verb, const std::string& value, bool& chinese) {
+  if (value != "English" && value != "Chinese") {
+    UsageError(verb, "--lang takes English or Chinese, not '" + value + "'");
+    return false;
+  }
+  chinese = value == "Chinese";
+  return true;
+}
+
+CInterruptCatcher::CInterruptCatcher() {
+  g_interrupted = 0;
+  struct sigaction sa {};
+  sa.sa_handler = OnInterrupt;
+  sigemptyset(&sa.sa_mask);
+  ::sigaction(SIGINT, &sa, &g_previous);
+}
+
+CInterruptCatcher::~CInterruptCatcher() { ::sigaction(SIGINT, &g_previous, nullptr); }
+
+bool CInterruptCatcher::Interrupted() { return g_interrupted != 0; }
+
+CProgressPrinter::CProgressPrinter(const char* caption)
+    : m_caption(caption), m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
+
+void CProgressPrinter::Show(const TransferProgress& progress) {
+  if (progress.percentText == m_strLast) return;
+  m_strLast = progress.percentText;
+  if (!m_bTerminal) {
+    std::fprintf(stderr, "%s\n", progress.percentText.c_str());
+    return;
+  }
+  constexpr int kWidth = 40;
+  const int filled = progress.total > 0 ? progress.done * kWidth / progress.total : 0;
+  std::string bar(static_cast<std::size_t>(filled), '#');
+  bar.append(static_cast<std::size_t>(kWidth - filled), '.');
+  std::fprintf(stderr, "\r%s [%s] %4s", m_caption, bar.c_str(), progress.percentText.c_str());
+  std::fflush(stderr);
+  m_bShown = true;
+}
+
+void CProgressPrinter::Finish() {
+  if (m_bTerminal && m_bShown) std::fputc('\n', stderr);
+  m_bShown = false;
+}
+
+int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device) {
+  switch (result.outcome) {
+    case TransferOutcome::Succeeded:
+      return kExitOk;
+    case TransferOutcome::PortNotOpened:
+      std::fprintf(stderr, "programcli %s: %s\n  %s: %s\n", verb, result.message.c_str(), device.c_str(),
+                   DescribeProbe(ClassifyOpenError(device, result.sysError)).c_str());
+      return kExitPortNotOpened;
+    case TransferOutcome::CommunicationError:
+      std::fprintf(stderr, "programcli %s: %s (%s)\n", verb, result.message.c_str(),
+                   LinkStatusName(result.status));
+      return kExitCommunication;
+    case TransferOutcome::Cancelled:
+      std::fprintf(stderr, "programcli %s: cancelled\n", verb);
+      return kExitCancelled;
+  }
+  return kExitFailure;
+}

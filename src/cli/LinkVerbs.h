@@ -1,0 +1,48 @@
+#pragma once
+// What read, write and ports share: finding the device behind a port name,
+// progress on stderr, Ctrl+C, and turning a transfer's result into a message
+// and an exit status.
+#include <string>
+
+#include "link/TransferDriver.h"
+
+class CProfileFile;
+
+// "Program.ini" from the program folder, never saved back; a missing file
+// stays missing (loading would create it).
+void LoadProgramProfile(CProfileFile& profile);
+
+// PORT as given: COMn (through [Ports] of "Program.ini") or a device path.
+// Prints the usage error and returns false when it names no device.
+bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& device);
+
+// --lang English|Chinese (default English); false after printing a usage error.
+bool ParseLangOption(const char* verb, const std::string& value, bool& chinese);
+
+// SIGINT sets a flag instead of ending the process, for as long as this lives.
+class CInterruptCatcher {
+ public:
+  CInterruptCatcher();
+  ~CInterruptCatcher();
+  CInterruptCatcher(const CInterruptCatcher&) = delete;
+  CInterruptCatcher& operator=(const CInterruptCatcher&) = delete;
+  static bool Interrupted();
+};
+
+// A bar with the percentage when stderr is a terminal, "NN%" lines otherwise.
+class CProgressPrinter {
+ public:
+  explicit CProgressPrinter(const char* caption);
+  void Show(const TransferProgress& progress);
+  void Finish();  // ends the bar's line
+
+ private:
+  const char* m_caption;
+  bool m_bTerminal;
+  bool m_bShown = false;
+  std::string m_strLast;
+};
+
+// The message of a failed transfer on stderr, with the reason the port did
+// not open; the exit status of the outcome.
+int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device);

@@ -1,0 +1,37 @@
+// programcli ports: COM1-COM16, the device behind each, and whether it opens.
+#include <string>
+
+#include "app/ProfileFile.h"
+#include "cli/CliArgs.h"
+#include "cli/ExitStatus.h"
+#include "cli/LinkVerbs.h"
+#include "cli/Verb.h"
+#include "cli/VerbFiles.h"
+#include "link/PortNames.h"
+#include "link/PortProbe.h"
+
+int RunPorts(const Args& args) {
+  CliArgs cli;
+  std::string error;
+  if (!cli.Parse(args, {{"help", 'h', false}}, error)) return UsageError("ports", error);
+  if (cli.Has("help")) {
+    return PrintVerbHelp("programcli ports",
+                         "Lists COM1 to COM16 with the device each one is (a [Ports] entry\n"
+                         "in Program.ini wins over the default) and whether it can be opened\n"
+                         "for exclusive use now; when not, why.",
+                         "  -h, --help  this text\n");
+  }
+  if (!cli.Positionals().empty()) return UsageError("ports", "unexpected argument '" + cli.Positionals()[0] + "'");
+  CProfileFile profile;
+  LoadProgramProfile(profile);
+  std::string text;
+  for (int n = kFirstPort; n <= kLastPort; ++n) {
+    const std::string device = DevicePathForPort(n, profile);
+    std::string name = "COM" + std::to_string(n);
+    name.resize(7, ' ');
+    std::string shown = device;
+    if (shown.size() < 16) shown.resize(16, ' ');
+    text += name + shown + " " + DescribeProbe(ProbePort(device)) + "\n";
+  }
+  return WriteOutput("ports", text);
+}

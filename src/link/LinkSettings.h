@@ -1,0 +1,43 @@
+#pragma once
+// How one kind of transfer drives the port and the handshake. The main Read
+// and Write use one record; the service transfers of the power and parameter
+// areas use another, with their own time-outs and handshake form.
+#include <cstdint>
+
+struct PortSettings {
+  int baudRate = 9600;  // 8 data bits, no parity, 1 stop bit, raw
+  // Kept for completeness: Linux offers no call to size a tty's queues, the
+  // driver's own buffers are larger than these anyway.
+  int receiveQueue = 1024;
+  int transmitQueue = 512;
+  int readIntervalMs = 100;       // longest gap between two bytes, once one arrived
+  int readTotalPerByteMs = 300;   // whole read: per byte requested...
+  int readTotalConstantMs = 100;  // ...plus this
+  int writeTotalPerByteMs = 50;
+  int writeTotalConstantMs = 50;
+  bool raiseModemLines = true;  // DTR, then RTS, after configuring
+};
+
+enum class ReplyWait {
+  Stopwatch,   // read single bytes until 0x06 or the wait has run out
+  SingleRead,  // one read of one byte: 0x06 or the attempt failed
+};
+
+enum class PurgePolicy {
+  BeforeEachAttempt,
+  OnceBeforeFirstAttempt,
+};
+
+struct LinkSettings {
+  PortSettings port;
+  int handshakeAttempts = 4;
+  int handshakeByteGapMs = 2;  // sleep before each handshake byte
+  ReplyWait replyWait = ReplyWait::Stopwatch;
+  int replyWaitMs = 1000;  // stopwatch form: no new read once this has passed
+  PurgePolicy purge = PurgePolicy::BeforeEachAttempt;
+  int pauseBeforeReplyMs = 0;  // after the last handshake byte
+};
+
+LinkSettings MainLinkSettings();
+// The write form waits 2 ms after the handshake before reading the reply.
+LinkSettings ServiceLinkSettings(bool write);

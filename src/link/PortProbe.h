@@ -1,0 +1,27 @@
+#pragma once
+// Whether a device can be opened for exclusive use now, and if not, why.
+#include <string>
+
+enum class ProbeStatus {
+  Available,
+  Missing,           // no such device
+  Busy,              // another program holds it
+  PermissionDenied,  // the user may not open it
+  NotSerial,         // it exists but is no serial device
+  OtherError,
+};
+
+struct ProbeResult {
+  ProbeStatus status = ProbeStatus::Available;
+  int sysError = 0;
+  std::string group;  // PermissionDenied: the group owning the device, when known
+};
+
+ProbeResult ProbePort(const std::string& device);
+
+// What an open failure with errno `err` means for `device` (the owning group
+// is looked up for a permission failure).
+ProbeResult ClassifyOpenError(const std::string& device, int err);
+
+// One line for the user: "available", "missing", "busy: ...", ...
+std::string DescribeProbe(const ProbeResult& result);

@@ -1,0 +1,122 @@
+#include "link/TransferDriver.h"
+
+#include <cstdio>
+
+#include "radio/Language.h"
+
+namespace {
+
+constexpr LangText kPortOpenFailed = {
+    "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
+    "无法打开串口，请检查串口是否被占用或设备是否正常"};
+constexpr LangText kCommunicationError = {"Communication Error", "通信出错"};
+constexpr LangText kServicePortOpenFailed = {"Open the serial port fails", "打开串口失败"};
+constexpr LangText kReadSuccessfully = {"Read Successfully", "读数据成功"};
+constexpr LangText kWriteSuccessfully = {"Write Successfully", "写数据成功"};
+constexpr LangText kServiceWriteError = {"Communication Error", "通讯出错"};
+
+void CopyRanges(const Ranges& ranges, const RadioImage& from, RadioImage& to) {
+  for (const AddressRange& r : ranges)
+    for (std::size_t a = r.start; a < r.end; ++a) to[a] = from[a];
+}
+
+// Open, handshake, blocks, close; `image` is the buffer the blocks go to or
+// come from. Fills in status and sysError; outcome is left to the caller's
+// message rules.
+LinkStatus RunLink(const std::string& device, const LinkSettings& settings, Direction direction,
+                   const Ranges& ranges, RadioImage& image, const std::function<bool()>& isCancelled,
+                   const std::function<bool()>& onBlockDone, const WireTap& tap, int& sysError) {
+  CCloneLink link;
+  if (tap) link.SetTap(tap);
+  if (isCancelled) link.SetCancelCheck(isCancelled);
+  if (link.Open(device, settings) != LinkStatus::Ok) {
+    sysError = link.OpenError();
+    return LinkStatus::PortOpenFailed;
+  }
+  LinkStatus status = link.Handshake();
+  if (status == LinkStatus::Ok) status = link.Transfer(direction, ranges, image, onBlockDone);
+  link.Close();
+  return status;
+}
+
+}  // namespace
+
+std::string PercentText(int done, int total) {
+  const long long percent = total > 0 ? static_cast<long long>(done) * 100 / total : 0;
+  char text[24];
+  std::snprintf(text, sizeof text, "%lld%%", percent);
+  return text;
+}
+
+const char* PortOpenFailedMessage(bool chinese) { return kPortOpenFailed(chinese); }
+const char* CommunicationErrorMessage(bool chinese) { return kCommunicationError(chinese); }
+const char* ServicePortOpenFailedMessage(bool chinese) { return kServicePortOpenFailed(chinese); }
+const char* ServiceSuccessMessage(Direction direction, bool chinese) {
+  return direction == Direction::Read ? kReadSuccessfully(chinese) : kWriteSuccessfully(chinese);
+}
+const char* ServiceCommunicationErrorMessage(Direction direction, bool chinese) {
+  return direction == Direction::Read ? kCommunicationError(chinese) : kServiceWriteError(chinese);
+}
+
+TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& image) {
+  const Ranges ranges = MainTransferRanges(request.direction, request.serviceMode);
+  const int total = static_cast<int>(CountBlocks(ranges));
+  RadioImage staging = image;
+  int done = 0;
+  auto onBlockDone = [&]() {
+    ++done;
+    if (request.onProgress) request.onProgress(TransferProgress{done, total, PercentText(done, total)});
+    return request.isCancelled && request.isCancelled();
+  };
+
+  TransferResult result;
+  result.status = RunLink(request.device, request.settings, request.direction, ranges, staging,
+                          request.isCancelled, onBlockDone, request.tap, result.sysError);
+  switch (result.status) {
+    case LinkStatus::Ok:
+      result.outcome = TransferOutcome::Succeeded;
+      if (request.direction == Direction::Read) CopyRanges(ranges, staging, image);
+      break;
+    case LinkStatus::PortOpenFailed:
+      result.outcome = TransferOutcome::PortNotOpened;
+      result.message = PortOpenFailedMessage(request.chinese);
+      break;
+    case LinkStatus::Cancelled:
+      result.outcome = TransferOutcome::Cancelled;
+      break;
+    default:
+      result.outcome = TransferOutcome::CommunicationError;
+      result.message = CommunicationErrorMessage(request.chinese);
+      break;
+  }
+  return result;
+}
+
+TransferResult RunServiceTransfer(const ServiceTransferRequest& request, RadioImage& image) {
+  return RunServiceTransfer(request, ServiceLinkSettings(request.direction == Direction::Write), image);
+}
+
+TransferResult RunServiceTransfer(const ServiceTransferRequest& request, const LinkSettings& settings,
+                                  RadioImage& image) {
+  const Ranges ranges = ServiceTransferRanges(request.area);
+  RadioImage staging = image;
+  TransferResult result;
+  result.status = RunLink(request.device, settings, request.direction, ranges, staging, nullptr,
+                          nullptr, request.tap, result.sysError);
+  switch (result.status) {
+    case LinkStatus::Ok:
+      result.outcome = TransferOutcome::Succeeded;
+      if (request.direction == Direction::Read) CopyRanges(ranges, staging, image);
+      result.message = ServiceSuccessMessage(request.direction, request.chinese);
+      break;
+    case LinkStatus::PortOpenFailed:
+      result.outcome = TransferOutcome::PortNotOpened;
+      result.message = ServicePortOpenFailedMessage(request.chinese);
+      break;
+    default:
+      result.outcome = TransferOutcome::CommunicationError;
+      result.message = ServiceCommunicationErrorMessage(request.direction, request.chinese);
+      break;
+  }
+  return result;
+}
