@@ -1,0 +1,42 @@
+#include "app/DocTemplate.h"
+
+#include <QMdiArea>
+#include <memory>
+
+#include "app/AppGlobals.h"
+#include "app/ChildFrame.h"
+#include "app/ProfileFile.h"
+#include "app/ResourceText.h"
+#include "app/UiHooks.h"
+#include "editor/ProgramView.h"
+#include "radio/ProgramDoc.h"
+
+CChildFrame* CDocTemplate::AddFrame(CChildFrame* frame) {
+  m_pArea->addSubWindow(frame);
+  frame->setGeometry(0, 0, 1600, 1200);
+  frame->show();
+  frame->View()->OnInitialUpdate();
+  m_pArea->setActiveSubWindow(frame);
+  return frame;
+}
+
+CChildFrame* CDocTemplate::NewDocument() {
+  auto doc = std::make_unique<CProgramDoc>();
+  doc->OnNewDocument(g_strAppDir, g_profile.GetString("Setup", "AppName", ""), g_bChinese);
+  g_bNewDocument = true;
+  return AddFrame(new CChildFrame(std::move(doc)));
+}
+
+CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* previous) {
+  auto doc = std::make_unique<CProgramDoc>();
+  const std::string file = ToStd(path);
+  const DataFileResult result = doc->OnOpenDocument(file);
+  if (!result.ok()) {
+    const std::string message = DataFileFailureMessage(result, file, false, g_bChinese);
+    if (!message.empty()) ProgramMessageBox(m_pArea->window(), FromStd(message));
+    return nullptr;
+  }
+  if (previous != nullptr) previous->close();
+  g_bNewDocument = false;
+  return AddFrame(new CChildFrame(std::move(doc)));
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Creates a document together with its channel window and view, for a new
+// document or one opened from a data file.
+#include <QString>
+
+class QMdiArea;
+class CChildFrame;
+
+class CDocTemplate {
+ public:
+  explicit CDocTemplate(QMdiArea* area) : m_pArea(area) {}
+
+  // A new document from "Default.dat" or the built-in defaults.
+  CChildFrame* NewDocument();
+
+  // nullptr when the file could not be opened; the user has been told why
+  // (a short file fails without a word) and no window changed. On success
+  // `previous` (the window that was active) is hidden.
+  CChildFrame* OpenDocumentFile(const QString& path, CChildFrame* previous);
+
+ private:
+  CChildFrame* AddFrame(CChildFrame* frame);
+  QMdiArea* m_pArea;
+};

@@ -1,0 +1,84 @@
+#include "app/HtmlHelp.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/AppGlobals.h"
+#include "app/ControlId.h"
+#include "app/HelpTopics.h"
+#include "app/ResourceText.h"
+
+namespace {
+HtmlHelpSink& Sink() {
+  static HtmlHelpSink sink;
+  return sink;
+}
+QPointer<CHelpWindow>& Window() {
+  static QPointer<CHelpWindow> window;
+  return window;
+}
+
+QWidget* ShowInHelpWindow(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data) {
+  if (command != kHelpContextCommand) return nullptr;
+  const QString path = FromStd(g_strAppDir + HelpHtmlFileName(file));
+  if (!Window() || Window()->parentWidget() != owner) {
+    delete Window();
+    Window() = new CHelpWindow(owner);
+  }
+  if (!Window()->ShowTopic(path, data)) return nullptr;
+  Window()->show();
+  Window()->raise();
+  return Window();
+}
+}  // namespace
+
+void SetHtmlHelpSink(HtmlHelpSink sink) { Sink() = std::move(sink); }
+
+QWidget* CallHtmlHelp(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data) {
+  if (Sink()) return Sink()(owner, file, command, data);
+  return ShowInHelpWindow(owner, file, command, data);
+}
+
+void HelpForFocusedControl(QWidget* owner) {
+  const int id = ControlId(QApplication::focusWidget());
+  CallHtmlHelp(owner, g_strHelpFile, kHelpContextCommand, static_cast<std::uint32_t>(id));
+}
+
+namespace {
+QPointer<QWidget>& Owner() {
+  static QPointer<QWidget> owner;
+  return owner;
+}
+}  // namespace
+
+void SetHelpOwner(QWidget* owner) { Owner() = owner; }
+QWidget* HelpOwner() { return Owner(); }
+
+CHelpWindow* ExistingHelpWindow() { return Window(); }
+
+CHelpWindow::CHelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_pBrowser(new QTextBrowser(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_pBrowser);
+  m_pBrowser->setOpenExternalLinks(false);
+  resize(560, 420);
+}
+
+bool CHelpWindow::ShowTopic(const QString& path, std::uint32_t context) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray html = file.readAll();
+  if (!HelpTextHasTopic(html.toStdString(), context)) return false;
+  QUrl url = QUrl::fromLocalFile(path);
+  url.setFragment(FromStd(HelpAnchor(context)));
+  m_pBrowser->setSource(url);
+  m_pBrowser->scrollToAnchor(url.fragment());
+  setWindowTitle(m_pBrowser->documentTitle());
+  m_strFile = path;
+  m_nContext = context;
+  return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Online help: the help file of the process's language, shown at the topic
+// of a context number in a help window of our own. A missing file or topic
+// shows nothing and is not an error.
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QTextBrowser;
+
+// The arguments of every help request, as a test sees them.
+using HtmlHelpSink =
+    std::function<QWidget*(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data)>;
+
+// Replaces where help requests go; an empty sink restores the help window.
+void SetHtmlHelpSink(HtmlHelpSink sink);
+
+// Returns the window showing the topic, or nullptr when nothing was shown.
+QWidget* CallHtmlHelp(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data);
+
+// Help windows belong to the main window (nullptr while there is none).
+void SetHelpOwner(QWidget* owner);
+QWidget* HelpOwner();
+
+// The F1 hook of a dialog or view: help for the focused control's id.
+void HelpForFocusedControl(QWidget* owner);
+
+// The window shown for help requests; one for the whole process.
+class CHelpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit CHelpWindow(QWidget* owner);
+  // False (and nothing changes) when the file or its topic is missing.
+  bool ShowTopic(const QString& path, std::uint32_t context);
+  QString CurrentFile() const { return m_strFile; }
+  std::uint32_t CurrentContext() const { return m_nContext; }
+
+ private:
+  QTextBrowser* m_pBrowser;
+  QString m_strFile;
+  std::uint32_t m_nContext = 0;
+};
+
+CHelpWindow* ExistingHelpWindow();

@@ -1,0 +1,95 @@
+#pragma once
+// The main window: menus, tool bar, status bar, the navigation bar at the
+// left and the tiled area that holds the channel window.
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTreeWidgetItem;
+class CBackgroundClient;
+class CChildFrame;
+class CNavigationBar;
+class CProgramView;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  CMainFrame();
+  ~CMainFrame() override;
+
+  // Builds bars, tree and client; false when any part could not be made.
+  bool OnCreate();
+
+  // Runs a command the way a menu item, button or accelerator does: the
+  // active view first, then the handlers registered here.
+  void OnCommand(int command);
+  bool IsCommandEnabled(int command) const;
+  // Commands whose features live elsewhere (the app's File New, the editing
+  // dialogs). A command without a handler is shown disabled.
+  void SetCommandHandler(int command, std::function<void()> handler);
+  void UpdateCommandUI();
+
+  // The active channel window, even while it is hidden; nullptr when none.
+  CChildFrame* MDIGetActive() const;
+  CProgramView* ActiveView() const;
+  CBackgroundClient* Client() const { return m_wndClient; }
+  CNavigationBar* NavigationBar() const { return m_wndNavBar; }
+  QTreeWidgetItem* NavRoot() const { return m_pNavRoot; }
+
+  // Menu 129 while a document exists, 128 otherwise.
+  void UpdateMenuForDocuments();
+  bool ShowsDocumentMenu() const { return m_bDocumentMenu; }
+  // The top-level menus of menu 128 or 129, in order.
+  const std::vector<QMenu*>& Menus(bool documentMenu) const {
+    return documentMenu ? m_menus129 : m_menus128;
+  }
+  // The menu bar's current top-level menus.
+  const std::vector<QMenu*>& CurrentMenus() const { return Menus(m_bDocumentMenu); }
+  // The command id an action carries; 0 for separators.
+  static int CommandOf(const QAction* action);
+
+  void ShowControlBar(bool show);
+  bool IsControlBarVisible() const;
+
+  void OnNavSelChanged();
+  void UnlockService();
+  void WinHelp(quint32 helpData);
+  void OnHelp();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  QMenu* BuildPopup(int menu, int position, const std::vector<int>& commands);
+  QAction* MakeCommandAction(const QString& text, int command, QObject* owner);
+  void BuildToolBar();
+  void BuildStatusBar();
+  void BuildAccelerators();
+  bool BuildNavigationBar();
+  void UpdateLockIndicators();
+  void OnChannelInformation();
+  void OnFileClose();
+  void OnFileSave(bool askName);
+
+  CNavigationBar* m_wndNavBar = nullptr;
+  CBackgroundClient* m_wndClient = nullptr;
+  QToolBar* m_wndToolBar = nullptr;
+  QStatusBar* m_wndStatusBar = nullptr;
+  QLabel* m_pIdleMessage = nullptr;
+  std::vector<QLabel*> m_lockIndicators;
+  QTreeWidgetItem* m_pNavRoot = nullptr;
+  std::vector<QMenu*> m_menus128;
+  std::vector<QMenu*> m_menus129;
+  bool m_bDocumentMenu = false;
+  std::map<int, std::function<void()>> m_handlers;
+  QPointer<CChildFrame> m_pLastActive;
+  bool m_bReselectingRoot = false;
+};

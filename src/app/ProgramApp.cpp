@@ -1,0 +1,142 @@
+#include "app/ProgramApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFont>
+#include <QMenu>
+
+#include "app/AboutDlg.h"
+#include "app/AppGlobals.h"
+#include "app/BackgroundClient.h"
+#include "app/ChildFrame.h"
+#include "app/DocTemplate.h"
+#include "app/HtmlHelp.h"
+#include "app/MainFrame.h"
+#include "app/ProfileFile.h"
+#include "app/ProgramIcons.h"
+#include "app/ResourceIds.h"
+#include "app/ResourceTable.h"
+#include "app/ResourceText.h"
+#include "app/StartupRules.h"
+#include "app/UiHooks.h"
+
+namespace {
+void UseCjkCapableFont() {
+  QFont font = QApplication::font();
+  QStringList families = font.families();
+  if (families.isEmpty()) families << font.family();
+  families << QStringLiteral("WenQuanYi Micro Hei") << QStringLiteral("Noto Sans CJK SC");
+  font.setFamilies(families);
+  QApplication::setFont(font);
+}
+}  // namespace
+
+CProgramApp::CProgramApp(int& argc, char** argv) {
+  if (QCoreApplication::instance() == nullptr) m_pApplication = std::make_unique<QApplication>(argc, argv);
+}
+
+CProgramApp::CProgramApp() = default;
+
+CProgramApp::~CProgramApp() {
+  m_pMainFrame.reset();
+  m_pDocTemplate.reset();
+}
+
+bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arguments) {
+  // The profile file, the language and everything named after it.
+  g_profile.Load(appDir + kProfileFileName, true, true, false);
+  g_strLanguage = g_profile.GetString("Setup", "Language", "");
+  g_bChinese = IsChineseLanguage(g_strLanguage);
+  g_strHelpFile = HelpFileForLanguage(g_bChinese);
+  SetMessageBoxCaption(ResourceText(StringKey(Res::kStrAppTitle)));
+
+  const std::string module = FindFileIgnoringCase(appDir, LanguageModuleName(g_strLanguage));
+  if (!LoadLanguageModule(FromStd(module))) {
+    ProgramMessageBox(nullptr, QString::fromUtf8(LoadLanguageFailMessage(g_bChinese)));
+    return false;
+  }
+  UseCjkCapableFont();
+  g_strAppDir = appDir;
+
+  // The main window with its bars, tree and client area.
+  m_pMainFrame = std::make_unique<CMainFrame>();
+  if (!m_pMainFrame->OnCreate()) {
+    m_pMainFrame.reset();
+    return false;
+  }
+  SetHelpOwner(m_pMainFrame.get());
+  m_pDocTemplate = std::make_unique<CDocTemplate>(m_pMainFrame->Client());
+  m_pMainFrame->SetCommandHandler(Cmd::kFileNew, [this] { OnFileNewConfirm(); });
+  m_pMainFrame->SetCommandHandler(Cmd::kFileOpen, [this] { OnFileOpen(); });
+  m_pMainFrame->SetCommandHandler(Cmd::kAppAbout, [this] { OnAppAbout(); });
+
+  // The command line: nothing runs File New, a file name opens that file.
+  if (arguments.isEmpty()) {
+    m_pMainFrame->OnCommand(Cmd::kFileNew);
+    if (m_pMainFrame->MDIGetActive() == nullptr) return false;
+  } else if (m_pDocTemplate->OpenDocumentFile(arguments.front(), nullptr) == nullptr) {
+    return false;
+  }
+  m_pMainFrame->UpdateMenuForDocuments();
+  m_pMainFrame->showMaximized();
+
+  const QIcon icon = IconFromFile(FromStd(appDir + kTitleIconFile));
+  if (!icon.isNull()) m_pMainFrame->setWindowIcon(icon);
+
+  const std::string company = g_profile.GetString(g_strLanguage, "Company", "");
+  SetMessageBoxCaption(FromStd(company));
+
+  // The menu shown now, the document menu, gets the profile's About text,
+  // loses Language unless asked for and loses the service commands.
+  const std::vector<QMenu*>& menus = m_pMainFrame->CurrentMenus();
+  if (menus.size() > 5) {
+    const QList<QAction*> help = menus[5]->actions();
+    if (!help.isEmpty()) help.front()->setText(FromStd(g_profile.GetString(g_strLanguage, "About Title", "")));
+    if (!ShowLanguageCommand(g_profile.GetString("Setup", "ShowLang", "")))
+      for (QAction* action : menus[4]->actions())
+        if (CMainFrame::CommandOf(action) == Cmd::kLanguage) menus[4]->removeAction(action);
+  }
+  for (QMenu* menu : menus)
+    for (QAction* action : menu->actions()) {
+      const int command = CMainFrame::CommandOf(action);
+      if (command == Cmd::kParamAdjust || command == Cmd::kPowerAdjust) menu->removeAction(action);
+    }
+  m_pMainFrame->UpdateCommandUI();
+  return true;
+}
+
+int CProgramApp::Run() { return QApplication::exec(); }
+
+int CProgramApp::ExitInstance() {
+  SetHelpOwner(nullptr);
+  m_pDocTemplate.reset();
+  m_pMainFrame.reset();
+  UnloadLanguageModule();
+  return 0;
+}
+
+void CProgramApp::OnFileNewConfirm() {
+  if (CChildFrame* active = m_pMainFrame->MDIGetActive()) {
+    if (ProgramMessageBox(m_pMainFrame.get(), ResourceText(StringKey(Res::kStrDataCleared)),
+                          QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+      return;
+    delete active;
+  }
+  OnFileNew();
+}
+
+void CProgramApp::OnFileNew() { m_pDocTemplate->NewDocument(); }
+
+void CProgramApp::OnFileOpen() {
+  const QStringList strings = ResourceText(StringKey(Res::kDocumentStrings)).split(QLatin1Char('\n'));
+  const QString filter = strings.value(3);
+  const QString path =
+      QFileDialog::getOpenFileName(m_pMainFrame.get(), QString(), QString(), QStringLiteral("%1 (%1)").arg(filter));
+  if (!path.isEmpty()) m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive());
+}
+
+void CProgramApp::OnAppAbout() {
+  CAboutDlg about(m_pMainFrame.get());
+  about.DoModal();
+}

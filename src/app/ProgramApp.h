@@ -1,0 +1,41 @@
+#pragma once
+// The application: start-up in a fixed order, File New and Open, About, and
+// the end of the run.
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+class QApplication;
+class CDocTemplate;
+class CMainFrame;
+
+class CProgramApp {
+ public:
+  // Creates the QApplication unless one exists already (as under a test).
+  CProgramApp(int& argc, char** argv);
+  CProgramApp();
+  ~CProgramApp();
+  CProgramApp(const CProgramApp&) = delete;
+  CProgramApp& operator=(const CProgramApp&) = delete;
+
+  // Start-up with the program folder `appDir` (ending in '/') and the
+  // command line without the program's name. False: the program ends; no
+  // window is left.
+  bool InitInstance(const std::string& appDir, const QStringList& arguments);
+  int Run();
+  int ExitInstance();
+
+  CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+  CDocTemplate* DocTemplate() const { return m_pDocTemplate.get(); }
+
+  void OnFileNewConfirm();
+  void OnFileNew();
+  void OnFileOpen();
+  void OnAppAbout();
+
+ private:
+  std::unique_ptr<QApplication> m_pApplication;
+  std::unique_ptr<CMainFrame> m_pMainFrame;
+  std::unique_ptr<CDocTemplate> m_pDocTemplate;
+};

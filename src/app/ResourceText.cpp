@@ -1,0 +1,45 @@
+#include "app/ResourceText.h"
+
+#include <QTranslator>
+#include <memory>
+
+#include "app/AppGlobals.h"
+#include "app/ResourceTable.h"
+
+namespace {
+// The translation context that holds every resource key.
+constexpr const char* kResourceContext = "Resources";
+
+std::unique_ptr<QTranslator>& Module() {
+  static std::unique_ptr<QTranslator> module;
+  return module;
+}
+}  // namespace
+
+bool LoadLanguageModule(const QString& path) {
+  auto module = std::make_unique<QTranslator>();
+  if (path.isEmpty() || !module->load(path)) return false;
+  Module() = std::move(module);
+  return true;
+}
+
+void UnloadLanguageModule() { Module().reset(); }
+
+bool LanguageModuleLoaded() { return Module() != nullptr; }
+
+QString ResourceText(const std::string& key) {
+  if (Module()) {
+    const QString text = Module()->translate(kResourceContext, key.c_str());
+    if (!text.isEmpty()) return text;
+  }
+  if (const char* english = EnglishResourceText(key)) return QString::fromUtf8(english);
+  return FromStd(key);
+}
+
+QString LangString(const LangText& text) { return QString::fromUtf8(text(g_bChinese)); }
+
+QString FromStd(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToStd(const QString& text) { return text.toUtf8().toStdString(); }

@@ -1,0 +1,49 @@
+#include "app/UiHooks.h"
+
+#include <QDialog>
+#include <QProcess>
+
+namespace {
+MessageBoxHook& MessageHook() {
+  static MessageBoxHook hook;
+  return hook;
+}
+ModalHook& DialogHook() {
+  static ModalHook hook;
+  return hook;
+}
+StartProgramHook& StartHook() {
+  static StartProgramHook hook;
+  return hook;
+}
+QString& Caption() {
+  static QString caption = QStringLiteral("Program");
+  return caption;
+}
+}  // namespace
+
+void SetMessageBoxHook(MessageBoxHook hook) { MessageHook() = std::move(hook); }
+void SetModalHook(ModalHook hook) { DialogHook() = std::move(hook); }
+void SetStartProgramHook(StartProgramHook hook) { StartHook() = std::move(hook); }
+
+void SetMessageBoxCaption(const QString& caption) { Caption() = caption; }
+QString MessageBoxCaption() { return Caption(); }
+
+QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& text,
+                                              QMessageBox::StandardButtons buttons,
+                                              QMessageBox::Icon icon) {
+  const MessageRequest request{parent, Caption(), text, buttons, icon};
+  if (MessageHook()) return MessageHook()(request);
+  QMessageBox box(icon, request.caption, text, buttons, parent);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int RunModal(QDialog& dialog) {
+  if (DialogHook()) return DialogHook()(dialog);
+  return dialog.exec();
+}
+
+bool StartProgram(const QString& program) {
+  if (StartHook()) return StartHook()(program);
+  return QProcess::startDetached(program, {});
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The places where the program waits for a person: message boxes, modal
+// dialogs, and starting a second process. Tests replace them to answer for
+// the person and to see what was asked.
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+struct MessageRequest {
+  QWidget* parent = nullptr;
+  QString caption;
+  QString text;
+  QMessageBox::StandardButtons buttons;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+using MessageBoxHook = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
+using ModalHook = std::function<int(QDialog&)>;
+using StartProgramHook = std::function<bool(const QString& program)>;
+
+// An empty hook restores the real behaviour.
+void SetMessageBoxHook(MessageBoxHook hook);
+void SetModalHook(ModalHook hook);
+void SetStartProgramHook(StartProgramHook hook);
+
+// The caption of every message box: the application's display name.
+void SetMessageBoxCaption(const QString& caption);
+QString MessageBoxCaption();
+
+QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& text,
+                                              QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                              QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+// Runs a dialog modally and returns its result (QDialog::Accepted/Rejected).
+int RunModal(QDialog& dialog);
+
+// Starts a program detached from this process; false when it could not start.
+bool StartProgram(const QString& program);
