@@ -158,8 +158,8 @@ void CRadioSim::ProcessDue(Clock::time_point now) {
     if (m_side.OnByte(p.byte, reply) == RadioAction::HangUp) {
       m_in.clear();
       m_out.clear();
-      ++m_stats.hangups;
       DropLine();
+      ++m_stats.hangups;  // counted once the new device and its link exist
       return;
     }
     if (!reply.bytes.empty()) Schedule(reply, p.due);
