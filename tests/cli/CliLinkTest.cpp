@@ -1,0 +1,351 @@
+// programcli read, write and ports against the simulated radio, as a user
+// runs them: exit statuses, messages, files, Ctrl+C.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "cli/ExitStatus.h"
+#include "cli/RunProgram.h"
+#include "link/SimHarness.h"
+#include "radio/DataFile.h"
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+RadioImage Load(const std::string& path) {
+  RadioImage image;
+  EXPECT_TRUE(LoadDataFile(path, image).ok()) << path;
+  return image;
+}
+
+// A program started in the background, its stdout and stderr in files (or
+// stdout on a pipe), so that a test can signal it.
+class CBackground {
+ public:
+  CBackground(const std::string& program, const std::vector<std::string>& args, const TempDir& dir,
+              bool stdoutPipe = false) {
+    m_errPath = dir.file(std::to_string(::getpid()) + "-" + std::to_string(++s_count) + ".err");
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    int pipeFds[2] = {-1, -1};
+    if (stdoutPipe && ::pipe(pipeFds) == 0) {
+      posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
+      posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+      posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
+    } else {
+      posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    }
+    posix_spawn_file_actions_addopen(&actions, 2, m_errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (::posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    if (pipeFds[1] >= 0) ::close(pipeFds[1]);
+    m_out = pipeFds[0];
+  }
+  ~CBackground() {
+    if (m_pid > 0) {
+      ::kill(m_pid, SIGKILL);
+      Wait();
+    }
+    if (m_out >= 0) ::close(m_out);
+  }
+  bool started() const { return m_pid > 0; }
+  void Signal(int sig) const { ::kill(m_pid, sig); }
+  // The exit status; -1 when it did not exit normally.
+  int Wait() {
+    int status = 0;
+    while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    m_pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string ReadLine() const {
+    std::string line;
+    char c = 0;
+    while (::read(m_out, &c, 1) == 1 && c != '\n') line += c;
+    return line;
+  }
+  std::string err() const { return Slurp(m_errPath); }
+
+ private:
+  static inline int s_count = 0;
+  pid_t m_pid = -1;
+  int m_out = -1;
+  std::string m_errPath;
+};
+
+ProgramRun Cli(const std::vector<std::string>& args) { return RunProgram(BuiltProgram("programcli"), args); }
+
+// The percentage lines a read or write printed on a stderr that is no terminal.
+std::vector<std::string> PercentLines(const std::string& err) {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  while (start < err.size()) {
+    const std::size_t end = err.find('\n', start);
+    const std::string line = err.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (!line.empty() && line.back() == '%') out.push_back(line);
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return out;
+}
+
+void ExpectPercentagesRiseTo100(const std::string& err) {
+  const std::vector<std::string> lines = PercentLines(err);
+  ASSERT_FALSE(lines.empty()) << err;
+  int last = -1;
+  for (const std::string& l : lines) {
+    const int v = std::stoi(l);
+    EXPECT_GT(v, last) << l;
+    last = v;
+  }
+  EXPECT_EQ(lines.back(), "100%");
+}
+
+TEST(CliLink, ReadEditWriteAndTheRadioHoldsExactlyWhatWasSent) {
+  const RadioImage radio = PatternImage(1);
+  CSimHarness h(radio, CSimHarness::Fast());
+  const TempDir& dir = h.dir();
+
+  ProgramRun run = Cli({"read", "--port", h.device(), "-o", dir.file("read.dat")});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  ExpectPercentagesRiseTo100(run.err);
+  const RadioImage read = Load(dir.file("read.dat"));
+  for (std::size_t a = 0; a < read.size(); ++a) ASSERT_EQ(read[a], a < 0x3FB ? radio[a] : 0xFF) << std::hex << a;
+
+  const RadioImage base = PatternImage(7);
+  ASSERT_TRUE(SaveDataFile(dir.file("base.dat"), base).ok());
+  run = Cli({"read", "--port", h.device(), "-o", dir.file("based.dat"), "--base", dir.file("base.dat")});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  const RadioImage based = Load(dir.file("based.dat"));
+  for (std::size_t a = 0; a < based.size(); ++a) ASSERT_EQ(based[a], a < 0x3FB ? radio[a] : base[a]) << std::hex << a;
+
+  // Edit a channel, an option, the parameter area and the power table.
+  RadioImage edited = read;
+  for (std::size_t a : {0x010u, 0x011u, 0x012u, 0x013u, 0x134u, 0x305u, 0x3E4u, 0x3FAu})
+    edited[a] = static_cast<std::uint8_t>(read[a] ^ 0x5A);
+  ASSERT_TRUE(SaveDataFile(dir.file("edited.dat"), edited).ok());
+  run = Cli({"write", "--port", h.device(), dir.file("edited.dat")});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  ExpectPercentagesRiseTo100(run.err);
+  RadioImage memory = h.sim().Memory();
+  for (std::size_t a = 0; a < memory.size(); ++a) {
+    const bool normal = a < 0x300 || (a >= 0x320 && a < 0x3E0);
+    ASSERT_EQ(memory[a], normal ? edited[a] : radio[a]) << std::hex << a;
+  }
+
+  run = Cli({"write", "--port", h.device(), dir.file("edited.dat"), "--service", "731904"});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  memory = h.sim().Memory();
+  for (std::size_t a = 0; a < memory.size(); ++a)
+    ASSERT_EQ(memory[a], a < 0x3FB ? edited[a] : radio[a]) << std::hex << a;
+}
+
+TEST(CliLink, AWrongServicePasswordSendsNothing) {
+  CSimHarness h(PatternImage(1), CSimHarness::Fast());
+  ASSERT_TRUE(SaveDataFile(h.dir().file("a.dat"), PatternImage(2)).ok());
+  for (const char* password : {"", "731905", "731904 ", "7319", "7319040"}) {
+    const ProgramRun run = Cli({"write", "--port", h.device(), h.dir().file("a.dat"), "--service", password});
+    EXPECT_EQ(run.status, kExitPasswordRefused) << password;
+    EXPECT_NE(run.err.find("nothing was sent"), std::string::npos) << run.err;
+  }
+  EXPECT_TRUE(h.FromPc().empty());
+  EXPECT_EQ(h.sim().Memory(), PatternImage(1));
+}
+
+struct CliFailureCase {
+  const char* name;
+  const char* fault;  // for the simulated radio; "" for none
+  std::vector<std::string> args;  // "{port}", "{dir}" are replaced
+  int status;
+  const char* errorText;
+};
+
+void PrintTo(const CliFailureCase& c, std::ostream* os) { *os << c.name; }
+
+class CliLinkFailure : public ::testing::TestWithParam<CliFailureCase> {};
+
+TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
+  const CliFailureCase& c = GetParam();
+  SimOptions options = CSimHarness::Fast();
+  std::string error;
+  if (*c.fault) ASSERT_TRUE(ApplyFaultSpec(c.fault, options.faults, error)) << error;
+  CSimHarness h(PatternImage(1), options);
+  const TempDir& dir = h.dir();
+  ASSERT_TRUE(SaveDataFile(dir.file("in.dat"), PatternImage(2)).ok());
+  dir.Write("bad.dat", std::string(1040, 'x'));
+  std::vector<std::string> args;
+  for (std::string a : c.args) {
+    for (const auto& [key, value] : {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", dir.path()}}) {
+      const auto at = a.find(key);
+      if (at != std::string::npos) a.replace(at, key.size(), value);
+    }
+    args.push_back(a);
+  }
+  const ProgramRun run = Cli(args);
+  EXPECT_EQ(run.status, c.status) << run.err;
+  EXPECT_NE(run.err.find(c.errorText), std::string::npos) << run.err;
+  EXPECT_FALSE(Exists(dir.file("out.dat")));
+  EXPECT_EQ(h.sim().Memory(), PatternImage(1)) << "a failed or refused write must not have reached the radio";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliLinkFailure,
+    ::testing::Values(
+        CliFailureCase{"missing_port", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat"}, kExitPortNotOpened,
+                       "Could not Open the Port,Please check whether the Port are occupied or the device are ok"},
+        CliFailureCase{"missing_port_says_why", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat"},
+                       kExitPortNotOpened, "missing: no such device"},
+        CliFailureCase{"not_a_port", "", {"read", "--port", "LPT1", "-o", "{dir}/out.dat"}, kExitUsage, "is no port"},
+        CliFailureCase{"no_port", "", {"read", "-o", "{dir}/out.dat"}, kExitUsage, "--port is required"},
+        CliFailureCase{"no_output", "", {"read", "--port", "{port}"}, kExitUsage, "-o FILE.dat is required"},
+        CliFailureCase{"short_block", "short-block:3", {"read", "--port", "{port}", "-o", "{dir}/out.dat"},
+                       kExitCommunication, "Communication Error"},
+        CliFailureCase{"chinese_message", "short-block:3",
+                       {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--lang", "Chinese"}, kExitCommunication,
+                       "通信出错"},
+        CliFailureCase{"refused_write_block", "refuse-block:1", {"write", "--port", "{port}", "{dir}/in.dat"},
+                       kExitCommunication, "BlockNotAcked"},
+        CliFailureCase{"bad_base", "", {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--base", "{dir}/bad.dat"},
+                       kExitDataFormat, "Data Format Error"},
+        CliFailureCase{"missing_input", "", {"write", "--port", "{port}", "{dir}/none.dat"}, kExitFileError,
+                       "cannot open"},
+        CliFailureCase{"bad_input", "", {"write", "--port", "{port}", "{dir}/bad.dat"}, kExitDataFormat,
+                       "Data Format Error"},
+        CliFailureCase{"two_inputs", "", {"write", "--port", "{port}", "{dir}/in.dat", "{dir}/in.dat"}, kExitUsage,
+                       "exactly one"},
+        CliFailureCase{"bad_lang", "", {"write", "--port", "{port}", "{dir}/in.dat", "--lang", "French"}, kExitUsage,
+                       "--lang"}),
+    [](const ::testing::TestParamInfo<CliFailureCase>& i) { return std::string(i.param.name); });
+
+TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {
+  SimOptions options;
+  options.baud = 1200;  // a read of about 14 s: plenty of blocks to interrupt
+  CSimHarness h(PatternImage(1), options);
+  CBackground cli(BuiltProgram("programcli"), {"read", "--port", h.device(), "-o", h.dir().file("out.dat")}, h.dir());
+  ASSERT_TRUE(cli.started());
+  ASSERT_TRUE(h.sim().WaitFor([](const SimStats& s) { return s.blocksRead >= 3; }, 10000));
+  cli.Signal(SIGINT);
+  EXPECT_EQ(cli.Wait(), kExitCancelled) << cli.err();
+  EXPECT_NE(cli.err().find("cancelled"), std::string::npos) << cli.err();
+  EXPECT_FALSE(Exists(h.dir().file("out.dat")));
+  EXPECT_LT(h.sim().Stats().blocksRead, 64);
+  CSerialPort port;
+  EXPECT_EQ(port.OpenExclusive(h.device()), 0);
+}
+
+TEST(CliLinkCancel, CtrlCEndsTheWaitForASilentRadio) {
+  SimOptions options = CSimHarness::Fast();
+  options.faults.silent = true;
+  CSimHarness h(PatternImage(1), options);
+  CBackground cli(BuiltProgram("programcli"), {"read", "--port", h.device(), "-o", h.dir().file("out.dat")}, h.dir());
+  ASSERT_TRUE(cli.started());
+  const auto start = Clock::now();
+  while (h.FromPc().size() < 8 && Clock::now() - start < std::chrono::seconds(5))
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  cli.Signal(SIGINT);
+  EXPECT_EQ(cli.Wait(), kExitCancelled) << cli.err();
+  // Well before the four attempts (about 5 s) would have run out.
+  EXPECT_LT(h.FromPc().size(), 32u);
+  EXPECT_FALSE(Exists(h.dir().file("out.dat")));
+}
+
+TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
+  TempDir dir;
+  const RadioImage start = PatternImage(3);
+  ASSERT_TRUE(SaveDataFile(dir.file("start.dat"), start).ok());
+  CBackground sim(BuiltProgram("radiosim"),
+                  {"--baud", "0", "--link", dir.file("radio"), "--memory", dir.file("start.dat"), "--save",
+                   dir.file("saved.dat"), "--save-when", "exit"},
+                  dir, true);
+  ASSERT_TRUE(sim.started());
+  const std::string device = sim.ReadLine();
+  EXPECT_EQ(device.rfind("/dev/pts/", 0), 0u) << device;
+
+  ProgramRun run = Cli({"read", "--port", dir.file("radio"), "-o", dir.file("read.dat")});
+  ASSERT_EQ(run.status, kExitOk) << run.err << sim.err();
+  RadioImage edited = Load(dir.file("read.dat"));
+  for (std::size_t a = 0; a < 0x3FB; ++a) ASSERT_EQ(edited[a], start[a]);
+  for (std::size_t a = 0x100; a < 0x110; ++a) edited[a] = 0xFF;  // clear channel 15
+  edited[0x3E0] = 0x00;                                          // not sent by a normal write
+  ASSERT_TRUE(SaveDataFile(dir.file("edited.dat"), edited).ok());
+  // The same device path, a second transfer: closing the port in between
+  // does not end the simulator.
+  run = Cli({"write", "--port", device, dir.file("edited.dat")});
+  ASSERT_EQ(run.status, kExitOk) << run.err << sim.err();
+  EXPECT_FALSE(Exists(dir.file("saved.dat"))) << "--save-when exit";
+
+  sim.Signal(SIGTERM);
+  EXPECT_EQ(sim.Wait(), 0) << sim.err();
+  const RadioImage saved = Load(dir.file("saved.dat"));
+  for (std::size_t a = 0; a < saved.size(); ++a) {
+    const bool normal = a < 0x300 || (a >= 0x320 && a < 0x3E0);
+    ASSERT_EQ(saved[a], normal ? edited[a] : start[a]) << std::hex << a;
+  }
+  struct stat st {};
+  EXPECT_NE(::lstat(dir.file("radio").c_str(), &st), 0) << "the link goes with the simulator";
+}
+
+TEST(CliLinkPorts, ListsSixteenPortsWithADeviceAndAState) {
+  const ProgramRun run = Cli({"ports"});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(run.out.substr(start, end - start));
+  ASSERT_EQ(lines.size(), 16u) << run.out;
+  for (int n = 1; n <= 16; ++n) {
+    const std::string& line = lines[n - 1];
+    EXPECT_EQ(line.rfind("COM" + std::to_string(n) + " ", 0), 0u) << line;
+    const bool known = line.find("available") != std::string::npos || line.find("missing") != std::string::npos ||
+                       line.find("busy") != std::string::npos || line.find("permission denied") != std::string::npos ||
+                       line.find("not a serial device") != std::string::npos ||
+                       line.find("cannot open") != std::string::npos;
+    EXPECT_TRUE(known) << line;
+  }
+}
+
+TEST(CliLinkHelp, EveryVerbDocumentsItselfAndTheExitStatuses) {
+  for (const char* verb : {"read", "write", "ports"}) {
+    const ProgramRun run = Cli({verb, "--help"});
+    EXPECT_EQ(run.status, kExitOk) << verb;
+    EXPECT_NE(run.out.find(std::string("programcli ") + verb), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(ExitStatusHelp()), std::string::npos) << verb;
+  }
+  const ProgramRun top = Cli({"--help"});
+  for (const char* verb : {"read", "write", "ports"})
+    EXPECT_NE(top.out.find(std::string("  ") + verb + " "), std::string::npos) << top.out;
+  const ProgramRun sim = RunProgram(BuiltProgram("radiosim"), {"--help"});
+  EXPECT_EQ(sim.status, 0);
+  for (const char* word : {"--baud", "--link", "--save", "--memory", "silent", "noise", "short-ident", "long-ident",
+                           "no-confirm", "short-block", "refuse-block", "hangup"})
+    EXPECT_NE(sim.out.find(word), std::string::npos) << word;
+}
+
+}  // namespace
