@@ -47,7 +47,7 @@ int RunWrite(const Args& args) {
   }
 
   CInterruptCatcher interrupt;
-  CProgressPrinter printer("Write Data");
+  CProgressPrinter printer(chinese ? "写数据" : "Write Data");
   MainTransferRequest request;
   request.device = device;
   request.direction = Direction::Write;

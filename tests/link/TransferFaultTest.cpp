@@ -175,3 +175,43 @@ TEST(TransferCancel, BetweenHandshakeAttemptsSoASilentRadioNeedNotBeWaitedOut) {
 }
 
 }  // namespace
+
+namespace {
+
+struct ServiceFaultCase {
+  Direction direction;
+  ServiceArea area;
+  const char* fault;
+  bool chinese;
+  const char* message;
+};
+
+TEST(ServiceTransferFault, ImageUntouchedAndTheDialogsMessage) {
+  const ServiceFaultCase cases[] = {
+      {Direction::Read, ServiceArea::PowerTable, "short-block:2", false, "Communication Error"},
+      {Direction::Read, ServiceArea::ParamArea, "refuse-block:2", true, "通信出错"},
+      {Direction::Write, ServiceArea::ParamArea, "refuse-block:1", true, "通讯出错"},
+      {Direction::Write, ServiceArea::PowerTable, "no-confirm", false, "Communication Error"},
+  };
+  for (const ServiceFaultCase& c : cases) {
+    SimOptions options = CSimHarness::Fast();
+    std::string error;
+    ASSERT_TRUE(ApplyFaultSpec(c.fault, options.faults, error)) << error;
+    CSimHarness h(PatternImage(1), options);
+    RadioImage image = PatternImage(2);
+    const RadioImage before = image;
+    ServiceTransferRequest request;
+    request.device = h.device();
+    request.direction = c.direction;
+    request.area = c.area;
+    request.chinese = c.chinese;
+    const TransferResult r = RunServiceTransfer(request, FastLinkSettings(ServiceLinkSettings(c.direction == Direction::Write)), image);
+    EXPECT_EQ(r.outcome, TransferOutcome::CommunicationError) << c.fault;
+    EXPECT_EQ(r.message, c.message) << c.fault;
+    EXPECT_EQ(image, before) << c.fault;
+    CSerialPort port;
+    EXPECT_EQ(port.OpenExclusive(h.device()), 0) << c.fault;
+  }
+}
+
+}  // namespace
