@@ -49,7 +49,18 @@ CMainFrame::CMainFrame() {
   setWindowIcon(BuiltInProgramIcon());
 }
 
-CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+CMainFrame::~CMainFrame() {
+  // The base class hides the children while it destroys them; nothing of
+  // this class may run from their signals by then.
+  qApp->removeEventFilter(this);
+  if (m_wndClient != nullptr) disconnect(m_wndClient, nullptr, this, nullptr);
+  if (m_wndNavBar != nullptr) {
+    disconnect(m_wndNavBar, nullptr, this, nullptr);
+    if (m_wndNavBar->Tree() != nullptr) disconnect(m_wndNavBar->Tree(), nullptr, this, nullptr);
+  }
+  for (const auto* menus : {&m_menus128, &m_menus129})
+    for (QMenu* menu : *menus) disconnect(menu, nullptr, this, nullptr);
+}
 
 int CMainFrame::CommandOf(const QAction* action) {
   return action == nullptr ? 0 : action->data().toInt();
@@ -73,7 +84,7 @@ bool CMainFrame::OnCreate() {
   setCentralWidget(central);
 
   connect(m_wndClient, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-    if (auto* frame = qobject_cast<CChildFrame*>(window)) m_pLastActive = frame;
+    if (window != nullptr) m_pLastActive = window;
     UpdateCommandUI();
   });
   connect(m_wndNavBar, &CNavigationBar::closeRequested, this, [this] { ShowControlBar(false); });
@@ -245,7 +256,7 @@ void CMainFrame::SetCommandHandler(int command, std::function<void()> handler) {
 CChildFrame* CMainFrame::MDIGetActive() const {
   if (m_wndClient == nullptr) return nullptr;
   if (auto* active = qobject_cast<CChildFrame*>(m_wndClient->currentSubWindow())) return active;
-  return m_pLastActive;
+  return qobject_cast<CChildFrame*>(m_pLastActive.data());
 }
 
 CProgramView* CMainFrame::ActiveView() const {

@@ -9,6 +9,7 @@
 
 class QAction;
 class QLabel;
+class QMdiSubWindow;
 class QMenu;
 class QTreeWidgetItem;
 class CBackgroundClient;
@@ -90,6 +91,8 @@ class CMainFrame : public QMainWindow {
   std::vector<QMenu*> m_menus129;
   bool m_bDocumentMenu = false;
   std::map<int, std::function<void()>> m_handlers;
-  QPointer<CChildFrame> m_pLastActive;
+  // A subwindow, not a channel window: it is asked for its kind at each use,
+  // which stays safe while it is being destroyed.
+  QPointer<QMdiSubWindow> m_pLastActive;
   bool m_bReselectingRoot = false;
 };

@@ -1,0 +1,260 @@
+// The navigation bar: width drag limits, the close button, its caption, and
+// the tree that opens each editor once per click.
+#include <QAction>
+#include <QCursor>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QTest>
+#include <QToolTip>
+#include <QTreeWidget>
+
+#include "ShellFixture.h"
+#include "app/ChildFrame.h"
+#include "app/MainFrame.h"
+#include "app/NavigationBar.h"
+#include "app/ResourceIds.h"
+
+namespace {
+constexpr int kFrameWidth = 700;  // half of it: 350
+
+void Settle(CMainFrame* frame) {
+  frame->showNormal();
+  frame->resize(kFrameWidth, 500);
+  QVERIFY(QTest::qWaitForWindowExposed(frame));
+  frame->NavigationBar()->repaint();  // the close button is placed at paint
+}
+
+QPoint CloseCentre(const CNavigationBar* bar) {
+  const NavRect& r = bar->m_rcClose;
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+QPoint StripPoint(const CNavigationBar* bar) {
+  return {bar->m_rcFrame.right + 3, bar->m_rcFrame.top + 40};
+}
+
+// Clicks the tree item with the pointer resting on it, as a user does.
+void ClickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
+  const QPoint centre = tree->visualItemRect(item).center();
+  QCursor::setPos(tree->viewport()->mapToGlobal(centre));
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, centre);
+}
+}  // namespace
+
+class NavigationBarTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void widthDrag_data();
+  void widthDrag();
+  void closeButton_data();
+  void closeButton();
+  void closeButtonLook();
+  void closeToolTip();
+  void doubleClickDoesNothing();
+  void caption_data();
+  void caption();
+  void treeClickRunsItsCommandOnce_data();
+  void treeClickRunsItsCommandOnce();
+  void rootAndEmptySpaceDoNothing();
+  void channelItemShowsTheHiddenWindow();
+};
+
+void NavigationBarTest::widthDrag_data() {
+  QTest::addColumn<int>("moveX");
+  QTest::addColumn<int>("trackerX");
+  QTest::addColumn<int>("width");
+
+  QTest::newRow("narrow: tracker stops at 80, width at 11") << 2 << 80 << 11;
+  QTest::newRow("below 11") << -40 << 80 << 11;
+  QTest::newRow("between the limits") << 150 << 150 << 150;
+  QTest::newRow("at half the frame") << 350 << 350 << 350;
+  QTest::newRow("beyond half the frame") << 600 << 350 << 350;
+  QTest::newRow("between 11 and 80") << 50 << 80 << 50;
+}
+
+void NavigationBarTest::widthDrag() {
+  QFETCH(int, moveX);
+  QFETCH(int, trackerX);
+  QFETCH(int, width);
+
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  CNavigationBar* bar = shell.Frame()->NavigationBar();
+  const QPoint strip = StripPoint(bar);
+  QTest::mousePress(bar, Qt::LeftButton, {}, strip);
+  QVERIFY(bar->m_bSizing);
+  QTest::mouseMove(bar, QPoint(moveX, strip.y()));
+  QCOMPARE(bar->TrackerX(), trackerX);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(moveX, strip.y()));
+  QCOMPARE(bar->TrackerX(), -1);
+  QVERIFY(!bar->m_bSizing);
+  QCOMPARE(bar->m_nWidth, width);
+  QCOMPARE(bar->width(), width);
+  QVERIFY(!bar->isHidden());
+}
+
+void NavigationBarTest::closeButton_data() {
+  QTest::addColumn<bool>("releaseInside");
+  QTest::newRow("released on the button") << true;
+  QTest::newRow("released beside it") << false;
+}
+
+void NavigationBarTest::closeButton() {
+  QFETCH(bool, releaseInside);
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  CMainFrame* frame = shell.Frame();
+  Settle(frame);
+  CNavigationBar* bar = frame->NavigationBar();
+  QVERIFY(!bar->m_rcClose.IsEmpty());
+  QAction* controlBar = FindCommand(frame->CurrentMenus().at(3), Cmd::kControlBar);
+  QVERIFY(controlBar->isChecked());
+
+  const QPoint press = CloseCentre(bar);
+  const QPoint release = releaseInside ? press : QPoint(press.x() - 60, press.y() + 60);
+  QTest::mousePress(bar, Qt::LeftButton, {}, press);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, release);
+  QCOMPARE(bar->isHidden(), releaseInside);
+  QCOMPARE(controlBar->isChecked(), !releaseInside);
+  QCOMPARE(bar->width(), 220);
+
+  // View, Control Bar brings it back, and hides it again.
+  frame->OnCommand(Cmd::kControlBar);
+  QCOMPARE(bar->isHidden(), !releaseInside);
+  QCOMPARE(controlBar->isChecked(), releaseInside);
+}
+
+void NavigationBarTest::closeButtonLook() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  CNavigationBar* bar = shell.Frame()->NavigationBar();
+  const QPoint inside = CloseCentre(bar);
+  const QPoint outside(inside.x() - 60, inside.y() + 60);
+
+  QTest::mouseMove(bar, inside);
+  QVERIFY(bar->m_bCloseHot);
+  QVERIFY(!bar->m_bClosePressed);
+  QTest::mousePress(bar, Qt::LeftButton, {}, inside);
+  QVERIFY(!bar->m_bCloseHot);
+  QVERIFY(bar->m_bClosePressed);
+  QTest::mouseMove(bar, outside);
+  QVERIFY(!bar->m_bCloseHot);
+  QVERIFY(!bar->m_bClosePressed);
+  QTest::mouseMove(bar, inside);  // still held: pressed again, not hot
+  QVERIFY(!bar->m_bCloseHot);
+  QVERIFY(bar->m_bClosePressed);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, outside);
+  QVERIFY(!bar->m_bCloseHot);
+  QVERIFY(!bar->m_bClosePressed);
+  QVERIFY(!bar->m_bMouseDown);
+  QVERIFY(!bar->isHidden());
+}
+
+void NavigationBarTest::closeToolTip() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  CNavigationBar* bar = shell.Frame()->NavigationBar();
+  const QPoint inside = CloseCentre(bar);
+  QHelpEvent help(QEvent::ToolTip, inside, bar->mapToGlobal(inside));
+  QCoreApplication::sendEvent(bar, &help);
+  QTRY_COMPARE(QToolTip::text(), QStringLiteral("Close"));
+  QToolTip::hideText();
+}
+
+void NavigationBarTest::doubleClickDoesNothing() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  CNavigationBar* bar = shell.Frame()->NavigationBar();
+  QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(StripPoint(bar)), bar->mapToGlobal(QPointF(StripPoint(bar))),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(bar, &doubleClick);
+  QVERIFY(!bar->m_bSizing);
+  QVERIFY(!bar->m_bMouseDown);
+  QCOMPARE(bar->m_nWidth, 220);
+  QVERIFY(!bar->isHidden());
+  QVERIFY(bar->isWindow() == false);
+}
+
+void NavigationBarTest::caption_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<QString>("company");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("English") << "English" << "Quillmoor Radio Works" << "Quillmoor Radio Works";
+  QTest::newRow("empty") << "English" << "" << "";
+  QTest::newRow("Chinese section") << "Chinese" << "Quillmoor Radio Works" << "奎尔摩无线电";
+}
+
+void NavigationBarTest::caption() {
+  QFETCH(QString, language);
+  QFETCH(QString, company);
+  QFETCH(QString, caption);
+  ShellFixture shell(MakeProfile(language.toStdString(), "ShowLang=1\n", company.toStdString()));
+  QVERIFY(shell.Start());
+  QCOMPARE(shell.Frame()->NavigationBar()->m_strCaption, caption);
+}
+
+void NavigationBarTest::treeClickRunsItsCommandOnce_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<int>("item");
+  QTest::addColumn<int>("command");
+  QTest::newRow("Product Information") << "English" << 0 << Cmd::kProductInformation;
+  QTest::newRow("Optional Features") << "English" << 2 << Cmd::kOptionalFeatures;
+  QTest::newRow("类型设置") << "Chinese" << 0 << Cmd::kProductInformation;
+  QTest::newRow("可选功能") << "Chinese" << 2 << Cmd::kOptionalFeatures;
+}
+
+void NavigationBarTest::treeClickRunsItsCommandOnce() {
+  QFETCH(QString, language);
+  QFETCH(int, item);
+  QFETCH(int, command);
+
+  ShellFixture shell(MakeProfile(language.toStdString()));
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  std::vector<int> runs;
+  for (int id : {Cmd::kProductInformation, Cmd::kOptionalFeatures})
+    shell.Frame()->SetCommandHandler(id, [&runs, id] { runs.push_back(id); });
+  QTreeWidget* tree = shell.Frame()->NavigationBar()->Tree();
+  QTreeWidgetItem* root = shell.Frame()->NavRoot();
+
+  ClickItem(tree, root->child(item));
+  QCOMPARE(runs, std::vector<int>{command});
+  QCOMPARE(tree->currentItem(), root);
+  // The same item again: its selection changes again, so it runs again.
+  ClickItem(tree, root->child(item));
+  QCOMPARE(runs, (std::vector<int>{command, command}));
+}
+
+void NavigationBarTest::rootAndEmptySpaceDoNothing() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  int runs = 0;
+  shell.Frame()->SetCommandHandler(Cmd::kProductInformation, [&runs] { ++runs; });
+  QTreeWidget* tree = shell.Frame()->NavigationBar()->Tree();
+  ClickItem(tree, shell.Frame()->NavRoot());
+  // A selection change with the pointer over empty space.
+  const QPoint empty(5, tree->viewport()->height() - 3);
+  QCursor::setPos(tree->viewport()->mapToGlobal(empty));
+  tree->setCurrentItem(shell.Frame()->NavRoot()->child(0));
+  QCOMPARE(runs, 0);
+  QCOMPARE(tree->currentItem(), shell.Frame()->NavRoot());
+}
+
+void NavigationBarTest::channelItemShowsTheHiddenWindow() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  CChildFrame* child = shell.Frame()->MDIGetActive();
+  child->close();
+  QVERIFY(child->isHidden());
+  ClickItem(shell.Frame()->NavigationBar()->Tree(), shell.Frame()->NavRoot()->child(1));
+  QVERIFY(!child->isHidden());
+}
+
+QTEST_MAIN(NavigationBarTest)
+#include "NavigationBarTest.moc"

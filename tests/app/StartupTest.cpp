@@ -1,0 +1,263 @@
+// Start-up with the profile variants a user's "Program.ini" may hold.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMdiArea>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "ShellFixture.h"
+#include "app/AboutDlg.h"
+#include "app/AppGlobals.h"
+#include "app/BackgroundClient.h"
+#include "app/ChildFrame.h"
+#include "app/MainFrame.h"
+#include "app/ResourceIds.h"
+#include "radio/DataFile.h"
+#include "radio/ProgramDoc.h"
+
+class StartupTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void languageVariants_data();
+  void languageVariants();
+  void missingModule_data();
+  void missingModule();
+  void showLang_data();
+  void showLang();
+  void emptyCompanyAndAboutTitle();
+  void menuEditsLeaveTheNoDocumentMenu();
+  void commandLine_data();
+  void commandLine();
+  void aboutBox_data();
+  void aboutBox();
+};
+
+void StartupTest::languageVariants_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<QString>("extraModule");  // copied from English.qm
+  QTest::addColumn<bool>("chinese");
+  QTest::addColumn<QString>("helpFile");
+  QTest::addColumn<QString>("fileMenu");
+  QTest::addColumn<QString>("root");
+  QTest::addColumn<QString>("firstChild");
+  QTest::addColumn<QString>("documentTitle");
+
+  QTest::newRow("English") << "English" << "" << false << "enHelp.chm" << "&File" << "Quillmoor Radio Works"
+                           << "Product Information" << "Channel Information";
+  QTest::newRow("Chinese") << "Chinese" << "" << true << "chHelp.chm" << "文件(&F)" << "奎尔摩无线电"
+                           << "类型设置" << "信道信息";
+  // The module and the section are found without regard to case; the texts
+  // built in code are Chinese only for exactly "Chinese".
+  QTest::newRow("chinese in lower case") << "chinese" << "" << false << "enHelp.chm" << "文件(&F)" << "奎尔摩无线电"
+                                         << "Product Information" << "Channel Information";
+  QTest::newRow("another language with its module") << "German" << "German.qm" << false << "enHelp.chm" << "&File"
+                                                    << "" << "Product Information" << "Channel Information";
+}
+
+void StartupTest::languageVariants() {
+  QFETCH(QString, language);
+  QFETCH(QString, extraModule);
+  QFETCH(bool, chinese);
+  QFETCH(QString, helpFile);
+  QFETCH(QString, fileMenu);
+  QFETCH(QString, root);
+  QFETCH(QString, firstChild);
+  QFETCH(QString, documentTitle);
+
+  ShellFixture shell(MakeProfile(language.toStdString()));
+  if (!extraModule.isEmpty()) shell.CopyFromBuild("English.qm", extraModule.toStdString());
+  QVERIFY(shell.Start());
+  QCOMPARE(g_strLanguage, language.toStdString());
+  QCOMPARE(g_bChinese, chinese);
+  QCOMPARE(QString::fromStdString(g_strHelpFile), helpFile);
+  QCOMPARE(g_strAppDir, shell.Folder());
+  QVERIFY(shell.messages.empty());
+
+  CMainFrame* frame = shell.Frame();
+  QVERIFY(frame->isVisible());
+  QVERIFY(frame->ShowsDocumentMenu());
+  QCOMPARE(frame->CurrentMenus().front()->title(), fileMenu);
+  QCOMPARE(frame->NavRoot()->text(0), root);
+  QCOMPARE(frame->NavRoot()->childCount(), 3);
+  QCOMPARE(frame->NavRoot()->child(0)->text(0), firstChild);
+  QVERIFY(frame->NavRoot()->isExpanded());
+
+  CChildFrame* child = frame->MDIGetActive();
+  QVERIFY(child != nullptr);
+  QCOMPARE(child->windowTitle(), documentTitle);
+  QCOMPARE(frame->Client()->subWindowList().size(), 1);
+  QVERIFY(g_bNewDocument);
+}
+
+void StartupTest::missingModule_data() {
+  QTest::addColumn<QString>("profileLine");
+  QTest::addColumn<QString>("removeModule");
+  QTest::addColumn<QString>("message");
+
+  QTest::newRow("German without a module") << "German" << "" << "Load language DLL fail";
+  QTest::newRow("Chinese module missing") << "Chinese" << "Chinese.qm" << "加载语言链接库失败";
+  QTest::newRow("empty language") << "" << "" << "Load language DLL fail";
+  // A remark after "//" leaves a blank at the end of the name.
+  QTest::newRow("name with a trailing blank") << "English // remark" << "" << "Load language DLL fail";
+  // A remark after ";" stays part of the value.
+  QTest::newRow("semicolon remark") << "Chinese ; remark" << "" << "Load language DLL fail";
+  QTest::newRow("a path is no module name") << "../English" << "" << "Load language DLL fail";
+}
+
+void StartupTest::missingModule() {
+  QFETCH(QString, profileLine);
+  QFETCH(QString, removeModule);
+  QFETCH(QString, message);
+
+  ShellFixture shell(MakeProfile(profileLine.toStdString()));
+  if (!removeModule.isEmpty()) shell.Remove(removeModule.toStdString());
+  QVERIFY(!shell.Start());
+  QCOMPARE(shell.messages.size(), std::size_t{1});
+  QCOMPARE(shell.messages.front().text, message);
+  QCOMPARE(shell.messages.front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  QVERIFY(shell.Frame() == nullptr);
+}
+
+void StartupTest::showLang_data() {
+  QTest::addColumn<QString>("setupLines");
+  QTest::addColumn<bool>("offered");
+
+  QTest::newRow("absent") << "" << false;
+  QTest::newRow("empty") << "ShowLang=\n" << false;
+  QTest::newRow("zero") << "ShowLang=0\n" << false;
+  QTest::newRow("one") << "ShowLang=1\n" << true;
+  QTest::newRow("two") << "ShowLang=2\n" << true;
+  QTest::newRow("leading digits") << "ShowLang=1 yes\n" << true;
+  QTest::newRow("no digits") << "ShowLang=yes\n" << false;
+  QTest::newRow("key in other case") << "showlang=1\n" << true;
+}
+
+void StartupTest::showLang() {
+  QFETCH(QString, setupLines);
+  QFETCH(bool, offered);
+
+  ShellFixture shell(MakeProfile("English", setupLines.toStdString()));
+  QVERIFY(shell.Start());
+  const QMenu* setup = shell.Frame()->CurrentMenus().at(4);
+  QCOMPARE(FindCommand(setup, Cmd::kLanguage) != nullptr, offered);
+  QVERIFY(FindCommand(setup, Cmd::kComSetup) != nullptr);
+}
+
+void StartupTest::emptyCompanyAndAboutTitle() {
+  std::string profile = MakeProfile("English", "ShowLang=1\n", "");
+  profile.replace(profile.find("About Title=About Quillmoor"), 27, "About Title=");
+  ShellFixture shell(profile);
+  QVERIFY(shell.Start());
+  CMainFrame* frame = shell.Frame();
+  QCOMPARE(frame->NavRoot()->text(0), QString());
+
+  // The About item shows an empty text and still opens the About box.
+  QAction* about = frame->CurrentMenus().at(5)->actions().front();
+  QCOMPARE(CMainFrame::CommandOf(about), Cmd::kAppAbout);
+  QCOMPARE(about->text(), QString());
+  QString aboutCaption = QStringLiteral("unset");
+  shell.modal = [&](QDialog& dialog) {
+    if (qobject_cast<CAboutDlg*>(&dialog) != nullptr) aboutCaption = dialog.windowTitle();
+    return static_cast<int>(QDialog::Accepted);
+  };
+  about->trigger();
+  QCOMPARE(aboutCaption, QString());
+
+  // Message boxes have an empty caption.
+  shell.answer = QMessageBox::Cancel;
+  frame->OnCommand(Cmd::kFileNew);
+  QCOMPARE(shell.messages.size(), std::size_t{1});
+  QCOMPARE(shell.messages.front().caption, QString());
+}
+
+void StartupTest::menuEditsLeaveTheNoDocumentMenu() {
+  ShellFixture shell(MakeProfile("English", "ShowLang=0\n"));
+  QVERIFY(shell.Start());
+  CMainFrame* frame = shell.Frame();
+  for (const QMenu* menu : frame->Menus(true)) {
+    QVERIFY(FindCommand(menu, Cmd::kPowerAdjust) == nullptr);
+    QVERIFY(FindCommand(menu, Cmd::kParamAdjust) == nullptr);
+    QVERIFY(FindCommand(menu, Cmd::kLanguage) == nullptr);
+  }
+  QCOMPARE(frame->Menus(true).at(5)->actions().front()->text(), QStringLiteral("About Quillmoor"));
+  QCOMPARE(frame->Menus(false).at(2)->actions().front()->text(), QStringLiteral("&About"));
+  QCOMPARE(MenuCommands(frame->Menus(false).at(0)),
+           (std::vector<int>{Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFilePrintSetup, Cmd::kAppExit}));
+}
+
+void StartupTest::commandLine_data() {
+  QTest::addColumn<QByteArray>("fileBytes");
+  QTest::addColumn<bool>("started");
+  QTest::addColumn<QString>("message");
+
+  RadioImage image;
+  image[0x130] = 0x07;
+  const std::string good = DataFileBytes(image);
+  std::string badSignature = good;
+  badSignature[3] = 0x34;
+  QTest::newRow("data file") << QByteArray::fromStdString(good) << true << "";
+  QTest::newRow("wrong signature") << QByteArray::fromStdString(badSignature) << false << "Data Format Error";
+  QTest::newRow("short file") << QByteArray::fromStdString(good.substr(0, 1039)) << false << "";
+}
+
+void StartupTest::commandLine() {
+  QFETCH(QByteArray, fileBytes);
+  QFETCH(bool, started);
+  QFETCH(QString, message);
+
+  ShellFixture shell;
+  shell.Write("radio.dat", fileBytes.toStdString());
+  QCOMPARE(shell.Start({QString::fromStdString(shell.FilePath("radio.dat"))}), started);
+  QCOMPARE(shell.messages.empty(), message.isEmpty());
+  if (!message.isEmpty()) QCOMPARE(shell.messages.front().text, message);
+  if (!started) return;
+  CChildFrame* child = shell.Frame()->MDIGetActive();
+  QVERIFY(child != nullptr);
+  QCOMPARE(child->windowTitle(), QStringLiteral("radio.dat"));
+  QCOMPARE(child->Document()->image[0x130], std::uint8_t{0x07});
+  QVERIFY(!g_bNewDocument);
+}
+
+void StartupTest::aboutBox_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<bool>("withIcon");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("version");
+  QTest::addColumn<QString>("owner");
+
+  QTest::newRow("English with title.ico") << "English" << true << "About Quillmoor" << "Version 1.0"
+                                          << "Quillmoor Radio Works";
+  QTest::newRow("Chinese without title.ico") << "Chinese" << false << "关于奎尔摩" << "1.0 版" << "奎尔摩无线电";
+}
+
+void StartupTest::aboutBox() {
+  QFETCH(QString, language);
+  QFETCH(bool, withIcon);
+  QFETCH(QString, caption);
+  QFETCH(QString, version);
+  QFETCH(QString, owner);
+
+  ShellFixture shell(MakeProfile(language.toStdString()));
+  if (withIcon) shell.CopyFromBuild("title.ico", "title.ico");
+  QVERIFY(shell.Start());
+  bool seen = false;
+  shell.modal = [&](QDialog& dialog) {
+    auto* about = qobject_cast<CAboutDlg*>(&dialog);
+    if (about == nullptr) return static_cast<int>(QDialog::Rejected);
+    seen = true;
+    [&] {
+      QCOMPARE(about->windowTitle(), caption);
+      QCOMPARE(about->m_pVersion->text(), version);
+      QCOMPARE(about->m_pOwner->text(), owner);
+      QCOMPARE(about->m_bIconFromFile, withIcon);
+      QVERIFY(!about->m_pIcon->pixmap().isNull());
+    }();
+    return static_cast<int>(QDialog::Accepted);
+  };
+  shell.Frame()->OnCommand(Cmd::kAppAbout);
+  QVERIFY(seen);
+}
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
