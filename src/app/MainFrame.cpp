@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -357,7 +356,7 @@ void CMainFrame::OnFileSave(bool askName) {
     const QStringList strings = DocumentStrings();
     const QString filter = strings.value(3);
     const QString extension = strings.value(4);
-    path = QFileDialog::getSaveFileName(this, QString(), path, QStringLiteral("%1 (%1)").arg(filter));
+    path = AskFileName(this, true, path, QStringLiteral("%1 (%1)").arg(filter));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += extension;
   }

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QFont>
 #include <QMenu>
 
@@ -131,8 +130,7 @@ void CProgramApp::OnFileNew() { m_pDocTemplate->NewDocument(); }
 void CProgramApp::OnFileOpen() {
   const QStringList strings = ResourceText(StringKey(Res::kDocumentStrings)).split(QLatin1Char('\n'));
   const QString filter = strings.value(3);
-  const QString path =
-      QFileDialog::getOpenFileName(m_pMainFrame.get(), QString(), QString(), QStringLiteral("%1 (%1)").arg(filter));
+  const QString path = AskFileName(m_pMainFrame.get(), false, QString(), QStringLiteral("%1 (%1)").arg(filter));
   if (!path.isEmpty()) m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive());
 }
 

@@ -1,6 +1,7 @@
 #include "app/UiHooks.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QProcess>
 
 namespace {
@@ -16,6 +17,10 @@ StartProgramHook& StartHook() {
   static StartProgramHook hook;
   return hook;
 }
+FileNameHook& FileHook() {
+  static FileNameHook hook;
+  return hook;
+}
 QString& Caption() {
   static QString caption = QStringLiteral("Program");
   return caption;
@@ -25,6 +30,7 @@ QString& Caption() {
 void SetMessageBoxHook(MessageBoxHook hook) { MessageHook() = std::move(hook); }
 void SetModalHook(ModalHook hook) { DialogHook() = std::move(hook); }
 void SetStartProgramHook(StartProgramHook hook) { StartHook() = std::move(hook); }
+void SetFileNameHook(FileNameHook hook) { FileHook() = std::move(hook); }
 
 void SetMessageBoxCaption(const QString& caption) { Caption() = caption; }
 QString MessageBoxCaption() { return Caption(); }
@@ -46,4 +52,10 @@ int RunModal(QDialog& dialog) {
 bool StartProgram(const QString& program) {
   if (StartHook()) return StartHook()(program);
   return QProcess::startDetached(program, {});
+}
+
+QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter) {
+  if (FileHook()) return FileHook()(saving, proposed, filter);
+  return saving ? QFileDialog::getSaveFileName(parent, QString(), proposed, filter)
+                : QFileDialog::getOpenFileName(parent, QString(), proposed, filter);
 }

@@ -20,11 +20,14 @@ struct MessageRequest {
 using MessageBoxHook = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 using ModalHook = std::function<int(QDialog&)>;
 using StartProgramHook = std::function<bool(const QString& program)>;
+// The file chosen in an Open (saving false) or Save As dialog; empty: cancelled.
+using FileNameHook = std::function<QString(bool saving, const QString& proposed, const QString& filter)>;
 
 // An empty hook restores the real behaviour.
 void SetMessageBoxHook(MessageBoxHook hook);
 void SetModalHook(ModalHook hook);
 void SetStartProgramHook(StartProgramHook hook);
+void SetFileNameHook(FileNameHook hook);
 
 // The caption of every message box: the application's display name.
 void SetMessageBoxCaption(const QString& caption);
@@ -36,6 +39,9 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
 
 // Runs a dialog modally and returns its result (QDialog::Accepted/Rejected).
 int RunModal(QDialog& dialog);
+
+// Asks for a data file name; `filter` is a file dialog filter.
+QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter);
 
 // Starts a program detached from this process; false when it could not start.
 bool StartProgram(const QString& program);

@@ -10,6 +10,7 @@
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
+#include "radio/DataFile.h"
 #include "radio/ProgramDoc.h"
 
 class FileNewTest : public QObject {
@@ -20,6 +21,11 @@ class FileNewTest : public QObject {
   void hiddenWindowStillCounts();
   void channelWindowHidesAndReturns_data();
   void channelWindowHidesAndReturns();
+  void openFile_data();
+  void openFile();
+  void saveAs_data();
+  void saveAs();
+  void saveAgainWritesWithoutAsking();
 };
 
 void FileNewTest::fileNew_data() {
@@ -108,6 +114,110 @@ void FileNewTest::channelWindowHidesAndReturns() {
   QVERIFY(!child->isHidden());
   QCOMPARE(frame->MDIGetActive(), child);
   QCOMPARE(child->Document()->image[0x30], std::uint8_t{0x11});
+}
+
+void FileNewTest::openFile_data() {
+  QTest::addColumn<QByteArray>("bytes");
+  QTest::addColumn<bool>("chosen");
+  QTest::addColumn<bool>("opened");
+  QTest::addColumn<QString>("message");
+
+  RadioImage image;
+  image[0x161] = 0x05;
+  const std::string good = DataFileBytes(image);
+  std::string bad = good;
+  bad[3] = 0x34;
+  std::string junkHeader = good;
+  junkHeader[7] = 0x55;  // bytes 4-15 are not looked at
+  QTest::newRow("data file") << QByteArray::fromStdString(good) << true << true << "";
+  QTest::newRow("header bytes not zero") << QByteArray::fromStdString(junkHeader) << true << true << "";
+  QTest::newRow("longer file") << QByteArray::fromStdString(good + std::string(960, 'x')) << true << true << "";
+  QTest::newRow("wrong signature") << QByteArray::fromStdString(bad) << true << false << "Data Format Error";
+  QTest::newRow("short file") << QByteArray::fromStdString(good.substr(0, 1039)) << true << false << "";
+  QTest::newRow("dialog cancelled") << QByteArray::fromStdString(good) << false << false << "";
+}
+
+void FileNewTest::openFile() {
+  QFETCH(QByteArray, bytes);
+  QFETCH(bool, chosen);
+  QFETCH(bool, opened);
+  QFETCH(QString, message);
+
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  CMainFrame* frame = shell.Frame();
+  CChildFrame* before = frame->MDIGetActive();
+  shell.Write("radio.dat", bytes.toStdString());
+  if (chosen) shell.fileNames.push_back(QString::fromStdString(shell.FilePath("radio.dat")));
+  frame->OnCommand(Cmd::kFileOpen);
+
+  QCOMPARE(shell.messages.empty(), message.isEmpty());
+  if (!message.isEmpty()) QCOMPARE(shell.messages.front().text, message);
+  QCOMPARE(frame->Client()->subWindowList().size(), opened ? 2 : 1);
+  QCOMPARE(before->isHidden(), opened);
+  QCOMPARE(g_bNewDocument, !opened);
+  if (!opened) {
+    QCOMPARE(frame->MDIGetActive(), before);
+    return;
+  }
+  CChildFrame* after = frame->MDIGetActive();
+  QVERIFY(after != before);
+  QCOMPARE(after->windowTitle(), QStringLiteral("radio.dat"));
+  QCOMPARE(after->Document()->image[0x161], std::uint8_t{0x05});
+}
+
+void FileNewTest::saveAs_data() {
+  QTest::addColumn<QString>("name");  // relative to the test folder; empty: cancelled
+  QTest::addColumn<QString>("written");
+  QTest::addColumn<bool>("failed");
+
+  QTest::newRow("extension added") << "saved" << "saved.dat" << false;
+  QTest::newRow("extension kept") << "other.bin" << "other.bin" << false;
+  QTest::newRow("cancelled") << "" << "" << false;
+  QTest::newRow("missing folder") << "nowhere/saved.dat" << "" << true;
+}
+
+void FileNewTest::saveAs() {
+  QFETCH(QString, name);
+  QFETCH(QString, written);
+  QFETCH(bool, failed);
+
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  CMainFrame* frame = shell.Frame();
+  CChildFrame* child = frame->MDIGetActive();
+  child->Document()->image[0x12F] = 0x02;
+  if (!name.isEmpty()) shell.fileNames.push_back(QString::fromStdString(shell.FilePath(name.toStdString())));
+  // A new document has never been saved: Save asks for the name too.
+  frame->OnCommand(Cmd::kFileSave);
+  QCOMPARE(shell.proposedNames, std::vector<QString>{QStringLiteral("QuillmoorProgrammer")});
+  QCOMPARE(shell.messages.size(), std::size_t{failed ? 1u : 0u});
+  if (failed) QVERIFY(shell.messages.front().text.contains(QStringLiteral("saved.dat")));
+  if (written.isEmpty()) {
+    QCOMPARE(child->windowTitle(), QStringLiteral("Channel Information"));
+    return;
+  }
+  RadioImage image;
+  image[0] = 0;
+  const std::string bytes = shell.Read(written.toStdString());
+  QCOMPARE(bytes.size(), std::size_t{1040});
+  QCOMPARE(bytes.substr(0, 16), (std::string("S333") + std::string(12, '\0')));
+  QVERIFY(LoadDataFile(shell.FilePath(written.toStdString()), image).ok());
+  QVERIFY(image == child->Document()->image);
+  QCOMPARE(child->windowTitle(), written);
+}
+
+void FileNewTest::saveAgainWritesWithoutAsking() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  CMainFrame* frame = shell.Frame();
+  CChildFrame* child = frame->MDIGetActive();
+  shell.fileNames.push_back(QString::fromStdString(shell.FilePath("kept.dat")));
+  frame->OnCommand(Cmd::kFileSaveAs);
+  child->Document()->image[0x134] = 0x07;
+  frame->OnCommand(Cmd::kFileSave);
+  QCOMPARE(shell.proposedNames.size(), std::size_t{1});
+  QCOMPARE(static_cast<unsigned char>(shell.Read("kept.dat")[16 + 0x134]), 0x07u);
 }
 
 QTEST_MAIN(FileNewTest)

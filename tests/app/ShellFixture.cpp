@@ -72,6 +72,13 @@ ShellFixture::ShellFixture(const std::string& profile) {
     help.push_back({file, command, data});
     return nullptr;
   });
+  SetFileNameHook([this](bool, const QString& proposed, const QString&) {
+    proposedNames.push_back(proposed);
+    if (fileNames.empty()) return QString();
+    const QString name = fileNames.front();
+    fileNames.erase(fileNames.begin());
+    return name;
+  });
   QApplication::setQuitOnLastWindowClosed(false);
   m_pApp = std::make_unique<CProgramApp>();
 }
@@ -83,6 +90,7 @@ ShellFixture::~ShellFixture() {
   SetMessageBoxHook({});
   SetModalHook({});
   SetStartProgramHook({});
+  SetFileNameHook({});
   SetHtmlHelpSink({});
 }
 

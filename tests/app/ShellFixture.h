@@ -53,6 +53,9 @@ class ShellFixture {
   QMessageBox::StandardButton answer = QMessageBox::Ok;
   std::vector<HelpRequest> help;
   std::vector<QString> started;
+  // The answers of the Open and Save As dialogs, taken in order; none left: cancelled.
+  std::vector<QString> fileNames;
+  std::vector<QString> proposedNames;
   // Each modal dialog goes to `modal`; without one it is rejected.
   std::function<int(QDialog&)> modal;
   int modalCount = 0;
