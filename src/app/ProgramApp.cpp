@@ -56,6 +56,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
     return false;
   }
   UseCjkCapableFont();
+  LoadQtTexts(g_bChinese);
   g_strAppDir = appDir;
 
   // The main window with its bars, tree and client area.

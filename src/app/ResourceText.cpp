@@ -1,5 +1,7 @@
 #include "app/ResourceText.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
@@ -23,7 +25,22 @@ bool LoadLanguageModule(const QString& path) {
   return true;
 }
 
-void UnloadLanguageModule() { Module().reset(); }
+void UnloadLanguageModule() {
+  Module().reset();
+  LoadQtTexts(false);
+}
+
+void LoadQtTexts(bool chinese) {
+  static std::unique_ptr<QTranslator> qtTexts;
+  if (qtTexts) QCoreApplication::removeTranslator(qtTexts.get());
+  qtTexts.reset();
+  if (!chinese) return;
+  auto translator = std::make_unique<QTranslator>();
+  if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator.get());
+    qtTexts = std::move(translator);
+  }
+}
 
 bool LanguageModuleLoaded() { return Module() != nullptr; }
 

@@ -10,6 +10,10 @@
 // cannot be read (a missing or damaged file).
 bool LoadLanguageModule(const QString& path);
 void UnloadLanguageModule();
+
+// Qt's own texts (standard dialogs, their buttons) in Chinese for a Chinese
+// run; nothing happens when Qt's translations are not installed.
+void LoadQtTexts(bool chinese);
 bool LanguageModuleLoaded();
 
 // The module's text for a resource key, else the program's English text,

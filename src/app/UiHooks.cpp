@@ -2,9 +2,15 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QAbstractButton>
 #include <QProcess>
 
+#include "app/ResourceText.h"
+
 namespace {
+const LangText kOk{"OK", "确定"};
+const LangText kCancel{"Cancel", "取消"};
+
 MessageBoxHook& MessageHook() {
   static MessageBoxHook hook;
   return hook;
@@ -41,6 +47,8 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
   const MessageRequest request{parent, Caption(), text, buttons, icon};
   if (MessageHook()) return MessageHook()(request);
   QMessageBox box(icon, request.caption, text, buttons, parent);
+  if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(LangString(kOk));
+  if (QAbstractButton* cancel = box.button(QMessageBox::Cancel)) cancel->setText(LangString(kCancel));
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
