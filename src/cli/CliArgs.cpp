@@ -18,7 +18,7 @@ bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, s
       optionsEnded = true;
       continue;
     }
-    const OptionSpec* spec = nullptr;
+    const OptionSpec* option = nullptr;
     std::string inlineValue;
     bool hasInline = false;
     if (word.compare(0, 2, "--") == 0) {
@@ -30,21 +30,21 @@ bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, s
         name.resize(eq);
       }
       for (const OptionSpec& s : specs)
-        if (name == s.longName) spec = &s;
+        if (name == s.longName) option = &s;
     } else if (word.size() == 2) {
       for (const OptionSpec& s : specs)
-        if (s.shortName != 0 && word[1] == s.shortName) spec = &s;
+        if (s.shortName != 0 && word[1] == s.shortName) option = &s;
     }
-    if (!spec) {
+    if (!option) {
       error = "unknown option '" + word + "'";
       return false;
     }
-    if (!spec->takesValue) {
+    if (!option->takesValue) {
       if (hasInline) {
-        error = "option '--" + std::string(spec->longName) + "' takes no value";
+        error = "option '--" + std::string(option->longName) + "' takes no value";
         return false;
       }
-      m_values[spec->longName] = "";
+      m_values[option->longName] = "";
       continue;
     }
     if (!hasInline) {
@@ -54,7 +54,7 @@ bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, s
       }
       inlineValue = args[++i];
     }
-    m_values[spec->longName] = inlineValue;
+    m_values[option->longName] = inlineValue;
   }
   return true;
 }

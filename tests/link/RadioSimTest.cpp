@@ -10,7 +10,7 @@
 namespace {
 
 struct FaultSpecCase {
-  const char* spec;
+  const char* faultText;
   bool ok;
   SimFaults expected;
 };
@@ -52,11 +52,11 @@ TEST(SimFaultSpec, EachFaultAndItsArgument) {
   for (const FaultSpecCase& c : cases) {
     SimFaults f;
     std::string error;
-    EXPECT_EQ(ApplyFaultSpec(c.spec, f, error), c.ok) << c.spec;
+    EXPECT_EQ(ApplyFaultSpec(c.faultText, f, error), c.ok) << c.faultText;
     if (c.ok)
-      EXPECT_TRUE(SameFaults(f, c.expected)) << c.spec;
+      EXPECT_TRUE(SameFaults(f, c.expected)) << c.faultText;
     else
-      EXPECT_FALSE(error.empty()) << c.spec;
+      EXPECT_FALSE(error.empty()) << c.faultText;
   }
 }
 

@@ -24,10 +24,10 @@ bool ParseCount(const std::string& text, int low, int high, int& value) {
 
 }  // namespace
 
-bool ApplyFaultSpec(const std::string& spec, SimFaults& faults, std::string& error) {
-  const auto colon = spec.find(':');
-  const std::string name = spec.substr(0, colon);
-  const std::string arg = colon == std::string::npos ? "" : spec.substr(colon + 1);
+bool ApplyFaultSpec(const std::string& text, SimFaults& faults, std::string& error) {
+  const auto colon = text.find(':');
+  const std::string name = text.substr(0, colon);
+  const std::string arg = colon == std::string::npos ? "" : text.substr(colon + 1);
   const bool hasArg = colon != std::string::npos;
   auto noArg = [&]() {
     if (hasArg) error = "fault '" + name + "' takes no number";
@@ -55,7 +55,7 @@ bool ApplyFaultSpec(const std::string& spec, SimFaults& faults, std::string& err
   if (name == "short-block") return block(faults.shortBlockAt);
   if (name == "refuse-block") return block(faults.refuseBlockAt);
   if (name == "hangup") return block(faults.hangupAt);
-  error = "unknown fault '" + spec + "'";
+  error = "unknown fault '" + text + "'";
   return false;
 }
 

@@ -23,7 +23,7 @@ struct SimFaults {
 // Parses one --fault word ("silent", "noise:3", "short-ident", "long-ident",
 // "no-confirm", "short-block:5", "refuse-block:5", "hangup:5") into `faults`.
 // False with `error` set when the word is not one of them.
-bool ApplyFaultSpec(const std::string& spec, SimFaults& faults, std::string& error);
+bool ApplyFaultSpec(const std::string& text, SimFaults& faults, std::string& error);
 
 struct RadioReply {
   std::vector<std::uint8_t> bytes;
