@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 #include <functional>
 
 #include "app/ResourceIds.h"
@@ -81,25 +82,17 @@ void PaintTransfer(QPainter& p, bool towardsRadio) {
   const QColor colour = towardsRadio ? QColor(200, 60, 40) : QColor(40, 150, 60);
   p.setPen(Qt::NoPen);
   p.setBrush(colour);
+  // Drawn pointing up, and mirrored about its middle for the other way.
   QPainterPath arrow;
-  if (towardsRadio) {
-    arrow.moveTo(8, 0.5);
-    arrow.lineTo(13, 5.5);
-    arrow.lineTo(10, 5.5);
-    arrow.lineTo(10, 10);
-    arrow.lineTo(6, 10);
-    arrow.lineTo(6, 5.5);
-    arrow.lineTo(3, 5.5);
-  } else {
-    arrow.moveTo(8, 10.5);
-    arrow.lineTo(13, 5.5);
-    arrow.lineTo(10, 5.5);
-    arrow.lineTo(10, 1);
-    arrow.lineTo(6, 1);
-    arrow.lineTo(6, 5.5);
-    arrow.lineTo(3, 5.5);
-  }
+  arrow.moveTo(8, 0.5);
+  arrow.lineTo(13, 5.5);
+  arrow.lineTo(10, 5.5);
+  arrow.lineTo(10, 10);
+  arrow.lineTo(6, 10);
+  arrow.lineTo(6, 5.5);
+  arrow.lineTo(3, 5.5);
   arrow.closeSubpath();
+  if (!towardsRadio) arrow = QTransform(1, 0, 0, -1, 0, 11).map(arrow);
   p.drawPath(arrow);
 }
 
