@@ -6,6 +6,7 @@
 
 #include "cli/ExitStatus.h"
 #include "radio/DataFile.h"
+#include "radio/DataFileMessage.h"
 
 int PrintVerbHelp(const char* usage, const char* description, const char* options) {
   std::printf("usage: %s\n\n%s\n\noptions:\n%s\n%s", usage, description, options, ExitStatusHelp());
@@ -26,7 +27,9 @@ int Report(const char* verb, const std::string& path, const DataFileResult& r) {
       std::fprintf(stderr, "programcli %s: cannot write '%s': %s\n", verb, path.c_str(), cause);
       return kExitFileError;
     case DataFileStatus::BadSignature:
-      std::fprintf(stderr, "programcli %s: %s: Data Format Error\n", verb, path.c_str());
+      // The same text the window shows for this failure.
+      std::fprintf(stderr, "programcli %s: %s: %s\n", verb, path.c_str(),
+                   DataFileFailureMessage(r, path, false, false).c_str());
       return kExitDataFormat;
     case DataFileStatus::ShortFile:
       std::fprintf(stderr, "programcli %s: %s: the file is shorter than %zu bytes\n", verb,
