@@ -9,7 +9,7 @@
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
 #include "app/DialogUnits.h"
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"

@@ -1,6 +1,6 @@
 #include "app/AppGlobals.h"
 
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 
 CProfileFile g_profile(4);
 std::string g_strLanguage;

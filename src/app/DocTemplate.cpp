@@ -5,7 +5,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/ChildFrame.h"
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
 #include "editor/ProgramView.h"

@@ -14,7 +14,7 @@
 #include "app/DialogUnits.h"
 #include "app/HelpTopics.h"
 #include "app/HtmlHelp.h"
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"

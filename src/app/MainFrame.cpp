@@ -22,7 +22,7 @@
 #include "app/NavigationBar.h"
 #include "app/NavigationItems.h"
 #include "app/PasswordDlg.h"
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"

@@ -11,7 +11,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceText.h"

@@ -12,7 +12,7 @@
 #include "app/DocTemplate.h"
 #include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"

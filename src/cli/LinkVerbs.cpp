@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "app/ProgramFolder.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"

@@ -1,7 +1,7 @@
 // programcli ports: COM1-COM16, the device behind each, and whether it opens.
 #include <string>
 
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"

@@ -1,5 +1,5 @@
 // Kept apart from the name rules: only what resolves a port needs the profile.
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "link/PortNames.h"
 
 std::string DevicePathForPort(int n, const CProfileFile& profile) {

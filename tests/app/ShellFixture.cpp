@@ -13,7 +13,7 @@
 #include "app/ControlId.h"
 #include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "app/ProgramApp.h"
 
 std::string MakeProfile(const std::string& language, const std::string& extraSetup,

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "fuzz/FuzzEntries.h"
 
 namespace {

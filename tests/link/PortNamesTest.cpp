@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "link/PortNames.h"
 #include "support/TempDir.h"
 

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 #include "app/ProgramFolder.h"
 #include "support/TempDir.h"
 

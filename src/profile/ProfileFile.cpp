@@ -1,4 +1,4 @@
-#include "app/ProfileFile.h"
+#include "profile/ProfileFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
