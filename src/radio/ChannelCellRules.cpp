@@ -1,0 +1,154 @@
+#include "radio/ChannelCellRules.h"
+
+#include <cctype>
+
+#include "radio/ToneTables.h"
+
+namespace {
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
+  if (prefix.size() > text.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+      return false;
+  return true;
+}
+
+bool RowHasData(const ChannelRow& row) {
+  return !row[kColRxFrequency].empty() || !row[kColTxFrequency].empty();
+}
+
+// A typed frequency: its "%3.5f" text, and whether band and raster take it.
+struct TypedFrequency {
+  std::string text;
+  CellVerdict verdict = CellVerdict::Accepted;
+};
+
+TypedFrequency CheckFrequency(const std::string& typed, const BandLimits& band) {
+  const double x = LeadingNumber(typed);
+  const long long n = FrequencyUnits(x);
+  TypedFrequency result{FormatFixed(x, 5)};
+  if (!band.Contains(n))
+    result.verdict = CellVerdict::OutOfRange;
+  else if (!OnChannelRaster(n))
+    result.verdict = CellVerdict::OffRaster;
+  return result;
+}
+
+// The tone check: a number with a decimal point from 60.0 to 259.9 Hz, kept
+// to one decimal; otherwise the first list entry the text begins, so the cell
+// shows what a store will write; anything else is no tone.
+std::string CheckedTone(const std::string& typed, bool chinese) {
+  const std::vector<std::string>& list = ToneList(chinese);
+  if (typed.find('.') != std::string::npos) {
+    const long long v = ToneTenths(LeadingNumber(typed));
+    if (v >= 600 && v < 2600) return FormatFixed(DecimalScale(static_cast<double>(v), 0.1), 1);
+    return kNoToneText(chinese);
+  }
+  for (const std::string& entry : list)
+    if (StartsWithIgnoringCase(entry, typed)) return entry;
+  return kNoToneText(chinese);
+}
+
+const LangText* const kColumnItems[][3] = {
+    {&kWideText, &kNarrowText, nullptr},
+    {&kScanYesText, &kScanNoText, nullptr},
+    {&kBusyOffText, &kBusyCarrierText, &kBusyToneText},
+    {&kPowerHighText, &kPowerMiddleText, &kPowerLowText},
+};
+
+}  // namespace
+
+const std::vector<std::string>& ToneList(bool chinese) {
+  static const std::vector<std::string> english = BuildToneList(false);
+  static const std::vector<std::string> chineseList = BuildToneList(true);
+  return chinese ? chineseList : english;
+}
+
+std::vector<std::string> ColumnItems(int column, bool chinese) {
+  std::vector<std::string> items;
+  if (column < kColBandwidth || column > kColPower) return items;
+  for (const LangText* item : kColumnItems[column - kColBandwidth])
+    if (item != nullptr) items.emplace_back((*item)(chinese));
+  return items;
+}
+
+void ClearChannelRow(ChannelRow& row) {
+  for (int column = kColRxFrequency; column < kChannelColumns; ++column) row[column].clear();
+}
+
+void FillNewChannelDefaults(ChannelRow& row, const std::string& f, bool chinese) {
+  row[kColRxFrequency] = f;
+  row[kColTxFrequency] = f;
+  row[kColDecodeTone] = kNoToneText(chinese);
+  row[kColEncodeTone] = kNoToneText(chinese);
+  row[kColBandwidth] = kWideText(chinese);
+  row[kColScan] = kScanYesText(chinese);
+  row[kColBusyLock] = kBusyOffText(chinese);
+  row[kColPower] = kPowerHighText(chinese);
+}
+
+CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, CommitKey key,
+                              const BandLimits& band, bool chinese) {
+  const bool hasData = RowHasData(row);
+  switch (column) {
+    case kColRxFrequency: {
+      if (text.empty()) {
+        ClearChannelRow(row);
+        return CellVerdict::Accepted;
+      }
+      const TypedFrequency f = CheckFrequency(text, band);
+      if (f.verdict != CellVerdict::Accepted) {
+        ClearChannelRow(row);
+        return f.verdict;
+      }
+      if (row[kColRxFrequency].empty())
+        FillNewChannelDefaults(row, f.text, chinese);
+      else
+        row[kColRxFrequency] = f.text;
+      return CellVerdict::Accepted;
+    }
+    case kColTxFrequency: {
+      if (text.empty()) {
+        row[kColTxFrequency] = row[kColRxFrequency];
+        return CellVerdict::Accepted;
+      }
+      const TypedFrequency f = CheckFrequency(text, band);
+      // Leaving and Enter treat the two failures the other way round.
+      const bool clearsRow = (f.verdict == CellVerdict::OutOfRange && key == CommitKey::Enter) ||
+                             (f.verdict == CellVerdict::OffRaster && key == CommitKey::Leave);
+      if (clearsRow)
+        ClearChannelRow(row);
+      else if (f.verdict != CellVerdict::Accepted)
+        row[kColTxFrequency].clear();
+      else
+        row[kColTxFrequency] = row[kColRxFrequency].empty() ? std::string() : f.text;
+      return f.verdict;
+    }
+    case kColDecodeTone:
+    case kColEncodeTone:
+      row[column] = hasData ? CheckedTone(text, chinese) : std::string();
+      return CellVerdict::Accepted;
+    case kColBandwidth:
+    case kColScan:
+    case kColBusyLock:
+    case kColPower: {
+      if (!hasData) {
+        row[column].clear();
+        return CellVerdict::Accepted;
+      }
+      // Either language's entry is taken and shown in the table's language.
+      for (bool language : {chinese, !chinese}) {
+        const std::vector<std::string> items = ColumnItems(column, language);
+        for (std::size_t i = 0; i < items.size(); ++i)
+          if (items[i] == text) {
+            row[column] = ColumnItems(column, chinese)[i];
+            return CellVerdict::Accepted;
+          }
+      }
+      return CellVerdict::NotAnItem;
+    }
+    default:
+      return CellVerdict::Accepted;
+  }
+}

@@ -1,0 +1,41 @@
+#pragma once
+// What a text typed, pasted or imported into a cell of the channel table does
+// to its row. The grid's editors, the clipboard and the CSV import all commit
+// through here, so a value passes the same checks whichever way it came.
+#include <string>
+#include <vector>
+
+#include "radio/ChannelCodecs.h"
+#include "radio/ChannelTable.h"
+
+// How the editor was closed: by moving to another cell, or by Enter. A
+// transmit frequency outside the band or off the raster is treated
+// differently by the two.
+enum class CommitKey { Leave, Enter };
+
+enum class CellVerdict {
+  Accepted,
+  OutOfRange,  // string 61448: outside the band
+  OffRaster,   // string 61456: off the 5 kHz / 6.25 kHz raster
+  NotAnItem,   // columns 5-8: no entry of the column's list (never typed: those editors are lists)
+};
+
+// The tone editors' 264 entries, built once per language.
+const std::vector<std::string>& ToneList(bool chinese);
+
+// The entries of the list editors of columns 5-8, in order; empty for any
+// other column.
+std::vector<std::string> ColumnItems(int column, bool chinese);
+
+// Commits `text` into `row` (its cells as the table shows them) at `column`
+// (1-8). The row may change beyond the cell: a new channel takes its
+// defaults, a refused receive frequency clears the row. Anything but
+// Accepted is reported to the user; the row is left as the rule says.
+CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, CommitKey key,
+                              const BandLimits& band, bool chinese);
+
+// Sets columns 1-8 of a row to the empty text.
+void ClearChannelRow(ChannelRow& row);
+
+// The row of a new channel whose receive and transmit frequency are `f`.
+void FillNewChannelDefaults(ChannelRow& row, const std::string& f, bool chinese);

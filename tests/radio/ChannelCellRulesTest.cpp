@@ -1,0 +1,96 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "radio/ChannelCellRules.h"
+
+namespace {
+
+const BandLimits kBand = BandLimitsFromText("400-470MHz");
+
+ChannelRow Row(const std::string& rx, const std::string& tx, const std::string& dec = "", const std::string& enc = "",
+               const std::string& wn = "", const std::string& scan = "", const std::string& busy = "",
+               const std::string& power = "") {
+  return ChannelRow{" 1", rx, tx, dec, enc, wn, scan, busy, power};
+}
+
+const ChannelRow kEmpty = Row("", "");
+const ChannelRow kSet = Row("446.00625", "446.00625", "None", "None", "Wide", "Yes", "Off", "High");
+const ChannelRow kCleared = kEmpty;
+
+struct CommitCase {
+  const char* name;
+  ChannelRow before;
+  int column;
+  const char* text;
+  CommitKey key;
+  CellVerdict verdict;
+  ChannelRow after;
+  bool chinese = false;
+};
+
+void PrintTo(const CommitCase& c, std::ostream* os) { *os << c.name; }
+
+ChannelRow With(ChannelRow row, int column, const std::string& text) {
+  row[column] = text;
+  return row;
+}
+
+const CommitKey L = CommitKey::Leave;
+const CommitKey E = CommitKey::Enter;
+const CellVerdict OK = CellVerdict::Accepted;
+
+const CommitCase kCases[] = {
+    {"new_channel_takes_defaults", kEmpty, 1, "446.00625", L, OK, kSet},
+    {"new_channel_chinese_defaults", kEmpty, 1, "446.00625", E, OK,
+     Row("446.00625", "446.00625", "无", "无", "宽", "是", "关", "高"), true},
+    {"existing_rx_keeps_other_cells", kSet, 1, "446", L, OK, With(kSet, 1, "446.00000")},
+    {"rx_off_raster_clears_row", kSet, 1, "446.003", L, CellVerdict::OffRaster, kCleared},
+    {"rx_top_of_band_accepted", kEmpty, 1, "471.00000", E, OK,
+     Row("471.00000", "471.00000", "None", "None", "Wide", "Yes", "Off", "High")},
+    {"rx_above_band_clears_row", kSet, 1, "471.005", E, CellVerdict::OutOfRange, kCleared},
+    {"rx_emptied_clears_row", kSet, 1, "", L, OK, kCleared},
+    {"tx_emptied_copies_rx", With(kSet, 2, "440.00000"), 2, "", L, OK, kSet},
+    {"tx_valid", kSet, 2, "440.0125", E, OK, With(kSet, 2, "440.01250")},
+    {"tx_out_of_band_leave_clears_cell", kSet, 2, "300", L, CellVerdict::OutOfRange, With(kSet, 2, "")},
+    {"tx_out_of_band_enter_clears_row", kSet, 2, "300", E, CellVerdict::OutOfRange, kCleared},
+    {"tx_off_raster_leave_clears_row", kSet, 2, "446.003", L, CellVerdict::OffRaster, kCleared},
+    {"tx_off_raster_enter_clears_cell", kSet, 2, "446.003", E, CellVerdict::OffRaster, With(kSet, 2, "")},
+    {"tx_without_rx_stays_empty", Row("", "440.00000"), 2, "441", L, OK, Row("", "")},
+    {"tone_with_point_normalised", kSet, 3, "88.8", L, OK, With(kSet, 3, "88.8")},
+    {"tone_many_decimals_cut", kSet, 4, "88.87", E, OK, With(kSet, 4, "88.8")},
+    {"tone_below_range", kSet, 3, "59.9", L, OK, kSet},
+    {"tone_above_range", kSet, 3, "260.0", L, OK, kSet},
+    {"tone_no_entry_begins", kSet, 3, "99", L, OK, kSet},
+    {"tone_prefix_completed", kSet, 3, "100", L, OK, With(kSet, 3, "100.0")},
+    {"dcs_case_ignored", kSet, 4, "d023n", L, OK, With(kSet, 4, "D023N")},
+    {"dcs_prefix_completed", kSet, 4, "D02", L, OK, With(kSet, 4, "D023N")},
+    {"enter_applies_tone_check", kSet, 3, "1024", E, OK, kSet},
+    {"tone_in_empty_row_dropped", kEmpty, 3, "88.5", L, OK, kEmpty},
+    {"other_language_no_tone", With(kSet, 3, "88.5"), 3, "None", L, OK, With(kSet, 3, "无"), true},
+    {"list_item_taken", kSet, 5, "Narrow", E, OK, With(kSet, 5, "Narrow")},
+    {"list_item_other_language", kSet, 8, "低", L, OK, With(kSet, 8, "Low")},
+    {"list_item_in_empty_row_dropped", kEmpty, 7, "Carrier", L, OK, kEmpty},
+    {"unknown_item_refused", kSet, 6, "Maybe", L, CellVerdict::NotAnItem, kSet},
+};
+
+class CommitCases : public ::testing::TestWithParam<CommitCase> {};
+
+TEST_P(CommitCases, RowAfterCommit) {
+  const CommitCase& c = GetParam();
+  ChannelRow row = c.before;
+  EXPECT_EQ(CommitChannelCell(row, c.column, c.text, c.key, kBand, c.chinese), c.verdict);
+  EXPECT_EQ(row, c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, CommitCases, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChannelCellLists, ItemsOfTheListColumns) {
+  EXPECT_EQ(ColumnItems(kColBusyLock, false), (std::vector<std::string>{"Off", "Carrier", "QT/DQT"}));
+  EXPECT_EQ(ColumnItems(kColPower, true), (std::vector<std::string>{"高", "中", "低"}));
+  EXPECT_TRUE(ColumnItems(kColRxFrequency, false).empty());
+  EXPECT_EQ(ToneList(true).size(), 264u);
+}
+
+}  // namespace
