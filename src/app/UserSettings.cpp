@@ -1,0 +1,39 @@
+#include "app/UserSettings.h"
+
+#include <QSettings>
+
+#include "app/AppGlobals.h"
+#include "app/ResourceText.h"
+#include "profile/ProfileFile.h"
+
+namespace {
+// Read anew at each use: the store follows "AppName" as the profile says now.
+QSettings Store() {
+  QString name = FromStd(g_profile.GetString("Setup", "AppName", ""));
+  // An empty AppName still needs a file name of its own.
+  if (name.isEmpty()) name = QStringLiteral("Program");
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, name);
+}
+}  // namespace
+
+int ReadUserNumber(const char* name, int fallback) {
+  bool ok = false;
+  const int value = Store().value(QLatin1String(name)).toInt(&ok);
+  return ok ? value : fallback;
+}
+
+void WriteUserNumber(const char* name, int value) {
+  QSettings store = Store();
+  store.setValue(QLatin1String(name), value);
+  store.sync();
+}
+
+QStringList ReadUserStrings(const char* name) { return Store().value(QLatin1String(name)).toStringList(); }
+
+void WriteUserStrings(const char* name, const QStringList& values) {
+  QSettings store = Store();
+  store.setValue(QLatin1String(name), values);
+  store.sync();
+}
+
+QString UserSettingsFile() { return Store().fileName(); }

@@ -1,0 +1,20 @@
+#pragma once
+// The per-user settings store: one INI file per application name in the
+// user's configuration folder ($XDG_CONFIG_HOME, default ~/.config), named
+// after "AppName" of [Setup] in "Program.ini". It holds the port number
+// "com" and the last radio type and band, "Type" and "Field".
+#include <QString>
+#include <QStringList>
+
+// The value stored under `name`, or `fallback` when there is none (or it is
+// no number). A store that cannot be read counts as empty.
+int ReadUserNumber(const char* name, int fallback);
+// Writes at once; a store that cannot be written is ignored, as a failed
+// registry write was.
+void WriteUserNumber(const char* name, int value);
+
+QStringList ReadUserStrings(const char* name);
+void WriteUserStrings(const char* name, const QStringList& values);
+
+// The file that holds the store, for tests and messages.
+QString UserSettingsFile();
