@@ -14,6 +14,11 @@ const LangText kSquelchTitle{"SQL", "静噪"};
 const LangText kRxRowTitles[kRxRows] = {{"Param 1", "参数1"}, {"Param 2", "参数2"}, {"Param 3", "参数3"}};
 const LangText kRxColumnTitles[kRxColumns] = {{"Wide", "宽带"}, {"Narrow", "窄带"}};
 
+struct ParamRange {
+  int min;
+  int max;
+};
+
 // Indexed by ParamList.
 const ParamRange kRanges[] = {{5, 100}, {1, 10},  {-10, 10}, {5, 125}, {0, 31},
                               {0, 127}, {0, 15},  {30, 150}, {5, 30},  {5, 30}};
@@ -37,8 +42,6 @@ void ForceIntoRange(std::uint8_t& byte, ParamList list) {
 std::uint8_t LowByte(const std::string& text) { return static_cast<std::uint8_t>(LeadingInteger(text)); }
 
 }  // namespace
-
-ParamRange ParamListRange(ParamList list) { return RangeOf(list); }
 
 std::vector<std::string> ParamListEntries(ParamList list) {
   std::vector<std::string> entries;

