@@ -1,0 +1,101 @@
+#include "settings/ServiceDlg.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "app/AppGlobals.h"
+#include "app/HtmlHelp.h"
+#include "app/ResourceIds.h"
+#include "app/ResourceText.h"
+#include "app/UiHooks.h"
+#include "editor/TransferRunner.h"
+#include "radio/ProgramDoc.h"
+#include "settings/DialogParts.h"
+
+namespace {
+std::function<LinkSettings(Direction)>& SettingsOverride() {
+  static std::function<LinkSettings(Direction)> settings;
+  return settings;
+}
+}  // namespace
+
+LinkSettings ServiceDialogLinkSettings(Direction direction) {
+  if (SettingsOverride()) return SettingsOverride()(direction);
+  return ServiceLinkSettings(direction == Direction::Write);
+}
+
+void SetServiceDialogLinkSettings(std::function<LinkSettings(Direction)> settings) {
+  SettingsOverride() = std::move(settings);
+}
+
+CServiceDlg::CServiceDlg(int dialogId, ServiceArea area, QWidget* parent)
+    : QDialog(parent),
+      m_pOk(MakeDialogButton(this, dialogId, Res::kIdOk)),
+      m_pCancel(MakeDialogButton(this, dialogId, Res::kIdCancel)),
+      m_pRead(MakeDialogButton(this, dialogId, kReadButton)),
+      m_pWrite(MakeDialogButton(this, dialogId, kWriteButton)),
+      m_area(area),
+      m_pRunner(new CTransferRunner(this)) {
+  setWindowTitle(ResourceText(DialogCaptionKey(dialogId)));
+  connect(m_pOk, &QPushButton::clicked, this, [this] {
+    StoreControls();
+    accept();
+  });
+  connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(m_pRead, &QPushButton::clicked, this, &CServiceDlg::OnRead);
+  connect(m_pWrite, &QPushButton::clicked, this, &CServiceDlg::OnWrite);
+}
+
+CServiceDlg::~CServiceDlg() = default;
+
+bool CServiceDlg::IsTransferring() const { return m_pRunner->IsRunning(); }
+
+void CServiceDlg::done(int result) {
+  if (!IsTransferring()) QDialog::done(result);
+}
+
+void CServiceDlg::OnRead() { Start(Direction::Read); }
+
+void CServiceDlg::OnWrite() {
+  // The image keeps the controls' values even when the radio then fails.
+  StoreControls();
+  Start(Direction::Write);
+}
+
+void CServiceDlg::Start(Direction direction) {
+  ServiceTransferRequest request;
+  request.device = g_strPortName;
+  request.direction = direction;
+  request.area = m_area;
+  request.chinese = g_bChinese;
+  const LinkSettings settings = ServiceDialogLinkSettings(direction);
+  const bool started = m_pRunner->Start(
+      [request, settings](RadioImage& image) { return RunServiceTransfer(request, settings, image); },
+      m_pDoc->image);
+  if (!started) return;
+  setEnabled(false);
+  setCursor(Qt::BusyCursor);
+  connect(
+      m_pRunner, &CTransferRunner::finished, this,
+      [this, direction](const TransferResult& result, const RadioImage& copy) {
+        OnTransferFinished(direction, result, copy);
+      },
+      Qt::SingleShotConnection);
+}
+
+void CServiceDlg::OnTransferFinished(Direction direction, const TransferResult& result, const RadioImage& copy) {
+  unsetCursor();
+  setEnabled(true);
+  (direction == Direction::Read ? m_pRead : m_pWrite)->setFocus();
+  if (result.ok() && direction == Direction::Read) {
+    ChangeImage(*m_pDoc, [&](RadioImage& image) { CopyRanges(ServiceTransferRanges(m_area), copy, image); });
+    ShowImage();
+  }
+  if (!result.message.empty()) ProgramMessageBox(this, FromStd(result.message));
+  emit transferFinished();
+}
+
+void CServiceDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) HelpForFocusedControl(HelpOwner());
+  QDialog::keyPressEvent(event);
+}
