@@ -116,7 +116,10 @@ void CProfileFile::ResetTables() {
 void CProfileFile::ParseText(const std::string& text) {
   Clear();
   ResetTables();
-  std::size_t pos = 0;
+  // Editors that save UTF-8 with a byte-order mark put it before the first
+  // line, where it would hide that line's header or key.
+  static const std::string kByteOrderMark = "\xEF\xBB\xBF";
+  std::size_t pos = text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0 ? kByteOrderMark.size() : 0;
   while (pos < text.size()) {
     std::size_t eol = text.find('\n', pos);
     if (eol == std::string::npos) eol = text.size();
