@@ -1,9 +1,11 @@
 #include "link/PortProbe.h"
 
 #include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -12,17 +14,36 @@
 
 namespace {
 
-std::string GroupOwning(const std::string& device) {
-  struct stat st {};
-  if (::stat(device.c_str(), &st) != 0) return "";
-  long size = ::sysconf(_SC_GETGR_R_SIZE_MAX);
-  if (size <= 0) size = 16384;
-  std::vector<char> buffer(static_cast<std::size_t>(size));
+long LookupBufferSize() {
+  const long size = ::sysconf(_SC_GETGR_R_SIZE_MAX);
+  const long users = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  return std::max({size, users, 16384L});
+}
+
+std::string GroupName(gid_t gid) {
+  std::vector<char> buffer(static_cast<std::size_t>(LookupBufferSize()));
   group entry{};
   group* found = nullptr;
-  if (::getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
-    return std::to_string(st.st_gid);
+  if (::getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return std::to_string(gid);
   return found->gr_name;
+}
+
+std::string UserName(uid_t uid) {
+  std::vector<char> buffer(static_cast<std::size_t>(LookupBufferSize()));
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return std::to_string(uid);
+  return found->pw_name;
+}
+
+// Joining the device's group helps only when the group may read and write it.
+void NameWhoMayOpen(const std::string& device, ProbeResult& r) {
+  struct stat st {};
+  if (::stat(device.c_str(), &st) != 0) return;
+  if ((st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP))
+    r.group = GroupName(st.st_gid);
+  else
+    r.owner = UserName(st.st_uid);
 }
 
 }  // namespace
@@ -40,7 +61,7 @@ ProbeResult ClassifyOpenError(const std::string& device, int err) {
     case EACCES:
     case EPERM:
       r.status = ProbeStatus::PermissionDenied;
-      r.group = GroupOwning(device);
+      NameWhoMayOpen(device, r);
       break;
     case ENOTTY: r.status = ProbeStatus::NotSerial; break;
     default: r.status = ProbeStatus::OtherError; break;
@@ -62,6 +83,9 @@ std::string DescribeProbe(const ProbeResult& result) {
     case ProbeStatus::Missing: return "missing: no such device";
     case ProbeStatus::Busy: return "busy: another program has it open";
     case ProbeStatus::PermissionDenied:
+      if (!result.owner.empty())
+        return "permission denied: only its owner '" + result.owner +
+               "' may open it; no group has read and write access";
       if (result.group.empty()) return "permission denied";
       return "permission denied: the device belongs to group '" + result.group +
              "'; membership of that group grants access (sudo usermod -aG " + result.group +
