@@ -38,11 +38,12 @@ int RunWrite(const Args& args) {
   if (!ResolvePortForVerb("write", cli.Value("port"), device)) return kExitUsage;
 
   RadioImage image;
-  const int status = LoadDataFileForVerb("write", cli.Positionals()[0], image);
+  const int status = LoadDataFileForVerb("write", cli.Positionals()[0], image, chinese);
   if (status != kExitOk) return status;
   const bool serviceMode = cli.Has("service");
   if (serviceMode && !IsServicePassword(cli.Value("service"))) {
-    std::fprintf(stderr, "programcli write: the service password is wrong; nothing was sent\n");
+    std::fprintf(stderr, "programcli write: %s\n",
+                 chinese ? "维修密码错误，没有发送任何数据" : "the service password is wrong; nothing was sent");
     return kExitPasswordRefused;
   }
 
@@ -57,5 +58,5 @@ int RunWrite(const Args& args) {
   request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
   const TransferResult result = RunMainTransfer(request, image);
   printer.Finish();
-  return ReportTransfer("write", result, device);
+  return ReportTransfer("write", result, device, chinese);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "link/SerialPort.h"
+#include "radio/Language.h"
 
 namespace {
 
@@ -46,6 +47,31 @@ void NameWhoMayOpen(const std::string& device, ProbeResult& r) {
     r.owner = UserName(st.st_uid);
 }
 
+constexpr LangText kAvailable = {"available", "可用"};
+constexpr LangText kMissing = {"missing: no such device", "不存在：没有这个设备"};
+constexpr LangText kBusy = {"busy: another program has it open", "被占用：另一个程序正在使用它"};
+constexpr LangText kDenied = {"permission denied", "没有权限"};
+// '@' stands for the owner or the group.
+constexpr LangText kOwnerOnly = {"permission denied: only its owner '@' may open it; no group has read and write access",
+                                 "没有权限：只有其所有者“@”可以打开它，没有哪个组有读写权限"};
+constexpr LangText kJoinGroup = {
+    "permission denied: the device belongs to group '@'; membership of that group grants access "
+    "(sudo usermod -aG @ $USER, then log in again)",
+    "没有权限：设备属于组“@”，加入该组即可访问（sudo usermod -aG @ $USER，然后重新登录）"};
+constexpr LangText kNotSerial = {"not a serial device", "不是串口设备"};
+constexpr LangText kCannotOpen = {"cannot open: ", "无法打开："};
+
+std::string Fill(const char* text, const std::string& name) {
+  std::string out;
+  for (const char* p = text; *p; ++p) {
+    if (*p == '@')
+      out += name;
+    else
+      out += *p;
+  }
+  return out;
+}
+
 }  // namespace
 
 ProbeResult ClassifyOpenError(const std::string& device, int err) {
@@ -77,21 +103,17 @@ ProbeResult ProbePort(const std::string& device) {
   return ClassifyOpenError(device, err);
 }
 
-std::string DescribeProbe(const ProbeResult& result) {
+std::string DescribeProbe(const ProbeResult& result, bool chinese) {
   switch (result.status) {
-    case ProbeStatus::Available: return "available";
-    case ProbeStatus::Missing: return "missing: no such device";
-    case ProbeStatus::Busy: return "busy: another program has it open";
+    case ProbeStatus::Available: return kAvailable(chinese);
+    case ProbeStatus::Missing: return kMissing(chinese);
+    case ProbeStatus::Busy: return kBusy(chinese);
     case ProbeStatus::PermissionDenied:
-      if (!result.owner.empty())
-        return "permission denied: only its owner '" + result.owner +
-               "' may open it; no group has read and write access";
-      if (result.group.empty()) return "permission denied";
-      return "permission denied: the device belongs to group '" + result.group +
-             "'; membership of that group grants access (sudo usermod -aG " + result.group +
-             " $USER, then log in again)";
-    case ProbeStatus::NotSerial: return "not a serial device";
+      if (!result.owner.empty()) return Fill(kOwnerOnly(chinese), result.owner);
+      if (result.group.empty()) return kDenied(chinese);
+      return Fill(kJoinGroup(chinese), result.group);
+    case ProbeStatus::NotSerial: return kNotSerial(chinese);
     case ProbeStatus::OtherError: break;
   }
-  return std::string("cannot open: ") + std::strerror(result.sysError);
+  return std::string(kCannotOpen(chinese)) + std::strerror(result.sysError);
 }

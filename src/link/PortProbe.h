@@ -27,4 +27,4 @@ ProbeResult ProbePort(const std::string& device);
 ProbeResult ClassifyOpenError(const std::string& device, int err);
 
 // One line for the user: "available", "missing", "busy: ...", ...
-std::string DescribeProbe(const ProbeResult& result);
+std::string DescribeProbe(const ProbeResult& result, bool chinese = false);

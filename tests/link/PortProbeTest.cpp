@@ -114,4 +114,21 @@ TEST(DescribeProbe, OneLinePerReason) {
   EXPECT_EQ(DescribeProbe(other).rfind("cannot open: ", 0), 0u);
 }
 
+TEST(DescribeProbe, InChinese) {
+  ProbeResult group;
+  group.status = ProbeStatus::PermissionDenied;
+  group.group = "dialout";
+  ProbeResult owner = group;
+  owner.group.clear();
+  owner.owner = "root";
+  ProbeResult missing;
+  missing.status = ProbeStatus::Missing;
+  const std::pair<ProbeResult, const char*> cases[] = {
+      {missing, "不存在：没有这个设备"},
+      {group, "没有权限：设备属于组“dialout”，加入该组即可访问（sudo usermod -aG dialout $USER，然后重新登录）"},
+      {owner, "没有权限：只有其所有者“root”可以打开它，没有哪个组有读写权限"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DescribeProbe(c.first, true), c.second);
+}
+
 }  // namespace
