@@ -17,6 +17,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
 #include "link/SimHarness.h"
+#include "radio/ChannelTable.h"
 #include "radio/DataFile.h"
 
 extern char** environ;
@@ -151,20 +152,32 @@ TEST(CliLink, ReadEditWriteAndTheRadioHoldsExactlyWhatWasSent) {
   for (std::size_t a : {0x010u, 0x011u, 0x012u, 0x013u, 0x134u, 0x305u, 0x3E4u, 0x3FAu})
     edited[a] = static_cast<std::uint8_t>(read[a] ^ 0x5A);
   ASSERT_TRUE(SaveDataFile(dir.file("edited.dat"), edited).ok());
+  RadioImage sent = edited;  // as the channel window would send it
+  StoreImageThroughTable(sent);
+  ASSERT_NE(sent, edited) << "the pattern's channels must be ones the table changes";
   run = Cli({"write", "--port", h.device(), dir.file("edited.dat")});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   ExpectPercentagesRiseTo100(run.err);
   RadioImage memory = h.sim().Memory();
   for (std::size_t a = 0; a < memory.size(); ++a) {
     const bool normal = a < 0x300 || (a >= 0x320 && a < 0x3E0);
-    ASSERT_EQ(memory[a], normal ? edited[a] : radio[a]) << std::hex << a;
+    ASSERT_EQ(memory[a], normal ? sent[a] : radio[a]) << std::hex << a;
   }
 
-  run = Cli({"write", "--port", h.device(), dir.file("edited.dat"), "--service", "731904"});
-  ASSERT_EQ(run.status, kExitOk) << run.err;
-  memory = h.sim().Memory();
-  for (std::size_t a = 0; a < memory.size(); ++a)
-    ASSERT_EQ(memory[a], a < 0x3FB ? edited[a] : radio[a]) << std::hex << a;
+  // The service password adds the service areas; --raw leaves out the table.
+  const struct {
+    std::vector<std::string> extra;
+    const RadioImage& expected;
+  } cases[] = {{{"--service", "731904"}, sent}, {{"--service", "731904", "--raw"}, edited}};
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"write", "--port", h.device(), dir.file("edited.dat")};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    run = Cli(args);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    memory = h.sim().Memory();
+    for (std::size_t a = 0; a < memory.size(); ++a)
+      ASSERT_EQ(memory[a], a < 0x3FB ? c.expected[a] : radio[a]) << std::hex << a << " " << args.back();
+  }
 }
 
 TEST(CliLink, AWrongServicePasswordSendsNothing) {
@@ -332,6 +345,7 @@ TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
 
   sim.Signal(SIGTERM);
   EXPECT_EQ(sim.Wait(), 0) << sim.err();
+  StoreImageThroughTable(edited);
   const RadioImage saved = Load(dir.file("saved.dat"));
   for (std::size_t a = 0; a < saved.size(); ++a) {
     const bool normal = a < 0x300 || (a >= 0x320 && a < 0x3E0);
