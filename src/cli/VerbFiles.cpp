@@ -39,7 +39,8 @@ int Report(const char* verb, const std::string& path, const DataFileResult& r, b
   } else if (chinese) {
     text = DataFileFailureMessage(r, path, saving, chinese);
   } else {
-    text = std::string(r.status == DataFileStatus::CannotWrite ? "cannot write '" : "cannot open '") + path + "': " + std::strerror(r.sysError);
+    const char* what = r.status == DataFileStatus::CannotWrite ? "cannot write '" : "cannot open '";
+    text = what + path + "': " + std::strerror(r.sysError);
   }
   std::fprintf(stderr, "programcli %s: %s\n", verb, text.c_str());
   return StatusOf(r.status);
