@@ -14,6 +14,9 @@ const Verb kVerbs[] = {
     {"read", "read the radio's memory into a data file", RunRead},
     {"write", "write a data file's image into the radio", RunWrite},
     {"ports", "list COM1-COM16, their devices and whether they open", RunPorts},
+#ifdef PROGRAM_PRINT_VERB
+    {"print", "write a data file's printout as a PDF", RunPrint},
+#endif
 };
 
 void PrintHelp(std::FILE* out) {
