@@ -20,6 +20,7 @@
 #include "app/StartupRules.h"
 #include "app/UiHooks.h"
 #include "print/PrintCommands.h"
+#include "settings/SettingsCommands.h"
 
 namespace {
 void UseCjkCapableFont() {
@@ -73,6 +74,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   m_pMainFrame->SetCommandHandler(Cmd::kAppAbout, [this] { OnAppAbout(); });
   m_pPrintCommands = std::make_unique<CPrintCommands>();
   InstallPrintCommands(*m_pMainFrame, *m_pPrintCommands);
+  InstallSettingsCommands(*m_pMainFrame);
 
   // The command line: nothing runs File New, a file name opens that file.
   if (arguments.isEmpty()) {

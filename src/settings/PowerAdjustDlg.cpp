@@ -11,6 +11,7 @@
 #include "app/DialogUnits.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceText.h"
+#include "app/UiHooks.h"
 #include "editor/GridEditor.h"
 #include "editor/MSFlexGrid.h"
 #include "radio/ProgramDoc.h"

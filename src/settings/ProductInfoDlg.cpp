@@ -17,6 +17,7 @@
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
 #include "app/UserSettings.h"
+#include "editor/ProductCaption.h"
 #include "editor/ProgramView.h"
 #include "profile/ProfileFile.h"
 #include "radio/ProgramDoc.h"
@@ -100,15 +101,13 @@ void CProductInfoDlg::OnSelChangeModel() {
 void CProductInfoDlg::OnOK() {
   const int model = m_pModel->currentIndex();
   const int band = m_pBand->currentIndex();
-  const ProductTexts texts{ToStd(m_pModel->currentText()), ToStd(m_pBand->currentText())};
-  CProgramDoc& doc = *m_pView->GetDocument();
-  BandLimits limits;
-  ChangeImage(doc, [&](RadioImage& image) {
-    limits = StoreProductChoice(model, band, texts.band, m_pView->GetBandLimits(), image);
+  const ProductNames names{ToStd(m_pModel->currentText()), ToStd(m_pBand->currentText())};
+  const BandLimits before = m_pView->GetBandLimits();
+  ChangeImage(*m_pView->GetDocument(), [&](RadioImage& image) {
+    StoreProductChoice(model, band, names.bandText, before, image);
   });
-  m_pView->SetBandLimits(limits);
-  const std::string appTitle = g_profile.GetString(g_strLanguage, "AppName", "");
-  m_pView->window()->setWindowTitle(FromStd(ProductCaption(appTitle, texts, g_bChinese)));
+  // The caption and the band limits, by the rules the channel window uses.
+  m_pView->ShowProduct(names);
   WriteUserNumber("Type", model);
   WriteUserNumber("Field", band);
   accept();

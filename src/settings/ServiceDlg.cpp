@@ -1,14 +1,17 @@
 #include "settings/ServiceDlg.h"
 
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QPushButton>
 
 #include "app/AppGlobals.h"
 #include "app/HtmlHelp.h"
 #include "app/ResourceIds.h"
+#include "app/ResourceTable.h"
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
-#include "editor/TransferRunner.h"
+#include "link/PortNames.h"
+#include "profile/ProfileFile.h"
 #include "radio/ProgramDoc.h"
 #include "settings/DialogParts.h"
 
@@ -34,8 +37,7 @@ CServiceDlg::CServiceDlg(int dialogId, ServiceArea area, QWidget* parent)
       m_pCancel(MakeDialogButton(this, dialogId, Res::kIdCancel)),
       m_pRead(MakeDialogButton(this, dialogId, kReadButton)),
       m_pWrite(MakeDialogButton(this, dialogId, kWriteButton)),
-      m_area(area),
-      m_pRunner(new CTransferRunner(this)) {
+      m_area(area) {
   setWindowTitle(ResourceText(DialogCaptionKey(dialogId)));
   connect(m_pOk, &QPushButton::clicked, this, [this] {
     StoreControls();
@@ -46,9 +48,13 @@ CServiceDlg::CServiceDlg(int dialogId, ServiceArea area, QWidget* parent)
   connect(m_pWrite, &QPushButton::clicked, this, &CServiceDlg::OnWrite);
 }
 
-CServiceDlg::~CServiceDlg() = default;
+CServiceDlg::~CServiceDlg() {
+  // Only the end of the program gets here during a transfer; it has no
+  // cancel, and ends within seconds.
+  if (m_thread.joinable()) m_thread.join();
+}
 
-bool CServiceDlg::IsTransferring() const { return m_pRunner->IsRunning(); }
+bool CServiceDlg::IsTransferring() const { return m_thread.joinable(); }
 
 void CServiceDlg::done(int result) {
   if (!IsTransferring()) QDialog::done(result);
@@ -63,27 +69,24 @@ void CServiceDlg::OnWrite() {
 }
 
 void CServiceDlg::Start(Direction direction) {
+  if (IsTransferring()) return;
   ServiceTransferRequest request;
-  request.device = g_strPortName;
+  request.device = ResolvePortArgument(g_strPortName, g_profile);
   request.direction = direction;
   request.area = m_area;
   request.chinese = g_bChinese;
   const LinkSettings settings = ServiceDialogLinkSettings(direction);
-  const bool started = m_pRunner->Start(
-      [request, settings](RadioImage& image) { return RunServiceTransfer(request, settings, image); },
-      m_pDoc->image);
-  if (!started) return;
   setEnabled(false);
   setCursor(Qt::BusyCursor);
-  connect(
-      m_pRunner, &CTransferRunner::finished, this,
-      [this, direction](const TransferResult& result, const RadioImage& copy) {
-        OnTransferFinished(direction, result, copy);
-      },
-      Qt::SingleShotConnection);
+  m_thread = std::thread([this, request, settings, copy = RadioImage(m_pDoc->image)]() mutable {
+    const TransferResult result = RunServiceTransfer(request, settings, copy);
+    QMetaObject::invokeMethod(
+        this, [this, direction = request.direction, result, copy] { OnTransferFinished(direction, result, copy); }, Qt::QueuedConnection);
+  });
 }
 
 void CServiceDlg::OnTransferFinished(Direction direction, const TransferResult& result, const RadioImage& copy) {
+  m_thread.join();
   unsetCursor();
   setEnabled(true);
   (direction == Direction::Read ? m_pRead : m_pWrite)->setFocus();

@@ -10,13 +10,13 @@
 // they were.
 #include <QDialog>
 #include <functional>
+#include <thread>
 
 #include "link/LinkSettings.h"
 #include "link/TransferDriver.h"
 
 class QPushButton;
 class CProgramDoc;
-class CTransferRunner;
 
 class CServiceDlg : public QDialog {
   Q_OBJECT
@@ -56,7 +56,7 @@ class CServiceDlg : public QDialog {
   void OnTransferFinished(Direction direction, const TransferResult& result, const RadioImage& copy);
 
   ServiceArea m_area;
-  CTransferRunner* m_pRunner;
+  std::thread m_thread;  // joinable while a transfer runs
 };
 
 // The link settings of the service dialogs' transfers, by direction: the
