@@ -5,6 +5,14 @@
 #include "editor/EditorRules.h"
 #include "editor/MSFlexGrid.h"
 
+QSize GridContentSize(const CMSFlexGrid* grid) {
+  int width = 2 * grid->frameWidth();
+  for (int c = 0; c < grid->GetCols(); ++c) width += TwipsToPixels(grid->GetColWidth(c), grid->DpiX());
+  int height = 2 * grid->frameWidth();
+  for (int r = 0; r < grid->GetRows(); ++r) height += TwipsToPixels(grid->GetRowHeight(r), grid->DpiY());
+  return {width + 1, height + 1};
+}
+
 void PlaceOverCurrentCell(const CMSFlexGrid* grid, QWidget* editor) {
   const int dpiX = grid->DpiX();
   const int dpiY = grid->DpiY();

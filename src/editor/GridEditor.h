@@ -1,9 +1,13 @@
 #pragma once
-// In-place editors over a CMSFlexGrid: where an editor goes, and which loss
-// of focus ends an edit.
+// Grids in dialogs: the size that shows every cell, where an in-place editor
+// goes, and which loss of focus ends an edit.
 class QEvent;
+class QSize;
 class QWidget;
 class CMSFlexGrid;
+
+// The grid's size with every row and column in view and no scroll bar.
+QSize GridContentSize(const CMSFlexGrid* grid);
 
 // Lays `editor`, a child of `grid`, exactly over the grid's current cell.
 void PlaceOverCurrentCell(const CMSFlexGrid* grid, QWidget* editor);

@@ -1,6 +1,7 @@
 #include "settings/ParamAdjustDlg.h"
 
 #include <QBoxLayout>
+#include <algorithm>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -73,6 +74,7 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
     editor->hide();
     editor->installEventFilter(this);
   }
+  for (CMSFlexGrid* grid : {m_pSqlGrid, m_pRxGrid}) grid->setTabKeyNavigation(false);  // Tab goes on
   for (CMSFlexGrid* grid : {m_pSqlGrid, m_pRxGrid})
     connect(grid, &CMSFlexGrid::MouseDown, this, [this, grid](int button, int, int, int) {
       if (button == CMSFlexGrid::kLeftButton && grid->GetMouseRow() > 0 && grid->GetMouseCol() > 0) OpenEditor(grid);
@@ -81,7 +83,6 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
   auto* sqlGroup = new QGroupBox(ResourceText(DialogGroupKey(kDialog, 1)), this);
   auto* sqlLayout = new QVBoxLayout(sqlGroup);
   m_pSqlGrid->setParent(sqlGroup);
-  m_pSqlGrid->setMinimumSize(DluX(this, 137), DluY(this, 130));
   m_pCutNote->setParent(sqlGroup);
   m_pCutNote->hide();
   auto* sqlLists = new QGridLayout;
@@ -94,7 +95,6 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
   auto* rxGroup = new QGroupBox(ResourceText(DialogGroupKey(kDialog, 2)), this);
   auto* rxLayout = new QVBoxLayout(rxGroup);
   m_pRxGrid->setParent(rxGroup);
-  m_pRxGrid->setMinimumSize(DluX(this, 137), DluY(this, 58));
   rxLayout->addWidget(m_pRxGrid);
 
   auto* txGroup = new QGroupBox(ResourceText(DialogGroupKey(kDialog, 3)), this);
@@ -119,6 +119,15 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
   auto* columns = new QHBoxLayout;
   columns->addWidget(sqlGroup, 1);
   columns->addLayout(right, 1);
+  // Tab follows the columns, then the buttons.
+  QWidget* previous = m_pSqlGrid;
+  for (QWidget* next : std::initializer_list<QWidget*>{m_pSqlClose, m_pNarrowSql, m_pRxGrid, m_txLists[0], m_txLists[1],
+                                                       m_txLists[2], m_txLists[3], m_txLists[4], m_txLists[5], m_pOk,
+                                                       m_pCancel, m_pRead, m_pWrite}) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(DluX(this, 15), DluY(this, 10), DluX(this, 12), DluY(this, 8));
   layout->addLayout(columns, 1);
@@ -142,6 +151,10 @@ void CParamAdjustDlg::OnInitDialog() {
   SetUpGrid(m_pRxGrid, kRxRows + 1, kRxColumns + 1);
   for (int r = 1; r <= kRxRows; ++r) m_pRxGrid->SetTextMatrix(r, 0, QString::fromUtf8(RxRowTitle(r, g_bChinese)));
   for (int c = 1; c <= kRxColumns; ++c) m_pRxGrid->SetTextMatrix(0, c, QString::fromUtf8(RxColumnTitle(c, g_bChinese)));
+  m_pSqlGrid->setMinimumSize(GridContentSize(m_pSqlGrid).expandedTo(QSize(DluX(this, 137), DluY(this, 130))));
+  const QSize rx = GridContentSize(m_pRxGrid);
+  m_pRxGrid->setMinimumWidth(std::max(rx.width(), DluX(this, 137)));
+  m_pRxGrid->setFixedHeight(rx.height());
   const std::string note = BandCutNote(m_table, g_bChinese);
   m_pCutNote->setText(FromStd(note));
   m_pCutNote->setVisible(!note.empty());

@@ -32,13 +32,13 @@ CPowerAdjustDlg::CPowerAdjustDlg(QWidget* parent)
       m_pCutNote(new QLabel(this)) {
   SetControlId(m_pGrid, kGrid);
   SetControlId(m_pEditor, kCellEditor);
+  m_pGrid->setTabKeyNavigation(false);  // Tab goes on to the buttons
   m_nFirstColWidth = m_pGrid->GetColWidth(0);
   m_pEditor->hide();
   m_pEditor->setMaxLength(kEditorDigits);
   m_pEditor->installEventFilter(this);
   m_pGrid->installEventFilter(this);
   m_pCutNote->hide();
-  m_pGrid->setMinimumSize(DluX(this, 185), DluY(this, 92));
   connect(m_pGrid, &CMSFlexGrid::MouseDown, this, [this](int button, int, int, int) {
     if (button == CMSFlexGrid::kLeftButton && m_pGrid->GetMouseRow() > 0 && m_pGrid->GetMouseCol() > 0) OpenEditor();
   });
@@ -49,6 +49,10 @@ CPowerAdjustDlg::CPowerAdjustDlg(QWidget* parent)
     button->setMinimumWidth(DluX(this, 33));
     buttons->addWidget(button);
   }
+  setTabOrder(m_pGrid, m_pOk);
+  setTabOrder(m_pOk, m_pCancel);
+  setTabOrder(m_pCancel, m_pRead);
+  setTabOrder(m_pRead, m_pWrite);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(DluX(this, 17), DluY(this, 13), DluX(this, 17), DluY(this, 8));
   layout->setSpacing(DluY(this, 6));
@@ -79,10 +83,13 @@ void CPowerAdjustDlg::OnInitDialog() {
     m_pGrid->SetColWidth(c, static_cast<int>(m_nFirstColWidth * kWidthFactors[c]));
     m_pGrid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
   }
+  // The template's size, larger when the rows need it: no cell out of view.
+  m_pGrid->setMinimumSize(GridContentSize(m_pGrid).expandedTo(QSize(DluX(this, 185), DluY(this, 92))));
   const std::string note = BandCutNote(m_table, g_bChinese);
   m_pCutNote->setText(FromStd(note));
   m_pCutNote->setVisible(!note.empty());
   ShowImage();
+  adjustSize();
   m_pGrid->setFocus();
 }
 
