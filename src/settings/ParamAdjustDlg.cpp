@@ -14,7 +14,6 @@
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
-#include "app/UiHooks.h"
 #include "editor/GridEditor.h"
 #include "editor/MSFlexGrid.h"
 #include "radio/ProgramDoc.h"
@@ -132,15 +131,6 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
   layout->setContentsMargins(DluX(this, 15), DluY(this, 10), DluX(this, 12), DluY(this, 8));
   layout->addLayout(columns, 1);
   layout->addLayout(buttons);
-}
-
-int CParamAdjustDlg::DoModal(CProgramDoc& doc, const BandLimits& band) {
-  m_pDoc = &doc;
-  m_table = SquelchTableFor(band);
-  OnInitDialog();
-  const int result = RunModal(*this);
-  m_pDoc = nullptr;
-  return result;
 }
 
 void CParamAdjustDlg::OnInitDialog() {

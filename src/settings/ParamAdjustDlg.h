@@ -3,7 +3,6 @@
 // receiver parameters per bandwidth, microphone gains and deviations.
 #include <array>
 
-#include "settings/BandTable.h"
 #include "settings/ParamArea.h"
 #include "settings/ServiceDlg.h"
 
@@ -27,9 +26,7 @@ class CParamAdjustDlg : public CServiceDlg {
 
   explicit CParamAdjustDlg(QWidget* parent = nullptr);
 
-  // Builds the grids for `band`, shows `doc`'s image and runs the dialog.
-  int DoModal(CProgramDoc& doc, const BandLimits& band);
-  void OnInitDialog();
+  void OnInitDialog() override;
 
   // The grid's editor over its current cell.
   void OpenEditor(CMSFlexGrid* grid);
@@ -63,5 +60,4 @@ class CParamAdjustDlg : public CServiceDlg {
   QComboBox* m_pNarrowSql;
   std::array<QComboBox*, kTxLists> m_txLists{};
   QLabel* m_pCutNote;
-  BandTable m_table;
 };

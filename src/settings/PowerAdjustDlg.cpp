@@ -11,7 +11,6 @@
 #include "app/DialogUnits.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceText.h"
-#include "app/UiHooks.h"
 #include "editor/GridEditor.h"
 #include "editor/MSFlexGrid.h"
 #include "radio/ProgramDoc.h"
@@ -59,15 +58,6 @@ CPowerAdjustDlg::CPowerAdjustDlg(QWidget* parent)
   layout->addWidget(m_pGrid, 1);
   layout->addWidget(m_pCutNote);
   layout->addLayout(buttons);
-}
-
-int CPowerAdjustDlg::DoModal(CProgramDoc& doc, const BandLimits& band) {
-  m_pDoc = &doc;
-  m_table = PowerTableFor(band);
-  OnInitDialog();
-  const int result = RunModal(*this);
-  m_pDoc = nullptr;
-  return result;
 }
 
 void CPowerAdjustDlg::OnInitDialog() {

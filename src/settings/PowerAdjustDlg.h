@@ -1,7 +1,6 @@
 #pragma once
 // The Power Adjustment dialog (service mode): the transmit power table of the
 // band's points in a grid, one column per power level, edited in place.
-#include "settings/BandTable.h"
 #include "settings/ServiceDlg.h"
 
 class QLabel;
@@ -15,9 +14,7 @@ class CPowerAdjustDlg : public CServiceDlg {
 
   explicit CPowerAdjustDlg(QWidget* parent = nullptr);
 
-  // Builds the grid for `band` from `doc`'s image and runs the dialog.
-  int DoModal(CProgramDoc& doc, const BandLimits& band);
-  void OnInitDialog();
+  void OnInitDialog() override;
 
   // The editor over the current cell, holding its text.
   void OpenEditor();
@@ -42,6 +39,5 @@ class CPowerAdjustDlg : public CServiceDlg {
   CMSFlexGrid* m_pGrid;
   QLineEdit* m_pEditor;
   QLabel* m_pCutNote;
-  BandTable m_table;
   int m_nFirstColWidth;  // twips: the grid's own width of a column, before any run
 };

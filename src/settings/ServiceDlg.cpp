@@ -14,6 +14,8 @@
 #include "profile/ProfileFile.h"
 #include "radio/ProgramDoc.h"
 #include "settings/DialogParts.h"
+#include "settings/ParamArea.h"
+#include "settings/PowerTable.h"
 
 namespace {
 std::function<LinkSettings(Direction)>& SettingsOverride() {
@@ -52,6 +54,15 @@ CServiceDlg::~CServiceDlg() {
   // Only the end of the program gets here during a transfer; it has no
   // cancel, and ends within seconds.
   if (m_thread.joinable()) m_thread.join();
+}
+
+int CServiceDlg::DoModal(CProgramDoc& doc, const BandLimits& band) {
+  m_pDoc = &doc;
+  m_table = m_area == ServiceArea::PowerTable ? PowerTableFor(band) : SquelchTableFor(band);
+  OnInitDialog();
+  const int result = RunModal(*this);
+  m_pDoc = nullptr;
+  return result;
 }
 
 bool CServiceDlg::IsTransferring() const { return m_thread.joinable(); }

@@ -14,6 +14,8 @@
 
 #include "link/LinkSettings.h"
 #include "link/TransferDriver.h"
+#include "radio/ChannelCodecs.h"
+#include "settings/BandTable.h"
 
 class QPushButton;
 class CProgramDoc;
@@ -24,6 +26,11 @@ class CServiceDlg : public QDialog {
   enum { kReadButton = 1006, kWriteButton = 1007 };
 
   ~CServiceDlg() override;
+
+  // Builds the controls for `band` from `doc`'s image and runs the dialog.
+  int DoModal(CProgramDoc& doc, const BandLimits& band);
+  // Opening: the grids of the band, the controls filled from the image.
+  virtual void OnInitDialog() = 0;
 
   void OnRead();
   void OnWrite();
@@ -46,6 +53,7 @@ class CServiceDlg : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
   CProgramDoc* m_pDoc = nullptr;
+  BandTable m_table;  // the band's rows, set at each opening
   QPushButton* m_pOk;
   QPushButton* m_pCancel;
   QPushButton* m_pRead;
