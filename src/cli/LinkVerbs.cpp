@@ -83,21 +83,35 @@ void CProgressPrinter::Finish() {
   m_bShown = false;
 }
 
-int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device) {
-  switch (result.outcome) {
+int TransferExitStatus(TransferOutcome outcome) {
+  switch (outcome) {
     case TransferOutcome::Succeeded:
       return kExitOk;
     case TransferOutcome::PortNotOpened:
-      std::fprintf(stderr, "programcli %s: %s\n  %s: %s\n", verb, result.message.c_str(), device.c_str(),
-                   DescribeProbe(ClassifyOpenError(device, result.sysError)).c_str());
       return kExitPortNotOpened;
     case TransferOutcome::CommunicationError:
-      std::fprintf(stderr, "programcli %s: %s (%s)\n", verb, result.message.c_str(),
-                   LinkStatusName(result.status));
       return kExitCommunication;
     case TransferOutcome::Cancelled:
-      std::fprintf(stderr, "programcli %s: cancelled\n", verb);
       return kExitCancelled;
   }
   return kExitFailure;
+}
+
+std::string TransferFailureText(const TransferResult& result, const std::string& device) {
+  switch (result.outcome) {
+    case TransferOutcome::Succeeded:
+      return "";
+    case TransferOutcome::PortNotOpened:
+      return result.message + "\n  " + device + ": " + DescribeProbe(ClassifyOpenError(device, result.sysError));
+    case TransferOutcome::CommunicationError:
+      return result.message + " (" + LinkStatusName(result.status) + ")";
+    case TransferOutcome::Cancelled:
+      return "cancelled";
+  }
+  return "";
+}
+
+int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device) {
+  if (!result.ok()) std::fprintf(stderr, "programcli %s: %s\n", verb, TransferFailureText(result, device).c_str());
+  return TransferExitStatus(result.outcome);
 }

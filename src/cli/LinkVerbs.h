@@ -46,3 +46,7 @@ class CProgressPrinter {
 // The message of a failed transfer on stderr, with the reason the port did
 // not open; the exit status of the outcome.
 int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device);
+// ReportTransfer's two halves: the text after "programcli VERB: " (empty on
+// success) and the exit status.
+std::string TransferFailureText(const TransferResult& result, const std::string& device);
+int TransferExitStatus(TransferOutcome outcome);

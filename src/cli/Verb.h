@@ -16,3 +16,4 @@ int RunShow(const Args& args);
 int RunRead(const Args& args);
 int RunWrite(const Args& args);
 int RunPorts(const Args& args);
+int RunDiff(const Args& args);

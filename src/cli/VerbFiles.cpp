@@ -13,30 +13,37 @@ int PrintVerbHelp(const char* usage, const char* description, const char* option
   return kExitOk;
 }
 
-namespace {
-
-int Report(const char* verb, const std::string& path, const DataFileResult& r) {
+int DataFileFailure(const std::string& path, const DataFileResult& r, std::string& text) {
   const char* cause = std::strerror(r.sysError);
   switch (r.status) {
     case DataFileStatus::Ok:
+      text.clear();
       return kExitOk;
     case DataFileStatus::CannotOpen:
-      std::fprintf(stderr, "programcli %s: cannot open '%s': %s\n", verb, path.c_str(), cause);
+      text = "cannot open '" + path + "': " + cause;
       return kExitFileError;
     case DataFileStatus::CannotWrite:
-      std::fprintf(stderr, "programcli %s: cannot write '%s': %s\n", verb, path.c_str(), cause);
+      text = "cannot write '" + path + "': " + cause;
       return kExitFileError;
     case DataFileStatus::BadSignature:
       // The same text the window shows for this failure.
-      std::fprintf(stderr, "programcli %s: %s: %s\n", verb, path.c_str(),
-                   DataFileFailureMessage(r, path, false, false).c_str());
+      text = path + ": " + DataFileFailureMessage(r, path, false, false);
       return kExitDataFormat;
     case DataFileStatus::ShortFile:
-      std::fprintf(stderr, "programcli %s: %s: the file is shorter than %zu bytes\n", verb,
-                   path.c_str(), kDataFileSize);
+      text = path + ": the file is shorter than " + std::to_string(kDataFileSize) + " bytes";
       return kExitShortFile;
   }
+  text = path + ": unknown failure";
   return kExitFailure;
+}
+
+namespace {
+
+int Report(const char* verb, const std::string& path, const DataFileResult& r) {
+  std::string text;
+  const int status = DataFileFailure(path, r, text);
+  if (status != kExitOk) std::fprintf(stderr, "programcli %s: %s\n", verb, text.c_str());
+  return status;
 }
 
 }  // namespace

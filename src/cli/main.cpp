@@ -13,6 +13,7 @@ const Verb kVerbs[] = {
     {"read", "read the radio's memory into a data file", RunRead},
     {"write", "write a data file's image into the radio", RunWrite},
     {"ports", "list COM1-COM16, their devices and whether they open", RunPorts},
+    {"diff", "print what differs between two data files", RunDiff},
 };
 
 void PrintHelp(std::FILE* out) {

@@ -59,7 +59,8 @@ const char* ServiceCommunicationErrorMessage(Direction direction, bool chinese) 
 }
 
 TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& image) {
-  const Ranges ranges = MainTransferRanges(request.direction, request.serviceMode);
+  const Ranges ranges =
+      request.ranges.empty() ? MainTransferRanges(request.direction, request.serviceMode) : request.ranges;
   const int total = static_cast<int>(CountBlocks(ranges));
   RadioImage staging = image;
   int done = 0;

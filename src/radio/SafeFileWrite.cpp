@@ -24,13 +24,29 @@ int WriteAll(int fd, const unsigned char* p, std::size_t size) {
   return 0;
 }
 
+// The process's umask. Reading it with umask() means setting it to 0 for a
+// moment, and a file another thread creates in that moment would be open to
+// everyone: saves run on several threads at once when many radios are read
+// together. /proc tells it without changing it.
+mode_t ProcessUmask() {
+  if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+    char line[256];
+    unsigned value = 0;
+    bool found = false;
+    while (!found && std::fgets(line, sizeof line, status)) found = std::sscanf(line, "Umask: %o", &value) == 1;
+    std::fclose(status);
+    if (found) return static_cast<mode_t>(value & 0777);
+  }
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
 // A new file gets the usual permissions; a replaced one keeps its own.
 mode_t ModeFor(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+  return 0666 & ~ProcessUmask();
 }
 
 }  // namespace
