@@ -110,8 +110,3 @@ std::string TransferFailureText(const TransferResult& result, const std::string&
   }
   return "";
 }
-
-int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device) {
-  if (!result.ok()) std::fprintf(stderr, "programcli %s: %s\n", verb, TransferFailureText(result, device).c_str());
-  return TransferExitStatus(result.outcome);
-}

@@ -43,10 +43,8 @@ class CProgressPrinter {
   std::string m_strLast;
 };
 
-// The message of a failed transfer on stderr, with the reason the port did
-// not open; the exit status of the outcome.
-int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device);
-// ReportTransfer's two halves: the text after "programcli VERB: " (empty on
-// success) and the exit status.
+// The message of a failed transfer, printed after "programcli VERB: ", with
+// the reason the port did not open; empty on success.
 std::string TransferFailureText(const TransferResult& result, const std::string& device);
+// The exit status of the outcome.
 int TransferExitStatus(TransferOutcome outcome);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <set>
+#include <system_error>
 #include <thread>
 
 #include "cli/CliArgs.h"
@@ -121,11 +122,16 @@ int RunManyPorts(const char* verb, const std::vector<PortTask>& tasks, bool chin
   std::vector<double> seconds(tasks.size());
   std::vector<std::thread> threads;
   for (std::size_t i = 0; i < tasks.size(); ++i) {
-    threads.emplace_back([&, i] {
+    auto run = [&, i] {
       const auto start = std::chrono::steady_clock::now();
       reports[i] = job(tasks[i], [&board, i](const std::string& c, const TransferProgress& p) { board.Show(i, c, p); });
       seconds[i] = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    });
+    };
+    try {
+      threads.emplace_back(run);
+    } catch (const std::system_error&) {
+      run();  // no thread to be had: this port waits its turn
+    }
   }
   for (std::thread& t : threads) t.join();
 
@@ -157,7 +163,8 @@ int RunManyPorts(const char* verb, const std::vector<PortTask>& tasks, bool chin
 }  // namespace
 
 bool CollectPortTasks(const char* verb, const std::vector<std::string>& ports, const std::string& trace,
-                      std::vector<PortTask>& tasks) {
+                      bool filePerPort, std::vector<PortTask>& tasks) {
+  filePerPort = filePerPort || !trace.empty();
   std::set<std::string> devices;
   std::set<std::string> stems;
   for (const std::string& port : ports) {
@@ -168,7 +175,7 @@ bool CollectPortTasks(const char* verb, const std::vector<std::string>& ports, c
       UsageError(verb, "'" + port + "' names " + task.device + ", given before");
       return false;
     }
-    if (!stems.insert(PortFileStem(port)).second) {
+    if (filePerPort && !stems.insert(PortFileStem(port)).second) {
       UsageError(verb, "'" + port + "' would share its file names with another port; give the port another way");
       return false;
     }

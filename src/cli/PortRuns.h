@@ -29,9 +29,10 @@ using PortJob = std::function<PortReport(const PortTask& task, const PortProgres
 
 // Resolves every --port (COMn or a device path). Prints a usage error and
 // returns false when one names no device, when two name the same device, or
-// when two would share a file name (see PortFileStem).
+// when two would share a file name (see PortFileStem) and files are named
+// after the ports: with a trace, or `filePerPort`.
 bool CollectPortTasks(const char* verb, const std::vector<std::string>& ports, const std::string& trace,
-                      std::vector<PortTask>& tasks);
+                      bool filePerPort, std::vector<PortTask>& tasks);
 
 // Runs `job` for every task; the exit status of the first task that failed,
 // in the order given, or kExitOk.

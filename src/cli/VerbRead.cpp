@@ -78,7 +78,7 @@ int RunRead(const Args& args) {
   bool chinese = false;
   if (!ParseLangOption("read", cli.Value("lang", "English"), chinese)) return kExitUsage;
   std::vector<PortTask> tasks;
-  if (!CollectPortTasks("read", cli.Values("port"), cli.Value("trace"), tasks)) return kExitUsage;
+  if (!CollectPortTasks("read", cli.Values("port"), cli.Value("trace"), true, tasks)) return kExitUsage;
 
   ReadJob job;  // the base image is all 0xFF
   job.chinese = chinese;

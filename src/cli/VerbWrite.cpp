@@ -51,7 +51,7 @@ int RunWrite(const Args& args) {
   bool chinese = false;
   if (!ParseLangOption("write", cli.Value("lang", "English"), chinese)) return kExitUsage;
   std::vector<PortTask> tasks;
-  if (!CollectPortTasks("write", cli.Values("port"), cli.Value("trace"), tasks)) return kExitUsage;
+  if (!CollectPortTasks("write", cli.Values("port"), cli.Value("trace"), false, tasks)) return kExitUsage;
 
   WriteJob job;
   job.chinese = chinese;

@@ -13,6 +13,7 @@
 
 #include "radio/DataFile.h"
 #include "radio/Language.h"
+#include "radio/SafeFileWrite.h"
 
 namespace {
 
@@ -33,18 +34,6 @@ int Digits(const std::string& s, std::size_t at, std::size_t n) {
     v = v * 10 + (s[i] - '0');
   }
   return v;
-}
-
-// mkdir -p, the new folders for this user alone.
-int MakeFolders(const std::string& folder) {
-  for (std::size_t at = 1; at <= folder.size(); ++at) {
-    if (at < folder.size() && folder[at] != '/') continue;
-    const std::string part = folder.substr(0, at);
-    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return errno;
-  }
-  struct stat st {};
-  if (::stat(folder.c_str(), &st) != 0) return errno;
-  return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
 }
 
 bool Exists(const std::string& path) {
