@@ -8,8 +8,9 @@
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "radio/ImageCompare.h"
+#include "profile/ProfileFile.h"
 #include "radio/Language.h"
+#include "settings/ImageCompare.h"
 
 namespace {
 
@@ -80,7 +81,8 @@ int RunDiff(const Args& args) {
         "programcli diff A.dat B.dat [--lang English|Chinese]",
         "Prints what differs between the images of two data files: the channels\n"
         "that differ as the channel table shows them (A's cells, \"|\", B's cells),\n"
-        "the options that differ by the names show uses, then every other byte that\n"
+        "the options that differ by the names show and set use (NAME, tab, A's value,\n"
+        "tab, \"|\", tab, B's value), then every other byte that\n"
         "differs (one the table and the options do not show) as address ranges\n"
         "with A's and B's bytes in hex. Cells are separated by one tab. Exit status\n"
         "0 when the images are the same, 1 when they differ.",
@@ -97,7 +99,9 @@ int RunDiff(const Args& args) {
   int status = LoadDataFileForVerb("diff", a, first);
   if (status == kExitOk) status = LoadDataFileForVerb("diff", b, second);
   if (status != kExitOk) return status;
-  const ImageComparison d = CompareImages(first, second, chinese);
+  CProfileFile profile;
+  LoadProgramProfile(profile);
+  const ImageComparison d = CompareImages(first, second, profile, chinese);
   status = WriteOutput("diff", DiffText(d, a, b, chinese));
   if (status != kExitOk) return status;
   return d.Same() ? kExitOk : kExitDiffer;

@@ -143,7 +143,7 @@ TEST(CliFleet, DiffNamesTheChannelTheOptionAndTheUnnamedByte) {
                          "446.10000\t446.00625\tNone\tNone\tWide\tYes\tOff\tHigh\n"
                          "\n"
                          "Options (" + pa + " | " + pb + ")\n" +
-                         "Squelch Level:\t5\t|\t3\n"
+                         "squelch\t5\t|\t3\n"
                          "\n"
                          "Other bytes (" + pa + " | " + pb + ")\n" +
                          "0x3FB\tFF\t|\t00\n");

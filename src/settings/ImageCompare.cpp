@@ -1,40 +1,49 @@
-#include "radio/ImageCompare.h"
+#include "settings/ImageCompare.h"
 
-#include "print/OptionLines.h"
+#include "settings/RadioOptions.h"
 
 namespace {
 
 // What the user sees of an image, as far as a comparison goes.
 struct View {
   ChannelTable table;
-  OptionLines options;
+  std::vector<RadioOptionValue> options;
 };
 
-View ViewOf(const RadioImage& image, bool chinese) {
-  return View{TableFromImage(image, chinese), OptionLinesFromImage(image, chinese)};
-}
+class CViewer {
+ public:
+  CViewer(const CProfileFile& profile, bool chinese) : m_profile(profile), m_bChinese(chinese) {}
 
-std::string OptionName(const OptionLine& line) { return line.label; }
+  View Of(const RadioImage& image) const {
+    return View{TableFromImage(image, m_bChinese), RadioOptionsOfImage(image, m_profile, m_bChinese)};
+  }
 
-// True when `changed` shows something different from `view` in one of the
-// channels or options already listed as different.
-bool ShownIn(const RadioImage& changed, const View& view, const std::vector<int>& channels,
-             const std::vector<std::size_t>& options, bool chinese) {
-  for (int n : channels)
-    if (DecodeChannelRow(changed, n, chinese) != view.table[static_cast<std::size_t>(n - 1)]) return true;
-  if (options.empty()) return false;
-  const OptionLines lines = OptionLinesFromImage(changed, chinese);
-  for (std::size_t i : options)
-    if (lines[i].value != view.options[i].value) return true;
-  return false;
-}
+  // True when `changed` shows something different from `view` in one of the
+  // channels or options already listed as different.
+  bool ShownIn(const RadioImage& changed, const View& view, const std::vector<int>& channels,
+               const std::vector<std::size_t>& options) const {
+    for (int n : channels)
+      if (DecodeChannelRow(changed, n, m_bChinese) != view.table[static_cast<std::size_t>(n - 1)]) return true;
+    if (options.empty()) return false;
+    const std::vector<RadioOptionValue> values = RadioOptionsOfImage(changed, m_profile, m_bChinese);
+    for (std::size_t i : options)
+      if (values[i].value != view.options[i].value) return true;
+    return false;
+  }
+
+ private:
+  const CProfileFile& m_profile;
+  bool m_bChinese;
+};
 
 }  // namespace
 
-ImageComparison CompareImages(const RadioImage& first, const RadioImage& second, bool chinese) {
+ImageComparison CompareImages(const RadioImage& first, const RadioImage& second, const CProfileFile& profile,
+                              bool chinese) {
   ImageComparison result;
-  const View a = ViewOf(first, chinese);
-  const View b = ViewOf(second, chinese);
+  const CViewer viewer(profile, chinese);
+  const View a = viewer.Of(first);
+  const View b = viewer.Of(second);
   std::vector<int> channels;
   for (int n = 1; n <= ImageMap::kChannelCount; ++n) {
     const std::size_t i = static_cast<std::size_t>(n - 1);
@@ -46,7 +55,7 @@ ImageComparison CompareImages(const RadioImage& first, const RadioImage& second,
   for (std::size_t i = 0; i < a.options.size(); ++i) {
     if (a.options[i].value == b.options[i].value) continue;
     options.push_back(i);
-    result.options.push_back(OptionDifference{OptionName(a.options[i]), a.options[i].value, b.options[i].value});
+    result.options.push_back(OptionDifference{a.options[i].name, a.options[i].value, b.options[i].value});
   }
 
   // A differing bit is shown when taking it over from the other image alone
@@ -62,8 +71,7 @@ ImageComparison CompareImages(const RadioImage& first, const RadioImage& second,
       fromFirst[at] ^= mask;
       RadioImage fromSecond = second;
       fromSecond[at] ^= mask;
-      hidden = !ShownIn(fromFirst, a, channels, options, chinese) &&
-               !ShownIn(fromSecond, b, channels, options, chinese);
+      hidden = !viewer.ShownIn(fromFirst, a, channels, options) && !viewer.ShownIn(fromSecond, b, channels, options);
     }
     if (!hidden) continue;
     if (result.bytes.empty() || result.bytes.back().end != at)

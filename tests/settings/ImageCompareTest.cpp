@@ -6,8 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "radio/ImageCompare.h"
+#include "profile/ProfileFile.h"
 #include "radio/NewDocumentImage.h"
+#include "settings/ImageCompare.h"
 
 namespace {
 
@@ -20,6 +21,12 @@ RadioImage Base() {
   RadioImage image = BuiltInDefaults();
   SetRow(image, 3, "446.00625", "High");
   return image;
+}
+
+const CProfileFile& Profile() {
+  static CProfileFile profile;
+  if (!profile.IsLoaded()) profile.ParseText("[Setup]\nType1=QR-160\nField1=136-174MHz|146-174MHz\n");
+  return profile;
 }
 
 std::size_t At(int channel, int field) { return RadioImage::ChannelOffset(channel) + static_cast<std::size_t>(field); }
@@ -37,7 +44,8 @@ TEST(ImageCompare, ListsWhatTheUserSeesAndEveryOtherByte) {
       {"same", [](RadioImage&) {}, {}, {}, {}},
       {"channel", [](RadioImage& i) { SetRow(i, 3, "446.10000", "High"); }, {3}, {}, {}},
       {"new_channel", [](RadioImage& i) { SetRow(i, 16, "146.52000", "Low"); }, {16}, {}, {}},
-      {"option", [](RadioImage& i) { i[ImageMap::kSquelchLevel] = 3; }, {}, {"Squelch Level:"}, {}},
+      {"option", [](RadioImage& i) { i[ImageMap::kSquelchLevel] = 3; }, {}, {"squelch"}, {}},
+      {"band", [](RadioImage& i) { i[ImageMap::kProductBand] ^= 1; }, {}, {"band"}, {}},
       {"unnamed_bytes", [](RadioImage& i) { i[0x3FB] = 0; i[0x3FC] = 0; i[0x3FE] = 0; }, {}, {}, {{0x3FB, 0x3FD}, {0x3FE, 0x3FF}}},
       // Bytes 14-15 of a record and the bits no column owns show nowhere.
       {"record_byte_14", [](RadioImage& i) { i[At(3, 14)] ^= 0x01; }, {}, {}, {{0x03E, 0x03F}}},
@@ -53,13 +61,13 @@ TEST(ImageCompare, ListsWhatTheUserSeesAndEveryOtherByte) {
          i[ImageMap::kTimeOutTimer] = 4;
          i[0x200] ^= 0xFF;
        },
-       {3}, {"Time Out Time:"}, {{0x200, 0x201}}},
+       {3}, {"timeout"}, {{0x200, 0x201}}},
   };
   for (const CompareCase& c : cases) {
     const RadioImage a = Base();
     RadioImage b = a;
     c.change(b);
-    const ImageComparison d = CompareImages(a, b, false);
+    const ImageComparison d = CompareImages(a, b, Profile(), false);
     EXPECT_EQ(d.Same(), a == b) << c.name;
     std::vector<int> channels;
     for (const ChannelDifference& ch : d.channels) {
@@ -87,11 +95,12 @@ TEST(ImageCompare, OptionValuesSideBySideInTheLanguageAsked) {
   RadioImage b = Base();
   b[ImageMap::kSquelchLevel] = 3;
   b[ImageMap::kBeep] = 0;
-  const ImageComparison d = CompareImages(Base(), b, true);
+  const ImageComparison d = CompareImages(Base(), b, Profile(), true);
   ASSERT_EQ(d.options.size(), 2u);
-  EXPECT_EQ(d.options[0].name, "静噪电平:");
+  EXPECT_EQ(d.options[0].name, "squelch");
   EXPECT_EQ(d.options[0].first, "5");
   EXPECT_EQ(d.options[0].second, "3");
+  EXPECT_EQ(d.options[1].name, "beep");
   EXPECT_EQ(d.options[1].first, "开");
   EXPECT_EQ(d.options[1].second, "关");
 }

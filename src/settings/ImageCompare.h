@@ -1,6 +1,7 @@
 #pragma once
 // What differs between two images, the way a user reads them: channels as
-// the channel table shows them, options by their names, and every other
+// the channel table shows them, options by the names programcli show and set
+// use, and every other
 // differing byte as address ranges. A difference the table and the options
 // do not show (a bit no column owns, a byte no field uses) always ends up
 // among the bytes, so two images compare equal only when every byte does.
@@ -11,6 +12,8 @@
 #include "radio/ChannelTable.h"
 #include "radio/RadioImage.h"
 
+class CProfileFile;
+
 struct ChannelDifference {
   int channel = 0;  // 1-16
   ChannelRow first;
@@ -18,7 +21,7 @@ struct ChannelDifference {
 };
 
 struct OptionDifference {
-  std::string name;  // as programcli show prints it
+  std::string name;  // "squelch", as programcli show prints it
   std::string first;
   std::string second;
 };
@@ -37,4 +40,6 @@ struct ImageComparison {
   bool Same() const { return channels.empty() && options.empty() && bytes.empty(); }
 };
 
-ImageComparison CompareImages(const RadioImage& first, const RadioImage& second, bool chinese);
+// `profile` names the models and bands ("Program.ini").
+ImageComparison CompareImages(const RadioImage& first, const RadioImage& second, const CProfileFile& profile,
+                              bool chinese);
