@@ -18,3 +18,4 @@ int RunRead(const Args& args);
 int RunWrite(const Args& args);
 int RunPorts(const Args& args);
 int RunDiff(const Args& args);
+int RunPrint(const Args& args);  // only in a build with the GUI

@@ -15,6 +15,9 @@ const Verb kVerbs[] = {
     {"write", "write a data file's image into the radio", RunWrite},
     {"ports", "list COM1-COM16, their devices and whether they open", RunPorts},
     {"diff", "print what differs between two data files", RunDiff},
+#ifdef PROGRAM_PRINT_VERB
+    {"print", "write a data file's printout as a PDF", RunPrint},
+#endif
 };
 
 void PrintHelp(std::FILE* out) {
