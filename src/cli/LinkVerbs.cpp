@@ -97,16 +97,22 @@ int TransferExitStatus(TransferOutcome outcome) {
   return kExitFailure;
 }
 
-std::string TransferFailureText(const TransferResult& result, const std::string& device) {
+std::string TransferFailureText(const TransferResult& result, const std::string& device, bool chinese) {
+  std::string text;
   switch (result.outcome) {
     case TransferOutcome::Succeeded:
-      return "";
+      return text;
     case TransferOutcome::PortNotOpened:
-      return result.message + "\n  " + device + ": " + DescribeProbe(ClassifyOpenError(device, result.sysError));
+      text = result.message + "\n  " + device + ": " +
+             DescribeProbe(ClassifyOpenError(device, result.sysError), chinese);
+      break;
     case TransferOutcome::CommunicationError:
-      return result.message + " (" + LinkStatusName(result.status) + ")";
+      text = result.message;
+      break;
     case TransferOutcome::Cancelled:
-      return "cancelled";
+      text = CancelledMessage(chinese);
+      break;
   }
-  return "";
+  for (const std::string& line : TransferFailureDetails(result, chinese)) text += "\n  " + line;
+  return text;
 }

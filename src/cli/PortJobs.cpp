@@ -20,6 +20,7 @@ constexpr LangText kVerifyCaption = {"Verify", "校验"};
 constexpr LangText kReadInto = {"read into ", "已读入 "};
 constexpr LangText kWritten = {"written", "已写入"};
 constexpr LangText kVerified = {"written and verified", "已写入并校验"};
+constexpr LangText kTraceFailed = {"cannot write the trace '", "无法写入跟踪文件 '"};
 
 PortReport Failed(int status, const std::string& text) {
   PortReport report;
@@ -33,7 +34,7 @@ PortReport Failed(int status, const std::string& text) {
 class CPortSession {
  public:
   CPortSession(const PortTask& task, const PortProgress& progress, bool chinese, const LinkSettings& settings)
-      : m_task(task), m_progress(progress), m_chinese(chinese), m_settings(settings) {}
+      : m_task(task), m_progress(progress), m_bChinese(chinese), m_settings(settings) {}
 
   // 0, or the exit status after filling `report` when the trace cannot be had.
   int OpenTrace(PortReport& report) {
@@ -41,7 +42,7 @@ class CPortSession {
     m_trace = std::make_unique<CWireTraceFile>();
     const int err = m_trace->Open(m_task.trace);
     if (err == 0) return kExitOk;
-    report = Failed(kExitFileError, "cannot write the trace '" + m_task.trace + "': " + std::strerror(err));
+    report = TraceFailure(err);
     return report.status;
   }
 
@@ -49,9 +50,9 @@ class CPortSession {
     MainTransferRequest request;
     request.device = m_task.device;
     request.direction = direction;
-    request.chinese = m_chinese;
+    request.chinese = m_bChinese;
     request.settings = m_settings;
-    const std::string shown = caption(m_chinese);
+    const std::string shown = caption(m_bChinese);
     request.onProgress = [this, shown](const TransferProgress& p) { m_progress(shown, p); };
     request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
     Begin(shown);
@@ -68,20 +69,23 @@ class CPortSession {
   void CloseTrace(PortReport& report) {
     if (!m_trace) return;
     const int err = m_trace->Close();
-    if (err != 0 && report.status == kExitOk)
-      report = Failed(kExitFileError, "cannot write the trace '" + m_task.trace + "': " + std::strerror(err));
+    if (err != 0 && report.status == kExitOk) report = TraceFailure(err);
   }
 
  private:
+  PortReport TraceFailure(int err) const {
+    return Failed(kExitFileError, kTraceFailed(m_bChinese) + m_task.trace + "': " + std::strerror(err));
+  }
+
   const PortTask& m_task;
   const PortProgress& m_progress;
-  bool m_chinese;
+  bool m_bChinese;
   LinkSettings m_settings;
   std::unique_ptr<CWireTraceFile> m_trace;
 };
 
-PortReport FromTransfer(const TransferResult& result, const PortTask& task) {
-  return Failed(TransferExitStatus(result.outcome), TransferFailureText(result, task.device));
+PortReport FromTransfer(const TransferResult& result, const PortTask& task, bool chinese) {
+  return Failed(TransferExitStatus(result.outcome), TransferFailureText(result, task.device, chinese));
 }
 
 }  // namespace
@@ -100,11 +104,11 @@ PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgre
   RadioImage image = job.base;
   const TransferResult result = RunMainTransfer(request, image);
   if (!result.ok()) {
-    report = FromTransfer(result, task);
+    report = FromTransfer(result, task, job.chinese);
   } else {
     const std::string path = ReadOutputPath(job.output, task.port);
     std::string text;
-    const int status = DataFileFailure(path, SaveDataFile(path, image), text);
+    const int status = DataFileFailure(path, SaveDataFile(path, image), true, job.chinese, text);
     report = status == kExitOk ? PortReport{kExitOk, kReadInto(job.chinese) + path, "", ""} : Failed(status, text);
     // The backup is kept whatever became of the output file.
     const BackupResult backup = SaveBackup(job.backupFolder, image, task.port);
@@ -124,7 +128,7 @@ PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProg
   RadioImage image = job.image;
   const TransferResult result = RunMainTransfer(request, image);
   if (!result.ok()) {
-    report = FromTransfer(result, task);
+    report = FromTransfer(result, task, job.chinese);
   } else if (!job.verify) {
     report = PortReport{kExitOk, kWritten(job.chinese), "", ""};
   } else {
@@ -137,7 +141,7 @@ PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProg
         report = PortReport{kExitOk, kVerified(job.chinese), "", ""};
         break;
       case VerifyOutcome::Cancelled:
-        report = FromTransfer(verify.readBack, task);
+        report = FromTransfer(verify.readBack, task, job.chinese);
         break;
       default:
         report = Failed(kExitVerifyFailed, verify.message);

@@ -13,47 +13,57 @@ int PrintVerbHelp(const char* usage, const char* description, const char* option
   return kExitOk;
 }
 
-int DataFileFailure(const std::string& path, const DataFileResult& r, std::string& text) {
-  const char* cause = std::strerror(r.sysError);
-  switch (r.status) {
-    case DataFileStatus::Ok:
-      text.clear();
-      return kExitOk;
+namespace {
+
+int StatusOf(DataFileStatus status) {
+  switch (status) {
+    case DataFileStatus::Ok: return kExitOk;
     case DataFileStatus::CannotOpen:
-      text = "cannot open '" + path + "': " + cause;
-      return kExitFileError;
-    case DataFileStatus::CannotWrite:
-      text = "cannot write '" + path + "': " + cause;
-      return kExitFileError;
-    case DataFileStatus::BadSignature:
-      // The same text the window shows for this failure.
-      text = path + ": " + DataFileFailureMessage(r, path, false, false);
-      return kExitDataFormat;
-    case DataFileStatus::ShortFile:
-      text = path + ": the file is shorter than " + std::to_string(kDataFileSize) + " bytes";
-      return kExitShortFile;
+    case DataFileStatus::CannotWrite: return kExitFileError;
+    case DataFileStatus::BadSignature: return kExitDataFormat;
+    case DataFileStatus::ShortFile: return kExitShortFile;
   }
-  text = path + ": unknown failure";
   return kExitFailure;
+}
+
+}  // namespace
+
+int DataFileFailure(const std::string& path, const DataFileResult& r, bool saving, bool chinese, std::string& text) {
+  text.clear();
+  if (r.ok()) return kExitOk;
+  if (r.status == DataFileStatus::ShortFile) {
+    // The window says nothing here; a script needs a reason.
+    const std::string size = std::to_string(kDataFileSize);
+    text = path + (chinese ? "：文件短于 " + size + " 字节" : ": the file is shorter than " + size + " bytes");
+  } else if (r.status == DataFileStatus::BadSignature) {
+    // The same text the window shows for this failure.
+    text = path + (chinese ? "：" : ": ") + DataFileFailureMessage(r, path, saving, chinese);
+  } else if (chinese) {
+    text = DataFileFailureMessage(r, path, saving, chinese);
+  } else {
+    const char* what = r.status == DataFileStatus::CannotWrite ? "cannot write '" : "cannot open '";
+    text = what + path + "': " + std::strerror(r.sysError);
+  }
+  return StatusOf(r.status);
 }
 
 namespace {
 
-int Report(const char* verb, const std::string& path, const DataFileResult& r) {
+int Report(const char* verb, const std::string& path, const DataFileResult& r, bool saving, bool chinese) {
   std::string text;
-  const int status = DataFileFailure(path, r, text);
+  const int status = DataFileFailure(path, r, saving, chinese, text);
   if (status != kExitOk) std::fprintf(stderr, "programcli %s: %s\n", verb, text.c_str());
   return status;
 }
 
 }  // namespace
 
-int LoadDataFileForVerb(const char* verb, const std::string& path, RadioImage& image) {
-  return Report(verb, path, LoadDataFile(path, image));
+int LoadDataFileForVerb(const char* verb, const std::string& path, RadioImage& image, bool chinese) {
+  return Report(verb, path, LoadDataFile(path, image), false, chinese);
 }
 
-int SaveDataFileForVerb(const char* verb, const std::string& path, const RadioImage& image) {
-  return Report(verb, path, SaveDataFile(path, image));
+int SaveDataFileForVerb(const char* verb, const std::string& path, const RadioImage& image, bool chinese) {
+  return Report(verb, path, SaveDataFile(path, image), true, chinese);
 }
 
 int WriteOutput(const char* verb, const std::string& text) {

@@ -83,7 +83,7 @@ int RunRead(const Args& args) {
   ReadJob job;  // the base image is all 0xFF
   job.chinese = chinese;
   if (cli.Has("base")) {
-    const int status = LoadDataFileForVerb("read", cli.Value("base"), job.base);
+    const int status = LoadDataFileForVerb("read", cli.Value("base"), job.base, chinese);
     if (status != kExitOk) return status;
   }
   job.output = cli.Value("output");

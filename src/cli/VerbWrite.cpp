@@ -8,7 +8,7 @@
 #include "cli/PortJobs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "link/TransferDriver.h"
+#include "radio/ChannelTable.h"
 #include "radio/RadioImage.h"
 #include "settings/ServicePassword.h"
 
@@ -16,18 +16,20 @@ int RunWrite(const Args& args) {
   CliArgs cli;
   std::string error;
   if (!cli.Parse(args, {{"help", 'h', false}, {"port", 'p', true}, {"service", 0, true}, {"lang", 0, true},
-                        {"verify", 0, false}, {"trace", 0, true}},
+                        {"raw", 0, false}, {"verify", 0, false}, {"trace", 0, true}},
                  error))
     return UsageError("write", error);
   if (cli.Has("help")) {
     return PrintVerbHelp(
         "programcli write --port PORT [--port PORT...] FILE.dat [--verify] [--service PASSWORD]\n"
-        "                        [--trace FILE] [--lang English|Chinese]",
+        "                        [--raw] [--trace FILE] [--lang English|Chinese]",
         "Writes a data file's image into the radio: 0x000-0x2FF and 0x320-0x3DF,\n"
         "leaving the radio's parameter area and power table as they are. With the\n"
         "service password it writes 0x000-0x3FA, those areas included; a wrong\n"
-        "password sends nothing. Progress goes to stderr; Ctrl+C cancels between\n"
-        "blocks (the blocks already written stay written).\n"
+        "password sends nothing. The channels pass through the channel table first,\n"
+        "as the channel window sends them, so a file reaches the radio as the same\n"
+        "bytes from both. Progress goes to stderr; Ctrl+C cancels between blocks\n"
+        "(the blocks already written stay written).\n"
         "\n"
         "--verify reads back what was written, with a handshake of its own, and\n"
         "compares it: a difference or a failed read-back is reported with the\n"
@@ -42,6 +44,8 @@ int RunWrite(const Args& args) {
         "                          it for several radios\n"
         "      --verify            read back and compare after the write\n"
         "      --service PASSWORD  the service password: write the service areas too\n"
+        "      --raw               send the file's bytes exactly as they are, without the\n"
+        "                          channel table (for experts)\n"
         "      --trace FILE        every byte on the line, one line per burst (with\n"
         "                          several ports FILE gets -PORT before its extension)\n"
         "      --lang English|Chinese  the language of the messages (default English)\n");
@@ -56,13 +60,15 @@ int RunWrite(const Args& args) {
   WriteJob job;
   job.chinese = chinese;
   job.verify = cli.Has("verify");
-  const int status = LoadDataFileForVerb("write", cli.Positionals()[0], job.image);
+  const int status = LoadDataFileForVerb("write", cli.Positionals()[0], job.image, chinese);
   if (status != kExitOk) return status;
   job.serviceMode = cli.Has("service");
   if (job.serviceMode && !IsServicePassword(cli.Value("service"))) {
-    std::fprintf(stderr, "programcli write: the service password is wrong; nothing was sent\n");
+    std::fprintf(stderr, "programcli write: %s\n",
+                 chinese ? "维修密码错误，没有发送任何数据" : "the service password is wrong; nothing was sent");
     return kExitPasswordRefused;
   }
+  if (!cli.Has("raw")) StoreImageThroughTable(job.image);
   return RunOnPorts("write", tasks, chinese, [&job](const PortTask& task, const PortProgress& progress) {
     return RunWriteJob(job, task, progress);
   });

@@ -30,11 +30,6 @@ VerifyResult VerifyWrite(const MainTransferRequest& write, const RadioImage& wri
   MainTransferRequest read = write;
   read.direction = Direction::Read;
   read.ranges = write.ranges.empty() ? MainTransferRanges(Direction::Write, write.serviceMode) : write.ranges;
-  int blocksDone = 0;
-  read.onProgress = [&](const TransferProgress& p) {
-    blocksDone = p.done;
-    if (write.onProgress) write.onProgress(p);
-  };
   // The read-back fills only the ranges; everything else keeps the written
   // bytes and so cannot differ.
   RadioImage radio = written;
@@ -50,7 +45,7 @@ VerifyResult VerifyWrite(const MainTransferRequest& write, const RadioImage& wri
       break;
     default:
       result.outcome = VerifyOutcome::ReadBackFailed;
-      result.address = BlockStart(read.ranges, blocksDone);
+      result.address = BlockStart(read.ranges, result.readBack.blocksDone);
       std::snprintf(text, sizeof text, kReadBackFailed(write.chinese), result.address,
                     result.readBack.message.c_str());
       result.message = text;

@@ -179,7 +179,7 @@ TEST(CliFleet, AFleetWriteWithASilentRadioEndsInThreeSuccessesAndAFailure) {
   for (std::size_t i = 0; i < 4; ++i) {
     const std::string& line = table[i + 1];
     EXPECT_EQ(line.rfind(radios[i]->device() + "  ", 0), 0u) << line;
-    EXPECT_NE(line.find(i == 2 ? "Communication Error (NoHandshakeReply)" : "written and verified"), std::string::npos)
+    EXPECT_NE(line.find(i == 2 ? "Communication Error; the radio did not answer" : "written and verified"), std::string::npos)
         << line;
     EXPECT_EQ(line.back(), 's') << "the time closes the line";
     const RadioImage memory = radios[i]->sim().Memory();
