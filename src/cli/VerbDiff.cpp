@@ -96,8 +96,8 @@ int RunDiff(const Args& args) {
   const std::string& b = cli.Positionals()[1];
   RadioImage first;
   RadioImage second;
-  int status = LoadDataFileForVerb("diff", a, first);
-  if (status == kExitOk) status = LoadDataFileForVerb("diff", b, second);
+  int status = LoadDataFileForVerb("diff", a, first, chinese);
+  if (status == kExitOk) status = LoadDataFileForVerb("diff", b, second, chinese);
   if (status != kExitOk) return status;
   CProfileFile profile;
   LoadProgramProfile(profile);
