@@ -11,5 +11,6 @@ const char* ExitStatusHelp() {
          "  6  the serial port could not be opened\n"
          "  7  Communication Error\n"
          "  8  cancelled (Ctrl+C)\n"
-         "  9  service password refused: nothing was sent\n";
+         "  9  service password refused: nothing was sent\n"
+         "  10 import-csv: lines were refused; the other channels were written\n";
 }

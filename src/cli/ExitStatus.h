@@ -11,6 +11,7 @@ enum ExitStatus {
   kExitCommunication = 7,    // "Communication Error"
   kExitCancelled = 8,        // Ctrl+C between blocks
   kExitPasswordRefused = 9,  // wrong service password: nothing was sent
+  kExitLinesRefused = 10,    // import-csv: lines refused, the rest written
 };
 
 // The lines of the exit status table, for every --help.

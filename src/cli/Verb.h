@@ -16,3 +16,5 @@ int RunShow(const Args& args);
 int RunRead(const Args& args);
 int RunWrite(const Args& args);
 int RunPorts(const Args& args);
+int RunExportCsv(const Args& args);
+int RunImportCsv(const Args& args);

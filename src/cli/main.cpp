@@ -13,11 +13,13 @@ const Verb kVerbs[] = {
     {"read", "read the radio's memory into a data file", RunRead},
     {"write", "write a data file's image into the radio", RunWrite},
     {"ports", "list COM1-COM16, their devices and whether they open", RunPorts},
+    {"export-csv", "write a data file's channels as a CSV channel list", RunExportCsv},
+    {"import-csv", "fill a data file's channels from a CSV channel list", RunImportCsv},
 };
 
 void PrintHelp(std::FILE* out) {
   std::fprintf(out, "usage: programcli VERB [OPTIONS...]\n       programcli VERB --help\n\nverbs:\n");
-  for (const Verb& v : kVerbs) std::fprintf(out, "  %-6s %s\n", v.name, v.summary);
+  for (const Verb& v : kVerbs) std::fprintf(out, "  %-10s %s\n", v.name, v.summary);
   std::fprintf(out, "\n%s", ExitStatusHelp());
 }
 
