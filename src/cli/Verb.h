@@ -13,6 +13,7 @@ struct Verb {
 
 int RunNew(const Args& args);
 int RunShow(const Args& args);
+int RunSet(const Args& args);
 int RunRead(const Args& args);
 int RunWrite(const Args& args);
 int RunPorts(const Args& args);
