@@ -12,10 +12,10 @@
 #include "cli/VerbFiles.h"
 #include "csv/ChannelCsv.h"
 #include "csv/CsvImportReport.h"
-#include "profile/ProductBand.h"
 #include "profile/ProfileFile.h"
 #include "radio/ChannelTable.h"
 #include "radio/NumberText.h"
+#include "settings/ProductInfo.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ bool ChooseBand(const CliArgs& cli, const RadioImage& image, BandLimits& band, s
   }
   CProfileFile profile;
   LoadProgramProfile(profile);
-  source = ProductBandText(profile, image.productType(), image.productBand());
+  source = ProductTextsOfImage(profile, image).band;
   if (ParseBand(source, band)) return true;
   const std::string where = "radio type " + std::to_string(image.productType()) + ", band " +
                             std::to_string(image.productBand()) + " (bytes 0x32E, 0x32F)";
@@ -102,7 +102,8 @@ int RunImportCsv(const Args& args) {
     return PrintVerbHelp(
         "programcli import-csv FILE.dat IN.csv -o NEW.dat [--band LOW-HIGH] [--lang English|Chinese]",
         "Replaces the channel table of FILE.dat by the channels of a CSV channel\n"
-        "list and writes the result to NEW.dat; every other byte stays as it is.\n"
+        "list and writes the result to NEW.dat; the options and every byte outside\n"
+        "the channels stay as they are.\n"
         "Both forms of export-csv are read (found by their header line; columns\n"
         "in any order; our own form also with its Chinese titles and texts).\n"
         "Lines fill channels 1-16 in file order, or go to their CH/Location when\n"
