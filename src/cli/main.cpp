@@ -16,6 +16,9 @@ const Verb kVerbs[] = {
     {"ports", "list COM1-COM16, their devices and whether they open", RunPorts},
     {"export-csv", "write a data file's channels as a CSV channel list", RunExportCsv},
     {"import-csv", "fill a data file's channels from a CSV channel list", RunImportCsv},
+#ifdef PROGRAM_PRINT_VERB
+    {"print", "write a data file's printout as a PDF", RunPrint},
+#endif
 };
 
 void PrintHelp(std::FILE* out) {

@@ -1,36 +1,30 @@
 #include "radio/ReadFileHead.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+
+#include "radio/RegularFile.h"
 
 int ReadFileHead(const std::string& path, std::size_t limit, std::string& out) {
   out.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    const int err = S_ISDIR(st.st_mode) ? EISDIR : (errno ? errno : EINVAL);
-    ::close(fd);
-    return err;
-  }
-  out.assign(limit, '\0');
-  std::size_t got = 0;
-  while (got < limit) {
-    const ssize_t n = ::read(fd, &out[got], limit - got);
+  int err = 0;
+  const int fd = OpenRegularFile(path, 0, err);
+  if (fd < 0) return err;
+  char buffer[8192];
+  while (out.size() < limit) {
+    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, limit - out.size()));
     if (n < 0) {
       if (errno == EINTR) continue;
-      const int err = errno;
+      err = errno;
       ::close(fd);
       out.clear();
       return err;
     }
     if (n == 0) break;
-    got += static_cast<std::size_t>(n);
+    out.append(buffer, static_cast<std::size_t>(n));
   }
   ::close(fd);
-  out.resize(got);
   return 0;
 }
