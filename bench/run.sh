@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 ./tools/install-deps.sh
 
 build=${BUILD_DIR:-build-bench}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_GUI=OFF -DPROGRAM_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target bench_transfer
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target bench_transfer bench_startup
 "$build/bench/bench_transfer" "$@"
+"$build/bench/bench_startup"
