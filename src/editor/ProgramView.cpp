@@ -18,9 +18,9 @@
 #include "editor/ChannelEditors.h"
 #include "editor/EditorRules.h"
 #include "editor/MSFlexGrid.h"
-#include "editor/ProductCaption.h"
 #include "profile/ProfileFile.h"
 #include "radio/ProgramDoc.h"
+#include "settings/ProductInfo.h"
 
 namespace {
 // The form template, in dialog units.
@@ -36,10 +36,9 @@ constexpr int kTitlePoints = 12;
 
 QFont TitleFont(const QFont& base) {
   QFont font = base;
-  // "宋体" is rarely installed here: any CJK face that is keeps the Chinese
-  // title readable.
-  font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+  // "宋体" is rarely installed here: the program's own faces follow, whose
+  // CJK fallback keeps a Chinese title readable.
+  font.setFamilies(QStringList{QStringLiteral("宋体"), QStringLiteral("SimSun")} + base.families());
   font.setPointSize(kTitlePoints);
   return font;
 }
@@ -179,14 +178,14 @@ void CProgramView::RefreshFromImage() {
     WriteUserNumber("Type", image.productType());
     WriteUserNumber("Field", image.productBand());
   }
-  ShowProduct(ProductNamesOf(g_profile, image.productType(), image.productBand()));
+  ShowProduct(ProductTextsOfImage(g_profile, image));
   m_pDoc->SetModifiedFlag(false);
 }
 
-void CProgramView::ShowProduct(const ProductNames& names) {
+void CProgramView::ShowProduct(const ProductTexts& product) {
   const std::string appTitle = g_profile.GetString(g_strLanguage, "AppName", "");
-  window()->setWindowTitle(FromStd(ProductCaption(appTitle, names, g_bChinese)));
-  m_bandLimits = BandLimitsFromText(names.bandText);
+  window()->setWindowTitle(FromStd(ProductCaption(appTitle, product, g_bChinese)));
+  m_bandLimits = BandLimitsFromText(product.band);
 }
 
 void CProgramView::StoreToImage() { StoreTableToImage(Table(), m_pDoc->image); }
