@@ -17,7 +17,6 @@
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
 #include "app/UserSettings.h"
-#include "editor/ProductCaption.h"
 #include "editor/ProgramView.h"
 #include "profile/ProfileFile.h"
 #include "radio/ProgramDoc.h"
@@ -101,13 +100,13 @@ void CProductInfoDlg::OnSelChangeModel() {
 void CProductInfoDlg::OnOK() {
   const int model = m_pModel->currentIndex();
   const int band = m_pBand->currentIndex();
-  const ProductNames names{ToStd(m_pModel->currentText()), ToStd(m_pBand->currentText())};
+  const ProductTexts texts{ToStd(m_pModel->currentText()), ToStd(m_pBand->currentText())};
   const BandLimits before = m_pView->GetBandLimits();
   ChangeImage(*m_pView->GetDocument(), [&](RadioImage& image) {
-    StoreProductChoice(model, band, names.bandText, before, image);
+    StoreProductChoice(model, band, texts.band, before, image);
   });
   // The caption and the band limits, by the rules the channel window uses.
-  m_pView->ShowProduct(names);
+  m_pView->ShowProduct(texts);
   WriteUserNumber("Type", model);
   WriteUserNumber("Field", band);
   accept();
