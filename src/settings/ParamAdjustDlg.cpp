@@ -1,12 +1,12 @@
 #include "settings/ParamAdjustDlg.h"
 
 #include <QBoxLayout>
-#include <algorithm>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
@@ -48,6 +48,10 @@ void SetUpGrid(CMSFlexGrid* grid, int rows, int cols) {
   }
 }
 
+// Rx value i, row by row, sits at grid row RxRow(i), column RxCol(i).
+int RxRow(std::size_t i) { return static_cast<int>(i) / kRxColumns + 1; }
+int RxCol(std::size_t i) { return static_cast<int>(i) % kRxColumns + 1; }
+
 QComboBox* AddLabelledList(QWidget* group, QGridLayout* layout, int id, ParamList list) {
   QComboBox* combo = MakeDialogList(group, id, true);
   combo->addItems(Entries(list));
@@ -73,11 +77,12 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
     editor->hide();
     editor->installEventFilter(this);
   }
-  for (CMSFlexGrid* grid : {m_pSqlGrid, m_pRxGrid}) grid->setTabKeyNavigation(false);  // Tab goes on
-  for (CMSFlexGrid* grid : {m_pSqlGrid, m_pRxGrid})
+  for (CMSFlexGrid* grid : {m_pSqlGrid, m_pRxGrid}) {
+    grid->setTabKeyNavigation(false);  // Tab goes on to the next control
     connect(grid, &CMSFlexGrid::MouseDown, this, [this, grid](int button, int, int, int) {
       if (button == CMSFlexGrid::kLeftButton && grid->GetMouseRow() > 0 && grid->GetMouseCol() > 0) OpenEditor(grid);
     });
+  }
 
   auto* sqlGroup = new QGroupBox(ResourceText(DialogGroupKey(kDialog, 1)), this);
   auto* sqlLayout = new QVBoxLayout(sqlGroup);
@@ -98,8 +103,8 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
 
   auto* txGroup = new QGroupBox(ResourceText(DialogGroupKey(kDialog, 3)), this);
   auto* txLayout = new QGridLayout(txGroup);
-  for (int i = 0; i < kTxLists; ++i)
-    m_txLists[static_cast<std::size_t>(i)] = AddLabelledList(txGroup, txLayout, kTxIds[static_cast<std::size_t>(i)], TxParamList(i));
+  for (std::size_t i = 0; i < m_txLists.size(); ++i)
+    m_txLists[i] = AddLabelledList(txGroup, txLayout, kTxIds[i], TxParamList(static_cast<int>(i)));
   for (QComboBox* list : m_txLists) list->setMinimumWidth(DluX(this, 63));
   for (QComboBox* list : {m_pSqlClose, m_pNarrowSql}) list->setMinimumWidth(DluX(this, 56));
 
@@ -162,8 +167,7 @@ void CParamAdjustDlg::ShowImage() {
   SelectEntry(m_pSqlClose, controls.sqlClose, false);
   SelectEntry(m_pNarrowSql, controls.narrowSql, true);
   for (std::size_t i = 0; i < controls.rx.size(); ++i)
-    m_pRxGrid->SetTextMatrix(static_cast<int>(i) / kRxColumns + 1, static_cast<int>(i) % kRxColumns + 1,
-                             FromStd(controls.rx[i]));
+    m_pRxGrid->SetTextMatrix(RxRow(i), RxCol(i), FromStd(controls.rx[i]));
   for (std::size_t i = 0; i < m_txLists.size(); ++i) SelectEntry(m_txLists[i], controls.tx[i], false);
 }
 
@@ -176,7 +180,7 @@ void CParamAdjustDlg::StoreControls() {
   controls.sqlClose = ToStd(m_pSqlClose->currentText());
   controls.narrowSql = ToStd(m_pNarrowSql->currentText());
   for (std::size_t i = 0; i < controls.rx.size(); ++i)
-    controls.rx[i] = ToStd(m_pRxGrid->GetTextMatrix(static_cast<int>(i) / kRxColumns + 1, static_cast<int>(i) % kRxColumns + 1));
+    controls.rx[i] = ToStd(m_pRxGrid->GetTextMatrix(RxRow(i), RxCol(i)));
   for (std::size_t i = 0; i < m_txLists.size(); ++i) controls.tx[i] = ToStd(m_txLists[i]->currentText());
   ChangeImage(*m_pDoc, [&](RadioImage& image) { StoreParamControls(controls, m_table, image); });
 }

@@ -37,7 +37,9 @@ void SelectOrClear(QComboBox* list, int index) { list->setCurrentIndex(index < l
 }  // namespace
 
 CProductInfoDlg::CProductInfoDlg(QWidget* parent)
-    : QDialog(parent), m_pModel(MakeDialogList(this, kModelList, false)), m_pBand(MakeDialogList(this, kBandList, false)) {
+    : QDialog(parent),
+      m_pModel(MakeDialogList(this, kModelList, false)),
+      m_pBand(MakeDialogList(this, kBandList, false)) {
   setWindowTitle(ResourceText(DialogCaptionKey(kDialog)));
   auto* group = new QGroupBox(ResourceText(DialogGroupKey(kDialog, 1)), this);
   auto* choices = new QGridLayout(group);
@@ -102,9 +104,8 @@ void CProductInfoDlg::OnOK() {
   const int band = m_pBand->currentIndex();
   const ProductTexts texts{ToStd(m_pModel->currentText()), ToStd(m_pBand->currentText())};
   const BandLimits before = m_pView->GetBandLimits();
-  ChangeImage(*m_pView->GetDocument(), [&](RadioImage& image) {
-    StoreProductChoice(model, band, texts.band, before, image);
-  });
+  ChangeImage(*m_pView->GetDocument(),
+              [&](RadioImage& image) { StoreProductChoice(model, band, texts.band, before, image); });
   // The caption and the band limits, by the rules the channel window uses.
   m_pView->ShowProduct(texts);
   WriteUserNumber("Type", model);

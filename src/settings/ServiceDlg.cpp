@@ -92,7 +92,8 @@ void CServiceDlg::Start(Direction direction) {
   m_thread = std::thread([this, request, settings, copy = RadioImage(m_pDoc->image)]() mutable {
     const TransferResult result = RunServiceTransfer(request, settings, copy);
     QMetaObject::invokeMethod(
-        this, [this, direction = request.direction, result, copy] { OnTransferFinished(direction, result, copy); }, Qt::QueuedConnection);
+        this, [this, direction = request.direction, result, copy] { OnTransferFinished(direction, result, copy); },
+        Qt::QueuedConnection);
   });
 }
 

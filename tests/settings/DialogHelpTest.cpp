@@ -65,14 +65,16 @@ void DialogHelpTest::focusedControl() {
       widget->show();
       widget->setFocus();
       QTest::keyClick(widget, Qt::Key_F1);
-      QVERIFY2(!s.shell.help.empty() && s.shell.help.back().context == std::uint32_t(id), qPrintable(QString::number(id)));
-      QVERIFY2(HelpTextHasTopic(html, std::uint32_t(id)), qPrintable(QString::number(id)));
+      const QByteArray name = QByteArray::number(id);
+      QVERIFY2(!s.shell.help.empty() && s.shell.help.back().context == std::uint32_t(id), name);
+      QVERIFY2(HelpTextHasTopic(html, std::uint32_t(id)), name);
     }
     dialog.reject();
   });
   std::sort(found.begin(), found.end());
   QCOMPARE(found, ids);
-  QCOMPARE(QString::fromStdString(s.shell.help.back().file), language == QLatin1String("Chinese") ? "chHelp.chm" : "enHelp.chm");
+  const QString helpFile = language == QLatin1String("Chinese") ? "chHelp.chm" : "enHelp.chm";
+  QCOMPARE(QString::fromStdString(s.shell.help.back().file), helpFile);
 }
 
 QTEST_MAIN(DialogHelpTest)

@@ -53,7 +53,10 @@ inline QStringList ChangedBytes(const RadioImage& before, const RadioImage& afte
   QStringList changed;
   for (std::size_t a = 0; a < RadioImage::size(); ++a)
     if (before[a] != after[a])
-      changed << QStringLiteral("%1=%2").arg(a, 4, 16, QLatin1Char('0')).arg(after[a], 2, 16, QLatin1Char('0')).toUpper();
+      changed << QStringLiteral("%1=%2")
+                     .arg(a, 4, 16, QLatin1Char('0'))
+                     .arg(after[a], 2, 16, QLatin1Char('0'))
+                     .toUpper();
   return changed;
 }
 

@@ -69,7 +69,8 @@ void OptionDialogsTest::optionalFeatures() {
   s.Image()[0x130] = 1;
   s.Image()[0x139] = 1;
   s.Image()[0x391] = 0;
-  for (const auto& [offset, value] : stored) s.Image()[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(value);
+  for (const auto& [offset, value] : stored)
+    s.Image()[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(value);
   s.Doc().SetModifiedFlag(false);
   const RadioImage before = s.Image();
 
@@ -104,7 +105,8 @@ void OptionDialogsTest::productInformation_data() {
       << QPoint(136, 175) << QPoint(1, 0);
   QTest::newRow("same hundred MHz, Chinese")
       << "Chinese" << QPoint(0, 0) << QStringList{"QR-450", "400-470MHz", "400-470MHz", "450-520MHz"} << -2 << 1
-      << ok << QStringList{"032F=01"} << "奎尔摩写频软件  [ 类型:QR-450  频率:450-520MHz ]" << QPoint(450, 521)
+      << ok << QStringList{"032F=01"} << "奎尔摩写频软件  [ 类型:QR-450  频率:450-520MHz ]"
+      << QPoint(450, 521)
       << QPoint(0, 1);
   QTest::newRow("stored model beyond the list")
       << "English" << QPoint(5, 0) << QStringList{"", "", ""} << -2 << -2 << ok << QStringList{"032E=FF"}

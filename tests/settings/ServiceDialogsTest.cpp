@@ -148,8 +148,9 @@ void ServiceDialogsTest::powerGrid() {
   s.Run<CPowerAdjustDlg>(Cmd::kPowerAdjust, [&](CPowerAdjustDlg& dialog) {
     CMSFlexGrid* grid = dialog.Grid();
     QCOMPARE(Column(grid, 0), rows);
-    const QStringList titles = language == QLatin1String("Chinese") ? QStringList{"低功率", "中功率", "高功率"}
-                                                                     : QStringList{"Low Power", "Middle Power", "High Power"};
+    const QStringList titles = language == QLatin1String("Chinese")
+                                   ? QStringList{"低功率", "中功率", "高功率"}
+                                   : QStringList{"Low Power", "Middle Power", "High Power"};
     QCOMPARE((QStringList{grid->GetTextMatrix(0, 1), grid->GetTextMatrix(0, 2), grid->GetTextMatrix(0, 3)}), titles);
     QCOMPARE(grid->GetTextMatrix(1, 1), QStringLiteral("100"));
     QCOMPARE(dialog.CutNote()->isVisible(), band.startsWith(QLatin1String("450")));
@@ -243,7 +244,8 @@ void ServiceDialogsTest::transfer_data() {
   QTest::newRow("param Read") << "param" << false << "" << "Chinese" << "读数据成功";
   QTest::newRow("power Write") << "power" << true << "" << "English" << "Write Successfully";
   QTest::newRow("param Write") << "param" << true << "" << "Chinese" << "写数据成功";
-  QTest::newRow("param Read, second block refused") << "param" << false << "refuse-block:2" << "Chinese" << "通信出错";
+  QTest::newRow("param Read, second block refused")
+      << "param" << false << "refuse-block:2" << "Chinese" << "通信出错";
   QTest::newRow("power Read, silent radio") << "power" << false << "silent" << "English" << "Communication Error";
   QTest::newRow("power Write, silent radio") << "power" << true << "silent" << "Chinese" << "通讯出错";
   QTest::newRow("param Write, block refused") << "param" << true << "refuse-block:1" << "English"
