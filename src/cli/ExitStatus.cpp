@@ -13,5 +13,6 @@ const char* ExitStatusHelp() {
          "  8  cancelled (Ctrl+C)\n"
          "  9  service password refused: nothing was sent\n"
          " 10  verify failed: the radio does not hold what was written\n"
+         " 11  import-csv: lines were refused; the other channels were written\n"
          "With several ports the status is that of the first port that failed.\n";
 }

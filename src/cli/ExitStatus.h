@@ -13,6 +13,7 @@ enum ExitStatus {
   kExitCancelled = 8,        // Ctrl+C between blocks
   kExitPasswordRefused = 9,  // wrong service password: nothing was sent
   kExitVerifyFailed = 10,    // write --verify: the radio does not hold what was sent
+  kExitLinesRefused = 11,    // import-csv: lines refused, the rest written
 };
 
 // The lines of the exit status table, for every --help.

@@ -15,6 +15,8 @@ const Verb kVerbs[] = {
     {"write", "write a data file's image into the radio", RunWrite},
     {"ports", "list COM1-COM16, their devices and whether they open", RunPorts},
     {"diff", "print what differs between two data files", RunDiff},
+    {"export-csv", "write a data file's channels as a CSV channel list", RunExportCsv},
+    {"import-csv", "fill a data file's channels from a CSV channel list", RunImportCsv},
 #ifdef PROGRAM_PRINT_VERB
     {"print", "write a data file's printout as a PDF", RunPrint},
 #endif
@@ -22,7 +24,7 @@ const Verb kVerbs[] = {
 
 void PrintHelp(std::FILE* out) {
   std::fprintf(out, "usage: programcli VERB [OPTIONS...]\n       programcli VERB --help\n\nverbs:\n");
-  for (const Verb& v : kVerbs) std::fprintf(out, "  %-6s %s\n", v.name, v.summary);
+  for (const Verb& v : kVerbs) std::fprintf(out, "  %-10s %s\n", v.name, v.summary);
   std::fprintf(out, "\n%s", ExitStatusHelp());
 }
 
