@@ -12,10 +12,6 @@
 
 // The lists of the dialog and its two cell editors; each offers every whole
 // number of its range.
-constexpr int kRxRows = 3;
-constexpr int kRxColumns = 2;  // wide, narrow
-constexpr int kTxLists = 6;
-
 enum class ParamList {
   SqlCell,         // the SQL grid's editor, 5-100
   SqlClose,        // 1-10
@@ -35,6 +31,9 @@ ParamList TxParamList(int index);
 // "%d" of every number of the list's range, ascending.
 std::vector<std::string> ParamListEntries(ParamList list);
 
+constexpr int kRxRows = 3;
+constexpr int kRxColumns = 2;  // wide, narrow
+constexpr int kTxLists = 6;
 
 // The SQL grid's rows for a band (BandTableFor over the 13 squelch entries).
 BandTable SquelchTableFor(const BandLimits& band);
