@@ -19,7 +19,7 @@ constexpr int kFormHeightDlu = 218;
 }  // namespace
 
 CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
-    : QWidget(parent), m_dlgLanguage(this), m_pDoc(doc) {
+    : QWidget(parent), m_dlgLanguage(this), m_dlgComSetup(this), m_pDoc(doc) {
   setFocusPolicy(Qt::StrongFocus);
   setAutoFillBackground(true);
 }
@@ -27,6 +27,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
 QSize CProgramView::FormSize() const { return {DluX(this, kFormWidthDlu), DluY(this, kFormHeightDlu)}; }
 
 void CProgramView::OnInitialUpdate() {
+  LoadStoredPortName();
   // Shrink the channel window to the form, never grow it.
   if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
     const QSize border = frame->size() - size();
@@ -37,9 +38,15 @@ void CProgramView::OnInitialUpdate() {
   }
 }
 
-bool CProgramView::HandlesCommand(int command) const { return command == Cmd::kLanguage; }
+bool CProgramView::HandlesCommand(int command) const {
+  return command == Cmd::kLanguage || command == Cmd::kComSetup;
+}
 
 bool CProgramView::OnCommand(int command) {
+  if (command == Cmd::kComSetup) {
+    m_dlgComSetup.DoModal();
+    return true;
+  }
   if (command != Cmd::kLanguage) return false;
   OnLanguage();
   return true;

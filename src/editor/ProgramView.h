@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "app/LanguageDlg.h"
+#include "editor/ComSetupDlg.h"
 
 class CProgramDoc;
 
@@ -29,6 +30,7 @@ class CProgramView : public QWidget {
   QSize FormSize() const;
 
   CLanguageDlg m_dlgLanguage;
+  CComSetupDlg m_dlgComSetup;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

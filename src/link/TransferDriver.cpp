@@ -15,11 +15,6 @@ constexpr LangText kReadSuccessfully = {"Read Successfully", "读数据成功"};
 constexpr LangText kWriteSuccessfully = {"Write Successfully", "写数据成功"};
 constexpr LangText kServiceWriteError = {"Communication Error", "通讯出错"};
 
-void CopyRanges(const Ranges& ranges, const RadioImage& from, RadioImage& to) {
-  for (const AddressRange& r : ranges)
-    for (std::size_t a = r.start; a < r.end; ++a) to[a] = from[a];
-}
-
 // Open, handshake, blocks, close; `image` is the buffer the blocks go to or
 // come from. Fills in status and sysError; outcome is left to the caller's
 // message rules.
