@@ -1,6 +1,8 @@
 #include "app/ChildFrame.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 #include "app/ResourceText.h"
 #include "editor/ProgramView.h"
@@ -9,6 +11,12 @@
 CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_pView(new CProgramView(m_pDoc.get(), this)) {
   setWidget(m_pView);
+  // The system menu's Close answers Ctrl+W as well as Ctrl+F4; Ctrl+W is the
+  // Write command's, wherever the focus is.
+  if (QMenu* menu = systemMenu())
+    for (QAction* action : menu->actions())
+      if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
   setGeometry(0, 0, 1600, 1200);
   UpdateTitle();
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -29,10 +30,13 @@
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
 #include "editor/ProgramView.h"
+#include "editor/TransferRules.h"
+#include "editor/TransferRunner.h"
 #include "radio/ProgramDoc.h"
 
 namespace {
 constexpr int kSeparator = 0;
+constexpr int kBusyNoteMs = 4000;
 
 bool IsToggle(int command) {
   return command == Cmd::kViewToolbar || command == Cmd::kViewStatusBar || command == Cmd::kControlBar;
@@ -264,6 +268,7 @@ CProgramView* CMainFrame::ActiveView() const {
 }
 
 bool CMainFrame::IsCommandEnabled(int command) const {
+  if (CTransferRunner::AnyRunning() && RefusedDuringTransfer(command)) return false;
   if (const CProgramView* view = ActiveView(); view != nullptr && view->HandlesCommand(command)) return true;
   if (m_handlers.count(command) != 0) return true;
   switch (command) {
@@ -285,8 +290,14 @@ bool CMainFrame::IsCommandEnabled(int command) const {
   }
 }
 
+bool CMainFrame::RefuseWhileTransferring(bool refusedThen) {
+  if (!refusedThen || !CTransferRunner::AnyRunning()) return false;
+  m_wndStatusBar->showMessage(QString::fromUtf8(TransferBusyNote(g_bChinese)), kBusyNoteMs);
+  return true;
+}
+
 void CMainFrame::OnCommand(int command) {
-  if (!IsCommandEnabled(command)) return;
+  if (RefuseWhileTransferring(RefusedDuringTransfer(command)) || !IsCommandEnabled(command)) return;
   if (CProgramView* view = ActiveView(); view != nullptr && view->HandlesCommand(command)) {
     view->OnCommand(command);
   } else if (auto handler = m_handlers.find(command); handler != m_handlers.end()) {
@@ -422,6 +433,14 @@ void CMainFrame::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QMainWindow::keyPressEvent(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (RefuseWhileTransferring(true)) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::changeEvent(QEvent* event) {

@@ -65,6 +65,7 @@ class CMainFrame : public QMainWindow {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -79,6 +80,9 @@ class CMainFrame : public QMainWindow {
   void OnChannelInformation();
   void OnFileClose();
   void OnFileSave(bool askName);
+  // While a transfer runs, what would remove its document or end the
+  // program under it is refused with a note in the status bar: true then.
+  bool RefuseWhileTransferring(bool refusedThen);
 
   CNavigationBar* m_wndNavBar = nullptr;
   CBackgroundClient* m_wndClient = nullptr;

@@ -45,7 +45,7 @@ int RunRead(const Args& args) {
   }
 
   CInterruptCatcher interrupt;
-  CProgressPrinter printer(chinese ? "读数据" : "Read Data");
+  CProgressPrinter printer(TransferCaption(Direction::Read, chinese));
   MainTransferRequest request;
   request.device = device;
   request.direction = Direction::Read;

@@ -47,7 +47,7 @@ int RunWrite(const Args& args) {
   }
 
   CInterruptCatcher interrupt;
-  CProgressPrinter printer(chinese ? "写数据" : "Write Data");
+  CProgressPrinter printer(TransferCaption(Direction::Write, chinese));
   MainTransferRequest request;
   request.device = device;
   request.direction = Direction::Write;

@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr LangText kReadData = {"Read Data", "读数据"};
+constexpr LangText kWriteData = {"Write Data", "写数据"};
 constexpr LangText kPortOpenFailed = {
     "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
     "无法打开串口，请检查串口是否被占用或设备是否正常"};
@@ -41,6 +43,10 @@ std::string PercentText(int done, int total) {
   char text[24];
   std::snprintf(text, sizeof text, "%lld%%", percent);
   return text;
+}
+
+const char* TransferCaption(Direction direction, bool chinese) {
+  return direction == Direction::Read ? kReadData(chinese) : kWriteData(chinese);
 }
 
 const char* PortOpenFailedMessage(bool chinese) { return kPortOpenFailed(chinese); }

@@ -64,6 +64,9 @@ TransferResult RunServiceTransfer(const ServiceTransferRequest& request, const L
 
 std::string PercentText(int done, int total);
 
+// The progress caption of a main transfer: "Read Data" or "Write Data".
+const char* TransferCaption(Direction direction, bool chinese);
+
 // The texts shown for the outcomes.
 const char* PortOpenFailedMessage(bool chinese);
 const char* CommunicationErrorMessage(bool chinese);
