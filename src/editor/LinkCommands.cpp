@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 #include "app/AppGlobals.h"
 #include "app/MainFrame.h"
