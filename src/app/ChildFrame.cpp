@@ -11,14 +11,14 @@
 CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_pView(new CProgramView(m_pDoc.get(), this)) {
   setWidget(m_pView);
-  // The system menu's Close answers Ctrl+W as well as Ctrl+F4; Ctrl+W is the
-  // Write command's, wherever the focus is.
-  if (QMenu* menu = systemMenu())
-    for (QAction* action : menu->actions())
-      if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
-        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
   setGeometry(0, 0, 1600, 1200);
   UpdateTitle();
+  // The system menu's Close answers Ctrl+W, which is the frame's Write:
+  // the window keeps Ctrl+F4 and its close box.
+  for (QAction* action : systemMenu()->actions()) {
+    QList<QKeySequence> keys = action->shortcuts();
+    if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) action->setShortcuts(keys);
+  }
 }
 
 CChildFrame::~CChildFrame() = default;
