@@ -20,6 +20,7 @@
 #include "app/ResourceText.h"
 #include "app/StartupRules.h"
 #include "app/UiHooks.h"
+#include "print/PrintCommands.h"
 
 namespace {
 void UseCjkCapableFont() {
@@ -71,6 +72,8 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   m_pMainFrame->SetCommandHandler(Cmd::kFileNew, [this] { OnFileNewConfirm(); });
   m_pMainFrame->SetCommandHandler(Cmd::kFileOpen, [this] { OnFileOpen(); });
   m_pMainFrame->SetCommandHandler(Cmd::kAppAbout, [this] { OnAppAbout(); });
+  m_pPrintCommands = std::make_unique<CPrintCommands>();
+  InstallPrintCommands(*m_pMainFrame, *m_pPrintCommands);
 
   // The command line: nothing runs File New, a file name opens that file.
   // A file that cannot be opened is reported, whatever the reason, and the
