@@ -28,6 +28,8 @@ constexpr const char* kPortSetting = "com";
 
 CComSetupDlg::CComSetupDlg(QWidget* parent) : QDialog(parent), m_pGroup(new QButtonGroup(this)) {
   setWindowTitle(ResourceText(DialogCaptionKey(Res::kDlgPort)));
+  // A fixed dialog, as its template is: a caption with its close box only.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   auto* box = new QGroupBox(ResourceText(DialogGroupKey(Res::kDlgPort, 1)), this);
   auto* grid = new QGridLayout(box);
   grid->setHorizontalSpacing(DluX(this, 9));
@@ -59,6 +61,7 @@ CComSetupDlg::CComSetupDlg(QWidget* parent) : QDialog(parent), m_pGroup(new QBut
   layout->addSpacing(DluY(this, 6));
   layout->addLayout(buttons);
   setMinimumSize(DluX(this, 227), DluY(this, 134));
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CComSetupDlg::OnInitDialog() {

@@ -24,6 +24,8 @@ CProgressDlg::CProgressDlg(QWidget* parent)
       m_pPercent(new QLabel(this)) {
   setWindowTitle(ResourceText(DialogCaptionKey(Res::kDlgProgress)));
   setWindowModality(Qt::WindowModal);
+  // A fixed dialog, as its template is: a caption with its close box only.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   SetControlId(m_pOk, Res::kIdOk);
   SetControlId(m_pCancel, Res::kIdCancel);
   SetControlId(m_pBar, kCtlBar);
@@ -45,6 +47,7 @@ CProgressDlg::CProgressDlg(QWidget* parent)
   layout->addWidget(m_pPercent, 1, 1, Qt::AlignHCenter);
   layout->addWidget(m_pCancel, 1, 2, Qt::AlignRight);
   setMinimumSize(DluX(this, 206), DluY(this, 73));
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CProgressDlg::OnInitDialog(const QString& caption, int blocks) {
