@@ -7,8 +7,9 @@ cd "$(dirname "$0")/.."
 
 build=${BUILD_DIR:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target bench_transfer bench_view_transfer
+cmake --build "$build" -j2 --target bench_transfer bench_view_transfer bench_startup
 echo "== core transfer driver"
 "$build/bench/bench_transfer" "$@"
 echo "== through the channel window's Read and Write"
 "$build/bench/bench_view_transfer" "$@"
+"$build/bench/bench_startup"

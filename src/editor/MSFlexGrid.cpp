@@ -118,38 +118,30 @@ void CMSFlexGrid::SetCols(int cols) {
   MoveCurrentSilently(m_nRow, std::min(m_nCol, cols - 1));
 }
 
-void CMSFlexGrid::SetFixedRows(int fixedRows) {
+void CMSFlexGrid::SetFixedRows(int fixedRows) { SetFixed(fixedRows, m_nFixedCols); }
+
+void CMSFlexGrid::SetFixedCols(int fixedCols) { SetFixed(m_nFixedRows, fixedCols); }
+
+void CMSFlexGrid::SetFixed(int fixedRows, int fixedCols) {
   fixedRows = std::clamp(fixedRows, 0, 1);
-  if (fixedRows == m_nFixedRows) return;
-  // Rows counts the fixed rows too: the texts stay where they were, only
-  // whether the first row is a header changes.
+  fixedCols = std::clamp(fixedCols, 0, 1);
+  if (fixedRows == m_nFixedRows && fixedCols == m_nFixedCols) return;
+  // Rows and Cols count the fixed ones too: the texts stay where they were,
+  // only whether the first row or column is a header changes.
   const int rows = GetRows();
   const int cols = GetCols();
   std::vector<QString> texts;
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c) texts.push_back(GetTextMatrix(r, c));
   m_nFixedRows = fixedRows;
-  horizontalHeader()->setVisible(fixedRows > 0);
-  SetRows(rows);
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) SetTextMatrix(r, c, texts[static_cast<std::size_t>(r * cols + c)]);
-  MoveCurrentSilently(std::max(m_nRow, m_nFixedRows), m_nCol);
-}
-
-void CMSFlexGrid::SetFixedCols(int fixedCols) {
-  fixedCols = std::clamp(fixedCols, 0, 1);
-  if (fixedCols == m_nFixedCols) return;
-  const int rows = GetRows();
-  const int cols = GetCols();
-  std::vector<QString> texts;
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) texts.push_back(GetTextMatrix(r, c));
   m_nFixedCols = fixedCols;
+  horizontalHeader()->setVisible(fixedRows > 0);
   verticalHeader()->setVisible(fixedCols > 0);
+  SetRows(rows);
   SetCols(cols);
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c) SetTextMatrix(r, c, texts[static_cast<std::size_t>(r * cols + c)]);
-  MoveCurrentSilently(m_nRow, std::max(m_nCol, m_nFixedCols));
+  MoveCurrentSilently(m_nRow, m_nCol);
 }
 
 void CMSFlexGrid::MoveCurrentSilently(int row, int col) {

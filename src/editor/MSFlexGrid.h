@@ -99,6 +99,7 @@ class CMSFlexGrid : public QTableWidget {
   void UpdateHeaders();
   void NoteMouse(const QPoint& gridPos);
   void FireMouseDown(const QMouseEvent* event, const QPoint& gridPos);
+  void SetFixed(int fixedRows, int fixedCols);
   void MoveCurrentSilently(int row, int col);
   void PaintCorner();
 

@@ -37,10 +37,9 @@ constexpr int kTitlePoints = 12;
 
 QFont TitleFont(const QFont& base) {
   QFont font = base;
-  // "宋体" is rarely installed here: any CJK face that is keeps the Chinese
-  // title readable.
-  font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+  // "宋体" is rarely installed here: the program's own faces follow, whose
+  // CJK fallback keeps a Chinese title readable.
+  font.setFamilies(QStringList{QStringLiteral("宋体"), QStringLiteral("SimSun")} + base.families());
   font.setPointSize(kTitlePoints);
   return font;
 }
