@@ -38,7 +38,7 @@ double WireSeconds(long bytes) {
   return static_cast<double>(bytes) * 10.0 / kBaud + kHandshakeBytes * kHandshakeGapMs / 1000.0;
 }
 
-int RunTransferBench(int argc, char** argv, const char* program, const TimeOne& timeOne) {
+int RunTransferBench(int argc, char** argv, const char* program, const char* title, const TimeOne& timeOne) {
   int runs = 5;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
@@ -66,6 +66,7 @@ int RunTransferBench(int argc, char** argv, const char* program, const TimeOne& 
     Direction direction;
   };
   const Case cases[] = {{"read", Direction::Read}, {"write", Direction::Write}};
+  std::printf("%s\n", title);
   std::printf("transfer  runs  best (s)  median (s)  wire limit (s)  ratio (median)\n");
   bool allOk = true;
   double worst = 0;

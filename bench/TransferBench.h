@@ -20,7 +20,7 @@ double WireSeconds(long bytes);
 using TimeOne = std::function<double(const std::string& device, Direction direction, bool& ok)>;
 
 // Parses "[--runs N]", starts the radio, times each direction `runs` times,
-// prints the table and the verdict. The exit status of the benchmark.
-int RunTransferBench(int argc, char** argv, const char* program, const TimeOne& timeOne);
+// prints `title`, the table and the verdict. The exit status of the benchmark.
+int RunTransferBench(int argc, char** argv, const char* program, const char* title, const TimeOne& timeOne);
 
 }  // namespace bench

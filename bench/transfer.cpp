@@ -8,8 +8,9 @@
 #include "radio/NewDocumentImage.h"
 
 int main(int argc, char** argv) {
-  return bench::RunTransferBench(argc, argv, "bench_transfer", [](const std::string& device, Direction direction,
-                                                                  bool& ok) {
+  const char* title = "The core's transfer driver, 9600 baud:";
+  return bench::RunTransferBench(argc, argv, "bench_transfer", title, [](const std::string& device,
+                                                                         Direction direction, bool& ok) {
     RadioImage image = BuiltInDefaults();
     MainTransferRequest request;
     request.device = device;

@@ -73,8 +73,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   Program program;
-  return bench::RunTransferBench(argc, argv, "bench_view_transfer", [&](const std::string& device,
-                                                                        Direction direction, bool& ok) {
+  const char* title = "Read and Write through the channel window (OK to table refreshed), 9600 baud:";
+  return bench::RunTransferBench(argc, argv, "bench_view_transfer", title, [&](const std::string& device,
+                                                                               Direction direction, bool& ok) {
     ok = false;
     if (!program.app && !program.Start(device)) return 0.0;
     const int failures = program.failures;
