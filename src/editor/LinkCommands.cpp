@@ -2,12 +2,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 
 #include "app/AppGlobals.h"
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
-#include "app/ResourceTable.h"
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
 #include "editor/ProgramView.h"
@@ -49,7 +47,6 @@ void CLinkCommands::OnTransferCommand(Direction direction) {
   const int blocks = static_cast<int>(CountBlocks(MainTransferRanges(direction, g_bServiceMode)));
   m_pProgress->OnInitDialog(QString::fromUtf8(TransferCaption(direction, g_bChinese)), blocks);
   m_pProgress->open();
-  m_pProgress->OkButton()->setFocus();
 }
 
 void CLinkCommands::OnStartTransfer() {
@@ -83,9 +80,9 @@ void CLinkCommands::OnTransferEnded(const TransferResult& result, const RadioIma
       frame->showNormal();
       if (QMdiArea* area = frame->mdiArea()) area->setActiveSubWindow(frame);
     }
-  } else if (result.outcome == TransferOutcome::PortNotOpened) {
-    ProgramMessageBox(mainWindow, ResourceText(StringKey(Res::kStrPortNotOpened)));
   } else if (!result.message.empty()) {
+    // String 61453 when the port did not open, else "Communication Error";
+    // a cancelled transfer has none.
     ProgramMessageBox(mainWindow, FromStd(result.message));
   }
   UpdateFrameCommands();
