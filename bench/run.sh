@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release and runs them. Extra arguments go to the
-# transfer benchmarks (e.g. --runs 10).
+# Builds the benchmarks in Release and runs them. Extra arguments go to
+# each of them (e.g. --runs 10).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./tools/install-deps.sh
@@ -11,4 +11,4 @@ cmake --build "$build" -j2 --target bench_transfer bench_fleet bench_view_transf
 "$build/bench/bench_transfer" "$@"
 "$build/bench/bench_fleet" "$@"
 "$build/bench/bench_view_transfer" "$@"
-"$build/bench/bench_startup"
+"$build/bench/bench_startup" "$@"

@@ -19,9 +19,9 @@
 #include "editor/ComSetupDlg.h"
 #include "editor/EditorRules.h"
 #include "editor/MSFlexGrid.h"
-#include "editor/ProductCaption.h"
 #include "profile/ProfileFile.h"
 #include "radio/ProgramDoc.h"
+#include "settings/ProductInfo.h"
 
 namespace {
 // The form template, in dialog units.
@@ -181,14 +181,14 @@ void CProgramView::RefreshFromImage() {
     WriteUserNumber("Type", image.productType());
     WriteUserNumber("Field", image.productBand());
   }
-  ShowProduct(ProductNamesOf(g_profile, image.productType(), image.productBand()));
+  ShowProduct(ProductTextsOfImage(g_profile, image));
   m_pDoc->SetModifiedFlag(false);
 }
 
-void CProgramView::ShowProduct(const ProductNames& names) {
+void CProgramView::ShowProduct(const ProductTexts& product) {
   const std::string appTitle = g_profile.GetString(g_strLanguage, "AppName", "");
-  window()->setWindowTitle(FromStd(ProductCaption(appTitle, names, g_bChinese)));
-  m_bandLimits = BandLimitsFromText(names.bandText);
+  window()->setWindowTitle(FromStd(ProductCaption(appTitle, product, g_bChinese)));
+  m_bandLimits = BandLimitsFromText(product.band);
 }
 
 void CProgramView::StoreToImage() { StoreTableToImage(Table(), m_pDoc->image); }

@@ -16,7 +16,7 @@ class QLabel;
 class CChannelEditors;
 class CMSFlexGrid;
 class CProgramDoc;
-struct ProductNames;
+struct ProductTexts;
 
 class CProgramView : public QWidget {
   Q_OBJECT
@@ -60,7 +60,7 @@ class CProgramView : public QWidget {
   const BandLimits& GetBandLimits() const { return m_bandLimits; }
   void SetBandLimits(const BandLimits& limits) { m_bandLimits = limits; }
   // The main window's caption and the band limits for a type and band.
-  void ShowProduct(const ProductNames& names);
+  void ShowProduct(const ProductTexts& product);
 
   // Commits the visible editor into its cell, as leaving the cell does
   // (messages included); nothing happens when no edit is in progress. A

@@ -52,7 +52,6 @@ class GridTest : public QObject {
   void positionsInTwips();
   void mouse_data();
   void mouse();
-  void fixedColour();
 };
 
 void GridTest::textMatrix() {
@@ -210,13 +209,6 @@ void GridTest::mouse() {
                     point);
   QCOMPARE(seen, down);
   QCOMPARE(at, target->mapTo(&grid, point));
-}
-
-void GridTest::fixedColour() {
-  CMSFlexGrid grid;
-  grid.SetForeColorFixed(0x00F03200);
-  QCOMPARE(grid.ForeColorFixed(), QColor(0, 50, 240));
-  QCOMPARE(grid.horizontalHeaderItem(0)->foreground().color(), QColor(0, 50, 240));
 }
 
 QTEST_MAIN(GridTest)
