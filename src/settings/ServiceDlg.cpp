@@ -1,7 +1,6 @@
 #include "settings/ServiceDlg.h"
 
 #include <QKeyEvent>
-#include <QMetaObject>
 #include <QPushButton>
 
 #include "app/AppGlobals.h"
@@ -10,6 +9,7 @@
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
+#include "editor/TransferRunner.h"
 #include "link/PortNames.h"
 #include "profile/ProfileFile.h"
 #include "radio/ProgramDoc.h"
@@ -39,7 +39,8 @@ CServiceDlg::CServiceDlg(int dialogId, ServiceArea area, QWidget* parent)
       m_pCancel(MakeDialogButton(this, dialogId, Res::kIdCancel)),
       m_pRead(MakeDialogButton(this, dialogId, kReadButton)),
       m_pWrite(MakeDialogButton(this, dialogId, kWriteButton)),
-      m_area(area) {
+      m_area(area),
+      m_pRunner(new CTransferRunner(this)) {
   setWindowTitle(ResourceText(DialogCaptionKey(dialogId)));
   connect(m_pOk, &QPushButton::clicked, this, [this] {
     StoreControls();
@@ -50,11 +51,9 @@ CServiceDlg::CServiceDlg(int dialogId, ServiceArea area, QWidget* parent)
   connect(m_pWrite, &QPushButton::clicked, this, &CServiceDlg::OnWrite);
 }
 
-CServiceDlg::~CServiceDlg() {
-  // Only the end of the program gets here during a transfer; it has no
-  // cancel, and ends within seconds.
-  if (m_thread.joinable()) m_thread.join();
-}
+// Only the end of the program gets here during a transfer: the runner waits
+// for it (seconds at the most).
+CServiceDlg::~CServiceDlg() = default;
 
 int CServiceDlg::DoModal(CProgramDoc& doc, const BandLimits& band) {
   m_pDoc = &doc;
@@ -65,7 +64,7 @@ int CServiceDlg::DoModal(CProgramDoc& doc, const BandLimits& band) {
   return result;
 }
 
-bool CServiceDlg::IsTransferring() const { return m_thread.joinable(); }
+bool CServiceDlg::IsTransferring() const { return m_pRunner->IsRunning(); }
 
 void CServiceDlg::done(int result) {
   if (!IsTransferring()) QDialog::done(result);
@@ -80,29 +79,25 @@ void CServiceDlg::OnWrite() {
 }
 
 void CServiceDlg::Start(Direction direction) {
-  if (IsTransferring()) return;
   ServiceTransferRequest request;
   request.device = ResolvePortArgument(g_strPortName, g_profile);
   request.direction = direction;
   request.area = m_area;
   request.chinese = g_bChinese;
   const LinkSettings settings = ServiceDialogLinkSettings(direction);
+  const auto job = [request, settings](RadioImage& copy) { return RunServiceTransfer(request, settings, copy); };
+  if (!m_pRunner->Start(job, m_pDoc->image)) return;
   setEnabled(false);
   setCursor(Qt::BusyCursor);
-  m_thread = std::thread([this, request, settings, copy = RadioImage(m_pDoc->image)]() mutable {
-    const TransferResult result = RunServiceTransfer(request, settings, copy);
-    QMetaObject::invokeMethod(
-        this, [this, direction = request.direction, result, copy] { OnTransferFinished(direction, result, copy); },
-        Qt::QueuedConnection);
-  });
+  connect(m_pRunner, &CTransferRunner::finished, this, &CServiceDlg::OnTransferFinished, Qt::SingleShotConnection);
 }
 
-void CServiceDlg::OnTransferFinished(Direction direction, const TransferResult& result, const RadioImage& copy) {
-  m_thread.join();
+void CServiceDlg::OnTransferFinished(const TransferResult& result, const RadioImage& copy) {
+  const bool read = result.direction == Direction::Read;
   unsetCursor();
   setEnabled(true);
-  (direction == Direction::Read ? m_pRead : m_pWrite)->setFocus();
-  if (result.ok() && direction == Direction::Read) {
+  (read ? m_pRead : m_pWrite)->setFocus();
+  if (result.ok() && read) {
     ChangeImage(*m_pDoc, [&](RadioImage& image) { CopyRanges(ServiceTransferRanges(m_area), copy, image); });
     ShowImage();
   }

@@ -10,7 +10,6 @@
 // they were.
 #include <QDialog>
 #include <functional>
-#include <thread>
 
 #include "link/LinkSettings.h"
 #include "link/TransferDriver.h"
@@ -19,6 +18,7 @@
 
 class QPushButton;
 class CProgramDoc;
+class CTransferRunner;
 
 class CServiceDlg : public QDialog {
   Q_OBJECT
@@ -61,10 +61,10 @@ class CServiceDlg : public QDialog {
 
  private:
   void Start(Direction direction);
-  void OnTransferFinished(Direction direction, const TransferResult& result, const RadioImage& copy);
+  void OnTransferFinished(const TransferResult& result, const RadioImage& copy);
 
   ServiceArea m_area;
-  std::thread m_thread;  // joinable while a transfer runs
+  CTransferRunner* m_pRunner;
 };
 
 // The link settings of the service dialogs' transfers, by direction: the
