@@ -16,6 +16,7 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
+#include "link/SerialPort.h"
 #include "link/SimHarness.h"
 #include "radio/DataFile.h"
 
