@@ -23,6 +23,7 @@ struct Target {
 const Target kTargets[] = {
     {"datafile", FuzzDataFileInput},
     {"profile", FuzzProfileInput},
+    {"clonelink", FuzzCloneLinkInput},
 };
 
 std::vector<std::uint8_t> Bytes(const fs::path& path) {
