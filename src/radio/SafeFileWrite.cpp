@@ -7,7 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
+
+#include "radio/SaveTemporary.h"
 
 namespace {
 
@@ -36,18 +37,18 @@ mode_t ModeFor(const std::string& path) {
 }  // namespace
 
 int SafeFileWrite(const std::string& path, const void* data, std::size_t size) {
-  std::string tmpl = path + ".tmpXXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) return errno;
-  const std::string tmp(name.data());
+  RemoveStaleSaveTemporaries(path);
+  std::string tmp;
+  const int fd = CreateSaveTemporary(path, tmp);
+  if (fd < 0) return -fd;
 
   int err = WriteAll(fd, static_cast<const unsigned char*>(data), size);
   if (err == 0 && ::fchmod(fd, ModeFor(path)) != 0) err = errno;
   if (err == 0 && ::fsync(fd) != 0) err = errno;
-  if (::close(fd) != 0 && err == 0) err = errno;
   if (err == 0 && ::rename(tmp.c_str(), path.c_str()) != 0) err = errno;
   if (err != 0) ::unlink(tmp.c_str());
+  // Closing drops the lock, so only once the temporary's name is gone; fsync
+  // has reported whatever the close could.
+  ::close(fd);
   return err;
 }

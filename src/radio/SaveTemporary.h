@@ -1,0 +1,15 @@
+#pragma once
+// The temporary file that a save writes beside its target before renaming it
+// over it: "<target>.tmpXXXXXX". Its writer holds a lock on it for as long as
+// it has that name, so a temporary that nobody holds is the remains of a save
+// that was killed (or lost its power) halfway, and the next save of the same
+// target removes it.
+#include <string>
+
+// Creates and locks a new temporary for `target`. Returns the descriptor
+// (close it only after the temporary was renamed or removed) and sets `name`,
+// or returns -errno.
+int CreateSaveTemporary(const std::string& target, std::string& name);
+
+// Removes the temporaries of `target` whose writers are gone.
+void RemoveStaleSaveTemporaries(const std::string& target);
