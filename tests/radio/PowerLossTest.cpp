@@ -39,8 +39,8 @@ int DataFileGeneration(const std::string& bytes) {
   return g;
 }
 
-int SaveDataFileGeneration(const std::string& path, int g) {
-  return SaveDataFile(path, GenerationImage(g)).sysError;
+int SaveDataFileGeneration(const std::string& folder, int g) {
+  return SaveDataFile(folder + "/Channels.dat", GenerationImage(g)).sysError;
 }
 
 // Enough lines that the text takes several writes' worth of time to land.
@@ -64,27 +64,30 @@ int ProfileGeneration(const std::string& text) {
   return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + key.size());
 }
 
-int SaveProfileGeneration(const std::string& path, int g) {
+int SaveProfileGeneration(const std::string& folder, int g) {
   CProfileFile profile;
-  if (!profile.Load(path, false, true, false)) return EIO;
+  if (!profile.Load(folder + "/Program.ini", false, true, false)) return EIO;
   SetProfileGeneration(profile, g);
   return profile.Save(false).sysError;
 }
 
-// One kind of file that the program replaces on disk. The automatic backups
-// of a read join this table once they exist, with their own file name and
-// their own save.
+// One kind of file that the program writes. A kind that replaces one file
+// keeps only that name; the automatic backups of a read join this table as a
+// kind whose save adds one backup to the folder and which keeps every backup
+// name: each of them must then be whole, and no other file may stay.
 struct SaveKind {
-  const char* fileName;
+  const char* name;
+  int (*save)(const std::string& folder, int generation);  // 0 or an errno
+  bool (*keeps)(const std::string& fileName);
   std::string (*content)(int generation);
   int (*generationOf)(const std::string& bytes);  // -1: no generation at all
-  int (*save)(const std::string& path, int generation);  // 0 or an errno
 };
 
 const SaveKind kKinds[] = {
-    {"Channels.dat", [](int g) { return DataFileBytes(GenerationImage(g)); }, DataFileGeneration,
-     SaveDataFileGeneration},
-    {"Program.ini", ProfileText, ProfileGeneration, SaveProfileGeneration},
+    {"data file", SaveDataFileGeneration, [](const std::string& f) { return f == "Channels.dat"; },
+     [](int g) { return DataFileBytes(GenerationImage(g)); }, DataFileGeneration},
+    {"Program.ini", SaveProfileGeneration, [](const std::string& f) { return f == "Program.ini"; }, ProfileText,
+     ProfileGeneration},
 };
 
 int EnvInt(const char* name, int fallback) {
@@ -106,9 +109,9 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
 }
 
 // Saves generations from `first` on until killed.
-[[noreturn]] void SaveForever(const SaveKind& kind, const std::string& path, int first) {
+[[noreturn]] void SaveForever(const SaveKind& kind, const std::string& folder, int first) {
   for (int g = first;; ++g)
-    if (kind.save(path, g) != 0) ::_exit(3);
+    if (kind.save(folder, g) != 0) ::_exit(3);
 }
 
 TEST(PowerLoss, AKilledSaveLeavesAWholeFileAndNothingInTheWay) {
@@ -118,42 +121,51 @@ TEST(PowerLoss, AKilledSaveLeavesAWholeFileAndNothingInTheWay) {
   std::mt19937 random(seed);
 
   for (const SaveKind& kind : kKinds) {
-    SCOPED_TRACE(kind.fileName);
+    SCOPED_TRACE(kind.name);
     TempDir dir;
-    const std::string path = dir.file(kind.fileName);
-    ASSERT_EQ(kind.save(path, 0), 0);
+    ASSERT_EQ(kind.save(dir.path(), 0), 0);
     // Kills land anywhere within a few saves' time, from before the first
     // byte to after the rename.
     const auto start = std::chrono::steady_clock::now();
-    for (int g = 1; g <= 20; ++g) ASSERT_EQ(kind.save(path, g), 0);
+    for (int g = 1; g <= 20; ++g) ASSERT_EQ(kind.save(dir.path(), g), 0);
     const auto perSave = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) / 20;
     std::uniform_int_distribution<long> delay(0, 3 * perSave.count() + 50);
 
     int last = 20;
+    int checked = 0;
     int leftovers = 0;
     for (int k = 0; k < kills; ++k) {
       const pid_t child = ::fork();
       ASSERT_GE(child, 0);
-      if (child == 0) SaveForever(kind, path, last + 1);
+      if (child == 0) SaveForever(kind, dir.path(), last + 1);
       ::usleep(static_cast<useconds_t>(delay(random)));
       ::kill(child, SIGKILL);
       int status = 0;
       ASSERT_EQ(::waitpid(child, &status, 0), child);
       ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended on its own, status " << status;
 
-      const std::string bytes = dir.Read(kind.fileName);
-      const int g = kind.generationOf(bytes);
-      ASSERT_GE(g, last) << "kill " << k << ": the file went back or is no generation";
-      ASSERT_EQ(bytes, kind.content(g)) << "kill " << k << ": generation " << g << " is not whole";
-      last = g;
-      leftovers += static_cast<int>(FolderEntries(dir.path()).size()) - 1;
+      int newest = -1;
+      for (const std::string& name : FolderEntries(dir.path())) {
+        if (!kind.keeps(name)) {
+          ++leftovers;
+          continue;
+        }
+        const std::string bytes = dir.Read(name);
+        const int g = kind.generationOf(bytes);
+        ASSERT_EQ(bytes, kind.content(g)) << "kill " << k << ": " << name << " is no whole generation";
+        newest = std::max(newest, g);
+        ++checked;
+      }
+      ASSERT_GE(newest, last) << "kill " << k << ": the file went back";
+      last = newest;
 
       // The next save goes through and clears whatever the killed one left.
-      ASSERT_EQ(kind.save(path, ++last), 0) << "kill " << k;
-      ASSERT_EQ(FolderEntries(dir.path()), std::vector<std::string>{kind.fileName}) << "kill " << k;
+      ASSERT_EQ(kind.save(dir.path(), ++last), 0) << "kill " << k;
+      for (const std::string& name : FolderEntries(dir.path()))
+        ASSERT_TRUE(kind.keeps(name)) << "kill " << k << ": " << name << " stays in the way";
     }
     std::printf("%s: %d kills, %d files checked, last generation %d, %d left-over temporary files cleared\n",
-                kind.fileName, kills, kills, last, leftovers);
+                kind.name, kills, checked, last, leftovers);
   }
 }
 
