@@ -7,8 +7,9 @@
 // (service), 0x08 the other transfer's link settings, 0x10 the port does not
 // open, 0x20 Chinese, 0x40 cancelled from the start. Cancel byte: the main
 // transfer is cancelled after that many blocks (0: never). Each reply is a
-// byte, length in its low six bits and 0x80 for "the line drops after it",
-// then its bytes; every write of the PC lets the next reply arrive.
+// byte, length in its low six bits, 0x40 for "it arrives late" and 0x80 for
+// "the line drops after it", then its bytes; every write of the PC lets the
+// next reply arrive.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -51,7 +52,7 @@ Case Decode(const std::uint8_t* data, std::size_t size) {
   for (std::size_t at = 2; at < size;) {
     const std::uint8_t head = data[at++];
     const std::size_t n = std::min<std::size_t>(head & 0x3F, size - at);
-    c.script.push_back(ScriptedReply{{data + at, data + at + n}, (head & 0x80) != 0});
+    c.script.push_back(ScriptedReply{{data + at, data + at + n}, (head & 0x80) != 0, (head & 0x40) != 0});
     c.scriptBytes += n + 1;
     at += n;
   }

@@ -29,6 +29,8 @@ std::size_t CScriptedPort::Read(std::uint8_t* buffer, std::size_t n) {
     const long long total = static_cast<long long>(m_settings.readTotalPerByteMs) * static_cast<long long>(n) +
                             m_settings.readTotalConstantMs;
     m_nNowMs += got > 0 ? std::min<long long>(m_settings.readIntervalMs, total) : total;
+    m_queue.insert(m_queue.end(), m_late.begin(), m_late.end());
+    m_late.clear();
   }
   return got;
 }
@@ -41,7 +43,8 @@ bool CScriptedPort::Write(const std::uint8_t* data, std::size_t n) {
   Tap(WireEvent::Sent, data, n);
   if (m_nNext < m_script.size() && !m_bHangUpWhenRead) {
     const ScriptedReply& reply = m_script[m_nNext++];
-    m_queue.insert(m_queue.end(), reply.bytes.begin(), reply.bytes.end());
+    std::vector<std::uint8_t>& to = reply.late ? m_late : m_queue;
+    to.insert(to.end(), reply.bytes.begin(), reply.bytes.end());
     m_bHangUpWhenRead = reply.hangUpAfter;
     if (m_queue.empty() && m_bHangUpWhenRead) m_bHungUp = true;
   }

@@ -11,6 +11,9 @@
 struct ScriptedReply {
   std::vector<std::uint8_t> bytes;
   bool hangUpAfter = false;  // the line drops once these bytes were read
+  // The bytes are still on their way: they arrive only once a read has
+  // waited for them in vain, and a purge before that does not reach them.
+  bool late = false;
 };
 
 class CScriptedPort final : public CBytePort {
@@ -43,6 +46,7 @@ class CScriptedPort final : public CBytePort {
   std::vector<ScriptedReply> m_script;
   std::size_t m_nNext = 0;
   std::vector<std::uint8_t> m_queue;  // arrived, not yet read
+  std::vector<std::uint8_t> m_late;   // on the way
   bool m_bHangUpWhenRead = false;
   bool m_bHungUp = false;
   bool m_bOpen = false;
