@@ -228,6 +228,7 @@ struct Soak {
   std::string dir;
   std::mt19937 random;
   std::map<std::string, int> faults;  // by kind
+  std::map<std::string, int> ways;    // by path, direction and expected outcome
   int failures = 0;
 
   void Fail(int n, const Plan& p, const std::string& what) {
@@ -251,6 +252,8 @@ struct Soak {
     ++faults[kFaultNames[static_cast<int>(p.fault)]];
     const Ranges ranges = MainTransferRanges(p.direction, p.serviceMode);
     const Expected want = ExpectedFor(p, static_cast<int>(CountBlocks(ranges)));
+    ++ways[std::string(p.viaCli ? "programcli " : "in-process ") + (p.direction == Direction::Read ? "read " : "write ") +
+           (want.status == LinkStatus::Ok ? "succeeds" : "fails")];
     const RadioImage radio = RandomImage(random);
     const RadioImage image = TableStable(RandomImage(random));
 
@@ -355,6 +358,8 @@ int main(int argc, char** argv) {
 
   std::printf("faults:");
   for (const auto& [kind, count] : soak.faults) std::printf(" %s %d", kind.c_str(), count);
+  std::printf("\ntransfers:");
+  for (const auto& [way, count] : soak.ways) std::printf(" %s %d;", way.c_str(), count);
   std::printf("\n%-14s %12s %14s %14s\n", "after", "descriptors", "resident (kB)", "heap (bytes)");
   std::printf("%-14s %12d %14ld %14zu\n", "50 transfers", at50.descriptors, at50.residentKb, at50.heapBytes);
   std::printf("%-14s %12d %14ld %14zu\n", (std::to_string(transfers) + " transfers").c_str(), end.descriptors,
