@@ -244,9 +244,9 @@ void CMainFrame::OnNavSelChanged() {
   m_bReselectingRoot = false;
 }
 
-void CMainFrame::SetCommandHandler(int command, std::function<void()> handler) {
+void CMainFrame::SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled) {
   if (handler)
-    m_handlers[command] = std::move(handler);
+    m_handlers[command] = {std::move(handler), std::move(enabled)};
   else
     m_handlers.erase(command);
   UpdateCommandUI();
@@ -265,7 +265,8 @@ CProgramView* CMainFrame::ActiveView() const {
 
 bool CMainFrame::IsCommandEnabled(int command) const {
   if (const CProgramView* view = ActiveView(); view != nullptr && view->HandlesCommand(command)) return true;
-  if (m_handlers.count(command) != 0) return true;
+  if (const auto handler = m_handlers.find(command); handler != m_handlers.end())
+    return !handler->second.enabled || handler->second.enabled();
   switch (command) {
     case Cmd::kChannelInformation:
     case Cmd::kFileClose:
@@ -290,7 +291,7 @@ void CMainFrame::OnCommand(int command) {
   if (CProgramView* view = ActiveView(); view != nullptr && view->HandlesCommand(command)) {
     view->OnCommand(command);
   } else if (auto handler = m_handlers.find(command); handler != m_handlers.end()) {
-    const std::function<void()> run = handler->second;  // the handler may replace itself
+    const std::function<void()> run = handler->second.run;  // the handler may replace itself
     run();
   } else {
     switch (command) {

@@ -31,8 +31,9 @@ class CMainFrame : public QMainWindow {
   void OnCommand(int command);
   bool IsCommandEnabled(int command) const;
   // Commands whose features live elsewhere (the app's File New, the editing
-  // dialogs). A command without a handler is shown disabled.
-  void SetCommandHandler(int command, std::function<void()> handler);
+  // dialogs). A command without a handler is shown disabled, and so is one
+  // whose `enabled` says no.
+  void SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled = {});
   void UpdateCommandUI();
 
   // The active channel window, even while it is hidden; nullptr when none.
@@ -90,7 +91,11 @@ class CMainFrame : public QMainWindow {
   std::vector<QMenu*> m_menus128;
   std::vector<QMenu*> m_menus129;
   bool m_bDocumentMenu = false;
-  std::map<int, std::function<void()>> m_handlers;
+  struct CommandHandler {
+    std::function<void()> run;
+    std::function<bool()> enabled;  // empty: always
+  };
+  std::map<int, CommandHandler> m_handlers;
   // A subwindow, not a channel window: it is asked for its kind at each use,
   // which stays safe while it is being destroyed.
   QPointer<QMdiSubWindow> m_pLastActive;

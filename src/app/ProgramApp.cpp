@@ -19,6 +19,7 @@
 #include "app/ResourceText.h"
 #include "app/StartupRules.h"
 #include "app/UiHooks.h"
+#include "print/PrintCommands.h"
 
 namespace {
 void UseCjkCapableFont() {
@@ -70,6 +71,8 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   m_pMainFrame->SetCommandHandler(Cmd::kFileNew, [this] { OnFileNewConfirm(); });
   m_pMainFrame->SetCommandHandler(Cmd::kFileOpen, [this] { OnFileOpen(); });
   m_pMainFrame->SetCommandHandler(Cmd::kAppAbout, [this] { OnAppAbout(); });
+  m_pPrintCommands = std::make_unique<CPrintCommands>();
+  InstallPrintCommands(*m_pMainFrame, *m_pPrintCommands);
 
   // The command line: nothing runs File New, a file name opens that file.
   if (arguments.isEmpty()) {

@@ -9,6 +9,7 @@
 class QApplication;
 class CDocTemplate;
 class CMainFrame;
+class CPrintCommands;
 
 class CProgramApp {
  public:
@@ -36,6 +37,8 @@ class CProgramApp {
 
  private:
   std::unique_ptr<QApplication> m_pApplication;
+  // Outlives the frame, whose print commands use it.
+  std::unique_ptr<CPrintCommands> m_pPrintCommands;
   std::unique_ptr<CMainFrame> m_pMainFrame;
   std::unique_ptr<CDocTemplate> m_pDocTemplate;
 };

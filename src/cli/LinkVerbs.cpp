@@ -83,21 +83,27 @@ void CProgressPrinter::Finish() {
   m_bShown = false;
 }
 
-int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device) {
+int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device, bool chinese) {
+  int status = kExitFailure;
+  std::string text;
   switch (result.outcome) {
     case TransferOutcome::Succeeded:
       return kExitOk;
     case TransferOutcome::PortNotOpened:
-      std::fprintf(stderr, "programcli %s: %s\n  %s: %s\n", verb, result.message.c_str(), device.c_str(),
-                   DescribeProbe(ClassifyOpenError(device, result.sysError)).c_str());
-      return kExitPortNotOpened;
+      status = kExitPortNotOpened;
+      text = result.message + "\n  " + device + ": " +
+             DescribeProbe(ClassifyOpenError(device, result.sysError), chinese);
+      break;
     case TransferOutcome::CommunicationError:
-      std::fprintf(stderr, "programcli %s: %s (%s)\n", verb, result.message.c_str(),
-                   LinkStatusName(result.status));
-      return kExitCommunication;
+      status = kExitCommunication;
+      text = result.message;
+      break;
     case TransferOutcome::Cancelled:
-      std::fprintf(stderr, "programcli %s: cancelled\n", verb);
-      return kExitCancelled;
+      status = kExitCancelled;
+      text = CancelledMessage(chinese);
+      break;
   }
-  return kExitFailure;
+  for (const std::string& line : TransferFailureDetails(result, chinese)) text += "\n  " + line;
+  std::fprintf(stderr, "programcli %s: %s\n", verb, text.c_str());
+  return status;
 }

@@ -13,6 +13,8 @@ struct Verb {
 
 int RunNew(const Args& args);
 int RunShow(const Args& args);
+int RunSet(const Args& args);
 int RunRead(const Args& args);
 int RunWrite(const Args& args);
 int RunPorts(const Args& args);
+int RunPrint(const Args& args);  // only in a build with the GUI

@@ -40,7 +40,7 @@ int RunRead(const Args& args) {
 
   RadioImage image;  // all 0xFF
   if (cli.Has("base")) {
-    const int status = LoadDataFileForVerb("read", cli.Value("base"), image);
+    const int status = LoadDataFileForVerb("read", cli.Value("base"), image, chinese);
     if (status != kExitOk) return status;
   }
 
@@ -54,6 +54,6 @@ int RunRead(const Args& args) {
   request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
   const TransferResult result = RunMainTransfer(request, image);
   printer.Finish();
-  if (!result.ok()) return ReportTransfer("read", result, device);
-  return SaveDataFileForVerb("read", cli.Value("output"), image);
+  if (!result.ok()) return ReportTransfer("read", result, device, chinese);
+  return SaveDataFileForVerb("read", cli.Value("output"), image, chinese);
 }

@@ -1,17 +1,21 @@
 // programcli show FILE.dat: the channel table as the channel window shows
-// it, then the option lines of the printout.
+// it, the option lines of the printout, then every radio-wide option by the
+// name programcli set takes.
 #include <string>
 
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
+#include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
 #include "print/OptionLines.h"
+#include "profile/ProfileFile.h"
 #include "radio/ChannelTable.h"
+#include "settings/RadioOptions.h"
 
 namespace {
 
-std::string ShowText(const RadioImage& image, bool chinese) {
+std::string ShowText(const RadioImage& image, const CProfileFile& profile, bool chinese) {
   std::string out;
   for (int c = 0; c < kChannelColumns; ++c) {
     if (c > 0) out += '\t';
@@ -31,6 +35,9 @@ std::string ShowText(const RadioImage& image, bool chinese) {
   out += '\n';
   for (const OptionLine& line : OptionLinesFromImage(image, chinese))
     out += line.label + '\t' + line.value + '\n';
+  out += '\n';
+  for (const RadioOptionValue& option : RadioOptionsOfImage(image, profile, chinese))
+    out += option.name + '=' + option.value + '\n';
   return out;
 }
 
@@ -47,7 +54,10 @@ int RunShow(const Args& args) {
         "Prints the channel table of a data file as the channel window shows it: a\n"
         "line of the nine column titles, then sixteen rows, cells separated by one\n"
         "tab. Then a blank line and the seven option lines of the printout (label,\n"
-        "tab, value).",
+        "tab, value). Then a blank line and every radio-wide option as NAME=VALUE,\n"
+        "by the names programcli set takes: the list entry the Optional Features\n"
+        "dialog shows, or the byte as (0xNN) when it shows none, and the model and\n"
+        "band named by Program.ini beside the program.",
         "  --lang English|Chinese  the language of the texts (default English)\n"
         "  -h, --help              this help\n");
   }
@@ -60,7 +70,9 @@ int RunShow(const Args& args) {
 
   const std::string& path = cli.Positionals().front();
   RadioImage image;
-  const int status = LoadDataFileForVerb("show", path, image);
+  const int status = LoadDataFileForVerb("show", path, image, lang == "Chinese");
   if (status != kExitOk) return status;
-  return WriteOutput("show", ShowText(image, lang == "Chinese"));
+  CProfileFile profile;
+  LoadProgramProfile(profile);
+  return WriteOutput("show", ShowText(image, profile, lang == "Chinese"));
 }

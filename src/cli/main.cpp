@@ -10,9 +10,13 @@ namespace {
 const Verb kVerbs[] = {
     {"new", "write a new document's image to a data file", RunNew},
     {"show", "print a data file's channel table and options", RunShow},
+    {"set", "set radio-wide options of a data file by name", RunSet},
     {"read", "read the radio's memory into a data file", RunRead},
     {"write", "write a data file's image into the radio", RunWrite},
     {"ports", "list COM1-COM16, their devices and whether they open", RunPorts},
+#ifdef PROGRAM_PRINT_VERB
+    {"print", "write a data file's printout as a PDF", RunPrint},
+#endif
 };
 
 void PrintHelp(std::FILE* out) {

@@ -3,18 +3,8 @@
 #include <cstdio>
 
 #include "link/SerialPort.h"
-#include "radio/Language.h"
 
 namespace {
-
-constexpr LangText kPortOpenFailed = {
-    "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
-    "无法打开串口，请检查串口是否被占用或设备是否正常"};
-constexpr LangText kCommunicationError = {"Communication Error", "通信出错"};
-constexpr LangText kServicePortOpenFailed = {"Open the serial port fails", "打开串口失败"};
-constexpr LangText kReadSuccessfully = {"Read Successfully", "读数据成功"};
-constexpr LangText kWriteSuccessfully = {"Write Successfully", "写数据成功"};
-constexpr LangText kServiceWriteError = {"Communication Error", "通讯出错"};
 
 void CopyRanges(const Ranges& ranges, const RadioImage& from, RadioImage& to) {
   for (const AddressRange& r : ranges)
@@ -51,16 +41,6 @@ std::string PercentText(int done, int total) {
   return text;
 }
 
-const char* PortOpenFailedMessage(bool chinese) { return kPortOpenFailed(chinese); }
-const char* CommunicationErrorMessage(bool chinese) { return kCommunicationError(chinese); }
-const char* ServicePortOpenFailedMessage(bool chinese) { return kServicePortOpenFailed(chinese); }
-const char* ServiceSuccessMessage(Direction direction, bool chinese) {
-  return direction == Direction::Read ? kReadSuccessfully(chinese) : kWriteSuccessfully(chinese);
-}
-const char* ServiceCommunicationErrorMessage(Direction direction, bool chinese) {
-  return direction == Direction::Read ? kCommunicationError(chinese) : kServiceWriteError(chinese);
-}
-
 TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& image) {
   const Ranges ranges = MainTransferRanges(request.direction, request.serviceMode);
   const int total = static_cast<int>(CountBlocks(ranges));
@@ -73,8 +53,11 @@ TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& i
   };
 
   TransferResult result;
+  result.direction = request.direction;
+  result.blocksTotal = total;
   result.status = RunLink(request.port, request.device, request.settings, request.direction, ranges,
                           staging, request.isCancelled, onBlockDone, request.tap, result.sysError);
+  result.blocksDone = done;
   switch (result.status) {
     case LinkStatus::Ok:
       result.outcome = TransferOutcome::Succeeded;
@@ -104,6 +87,7 @@ TransferResult RunServiceTransfer(const ServiceTransferRequest& request, const L
   const Ranges ranges = ServiceTransferRanges(request.area);
   RadioImage staging = image;
   TransferResult result;
+  result.direction = request.direction;
   result.status = RunLink(request.port, request.device, settings, request.direction, ranges, staging,
                           nullptr, nullptr, request.tap, result.sysError);
   switch (result.status) {

@@ -1,7 +1,5 @@
 #include "radio/DataFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "radio/RegularFile.h"
 #include "radio/SafeFileWrite.h"
 
 namespace {
@@ -17,21 +16,16 @@ constexpr char kSignature[4] = {'S', '3', '3', '3'};
 
 // Reads at most `limit` bytes; a data file never needs more.
 DataFileResult ReadHead(const std::string& path, std::size_t limit, std::vector<unsigned char>& out) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return {DataFileStatus::CannotOpen, errno};
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    const int err = S_ISDIR(st.st_mode) ? EISDIR : (errno ? errno : EINVAL);
-    ::close(fd);
-    return {DataFileStatus::CannotOpen, err};
-  }
+  int err = 0;
+  const int fd = OpenRegularFile(path, 0, err);
+  if (fd < 0) return {DataFileStatus::CannotOpen, err};
   out.assign(limit, 0);
   std::size_t got = 0;
   while (got < limit) {
     const ssize_t n = ::read(fd, out.data() + got, limit - got);
     if (n < 0) {
       if (errno == EINTR) continue;
-      const int err = errno;
+      err = errno;
       ::close(fd);
       return {DataFileStatus::CannotOpen, err};
     }

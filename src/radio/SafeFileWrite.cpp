@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 
 #include "radio/SaveTemporary.h"
 
@@ -25,15 +24,6 @@ int WriteAll(int fd, const unsigned char* p, std::size_t size) {
   return 0;
 }
 
-// A new file gets the usual permissions; a replaced one keeps its own.
-mode_t ModeFor(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
 }  // namespace
 
 int SafeFileWrite(const std::string& path, const void* data, std::size_t size) {
@@ -43,7 +33,9 @@ int SafeFileWrite(const std::string& path, const void* data, std::size_t size) {
   if (fd < 0) return -fd;
 
   int err = WriteAll(fd, static_cast<const unsigned char*>(data), size);
-  if (err == 0 && ::fchmod(fd, ModeFor(path)) != 0) err = errno;
+  // A replaced file keeps its own permissions.
+  struct stat st {};
+  if (err == 0 && ::stat(path.c_str(), &st) == 0 && ::fchmod(fd, st.st_mode & 07777) != 0) err = errno;
   if (err == 0 && ::fsync(fd) != 0) err = errno;
   if (err == 0 && ::rename(tmp.c_str(), path.c_str()) != 0) err = errno;
   if (err != 0) ::unlink(tmp.c_str());

@@ -2,18 +2,18 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
-#include <vector>
+#include <random>
 
 namespace {
 
 constexpr char kInfix[] = ".tmp";
-constexpr std::size_t kRandomChars = 6;  // mkostemp's XXXXXX
+constexpr std::size_t kRandomChars = 6;
 
 void SplitPath(const std::string& path, std::string& folder, std::string& base) {
   const auto slash = path.rfind('/');
@@ -28,29 +28,40 @@ bool IsTemporaryOf(const std::string& name, const std::string& prefix) {
 }  // namespace
 
 int CreateSaveTemporary(const std::string& target, std::string& name) {
-  // A sweep by another save may take the lock between the file's creation and
-  // ours and remove the file: then its link count is 0 and we start again.
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    std::vector<char> buffer(target.begin(), target.end());
-    const std::string suffix = std::string(kInfix) + std::string(kRandomChars, 'X');
-    buffer.insert(buffer.end(), suffix.begin(), suffix.end());
-    buffer.push_back('\0');
-    const int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
-    if (fd < 0) return -errno;
+  static std::atomic<unsigned> counter{0};
+  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned long long seed = (static_cast<unsigned long long>(random()) << 32) ^
+                              (static_cast<unsigned long long>(::getpid()) << 16) ^ counter++;
+    std::string tmp = target + kInfix;
+    for (std::size_t i = 0; i < kRandomChars; ++i, seed /= sizeof kLetters - 1)
+      tmp += kLetters[seed % (sizeof kLetters - 1)];
+    // 0666: the kernel applies the umask (or the folder's default ACL) as for
+    // any new file, without this process touching its umask, which all
+    // threads share.
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return -errno;
+    }
+    // A sweep by another save may take the lock between the file's creation
+    // and ours and remove the file: then its link count is 0 and we start
+    // again with a new name.
     struct stat st {};
     if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &st) != 0) {
       const int err = errno;
-      ::unlink(buffer.data());
+      ::unlink(tmp.c_str());
       ::close(fd);
       return -err;
     }
     if (st.st_nlink > 0) {
-      name = buffer.data();
+      name = tmp;
       return fd;
     }
     ::close(fd);
   }
-  return -EAGAIN;
+  return -EEXIST;
 }
 
 void RemoveStaleSaveTemporaries(const std::string& target) {

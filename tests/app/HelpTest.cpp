@@ -155,6 +155,9 @@ void HelpTest::languageModules() {
     for (QChar c : text) cjk += c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF ? 1 : 0;
   }
   QCOMPARE(cjk > 0, !english);
+  // The texts programcli prints too are the core's, word for word.
+  for (const CoreResource& core : CoreResources())
+    QCOMPARE(translator.translate("Resources", core.key), QString::fromUtf8(core.text(!english)));
 }
 
 QTEST_MAIN(HelpTest)

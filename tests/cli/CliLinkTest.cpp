@@ -18,6 +18,7 @@
 #include "cli/RunProgram.h"
 #include "link/SerialPort.h"
 #include "link/SimHarness.h"
+#include "radio/ChannelTable.h"
 #include "radio/DataFile.h"
 
 extern char** environ;
@@ -152,20 +153,32 @@ TEST(CliLink, ReadEditWriteAndTheRadioHoldsExactlyWhatWasSent) {
   for (std::size_t a : {0x010u, 0x011u, 0x012u, 0x013u, 0x134u, 0x305u, 0x3E4u, 0x3FAu})
     edited[a] = static_cast<std::uint8_t>(read[a] ^ 0x5A);
   ASSERT_TRUE(SaveDataFile(dir.file("edited.dat"), edited).ok());
+  RadioImage sent = edited;  // as the channel window would send it
+  StoreImageThroughTable(sent);
+  ASSERT_NE(sent, edited) << "the pattern's channels must be ones the table changes";
   run = Cli({"write", "--port", h.device(), dir.file("edited.dat")});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   ExpectPercentagesRiseTo100(run.err);
   RadioImage memory = h.sim().Memory();
   for (std::size_t a = 0; a < memory.size(); ++a) {
     const bool normal = a < 0x300 || (a >= 0x320 && a < 0x3E0);
-    ASSERT_EQ(memory[a], normal ? edited[a] : radio[a]) << std::hex << a;
+    ASSERT_EQ(memory[a], normal ? sent[a] : radio[a]) << std::hex << a;
   }
 
-  run = Cli({"write", "--port", h.device(), dir.file("edited.dat"), "--service", "731904"});
-  ASSERT_EQ(run.status, kExitOk) << run.err;
-  memory = h.sim().Memory();
-  for (std::size_t a = 0; a < memory.size(); ++a)
-    ASSERT_EQ(memory[a], a < 0x3FB ? edited[a] : radio[a]) << std::hex << a;
+  // The service password adds the service areas; --raw leaves out the table.
+  const struct {
+    std::vector<std::string> extra;
+    const RadioImage& expected;
+  } cases[] = {{{"--service", "731904"}, sent}, {{"--service", "731904", "--raw"}, edited}};
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"write", "--port", h.device(), dir.file("edited.dat")};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    run = Cli(args);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    memory = h.sim().Memory();
+    for (std::size_t a = 0; a < memory.size(); ++a)
+      ASSERT_EQ(memory[a], a < 0x3FB ? c.expected[a] : radio[a]) << std::hex << a << " " << args.back();
+  }
 }
 
 TEST(CliLink, AWrongServicePasswordSendsNothing) {
@@ -212,6 +225,8 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
   const ProgramRun run = Cli(args);
   EXPECT_EQ(run.status, c.status) << run.err;
   EXPECT_NE(run.err.find(c.errorText), std::string::npos) << run.err;
+  for (const char* internal : {"NoHandshakeReply", "IdentTooShort", "ConfirmNotAcked", "ShortBlock", "BlockNotAcked"})
+    EXPECT_EQ(run.err.find(internal), std::string::npos) << "a user needs plain words: " << run.err;
   EXPECT_FALSE(Exists(dir.file("out.dat")));
   EXPECT_EQ(h.sim().Memory(), PatternImage(1)) << "a failed or refused write must not have reached the radio";
 }
@@ -231,8 +246,23 @@ INSTANTIATE_TEST_SUITE_P(
         CliFailureCase{"chinese_message", "short-block:3",
                        {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--lang", "Chinese"}, kExitCommunication,
                        "通信出错"},
+        CliFailureCase{"short_block_in_plain_words", "short-block:3",
+                       {"read", "--port", "{port}", "-o", "{dir}/out.dat"}, kExitCommunication,
+                       "block 3 of 64 came incomplete from the radio"},
         CliFailureCase{"refused_write_block", "refuse-block:1", {"write", "--port", "{port}", "{dir}/in.dat"},
-                       kExitCommunication, "BlockNotAcked"},
+                       kExitCommunication, "the radio did not acknowledge block 1 of 60"},
+        CliFailureCase{"refused_write_block_partly_written", "refuse-block:1",
+                       {"write", "--port", "{port}", "{dir}/in.dat"}, kExitCommunication,
+                       "the radio now holds a partly written memory"},
+        CliFailureCase{"chinese_write_partly_written", "refuse-block:1",
+                       {"write", "--port", "{port}", "{dir}/in.dat", "--lang", "Chinese"}, kExitCommunication,
+                       "电台中的数据只写入了一部分"},
+        CliFailureCase{"chinese_port_message", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat", "--lang",
+                       "Chinese"}, kExitPortNotOpened, "无法打开串口"},
+        CliFailureCase{"chinese_port_reason", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat", "--lang",
+                       "Chinese"}, kExitPortNotOpened, "不存在：没有这个设备"},
+        CliFailureCase{"chinese_bad_input", "", {"write", "--port", "{port}", "{dir}/bad.dat", "--lang", "Chinese"},
+                       kExitDataFormat, "数据格式不正确"},
         CliFailureCase{"bad_base", "", {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--base", "{dir}/bad.dat"},
                        kExitDataFormat, "Data Format Error"},
         CliFailureCase{"missing_input", "", {"write", "--port", "{port}", "{dir}/none.dat"}, kExitFileError,
@@ -246,19 +276,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<CliFailureCase>& i) { return std::string(i.param.name); });
 
 TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {
-  SimOptions options;
-  options.baud = 1200;  // a read of about 14 s: plenty of blocks to interrupt
-  CSimHarness h(PatternImage(1), options);
-  CBackground cli(BuiltProgram("programcli"), {"read", "--port", h.device(), "-o", h.dir().file("out.dat")}, h.dir());
-  ASSERT_TRUE(cli.started());
-  ASSERT_TRUE(h.sim().WaitFor([](const SimStats& s) { return s.blocksRead >= 3; }, 10000));
-  cli.Signal(SIGINT);
-  EXPECT_EQ(cli.Wait(), kExitCancelled) << cli.err();
-  EXPECT_NE(cli.err().find("cancelled"), std::string::npos) << cli.err();
-  EXPECT_FALSE(Exists(h.dir().file("out.dat")));
-  EXPECT_LT(h.sim().Stats().blocksRead, 64);
-  CSerialPort port;
-  EXPECT_EQ(port.OpenExclusive(h.device()), 0);
+  const struct {
+    const char* verb;
+    const char* says;
+  } cases[] = {{"read", "cancelled"}, {"write", "the radio now holds a partly written memory"}};
+  for (const auto& c : cases) {
+    SimOptions options;
+    options.baud = 1200;  // a transfer of about 14 s: plenty of blocks to interrupt
+    CSimHarness h(PatternImage(1), options);
+    const bool write = std::string(c.verb) == "write";
+    ASSERT_TRUE(SaveDataFile(h.dir().file("in.dat"), PatternImage(2)).ok());
+    const std::vector<std::string> args =
+        write ? std::vector<std::string>{"write", "--port", h.device(), h.dir().file("in.dat")}
+              : std::vector<std::string>{"read", "--port", h.device(), "-o", h.dir().file("out.dat")};
+    CBackground cli(BuiltProgram("programcli"), args, h.dir());
+    ASSERT_TRUE(cli.started());
+    ASSERT_TRUE(h.sim().WaitFor([](const SimStats& s) { return s.blocksRead + s.blocksWritten >= 3; }, 10000));
+    cli.Signal(SIGINT);
+    EXPECT_EQ(cli.Wait(), kExitCancelled) << cli.err();
+    EXPECT_NE(cli.err().find(c.says), std::string::npos) << cli.err();
+    EXPECT_FALSE(Exists(h.dir().file("out.dat")));
+    const SimStats stats = h.sim().Stats();
+    EXPECT_LT(write ? stats.blocksWritten : stats.blocksRead, write ? 60 : 64);
+    CSerialPort port;
+    EXPECT_EQ(port.OpenExclusive(h.device()), 0);
+  }
 }
 
 TEST(CliLinkCancel, CtrlCEndsTheWaitForASilentRadio) {
@@ -304,6 +346,7 @@ TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
 
   sim.Signal(SIGTERM);
   EXPECT_EQ(sim.Wait(), 0) << sim.err();
+  StoreImageThroughTable(edited);
   const RadioImage saved = Load(dir.file("saved.dat"));
   for (std::size_t a = 0; a < saved.size(); ++a) {
     const bool normal = a < 0x300 || (a >= 0x320 && a < 0x3E0);
@@ -313,22 +356,29 @@ TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
   EXPECT_NE(::lstat(dir.file("radio").c_str(), &st), 0) << "the link goes with the simulator";
 }
 
-TEST(CliLinkPorts, ListsSixteenPortsWithADeviceAndAState) {
-  const ProgramRun run = Cli({"ports"});
-  ASSERT_EQ(run.status, kExitOk) << run.err;
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(run.out.substr(start, end - start));
-  ASSERT_EQ(lines.size(), 16u) << run.out;
-  for (int n = 1; n <= 16; ++n) {
-    const std::string& line = lines[n - 1];
-    EXPECT_EQ(line.rfind("COM" + std::to_string(n) + " ", 0), 0u) << line;
-    const bool known = line.find("available") != std::string::npos || line.find("missing") != std::string::npos ||
-                       line.find("busy") != std::string::npos || line.find("permission denied") != std::string::npos ||
-                       line.find("not a serial device") != std::string::npos ||
-                       line.find("cannot open") != std::string::npos;
-    EXPECT_TRUE(known) << line;
+TEST(CliLinkPorts, ListsSixteenPortsWithADeviceAndAStateInTheLanguageAsked) {
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> states;
+  } cases[] = {
+      {{"ports"}, {"available", "missing", "busy", "permission denied", "not a serial device", "cannot open"}},
+      {{"ports", "--lang", "Chinese"}, {"可用", "不存在", "被占用", "没有权限", "不是串口设备", "无法打开"}},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = Cli(c.args);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos; start = end + 1)
+      lines.push_back(run.out.substr(start, end - start));
+    ASSERT_EQ(lines.size(), 16u) << run.out;
+    for (int n = 1; n <= 16; ++n) {
+      const std::string& line = lines[n - 1];
+      EXPECT_EQ(line.rfind("COM" + std::to_string(n) + " ", 0), 0u) << line;
+      bool known = false;
+      for (const std::string& state : c.states) known = known || line.find(state) != std::string::npos;
+      EXPECT_TRUE(known) << line;
+    }
   }
 }
 

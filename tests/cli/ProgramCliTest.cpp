@@ -42,7 +42,10 @@ const char* const kDefaultOptionsEnglish =
     "Vox Delay Time:\t0.3s\n"
     "Vox Gain Level:\t5\n"
     "Battery Saver:\tOn\n"
-    "Beep:\tOn\n";
+    "Beep:\tOn\n"
+    "\n"
+    "timeout=45s\nsquelch=5\npriority=Off\nvoice=Chinese\nside-key-1=Off\nside-key-2=Off\n"
+    "vox=Off\nvox-gain=5\nvox-delay=0.3s\nbeep=On\nbattery-saver=On\nmodel=(0xFF)\nband=(0xFF)\n";
 const char* const kDefaultOptionsChinese =
     "超时定时器:\t45s\n"
     "静噪电平:\t5\n"
@@ -50,7 +53,10 @@ const char* const kDefaultOptionsChinese =
     "声控延迟时间:\t0.3s\n"
     "声控增益电平:\t5\n"
     "电池省电:\t开\n"
-    "哔音:\t开\n";
+    "哔音:\t开\n"
+    "\n"
+    "timeout=45s\nsquelch=5\npriority=关\nvoice=中文\nside-key-1=关闭\nside-key-2=关闭\n"
+    "vox=关\nvox-gain=5\nvox-delay=0.3s\nbeep=开\nbattery-saver=开\nmodel=(0xFF)\nband=(0xFF)\n";
 
 void SetChannel(RadioImage& image, int n, std::vector<std::uint8_t> bytes) {
   for (std::size_t i = 0; i < bytes.size(); ++i)
@@ -98,7 +104,12 @@ const std::string kChannelShowEnglish =
     "Vox Delay Time:\t3.0s\n"
     "Vox Gain Level:\tOff\n"
     "Battery Saver:\tOff\n"
-    "Beep:\tOn\n";
+    "Beep:\tOn\n"
+    "\n"
+    // The dialog's rules: any nonzero battery saver byte is on, a time-out
+    // or VOX gain with no entry shows its byte.
+    "timeout=(0xFF)\nsquelch=9\npriority=Off\nvoice=English\nside-key-1=Off\nside-key-2=Off\n"
+    "vox=Off\nvox-gain=(0x00)\nvox-delay=(0x07)\nbeep=On\nbattery-saver=On\nmodel=(0xFF)\nband=(0xFF)\n";
 
 const std::string kChannelShowChinese =
     std::string(kChineseTitles) +
@@ -114,7 +125,10 @@ const std::string kChannelShowChinese =
     "声控延迟时间:\t3.0s\n"
     "声控增益电平:\t关\n"
     "电池省电:\t关\n"
-    "哔音:\t开\n";
+    "哔音:\t开\n"
+    "\n"
+    "timeout=(0xFF)\nsquelch=9\npriority=关\nvoice=英文\nside-key-1=关闭\nside-key-2=关闭\n"
+    "vox=关\nvox-gain=(0x00)\nvox-delay=(0x07)\nbeep=开\nbattery-saver=开\nmodel=(0xFF)\nband=(0xFF)\n";
 
 // ------------------------------------------------------------------ show
 

@@ -181,6 +181,31 @@ TEST(RadioSimSave, AfterEveryWriteOrOnlyOnExit) {
   }
 }
 
+TEST(RadioSimTrace, KeepsOnlyTheNewestBytes) {
+  for (std::size_t limit : {std::size_t{0}, std::size_t{10}, std::size_t{65536}}) {
+    SimOptions options = CSimHarness::Fast();
+    options.traceLimit = limit;
+    CSimHarness h(PatternImage(1), options);
+    std::vector<TraceEntry> all;  // the sink sees every byte, limit or not
+    std::mutex mutex;
+    h.sim().SetTraceSink([&](const TraceEntry& e) {
+      std::lock_guard<std::mutex> lock(mutex);
+      all.push_back(e);
+    });
+    RadioImage image;
+    MainTransferRequest request;
+    request.device = h.device();
+    ASSERT_TRUE(RunMainTransfer(request, image).ok());
+    h.sim().Stop();
+    const std::vector<TraceEntry> kept = h.sim().Trace();
+    ASSERT_EQ(kept.size(), std::min(limit, all.size())) << limit;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+      const TraceEntry& e = all[all.size() - kept.size() + i];
+      EXPECT_TRUE(kept[i].micros == e.micros && kept[i].fromPc == e.fromPc && kept[i].byte == e.byte) << i;
+    }
+  }
+}
+
 TEST(RadioSimLink, FollowsTheDeviceAndIsRemovedOnExit) {
   TempDir dir;
   SimOptions options = CSimHarness::Fast();

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -5,9 +6,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -125,6 +129,34 @@ TEST(DataFile, SaveIntoMissingFolderFailsWithoutLeftovers) {
   const DataFileResult r = SaveDataFile(dir.file("no/such/x.dat"), RadioImage());
   EXPECT_EQ(r.status, DataFileStatus::CannotWrite);
   EXPECT_EQ(r.sysError, ENOENT);
+}
+
+// A FIFO must be refused, not waited on: nobody will ever write to it.
+TEST(DataFile, FifoIsRefusedWithoutWaiting) {
+  const struct {
+    const char* name;
+    const char* fifo;
+    std::function<bool(const TempDir&)> refused;
+  } cases[] = {
+      {"data file", "f.dat",
+       [](const TempDir& d) {
+         RadioImage image;
+         return LoadDataFile(d.file("f.dat"), image).status == DataFileStatus::CannotOpen &&
+                image == RadioImage();
+       }},
+      {"Default.dat", "Default.dat",
+       [](const TempDir& d) { return NewDocumentImage(d.path() + "/") == BuiltInDefaults(); }},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file(c.fifo).c_str(), 0600), 0);
+    auto load = std::async(std::launch::async, c.refused, std::cref(dir));
+    const bool hung = load.wait_for(std::chrono::seconds(5)) != std::future_status::ready;
+    // A writer that comes and goes releases a reader stuck in open().
+    if (hung) ::close(::open(dir.file(c.fifo).c_str(), O_WRONLY | O_NONBLOCK));
+    EXPECT_FALSE(hung) << c.name;
+    EXPECT_TRUE(load.get()) << c.name;
+  }
 }
 
 TEST(DataFile, ASaveClearsOnlyTheTemporariesNobodyHolds) {

@@ -1,0 +1,26 @@
+#include "print/PdfReport.h"
+
+#include <QBuffer>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include "print/PrintoutPainter.h"
+
+QPageLayout DefaultReportLayout() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                     QPageLayout::Millimeter);
+}
+
+QByteArray PrintoutPdf(const PrintoutSource& source, const QPageLayout& layout, const QString& title) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return {};
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(layout);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("programcli"));
+    if (!DrawPrintout(writer, source)) return {};
+  }
+  return bytes;
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The printout as a PDF document, for a report without a printer or a window.
+#include <QByteArray>
+#include <QPageLayout>
+#include <QString>
+
+#include "print/PrintoutPage.h"
+
+// A4 with 10 mm margins: a report that prints on any office printer.
+QPageLayout DefaultReportLayout();
+
+// Every page of the printout; empty when the PDF could not be made.
+QByteArray PrintoutPdf(const PrintoutSource& source, const QPageLayout& layout, const QString& title);

@@ -1,0 +1,99 @@
+#include "print/PrintCommands.h"
+
+#include <QPageRanges>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "app/AppGlobals.h"
+#include "app/ChildFrame.h"
+#include "app/MainFrame.h"
+#include "app/ResourceIds.h"
+#include "app/UiHooks.h"
+#include "print/PrintoutPainter.h"
+#include "profile/ProfileFile.h"
+#include "radio/Language.h"
+#include "radio/ProgramDoc.h"
+
+namespace {
+
+const LangText kPrintFailed{"Could not start print job.", "无法启动打印作业。"};
+
+// Every dialog starts from all pages, whatever an earlier one chose.
+void OfferAllPages(QPrinter& printer, int pages) {
+  printer.setPrintRange(QPrinter::AllPages);
+  printer.setPageRanges(QPageRanges());
+  printer.setFromTo(1, pages);
+}
+
+void Draw(QWidget* parent, QPrinter& printer, const PrintoutSource& source) {
+  if (printer.printRange() != QPrinter::PageRange) printer.setPageRanges(QPageRanges());
+  const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+  if (!DrawPrintout(printer, source, copies))
+    ProgramMessageBox(parent, QString::fromUtf8(kPrintFailed(g_bChinese)), QMessageBox::Ok, QMessageBox::Warning);
+}
+
+}  // namespace
+
+CPrintCommands::CPrintCommands() = default;
+CPrintCommands::~CPrintCommands() = default;
+
+QPrinter& CPrintCommands::Printer() {
+  if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *m_pPrinter;
+}
+
+void CPrintCommands::OnFilePrintSetup(QWidget* parent) {
+  QPageSetupDialog dialog(&Printer(), parent);
+  RunModal(dialog);
+}
+
+void CPrintCommands::OnFilePrint(QWidget* parent, const PrintoutSource& source) {
+  QPrinter& printer = Printer();
+  const int pages = PlanChannelPages(source.table).PrintoutPages();
+  OfferAllPages(printer, pages);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setMinMax(1, pages);
+  if (RunModal(dialog) != QDialog::Accepted) return;
+  Draw(parent, printer, source);
+}
+
+void CPrintCommands::OnFilePrintPreview(QWidget* parent, const PrintoutSource& source) {
+  QPrinter& printer = Printer();
+  OfferAllPages(printer, PlanChannelPages(source.table).PrintoutPages());
+  QPrintPreviewDialog dialog(&printer, parent);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [parent, &source](QPrinter* target) { Draw(parent, *target, source); });
+  RunModal(dialog);
+}
+
+std::optional<PrintoutSource> ActivePrintoutSource(const CMainFrame& frame) {
+  const CChildFrame* window = frame.MDIGetActive();
+  if (window == nullptr || window->Document() == nullptr) return std::nullopt;
+  PrintoutSource source;
+  source.image = window->Document()->image;
+  source.chinese = g_bChinese;
+  // Until the channel window holds a table of its own, its texts are the
+  // image's as the table shows them.
+  source.table = TableFromImage(source.image, g_bChinese);
+  source.owner = PrintoutOwner(g_profile, g_strLanguage);
+  return source;
+}
+
+void InstallPrintCommands(CMainFrame& frame, CPrintCommands& commands) {
+  const auto hasSource = [&frame] { return frame.MDIGetActive() != nullptr; };
+  frame.SetCommandHandler(Cmd::kFilePrintSetup, [&frame, &commands] { commands.OnFilePrintSetup(&frame); });
+  frame.SetCommandHandler(
+      Cmd::kFilePrint,
+      [&frame, &commands] {
+        if (const auto s = ActivePrintoutSource(frame)) commands.OnFilePrint(&frame, *s);
+      },
+      hasSource);
+  frame.SetCommandHandler(
+      Cmd::kFilePrintPreview,
+      [&frame, &commands] {
+        if (const auto s = ActivePrintoutSource(frame)) commands.OnFilePrintPreview(&frame, *s);
+      },
+      hasSource);
+}
