@@ -83,27 +83,36 @@ void CProgressPrinter::Finish() {
   m_bShown = false;
 }
 
-int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device, bool chinese) {
-  int status = kExitFailure;
-  std::string text;
-  switch (result.outcome) {
+int TransferExitStatus(TransferOutcome outcome) {
+  switch (outcome) {
     case TransferOutcome::Succeeded:
       return kExitOk;
     case TransferOutcome::PortNotOpened:
-      status = kExitPortNotOpened;
+      return kExitPortNotOpened;
+    case TransferOutcome::CommunicationError:
+      return kExitCommunication;
+    case TransferOutcome::Cancelled:
+      return kExitCancelled;
+  }
+  return kExitFailure;
+}
+
+std::string TransferFailureText(const TransferResult& result, const std::string& device, bool chinese) {
+  std::string text;
+  switch (result.outcome) {
+    case TransferOutcome::Succeeded:
+      return text;
+    case TransferOutcome::PortNotOpened:
       text = result.message + "\n  " + device + ": " +
              DescribeProbe(ClassifyOpenError(device, result.sysError), chinese);
       break;
     case TransferOutcome::CommunicationError:
-      status = kExitCommunication;
       text = result.message;
       break;
     case TransferOutcome::Cancelled:
-      status = kExitCancelled;
       text = CancelledMessage(chinese);
       break;
   }
   for (const std::string& line : TransferFailureDetails(result, chinese)) text += "\n  " + line;
-  std::fprintf(stderr, "programcli %s: %s\n", verb, text.c_str());
-  return status;
+  return text;
 }

@@ -17,4 +17,7 @@ int RunSet(const Args& args);
 int RunRead(const Args& args);
 int RunWrite(const Args& args);
 int RunPorts(const Args& args);
+int RunDiff(const Args& args);
 int RunPrint(const Args& args);  // only in a build with the GUI
+int RunExportCsv(const Args& args);
+int RunImportCsv(const Args& args);

@@ -26,9 +26,11 @@ int StatusOf(DataFileStatus status) {
   return kExitFailure;
 }
 
-int Report(const char* verb, const std::string& path, const DataFileResult& r, bool saving, bool chinese) {
+}  // namespace
+
+int DataFileFailure(const std::string& path, const DataFileResult& r, bool saving, bool chinese, std::string& text) {
+  text.clear();
   if (r.ok()) return kExitOk;
-  std::string text;
   if (r.status == DataFileStatus::ShortFile) {
     // The window says nothing here; a script needs a reason.
     const std::string size = std::to_string(kDataFileSize);
@@ -42,8 +44,16 @@ int Report(const char* verb, const std::string& path, const DataFileResult& r, b
     const char* what = r.status == DataFileStatus::CannotWrite ? "cannot write '" : "cannot open '";
     text = what + path + "': " + std::strerror(r.sysError);
   }
-  std::fprintf(stderr, "programcli %s: %s\n", verb, text.c_str());
   return StatusOf(r.status);
+}
+
+namespace {
+
+int Report(const char* verb, const std::string& path, const DataFileResult& r, bool saving, bool chinese) {
+  std::string text;
+  const int status = DataFileFailure(path, r, saving, chinese, text);
+  if (status != kExitOk) std::fprintf(stderr, "programcli %s: %s\n", verb, text.c_str());
+  return status;
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ std::string PercentText(int done, int total) {
 }
 
 TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& image) {
-  const Ranges ranges = MainTransferRanges(request.direction, request.serviceMode);
+  const Ranges ranges =
+      request.ranges.empty() ? MainTransferRanges(request.direction, request.serviceMode) : request.ranges;
   const int total = static_cast<int>(CountBlocks(ranges));
   RadioImage staging = image;
   int done = 0;

@@ -40,6 +40,9 @@ struct MainTransferRequest {
   bool serviceMode = false;
   bool chinese = false;
   LinkSettings settings = MainLinkSettings();
+  // Empty: the main ranges of the direction. The verify step reads back
+  // exactly what a Write sent.
+  Ranges ranges;
   std::function<void(const TransferProgress&)> onProgress;
   // Asked after every block and between handshake attempts.
   std::function<bool()> isCancelled;

@@ -25,9 +25,10 @@ struct TypedFrequency {
 };
 
 TypedFrequency CheckFrequency(const std::string& typed, const BandLimits& band) {
-  const double x = LeadingNumber(typed);
-  const long long n = FrequencyUnits(x);
-  TypedFrequency result{FormatFixed(x, 5)};
+  const long long n = FrequencyUnits(LeadingNumber(typed));
+  // The text shows the very units the checks took: rounding the typed number
+  // instead would turn 446.006256 into 446.00626, a value off the raster.
+  TypedFrequency result{FrequencyText(n)};
   if (!band.Contains(n))
     result.verdict = CellVerdict::OutOfRange;
   else if (!OnChannelRaster(n))

@@ -2,107 +2,21 @@
 // runs them: exit statuses, messages, files, Ctrl+C.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
+#include "cli/CliLinkSupport.h"
 #include "cli/ExitStatus.h"
-#include "cli/RunProgram.h"
 #include "link/SerialPort.h"
 #include "link/SimHarness.h"
+#include "radio/Backups.h"
 #include "radio/ChannelTable.h"
 #include "radio/DataFile.h"
 
-extern char** environ;
-
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-bool Exists(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0;
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-RadioImage Load(const std::string& path) {
-  RadioImage image;
-  EXPECT_TRUE(LoadDataFile(path, image).ok()) << path;
-  return image;
-}
-
-// A program started in the background, its stdout and stderr in files (or
-// stdout on a pipe), so that a test can signal it.
-class CBackground {
- public:
-  CBackground(const std::string& program, const std::vector<std::string>& args, const TempDir& dir,
-              bool stdoutPipe = false) {
-    m_errPath = dir.file(std::to_string(::getpid()) + "-" + std::to_string(++s_count) + ".err");
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    int pipeFds[2] = {-1, -1};
-    if (stdoutPipe && ::pipe(pipeFds) == 0) {
-      posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
-      posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-      posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
-    } else {
-      posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    }
-    posix_spawn_file_actions_addopen(&actions, 2, m_errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (::posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    if (pipeFds[1] >= 0) ::close(pipeFds[1]);
-    m_out = pipeFds[0];
-  }
-  ~CBackground() {
-    if (m_pid > 0) {
-      ::kill(m_pid, SIGKILL);
-      Wait();
-    }
-    if (m_out >= 0) ::close(m_out);
-  }
-  bool started() const { return m_pid > 0; }
-  void Signal(int sig) const { ::kill(m_pid, sig); }
-  // The exit status; -1 when it did not exit normally.
-  int Wait() {
-    int status = 0;
-    while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    m_pid = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::string ReadLine() const {
-    std::string line;
-    char c = 0;
-    while (::read(m_out, &c, 1) == 1 && c != '\n') line += c;
-    return line;
-  }
-  std::string err() const { return Slurp(m_errPath); }
-
- private:
-  static inline int s_count = 0;
-  pid_t m_pid = -1;
-  int m_out = -1;
-  std::string m_errPath;
-};
-
-ProgramRun Cli(const std::vector<std::string>& args) { return RunProgram(BuiltProgram("programcli"), args); }
 
 // The percentage lines a read or write printed on a stderr that is no terminal.
 std::vector<std::string> PercentLines(const std::string& err) {
@@ -272,7 +186,15 @@ INSTANTIATE_TEST_SUITE_P(
         CliFailureCase{"two_inputs", "", {"write", "--port", "{port}", "{dir}/in.dat", "{dir}/in.dat"}, kExitUsage,
                        "exactly one"},
         CliFailureCase{"bad_lang", "", {"write", "--port", "{port}", "{dir}/in.dat", "--lang", "French"}, kExitUsage,
-                       "--lang"}),
+                       "--lang"},
+        CliFailureCase{"same_port_twice", "", {"write", "--port", "{port}", "--port", "{port}", "{dir}/in.dat"},
+                       kExitUsage, "given before"},
+        CliFailureCase{"several_ports_into_one_file", "",
+                       {"read", "--port", "{port}", "--port", "{dir}/other", "-o", "{dir}/out.dat"}, kExitUsage,
+                       "-o names a folder"},
+        CliFailureCase{"trace_not_writable", "",
+                       {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/none/trace.txt"},
+                       kExitFileError, "cannot write the trace"}),
     [](const ::testing::TestParamInfo<CliFailureCase>& i) { return std::string(i.param.name); });
 
 TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {
@@ -300,6 +222,27 @@ TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {
     EXPECT_LT(write ? stats.blocksWritten : stats.blocksRead, write ? 60 : 64);
     CSerialPort port;
     EXPECT_EQ(port.OpenExclusive(h.device()), 0);
+  }
+}
+
+TEST(CliLinkCancel, CtrlCStopsEveryRadioOfAFleet) {
+  SimOptions options;
+  options.baud = 1200;
+  CSimHarness first(PatternImage(1), options);
+  CSimHarness second(PatternImage(2), options);
+  CBackground cli(BuiltProgram("programcli"),
+                  {"read", "--port", first.device(), "--port", second.device(), "-o", first.dir().path() + "/"},
+                  first.dir());
+  ASSERT_TRUE(cli.started());
+  for (CSimHarness* h : {&first, &second})
+    ASSERT_TRUE(h->sim().WaitFor([](const SimStats& s) { return s.blocksRead >= 2; }, 10000));
+  cli.Signal(SIGINT);
+  EXPECT_EQ(cli.Wait(), kExitCancelled) << cli.err();
+  for (CSimHarness* h : {&first, &second}) {
+    EXPECT_LT(h->sim().Stats().blocksRead, 64);
+    CSerialPort port;
+    EXPECT_EQ(port.OpenExclusive(h->device()), 0) << "every port is closed again";
+    EXPECT_FALSE(Exists(first.dir().file(PortFileStem(h->device()) + ".dat")));
   }
 }
 
@@ -395,7 +338,7 @@ TEST(CliLinkHelp, EveryVerbDocumentsItselfAndTheExitStatuses) {
   const ProgramRun sim = RunProgram(BuiltProgram("radiosim"), {"--help"});
   EXPECT_EQ(sim.status, 0);
   for (const char* word : {"--baud", "--link", "--save", "--memory", "silent", "noise", "short-ident", "long-ident",
-                           "no-confirm", "short-block", "refuse-block", "hangup"})
+                           "no-confirm", "short-block", "refuse-block", "hangup", "drop-block"})
     EXPECT_NE(sim.out.find(word), std::string::npos) << word;
 }
 

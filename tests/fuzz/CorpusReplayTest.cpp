@@ -23,6 +23,7 @@ struct Target {
 const Target kTargets[] = {
     {"datafile", FuzzDataFileInput},
     {"profile", FuzzProfileInput},
+    {"csv", FuzzCsvInput},
     {"clonelink", FuzzCloneLinkInput},
 };
 

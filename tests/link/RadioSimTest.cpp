@@ -24,7 +24,7 @@ SimFaults With(void (*set)(SimFaults&)) {
 bool SameFaults(const SimFaults& a, const SimFaults& b) {
   return a.silent == b.silent && a.noiseBytes == b.noiseBytes && a.identLength == b.identLength &&
          a.noConfirm == b.noConfirm && a.shortBlockAt == b.shortBlockAt && a.refuseBlockAt == b.refuseBlockAt &&
-         a.hangupAt == b.hangupAt;
+         a.hangupAt == b.hangupAt && a.dropBlockAt == b.dropBlockAt;
 }
 
 TEST(SimFaultSpec, EachFaultAndItsArgument) {
@@ -38,6 +38,8 @@ TEST(SimFaultSpec, EachFaultAndItsArgument) {
       {"short-block:1", true, With([](SimFaults& f) { f.shortBlockAt = 1; })},
       {"refuse-block:64", true, With([](SimFaults& f) { f.refuseBlockAt = 64; })},
       {"hangup:7", true, With([](SimFaults& f) { f.hangupAt = 7; })},
+      {"drop-block:3", true, With([](SimFaults& f) { f.dropBlockAt = 3; })},
+      {"drop-block", false, {}},
       {"noise:0", false, {}},
       {"noise:9", false, {}},
       {"hangup", false, {}},

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -129,6 +131,27 @@ TEST(DataFile, SaveIntoMissingFolderFailsWithoutLeftovers) {
   const DataFileResult r = SaveDataFile(dir.file("no/such/x.dat"), RadioImage());
   EXPECT_EQ(r.status, DataFileStatus::CannotWrite);
   EXPECT_EQ(r.sysError, ENOENT);
+}
+
+TEST(DataFile, NewFilesTakeTheUmaskEvenWhenSavedFromManyThreadsAtOnce) {
+  TempDir dir;
+  const mode_t old = ::umask(027);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([&dir, t] {
+      for (int i = 0; i < 10; ++i)
+        SaveDataFile(dir.file(std::to_string(t) + "-" + std::to_string(i) + ".dat"), PatternImage());
+    });
+  for (std::thread& t : threads) t.join();
+  ::umask(old);
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    struct stat st {};
+    ASSERT_EQ(::stat(entry.path().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u) << entry.path();
+    ++files;
+  }
+  EXPECT_EQ(files, 40);
 }
 
 // A FIFO must be refused, not waited on: nobody will ever write to it.
