@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <random>
@@ -14,16 +15,6 @@ namespace {
 
 constexpr char kInfix[] = ".tmp";
 constexpr std::size_t kRandomChars = 6;
-
-void SplitPath(const std::string& path, std::string& folder, std::string& base) {
-  const auto slash = path.rfind('/');
-  folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-  base = slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool IsTemporaryOf(const std::string& name, const std::string& prefix) {
-  return name.size() == prefix.size() + kRandomChars && name.compare(0, prefix.size(), prefix) == 0;
-}
 
 }  // namespace
 
@@ -64,16 +55,15 @@ int CreateSaveTemporary(const std::string& target, std::string& name) {
   return -EEXIST;
 }
 
-void RemoveStaleSaveTemporaries(const std::string& target) {
-  std::string folder;
-  std::string base;
-  SplitPath(target, folder, base);
-  const std::string prefix = base + kInfix;
+void RemoveStaleSaveTemporaries(const std::string& folder,
+                                const std::function<bool(const std::string&)>& isTarget) {
   DIR* dir = ::opendir(folder.c_str());
   if (!dir) return;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
-    if (!IsTemporaryOf(name, prefix)) continue;
+    const std::size_t infix = name.size() - std::min(name.size(), sizeof kInfix - 1 + kRandomChars);
+    if (infix == 0 || name.compare(infix, sizeof kInfix - 1, kInfix) != 0 || !isTarget(name.substr(0, infix)))
+      continue;
     const std::string path = folder + "/" + name;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
@@ -86,4 +76,11 @@ void RemoveStaleSaveTemporaries(const std::string& target) {
     ::close(fd);
   }
   ::closedir(dir);
+}
+
+void RemoveStaleSaveTemporaries(const std::string& target) {
+  const auto slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  RemoveStaleSaveTemporaries(folder, [&](const std::string& name) { return name == base; });
 }

@@ -1,9 +1,10 @@
 // A save cut off at any moment, as by a power cut: a child saves in a loop
-// through the real save code, the test kills it with SIGKILL at random
-// moments, and after each kill the file is one whole generation, never older
-// than the last one seen, and the next save finds nothing in its way.
+// through the real save code (data files, "Program.ini", backups of a read),
+// the test kills it with SIGKILL at random moments, and after each kill every
+// file is one whole generation, the newest never older than the last one
+// seen, and the next save leaves nothing in the way.
 //
-// PROGRAM_POWERLOSS_KILLS sets the kills per kind of file (default 25;
+// PROGRAM_POWERLOSS_KILLS sets the kills per kind of file (default 20;
 // bench/powerloss.sh runs hundreds), PROGRAM_POWERLOSS_SEED the random seed.
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "profile/ProfileFile.h"
+#include "radio/Backups.h"
 #include "radio/DataFile.h"
 #include "support/TempDir.h"
 
@@ -71,10 +73,18 @@ int SaveProfileGeneration(const std::string& folder, int g) {
   return profile.Save(false).sysError;
 }
 
+// A backup of a read: each save adds one under a name of its own, from the
+// time of the read, which no later save repeats (the process tells them
+// apart within one generation's second).
+int SaveBackupGeneration(const std::string& folder, int g) {
+  const auto when = std::chrono::system_clock::time_point(std::chrono::seconds(1700000000 + g) +
+                                                          std::chrono::milliseconds(::getpid() % 1000));
+  return SaveBackup(folder, GenerationImage(g), "COM1", when).sysError;
+}
+
 // One kind of file that the program writes. A kind that replaces one file
-// keeps only that name; the automatic backups of a read join this table as a
-// kind whose save adds one backup to the folder and which keeps every backup
-// name: each of them must then be whole, and no other file may stay.
+// keeps only that name; the backups keep every backup name. Each file kept
+// must be whole, and no other file may stay.
 struct SaveKind {
   const char* name;
   int (*save)(const std::string& folder, int generation);  // 0 or an errno
@@ -88,6 +98,8 @@ const SaveKind kKinds[] = {
      [](int g) { return DataFileBytes(GenerationImage(g)); }, DataFileGeneration},
     {"Program.ini", SaveProfileGeneration, [](const std::string& f) { return f == "Program.ini"; }, ProfileText,
      ProfileGeneration},
+    {"backup", SaveBackupGeneration, [](const std::string& f) { return BackupNameTime(f).has_value(); },
+     [](int g) { return DataFileBytes(GenerationImage(g)); }, DataFileGeneration},
 };
 
 int EnvInt(const char* name, int fallback) {
@@ -115,7 +127,7 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
 }
 
 TEST(PowerLoss, AKilledSaveLeavesAWholeFileAndNothingInTheWay) {
-  const int kills = EnvInt("PROGRAM_POWERLOSS_KILLS", 25);
+  const int kills = EnvInt("PROGRAM_POWERLOSS_KILLS", 20);
   const unsigned seed = static_cast<unsigned>(EnvInt("PROGRAM_POWERLOSS_SEED", static_cast<int>(std::random_device{}() & 0x7FFFFFFF)));
   std::printf("power-loss seed %u, %d kills per kind\n", seed, kills);
   std::mt19937 random(seed);
