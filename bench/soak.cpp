@@ -5,8 +5,9 @@
 // memory that moved must be exact; at the end this process must hold no more
 // descriptors and no more memory than after the first 50 transfers.
 //
-//   bench_soak --bin DIR [--transfers N] [--seed S]
-// DIR holds radiosim and programcli. Exits 1 when any check failed.
+//   bench_soak [--bin DIR] [--transfers N] [--seed S]
+// DIR holds radiosim and programcli (default: the build's program folder).
+// Exits 1 when any check failed.
 #include <dirent.h>
 #include <fcntl.h>
 #include <malloc.h>
@@ -326,6 +327,7 @@ struct Soak {
 
 int main(int argc, char** argv) {
   Soak soak;
+  soak.bin = PROGRAM_BIN_DIR;
   int transfers = 1000;
   unsigned seed = std::random_device{}();
   for (int i = 1; i + 1 < argc; i += 2) {
@@ -333,8 +335,8 @@ int main(int argc, char** argv) {
     else if (std::strcmp(argv[i], "--transfers") == 0) transfers = std::atoi(argv[i + 1]);
     else if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
   }
-  if (soak.bin.empty() || transfers < 50) {
-    std::fprintf(stderr, "usage: bench_soak --bin DIR [--transfers N>=50] [--seed S]\n");
+  if (transfers < 50) {
+    std::fprintf(stderr, "usage: bench_soak [--bin DIR] [--transfers N>=50] [--seed S]\n");
     return 2;
   }
   std::printf("seed %u, %d transfers\n", seed, transfers);

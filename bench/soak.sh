@@ -10,5 +10,5 @@ cd "$(dirname "$0")/.."
 
 build=${BUILD_DIR:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_GUI=OFF -DPROGRAM_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target bench_soak radiosim programcli
-"$build/bench/bench_soak" --bin "$build/bin" "$@"
+cmake --build "$build" -j2 --target bench_soak
+"$build/bench/bench_soak" "$@"

@@ -2,6 +2,7 @@
 // help window that shows the topic (or nothing).
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QTest>
 #include <QTranslator>
@@ -24,6 +25,7 @@ class HelpTest : public QObject {
   void requests();
   void helpWindow_data();
   void helpWindow();
+  void helpBesideAModalDialog();
   void languageModules_data();
   void languageModules();
 };
@@ -131,6 +133,27 @@ void HelpTest::helpWindow() {
   QVERIFY(help->isVisible());
   QCOMPARE(help->CurrentContext(), std::uint32_t{context});
   QVERIFY(help->CurrentFile().endsWith(QString(file).replace(".chm", ".html")));
+  help->close();
+}
+
+// A modal dialog blocks every window but its own: help asked for while it
+// runs belongs to it, and to the main window again once it closed.
+void HelpTest::helpBesideAModalDialog() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  SetHtmlHelpSink({});
+  QDialog dialog(shell.Frame());
+  dialog.setModal(true);
+  dialog.show();
+  QCOMPARE(QApplication::activeModalWidget(), &dialog);
+  QWidget* help = CallHtmlHelp(shell.Frame(), "enHelp.chm", 0x0F, 32799);
+  QVERIFY(help != nullptr && help->isVisible());
+  QCOMPARE(help->parentWidget(), &dialog);
+  QVERIFY(help->isWindow());
+  dialog.accept();
+  QCOMPARE(help->parentWidget(), shell.Frame());
+  QVERIFY(help->isVisible() && help->isWindow());
+  QCOMPARE(ExistingHelpWindow(), help);
   help->close();
 }
 
