@@ -1,9 +1,9 @@
 #pragma once
 // Runs a Read or Write of the channel window (or of a service dialog) off the
 // GUI thread, so the window repaints and Cancel works even while a silent
-// radio is asked again and again. The link works on a copy of the image; the owner gets the
-// outcome and that copy back on the GUI thread and decides what the
-// document takes from it.
+// radio is asked again and again. The link works on a copy of the image; the
+// owner gets the outcome and that copy back on the GUI thread and decides
+// what the document takes from it.
 #include <QObject>
 #include <QString>
 #include <atomic>

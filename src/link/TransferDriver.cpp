@@ -6,6 +6,7 @@
 
 namespace {
 
+
 // Open, handshake, blocks, close; `image` is the buffer the blocks go to or
 // come from. Fills in status and sysError; outcome is left to the caller's
 // message rules.
