@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 
@@ -15,7 +16,7 @@ const Verb kVerbs[] = {
     {"write", "write a data file's image into the radio", RunWrite},
     {"ports", "list COM1-COM16, their devices and whether they open", RunPorts},
 #ifdef PROGRAM_PRINT_VERB
-    {"print", "write a data file's printout as a PDF", RunPrint},
+    {"print", "write a data file's printout as a PDF", RunPrintHelper},
 #endif
 };
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     PrintHelp(stdout);
     return kExitOk;
   }
+  if (verb == "--version") return PrintVersion("programcli");
   for (const Verb& v : kVerbs) {
     if (verb == v.name) return v.run(Args(argv + 2, argv + argc));
   }

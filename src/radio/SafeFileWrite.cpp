@@ -51,3 +51,14 @@ int SafeFileWrite(const std::string& path, const void* data, std::size_t size) {
   if (err != 0) ::unlink(tmp.c_str());
   return err;
 }
+
+int MakeFolders(const std::string& folder) {
+  for (std::size_t at = 1; at <= folder.size(); ++at) {
+    if (at < folder.size() && folder[at] != '/') continue;
+    const std::string part = folder.substr(0, at);
+    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return errno;
+  }
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0) return errno;
+  return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+}

@@ -8,3 +8,8 @@
 // Returns 0 on success, else the errno of the step that failed (the target is
 // then unchanged and no temporary file is left behind).
 int SafeFileWrite(const std::string& path, const void* data, std::size_t size);
+
+// Makes `folder` and every missing folder above it, each new one for this
+// user alone (0700). Returns 0 when the folder exists afterwards, else the
+// errno of the failure (ENOTDIR when a file stands in the way).
+int MakeFolders(const std::string& folder);
