@@ -25,8 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quillmoor Radio Works <support@quillmoor.ex
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming tool for a 16-channel FM two-way radio")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Reads the configuration memory of a 16-channel FM radio over a USB serial
+# CPack puts the summary before this text itself.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Reads the configuration memory of a 16-channel FM radio over a USB serial
 cable, edits its channels and radio-wide options in English or Chinese,
 saves and opens data files, prints a report and writes the memory back.
 .

@@ -42,6 +42,6 @@ grep -q '^Exec=Program %f$' "$desktop" || fail "the menu entry does not start Pr
 version=$(dpkg-deb -f "$deb" Version)
 grep -q "<release version=\"$version\"" "$metainfo" || fail "no release $version in the AppStream metadata"
 
-lintian --fail-on error --no-tag-display-limit "$deb" || fail "lintian reports errors"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
 
 exit $failed
