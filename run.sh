@@ -11,24 +11,13 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j"$(nproc)" --target Program programcli radiosim program_folder_files
 bin="$build/bin"
 
-# The simulated radio keeps its memory between runs in the build folder.
-state="${XDG_RUNTIME_DIR:-/tmp}/program-radio-$(id -u)"
-memory="$bin/radiosim-memory.dat"
-[[ -f "$memory" ]] || "$bin/programcli" new -o "$memory"
-"$bin/radiosim" --memory "$memory" --save "$memory" --link "$state" >/dev/null &
-sim=$!
-trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [[ -e "$state" ]] && break; sleep 0.1; done
-
-# COM1 is the simulated radio: a [Ports] section in the build's own
-# Program.ini (the shipped file has none) says so.
+# Earlier versions of this script attached the radio by appending these two
+# lines to the build's Program.ini; take them out again.
 ini="$bin/Program.ini"
-awk '/^\[/{skip = ($0 == "[Ports]")} !skip' "$ini" > "$ini.new"
-printf '[Ports]\nCOM1=%s\n' "$state" >> "$ini.new"
-mv "$ini.new" "$ini"
-
-echo "Simulated radio on COM1 ($state); its memory is kept in $memory."
-echo "From a shell: $bin/programcli read --port COM1 -o radio.dat"
+old_ports=$(printf '[Ports]\nCOM1=%s' "${XDG_RUNTIME_DIR:-/tmp}/program-radio-$(id -u)")
+if [[ -f "$ini" && "$(tail -n 2 "$ini")" == "$old_ports" ]]; then
+  head -n -2 "$ini" > "$ini.new" && mv "$ini.new" "$ini"
+fi
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "No display: showing a new document's channel table instead of the window."
@@ -37,5 +26,26 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   "$bin/programcli" show "$doc"
   rm -f "$doc"
   exit 0
+fi
+
+# Each run has a simulated radio and a link of its own, in a folder that goes
+# with it. The radio's memory is kept between runs in the build folder.
+run_dir=$(mktemp -d "${XDG_RUNTIME_DIR:-/tmp}/program-radio.XXXXXX")
+link="$run_dir/radio"
+memory="$bin/radiosim-memory.dat"
+[[ -f "$memory" ]] || "$bin/programcli" new -o "$memory"
+"$bin/radiosim" --memory "$memory" --save "$memory" --link "$link" >/dev/null &
+sim=$!
+trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null || true; rm -rf "$run_dir"' EXIT
+for _ in $(seq 50); do [[ -e "$link" ]] && break; sleep 0.1; done
+
+if [[ -e "$link" ]]; then
+  # COM1 is the simulated radio for this run only: the environment says so,
+  # no file is written.
+  export PROGRAM_PORT_COM1="$link"
+  echo "Simulated radio on COM1 ($link) while the program runs; its memory is kept in $memory."
+  echo "From another shell meanwhile: $bin/programcli read --port $link -o radio.dat"
+else
+  echo "The simulated radio did not start; COM1 is the first USB serial cable." >&2
 fi
 "$bin/Program" "$@"

@@ -292,10 +292,6 @@
         <translation>所有数据将被清除！</translation>
     </message>
     <message>
-        <source>string61453</source>
-        <translation>无法打开端口，请检查端口是否被占用或设备是否正常</translation>
-    </message>
-    <message>
         <source>string61456</source>
         <translation>数据错误，请按步进值（6.25K/5K）输入。</translation>
     </message>

@@ -292,10 +292,6 @@
         <translation>All data will be Cleared!</translation>
     </message>
     <message>
-        <source>string61453</source>
-        <translation>Could not Open the Port,Please check whether the Port are occupied or the device are ok</translation>
-    </message>
-    <message>
         <source>string61456</source>
         <translation>Error data Value, please input according the step value(6.25K/5k).</translation>
     </message>

@@ -5,7 +5,7 @@
 # in fuzz-out/<target>/ (copy it into the corpus once fixed, so the normal
 # test run replays it).
 #
-#   tools/fuzz.sh [SECONDS] [TARGET...]     targets: datafile profile
+#   tools/fuzz.sh [SECONDS] [TARGET...]     targets: datafile profile csv
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +13,7 @@ seconds=${1:-60}
 [[ "$seconds" =~ ^[0-9]+$ ]] || { echo "usage: tools/fuzz.sh [SECONDS] [TARGET...]" >&2; exit 2; }
 shift || true
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(datafile profile)
+[[ ${#targets[@]} -gt 0 ]] || targets=(datafile profile csv)
 
 ./tools/install-deps.sh clang libclang-rt-dev
 

@@ -21,12 +21,14 @@ bin=${PROGRAM_BIN_DIR:-$here/build/bin}
 size=${SCREEN_SIZE:-1280x800}
 settle=${SETTLE_SECONDS:-2}
 
-for tool in Xvfb xwd xwininfo; do
+for tool in Xvfb xwininfo; do
   command -v "$tool" >/dev/null || { echo "$0: $tool is missing (tools/install-deps.sh installs it)" >&2; exit 1; }
 done
-# ImageMagick's own convert, not whatever else is first on the PATH.
-convert=/usr/bin/convert
-[[ -x $convert ]] || convert=$(command -v convert) || { echo "$0: convert is missing (imagemagick)" >&2; exit 1; }
+# ImageMagick's own import, not whatever else is first on the PATH. (xwd
+# shows a message box or dialog as a black rectangle on Xvfb; import reads
+# what is drawn.)
+import=/usr/bin/import
+[[ -x $import ]] || import=$(command -v import) || { echo "$0: import is missing (imagemagick)" >&2; exit 1; }
 [[ -x $bin/Program ]] || { echo "$0: no program at $bin/Program; build the Program target first" >&2; exit 1; }
 [[ -f $profile ]] || { echo "$0: no profile file $profile" >&2; exit 1; }
 
@@ -75,5 +77,5 @@ for _ in $(seq 100); do
 done
 sleep "$settle"
 
-DISPLAY=":$display" xwd -root -silent | "$convert" xwd:- "$out"
+DISPLAY=":$display" "$import" -window root "$out"
 echo "$out"

@@ -8,7 +8,11 @@
 #include "app/ResourceText.h"
 #include "app/StartupRules.h"
 
-CBackgroundClient::CBackgroundClient(QWidget* parent) : QMdiArea(parent) {}
+CBackgroundClient::CBackgroundClient(QWidget* parent) : QMdiArea(parent) {
+  // A channel window wider or taller than the frame stays reachable.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
 
 QPixmap CBackgroundClient::BackgroundBitmap(bool* fromFile) {
   QPixmap bitmap(FromStd(g_strAppDir + kBackgroundFile));

@@ -1,6 +1,8 @@
 #include "app/ChildFrame.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 #include "app/ResourceText.h"
 #include "editor/ProgramView.h"
@@ -11,6 +13,12 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
   setWidget(m_pView);
   setGeometry(0, 0, 1600, 1200);
   UpdateTitle();
+  // The system menu's Close answers Ctrl+W, which is the frame's Write:
+  // the window keeps Ctrl+F4 and its close box.
+  for (QAction* action : systemMenu()->actions()) {
+    QList<QKeySequence> keys = action->shortcuts();
+    if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) action->setShortcuts(keys);
+  }
 }
 
 CChildFrame::~CChildFrame() = default;

@@ -27,12 +27,13 @@ CChildFrame* CDocTemplate::NewDocument() {
   return AddFrame(new CChildFrame(std::move(doc)));
 }
 
-CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* previous) {
+CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile) {
   auto doc = std::make_unique<CProgramDoc>();
   const std::string file = ToStd(path);
   const DataFileResult result = doc->OnOpenDocument(file);
   if (!result.ok()) {
-    const std::string message = DataFileFailureMessage(result, file, false, g_bChinese);
+    const std::string message = reportShortFile ? CommandLineOpenMessage(result, file, g_bChinese)
+                                                : DataFileFailureMessage(result, file, false, g_bChinese);
     if (!message.empty()) ProgramMessageBox(m_pArea->window(), FromStd(message));
     return nullptr;
   }

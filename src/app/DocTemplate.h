@@ -14,9 +14,10 @@ class CDocTemplate {
   CChildFrame* NewDocument();
 
   // nullptr when the file could not be opened; the user has been told why
-  // (a short file fails without a word) and no window changed. On success
-  // `previous` (the window that was active) is hidden.
-  CChildFrame* OpenDocumentFile(const QString& path, CChildFrame* previous);
+  // (a short file fails without a word, unless `reportShortFile`) and no
+  // window changed. On success `previous` (the window that was active) is
+  // hidden.
+  CChildFrame* OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile = false);
 
  private:
   CChildFrame* AddFrame(CChildFrame* frame);

@@ -1,6 +1,7 @@
 #include "app/HtmlHelp.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QPointer>
 #include <QTextBrowser>
@@ -22,12 +23,34 @@ QPointer<CHelpWindow>& Window() {
   return window;
 }
 
+// A modal dialog blocks every window but its own: help asked for from it
+// belongs to it while it runs, and goes back to the owner when it ends.
+QWidget* HelpParent(QWidget* owner) {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr ? modal : owner;
+}
+
+void ReturnToOwnerWhenFinished(QWidget* parent, QWidget* owner) {
+  auto* dialog = qobject_cast<QDialog*>(parent);
+  if (dialog == nullptr || parent == owner) return;
+  QObject::connect(dialog, &QDialog::finished, Window(), [owner] {
+    CHelpWindow* window = Window();
+    const bool shown = window->isVisible();
+    const QRect place = window->geometry();
+    window->setParent(owner, Qt::Window);
+    window->setGeometry(place);
+    window->setVisible(shown);
+  });
+}
+
 QWidget* ShowInHelpWindow(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data) {
   if (command != kHelpContextCommand) return nullptr;
   const QString path = FromStd(g_strAppDir + HelpHtmlFileName(file));
-  if (!Window() || Window()->parentWidget() != owner) {
+  QWidget* parent = HelpParent(owner);
+  if (!Window() || Window()->parentWidget() != parent) {
     delete Window();
-    Window() = new CHelpWindow(owner);
+    Window() = new CHelpWindow(parent);
+    ReturnToOwnerWhenFinished(parent, owner);
   }
   if (!Window()->ShowTopic(path, data)) return nullptr;
   Window()->show();

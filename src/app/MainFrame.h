@@ -1,6 +1,8 @@
 #pragma once
 // The main window: menus, tool bar, status bar, the navigation bar at the
-// left and the tiled area that holds the channel window.
+// left and the tiled area that holds the channel window. Menus and
+// accelerators are built in MainFrameMenus.cpp, commands dispatched and
+// enabled in MainFrameCommands.cpp, the service unlock is ServiceUnlock.cpp.
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -67,6 +69,8 @@ class CMainFrame : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Asks to save each modified document first; Cancel keeps the window.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
@@ -79,7 +83,6 @@ class CMainFrame : public QMainWindow {
   void UpdateLockIndicators();
   void OnChannelInformation();
   void OnFileClose();
-  void OnFileSave(bool askName);
 
   CNavigationBar* m_wndNavBar = nullptr;
   CBackgroundClient* m_wndClient = nullptr;

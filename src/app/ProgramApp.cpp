@@ -10,6 +10,7 @@
 #include "app/BackgroundClient.h"
 #include "app/ChildFrame.h"
 #include "app/DocTemplate.h"
+#include "app/DocumentFiles.h"
 #include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
 #include "profile/ProfileFile.h"
@@ -78,12 +79,11 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   InstallPrintCommands(*m_pMainFrame, *m_pPrintCommands);
 
   // The command line: nothing runs File New, a file name opens that file.
-  if (arguments.isEmpty()) {
-    m_pMainFrame->OnCommand(Cmd::kFileNew);
-    if (m_pMainFrame->MDIGetActive() == nullptr) return false;
-  } else if (m_pDocTemplate->OpenDocumentFile(arguments.front(), nullptr) == nullptr) {
-    return false;
-  }
+  // A file that cannot be opened is reported, whatever the reason, and the
+  // program goes on with a new document.
+  if (arguments.isEmpty() || m_pDocTemplate->OpenDocumentFile(arguments.front(), nullptr, true) == nullptr)
+    OnFileNew();
+  if (m_pMainFrame->MDIGetActive() == nullptr) return false;
   m_pMainFrame->UpdateMenuForDocuments();
   m_pMainFrame->showMaximized();
 
@@ -135,9 +135,7 @@ void CProgramApp::OnFileNewConfirm() {
 void CProgramApp::OnFileNew() { m_pDocTemplate->NewDocument(); }
 
 void CProgramApp::OnFileOpen() {
-  const QStringList strings = ResourceText(StringKey(Res::kDocumentStrings)).split(QLatin1Char('\n'));
-  const QString filter = strings.value(3);
-  const QString path = AskFileName(m_pMainFrame.get(), false, QString(), QStringLiteral("%1 (%1)").arg(filter));
+  const QString path = AskFileName(m_pMainFrame.get(), false, QString(), DataFileDialogFilter());
   if (!path.isEmpty()) m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive());
 }
 

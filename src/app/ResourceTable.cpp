@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "app/ResourceIds.h"
+#include "link/TransferTexts.h"
 
 std::string MenuPopupKey(int menu, int position) {
   return "menu" + std::to_string(menu) + ".popup" + std::to_string(position);
@@ -23,6 +24,13 @@ std::string DialogGroupKey(int dialog, int n) {
 }
 std::string DialogItemKey(int dialog, int control, int index) {
   return DialogControlKey(dialog, control) + ".item" + std::to_string(index);
+}
+
+const std::vector<CoreResource>& CoreResources() {
+  static const std::vector<CoreResource> table = {
+      {"string61453", {PortOpenFailedMessage(false), PortOpenFailedMessage(true)}},
+  };
+  return table;
 }
 
 const std::vector<ResourceEntry>& EnglishResources() {
@@ -105,8 +113,7 @@ const std::vector<ResourceEntry>& EnglishResources() {
       // Messages.
       {"string61448", "Out of range,please input again."},
       {"string61452", "All data will be Cleared!"},
-      {"string61453",
-       "Could not Open the Port,Please check whether the Port are occupied or the device are ok"},
+      {"string61453", PortOpenFailedMessage(false)},  // the core's text: programcli shows it too
       {"string61456", "Error data Value, please input according the step value(6.25K/5k)."},
       {"string61458", "Caution"},
       // About box (its caption and lines come from "Program.ini").

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "radio/Language.h"
+
 std::string MenuPopupKey(int menu, int position);      // "menu129.popup1"
 std::string MenuItemKey(int menu, int command);        // "menu129.57600"
 std::string StringKey(int id);                         // "string61452"
@@ -23,6 +25,15 @@ struct ResourceEntry {
 };
 
 const std::vector<ResourceEntry>& EnglishResources();
+
+// Resource texts that the core shows too (programcli has no language
+// module). Their one source is the core; the build writes them into every
+// language module.
+struct CoreResource {
+  const char* key;
+  LangText text;
+};
+const std::vector<CoreResource>& CoreResources();
 
 // nullptr for a key the program does not know.
 const char* EnglishResourceText(const std::string& key);

@@ -10,6 +10,8 @@
 namespace {
 const LangText kOk{"OK", "确定"};
 const LangText kCancel{"Cancel", "取消"};
+const LangText kYes{"&Yes", "是(&Y)"};
+const LangText kNo{"&No", "否(&N)"};
 
 MessageBoxHook& MessageHook() {
   static MessageBoxHook hook;
@@ -43,12 +45,16 @@ QString MessageBoxCaption() { return Caption(); }
 
 QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& text,
                                               QMessageBox::StandardButtons buttons,
-                                              QMessageBox::Icon icon) {
-  const MessageRequest request{parent, Caption(), text, buttons, icon};
+                                              QMessageBox::Icon icon, const QString& caption) {
+  const MessageRequest request{parent, caption.isEmpty() ? Caption() : caption, text, buttons, icon};
   if (MessageHook()) return MessageHook()(request);
   QMessageBox box(icon, request.caption, text, buttons, parent);
-  if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(LangString(kOk));
-  if (QAbstractButton* cancel = box.button(QMessageBox::Cancel)) cancel->setText(LangString(kCancel));
+  const struct {
+    QMessageBox::StandardButton button;
+    const LangText& text;
+  } labels[] = {{QMessageBox::Ok, kOk}, {QMessageBox::Cancel, kCancel}, {QMessageBox::Yes, kYes}, {QMessageBox::No, kNo}};
+  for (const auto& label : labels)
+    if (QAbstractButton* button = box.button(label.button)) button->setText(LangString(label.text));
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

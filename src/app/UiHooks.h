@@ -33,9 +33,11 @@ void SetFileNameHook(FileNameHook hook);
 void SetMessageBoxCaption(const QString& caption);
 QString MessageBoxCaption();
 
+// An empty caption is the program's caption (SetMessageBoxCaption).
 QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& text,
                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                              QMessageBox::Icon icon = QMessageBox::NoIcon);
+                                              QMessageBox::Icon icon = QMessageBox::NoIcon,
+                                              const QString& caption = QString());
 
 // Runs a dialog modally and returns its result (QDialog::Accepted/Rejected).
 int RunModal(QDialog& dialog);

@@ -34,10 +34,20 @@ std::string XdgFolder(const char* variable, const char* fallbackBelowHome) {
 }  // namespace
 
 std::string UserConfigFolder() { return XdgFolder("XDG_CONFIG_HOME", ".config/"); }
+std::string UserDataFolder() { return XdgFolder("XDG_DATA_HOME", ".local/share/"); }
+std::string UserCacheFolder() { return XdgFolder("XDG_CACHE_HOME", ".cache/"); }
 
 std::string ApplicationFolderName(const std::string& appName) {
   std::string name;
   for (char c : appName) name += (c == '/' || static_cast<unsigned char>(c) < 0x20) ? '_' : c;
   if (name.empty() || name == "." || name == "..") return "Program";
   return name;
+}
+
+std::string BackupFolder(const std::string& appName) {
+  return UserDataFolder() + ApplicationFolderName(appName) + "/";
+}
+
+std::string TraceFolder(const std::string& appName) {
+  return UserCacheFolder() + ApplicationFolderName(appName) + "/";
 }

@@ -1,12 +1,22 @@
 #pragma once
-// The user's own folders for what the program keeps between runs. Each holds
-// a folder named after the application.
+// The user's own folders for what the program keeps between runs: its own
+// copy of "Program.ini" beside an installed program (config), backups of
+// every image read from a radio (data) and the trace of the last transfer
+// (cache). Each holds a folder named after the application.
 #include <string>
 
-// $XDG_CONFIG_HOME, else $HOME/.config; with a trailing '/'. A relative
-// $XDG_CONFIG_HOME counts as unset, as the XDG rules say.
+// $XDG_CONFIG_HOME, else $HOME/.config; with a trailing '/'.
 std::string UserConfigFolder();
+// $XDG_DATA_HOME, else $HOME/.local/share; with a trailing '/'. A relative
+// $XDG_DATA_HOME counts as unset, as the XDG rules say.
+std::string UserDataFolder();
+// $XDG_CACHE_HOME, else $HOME/.cache; with a trailing '/'.
+std::string UserCacheFolder();
 
 // "AppName" of [Setup] as a folder name: "Program" when empty, and no '/' or
 // control character in it ("." and ".." are no names either).
 std::string ApplicationFolderName(const std::string& appName);
+
+// The folders themselves, with a trailing '/'; nothing is created here.
+std::string BackupFolder(const std::string& appName);
+std::string TraceFolder(const std::string& appName);

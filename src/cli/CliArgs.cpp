@@ -44,7 +44,7 @@ bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, s
         error = "option '--" + std::string(option->longName) + "' takes no value";
         return false;
       }
-      m_values[option->longName] = "";
+      m_values[option->longName].push_back("");
       continue;
     }
     if (!hasInline) {
@@ -54,14 +54,19 @@ bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, s
       }
       inlineValue = args[++i];
     }
-    m_values[option->longName] = inlineValue;
+    m_values[option->longName].push_back(inlineValue);
   }
   return true;
 }
 
 std::string CliArgs::Value(const std::string& longName, const std::string& fallback) const {
   const auto it = m_values.find(longName);
-  return it == m_values.end() ? fallback : it->second;
+  return it == m_values.end() ? fallback : it->second.back();
+}
+
+std::vector<std::string> CliArgs::Values(const std::string& longName) const {
+  const auto it = m_values.find(longName);
+  return it == m_values.end() ? std::vector<std::string>() : it->second;
 }
 
 int UsageError(const char* verb, const std::string& message) {

@@ -20,11 +20,14 @@ class CliArgs {
   bool Parse(const Args& args, std::initializer_list<OptionSpec> specs, std::string& error);
 
   bool Has(const std::string& longName) const { return m_values.count(longName) != 0; }
+  // The last value given for the option.
   std::string Value(const std::string& longName, const std::string& fallback = "") const;
+  // Every value given, in order, for an option that may repeat (--port).
+  std::vector<std::string> Values(const std::string& longName) const;
   const std::vector<std::string>& Positionals() const { return m_positionals; }
 
  private:
-  std::map<std::string, std::string> m_values;
+  std::map<std::string, std::vector<std::string>> m_values;
   std::vector<std::string> m_positionals;
 };
 

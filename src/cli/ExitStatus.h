@@ -3,6 +3,7 @@
 enum ExitStatus {
   kExitOk = 0,
   kExitFailure = 1,          // anything not listed below
+  kExitDiffer = 1,           // diff: the two images differ
   kExitUsage = 2,            // unknown verb or option, missing argument
   kExitFileError = 3,        // a file cannot be opened, read or written
   kExitDataFormat = 4,       // "Data Format Error": wrong signature
@@ -11,6 +12,8 @@ enum ExitStatus {
   kExitCommunication = 7,    // "Communication Error"
   kExitCancelled = 8,        // Ctrl+C between blocks
   kExitPasswordRefused = 9,  // wrong service password: nothing was sent
+  kExitVerifyFailed = 10,    // write --verify: the radio does not hold what was sent
+  kExitLinesRefused = 11,    // import-csv: lines refused, the rest written
 };
 
 // The lines of the exit status table, for every --help.

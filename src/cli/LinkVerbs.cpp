@@ -84,21 +84,36 @@ void CProgressPrinter::Finish() {
   m_bShown = false;
 }
 
-int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device) {
-  switch (result.outcome) {
+int TransferExitStatus(TransferOutcome outcome) {
+  switch (outcome) {
     case TransferOutcome::Succeeded:
       return kExitOk;
     case TransferOutcome::PortNotOpened:
-      std::fprintf(stderr, "programcli %s: %s\n  %s: %s\n", verb, result.message.c_str(), device.c_str(),
-                   DescribeProbe(ClassifyOpenError(device, result.sysError)).c_str());
       return kExitPortNotOpened;
     case TransferOutcome::CommunicationError:
-      std::fprintf(stderr, "programcli %s: %s (%s)\n", verb, result.message.c_str(),
-                   LinkStatusName(result.status));
       return kExitCommunication;
     case TransferOutcome::Cancelled:
-      std::fprintf(stderr, "programcli %s: cancelled\n", verb);
       return kExitCancelled;
   }
   return kExitFailure;
+}
+
+std::string TransferFailureText(const TransferResult& result, const std::string& device, bool chinese) {
+  std::string text;
+  switch (result.outcome) {
+    case TransferOutcome::Succeeded:
+      return text;
+    case TransferOutcome::PortNotOpened:
+      text = result.message + "\n  " + device + ": " +
+             DescribeProbe(ClassifyOpenError(device, result.sysError), chinese);
+      break;
+    case TransferOutcome::CommunicationError:
+      text = result.message;
+      break;
+    case TransferOutcome::Cancelled:
+      text = CancelledMessage(chinese);
+      break;
+  }
+  for (const std::string& line : TransferFailureDetails(result, chinese)) text += "\n  " + line;
+  return text;
 }

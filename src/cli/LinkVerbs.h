@@ -44,6 +44,9 @@ class CProgressPrinter {
   std::string m_strLast;
 };
 
-// The message of a failed transfer on stderr, with the reason the port did
-// not open; the exit status of the outcome.
-int ReportTransfer(const char* verb, const TransferResult& result, const std::string& device);
+// The message of a failed transfer, printed after "programcli VERB: ", then
+// in plain words why (the port's probe, the step that failed, a partly
+// written radio), in the language asked for; empty on success.
+std::string TransferFailureText(const TransferResult& result, const std::string& device, bool chinese);
+// The exit status of the outcome.
+int TransferExitStatus(TransferOutcome outcome);

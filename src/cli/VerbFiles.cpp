@@ -15,38 +15,55 @@ int PrintVerbHelp(const char* usage, const char* description, const char* option
 
 namespace {
 
-int Report(const char* verb, const std::string& path, const DataFileResult& r) {
-  const char* cause = std::strerror(r.sysError);
-  switch (r.status) {
-    case DataFileStatus::Ok:
-      return kExitOk;
+int StatusOf(DataFileStatus status) {
+  switch (status) {
+    case DataFileStatus::Ok: return kExitOk;
     case DataFileStatus::CannotOpen:
-      std::fprintf(stderr, "programcli %s: cannot open '%s': %s\n", verb, path.c_str(), cause);
-      return kExitFileError;
-    case DataFileStatus::CannotWrite:
-      std::fprintf(stderr, "programcli %s: cannot write '%s': %s\n", verb, path.c_str(), cause);
-      return kExitFileError;
-    case DataFileStatus::BadSignature:
-      // The same text the window shows for this failure.
-      std::fprintf(stderr, "programcli %s: %s: %s\n", verb, path.c_str(),
-                   DataFileFailureMessage(r, path, false, false).c_str());
-      return kExitDataFormat;
-    case DataFileStatus::ShortFile:
-      std::fprintf(stderr, "programcli %s: %s: the file is shorter than %zu bytes\n", verb,
-                   path.c_str(), kDataFileSize);
-      return kExitShortFile;
+    case DataFileStatus::CannotWrite: return kExitFileError;
+    case DataFileStatus::BadSignature: return kExitDataFormat;
+    case DataFileStatus::ShortFile: return kExitShortFile;
   }
   return kExitFailure;
 }
 
 }  // namespace
 
-int LoadDataFileForVerb(const char* verb, const std::string& path, RadioImage& image) {
-  return Report(verb, path, LoadDataFile(path, image));
+int DataFileFailure(const std::string& path, const DataFileResult& r, bool saving, bool chinese, std::string& text) {
+  text.clear();
+  if (r.ok()) return kExitOk;
+  if (r.status == DataFileStatus::ShortFile) {
+    // The window says nothing here; a script needs a reason.
+    const std::string size = std::to_string(kDataFileSize);
+    text = path + (chinese ? "：文件短于 " + size + " 字节" : ": the file is shorter than " + size + " bytes");
+  } else if (r.status == DataFileStatus::BadSignature) {
+    // The same text the window shows for this failure.
+    text = path + (chinese ? "：" : ": ") + DataFileFailureMessage(r, path, saving, chinese);
+  } else if (chinese) {
+    text = DataFileFailureMessage(r, path, saving, chinese);
+  } else {
+    const char* what = r.status == DataFileStatus::CannotWrite ? "cannot write '" : "cannot open '";
+    text = what + path + "': " + std::strerror(r.sysError);
+  }
+  return StatusOf(r.status);
 }
 
-int SaveDataFileForVerb(const char* verb, const std::string& path, const RadioImage& image) {
-  return Report(verb, path, SaveDataFile(path, image));
+namespace {
+
+int Report(const char* verb, const std::string& path, const DataFileResult& r, bool saving, bool chinese) {
+  std::string text;
+  const int status = DataFileFailure(path, r, saving, chinese, text);
+  if (status != kExitOk) std::fprintf(stderr, "programcli %s: %s\n", verb, text.c_str());
+  return status;
+}
+
+}  // namespace
+
+int LoadDataFileForVerb(const char* verb, const std::string& path, RadioImage& image, bool chinese) {
+  return Report(verb, path, LoadDataFile(path, image), false, chinese);
+}
+
+int SaveDataFileForVerb(const char* verb, const std::string& path, const RadioImage& image, bool chinese) {
+  return Report(verb, path, SaveDataFile(path, image), true, chinese);
 }
 
 int WriteOutput(const char* verb, const std::string& text) {

@@ -13,15 +13,18 @@
 int RunPorts(const Args& args) {
   CliArgs cli;
   std::string error;
-  if (!cli.Parse(args, {{"help", 'h', false}}, error)) return UsageError("ports", error);
+  if (!cli.Parse(args, {{"help", 'h', false}, {"lang", 0, true}}, error)) return UsageError("ports", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp("programcli ports",
+    return PrintVerbHelp("programcli ports [--lang English|Chinese]",
                          "Lists COM1 to COM16 with the device each one is (a [Ports] entry\n"
                          "in Program.ini wins over the default) and whether it can be opened\n"
                          "for exclusive use now; when not, why.",
-                         "  -h, --help  this text\n");
+                         "      --lang English|Chinese  the language of the states (default English)\n"
+                         "  -h, --help                  this text\n");
   }
   if (!cli.Positionals().empty()) return UsageError("ports", "unexpected argument '" + cli.Positionals()[0] + "'");
+  bool chinese = false;
+  if (!ParseLangOption("ports", cli.Value("lang", "English"), chinese)) return kExitUsage;
   CProfileFile profile;
   LoadProgramProfile(profile);
   std::string text;
@@ -31,7 +34,7 @@ int RunPorts(const Args& args) {
     name.resize(7, ' ');
     std::string shown = device;
     if (shown.size() < 16) shown.resize(16, ' ');
-    text += name + shown + " " + DescribeProbe(ProbePort(device)) + "\n";
+    text += name + shown + " " + DescribeProbe(ProbePort(device), chinese) + "\n";
   }
   return WriteOutput("ports", text);
 }

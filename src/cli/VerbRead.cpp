@@ -1,33 +1,75 @@
-// programcli read: the radio's memory into a data file.
+// programcli read: the radio's memory into a data file; from several radios
+// at once into a folder.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <string>
 
+#include "app/UserFolders.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
+#include "cli/PortJobs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "link/TransferDriver.h"
+#include "profile/ProfileFile.h"
 #include "radio/RadioImage.h"
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// -o as RunReadJob takes it: a folder ends in '/'. Several ports need one; a
+// folder named with its '/' is made when missing. 0 or an exit status.
+int OutputForPorts(std::string& output, std::size_t ports) {
+  if (output.back() != '/' && IsFolder(output)) output += '/';
+  if (output.back() != '/') return ports > 1 ? UsageError("read", "with several ports, -o names a folder (DIR/)") : 0;
+  if (IsFolder(output) || ::mkdir(output.c_str(), 0777) == 0) return kExitOk;
+  std::fprintf(stderr, "programcli read: cannot make the folder '%s': %s\n", output.c_str(), std::strerror(errno));
+  return kExitFileError;
+}
+
+}  // namespace
 
 int RunRead(const Args& args) {
   CliArgs cli;
   std::string error;
   if (!cli.Parse(args, {{"help", 'h', false}, {"port", 'p', true}, {"output", 'o', true}, {"base", 0, true},
-                        {"lang", 0, true}},
+                        {"lang", 0, true}, {"trace", 0, true}},
                  error))
     return UsageError("read", error);
   if (cli.Has("help")) {
     return PrintVerbHelp(
-        "programcli read --port PORT -o FILE.dat [--base FILE.dat] [--lang English|Chinese]",
+        "programcli read --port PORT [--port PORT...] -o FILE.dat|DIR/ [--base FILE.dat]\n"
+        "                       [--trace FILE] [--lang English|Chinese]",
         "Reads the radio's memory (0x000-0x3FA) into a data file. Bytes 0x3FB-0x3FF\n"
         "never travel over the link: they come from --base, else they are 0xFF.\n"
         "Nothing is written unless the whole read succeeded. Progress goes to\n"
-        "stderr; Ctrl+C cancels between blocks.",
+        "stderr; Ctrl+C cancels between blocks.\n"
+        "\n"
+        "Several --port options read that many radios at once, each into its own\n"
+        "file in the folder -o names (COM1.dat, dev_ttyUSB0.dat: the port's name in\n"
+        "safe characters), with one progress line per port and a closing table of\n"
+        "port, outcome and time on stdout. A failure on one port never stops the\n"
+        "others.\n"
+        "\n"
+        "Every complete read is also kept as a backup data file named after the\n"
+        "time and the port, in $XDG_DATA_HOME/APPNAME/ (default\n"
+        "~/.local/share/APPNAME/, APPNAME from [Setup] of Program.ini); the newest\n"
+        "50 are kept. A backup that cannot be written is told and changes nothing\n"
+        "else.",
         "  -p, --port PORT         COM1-COM16 (through [Ports] in Program.ini, else\n"
         "                          COM1-4 /dev/ttyUSB0-3, COM5-8 /dev/ttyACM0-3,\n"
-        "                          COM9-16 /dev/ttyS0-7) or a device path\n"
-        "  -o, --output FILE.dat   the data file to write\n"
+        "                          COM9-16 /dev/ttyS0-7) or a device path; repeat\n"
+        "                          it for several radios\n"
+        "  -o, --output FILE.dat   the data file to write; DIR/ for one file per port\n"
         "      --base FILE.dat     a data file whose bytes fill what is not read\n"
+        "      --trace FILE        every byte on the line, one line per burst (with\n"
+        "                          several ports FILE gets -PORT before its extension)\n"
         "      --lang English|Chinese  the language of the messages (default English)\n");
   }
   if (!cli.Positionals().empty()) return UsageError("read", "unexpected argument '" + cli.Positionals()[0] + "'");
@@ -35,25 +77,23 @@ int RunRead(const Args& args) {
   if (!cli.Has("output") || cli.Value("output").empty()) return UsageError("read", "-o FILE.dat is required");
   bool chinese = false;
   if (!ParseLangOption("read", cli.Value("lang", "English"), chinese)) return kExitUsage;
-  std::string device;
-  if (!ResolvePortForVerb("read", cli.Value("port"), device)) return kExitUsage;
+  std::vector<PortTask> tasks;
+  if (!CollectPortTasks("read", cli.Values("port"), cli.Value("trace"), true, tasks)) return kExitUsage;
 
-  RadioImage image;  // all 0xFF
+  ReadJob job;  // the base image is all 0xFF
+  job.chinese = chinese;
   if (cli.Has("base")) {
-    const int status = LoadDataFileForVerb("read", cli.Value("base"), image);
+    const int status = LoadDataFileForVerb("read", cli.Value("base"), job.base, chinese);
     if (status != kExitOk) return status;
   }
+  job.output = cli.Value("output");
+  const int status = OutputForPorts(job.output, tasks.size());
+  if (status != kExitOk) return status;
+  CProfileFile profile;
+  LoadProgramProfile(profile);
+  job.backupFolder = BackupFolder(profile.GetString("Setup", "AppName", ""));
 
-  CInterruptCatcher interrupt;
-  CProgressPrinter printer(chinese ? "读数据" : "Read Data");
-  MainTransferRequest request;
-  request.device = device;
-  request.direction = Direction::Read;
-  request.chinese = chinese;
-  request.onProgress = [&](const TransferProgress& p) { printer.Show(p); };
-  request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
-  const TransferResult result = RunMainTransfer(request, image);
-  printer.Finish();
-  if (!result.ok()) return ReportTransfer("read", result, device);
-  return SaveDataFileForVerb("read", cli.Value("output"), image);
+  return RunOnPorts("read", tasks, chinese, [&job](const PortTask& task, const PortProgress& progress) {
+    return RunReadJob(job, task, progress);
+  });
 }

@@ -70,7 +70,7 @@ int RunShow(const Args& args) {
 
   const std::string& path = cli.Positionals().front();
   RadioImage image;
-  const int status = LoadDataFileForVerb("show", path, image);
+  const int status = LoadDataFileForVerb("show", path, image, lang == "Chinese");
   if (status != kExitOk) return status;
   CProfileFile profile;
   LoadProgramProfile(profile);

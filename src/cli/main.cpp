@@ -15,6 +15,9 @@ const Verb kVerbs[] = {
     {"read", "read the radio's memory into a data file", RunRead},
     {"write", "write a data file's image into the radio", RunWrite},
     {"ports", "list COM1-COM16, their devices and whether they open", RunPorts},
+    {"diff", "print what differs between two data files", RunDiff},
+    {"export-csv", "write a data file's channels as a CSV channel list", RunExportCsv},
+    {"import-csv", "fill a data file's channels from a CSV channel list", RunImportCsv},
 #ifdef PROGRAM_PRINT_VERB
     {"print", "write a data file's printout as a PDF", RunPrintHelper},
 #endif
@@ -22,7 +25,7 @@ const Verb kVerbs[] = {
 
 void PrintHelp(std::FILE* out) {
   std::fprintf(out, "usage: programcli VERB [OPTIONS...]\n       programcli VERB --help\n\nverbs:\n");
-  for (const Verb& v : kVerbs) std::fprintf(out, "  %-6s %s\n", v.name, v.summary);
+  for (const Verb& v : kVerbs) std::fprintf(out, "  %-10s %s\n", v.name, v.summary);
   std::fprintf(out, "\n%s", ExitStatusHelp());
 }
 

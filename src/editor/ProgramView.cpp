@@ -1,6 +1,8 @@
 #include "editor/ProgramView.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 
 #include "app/AppGlobals.h"
@@ -12,21 +14,115 @@
 #include "app/ResourceIds.h"
 #include "app/ResourceText.h"
 #include "app/StartupRules.h"
+#include "app/UserSettings.h"
+#include "editor/ChannelEditors.h"
+#include "editor/EditorRules.h"
+#include "editor/MSFlexGrid.h"
+#include "profile/ProfileFile.h"
+#include "radio/ProgramDoc.h"
+#include "settings/ProductInfo.h"
 
 namespace {
+// The form template, in dialog units.
 constexpr int kFormWidthDlu = 439;
 constexpr int kFormHeightDlu = 218;
+const QRect kGridDlu(13, 37, 412, 167);
+const QRect kTitleDlu(47, 13, 345, 17);
+constexpr int kCtlTitle = 1006;
+
+constexpr unsigned int kHeaderColor = 0x00F03200;  // red 0, green 50, blue 240, as 0x00BBGGRR
+const QColor kTitleColor(250, 10, 10);
+constexpr int kTitlePoints = 12;
+
+QFont TitleFont(const QFont& base) {
+  QFont font = base;
+  // "宋体" is rarely installed here: the program's own faces follow, whose
+  // CJK fallback keeps a Chinese title readable.
+  font.setFamilies(QStringList{QStringLiteral("宋体"), QStringLiteral("SimSun")} + base.families());
+  font.setPointSize(kTitlePoints);
+  return font;
+}
 }  // namespace
 
 CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
-    : QWidget(parent), m_dlgLanguage(this), m_pDoc(doc) {
+    : QWidget(parent),
+      m_dlgLanguage(this),
+      m_pDoc(doc),
+      m_pTitle(new QLabel(this)),
+      m_pGrid(new CMSFlexGrid(this)) {
   setFocusPolicy(Qt::StrongFocus);
   setAutoFillBackground(true);
+  SetControlId(m_pTitle, kCtlTitle);
+  SetControlId(m_pGrid, Res::kCtlChannelGrid);
+  m_pTitle->setAlignment(Qt::AlignCenter);
+  m_pTitle->setFont(TitleFont(font()));
+  QPalette titleColours = m_pTitle->palette();
+  titleColours.setColor(QPalette::WindowText, kTitleColor);
+  m_pTitle->setPalette(titleColours);
+  setFocusProxy(m_pGrid);
+  LayOutForm();
 }
 
-QSize CProgramView::FormSize() const { return {DluX(this, kFormWidthDlu), DluY(this, kFormHeightDlu)}; }
+CProgramView::~CProgramView() {
+  // The grid's last signals (its focus going away) must not reach a view
+  // that is half destroyed.
+  disconnect(m_pGrid, nullptr, this, nullptr);
+}
+
+QSize CProgramView::FormSize() const {
+  const QRect grid = m_pGrid->geometry();
+  const QSize margin(DluX(this, kFormWidthDlu) - DluX(this, kGridDlu.right() + 1),
+                     DluY(this, kFormHeightDlu) - DluY(this, kGridDlu.bottom() + 1));
+  return {grid.right() + 1 + margin.width(), grid.bottom() + 1 + margin.height()};
+}
+
+void CProgramView::LayOutForm() {
+  // The template's places, the grid just large enough for every row and
+  // column.
+  const int frame = 2 * m_pGrid->frameWidth();
+  int contentWidth = frame;
+  for (int c = 0; c < m_pGrid->GetCols(); ++c) contentWidth += TwipsToPixels(m_pGrid->GetColWidth(c), m_pGrid->DpiX());
+  int contentHeight = frame;
+  for (int r = 0; r < m_pGrid->GetRows(); ++r)
+    contentHeight += TwipsToPixels(m_pGrid->GetRowHeight(r), m_pGrid->DpiY());
+  const QRect grid(DluX(this, kGridDlu.x()), DluY(this, kGridDlu.y()), contentWidth + 1, contentHeight + 1);
+  m_pGrid->setGeometry(grid);
+  const int titleWidth = DluX(this, kTitleDlu.width());
+  m_pTitle->setGeometry(grid.center().x() - titleWidth / 2, DluY(this, kTitleDlu.y()), titleWidth,
+                        DluY(this, kTitleDlu.height()));
+}
+
+void CProgramView::FirstSetup() {
+  m_pGrid->SetRows(ImageMap::kChannelCount + 1);
+  m_pGrid->SetCols(kChannelColumns);
+  m_pGrid->SetForeColorFixed(kHeaderColor);
+
+  m_pEditors = std::make_unique<CChannelEditors>(m_pGrid, g_bChinese);
+  for (QWidget* editor : m_pEditors->All()) {
+    editor->installEventFilter(this);
+    for (QWidget* inner : editor->findChildren<QWidget*>()) inner->installEventFilter(this);
+  }
+  m_pGrid->installEventFilter(this);
+
+  for (int c = 0; c < kChannelColumns; ++c) m_pGrid->SetTextMatrix(0, c, QString::fromUtf8(ChannelColumnTitle(c, g_bChinese)));
+  m_pTitle->setText(FromStd(g_profile.GetString(g_bChinese ? "Chinese" : "English", "Title", "")));
+  for (int r = 1; r < m_pGrid->GetRows(); ++r) m_pGrid->SetTextMatrix(r, 0, FromStd(ChannelNumberText(r)));
+  for (int c = 0; c < m_pGrid->GetCols(); ++c) m_pGrid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
+  const int w = m_pGrid->GetColWidth(0);
+  for (int c = 0; c < kChannelColumns; ++c) m_pGrid->SetColWidth(c, ChannelColumnWidth(c, w));
+  LayOutForm();
+
+  connect(m_pGrid, &CMSFlexGrid::EnterCell, this, &CProgramView::OnEnterCell);
+  connect(m_pGrid, &CMSFlexGrid::LeaveCell, this, &CProgramView::OnLeaveCell);
+  connect(m_pGrid, &CMSFlexGrid::MouseDown, this, &CProgramView::OnMouseDown);
+  connect(m_pGrid, &CMSFlexGrid::Scrolled, this, [this] {
+    if (QWidget* editor = m_pEditors->Visible()) PlaceEditor(editor);
+  });
+  m_bFirstSetup = false;
+}
 
 void CProgramView::OnInitialUpdate() {
+  if (m_bFirstSetup) FirstSetup();
   // Shrink the channel window to the form, never grow it.
   if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
     const QSize border = frame->size() - size();
@@ -35,7 +131,64 @@ void CProgramView::OnInitialUpdate() {
     const QIcon icon = IconFromFile(FromStd(g_strAppDir + kTitleIconFile));
     if (!icon.isNull()) frame->setWindowIcon(icon);
   }
+  RefreshFromImage();
 }
+
+QWidget* CProgramView::Editor(int controlId) const {
+  return m_pEditors == nullptr ? nullptr : m_pEditors->WithId(controlId);
+}
+
+ChannelRow CProgramView::RowCells(int row) const {
+  ChannelRow cells;
+  for (int c = 0; c < kChannelColumns; ++c) cells[static_cast<std::size_t>(c)] = ToStd(m_pGrid->GetTextMatrix(row, c));
+  return cells;
+}
+
+void CProgramView::SetRowCells(int row, const ChannelRow& cells) {
+  for (int c = kColRxFrequency; c < kChannelColumns; ++c)
+    m_pGrid->SetTextMatrix(row, c, FromStd(cells[static_cast<std::size_t>(c)]));
+}
+
+ChannelTable CProgramView::Table() const {
+  ChannelTable table;
+  for (int n = 1; n <= ImageMap::kChannelCount; ++n) table[static_cast<std::size_t>(n - 1)] = RowCells(n);
+  return table;
+}
+
+void CProgramView::WriteTable(const ChannelTable& table) {
+  HideEditor();
+  for (int n = 1; n <= ImageMap::kChannelCount; ++n) SetRowCells(n, table[static_cast<std::size_t>(n - 1)]);
+}
+
+void CProgramView::SetTable(const ChannelTable& table) {
+  const bool changed = table != Table();
+  WriteTable(table);
+  if (changed) m_pDoc->SetModifiedFlag();
+}
+
+void CProgramView::RefreshFromImage() {
+  WriteTable(TableFromImage(m_pDoc->image, g_bChinese));
+  RadioImage& image = m_pDoc->image;
+  // A new document shows the radio type and band used last; any other
+  // records its own as the last used.
+  if (g_bNewDocument) {
+    image[ImageMap::kProductType] = static_cast<std::uint8_t>(ReadUserNumber("Type", 0));
+    image[ImageMap::kProductBand] = static_cast<std::uint8_t>(ReadUserNumber("Field", 0));
+  } else {
+    WriteUserNumber("Type", image.productType());
+    WriteUserNumber("Field", image.productBand());
+  }
+  ShowProduct(ProductTextsOfImage(g_profile, image));
+  m_pDoc->SetModifiedFlag(false);
+}
+
+void CProgramView::ShowProduct(const ProductTexts& product) {
+  const std::string appTitle = g_profile.GetString(g_strLanguage, "AppName", "");
+  window()->setWindowTitle(FromStd(ProductCaption(appTitle, product, g_bChinese)));
+  m_bandLimits = BandLimitsFromText(product.band);
+}
+
+void CProgramView::StoreToImage() { StoreTableToImage(Table(), m_pDoc->image); }
 
 bool CProgramView::HandlesCommand(int command) const { return command == Cmd::kLanguage; }
 

@@ -1,22 +1,32 @@
 #pragma once
-// The view inside the channel window. It holds the document's channel table
-// (the table itself is built by the channel editor) and the commands that
-// act on the open document through it: here, the Language command.
+// The view inside the channel window: a title line over the channel table.
+// Once filled from the image, the table and not the image holds the user's
+// channel edits; StoreToImage turns them back into bytes before a save or a
+// write. The view also holds the band limits that frequencies are checked
+// against, and answers the commands that act on its document.
 #include <QWidget>
+#include <memory>
 
 #include "app/LanguageDlg.h"
+#include "radio/ChannelCellRules.h"
+#include "radio/ChannelTable.h"
 
+class QLabel;
+class CChannelEditors;
+class CMSFlexGrid;
 class CProgramDoc;
+struct ProductTexts;
 
 class CProgramView : public QWidget {
   Q_OBJECT
  public:
   CProgramView(CProgramDoc* doc, QWidget* parent);
+  ~CProgramView() override;
 
   CProgramDoc* GetDocument() const { return m_pDoc; }
 
-  // Called once the view and its document exist, and again after a new
-  // document or an open.
+  // Called once the view and its document exist: builds the table the first
+  // time, fits the channel window to the form and fills the table.
   void OnInitialUpdate();
 
   // The commands the view answers; false for any other id.
@@ -25,14 +35,71 @@ class CProgramView : public QWidget {
 
   void OnLanguage();
 
-  // The size of the form template the view lays out.
+  // The size of the form the view lays out.
   QSize FormSize() const;
+
+  // The table from the document's image, after a new document, an open and a
+  // complete read: also the last used radio type and band in the settings
+  // store (a new document takes them from there, any other records its
+  // own), the main window's caption and the band limits. An edit in
+  // progress is dropped, and the document counts as unmodified.
+  void RefreshFromImage();
+  // All sixteen rows into the document's image, then the programmed marker.
+  // An edit in progress is not committed here (see CommitPendingEdit).
+  void StoreToImage();
+
+  // The sixteen rows as the table shows them.
+  ChannelTable Table() const;
+  // Replaces the whole table (an edit in progress is dropped); the document
+  // is marked modified when a cell changed.
+  void SetTable(const ChannelTable& table);
+
+  // The accepted frequency range; set by RefreshFromImage, and by whoever
+  // changes the radio's type or band.
+  const BandLimits& GetBandLimits() const { return m_bandLimits; }
+  void SetBandLimits(const BandLimits& limits) { m_bandLimits = limits; }
+  // The main window's caption and the band limits for a type and band.
+  void ShowProduct(const ProductTexts& product);
+
+  // Commits the visible editor into its cell, as leaving the cell does
+  // (messages included); nothing happens when no edit is in progress. A
+  // transfer and a save call it first, so a value still being typed counts.
+  void CommitPendingEdit();
+  bool IsEditing() const;
+
+  CMSFlexGrid* Grid() const { return m_pGrid; }
+  QLabel* TitleLine() const { return m_pTitle; }
+  // The in-place editor with a control id; nullptr before the first setup.
+  QWidget* Editor(int controlId) const;
 
   CLanguageDlg m_dlgLanguage;
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void FirstSetup();
+  void LayOutForm();
+  void WriteTable(const ChannelTable& table);
+  ChannelRow RowCells(int row) const;
+  void SetRowCells(int row, const ChannelRow& cells);
+
+  // Editing (ProgramViewEdit.cpp).
+  void OnEnterCell();
+  void OnLeaveCell();
+  void OnMouseDown(int button, int shift, int x, int y);
+  void ShowEditor();
+  void PlaceEditor(QWidget* editor) const;
+  void HideEditor();
+  // False when the commit showed a message.
+  bool Commit(CommitKey key);
+  void OnEnterKey();
+
   CProgramDoc* m_pDoc;
+  QLabel* m_pTitle;
+  CMSFlexGrid* m_pGrid;
+  std::unique_ptr<CChannelEditors> m_pEditors;
+  bool m_bFirstSetup = true;
+  BandLimits m_bandLimits;
 };

@@ -24,7 +24,8 @@ std::optional<int> ParsePortName(const std::string& text);
 // COM9-16 /dev/ttyS0-7; empty for other numbers.
 std::string DefaultDevicePath(int n);
 
-// "COMn" in section [Ports] of "Program.ini" wins over the default.
+// The environment variable PROGRAM_PORT_COMn (set and not empty) wins for
+// the run; else "COMn" in section [Ports] of "Program.ini"; else the default.
 std::string DevicePathForPort(int n, const CProfileFile& profile);
 
 // The device a port argument means: a path starting with '/' as it is, a port

@@ -14,14 +14,17 @@ enum class ProbeStatus {
 struct ProbeResult {
   ProbeStatus status = ProbeStatus::Available;
   int sysError = 0;
-  std::string group;  // PermissionDenied: the group owning the device, when known
+  // PermissionDenied: the group owning the device when its members may read
+  // and write it; else empty, and `owner` names the one user who may.
+  std::string group;
+  std::string owner;
 };
 
 ProbeResult ProbePort(const std::string& device);
 
-// What an open failure with errno `err` means for `device` (the owning group
-// is looked up for a permission failure).
+// What an open failure with errno `err` means for `device` (for a permission
+// failure, who may open it is looked up).
 ProbeResult ClassifyOpenError(const std::string& device, int err);
 
 // One line for the user: "available", "missing", "busy: ...", ...
-std::string DescribeProbe(const ProbeResult& result);
+std::string DescribeProbe(const ProbeResult& result, bool chinese = false);

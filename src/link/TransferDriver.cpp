@@ -2,18 +2,7 @@
 
 #include <cstdio>
 
-#include "radio/Language.h"
-
 namespace {
-
-constexpr LangText kPortOpenFailed = {
-    "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
-    "无法打开串口，请检查串口是否被占用或设备是否正常"};
-constexpr LangText kCommunicationError = {"Communication Error", "通信出错"};
-constexpr LangText kServicePortOpenFailed = {"Open the serial port fails", "打开串口失败"};
-constexpr LangText kReadSuccessfully = {"Read Successfully", "读数据成功"};
-constexpr LangText kWriteSuccessfully = {"Write Successfully", "写数据成功"};
-constexpr LangText kServiceWriteError = {"Communication Error", "通讯出错"};
 
 void CopyRanges(const Ranges& ranges, const RadioImage& from, RadioImage& to) {
   for (const AddressRange& r : ranges)
@@ -48,18 +37,9 @@ std::string PercentText(int done, int total) {
   return text;
 }
 
-const char* PortOpenFailedMessage(bool chinese) { return kPortOpenFailed(chinese); }
-const char* CommunicationErrorMessage(bool chinese) { return kCommunicationError(chinese); }
-const char* ServicePortOpenFailedMessage(bool chinese) { return kServicePortOpenFailed(chinese); }
-const char* ServiceSuccessMessage(Direction direction, bool chinese) {
-  return direction == Direction::Read ? kReadSuccessfully(chinese) : kWriteSuccessfully(chinese);
-}
-const char* ServiceCommunicationErrorMessage(Direction direction, bool chinese) {
-  return direction == Direction::Read ? kCommunicationError(chinese) : kServiceWriteError(chinese);
-}
-
 TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& image) {
-  const Ranges ranges = MainTransferRanges(request.direction, request.serviceMode);
+  const Ranges ranges =
+      request.ranges.empty() ? MainTransferRanges(request.direction, request.serviceMode) : request.ranges;
   const int total = static_cast<int>(CountBlocks(ranges));
   RadioImage staging = image;
   int done = 0;
@@ -70,8 +50,11 @@ TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& i
   };
 
   TransferResult result;
+  result.direction = request.direction;
+  result.blocksTotal = total;
   result.status = RunLink(request.device, request.settings, request.direction, ranges, staging,
                           request.isCancelled, onBlockDone, request.tap, result.sysError);
+  result.blocksDone = done;
   switch (result.status) {
     case LinkStatus::Ok:
       result.outcome = TransferOutcome::Succeeded;
@@ -101,6 +84,7 @@ TransferResult RunServiceTransfer(const ServiceTransferRequest& request, const L
   const Ranges ranges = ServiceTransferRanges(request.area);
   RadioImage staging = image;
   TransferResult result;
+  result.direction = request.direction;
   result.status = RunLink(request.device, settings, request.direction, ranges, staging, nullptr,
                           nullptr, request.tap, result.sysError);
   switch (result.status) {

@@ -7,6 +7,7 @@
 #include "link/CloneLink.h"
 #include "link/LinkSettings.h"
 #include "link/TransferRanges.h"
+#include "link/TransferTexts.h"
 #include "radio/RadioImage.h"
 
 enum class TransferOutcome {
@@ -26,6 +27,9 @@ struct TransferResult {
   TransferOutcome outcome = TransferOutcome::Succeeded;
   LinkStatus status = LinkStatus::Ok;  // which step failed
   int sysError = 0;                    // errno when the port did not open
+  Direction direction = Direction::Read;
+  int blocksDone = 0;   // acknowledged blocks of a main transfer
+  int blocksTotal = 0;  // N
   std::string message;  // for the user, in the language asked for; empty when none is shown
   bool ok() const { return outcome == TransferOutcome::Succeeded; }
 };
@@ -36,6 +40,9 @@ struct MainTransferRequest {
   bool serviceMode = false;
   bool chinese = false;
   LinkSettings settings = MainLinkSettings();
+  // Empty: the main ranges of the direction. The verify step reads back
+  // exactly what a Write sent.
+  Ranges ranges;
   std::function<void(const TransferProgress&)> onProgress;
   // Asked after every block and between handshake attempts.
   std::function<bool()> isCancelled;
@@ -63,10 +70,3 @@ TransferResult RunServiceTransfer(const ServiceTransferRequest& request, const L
                                   RadioImage& image);
 
 std::string PercentText(int done, int total);
-
-// The texts shown for the outcomes.
-const char* PortOpenFailedMessage(bool chinese);
-const char* CommunicationErrorMessage(bool chinese);
-const char* ServicePortOpenFailedMessage(bool chinese);
-const char* ServiceSuccessMessage(Direction direction, bool chinese);
-const char* ServiceCommunicationErrorMessage(Direction direction, bool chinese);

@@ -11,6 +11,7 @@
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
 #include "app/UiHooks.h"
+#include "editor/ProgramView.h"
 #include "print/PrintoutPainter.h"
 #include "profile/ProfileFile.h"
 #include "radio/Language.h"
@@ -74,9 +75,8 @@ std::optional<PrintoutSource> ActivePrintoutSource(const CMainFrame& frame) {
   PrintoutSource source;
   source.image = window->Document()->image;
   source.chinese = g_bChinese;
-  // Until the channel window holds a table of its own, its texts are the
-  // image's as the table shows them.
-  source.table = TableFromImage(source.image, g_bChinese);
+  // The channels as the table shows them, edits not yet stored included.
+  source.table = window->View()->Table();
   source.owner = PrintoutOwner(g_profile, g_strLanguage);
   return source;
 }

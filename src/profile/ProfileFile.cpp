@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "app/ProgramFolder.h"
+#include "radio/RegularFile.h"
 #include "radio/SafeFileWrite.h"
 
 namespace {
@@ -41,17 +42,8 @@ enum class ReadOutcome { Ok, Missing, Failed };
 // The whole of a regular file. A FIFO or device would block or never end, so
 // only regular files count as readable.
 ReadOutcome ReadWholeFile(const std::string& path, int flags, std::string& out, int& err) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | flags, 0666);
-  if (fd < 0) {
-    err = errno;
-    return err == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
-  }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-    ::close(fd);
-    return ReadOutcome::Failed;
-  }
+  const int fd = OpenRegularFile(path, flags, err);
+  if (fd < 0) return err == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
   out.clear();
   char buf[8192];
   for (;;) {
@@ -124,7 +116,10 @@ void CProfileFile::ResetTables() {
 void CProfileFile::ParseText(const std::string& text) {
   Clear();
   ResetTables();
-  std::size_t pos = 0;
+  // Editors that save UTF-8 with a byte-order mark put it before the first
+  // line, where it would hide that line's header or key.
+  static const std::string kByteOrderMark = "\xEF\xBB\xBF";
+  std::size_t pos = text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0 ? kByteOrderMark.size() : 0;
   while (pos < text.size()) {
     std::size_t eol = text.find('\n', pos);
     if (eol == std::string::npos) eol = text.size();

@@ -25,9 +25,10 @@ struct TypedFrequency {
 };
 
 TypedFrequency CheckFrequency(const std::string& typed, const BandLimits& band) {
-  const double x = LeadingNumber(typed);
-  const long long n = FrequencyUnits(x);
-  TypedFrequency result{FormatFixed(x, 5)};
+  const long long n = FrequencyUnits(LeadingNumber(typed));
+  // The text shows the very units the checks took: rounding the typed number
+  // instead would turn 446.006256 into 446.00626, a value off the raster.
+  TypedFrequency result{FrequencyText(n)};
   if (!band.Contains(n))
     result.verdict = CellVerdict::OutOfRange;
   else if (!OnChannelRaster(n))
@@ -45,9 +46,8 @@ std::string CheckedTone(const std::string& typed, bool chinese) {
     if (v >= 600 && v < 2600) return FormatFixed(DecimalScale(static_cast<double>(v), 0.1), 1);
     return kNoToneText(chinese);
   }
-  for (const std::string& entry : list)
-    if (StartsWithIgnoringCase(entry, typed)) return entry;
-  return kNoToneText(chinese);
+  const int entry = FirstEntryBeginning(list, typed);
+  return entry >= 0 ? list[static_cast<std::size_t>(entry)] : std::string(kNoToneText(chinese));
 }
 
 const LangText* const kColumnItems[][3] = {
@@ -71,6 +71,12 @@ std::vector<std::string> ColumnItems(int column, bool chinese) {
   for (const LangText* item : kColumnItems[column - kColBandwidth])
     if (item != nullptr) items.emplace_back((*item)(chinese));
   return items;
+}
+
+int FirstEntryBeginning(const std::vector<std::string>& entries, const std::string& text) {
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (StartsWithIgnoringCase(entries[i], text)) return static_cast<int>(i);
+  return -1;
 }
 
 void ClearChannelRow(ChannelRow& row) {

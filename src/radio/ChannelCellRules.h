@@ -27,6 +27,10 @@ const std::vector<std::string>& ToneList(bool chinese);
 // other column.
 std::vector<std::string> ColumnItems(int column, bool chinese);
 
+// The index of the first entry that begins with `text`, without regard to
+// ASCII case; -1 when none does. Every entry begins with the empty text.
+int FirstEntryBeginning(const std::vector<std::string>& entries, const std::string& text);
+
 // Commits `text` into `row` (its cells as the table shows them) at `column`
 // (1-8). The row may change beyond the cell: a new channel takes its
 // defaults, a refused receive frequency clears the row. Anything but

@@ -61,9 +61,18 @@ std::string DecodeFrequency(const std::uint8_t* bytes) {
   // Nibbles above 9 are taken as they come; the sum stays below 2^31.
   long long v = 0;
   for (int i = 3; i >= 0; --i) v = v * 100 + (bytes[i] >> 4) * 10 + (bytes[i] & 0x0F);
-  // v * 0.00001 printed with five decimals is exactly this.
-  char text[32];
-  std::snprintf(text, sizeof text, "%lld.%05lld", v / kUnitsPerMegahertz, v % kUnitsPerMegahertz);
+  return FrequencyText(v);
+}
+
+std::string FrequencyText(long long units) {
+  // units * 0.00001 printed with five decimals, without a binary fraction on
+  // the way: the digits are exactly those of the integer.
+  const bool negative = units < 0;
+  const unsigned long long v =
+      negative ? 0ULL - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
+  const unsigned long long perMegahertz = kUnitsPerMegahertz;
+  char text[48];
+  std::snprintf(text, sizeof text, "%s%llu.%05llu", negative ? "-" : "", v / perMegahertz, v % perMegahertz);
   return text;
 }
 

@@ -22,6 +22,9 @@ long long ToneTenths(double hertz);
 // would wrap the top byte into a different frequency.
 constexpr long long kMaxStorableFrequency = 159999999;
 
+// "%3.5f" MHz of a number of units of 10 Hz, digit for digit.
+std::string FrequencyText(long long units);
+
 // `bytes` are four packed BCD digit pairs, bytes[3] most significant.
 bool FrequencyIsSet(const std::uint8_t* bytes);
 // "%3.5f" MHz, or the empty text when not set.

@@ -79,3 +79,5 @@ void StoreTableToImage(const ChannelTable& table, RadioImage& image) {
   for (int n = 1; n <= ImageMap::kChannelCount; ++n) EncodeChannelRow(table[n - 1], n, image);
   image[ImageMap::kProgrammedMarker] = ImageMap::kProgrammedMarkerValue;
 }
+
+void StoreImageThroughTable(RadioImage& image) { StoreTableToImage(TableFromImage(image, false), image); }

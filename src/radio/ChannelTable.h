@@ -38,3 +38,9 @@ void EncodeChannelRow(const ChannelRow& row, int n, RadioImage& image);
 ChannelTable TableFromImage(const RadioImage& image, bool chinese);
 // All sixteen rows, then the programmed marker.
 void StoreTableToImage(const ChannelTable& table, RadioImage& image);
+
+// The image as the channel window sends it after showing it: its table
+// (either language gives the same bytes) stored back. Whatever writes an
+// image to a radio without the window goes through this too, so that a file
+// reaches the radio the same way from both.
+void StoreImageThroughTable(RadioImage& image);

@@ -1,47 +1,14 @@
 #include "radio/DataFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <vector>
 
+#include "radio/ReadFileHead.h"
 #include "radio/SafeFileWrite.h"
 
 namespace {
 
 constexpr char kSignature[4] = {'S', '3', '3', '3'};
-
-// Reads at most `limit` bytes; a data file never needs more.
-DataFileResult ReadHead(const std::string& path, std::size_t limit, std::vector<unsigned char>& out) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return {DataFileStatus::CannotOpen, errno};
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    const int err = S_ISDIR(st.st_mode) ? EISDIR : (errno ? errno : EINVAL);
-    ::close(fd);
-    return {DataFileStatus::CannotOpen, err};
-  }
-  out.assign(limit, 0);
-  std::size_t got = 0;
-  while (got < limit) {
-    const ssize_t n = ::read(fd, out.data() + got, limit - got);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(fd);
-      return {DataFileStatus::CannotOpen, err};
-    }
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  out.resize(got);
-  return {};
-}
 
 }  // namespace
 
@@ -56,10 +23,11 @@ DataFileResult ParseDataFile(const unsigned char* data, std::size_t size, RadioI
 }
 
 DataFileResult LoadDataFile(const std::string& path, RadioImage& image) {
-  std::vector<unsigned char> content;
-  DataFileResult r = ReadHead(path, kDataFileSize, content);
-  if (!r.ok()) return r;
-  return ParseDataFile(content.data(), content.size(), image);
+  // A data file never needs more than its 1040 bytes.
+  std::string content;
+  const int err = ReadFileHead(path, kDataFileSize, content);
+  if (err != 0) return {DataFileStatus::CannotOpen, err};
+  return ParseDataFile(reinterpret_cast<const unsigned char*>(content.data()), content.size(), image);
 }
 
 std::string DataFileBytes(const RadioImage& image) {

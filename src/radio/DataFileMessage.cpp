@@ -11,6 +11,8 @@ const LangText kCannotOpen{"Cannot open the file ", "无法打开文件 "};
 const LangText kCannotSave{"Cannot save the file ", "无法保存文件 "};
 const LangText kReasonSeparator{": ", "："};
 const LangText kUnknownReason{"the file could not be read or written", "无法读写该文件"};
+const LangText kShortFile{"the file is shorter than a data file", "文件比数据文件短"};
+const LangText kSaveChanges[2] = {{"Save changes to ", "是否保存对 "}, {"?", " 的修改？"}};
 
 }  // namespace
 
@@ -32,4 +34,13 @@ std::string DataFileFailureMessage(const DataFileResult& result, const std::stri
   text += kReasonSeparator(chinese);
   text += result.sysError != 0 ? std::strerror(result.sysError) : kUnknownReason(chinese);
   return text;
+}
+
+std::string CommandLineOpenMessage(const DataFileResult& result, const std::string& path, bool chinese) {
+  if (result.status != DataFileStatus::ShortFile) return DataFileFailureMessage(result, path, false, chinese);
+  return kCannotOpen(chinese) + path + kReasonSeparator(chinese) + kShortFile(chinese);
+}
+
+std::string SaveChangesQuestion(const std::string& title, bool chinese) {
+  return kSaveChanges[0](chinese) + title + kSaveChanges[1](chinese);
 }

@@ -9,3 +9,10 @@
 // a sentence naming the file and the system's reason.
 std::string DataFileFailureMessage(const DataFileResult& result, const std::string& path,
                                    bool saving, bool chinese);
+
+// The same, for the file named on the command line: nothing else shows then,
+// so a short file is reported too.
+std::string CommandLineOpenMessage(const DataFileResult& result, const std::string& path, bool chinese);
+
+// Asked before the program closes over a modified document.
+std::string SaveChangesQuestion(const std::string& title, bool chinese);

@@ -1,12 +1,11 @@
 #include "radio/NewDocumentImage.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "radio/DataFile.h"
+#include "radio/RegularFile.h"
 
 RadioImage BuiltInDefaults() {
   RadioImage image;
@@ -30,14 +29,10 @@ RadioImage BuiltInDefaults() {
 
 RadioImage NewDocumentImage(const std::string& appDir) {
   const std::string path = appDir + kDefaultDataFileName;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int err = 0;
+  // A folder or a FIFO of that name is no file at all.
+  const int fd = OpenRegularFile(path, 0, err);
   if (fd < 0) return BuiltInDefaults();
-  // A folder of that name opens here but is no file at all.
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return BuiltInDefaults();
-  }
   RadioImage image;
   std::size_t got = 0;
   const bool skipped = ::lseek(fd, static_cast<off_t>(kDataFileHeaderSize), SEEK_SET) >= 0;

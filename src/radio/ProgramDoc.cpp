@@ -17,6 +17,8 @@ void CProgramDoc::OnNewDocument(const std::string& appDir, const std::string& ap
   image = NewDocumentImage(appDir);
   m_strTitle = kNewDocumentTitle(chinese);
   m_strPathName = appName;
+  m_bModified = false;
+  m_bHasFileName = false;
 }
 
 DataFileResult CProgramDoc::OnOpenDocument(const std::string& path) {
@@ -24,15 +26,20 @@ DataFileResult CProgramDoc::OnOpenDocument(const std::string& path) {
   const DataFileResult result = LoadDataFile(path, loaded);
   if (!result.ok()) return result;
   image = loaded;
-  m_strPathName = path;
-  m_strTitle = FileNameOfPath(path);
+  TakeFile(path);
   return result;
 }
 
 DataFileResult CProgramDoc::OnSaveDocument(const std::string& path) {
   const DataFileResult result = SaveDataFile(path, image);
   if (!result.ok()) return result;
+  TakeFile(path);
+  return result;
+}
+
+void CProgramDoc::TakeFile(const std::string& path) {
   m_strPathName = path;
   m_strTitle = FileNameOfPath(path);
-  return result;
+  m_bModified = false;
+  m_bHasFileName = true;
 }

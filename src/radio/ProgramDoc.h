@@ -25,6 +25,16 @@ class CProgramDoc {
   // is left whole.
   DataFileResult OnSaveDocument(const std::string& path);
 
+  // Set when the document's contents change after a new, open, save or read
+  // (by the channel window and the option dialogs); cleared by those four.
+  // Closing the program asks to save a modified document.
+  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+  bool IsModified() const { return m_bModified; }
+
+  // False until the document was opened from or saved to a file: its path
+  // name is then only the name a first save proposes.
+  bool HasFileName() const { return m_bHasFileName; }
+
   const std::string& GetTitle() const { return m_strTitle; }
   void SetTitle(const std::string& title) { m_strTitle = title; }
   const std::string& GetPathName() const { return m_strPathName; }
@@ -33,8 +43,12 @@ class CProgramDoc {
   RadioImage image;
 
  private:
+  void TakeFile(const std::string& path);
+
   std::string m_strTitle;
   std::string m_strPathName;
+  bool m_bModified = false;
+  bool m_bHasFileName = false;
 };
 
 // The last component of a path: what a window shows as a document's title.

@@ -2,6 +2,7 @@
 // help window that shows the topic (or nothing).
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QTest>
 #include <QTranslator>
@@ -24,6 +25,7 @@ class HelpTest : public QObject {
   void requests();
   void helpWindow_data();
   void helpWindow();
+  void helpBesideAModalDialog();
   void languageModules_data();
   void languageModules();
 };
@@ -134,6 +136,27 @@ void HelpTest::helpWindow() {
   help->close();
 }
 
+// A modal dialog blocks every window but its own: help asked for while it
+// runs belongs to it, and to the main window again once it closed.
+void HelpTest::helpBesideAModalDialog() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  SetHtmlHelpSink({});
+  QDialog dialog(shell.Frame());
+  dialog.setModal(true);
+  dialog.show();
+  QCOMPARE(QApplication::activeModalWidget(), &dialog);
+  QWidget* help = CallHtmlHelp(shell.Frame(), "enHelp.chm", 0x0F, 32799);
+  QVERIFY(help != nullptr && help->isVisible());
+  QCOMPARE(help->parentWidget(), &dialog);
+  QVERIFY(help->isWindow());
+  dialog.accept();
+  QCOMPARE(help->parentWidget(), shell.Frame());
+  QVERIFY(help->isVisible() && help->isWindow());
+  QCOMPARE(ExistingHelpWindow(), help);
+  help->close();
+}
+
 void HelpTest::languageModules_data() {
   QTest::addColumn<QString>("module");
   QTest::newRow("English") << "English.qm";
@@ -155,6 +178,9 @@ void HelpTest::languageModules() {
     for (QChar c : text) cjk += c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF ? 1 : 0;
   }
   QCOMPARE(cjk > 0, !english);
+  // The texts programcli prints too are the core's, word for word.
+  for (const CoreResource& core : CoreResources())
+    QCOMPARE(translator.translate("Resources", core.key), QString::fromUtf8(core.text(!english)));
 }
 
 QTEST_MAIN(HelpTest)

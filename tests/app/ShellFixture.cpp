@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QTreeWidgetItem>
 #include <cstdlib>
 #include <filesystem>
@@ -57,6 +58,8 @@ ShellFixture::ShellFixture(const std::string& profile) {
   if (!profile.empty()) m_dir.Write("Program.ini", profile);
   std::filesystem::create_directory(m_dir.file("config"));
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.file("config")));
+  // QSettings reads the folder once per process; each test has its own.
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(m_dir.file("config")));
 
   ResetProcessValues();
 

@@ -187,36 +187,43 @@ void StartupTest::menuEditsLeaveTheNoDocumentMenu() {
 }
 
 void StartupTest::commandLine_data() {
-  QTest::addColumn<QByteArray>("fileBytes");
-  QTest::addColumn<bool>("started");
-  QTest::addColumn<QString>("message");
+  QTest::addColumn<QByteArray>("fileBytes");  // empty: no file at all
+  QTest::addColumn<bool>("opened");
+  QTest::addColumn<QString>("message");  // "%1" stands for the file's path
 
   RadioImage image;
   image[0x130] = 0x07;
   const std::string good = DataFileBytes(image);
   std::string badSignature = good;
   badSignature[3] = 0x34;
+  const QString shortFile = QStringLiteral("Cannot open the file %1: the file is shorter than a data file");
   QTest::newRow("data file") << QByteArray::fromStdString(good) << true << "";
   QTest::newRow("wrong signature") << QByteArray::fromStdString(badSignature) << false << "Data Format Error";
-  QTest::newRow("short file") << QByteArray::fromStdString(good.substr(0, 1039)) << false << "";
+  QTest::newRow("short file") << QByteArray::fromStdString(good.substr(0, 1039)) << false << shortFile;
+  QTest::newRow("shorter than its header") << QByteArray::fromStdString(good.substr(0, 10)) << false << shortFile;
+  QTest::newRow("missing file") << QByteArray() << false
+                                << "Cannot open the file %1: No such file or directory";
 }
 
+// A file that cannot be opened is reported and the program goes on with a
+// new document.
 void StartupTest::commandLine() {
   QFETCH(QByteArray, fileBytes);
-  QFETCH(bool, started);
+  QFETCH(bool, opened);
   QFETCH(QString, message);
 
   ShellFixture shell;
-  shell.Write("radio.dat", fileBytes.toStdString());
-  QCOMPARE(shell.Start({QString::fromStdString(shell.FilePath("radio.dat"))}), started);
+  if (!fileBytes.isEmpty()) shell.Write("radio.dat", fileBytes.toStdString());
+  const QString path = QString::fromStdString(shell.FilePath("radio.dat"));
+  QVERIFY(shell.Start({path}));
   QCOMPARE(shell.messages.empty(), message.isEmpty());
-  if (!message.isEmpty()) QCOMPARE(shell.messages.front().text, message);
-  if (!started) return;
+  if (!message.isEmpty()) QCOMPARE(shell.messages.front().text, QString(message).replace(QLatin1String("%1"), path));
   CChildFrame* child = shell.Frame()->MDIGetActive();
   QVERIFY(child != nullptr);
-  QCOMPARE(child->windowTitle(), QStringLiteral("radio.dat"));
-  QCOMPARE(child->Document()->image[0x130], std::uint8_t{0x07});
-  QVERIFY(!g_bNewDocument);
+  QCOMPARE(shell.Frame()->Client()->subWindowList().size(), 1);
+  QCOMPARE(child->windowTitle(), opened ? QStringLiteral("radio.dat") : QStringLiteral("Channel Information"));
+  QCOMPARE(child->Document()->image[0x130], static_cast<std::uint8_t>(opened ? 0x07 : 0x03));
+  QCOMPARE(g_bNewDocument, !opened);
 }
 
 void StartupTest::aboutBox_data() {

@@ -2,105 +2,20 @@
 // runs them: exit statuses, messages, files, Ctrl+C.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
+#include "cli/CliLinkSupport.h"
 #include "cli/ExitStatus.h"
-#include "cli/RunProgram.h"
 #include "link/SimHarness.h"
+#include "radio/Backups.h"
+#include "radio/ChannelTable.h"
 #include "radio/DataFile.h"
 
-extern char** environ;
-
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-bool Exists(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0;
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-RadioImage Load(const std::string& path) {
-  RadioImage image;
-  EXPECT_TRUE(LoadDataFile(path, image).ok()) << path;
-  return image;
-}
-
-// A program started in the background, its stdout and stderr in files (or
-// stdout on a pipe), so that a test can signal it.
-class CBackground {
- public:
-  CBackground(const std::string& program, const std::vector<std::string>& args, const TempDir& dir,
-              bool stdoutPipe = false) {
-    m_errPath = dir.file(std::to_string(::getpid()) + "-" + std::to_string(++s_count) + ".err");
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    int pipeFds[2] = {-1, -1};
-    if (stdoutPipe && ::pipe(pipeFds) == 0) {
-      posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
-      posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-      posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
-    } else {
-      posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    }
-    posix_spawn_file_actions_addopen(&actions, 2, m_errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (::posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    if (pipeFds[1] >= 0) ::close(pipeFds[1]);
-    m_out = pipeFds[0];
-  }
-  ~CBackground() {
-    if (m_pid > 0) {
-      ::kill(m_pid, SIGKILL);
-      Wait();
-    }
-    if (m_out >= 0) ::close(m_out);
-  }
-  bool started() const { return m_pid > 0; }
-  void Signal(int sig) const { ::kill(m_pid, sig); }
-  // The exit status; -1 when it did not exit normally.
-  int Wait() {
-    int status = 0;
-    while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    m_pid = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::string ReadLine() const {
-    std::string line;
-    char c = 0;
-    while (::read(m_out, &c, 1) == 1 && c != '\n') line += c;
-    return line;
-  }
-  std::string err() const { return Slurp(m_errPath); }
-
- private:
-  static inline int s_count = 0;
-  pid_t m_pid = -1;
-  int m_out = -1;
-  std::string m_errPath;
-};
-
-ProgramRun Cli(const std::vector<std::string>& args) { return RunProgram(BuiltProgram("programcli"), args); }
 
 // The percentage lines a read or write printed on a stderr that is no terminal.
 std::vector<std::string> PercentLines(const std::string& err) {
@@ -151,20 +66,32 @@ TEST(CliLink, ReadEditWriteAndTheRadioHoldsExactlyWhatWasSent) {
   for (std::size_t a : {0x010u, 0x011u, 0x012u, 0x013u, 0x134u, 0x305u, 0x3E4u, 0x3FAu})
     edited[a] = static_cast<std::uint8_t>(read[a] ^ 0x5A);
   ASSERT_TRUE(SaveDataFile(dir.file("edited.dat"), edited).ok());
+  RadioImage sent = edited;  // as the channel window would send it
+  StoreImageThroughTable(sent);
+  ASSERT_NE(sent, edited) << "the pattern's channels must be ones the table changes";
   run = Cli({"write", "--port", h.device(), dir.file("edited.dat")});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   ExpectPercentagesRiseTo100(run.err);
   RadioImage memory = h.sim().Memory();
   for (std::size_t a = 0; a < memory.size(); ++a) {
     const bool normal = a < 0x300 || (a >= 0x320 && a < 0x3E0);
-    ASSERT_EQ(memory[a], normal ? edited[a] : radio[a]) << std::hex << a;
+    ASSERT_EQ(memory[a], normal ? sent[a] : radio[a]) << std::hex << a;
   }
 
-  run = Cli({"write", "--port", h.device(), dir.file("edited.dat"), "--service", "731904"});
-  ASSERT_EQ(run.status, kExitOk) << run.err;
-  memory = h.sim().Memory();
-  for (std::size_t a = 0; a < memory.size(); ++a)
-    ASSERT_EQ(memory[a], a < 0x3FB ? edited[a] : radio[a]) << std::hex << a;
+  // The service password adds the service areas; --raw leaves out the table.
+  const struct {
+    std::vector<std::string> extra;
+    const RadioImage& expected;
+  } cases[] = {{{"--service", "731904"}, sent}, {{"--service", "731904", "--raw"}, edited}};
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"write", "--port", h.device(), dir.file("edited.dat")};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    run = Cli(args);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    memory = h.sim().Memory();
+    for (std::size_t a = 0; a < memory.size(); ++a)
+      ASSERT_EQ(memory[a], a < 0x3FB ? c.expected[a] : radio[a]) << std::hex << a << " " << args.back();
+  }
 }
 
 TEST(CliLink, AWrongServicePasswordSendsNothing) {
@@ -211,6 +138,8 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
   const ProgramRun run = Cli(args);
   EXPECT_EQ(run.status, c.status) << run.err;
   EXPECT_NE(run.err.find(c.errorText), std::string::npos) << run.err;
+  for (const char* internal : {"NoHandshakeReply", "IdentTooShort", "ConfirmNotAcked", "ShortBlock", "BlockNotAcked"})
+    EXPECT_EQ(run.err.find(internal), std::string::npos) << "a user needs plain words: " << run.err;
   EXPECT_FALSE(Exists(dir.file("out.dat")));
   EXPECT_EQ(h.sim().Memory(), PatternImage(1)) << "a failed or refused write must not have reached the radio";
 }
@@ -230,8 +159,23 @@ INSTANTIATE_TEST_SUITE_P(
         CliFailureCase{"chinese_message", "short-block:3",
                        {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--lang", "Chinese"}, kExitCommunication,
                        "通信出错"},
+        CliFailureCase{"short_block_in_plain_words", "short-block:3",
+                       {"read", "--port", "{port}", "-o", "{dir}/out.dat"}, kExitCommunication,
+                       "block 3 of 64 came incomplete from the radio"},
         CliFailureCase{"refused_write_block", "refuse-block:1", {"write", "--port", "{port}", "{dir}/in.dat"},
-                       kExitCommunication, "BlockNotAcked"},
+                       kExitCommunication, "the radio did not acknowledge block 1 of 60"},
+        CliFailureCase{"refused_write_block_partly_written", "refuse-block:1",
+                       {"write", "--port", "{port}", "{dir}/in.dat"}, kExitCommunication,
+                       "the radio now holds a partly written memory"},
+        CliFailureCase{"chinese_write_partly_written", "refuse-block:1",
+                       {"write", "--port", "{port}", "{dir}/in.dat", "--lang", "Chinese"}, kExitCommunication,
+                       "电台中的数据只写入了一部分"},
+        CliFailureCase{"chinese_port_message", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat", "--lang",
+                       "Chinese"}, kExitPortNotOpened, "无法打开串口"},
+        CliFailureCase{"chinese_port_reason", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat", "--lang",
+                       "Chinese"}, kExitPortNotOpened, "不存在：没有这个设备"},
+        CliFailureCase{"chinese_bad_input", "", {"write", "--port", "{port}", "{dir}/bad.dat", "--lang", "Chinese"},
+                       kExitDataFormat, "数据格式不正确"},
         CliFailureCase{"bad_base", "", {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--base", "{dir}/bad.dat"},
                        kExitDataFormat, "Data Format Error"},
         CliFailureCase{"missing_input", "", {"write", "--port", "{port}", "{dir}/none.dat"}, kExitFileError,
@@ -241,23 +185,64 @@ INSTANTIATE_TEST_SUITE_P(
         CliFailureCase{"two_inputs", "", {"write", "--port", "{port}", "{dir}/in.dat", "{dir}/in.dat"}, kExitUsage,
                        "exactly one"},
         CliFailureCase{"bad_lang", "", {"write", "--port", "{port}", "{dir}/in.dat", "--lang", "French"}, kExitUsage,
-                       "--lang"}),
+                       "--lang"},
+        CliFailureCase{"same_port_twice", "", {"write", "--port", "{port}", "--port", "{port}", "{dir}/in.dat"},
+                       kExitUsage, "given before"},
+        CliFailureCase{"several_ports_into_one_file", "",
+                       {"read", "--port", "{port}", "--port", "{dir}/other", "-o", "{dir}/out.dat"}, kExitUsage,
+                       "-o names a folder"},
+        CliFailureCase{"trace_not_writable", "",
+                       {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/none/trace.txt"},
+                       kExitFileError, "cannot write the trace"}),
     [](const ::testing::TestParamInfo<CliFailureCase>& i) { return std::string(i.param.name); });
 
 TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {
+  const struct {
+    const char* verb;
+    const char* says;
+  } cases[] = {{"read", "cancelled"}, {"write", "the radio now holds a partly written memory"}};
+  for (const auto& c : cases) {
+    SimOptions options;
+    options.baud = 1200;  // a transfer of about 14 s: plenty of blocks to interrupt
+    CSimHarness h(PatternImage(1), options);
+    const bool write = std::string(c.verb) == "write";
+    ASSERT_TRUE(SaveDataFile(h.dir().file("in.dat"), PatternImage(2)).ok());
+    const std::vector<std::string> args =
+        write ? std::vector<std::string>{"write", "--port", h.device(), h.dir().file("in.dat")}
+              : std::vector<std::string>{"read", "--port", h.device(), "-o", h.dir().file("out.dat")};
+    CBackground cli(BuiltProgram("programcli"), args, h.dir());
+    ASSERT_TRUE(cli.started());
+    ASSERT_TRUE(h.sim().WaitFor([](const SimStats& s) { return s.blocksRead + s.blocksWritten >= 3; }, 10000));
+    cli.Signal(SIGINT);
+    EXPECT_EQ(cli.Wait(), kExitCancelled) << cli.err();
+    EXPECT_NE(cli.err().find(c.says), std::string::npos) << cli.err();
+    EXPECT_FALSE(Exists(h.dir().file("out.dat")));
+    const SimStats stats = h.sim().Stats();
+    EXPECT_LT(write ? stats.blocksWritten : stats.blocksRead, write ? 60 : 64);
+    CSerialPort port;
+    EXPECT_EQ(port.OpenExclusive(h.device()), 0);
+  }
+}
+
+TEST(CliLinkCancel, CtrlCStopsEveryRadioOfAFleet) {
   SimOptions options;
-  options.baud = 1200;  // a read of about 14 s: plenty of blocks to interrupt
-  CSimHarness h(PatternImage(1), options);
-  CBackground cli(BuiltProgram("programcli"), {"read", "--port", h.device(), "-o", h.dir().file("out.dat")}, h.dir());
+  options.baud = 1200;
+  CSimHarness first(PatternImage(1), options);
+  CSimHarness second(PatternImage(2), options);
+  CBackground cli(BuiltProgram("programcli"),
+                  {"read", "--port", first.device(), "--port", second.device(), "-o", first.dir().path() + "/"},
+                  first.dir());
   ASSERT_TRUE(cli.started());
-  ASSERT_TRUE(h.sim().WaitFor([](const SimStats& s) { return s.blocksRead >= 3; }, 10000));
+  for (CSimHarness* h : {&first, &second})
+    ASSERT_TRUE(h->sim().WaitFor([](const SimStats& s) { return s.blocksRead >= 2; }, 10000));
   cli.Signal(SIGINT);
   EXPECT_EQ(cli.Wait(), kExitCancelled) << cli.err();
-  EXPECT_NE(cli.err().find("cancelled"), std::string::npos) << cli.err();
-  EXPECT_FALSE(Exists(h.dir().file("out.dat")));
-  EXPECT_LT(h.sim().Stats().blocksRead, 64);
-  CSerialPort port;
-  EXPECT_EQ(port.OpenExclusive(h.device()), 0);
+  for (CSimHarness* h : {&first, &second}) {
+    EXPECT_LT(h->sim().Stats().blocksRead, 64);
+    CSerialPort port;
+    EXPECT_EQ(port.OpenExclusive(h->device()), 0) << "every port is closed again";
+    EXPECT_FALSE(Exists(first.dir().file(PortFileStem(h->device()) + ".dat")));
+  }
 }
 
 TEST(CliLinkCancel, CtrlCEndsTheWaitForASilentRadio) {
@@ -303,6 +288,7 @@ TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
 
   sim.Signal(SIGTERM);
   EXPECT_EQ(sim.Wait(), 0) << sim.err();
+  StoreImageThroughTable(edited);
   const RadioImage saved = Load(dir.file("saved.dat"));
   for (std::size_t a = 0; a < saved.size(); ++a) {
     const bool normal = a < 0x300 || (a >= 0x320 && a < 0x3E0);
@@ -312,22 +298,29 @@ TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
   EXPECT_NE(::lstat(dir.file("radio").c_str(), &st), 0) << "the link goes with the simulator";
 }
 
-TEST(CliLinkPorts, ListsSixteenPortsWithADeviceAndAState) {
-  const ProgramRun run = Cli({"ports"});
-  ASSERT_EQ(run.status, kExitOk) << run.err;
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(run.out.substr(start, end - start));
-  ASSERT_EQ(lines.size(), 16u) << run.out;
-  for (int n = 1; n <= 16; ++n) {
-    const std::string& line = lines[n - 1];
-    EXPECT_EQ(line.rfind("COM" + std::to_string(n) + " ", 0), 0u) << line;
-    const bool known = line.find("available") != std::string::npos || line.find("missing") != std::string::npos ||
-                       line.find("busy") != std::string::npos || line.find("permission denied") != std::string::npos ||
-                       line.find("not a serial device") != std::string::npos ||
-                       line.find("cannot open") != std::string::npos;
-    EXPECT_TRUE(known) << line;
+TEST(CliLinkPorts, ListsSixteenPortsWithADeviceAndAStateInTheLanguageAsked) {
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> states;
+  } cases[] = {
+      {{"ports"}, {"available", "missing", "busy", "permission denied", "not a serial device", "cannot open"}},
+      {{"ports", "--lang", "Chinese"}, {"可用", "不存在", "被占用", "没有权限", "不是串口设备", "无法打开"}},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = Cli(c.args);
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = run.out.find('\n', start)) != std::string::npos; start = end + 1)
+      lines.push_back(run.out.substr(start, end - start));
+    ASSERT_EQ(lines.size(), 16u) << run.out;
+    for (int n = 1; n <= 16; ++n) {
+      const std::string& line = lines[n - 1];
+      EXPECT_EQ(line.rfind("COM" + std::to_string(n) + " ", 0), 0u) << line;
+      bool known = false;
+      for (const std::string& state : c.states) known = known || line.find(state) != std::string::npos;
+      EXPECT_TRUE(known) << line;
+    }
   }
 }
 
@@ -344,7 +337,7 @@ TEST(CliLinkHelp, EveryVerbDocumentsItselfAndTheExitStatuses) {
   const ProgramRun sim = RunProgram(BuiltProgram("radiosim"), {"--help"});
   EXPECT_EQ(sim.status, 0);
   for (const char* word : {"--baud", "--link", "--save", "--memory", "silent", "noise", "short-ident", "long-ident",
-                           "no-confirm", "short-block", "refuse-block", "hangup"})
+                           "no-confirm", "short-block", "refuse-block", "hangup", "drop-block"})
     EXPECT_NE(sim.out.find(word), std::string::npos) << word;
 }
 

@@ -108,7 +108,7 @@ TEST_F(SetVerb, FileFailuresAndHelp) {
   const ProgramRun help = Cli({"set", "--help"});
   EXPECT_EQ(help.status, kExitOk);
   EXPECT_EQ(help.out.rfind("usage: programcli set FILE.dat NAME=VALUE...\n", 0), 0u) << help.out;
-  EXPECT_NE(Cli({"--help"}).out.find("  set    set radio-wide options of a data file by name\n"), std::string::npos);
+  EXPECT_NE(Cli({"--help"}).out.find("  set        set radio-wide options of a data file by name\n"), std::string::npos);
 }
 
 }  // namespace

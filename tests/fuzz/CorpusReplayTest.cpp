@@ -23,6 +23,7 @@ struct Target {
 const Target kTargets[] = {
     {"datafile", FuzzDataFileInput},
     {"profile", FuzzProfileInput},
+    {"csv", FuzzCsvInput},
 };
 
 std::vector<std::uint8_t> Bytes(const fs::path& path) {

@@ -90,6 +90,23 @@ TEST_F(PortResolution, PortsSectionWinsElseTheDefault) {
   for (const auto& c : cases) EXPECT_EQ(DevicePathForPort(c.first, m_profile), c.second) << c.first;
 }
 
+// The environment attaches a device for one run without writing any file.
+TEST_F(PortResolution, EnvironmentWinsForOneRun) {
+  const std::pair<const char*, const char*> env[] = {
+      {"PROGRAM_PORT_COM3", "/tmp/radio-a"}, {"PROGRAM_PORT_COM12", "/tmp/radio-b"}, {"PROGRAM_PORT_COM1", ""}};
+  for (const auto& e : env) ::setenv(e.first, e.second, 1);
+  const std::pair<int, const char*> cases[] = {
+      {3, "/tmp/radio-a"},  // over [Ports]
+      {12, "/tmp/radio-b"},
+      {1, "/dev/ttyUSB0"},  // an empty variable is none
+      {5, "/dev/ttyACM0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DevicePathForPort(c.first, m_profile), c.second) << c.first;
+  EXPECT_EQ(ResolvePortArgument("\\\\.\\COM12", m_profile), "/tmp/radio-b");
+  for (const auto& e : env) ::unsetenv(e.first);
+  EXPECT_EQ(DevicePathForPort(3, m_profile), "/dev/serial/by-id/usb-cable-if00");
+}
+
 TEST_F(PortResolution, ArgumentIsAPathOrAPortName) {
   const std::pair<const char*, const char*> cases[] = {
       {"/dev/pts/7", "/dev/pts/7"},

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -69,19 +70,30 @@ TEST(ClassifyOpenError, ErrnoToReason) {
   for (const auto& c : cases) EXPECT_EQ(ClassifyOpenError("/nonexistent", c.first).status, c.second) << c.first;
 }
 
-TEST(ClassifyOpenError, PermissionDeniedNamesTheOwningGroup) {
+TEST(ClassifyOpenError, PermissionDeniedNamesAGroupOnlyWhenItsBitsGrantAccess) {
+  const struct {
+    mode_t mode;
+    bool groupNamed;
+  } cases[] = {{0660, true}, {0666, true}, {0600, false}, {0640, false}, {0620, false}, {0606, false}};
   TempDir dir;
   dir.Write("ttyFAKE", "");
-  // gid 20 is dialout on Debian; whatever its name here, the text must carry it.
-  if (::chown(dir.file("ttyFAKE").c_str(), static_cast<uid_t>(-1), 20) != 0)
-    GTEST_SKIP() << "cannot change the group of a file here";
-  const ProbeResult r = ClassifyOpenError(dir.file("ttyFAKE"), EACCES);
-  ASSERT_EQ(r.status, ProbeStatus::PermissionDenied);
-  ASSERT_FALSE(r.group.empty());
-  const std::string text = DescribeProbe(r);
-  EXPECT_NE(text.find("permission denied"), std::string::npos) << text;
-  EXPECT_NE(text.find("'" + r.group + "'"), std::string::npos) << text;
-  EXPECT_NE(text.find("membership of that group grants access"), std::string::npos) << text;
+  const std::string device = dir.file("ttyFAKE");
+  for (const auto& c : cases) {
+    ASSERT_EQ(::chmod(device.c_str(), c.mode), 0);
+    const ProbeResult r = ClassifyOpenError(device, EACCES);
+    ASSERT_EQ(r.status, ProbeStatus::PermissionDenied);
+    const std::string text = DescribeProbe(r);
+    EXPECT_EQ(text.rfind("permission denied: ", 0), 0u) << text;
+    EXPECT_EQ(r.group.empty(), !c.groupNamed) << std::oct << c.mode;
+    if (c.groupNamed) {
+      EXPECT_NE(text.find("belongs to group '" + r.group + "'"), std::string::npos) << text;
+      EXPECT_NE(text.find("membership of that group grants access"), std::string::npos) << text;
+    } else {
+      ASSERT_FALSE(r.owner.empty());
+      EXPECT_NE(text.find("only its owner '" + r.owner + "' may open it"), std::string::npos) << text;
+      EXPECT_EQ(text.find("usermod"), std::string::npos) << text;
+    }
+  }
 }
 
 TEST(DescribeProbe, OneLinePerReason) {
@@ -100,6 +112,23 @@ TEST(DescribeProbe, OneLinePerReason) {
   other.status = ProbeStatus::OtherError;
   other.sysError = EIO;
   EXPECT_EQ(DescribeProbe(other).rfind("cannot open: ", 0), 0u);
+}
+
+TEST(DescribeProbe, InChinese) {
+  ProbeResult group;
+  group.status = ProbeStatus::PermissionDenied;
+  group.group = "dialout";
+  ProbeResult owner = group;
+  owner.group.clear();
+  owner.owner = "root";
+  ProbeResult missing;
+  missing.status = ProbeStatus::Missing;
+  const std::pair<ProbeResult, const char*> cases[] = {
+      {missing, "不存在：没有这个设备"},
+      {group, "没有权限：设备属于组“dialout”，加入该组即可访问（sudo usermod -aG dialout $USER，然后重新登录）"},
+      {owner, "没有权限：只有其所有者“root”可以打开它，没有哪个组有读写权限"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DescribeProbe(c.first, true), c.second);
 }
 
 }  // namespace

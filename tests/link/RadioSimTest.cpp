@@ -24,7 +24,7 @@ SimFaults With(void (*set)(SimFaults&)) {
 bool SameFaults(const SimFaults& a, const SimFaults& b) {
   return a.silent == b.silent && a.noiseBytes == b.noiseBytes && a.identLength == b.identLength &&
          a.noConfirm == b.noConfirm && a.shortBlockAt == b.shortBlockAt && a.refuseBlockAt == b.refuseBlockAt &&
-         a.hangupAt == b.hangupAt;
+         a.hangupAt == b.hangupAt && a.dropBlockAt == b.dropBlockAt;
 }
 
 TEST(SimFaultSpec, EachFaultAndItsArgument) {
@@ -38,6 +38,8 @@ TEST(SimFaultSpec, EachFaultAndItsArgument) {
       {"short-block:1", true, With([](SimFaults& f) { f.shortBlockAt = 1; })},
       {"refuse-block:64", true, With([](SimFaults& f) { f.refuseBlockAt = 64; })},
       {"hangup:7", true, With([](SimFaults& f) { f.hangupAt = 7; })},
+      {"drop-block:3", true, With([](SimFaults& f) { f.dropBlockAt = 3; })},
+      {"drop-block", false, {}},
       {"noise:0", false, {}},
       {"noise:9", false, {}},
       {"hangup", false, {}},
@@ -178,6 +180,31 @@ TEST(RadioSimSave, AfterEveryWriteOrOnlyOnExit) {
     RadioImage file;
     ASSERT_TRUE(LoadDataFile(dir.file("saved.dat"), file).ok()) << "saved on exit";
     for (std::size_t a = 0; a < 0x300; ++a) ASSERT_EQ(file[a], image[a]);
+  }
+}
+
+TEST(RadioSimTrace, KeepsOnlyTheNewestBytes) {
+  for (std::size_t limit : {std::size_t{0}, std::size_t{10}, std::size_t{65536}}) {
+    SimOptions options = CSimHarness::Fast();
+    options.traceLimit = limit;
+    CSimHarness h(PatternImage(1), options);
+    std::vector<TraceEntry> all;  // the sink sees every byte, limit or not
+    std::mutex mutex;
+    h.sim().SetTraceSink([&](const TraceEntry& e) {
+      std::lock_guard<std::mutex> lock(mutex);
+      all.push_back(e);
+    });
+    RadioImage image;
+    MainTransferRequest request;
+    request.device = h.device();
+    ASSERT_TRUE(RunMainTransfer(request, image).ok());
+    h.sim().Stop();
+    const std::vector<TraceEntry> kept = h.sim().Trace();
+    ASSERT_EQ(kept.size(), std::min(limit, all.size())) << limit;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+      const TraceEntry& e = all[all.size() - kept.size() + i];
+      EXPECT_TRUE(kept[i].micros == e.micros && kept[i].fromPc == e.fromPc && kept[i].byte == e.byte) << i;
+    }
   }
 }
 

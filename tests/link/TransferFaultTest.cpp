@@ -42,6 +42,8 @@ TEST_P(TransferFault, EndsInCommunicationErrorWithThePortFree) {
   EXPECT_EQ(r.outcome, TransferOutcome::CommunicationError);
   EXPECT_EQ(r.message, "Communication Error");
   EXPECT_EQ(progressCalls, c.blocksDone);
+  EXPECT_EQ(r.blocksDone, c.blocksDone);
+  EXPECT_EQ(r.direction, c.direction);
   // A failed Read changes nothing; a Write never changes the image.
   EXPECT_EQ(image, before);
 

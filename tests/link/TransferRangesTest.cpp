@@ -101,6 +101,51 @@ TEST(TransferMessages, EnglishAndChineseTexts) {
   }
 }
 
+TEST(TransferMessages, FailureDetailsInPlainWords) {
+  const struct {
+    LinkStatus status;
+    Direction direction;
+    int done;
+    std::vector<std::string> english;
+  } cases[] = {
+      {LinkStatus::Ok, Direction::Write, 60, {}},
+      {LinkStatus::PortOpenFailed, Direction::Write, 0, {}},
+      {LinkStatus::NoHandshakeReply, Direction::Read, 0,
+       {"the radio did not answer; check that it is switched on and the cable is plugged in"}},
+      {LinkStatus::NoHandshakeReply, Direction::Write, 0,
+       {"the radio did not answer; check that it is switched on and the cable is plugged in"}},
+      {LinkStatus::IdentTooShort, Direction::Read, 0, {"the radio's identification came incomplete"}},
+      {LinkStatus::ConfirmNotAcked, Direction::Write, 0, {"the radio did not confirm the start of the transfer"}},
+      {LinkStatus::ShortBlock, Direction::Read, 9, {"block 10 of 60 came incomplete from the radio"}},
+      {LinkStatus::BlockNotAcked, Direction::Write, 0,
+       {"the radio did not acknowledge block 1 of 60",
+        "the radio now holds a partly written memory (0 of 60 blocks confirmed): write the whole file again"}},
+      {LinkStatus::Cancelled, Direction::Read, 12, {}},
+      {LinkStatus::Cancelled, Direction::Write, 0, {}},
+      {LinkStatus::Cancelled, Direction::Write, 12,
+       {"the radio now holds a partly written memory (12 of 60 blocks confirmed): write the whole file again"}},
+  };
+  for (const auto& c : cases) {
+    TransferResult r;
+    r.status = c.status;
+    r.direction = c.direction;
+    r.blocksDone = c.done;
+    r.blocksTotal = 60;
+    EXPECT_EQ(TransferFailureDetails(r, false), c.english) << LinkStatusName(c.status) << " " << c.done;
+    const std::vector<std::string> chinese = TransferFailureDetails(r, true);
+    ASSERT_EQ(chinese.size(), c.english.size());
+    for (std::size_t i = 0; i < chinese.size(); ++i) EXPECT_NE(chinese[i], c.english[i]);
+  }
+  TransferResult partly;
+  partly.status = LinkStatus::BlockNotAcked;
+  partly.direction = Direction::Write;
+  partly.blocksDone = 4;
+  partly.blocksTotal = 60;
+  EXPECT_EQ(TransferFailureDetails(partly, true),
+            (std::vector<std::string>{"电台没有确认第 5 块（共 60 块）",
+                                      "电台中的数据只写入了一部分（已确认 4 块，共 60 块），请重新写入整个文件"}));
+}
+
 TEST(LinkSettings, MainAndServiceRecords) {
   const LinkSettings main = MainLinkSettings();
   const LinkSettings read = ServiceLinkSettings(false);

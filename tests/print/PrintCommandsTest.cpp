@@ -12,6 +12,8 @@
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
+#include "editor/ProgramView.h"
+#include "print/PrintCommands.h"
 #include "radio/DataFile.h"
 #include "radio/NewDocumentImage.h"
 
@@ -43,6 +45,7 @@ class PrintCommandsTest : public QObject {
   Q_OBJECT
  private slots:
   void commandsFollowTheChannelWindow();
+  void printoutTakesTheTable();
   void printWritesTheChosenPages();
   void previewShowsEveryPage();
 };
@@ -72,6 +75,21 @@ void PrintCommandsTest::commandsFollowTheChannelWindow() {
 }
 
 // Pages 2 to 3 of 3 chosen and "Print to File" in the dialog.
+// The channels print as the table shows them, an edit not yet stored in the
+// image included.
+void PrintCommandsTest::printoutTakesTheTable() {
+  ShellFixture shell;
+  shell.Write("nine.dat", NineChannelFile());
+  QVERIFY(shell.Start({QString::fromStdString(shell.FilePath("nine.dat"))}));
+  CProgramView* view = shell.Frame()->ActiveView();
+  ChannelTable table = view->Table();
+  table[1][kColTxFrequency] = "440.00000";
+  view->SetTable(table);
+  const std::optional<PrintoutSource> source = ActivePrintoutSource(*shell.Frame());
+  QVERIFY(source.has_value());
+  QVERIFY(source->table == table);
+}
+
 void PrintCommandsTest::printWritesTheChosenPages() {
   ShellFixture shell;
   shell.Write("nine.dat", NineChannelFile());

@@ -85,6 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"only_ascii_letters_fold", "[S]\nÉ=1\n", true, "S", "é", "d", "d"},
         LookupCase{"missing_key_default_stripped", "[S]\n", true, "S", "k", "  x y \t", "x y"},
         LookupCase{"missing_section_default_as_is", "[S]\n", true, "T", "k", "  x y \t", "  x y \t"},
+        LookupCase{"byte_order_mark_before_section", "\xEF\xBB\xBF[Ports]\nCOM1=/tmp/radio\n", true,
+                   "Ports", "COM1", "", "/tmp/radio"},
+        LookupCase{"byte_order_mark_before_key", "\xEF\xBB\xBF" "A=1\n", true, "", "A", "d", "1"},
         LookupCase{"unclosed_header_is_a_key", "[Setup\nLanguage=Chinese\n", true, "Setup",
                    "Language", "d", "d"}),
     [](const ::testing::TestParamInfo<LookupCase>& info) { return std::string(info.param.name); });

@@ -46,6 +46,9 @@ const CommitCase kCases[] = {
      Row("446.00625", "446.00625", "无", "无", "宽", "是", "关", "高"), true},
     {"existing_rx_keeps_other_cells", kSet, 1, "446", L, OK, With(kSet, 1, "446.00000")},
     {"rx_off_raster_clears_row", kSet, 1, "446.003", L, CellVerdict::OffRaster, kCleared},
+    // The cell keeps the units the checks took, not a rounding off the raster.
+    {"rx_digits_below_units_cut", kSet, 1, "446.006256", L, OK, kSet},
+    {"tx_digits_below_units_cut", kSet, 2, "440.012509", E, OK, With(kSet, 2, "440.01250")},
     {"rx_top_of_band_accepted", kEmpty, 1, "471.00000", E, OK,
      Row("471.00000", "471.00000", "None", "None", "Wide", "Yes", "Off", "High")},
     {"rx_above_band_clears_row", kSet, 1, "471.005", E, CellVerdict::OutOfRange, kCleared},

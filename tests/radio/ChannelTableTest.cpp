@@ -199,6 +199,22 @@ TEST(StoreTable, EveryBitTheTableDoesNotOwnPassesThrough) {
   }
 }
 
+// What programcli sends is what the window stores after showing the image,
+// whichever language it shows.
+TEST(StoreTable, ImageThroughTableIsWhatTheWindowStores) {
+  std::mt19937 rng(7);
+  for (int round = 0; round < 20; ++round) {
+    const RadioImage image = RandomImage(rng);
+    RadioImage through = image;
+    StoreImageThroughTable(through);
+    for (bool chinese : {false, true}) {
+      RadioImage stored = image;
+      StoreTableToImage(TableFromImage(image, chinese), stored);
+      ASSERT_EQ(through, stored) << "round " << round << (chinese ? " Chinese" : " English");
+    }
+  }
+}
+
 // After one store the table is a fixed point: what the window shows is what
 // the image holds. (Frequencies are kept within what four bytes can carry.)
 TEST(StoreTable, TableShownIsTableStored) {

@@ -1,12 +1,20 @@
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <unistd.h>
 
+#include <chrono>
+#include <functional>
+#include <future>
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +130,55 @@ TEST(DataFile, SaveIntoMissingFolderFailsWithoutLeftovers) {
   const DataFileResult r = SaveDataFile(dir.file("no/such/x.dat"), RadioImage());
   EXPECT_EQ(r.status, DataFileStatus::CannotWrite);
   EXPECT_EQ(r.sysError, ENOENT);
+}
+
+TEST(DataFile, NewFilesTakeTheUmaskEvenWhenSavedFromManyThreadsAtOnce) {
+  TempDir dir;
+  const mode_t old = ::umask(027);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([&dir, t] {
+      for (int i = 0; i < 10; ++i)
+        SaveDataFile(dir.file(std::to_string(t) + "-" + std::to_string(i) + ".dat"), PatternImage());
+    });
+  for (std::thread& t : threads) t.join();
+  ::umask(old);
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    struct stat st {};
+    ASSERT_EQ(::stat(entry.path().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u) << entry.path();
+    ++files;
+  }
+  EXPECT_EQ(files, 40);
+}
+
+// A FIFO must be refused, not waited on: nobody will ever write to it.
+TEST(DataFile, FifoIsRefusedWithoutWaiting) {
+  const struct {
+    const char* name;
+    const char* fifo;
+    std::function<bool(const TempDir&)> refused;
+  } cases[] = {
+      {"data file", "f.dat",
+       [](const TempDir& d) {
+         RadioImage image;
+         return LoadDataFile(d.file("f.dat"), image).status == DataFileStatus::CannotOpen &&
+                image == RadioImage();
+       }},
+      {"Default.dat", "Default.dat",
+       [](const TempDir& d) { return NewDocumentImage(d.path() + "/") == BuiltInDefaults(); }},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file(c.fifo).c_str(), 0600), 0);
+    auto load = std::async(std::launch::async, c.refused, std::cref(dir));
+    const bool hung = load.wait_for(std::chrono::seconds(5)) != std::future_status::ready;
+    // A writer that comes and goes releases a reader stuck in open().
+    if (hung) ::close(::open(dir.file(c.fifo).c_str(), O_WRONLY | O_NONBLOCK));
+    EXPECT_FALSE(hung) << c.name;
+    EXPECT_TRUE(load.get()) << c.name;
+  }
 }
 
 TEST(NewDocument, BuiltInDefaultsTable) {

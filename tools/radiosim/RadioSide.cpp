@@ -55,6 +55,7 @@ bool ApplyFaultSpec(const std::string& text, SimFaults& faults, std::string& err
   if (name == "short-block") return block(faults.shortBlockAt);
   if (name == "refuse-block") return block(faults.refuseBlockAt);
   if (name == "hangup") return block(faults.hangupAt);
+  if (name == "drop-block") return block(faults.dropBlockAt);
   error = "unknown fault '" + text + "'";
   return false;
 }
@@ -101,7 +102,8 @@ RadioAction CRadioSide::OnByte(std::uint8_t b, RadioReply& reply) {
     if (m_nBlock == m_faults.refuseBlockAt) {
       reply.bytes.push_back(kNak);
     } else {
-      for (std::size_t i = 0; i < m_data.size(); ++i) m_memory[offset + i] = m_data[i];
+      if (m_nBlock != m_faults.dropBlockAt)
+        for (std::size_t i = 0; i < m_data.size(); ++i) m_memory[offset + i] = m_data[i];
       ++m_nBlocksWritten;
       m_bSessionWrote = true;
       reply.bytes.push_back(CloneWire::kAck);

@@ -18,10 +18,12 @@ struct SimFaults {
   int shortBlockAt = 0;   // that read reply lacks its last data byte
   int refuseBlockAt = 0;  // that block is answered with 0x15 (a write is not stored)
   int hangupAt = 0;       // the line drops when that block command arrives
+  int dropBlockAt = 0;    // that written block is acknowledged but not stored
 };
 
 // Parses one --fault word ("silent", "noise:3", "short-ident", "long-ident",
-// "no-confirm", "short-block:5", "refuse-block:5", "hangup:5") into `faults`.
+// "no-confirm", "short-block:5", "refuse-block:5", "hangup:5", "drop-block:5")
+// into `faults`.
 // False with `error` set when the word is not one of them.
 bool ApplyFaultSpec(const std::string& text, SimFaults& faults, std::string& error);
 

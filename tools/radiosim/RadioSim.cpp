@@ -119,8 +119,15 @@ void CRadioSim::Notice(const std::string& text) {
   if (m_notice) m_notice(text);
 }
 
-void CRadioSim::SetNotice(std::function<void(const std::string&)> notice) { m_notice = std::move(notice); }
-void CRadioSim::SetTraceSink(std::function<void(const TraceEntry&)> sink) { m_traceSink = std::move(sink); }
+// Both run on the simulator's thread with m_mutex held.
+void CRadioSim::SetNotice(std::function<void(const std::string&)> notice) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_notice = std::move(notice);
+}
+void CRadioSim::SetTraceSink(std::function<void(const TraceEntry&)> sink) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_traceSink = std::move(sink);
+}
 
 CRadioSim::Clock::duration CRadioSim::ByteTime() const {
   if (m_options.baud <= 0) return Clock::duration::zero();
@@ -131,8 +138,12 @@ CRadioSim::Clock::duration CRadioSim::ByteTime() const {
 void CRadioSim::Record(bool fromPc, const std::uint8_t* bytes, std::size_t n, Clock::time_point at) {
   const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(at - m_start).count();
   for (std::size_t i = 0; i < n; ++i) {
-    m_trace.push_back(TraceEntry{micros, fromPc, bytes[i]});
-    if (m_traceSink) m_traceSink(m_trace.back());
+    const TraceEntry entry{micros, fromPc, bytes[i]};
+    if (m_options.traceLimit > 0) {
+      if (m_trace.size() >= m_options.traceLimit) m_trace.pop_front();
+      m_trace.push_back(entry);
+    }
+    if (m_traceSink) m_traceSink(entry);
   }
 }
 
@@ -328,7 +339,7 @@ void CRadioSim::SetReadHeader(std::optional<std::array<std::uint8_t, 4>> header)
 
 std::vector<TraceEntry> CRadioSim::Trace() const {
   std::lock_guard<std::mutex> lock(m_mutex);
-  return m_trace;
+  return std::vector<TraceEntry>(m_trace.begin(), m_trace.end());
 }
 
 void CRadioSim::ClearTrace() {

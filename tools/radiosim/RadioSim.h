@@ -6,7 +6,9 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -28,6 +30,9 @@ struct SimOptions {
   std::string linkPath;  // a symbolic link to the device, kept up to date
   std::string saveFile;  // empty: memory is never saved
   SaveWhen saveWhen = SaveWhen::EachWrite;
+  // Trace() keeps the newest bytes only, so a long run holds a bounded
+  // amount (a whole Read is under 2000 bytes).
+  std::size_t traceLimit = 65536;
 };
 
 struct TraceEntry {
@@ -109,7 +114,7 @@ class CRadioSim {
   std::vector<Pending> m_out;
   Clock::time_point m_lastInEnd{};
   Clock::time_point m_lastOutEnd{};
-  std::vector<TraceEntry> m_trace;
+  std::deque<TraceEntry> m_trace;
   int m_nSavedAt = 0;  // writeSessionsEnded at the last save
   SimStats m_stats;
   std::function<void(const std::string&)> m_notice;

@@ -109,6 +109,7 @@ const char* SimHelpText() {
          "      refuse-block:K    answer block K with 0x15 (a write is not stored)\n"
          "      hangup:K          drop the line when block K is asked for; a new\n"
          "                        device replaces it (see --link)\n"
+         "      drop-block:K      acknowledge written block K without storing it\n"
          "                      K counts the block commands of one transfer from 1.\n"
          "  --version           print the version and exit\n"
          "  --help              this text\n"

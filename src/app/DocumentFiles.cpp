@@ -1,0 +1,70 @@
+#include "app/DocumentFiles.h"
+
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QStringList>
+
+#include "app/AppGlobals.h"
+#include "app/BackgroundClient.h"
+#include "app/ChildFrame.h"
+#include "app/MainFrame.h"
+#include "app/ResourceIds.h"
+#include "app/ResourceTable.h"
+#include "app/ResourceText.h"
+#include "app/UiHooks.h"
+#include "editor/ProgramView.h"
+#include "radio/DataFileMessage.h"
+#include "radio/ProgramDoc.h"
+
+namespace {
+// The document strings: title, name, new name, filter name, extension, ...
+QStringList DocumentStrings() { return ResourceText(StringKey(Res::kDocumentStrings)).split(QLatin1Char('\n')); }
+}  // namespace
+
+QString DataFileDialogFilter() { return QStringLiteral("%1 (%1)").arg(DocumentStrings().value(3)); }
+
+QString DataFileExtension() { return DocumentStrings().value(4); }
+
+bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName) {
+  if (frame == nullptr) return false;
+  CProgramDoc* doc = frame->Document();
+  // What is typed in a cell belongs in the file, as it does in a transfer.
+  frame->View()->CommitPendingEdit();
+  frame->View()->StoreToImage();
+
+  QString path = FromStd(doc->GetPathName());
+  const QFileInfo info(path);
+  // A new document's name is only a proposal: a file of that name in the
+  // current folder is never overwritten without asking.
+  if (askName || !doc->HasFileName() || path.isEmpty() || (info.exists() && !info.isWritable())) {
+    path = AskFileName(owner, true, path, DataFileDialogFilter());
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += DataFileExtension();
+  }
+  const std::string file = ToStd(path);
+  const DataFileResult result = doc->OnSaveDocument(file);
+  if (!result.ok()) {
+    const std::string message = DataFileFailureMessage(result, file, true, g_bChinese);
+    if (!message.empty()) ProgramMessageBox(owner, FromStd(message));
+    return false;
+  }
+  frame->UpdateTitle();
+  return true;
+}
+
+bool SaveModifiedDocuments(CMainFrame* frame) {
+  if (frame->Client() == nullptr) return true;
+  for (QMdiSubWindow* window : frame->Client()->subWindowList()) {
+    auto* child = qobject_cast<CChildFrame*>(window);
+    if (child == nullptr) continue;
+    child->View()->CommitPendingEdit();
+    CProgramDoc* doc = child->Document();
+    if (!doc->IsModified()) continue;
+    const QMessageBox::StandardButton answer =
+        ProgramMessageBox(frame, FromStd(SaveChangesQuestion(doc->GetTitle(), g_bChinese)),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
+    if (answer == QMessageBox::No) continue;
+    if (answer != QMessageBox::Yes || !SaveDocument(frame, child, false)) return false;
+  }
+  return true;
+}

@@ -1,0 +1,153 @@
+#include "cli/PortJobs.h"
+
+#include <cstring>
+#include <memory>
+
+#include "cli/ExitStatus.h"
+#include "cli/LinkVerbs.h"
+#include "cli/VerbFiles.h"
+#include "link/VerifyWrite.h"
+#include "link/WireTrace.h"
+#include "radio/Backups.h"
+#include "radio/DataFile.h"
+#include "radio/Language.h"
+
+namespace {
+
+constexpr LangText kReadCaption = {"Read Data", "读数据"};
+constexpr LangText kWriteCaption = {"Write Data", "写数据"};
+constexpr LangText kVerifyCaption = {"Verify", "校验"};
+constexpr LangText kReadInto = {"read into ", "已读入 "};
+constexpr LangText kWritten = {"written", "已写入"};
+constexpr LangText kVerified = {"written and verified", "已写入并校验"};
+constexpr LangText kTraceFailed = {"cannot write the trace '", "无法写入跟踪文件 '"};
+
+PortReport Failed(int status, const std::string& text) {
+  PortReport report;
+  report.status = status;
+  report.failure = text;
+  report.outcome = text;
+  return report;
+}
+
+// One port's transfers with the trace they share, when there is one.
+class CPortSession {
+ public:
+  CPortSession(const PortTask& task, const PortProgress& progress, bool chinese, const LinkSettings& settings)
+      : m_task(task), m_progress(progress), m_bChinese(chinese), m_settings(settings) {}
+
+  // 0, or the exit status after filling `report` when the trace cannot be had.
+  int OpenTrace(PortReport& report) {
+    if (m_task.trace.empty()) return kExitOk;
+    m_trace = std::make_unique<CWireTraceFile>();
+    const int err = m_trace->Open(m_task.trace);
+    if (err == 0) return kExitOk;
+    report = TraceFailure(err);
+    return report.status;
+  }
+
+  MainTransferRequest Request(Direction direction, const LangText& caption) {
+    MainTransferRequest request;
+    request.device = m_task.device;
+    request.direction = direction;
+    request.chinese = m_bChinese;
+    request.settings = m_settings;
+    const std::string shown = caption(m_bChinese);
+    request.onProgress = [this, shown](const TransferProgress& p) { m_progress(shown, p); };
+    request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
+    Begin(shown);
+    return request;
+  }
+
+  // The trace's header for a transfer that is about to open the port.
+  void Begin(const std::string& caption) {
+    if (m_trace) m_trace->Formatter().BeginSession(caption + " " + m_task.device);
+  }
+  WireTap Tap() { return m_trace ? m_trace->Formatter().Tap() : WireTap(); }
+
+  // A trace that could not be written fails a port that otherwise succeeded.
+  void CloseTrace(PortReport& report) {
+    if (!m_trace) return;
+    const int err = m_trace->Close();
+    if (err != 0 && report.status == kExitOk) report = TraceFailure(err);
+  }
+
+ private:
+  PortReport TraceFailure(int err) const {
+    return Failed(kExitFileError, kTraceFailed(m_bChinese) + m_task.trace + "': " + std::strerror(err));
+  }
+
+  const PortTask& m_task;
+  const PortProgress& m_progress;
+  bool m_bChinese;
+  LinkSettings m_settings;
+  std::unique_ptr<CWireTraceFile> m_trace;
+};
+
+PortReport FromTransfer(const TransferResult& result, const PortTask& task, bool chinese) {
+  return Failed(TransferExitStatus(result.outcome), TransferFailureText(result, task.device, chinese));
+}
+
+}  // namespace
+
+std::string ReadOutputPath(const std::string& output, const std::string& port) {
+  if (output.empty() || output.back() != '/') return output;
+  return output + PortFileStem(port) + ".dat";
+}
+
+PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgress& progress) {
+  CPortSession session(task, progress, job.chinese, job.settings);
+  PortReport report;
+  if (session.OpenTrace(report) != kExitOk) return report;
+  MainTransferRequest request = session.Request(Direction::Read, kReadCaption);
+  request.tap = session.Tap();
+  RadioImage image = job.base;
+  const TransferResult result = RunMainTransfer(request, image);
+  if (!result.ok()) {
+    report = FromTransfer(result, task, job.chinese);
+  } else {
+    const std::string path = ReadOutputPath(job.output, task.port);
+    std::string text;
+    const int status = DataFileFailure(path, SaveDataFile(path, image), true, job.chinese, text);
+    report = status == kExitOk ? PortReport{kExitOk, kReadInto(job.chinese) + path, "", ""} : Failed(status, text);
+    // The backup is kept whatever became of the output file.
+    const BackupResult backup = SaveBackup(job.backupFolder, image, task.port);
+    if (!backup.ok) report.warning = BackupFailureMessage(backup, job.chinese);
+  }
+  session.CloseTrace(report);
+  return report;
+}
+
+PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProgress& progress) {
+  CPortSession session(task, progress, job.chinese, job.settings);
+  PortReport report;
+  if (session.OpenTrace(report) != kExitOk) return report;
+  MainTransferRequest request = session.Request(Direction::Write, kWriteCaption);
+  request.serviceMode = job.serviceMode;
+  request.tap = session.Tap();
+  RadioImage image = job.image;
+  const TransferResult result = RunMainTransfer(request, image);
+  if (!result.ok()) {
+    report = FromTransfer(result, task, job.chinese);
+  } else if (!job.verify) {
+    report = PortReport{kExitOk, kWritten(job.chinese), "", ""};
+  } else {
+    MainTransferRequest check = session.Request(Direction::Write, kVerifyCaption);
+    check.serviceMode = job.serviceMode;
+    check.tap = request.tap;
+    const VerifyResult verify = VerifyWrite(check, image);
+    switch (verify.outcome) {
+      case VerifyOutcome::Matched:
+        report = PortReport{kExitOk, kVerified(job.chinese), "", ""};
+        break;
+      case VerifyOutcome::Cancelled:
+        report = FromTransfer(verify.readBack, task, job.chinese);
+        break;
+      default:
+        report = Failed(kExitVerifyFailed, verify.message);
+        break;
+    }
+  }
+  session.CloseTrace(report);
+  return report;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// What read and write do on one port, wherever it runs: the transfer, with
+// its trace when asked for; then for a read the output file and the backup,
+// for a write the verify step when asked for.
+#include <string>
+
+#include "cli/PortRuns.h"
+#include "radio/RadioImage.h"
+
+struct ReadJob {
+  RadioImage base;          // the bytes a read does not fill
+  std::string output;       // the data file; a folder ending in '/' for one file per port
+  std::string backupFolder;
+  bool chinese = false;
+  LinkSettings settings = MainLinkSettings();
+};
+PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgress& progress);
+
+struct WriteJob {
+  RadioImage image;
+  bool serviceMode = false;
+  bool verify = false;
+  bool chinese = false;
+  LinkSettings settings = MainLinkSettings();
+};
+PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProgress& progress);
+
+// The file a read on `port` writes: `output` itself, or for a folder (ending
+// in '/') the port's safe name with ".dat" in it.
+std::string ReadOutputPath(const std::string& output, const std::string& port);

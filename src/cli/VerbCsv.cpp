@@ -1,0 +1,154 @@
+// programcli export-csv and import-csv: a data file's channels to and from a
+// CSV channel list, through the same import and export as the window.
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/CliArgs.h"
+#include "cli/ExitStatus.h"
+#include "cli/LinkVerbs.h"
+#include "cli/Verb.h"
+#include "cli/VerbFiles.h"
+#include "csv/ChannelCsv.h"
+#include "csv/CsvImportReport.h"
+#include "profile/ProfileFile.h"
+#include "radio/ChannelTable.h"
+#include "radio/NumberText.h"
+#include "settings/ProductInfo.h"
+
+namespace {
+
+// LOW-HIGH in whole MHz, as Program.ini writes bands ("400-470", "400-470MHz").
+bool ParseBand(const std::string& text, BandLimits& band) {
+  const std::size_t dash = text.find('-');
+  if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0])) || dash == std::string::npos) return false;
+  const std::string high = text.substr(dash + 1);
+  const std::size_t digit = high.find_first_not_of(' ');
+  if (digit == std::string::npos || !std::isdigit(static_cast<unsigned char>(high[digit]))) return false;
+  band = BandLimitsFromText(text);
+  // A top beyond what a channel record can hold would lose channels on save.
+  return band.lower > 0 && band.lower < band.upper && band.upper <= kMaxStorableFrequency;
+}
+
+// --band when given; else the band of the data file's radio type and band
+// index in Program.ini beside the program, as the channel window takes it.
+bool ChooseBand(const CliArgs& cli, const RadioImage& image, BandLimits& band, std::string& source) {
+  if (cli.Has("band")) {
+    source = cli.Value("band");
+    if (ParseBand(source, band)) return true;
+    UsageError("import-csv", "--band takes LOW-HIGH in MHz such as 400-470, not '" + source + "'");
+    return false;
+  }
+  CProfileFile profile;
+  LoadProgramProfile(profile);
+  source = ProductTextsOfImage(profile, image).band;
+  if (ParseBand(source, band)) return true;
+  const std::string where = "radio type " + std::to_string(image.productType()) + ", band " +
+                            std::to_string(image.productBand()) + " (bytes 0x32E, 0x32F)";
+  UsageError("import-csv", profile.IsLoaded()
+                               ? "Program.ini beside programcli has no band for the data file's " + where +
+                                     "; give --band LOW-HIGH"
+                               : "no Program.ini beside programcli to find the band of the data file's " + where +
+                                     "; give --band LOW-HIGH");
+  return false;
+}
+
+}  // namespace
+
+int RunExportCsv(const Args& args) {
+  CliArgs cli;
+  std::string error;
+  if (!cli.Parse(args, {{"output", 'o', true}, {"format", 0, true}, {"help", 'h', false}}, error))
+    return UsageError("export-csv", error);
+  if (cli.Has("help")) {
+    return PrintVerbHelp(
+        "programcli export-csv FILE.dat -o OUT.csv [--format ours|chirp]",
+        "Writes the channels in use of a data file (both frequencies set) as a CSV\n"
+        "channel list, UTF-8 with CRLF line ends:\n"
+        "  ours   the channel table's English titles and texts, CH first\n"
+        "  chirp  Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,... the\n"
+        "         form other radio programming tools read and write\n"
+        "The file is replaced through a temporary file, so a failed write leaves\n"
+        "the old one whole.",
+        "  -o, --output OUT.csv    the CSV file to write\n"
+        "      --format ours|chirp the form (default ours)\n"
+        "  -h, --help              this help\n");
+  }
+  const std::string format = cli.Value("format", "ours");
+  if (format != "ours" && format != "chirp")
+    return UsageError("export-csv", "--format takes ours or chirp, not '" + format + "'");
+  if (cli.Positionals().size() != 1)
+    return UsageError("export-csv", cli.Positionals().empty() ? "missing FILE.dat"
+                                                              : "unexpected argument '" + cli.Positionals()[1] + "'");
+  if (!cli.Has("output") || cli.Value("output").empty()) return UsageError("export-csv", "-o OUT.csv is required");
+
+  RadioImage image;
+  const int status = LoadDataFileForVerb("export-csv", cli.Positionals().front(), image);
+  if (status != kExitOk) return status;
+  const std::string out = cli.Value("output");
+  const int err = SaveChannelsCsv(out, image, format == "chirp" ? CsvForm::Chirp : CsvForm::Own);
+  if (err == 0) return kExitOk;
+  std::fprintf(stderr, "programcli export-csv: cannot write '%s': %s\n", out.c_str(), std::strerror(err));
+  return kExitFileError;
+}
+
+int RunImportCsv(const Args& args) {
+  CliArgs cli;
+  std::string error;
+  if (!cli.Parse(args, {{"output", 'o', true}, {"band", 0, true}, {"lang", 0, true}, {"help", 'h', false}}, error))
+    return UsageError("import-csv", error);
+  if (cli.Has("help")) {
+    return PrintVerbHelp(
+        "programcli import-csv FILE.dat IN.csv -o NEW.dat [--band LOW-HIGH] [--lang English|Chinese]",
+        "Replaces the channel table of FILE.dat by the channels of a CSV channel\n"
+        "list and writes the result to NEW.dat; the options and every byte outside\n"
+        "the channels stay as they are.\n"
+        "Both forms of export-csv are read (found by their header line; columns\n"
+        "in any order; our own form also with its Chinese titles and texts).\n"
+        "Lines fill channels 1-16 in file order, or go to their CH/Location when\n"
+        "every line has one from 1 to 16. Each value is checked as a value typed\n"
+        "into the channel window: band, 5 kHz / 6.25 kHz step, tone list, list\n"
+        "texts; a line with a refused value takes no channel. Channels not in the\n"
+        "file are empty. The report (channels imported, each refused line with\n"
+        "its reason) goes to stderr.\n"
+        "\n"
+        "The band is --band when given, else the band the channel window would\n"
+        "use for FILE.dat: its radio type and band looked up in Program.ini beside\n"
+        "programcli. Without either, nothing is written.",
+        "  -o, --output NEW.dat    the data file to write (may be FILE.dat itself)\n"
+        "      --band LOW-HIGH     the band in whole MHz, as Program.ini writes it\n"
+        "                          (400-470 accepts 400.00000 to 471.00000 MHz)\n"
+        "      --lang English|Chinese  the language of the report (default English)\n"
+        "  -h, --help              this help\n");
+  }
+  if (cli.Positionals().size() != 2)
+    return UsageError("import-csv", cli.Positionals().size() < 2 ? "missing FILE.dat or IN.csv"
+                                                                 : "unexpected argument '" + cli.Positionals()[2] + "'");
+  if (!cli.Has("output") || cli.Value("output").empty()) return UsageError("import-csv", "-o NEW.dat is required");
+  bool chinese = false;
+  if (!ParseLangOption("import-csv", cli.Value("lang", "English"), chinese)) return kExitUsage;
+
+  RadioImage image;
+  const int status = LoadDataFileForVerb("import-csv", cli.Positionals()[0], image);
+  if (status != kExitOk) return status;
+  BandLimits band;
+  std::string bandSource;
+  if (!ChooseBand(cli, image, band, bandSource)) return kExitUsage;
+
+  const std::string& csvPath = cli.Positionals()[1];
+  const CsvImportResult result = ImportChannelsCsvFile(csvPath, band, chinese);
+  if (!result.Readable()) {
+    std::fprintf(stderr, "programcli import-csv: %s: %s\n", csvPath.c_str(),
+                 CsvFileFailureText(result, chinese).c_str());
+    return kExitFileError;
+  }
+  StoreTableToImage(result.table, image);
+  const int saved = SaveDataFileForVerb("import-csv", cli.Value("output"), image);
+  if (saved != kExitOk) return saved;
+  std::fprintf(stderr, chinese ? "频段 %s（%s）\n" : "Band %s (%s)\n", bandSource.c_str(),
+               cli.Has("band") ? "--band" : "Program.ini");
+  // stderr can take every refused line.
+  std::fprintf(stderr, "%s", CsvImportReport(result, chinese, result.refused.size()).c_str());
+  return result.refused.empty() ? kExitOk : kExitLinesRefused;
+}

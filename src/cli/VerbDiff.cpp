@@ -1,0 +1,108 @@
+// programcli diff A.dat B.dat: what differs between two data files, as a
+// user reads them: channels side by side, options by name, other bytes.
+#include <cstdio>
+#include <string>
+
+#include "cli/CliArgs.h"
+#include "cli/ExitStatus.h"
+#include "cli/LinkVerbs.h"
+#include "cli/Verb.h"
+#include "cli/VerbFiles.h"
+#include "profile/ProfileFile.h"
+#include "radio/Language.h"
+#include "settings/ImageCompare.h"
+
+namespace {
+
+constexpr LangText kSame = {"The images are the same.", "两个文件的数据相同。"};
+constexpr LangText kChannels = {"Channels", "信道"};
+constexpr LangText kOptions = {"Options", "可选功能"};
+constexpr LangText kBytes = {"Other bytes", "其他字节"};
+
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+  std::string text;
+  char hex[4];
+  for (std::uint8_t b : bytes) {
+    std::snprintf(hex, sizeof hex, "%02X", b);
+    if (!text.empty()) text += ' ';
+    text += hex;
+  }
+  return text;
+}
+
+std::string Cells(const ChannelRow& row) {
+  std::string text;
+  for (int c = 1; c < kChannelColumns; ++c) text += (c > 1 ? "\t" : "") + row[static_cast<std::size_t>(c)];
+  return text;
+}
+
+// Sections are separated by a blank line; each has a heading naming the two
+// files, then tab-separated lines with the first file's side, "|", the second's.
+std::string DiffText(const ImageComparison& d, const std::string& a, const std::string& b, bool chinese) {
+  if (d.Same()) return std::string(kSame(chinese)) + "\n";
+  const std::string sides = " (" + a + " | " + b + ")\n";
+  std::string out;
+  if (!d.channels.empty()) {
+    out += kChannels(chinese) + sides;
+    std::string titles;
+    for (int c = 1; c < kChannelColumns; ++c) titles += std::string("\t") + ChannelColumnTitle(c, chinese);
+    out += ChannelColumnTitle(0, chinese) + titles + "\t|" + titles + "\n";
+    for (const ChannelDifference& c : d.channels)
+      out += ChannelNumberText(c.channel) + "\t" + Cells(c.first) + "\t|\t" + Cells(c.second) + "\n";
+  }
+  if (!d.options.empty()) {
+    if (!out.empty()) out += "\n";
+    out += kOptions(chinese) + sides;
+    for (const OptionDifference& o : d.options) out += o.name + "\t" + o.first + "\t|\t" + o.second + "\n";
+  }
+  if (!d.bytes.empty()) {
+    if (!out.empty()) out += "\n";
+    out += kBytes(chinese) + sides;
+    char range[32];
+    for (const ByteDifference& r : d.bytes) {
+      if (r.end - r.start == 1)
+        std::snprintf(range, sizeof range, "0x%03X", r.start);
+      else
+        std::snprintf(range, sizeof range, "0x%03X-0x%03X", r.start, r.end - 1);
+      out += std::string(range) + "\t" + Hex(r.first) + "\t|\t" + Hex(r.second) + "\n";
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+int RunDiff(const Args& args) {
+  CliArgs cli;
+  std::string error;
+  if (!cli.Parse(args, {{"lang", 0, true}, {"help", 'h', false}}, error)) return UsageError("diff", error);
+  if (cli.Has("help")) {
+    return PrintVerbHelp(
+        "programcli diff A.dat B.dat [--lang English|Chinese]",
+        "Prints what differs between the images of two data files: the channels\n"
+        "that differ as the channel table shows them (A's cells, \"|\", B's cells),\n"
+        "the options that differ by the names show and set use (NAME, tab, A's value,\n"
+        "tab, \"|\", tab, B's value), then every other byte that\n"
+        "differs (one the table and the options do not show) as address ranges\n"
+        "with A's and B's bytes in hex. Cells are separated by one tab. Exit status\n"
+        "0 when the images are the same, 1 when they differ.",
+        "  --lang English|Chinese  the language of the texts (default English)\n"
+        "  -h, --help              this help\n");
+  }
+  bool chinese = false;
+  if (!ParseLangOption("diff", cli.Value("lang", "English"), chinese)) return kExitUsage;
+  if (cli.Positionals().size() != 2) return UsageError("diff", "give two data files, A.dat B.dat");
+  const std::string& a = cli.Positionals()[0];
+  const std::string& b = cli.Positionals()[1];
+  RadioImage first;
+  RadioImage second;
+  int status = LoadDataFileForVerb("diff", a, first, chinese);
+  if (status == kExitOk) status = LoadDataFileForVerb("diff", b, second, chinese);
+  if (status != kExitOk) return status;
+  CProfileFile profile;
+  LoadProgramProfile(profile);
+  const ImageComparison d = CompareImages(first, second, profile, chinese);
+  status = WriteOutput("diff", DiffText(d, a, b, chinese));
+  if (status != kExitOk) return status;
+  return d.Same() ? kExitOk : kExitDiffer;
+}

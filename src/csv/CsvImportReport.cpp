@@ -1,0 +1,104 @@
+#include "csv/CsvImportReport.h"
+
+#include <cstring>
+
+#include "radio/Language.h"
+
+namespace {
+
+// What a file held, made safe to show: no control characters, at most about
+// forty bytes, never cut inside a character.
+std::string Shown(const std::string& value) {
+  constexpr std::size_t kMaxShown = 40;
+  std::string shown;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(value[i]);
+    const bool startsCharacter = (c & 0xC0) != 0x80;
+    if (startsCharacter && shown.size() >= kMaxShown) return shown + "...";
+    shown += c < 0x20 || c == 0x7F ? '?' : value[i];
+  }
+  return shown;
+}
+
+void Replace(std::string& text, const char* placeholder, const std::string& value) {
+  const std::size_t at = text.find(placeholder);
+  if (at != std::string::npos) text.replace(at, std::strlen(placeholder), value);
+}
+
+const LangText kRefusalTexts[] = {
+    /* None */ {"Line {line}", "第 {line} 行"},
+    /* NoFrequency */ {"Line {line}: no receive frequency", "第 {line} 行：没有接收频率"},
+    /* OutOfRange */ {"Line {line}: {value} is outside the band", "第 {line} 行：{value} 超出频段"},
+    /* OffRaster */
+    {"Line {line}: {value} is off the step (6.25K/5K)", "第 {line} 行：{value} 不符合步进（6.25K/5K）"},
+    /* ReceiveOnly */
+    {"Line {line}: a receive-only channel, which this radio does not have", "第 {line} 行：只收信道，本机没有只收信道"},
+    /* UnknownDuplex */ {"Line {line}: unknown Duplex '{value}'", "第 {line} 行：未知的 Duplex“{value}”"},
+    /* UnknownToneMode */ {"Line {line}: unknown tone mode '{value}'", "第 {line} 行：未知的亚音方式“{value}”"},
+    /* UnknownTone */ {"Line {line}: unknown tone '{value}'", "第 {line} 行：未知的亚音“{value}”"},
+    /* UnknownPolarity */
+    {"Line {line}: unknown DCS polarity '{value}'", "第 {line} 行：未知的 DCS 极性“{value}”"},
+    /* UnknownMode */
+    {"Line {line}: unknown mode '{value}' (FM or NFM)", "第 {line} 行：未知的模式“{value}”（FM 或 NFM）"},
+    /* UnknownValue */
+    {"Line {line}: '{value}' is not a value of {column}", "第 {line} 行：“{value}”不是{column}的值"},
+    /* TooManyChannels */ {"Line {line}: more than 16 channels", "第 {line} 行：超过 16 个信道"},
+    /* ChannelTaken */
+    {"Line {line}: channel {value} is taken by an earlier line", "第 {line} 行：信道 {value} 已被前面的行占用"},
+};
+
+}  // namespace
+
+std::string CsvFileFailureText(const CsvImportResult& result, bool chinese) {
+  std::string text;
+  switch (result.failure) {
+    case CsvFileFailure::None:
+      break;
+    case CsvFileFailure::CannotRead:
+      text = chinese ? "无法读取文件：{value}。" : "The file cannot be read: {value}.";
+      Replace(text, "{value}", std::strerror(result.sysError));
+      break;
+    case CsvFileFailure::TooLarge:
+      text = chinese ? "文件大于 4 MB，不是信道列表。" : "The file is larger than 4 MB: not a channel list.";
+      break;
+    case CsvFileFailure::NotUtf8:
+      text = chinese ? "文件不是 UTF-8 文本。" : "The file is not UTF-8 text.";
+      break;
+    case CsvFileFailure::UnclosedQuote:
+      text = chinese ? "第 {line} 行：引号没有闭合。" : "Line {line}: a quoted field is not closed.";
+      Replace(text, "{line}", std::to_string(result.failureLine));
+      break;
+    case CsvFileFailure::NotChannelList:
+      text = chinese ? "第一行没有频率列（接收频率或 Frequency），不是信道列表。"
+                     : "The first line names no frequency column (Rx Frequency or Frequency): not a channel list.";
+      break;
+  }
+  return text;
+}
+
+std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {
+  std::string text = kRefusalTexts[static_cast<int>(refusal.reason)](chinese);
+  Replace(text, "{line}", std::to_string(refusal.line));
+  Replace(text, "{value}", Shown(refusal.value));
+  Replace(text, "{column}", ChannelColumnTitle(refusal.column, chinese));
+  return text;
+}
+
+std::string CsvImportReport(const CsvImportResult& result, bool chinese, std::size_t maxRefusals) {
+  if (!result.Readable()) return CsvFileFailureText(result, chinese) + "\n";
+  const std::string count = std::to_string(result.imported);
+  std::string report = chinese ? "已导入 " + count + " 个信道。\n"
+                               : count + (result.imported == 1 ? " channel" : " channels") + " imported.\n";
+  if (!result.refused.empty()) {
+    const std::string refused = std::to_string(result.refused.size());
+    report += chinese ? refused + " 行未导入：\n"
+                      : refused + (result.refused.size() == 1 ? " line" : " lines") + " refused:\n";
+  }
+  for (std::size_t i = 0; i < result.refused.size() && i < maxRefusals; ++i)
+    report += CsvRefusalText(result.refused[i], chinese) + "\n";
+  if (result.refused.size() > maxRefusals) {
+    const std::string more = std::to_string(result.refused.size() - maxRefusals);
+    report += chinese ? "……另有 " + more + " 行。\n" : "... and " + more + " more.\n";
+  }
+  return report;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The eight in-place editors of the channel table: two edit controls for the
+// frequencies and six combo boxes, children of the grid, created hidden. At
+// most one is visible, over the current cell, while an edit is in progress.
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+class CChannelEditors {
+ public:
+  // Creates the editors over `grid` with the lists of the given language.
+  CChannelEditors(QWidget* grid, bool chinese);
+
+  // The editor of a grid column; columns without one of their own use the
+  // receive frequency's.
+  QWidget* ForColumn(int column) const;
+  // The visible editor, or nullptr.
+  QWidget* Visible() const;
+  // The editor with a control id (2127, 2128, 2132-2135, 1130, 1129).
+  QWidget* WithId(int controlId) const;
+  const std::vector<QWidget*>& All() const { return m_editors; }
+
+  // Gives the editor of `column` the cell's text: an edit control takes it as
+  // it is, a combo box selects the first entry that begins with it; a tone
+  // that no entry begins with stays visible as typed text, any other column
+  // falls back to its first entry.
+  void Load(int column, const QString& cellText) const;
+  QString Text(const QWidget* editor) const;
+
+ private:
+  bool m_bChinese;
+  std::vector<QWidget*> m_editors;  // in column order 1-8
+};

@@ -1,0 +1,28 @@
+#include "editor/EditorRules.h"
+
+namespace {
+constexpr int kTwipsPerInch = 1440;
+// Column 0 holds the channel number; the frequencies and tones need more room.
+constexpr double kWidthFactors[] = {0.51, 1.2, 1.2, 1.2, 1.2, 1.0, 0.8, 1.0, 0.8};
+}  // namespace
+
+int PixelsToTwips(int pixels, int dpi) {
+  if (dpi <= 0) return 0;
+  const long long twips = static_cast<long long>(pixels) * kTwipsPerInch;
+  return static_cast<int>(twips >= 0 ? (twips + dpi - 1) / dpi : twips / dpi);
+}
+
+int TwipsToPixels(int twips, int dpi) {
+  return static_cast<int>(static_cast<long long>(twips) * dpi / kTwipsPerInch);
+}
+
+int ChannelColumnWidth(int column, int w) {
+  if (column < 0 || column >= static_cast<int>(sizeof kWidthFactors / sizeof kWidthFactors[0])) return w;
+  return static_cast<int>(w * kWidthFactors[column]);
+}
+
+GridCell NextCellAfterEnter(GridCell current, int rows, int cols) {
+  if (current.col < cols - 1) return {current.row, current.col + 1};
+  if (current.row < rows - 1) return {current.row + 1, 1};
+  return {1, 1};
+}

@@ -1,0 +1,118 @@
+#pragma once
+// The grid every table of the program uses. Rows and columns count the fixed
+// header row and column (one each unless set otherwise); positions and sizes
+// are in twips, relative to the grid widget, so an editor made a child of the
+// grid lands over a cell at TwipsToPixels of them. Moving the current cell,
+// by a setter, the mouse or the keyboard, fires LeaveCell while Row and Col
+// still name the old cell, then EnterCell.
+#include <QColor>
+#include <QTableWidget>
+#include <vector>
+
+class QAbstractButton;
+
+class CMSFlexGrid : public QTableWidget {
+  Q_OBJECT
+ public:
+  // MouseDown's button and shift values.
+  enum { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+  enum { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
+  // ColAlignment: 0-8 are left/centre/right by top/centre/bottom.
+  enum { kAlignCenterCenter = 4 };
+  // HighLight.
+  enum { kHighlightNever = 0, kHighlightAlways = 1, kHighlightWithFocus = 2 };
+
+  explicit CMSFlexGrid(QWidget* parent = nullptr);
+
+  int GetRows() const { return rowCount() + m_nFixedRows; }
+  void SetRows(int rows);
+  int GetCols() const { return columnCount() + m_nFixedCols; }
+  void SetCols(int cols);
+  int GetFixedRows() const { return m_nFixedRows; }
+  void SetFixedRows(int fixedRows);  // 0 or 1
+  int GetFixedCols() const { return m_nFixedCols; }
+  void SetFixedCols(int fixedCols);  // 0 or 1
+
+  int GetRow() const { return m_nRow; }
+  void SetRow(int row);
+  int GetCol() const { return m_nCol; }
+  void SetCol(int col);
+  // Both at once, with one LeaveCell and one EnterCell.
+  void SetCurrentCell(int row, int col);
+
+  QString GetText() const { return GetTextMatrix(m_nRow, m_nCol); }
+  void SetText(const QString& text) { SetTextMatrix(m_nRow, m_nCol, text); }
+  // Any cell, fixed ones included; a cell never set reads as empty.
+  QString GetTextMatrix(int row, int col) const;
+  void SetTextMatrix(int row, int col, const QString& text);
+
+  int GetColWidth(int col) const;
+  void SetColWidth(int col, int twips);
+  int GetRowHeight(int row) const;
+  int GetColPos(int col) const;
+  int GetRowPos(int row) const;
+  int GetCellLeft() const { return GetColPos(m_nCol); }
+  int GetCellTop() const { return GetRowPos(m_nRow); }
+  int GetCellWidth() const { return GetColWidth(m_nCol); }
+  int GetCellHeight() const { return GetRowHeight(m_nRow); }
+
+  void SetColAlignment(int col, int alignment);
+  // A Windows colour, 0x00BBGGRR.
+  void SetForeColorFixed(unsigned int color);
+  QColor ForeColorFixed() const { return m_fixedColor; }
+  int GetHighLight() const { return m_nHighLight; }
+  void SetHighLight(int highLight);
+
+  // The cell under the mouse pointer when it last moved over the grid or
+  // pressed a button there; -1 outside every cell.
+  int GetMouseRow() const { return m_nMouseRow; }
+  int GetMouseCol() const { return m_nMouseCol; }
+
+  // Pixels of the grid widget per logical inch, across and down.
+  int DpiX() const { return logicalDpiX(); }
+  int DpiY() const { return logicalDpiY(); }
+
+ signals:
+  void EnterCell();
+  void LeaveCell();
+  // x and y in twips, relative to the grid.
+  void MouseDown(int button, int shift, int x, int y);
+  // The cells moved under the grid's children (a scroll).
+  void Scrolled();
+
+ protected:
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  // Typing on the grid does not jump to a cell that begins with the letter.
+  void keyboardSearch(const QString&) override {}
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The model cell of a grid cell that is not fixed; -1 when it is.
+  int ModelRow(int row) const { return row - m_nFixedRows; }
+  int ModelCol(int col) const { return col - m_nFixedCols; }
+  QTableWidgetItem* HeaderItem(bool horizontal, int section);
+  void NewSections();
+  void ApplyColumnAlignment(int col);
+  void ApplyHighlight();
+  void UpdateHeaders();
+  void NoteMouse(const QPoint& gridPos);
+  void FireMouseDown(const QMouseEvent* event, const QPoint& gridPos);
+  void SetFixed(int fixedRows, int fixedCols);
+  void MoveCurrentSilently(int row, int col);
+  void PaintCorner();
+
+  int m_nFixedRows = 1;
+  int m_nFixedCols = 1;
+  int m_nRow = 1;
+  int m_nCol = 1;
+  int m_nMouseRow = -1;
+  int m_nMouseCol = -1;
+  int m_nHighLight = kHighlightAlways;
+  QColor m_fixedColor;
+  QString m_strCorner;           // cell (0, 0) while both a row and a column are fixed
+  std::vector<int> m_alignments;  // per grid column; -1: not set
+  QAbstractButton* m_pCorner = nullptr;
+  bool m_bSilent = false;  // a move made here, or a resize: no events
+};

@@ -1,0 +1,22 @@
+#pragma once
+// What a transfer tells its user, in English or Chinese.
+#include <string>
+#include <vector>
+
+#include "link/TransferRanges.h"
+
+struct TransferResult;
+
+// The message box texts of the outcomes.
+const char* PortOpenFailedMessage(bool chinese);
+const char* CommunicationErrorMessage(bool chinese);
+const char* CancelledMessage(bool chinese);
+const char* ServicePortOpenFailedMessage(bool chinese);
+const char* ServiceSuccessMessage(Direction direction, bool chinese);
+const char* ServiceCommunicationErrorMessage(Direction direction, bool chinese);
+
+// For a failed or cancelled main transfer, what happened in plain words: the
+// step that failed, and for a Write that reached the blocks, that the radio
+// now holds a partly written memory. Nothing for a success or a port that did
+// not open (the port's probe says why).
+std::vector<std::string> TransferFailureDetails(const TransferResult& result, bool chinese);

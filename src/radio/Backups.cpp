@@ -1,0 +1,151 @@
+#include "radio/Backups.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <utility>
+
+#include "radio/DataFile.h"
+#include "radio/Language.h"
+#include "radio/SafeFileWrite.h"
+
+namespace {
+
+constexpr LangText kBackupFailed = {"No backup was saved: cannot write '%s': %s", "未保存备份：无法写入“%s”：%s"};
+constexpr std::size_t kStampLength = 24;  // "YYYYMMDD-HHMMSS.mmm+hhmm"
+constexpr char kExtension[] = ".dat";
+
+bool IsSafe(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '-' ||
+         c == '_';
+}
+
+// Digits s[at, at + n) as a number, or -1.
+int Digits(const std::string& s, std::size_t at, std::size_t n) {
+  int v = 0;
+  for (std::size_t i = at; i < at + n; ++i) {
+    if (s[i] < '0' || s[i] > '9') return -1;
+    v = v * 10 + (s[i] - '0');
+  }
+  return v;
+}
+
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+std::string PortFileStem(const std::string& port) {
+  std::string stem;
+  for (char c : port) {
+    const char k = IsSafe(c) ? c : '_';
+    if (k == '_' && !stem.empty() && stem.back() == '_') continue;
+    stem += k;
+  }
+  const auto first = stem.find_first_not_of("_.");
+  if (first == std::string::npos) return "port";
+  stem.erase(0, first);
+  stem.erase(stem.find_last_not_of("_.") + 1);
+  return stem;
+}
+
+std::string BackupFileName(std::chrono::system_clock::time_point when, const std::string& port) {
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(when.time_since_epoch()).count();
+  const std::time_t seconds = static_cast<std::time_t>(ms / 1000 - (ms % 1000 < 0 ? 1 : 0));
+  const long millis = static_cast<long>(((ms % 1000) + 1000) % 1000);
+  std::tm local{};
+  ::localtime_r(&seconds, &local);
+  const long offset = local.tm_gmtoff / 60;
+  const long absOffset = offset < 0 ? -offset : offset;
+  char stamp[64];
+  std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d.%03ld%c%02ld%02ld", local.tm_year + 1900,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, millis,
+                offset < 0 ? '-' : '+', absOffset / 60, absOffset % 60);
+  return std::string(stamp) + "_" + PortFileStem(port) + kExtension;
+}
+
+std::optional<std::int64_t> BackupNameTime(const std::string& name) {
+  const std::size_t ext = sizeof kExtension - 1;
+  if (name.size() <= kStampLength + 1 + ext || name[kStampLength] != '_' ||
+      name.compare(name.size() - ext, ext, kExtension) != 0)
+    return std::nullopt;
+  if (name[8] != '-' || name[15] != '.' || (name[19] != '+' && name[19] != '-')) return std::nullopt;
+  const int year = Digits(name, 0, 4), month = Digits(name, 4, 2), day = Digits(name, 6, 2);
+  const int hour = Digits(name, 9, 2), minute = Digits(name, 11, 2), second = Digits(name, 13, 2);
+  const int millis = Digits(name, 16, 3), offsetHours = Digits(name, 20, 2), offsetMinutes = Digits(name, 22, 2);
+  if (year < 1970 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 || minute < 0 ||
+      minute > 59 || second < 0 || second > 60 || millis < 0 || offsetHours < 0 || offsetHours > 23 ||
+      offsetMinutes < 0 || offsetMinutes > 59)
+    return std::nullopt;
+  std::tm utc{};
+  utc.tm_year = year - 1900;
+  utc.tm_mon = month - 1;
+  utc.tm_mday = day;
+  utc.tm_hour = hour;
+  utc.tm_min = minute;
+  utc.tm_sec = second;
+  const std::int64_t offset = (offsetHours * 60 + offsetMinutes) * 60 * (name[19] == '-' ? -1 : 1);
+  return (static_cast<std::int64_t>(::timegm(&utc)) - offset) * 1000 + millis;
+}
+
+std::vector<std::string> ListBackups(const std::string& folder) {
+  std::vector<std::pair<std::int64_t, std::string>> found;
+  if (DIR* dir = ::opendir(folder.c_str())) {
+    while (const dirent* entry = ::readdir(dir)) {
+      const std::string name = entry->d_name;
+      if (const auto at = BackupNameTime(name)) found.emplace_back(*at, name);
+    }
+    ::closedir(dir);
+  }
+  std::sort(found.begin(), found.end());
+  std::vector<std::string> names;
+  for (auto& f : found) names.push_back(std::move(f.second));
+  return names;
+}
+
+int PruneBackups(const std::string& folder, int keep) {
+  const std::vector<std::string> names = ListBackups(folder);
+  const std::size_t kept = static_cast<std::size_t>(std::max(keep, 0));
+  int removed = 0;
+  for (std::size_t i = 0; i + kept < names.size(); ++i) {
+    const std::string path = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + names[i];
+    if (::unlink(path.c_str()) == 0) ++removed;
+  }
+  return removed;
+}
+
+BackupResult SaveBackup(const std::string& folder, const RadioImage& image, const std::string& port,
+                        std::chrono::system_clock::time_point when, int keep) {
+  BackupResult result;
+  const std::string base = folder + (folder.empty() || folder.back() == '/' ? "" : "/");
+  // Two reads from one port within a millisecond still keep both: the later
+  // takes the next free millisecond, so that the names keep their order.
+  result.path = base + BackupFileName(when, port);
+  while (Exists(result.path)) {
+    when += std::chrono::milliseconds(1);
+    result.path = base + BackupFileName(when, port);
+  }
+  result.sysError = MakeFolders(base);
+  if (result.sysError == 0) {
+    const DataFileResult saved = SaveDataFile(result.path, image);
+    result.sysError = saved.sysError;
+    result.ok = saved.ok();
+  }
+  if (result.ok) PruneBackups(base, keep);
+  return result;
+}
+
+std::string BackupFailureMessage(const BackupResult& result, bool chinese) {
+  char text[1024];
+  std::snprintf(text, sizeof text, kBackupFailed(chinese), result.path.c_str(),
+                std::strerror(result.sysError ? result.sysError : EIO));
+  return text;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Reads the start of a regular file in one go, for loaders that know how
+// much they can use.
+#include <cstddef>
+#include <string>
+
+// At most `limit` bytes of the file into `out`. Returns 0, or the errno of
+// the failure (EISDIR for a folder, EINVAL for a FIFO, a device or anything
+// else that is no regular file); `out` is empty then.
+int ReadFileHead(const std::string& path, std::size_t limit, std::string& out);

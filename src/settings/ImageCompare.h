@@ -1,0 +1,45 @@
+#pragma once
+// What differs between two images, the way a user reads them: channels as
+// the channel table shows them, options by the names programcli show and set
+// use, and every other
+// differing byte as address ranges. A difference the table and the options
+// do not show (a bit no column owns, a byte no field uses) always ends up
+// among the bytes, so two images compare equal only when every byte does.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "radio/ChannelTable.h"
+#include "radio/RadioImage.h"
+
+class CProfileFile;
+
+struct ChannelDifference {
+  int channel = 0;  // 1-16
+  ChannelRow first;
+  ChannelRow second;
+};
+
+struct OptionDifference {
+  std::string name;  // "squelch", as programcli show prints it
+  std::string first;
+  std::string second;
+};
+
+struct ByteDifference {
+  std::uint16_t start = 0;  // [start, end)
+  std::uint16_t end = 0;
+  std::vector<std::uint8_t> first;
+  std::vector<std::uint8_t> second;
+};
+
+struct ImageComparison {
+  std::vector<ChannelDifference> channels;
+  std::vector<OptionDifference> options;
+  std::vector<ByteDifference> bytes;
+  bool Same() const { return channels.empty() && options.empty() && bytes.empty(); }
+};
+
+// `profile` names the models and bands ("Program.ini").
+ImageComparison CompareImages(const RadioImage& first, const RadioImage& second, const CProfileFile& profile,
+                              bool chinese);

@@ -1,0 +1,69 @@
+// The channel window inside the main window: Ctrl+W reaches the frame's
+// Write wherever the focus is, and a window larger than the frame can be
+// scrolled into view.
+#include <QApplication>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QTest>
+
+#include "ShellFixture.h"
+#include "app/BackgroundClient.h"
+#include "app/ChildFrame.h"
+#include "app/MainFrame.h"
+#include "app/NavigationBar.h"
+#include "app/ResourceIds.h"
+#include "editor/MSFlexGrid.h"
+#include "editor/ProgramView.h"
+
+class ChannelWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void ctrlWRunsWrite_data();
+  void ctrlWRunsWrite();
+  void wideWindowScrolls();
+};
+
+void ChannelWindowTest::ctrlWRunsWrite_data() {
+  QTest::addColumn<QString>("focus");
+  QTest::newRow("in a cell editor") << "editor";
+  QTest::newRow("on the grid") << "grid";
+  QTest::newRow("on the navigation tree") << "tree";
+}
+
+void ChannelWindowTest::ctrlWRunsWrite() {
+  QFETCH(QString, focus);
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  CMainFrame* frame = shell.Frame();
+  int writes = 0;
+  frame->SetCommandHandler(Cmd::kWrite, [&] { ++writes; });
+  frame->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(frame));
+  CProgramView* view = frame->ActiveView();
+  if (focus == QLatin1String("editor")) view->Grid()->SetCurrentCell(3, 1);
+  if (focus == QLatin1String("grid")) view->Grid()->setFocus();
+  if (focus == QLatin1String("tree")) frame->NavigationBar()->Tree()->setFocus();
+  QVERIFY(QApplication::focusWidget() != nullptr);
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+  QCOMPARE(writes, 1);
+  QVERIFY(frame->MDIGetActive()->isVisible());
+}
+
+void ChannelWindowTest::wideWindowScrolls() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  CMainFrame* frame = shell.Frame();
+  frame->showNormal();
+  frame->resize(480, 300);
+  CChildFrame* child = frame->MDIGetActive();
+  QTRY_VERIFY(frame->Client()->horizontalScrollBar()->isVisible());
+  QScrollBar* across = frame->Client()->horizontalScrollBar();
+  across->setValue(across->maximum());
+  // The right edge of the channel window is now inside the area.
+  const int right = child->mapTo(frame->Client()->viewport(), QPoint(child->width(), 0)).x();
+  QVERIFY(right <= frame->Client()->viewport()->width());
+}
+
+QTEST_MAIN(ChannelWindowTest)
+#include "ChannelWindowTest.moc"

@@ -1,0 +1,119 @@
+// export-csv and import-csv as a user runs them.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cli/ExitStatus.h"
+#include "cli/RunProgram.h"
+#include "csv/ChannelCsv.h"
+#include "radio/ChannelTable.h"
+#include "radio/DataFile.h"
+#include "radio/NewDocumentImage.h"
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kOwnHeader = "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,W/N,Scan,Busy Lock,Power\r\n";
+
+// Radio type 2, band 1 of the test's Program.ini: 400-470MHz.
+RadioImage Document() {
+  RadioImage image = BuiltInDefaults();
+  image[ImageMap::kProductType] = 1;
+  image[ImageMap::kProductBand] = 0;
+  return image;
+}
+
+// programcli in a folder of its own with the Program.ini the test gives.
+class CsvVerbs : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directory(m_dir.file("bin"));
+    fs::copy_file(BuiltProgram("programcli"), m_dir.file("bin/programcli"));
+    m_dir.Write("bin/Program.ini", "[Setup]\nField1=136-174MHz\nField2=400-470MHz|450-520MHz\n");
+    m_dir.Write("doc.dat", DataFileBytes(Document()));
+  }
+  ProgramRun Run(const std::vector<std::string>& args) { return RunProgram(m_dir.file("bin/programcli"), args); }
+  ChannelTable TableOf(const std::string& name) {
+    RadioImage image;
+    EXPECT_TRUE(LoadDataFile(m_dir.file(name), image).ok());
+    return TableFromImage(image, false);
+  }
+  TempDir m_dir;
+};
+
+TEST_F(CsvVerbs, ExportThenImportKeepsTheChannels) {
+  m_dir.Write("in.csv", std::string(kOwnHeader) +
+                            "1,446.00625,446.00625,88.5,D023N,Wide,Yes,Carrier,High\r\n"
+                            "4,440.01250,445.01250,D754I,None,Narrow,No,Off,Low\r\n");
+  ProgramRun run = Run({"import-csv", m_dir.file("doc.dat"), m_dir.file("in.csv"), "-o", m_dir.file("new.dat")});
+  EXPECT_EQ(run.status, kExitOk);
+  EXPECT_EQ(run.err, "Band 400-470MHz (Program.ini)\n2 channels imported.\n");
+  for (const char* format : {"ours", "chirp"}) {
+    run = Run({"export-csv", m_dir.file("new.dat"), "-o", m_dir.file("out.csv"), "--format", format});
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    if (std::string(format) == "ours") EXPECT_EQ(m_dir.Read("out.csv"), m_dir.Read("in.csv"));
+    run = Run({"import-csv", m_dir.file("doc.dat"), m_dir.file("out.csv"), "-o", m_dir.file("back.dat"),
+               "--band", "400-470"});
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    ChannelTable expected = TableOf("new.dat");
+    if (std::string(format) == "chirp") expected[0][kColBusyLock] = "Off";  // that form has no busy lock
+    EXPECT_EQ(TableOf("back.dat"), expected) << format;
+  }
+}
+
+struct ImportCase {
+  const char* name;
+  std::string csv;
+  std::vector<std::string> options;
+  int status;
+  std::string err;  // all of it, or the part without the file's name
+  bool written;
+};
+void PrintTo(const ImportCase& c, std::ostream* os) { *os << c.name; }
+
+class CsvImportRuns : public CsvVerbs, public ::testing::WithParamInterface<ImportCase> {};
+
+TEST_P(CsvImportRuns, StatusReportAndOutput) {
+  const ImportCase& c = GetParam();
+  m_dir.Write("in.csv", c.csv);
+  std::vector<std::string> args{"import-csv", m_dir.file("doc.dat"), m_dir.file("in.csv"), "-o",
+                                m_dir.file("new.dat")};
+  args.insert(args.end(), c.options.begin(), c.options.end());
+  const ProgramRun run = Run(args);
+  EXPECT_EQ(run.status, c.status);
+  EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+  EXPECT_EQ(fs::exists(m_dir.file("new.dat")), c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvImportRuns,
+    ::testing::Values(
+        ImportCase{"refused_line", "Frequency\n446.5\n480\n", {}, kExitLinesRefused,
+                   "Band 400-470MHz (Program.ini)\n1 channel imported.\n1 line refused:\n"
+                   "Line 3: 480.00000 is outside the band\n",
+                   true},
+        ImportCase{"band_option_wins", "Frequency\n146.5\n", {"--band", "136-174"}, kExitOk,
+                   "Band 136-174 (--band)\n1 channel imported.\n", true},
+        ImportCase{"report_in_chinese", "Frequency\n446.5\n", {"--lang", "Chinese"}, kExitOk,
+                   "频段 400-470MHz（Program.ini）\n已导入 1 个信道。\n", true},
+        ImportCase{"unreadable_writes_nothing", "Name\nx\n", {}, kExitFileError,
+                   "in.csv: The first line names no frequency column", false},
+        ImportCase{"bad_band", "Frequency\n446.5\n", {"--band", "high"}, kExitUsage,
+                   "--band takes LOW-HIGH in MHz such as 400-470, not 'high'", false}));
+
+TEST_F(CsvVerbs, NoBandNoOutput) {
+  RadioImage image = Document();
+  image[ImageMap::kProductType] = 7;  // no Field8 in Program.ini
+  m_dir.Write("doc.dat", DataFileBytes(image));
+  m_dir.Write("in.csv", "Frequency\n446.5\n");
+  const ProgramRun run = Run({"import-csv", m_dir.file("doc.dat"), m_dir.file("in.csv"), "-o", m_dir.file("n.dat")});
+  EXPECT_EQ(run.status, kExitUsage);
+  EXPECT_NE(run.err.find("give --band LOW-HIGH"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(m_dir.file("n.dat")));
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <atomic>
+
+#include <gtest/gtest.h>
+
+#include "radio/SafeFileWrite.h"
+#include "support/TempDir.h"
+
+// Every umask() call of this binary is counted: the umask belongs to the
+// whole process, and a save that sets it, even for a moment, changes the
+// mode of files other threads create meanwhile.
+namespace {
+std::atomic<int> g_umaskCalls{0};
+mode_t SetUmaskUncounted(mode_t mask) { return static_cast<mode_t>(::syscall(SYS_umask, mask)); }
+}  // namespace
+extern "C" mode_t umask(mode_t mask) {
+  ++g_umaskCalls;
+  return SetUmaskUncounted(mask);
+}
+
+namespace {
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+TEST(SafeFileWrite, ModeComesFromUmaskOrOldFileWithoutTouchingUmask) {
+  const struct {
+    mode_t umask;
+    mode_t existing;  // 0: no file yet
+    mode_t expected;
+  } cases[] = {
+      {022, 0, 0644}, {077, 0, 0600}, {002, 0, 0664}, {022, 0640, 0640}, {077, 0664, 0664},
+  };
+  const mode_t before = SetUmaskUncounted(022);
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string path = dir.file("f.dat");
+    if (c.existing != 0) {
+      dir.Write("f.dat", "old");
+      ASSERT_EQ(::chmod(path.c_str(), c.existing), 0);
+    }
+    SetUmaskUncounted(c.umask);
+    const int calls = g_umaskCalls;
+    EXPECT_EQ(SafeFileWrite(path, "new", 3), 0);
+    EXPECT_EQ(g_umaskCalls, calls) << "the save changed the process umask";
+    EXPECT_EQ(SetUmaskUncounted(c.umask), c.umask);
+    EXPECT_EQ(ModeOf(path), c.expected) << std::oct << c.umask << " " << c.existing;
+    EXPECT_EQ(dir.Read("f.dat"), "new");
+  }
+  SetUmaskUncounted(before);
+}
+
+}  // namespace
