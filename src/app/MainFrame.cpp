@@ -190,7 +190,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (!SaveModifiedDocuments(this)) {
+  if (RefuseWhileTransferring(true) || !SaveModifiedDocuments(this)) {
     event->ignore();
     return;
   }

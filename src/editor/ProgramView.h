@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/LanguageDlg.h"
+#include "editor/LinkCommands.h"
 #include "radio/ChannelCellRules.h"
 #include "radio/ChannelTable.h"
 
@@ -97,6 +98,8 @@ class CProgramView : public QWidget {
   void OnEnterKey();
 
   CProgramDoc* m_pDoc;
+  // Read, Write and Com Setup.
+  CLinkCommands m_linkCommands;
   QLabel* m_pTitle;
   CMSFlexGrid* m_pGrid;
   std::unique_ptr<CChannelEditors> m_pEditors;
