@@ -14,6 +14,7 @@
 #include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
 #include "profile/ProfileFile.h"
+#include "profile/ProgramProfile.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
@@ -47,7 +48,9 @@ CProgramApp::~CProgramApp() {
 
 bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arguments) {
   // The profile file, the language and everything named after it.
-  g_profile.Load(appDir + kProfileFileName, true, true, false);
+  const ProfilePaths profile = ProgramProfilePaths(appDir);
+  g_profile.Load(profile.read, true, true, false);
+  if (profile.write != profile.read) g_profile.SaveTo(profile.write);
   g_strLanguage = g_profile.GetString("Setup", "Language", "");
   g_bChinese = IsChineseLanguage(g_strLanguage);
   g_strHelpFile = HelpFileForLanguage(g_bChinese);
