@@ -108,16 +108,23 @@ void PaintPrinter(QPainter& p) {
   p.drawPoint(QPointF(12.5, 8));
 }
 
+// Drawn as strokes rather than text: a glyph would load a bold font face
+// just for this button before the window can first be shown.
 void PaintQuestion(QPainter& p) {
   p.setPen(QColor(20, 60, 140));
   p.setBrush(QColor(60, 120, 210));
   p.drawEllipse(QRectF(1, 1, 14, 14));
-  p.setPen(Qt::white);
-  QFont font = p.font();
-  font.setBold(true);
-  font.setPixelSize(11);
-  p.setFont(font);
-  p.drawText(QRectF(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
+  QPainterPath hook;
+  const QRectF bend(5.8, 3.6, 4.4, 4.4);
+  hook.arcMoveTo(bend, 165);
+  hook.arcTo(bend, 165, -255);
+  hook.lineTo(8, 9.3);
+  p.setPen(QPen(Qt::white, 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(hook);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawEllipse(QPointF(8, 11.9), 1, 1);
 }
 
 void PaintClose(QPainter& p) {
@@ -163,9 +170,14 @@ QIcon ToolBarIcon(int command) {
 
 QIcon IconFromFile(const QString& path) {
   if (!QFileInfo(path).isFile()) return {};
+  // Every size the file holds, read once here: an icon made from the path
+  // would read the file again when it is first drawn.
   QImageReader reader(path);
-  const QImage image = reader.read();
-  if (image.isNull()) return {};
-  QIcon icon(path);
-  return icon.availableSizes().isEmpty() ? QIcon(QPixmap::fromImage(image)) : icon;
+  QIcon icon;
+  do {
+    const QImage image = reader.read();
+    if (image.isNull()) break;
+    icon.addPixmap(QPixmap::fromImage(image));
+  } while (reader.jumpToNextImage());
+  return icon;
 }

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStringList>
 
 #include "app/ControlId.h"
 #include "app/ResourceText.h"
@@ -33,7 +34,10 @@ CChannelEditors::CChannelEditors(QWidget* grid, bool chinese) : m_bChinese(chine
       // Typed text is committed by the view, never added to the list.
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->setMaxVisibleItems(IsToneColumn(column) ? 12 : 3);
-      for (const std::string& entry : ColumnEntries(column, chinese)) combo->addItem(FromStd(entry));
+      // In one insertion: item by item, the model announces 264 tone rows one at a time.
+      QStringList entries;
+      for (const std::string& entry : ColumnEntries(column, chinese)) entries << FromStd(entry);
+      combo->addItems(entries);
       if (QLineEdit* text = combo->lineEdit()) text->setCompleter(nullptr);
       editor = combo;
     }

@@ -98,12 +98,6 @@ void CProgramView::FirstSetup() {
   m_pGrid->SetRows(ImageMap::kChannelCount + 1);
   m_pGrid->SetCols(kChannelColumns);
   m_pGrid->SetForeColorFixed(kHeaderColor);
-
-  m_pEditors = std::make_unique<CChannelEditors>(m_pGrid, g_bChinese);
-  for (QWidget* editor : m_pEditors->All()) {
-    editor->installEventFilter(this);
-    for (QWidget* inner : editor->findChildren<QWidget*>()) inner->installEventFilter(this);
-  }
   m_pGrid->installEventFilter(this);
 
   for (int c = 0; c < kChannelColumns; ++c) m_pGrid->SetTextMatrix(0, c, QString::fromUtf8(ChannelColumnTitle(c, g_bChinese)));
@@ -118,9 +112,21 @@ void CProgramView::FirstSetup() {
   connect(m_pGrid, &CMSFlexGrid::LeaveCell, this, &CProgramView::OnLeaveCell);
   connect(m_pGrid, &CMSFlexGrid::MouseDown, this, &CProgramView::OnMouseDown);
   connect(m_pGrid, &CMSFlexGrid::Scrolled, this, [this] {
-    if (QWidget* editor = m_pEditors->Visible()) PlaceEditor(editor);
+    if (QWidget* editor = m_pEditors != nullptr ? m_pEditors->Visible() : nullptr) PlaceEditor(editor);
   });
   m_bFirstSetup = false;
+}
+
+CChannelEditors& CProgramView::Editors() {
+  // Made at the first edit rather than with the window: none of them shows
+  // before that, and the two tone lists hold hundreds of entries.
+  if (m_pEditors != nullptr) return *m_pEditors;
+  m_pEditors = std::make_unique<CChannelEditors>(m_pGrid, g_bChinese);
+  for (QWidget* editor : m_pEditors->All()) {
+    editor->installEventFilter(this);
+    for (QWidget* inner : editor->findChildren<QWidget*>()) inner->installEventFilter(this);
+  }
+  return *m_pEditors;
 }
 
 void CProgramView::OnInitialUpdate() {

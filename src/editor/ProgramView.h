@@ -70,7 +70,7 @@ class CProgramView : public QWidget {
 
   CMSFlexGrid* Grid() const { return m_pGrid; }
   QLabel* TitleLine() const { return m_pTitle; }
-  // The in-place editor with a control id; nullptr before the first setup.
+  // The in-place editor with a control id; nullptr before the first edit.
   QWidget* Editor(int controlId) const;
 
   CLanguageDlg m_dlgLanguage;
@@ -81,6 +81,8 @@ class CProgramView : public QWidget {
 
  private:
   void FirstSetup();
+  // The in-place editors, made at the first call.
+  CChannelEditors& Editors();
   void LayOutForm();
   void WriteTable(const ChannelTable& table);
   ChannelRow RowCells(int row) const;

@@ -40,7 +40,7 @@ void CProgramView::CommitPendingEdit() { Commit(CommitKey::Leave); }
 
 void CProgramView::ShowEditor() {
   const int column = m_pGrid->GetCol();
-  QWidget* editor = m_pEditors->ForColumn(column);
+  QWidget* editor = Editors().ForColumn(column);
   for (QWidget* other : m_pEditors->All())
     if (other != editor) other->hide();
   m_pEditors->Load(column, m_pGrid->GetText());

@@ -1,5 +1,9 @@
 #include "settings/SettingsCommands.h"
 
+#include <QPointer>
+#include <functional>
+#include <memory>
+
 #include "app/AppGlobals.h"
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
@@ -9,29 +13,42 @@
 #include "settings/PowerAdjustDlg.h"
 #include "settings/ProductInfoDlg.h"
 
+namespace {
+// A dialog of the frame made at its first use, not while the program starts,
+// and kept from then on like the others.
+template <class Dialog>
+std::function<Dialog*()> FrameDialog(CMainFrame& frame) {
+  auto dialog = std::make_shared<QPointer<Dialog>>();
+  return [&frame, dialog] {
+    if (dialog->isNull()) *dialog = new Dialog(&frame);
+    return dialog->data();
+  };
+}
+}  // namespace
+
 void InstallSettingsCommands(CMainFrame& frame) {
-  auto* options = new COptionalFeaturesDlg(&frame);
-  auto* product = new CProductInfoDlg(&frame);
-  auto* power = new CPowerAdjustDlg(&frame);
+  const auto options = FrameDialog<COptionalFeaturesDlg>(frame);
+  const auto product = FrameDialog<CProductInfoDlg>(frame);
+  const auto power = FrameDialog<CPowerAdjustDlg>(frame);
   const auto hasView = [&frame] { return frame.ActiveView() != nullptr; };
   const auto inServiceMode = [&frame] { return g_bServiceMode && frame.ActiveView() != nullptr; };
 
   frame.SetCommandHandler(
       Cmd::kOptionalFeatures,
       [&frame, options] {
-        if (CProgramView* view = frame.ActiveView()) options->DoModal(*view->GetDocument());
+        if (CProgramView* view = frame.ActiveView()) options()->DoModal(*view->GetDocument());
       },
       hasView);
   frame.SetCommandHandler(
       Cmd::kProductInformation,
       [&frame, product] {
-        if (CProgramView* view = frame.ActiveView()) product->DoModal(*view);
+        if (CProgramView* view = frame.ActiveView()) product()->DoModal(*view);
       },
       hasView);
   frame.SetCommandHandler(
       Cmd::kPowerAdjust,
       [&frame, power] {
-        if (CProgramView* view = frame.ActiveView()) power->DoModal(*view->GetDocument(), view->GetBandLimits());
+        if (CProgramView* view = frame.ActiveView()) power()->DoModal(*view->GetDocument(), view->GetBandLimits());
       },
       inServiceMode);
   frame.SetCommandHandler(

@@ -5,5 +5,6 @@
 // tree's items run the same commands.
 class CMainFrame;
 
-// The long-lived dialogs become children of the frame and live as long as it.
+// The long-lived dialogs become children of the frame at their first use and
+// live as long as it.
 void InstallSettingsCommands(CMainFrame& frame);

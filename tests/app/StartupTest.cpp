@@ -1,5 +1,6 @@
 // Start-up with the profile variants a user's "Program.ini" may hold.
 #include <QAction>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMdiArea>
@@ -12,9 +13,15 @@
 #include "app/BackgroundClient.h"
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
+#include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
+#include "editor/MSFlexGrid.h"
+#include "editor/ProgramView.h"
 #include "radio/DataFile.h"
 #include "radio/ProgramDoc.h"
+#include "settings/OptionalFeaturesDlg.h"
+#include "settings/PowerAdjustDlg.h"
+#include "settings/ProductInfoDlg.h"
 
 class StartupTest : public QObject {
   Q_OBJECT
@@ -31,6 +38,9 @@ class StartupTest : public QObject {
   void commandLine();
   void aboutBox_data();
   void aboutBox();
+  void hiddenPartsWaitForFirstUse();
+  void iconFromFile_data();
+  void iconFromFile();
 };
 
 void StartupTest::languageVariants_data() {
@@ -264,6 +274,56 @@ void StartupTest::aboutBox() {
   };
   shell.Frame()->OnCommand(Cmd::kAppAbout);
   QVERIFY(seen);
+}
+
+void StartupTest::hiddenPartsWaitForFirstUse() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  CMainFrame* frame = shell.Frame();
+  CProgramView* view = frame->ActiveView();
+  const auto built = [&] {
+    return QList<qsizetype>{view->Editor(2127) != nullptr, frame->findChildren<COptionalFeaturesDlg*>().size(),
+                            frame->findChildren<CProductInfoDlg*>().size(),
+                            frame->findChildren<CPowerAdjustDlg*>().size()};
+  };
+  QCOMPARE(built(), (QList<qsizetype>{0, 0, 0, 0}));
+  // The editors come with the first edit; a dialog with its first command,
+  // and the second use finds the same one.
+  view->Grid()->SetCurrentCell(1, 1);
+  QVERIFY(view->IsEditing());
+  frame->OnCommand(Cmd::kOptionalFeatures);
+  frame->OnCommand(Cmd::kProductInformation);
+  frame->OnCommand(Cmd::kProductInformation);
+  QCOMPARE(shell.modalCount, 3);
+  QCOMPARE(built(), (QList<qsizetype>{1, 1, 1, 0}));
+}
+
+void StartupTest::iconFromFile_data() {
+  QTest::addColumn<QString>("content");  // "build": the build's title.ico
+  QTest::addColumn<bool>("valid");
+  QTest::newRow("every size of the file") << "build" << true;
+  QTest::newRow("not an image") << "plain text" << false;
+  QTest::newRow("missing") << "" << false;
+}
+
+void StartupTest::iconFromFile() {
+  QFETCH(QString, content);
+  QFETCH(bool, valid);
+  ShellFixture shell;
+  if (content == "build")
+    shell.CopyFromBuild("title.ico", "title.ico");
+  else if (!content.isEmpty())
+    shell.Write("title.ico", content.toStdString());
+  const QString path = QString::fromStdString(shell.FilePath("title.ico"));
+  const QIcon icon = IconFromFile(path);
+  QCOMPARE(!icon.isNull(), valid);
+  if (!valid) return;
+  QList<QSize> sizes;
+  QImageReader reader(path);
+  do sizes << reader.size();
+  while (reader.jumpToNextImage());
+  QVERIFY(sizes.size() > 1);
+  QCOMPARE(icon.availableSizes(), sizes);
 }
 
 QTEST_MAIN(StartupTest)
