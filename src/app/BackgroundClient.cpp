@@ -27,9 +27,11 @@ void CBackgroundClient::paintEvent(QPaintEvent*) {
   const int w = bitmap.width();
   const int h = bitmap.height();
   if (w <= 0 || h <= 0) return;
-  for (int i = 0; i <= client.width() / w; ++i)
-    for (int j = 0; j <= client.height() / h; ++j)
-      painter.drawPixmap(client.left() + i * w, client.top() + j * h, bitmap);
+  // Tiles at (left + i·w, top + j·h) for i = 0 … width / w and j = 0 … height / h,
+  // filled in one pass: a hundred separate small draws each hand their rows
+  // to the raster engine's threads and wait for them.
+  const QRect tiles(client.topLeft(), QSize((client.width() / w + 1) * w, (client.height() / h + 1) * h));
+  painter.drawTiledPixmap(tiles, bitmap);
 }
 
 void CBackgroundClient::resizeEvent(QResizeEvent* event) {

@@ -41,6 +41,8 @@ class StartupTest : public QObject {
   void hiddenPartsWaitForFirstUse();
   void iconFromFile_data();
   void iconFromFile();
+  void backgroundTiles_data();
+  void backgroundTiles();
 };
 
 void StartupTest::languageVariants_data() {
@@ -324,6 +326,34 @@ void StartupTest::iconFromFile() {
   while (reader.jumpToNextImage());
   QVERIFY(sizes.size() > 1);
   QCOMPARE(icon.availableSizes(), sizes);
+}
+
+void StartupTest::backgroundTiles_data() {
+  QTest::addColumn<QSize>("tile");
+  QTest::newRow("tiles, the last ones cut") << QSize(7, 5);
+  QTest::newRow("larger than the area: once, clipped") << QSize(300, 200);
+}
+
+void StartupTest::backgroundTiles() {
+  QFETCH(QSize, tile);
+  ShellFixture shell;
+  QImage bitmap(tile, QImage::Format_RGB32);
+  for (int y = 0; y < tile.height(); ++y)
+    for (int x = 0; x < tile.width(); ++x) bitmap.setPixel(x, y, qRgb(x * 37 % 256, y * 53 % 256, (x + y) * 11 % 256));
+  QVERIFY(bitmap.save(QString::fromStdString(shell.FilePath("background.bmp"))));
+  g_strAppDir = shell.Folder();
+
+  CBackgroundClient client;
+  client.resize(123, 71);
+  client.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&client));
+  const QImage shown = client.viewport()->grab().toImage();
+  QVERIFY(!shown.isNull());
+  int wrong = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x)
+      wrong += shown.pixel(x, y) != bitmap.pixel(x % tile.width(), y % tile.height());
+  QCOMPARE(wrong, 0);
 }
 
 QTEST_MAIN(StartupTest)
