@@ -555,5 +555,41 @@
         <source>dialog181.2</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>menu129.32940</source>
+        <translation>打开备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>menu129.32941</source>
+        <translation>与文件比较(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>menu129.32942</source>
+        <translation>写后校验(&amp;V)</translation>
+    </message>
+    <message>
+        <source>menu129.32943</source>
+        <translation>串口跟踪(&amp;T)</translation>
+    </message>
+    <message>
+        <source>menu128.32940</source>
+        <translation>打开备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>string32940</source>
+        <translation>打开从电台读取数据时自动保存的备份&#xa;打开备份</translation>
+    </message>
+    <message>
+        <source>string32941</source>
+        <translation>列出当前文档与数据文件的不同之处&#xa;与文件比较</translation>
+    </message>
+    <message>
+        <source>string32942</source>
+        <translation>每次写入后读回电台数据并比较&#xa;写后校验</translation>
+    </message>
+    <message>
+        <source>string32943</source>
+        <translation>将最近一次传输的串口收发数据保存到文件&#xa;串口跟踪</translation>
+    </message>
 </context>
 </TS>

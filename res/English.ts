@@ -555,5 +555,41 @@
         <source>dialog181.2</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>menu129.32940</source>
+        <translation>Open &amp;Backup...</translation>
+    </message>
+    <message>
+        <source>menu129.32941</source>
+        <translation>Compare &amp;With...</translation>
+    </message>
+    <message>
+        <source>menu129.32942</source>
+        <translation>&amp;Verify After Write</translation>
+    </message>
+    <message>
+        <source>menu129.32943</source>
+        <translation>Serial &amp;Trace</translation>
+    </message>
+    <message>
+        <source>menu128.32940</source>
+        <translation>Open &amp;Backup...</translation>
+    </message>
+    <message>
+        <source>string32940</source>
+        <translation>Open a backup of an image read from a radio&#xa;Open Backup</translation>
+    </message>
+    <message>
+        <source>string32941</source>
+        <translation>List what differs between the open document and a data file&#xa;Compare With</translation>
+    </message>
+    <message>
+        <source>string32942</source>
+        <translation>Read the radio back after each Write and compare&#xa;Verify After Write</translation>
+    </message>
+    <message>
+        <source>string32943</source>
+        <translation>Keep the serial line's bytes of the last transfer in a file&#xa;Serial Trace</translation>
+    </message>
 </context>
 </TS>

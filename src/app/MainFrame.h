@@ -34,8 +34,9 @@ class CMainFrame : public QMainWindow {
   bool IsCommandEnabled(int command) const;
   // Commands whose features live elsewhere (the app's File New, the editing
   // dialogs). A command without a handler is shown disabled, and so is one
-  // whose `enabled` says no.
-  void SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled = {});
+  // whose `enabled` says no. A command with `checked` is a check item.
+  void SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled = {},
+                         std::function<bool()> checked = {});
   void UpdateCommandUI();
 
   // The active channel window, even while it is hidden; nullptr when none.
@@ -100,6 +101,7 @@ class CMainFrame : public QMainWindow {
   struct CommandHandler {
     std::function<void()> run;
     std::function<bool()> enabled;  // empty: always
+    std::function<bool()> checked;  // empty: no check item
   };
   std::map<int, CommandHandler> m_handlers;
   // A subwindow, not a channel window: it is asked for its kind at each use,

@@ -52,17 +52,19 @@ void CMainFrame::BuildMenus() {
   using namespace Cmd;
   const int doc = Res::kMenuDocument;
   m_menus129 = {
-      BuildPopup(doc, 0, {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, kSeparator, kFilePrint,
-                          kFilePrintPreview, kFilePrintSetup, kSeparator, kAppExit}),
+      BuildPopup(doc, 0, {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, kSeparator,
+                          kFileOpenBackup, kFileCompare, kSeparator,
+                          kFilePrint, kFilePrintPreview, kFilePrintSetup, kSeparator, kAppExit}),
       BuildPopup(doc, 1, {kProductInformation, kChannelInformation, kOptionalFeatures, kPowerAdjust, kParamAdjust}),
       BuildPopup(doc, 2, {kRead, kWrite}),
       BuildPopup(doc, 3, {kViewToolbar, kViewStatusBar, kControlBar}),
-      BuildPopup(doc, 4, {kComSetup, kLanguage}),
+      BuildPopup(doc, 4, {kComSetup, kLanguage, kSeparator,
+                          kVerifyAfterWrite, kSerialTrace}),
       BuildPopup(doc, 5, {kAppAbout}),
   };
   const int none = Res::kMenuNoDocument;
   m_menus128 = {
-      BuildPopup(none, 0, {kFileNew, kFileOpen, kSeparator, kFilePrintSetup, kSeparator, kAppExit}),
+      BuildPopup(none, 0, {kFileNew, kFileOpen, kFileOpenBackup, kSeparator, kFilePrintSetup, kSeparator, kAppExit}),
       BuildPopup(none, 1, {kViewToolbar, kViewStatusBar}),
       BuildPopup(none, 2, {kAppAbout}),
   };

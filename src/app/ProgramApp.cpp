@@ -18,6 +18,7 @@
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
+#include "app/SafeProgramming.h"
 #include "app/StartupRules.h"
 #include "app/UiHooks.h"
 #include "print/PrintCommands.h"
@@ -74,6 +75,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   m_pMainFrame->SetCommandHandler(Cmd::kAppAbout, [this] { OnAppAbout(); });
   m_pPrintCommands = std::make_unique<CPrintCommands>();
   InstallPrintCommands(*m_pMainFrame, *m_pPrintCommands);
+  InstallSafeProgrammingCommands(*m_pMainFrame, *this);
 
   // The command line: nothing runs File New, a file name opens that file.
   // A file that cannot be opened is reported, whatever the reason, and the
@@ -131,8 +133,10 @@ void CProgramApp::OnFileNewConfirm() {
 
 void CProgramApp::OnFileNew() { m_pDocTemplate->NewDocument(); }
 
-void CProgramApp::OnFileOpen() {
-  const QString path = AskFileName(m_pMainFrame.get(), false, QString(), DataFileDialogFilter());
+void CProgramApp::OnFileOpen() { OpenDataFile(QString()); }
+
+void CProgramApp::OpenDataFile(const QString& proposed) {
+  const QString path = AskFileName(m_pMainFrame.get(), false, proposed, DataFileDialogFilter());
   if (!path.isEmpty()) m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive());
 }
 

@@ -33,6 +33,9 @@ class CProgramApp {
   void OnFileNewConfirm();
   void OnFileNew();
   void OnFileOpen();
+  // File Open's dialog at `proposed` (a folder or a file in it), then the
+  // file chosen, as File Open opens it.
+  void OpenDataFile(const QString& proposed);
   void OnAppAbout();
 
  private:

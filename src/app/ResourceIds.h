@@ -32,6 +32,12 @@ constexpr int kLanguage = 32799;
 // Help
 constexpr int kAppAbout = 57664;
 constexpr int kHelp = 57670;
+// Safe programming: File › Open Backup..., File › Compare With..., and the
+// Setup check items Verify After Write and Serial Trace.
+constexpr int kFileOpenBackup = 32940;
+constexpr int kFileCompare = 32941;
+constexpr int kVerifyAfterWrite = 32942;
+constexpr int kSerialTrace = 32943;
 // Accelerators only
 constexpr int kNextPane = 57680;
 constexpr int kPrevPane = 57681;

@@ -106,6 +106,16 @@ const std::vector<ResourceEntry>& EnglishResources() {
       {"string32779", "Adjust the squelch, receiver and transmitter parameters\nParameter Adjust"},
       {"string32777", "Choose the serial port of the programming cable\nCom Setup"},
       {"string32799", "Choose the language of the program\nLanguage"},
+      // Safe programming.
+      {"menu129.32940", "Open &Backup..."},
+      {"menu129.32941", "Compare &With..."},
+      {"menu129.32942", "&Verify After Write"},
+      {"menu129.32943", "Serial &Trace"},
+      {"menu128.32940", "Open &Backup..."},
+      {"string32940", "Open a backup of an image read from a radio\nOpen Backup"},
+      {"string32941", "List what differs between the open document and a data file\nCompare With"},
+      {"string32942", "Read the radio back after each Write and compare\nVerify After Write"},
+      {"string32943", "Keep the serial line's bytes of the last transfer in a file\nSerial Trace"},
       // Status bar indicators.
       {"string59137", "CAP"},
       {"string59138", "NUM"},

@@ -10,6 +10,7 @@ bool RefusedDuringTransfer(int command) {
   switch (command) {
     case Cmd::kFileNew:
     case Cmd::kFileOpen:
+    case Cmd::kFileOpenBackup:
     case Cmd::kFileClose:
     case Cmd::kAppExit:
     case Cmd::kLanguage:

@@ -26,7 +26,7 @@ CTransferRunner::~CTransferRunner() {
 
 bool CTransferRunner::AnyRunning() { return g_nRunning > 0; }
 
-bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image) {
+bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image, const WindowTransferSteps& steps) {
   if (IsRunning()) return false;
   m_bCancel = false;
   ++g_nRunning;
@@ -37,15 +37,18 @@ bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image
         this, [this, p, percent] { emit progress(p.done, p.total, percent); }, Qt::QueuedConnection);
   };
   request.isCancelled = [this] { return m_bCancel.load(); };
-  m_thread = std::thread([this, request = std::move(request), copy = RadioImage(image)]() mutable {
-    const TransferResult result = RunMainTransfer(request, copy);
+  const auto onVerify = [this] {
+    QMetaObject::invokeMethod(this, [this] { emit verifying(); }, Qt::QueuedConnection);
+  };
+  m_thread = std::thread([this, request = std::move(request), copy = RadioImage(image), steps, onVerify]() mutable {
+    const WindowTransferResult result = RunWindowTransfer(request, copy, steps, onVerify);
     QMetaObject::invokeMethod(
         this, [this, result, copy] { Finish(result, copy); }, Qt::QueuedConnection);
   });
   return true;
 }
 
-void CTransferRunner::Finish(const TransferResult& result, const RadioImage& image) {
+void CTransferRunner::Finish(const WindowTransferResult& result, const RadioImage& image) {
   m_thread.join();
   --g_nRunning;
   emit finished(result, image);

@@ -1,16 +1,16 @@
 #pragma once
-// Runs a Read or Write of the channel window off the GUI thread, so the
-// window repaints and Cancel works even while a silent radio is asked again
-// and again. The link works on a copy of the image; the owner gets the
-// outcome and that copy back on the GUI thread and decides what the
-// document takes from it.
+// Runs a Read or Write of the channel window off the GUI thread, with its
+// trace, read-back and backup, so the window repaints and Cancel works even
+// while a silent radio is asked again and again. The link works on a copy of
+// the image; the owner gets the outcome and that copy back on the GUI thread
+// and decides what the document takes from it.
 #include <QObject>
 #include <QString>
 #include <atomic>
 #include <memory>
 #include <thread>
 
-#include "link/TransferDriver.h"
+#include "editor/WindowTransfer.h"
 
 class CTransferRunner : public QObject {
   Q_OBJECT
@@ -20,8 +20,8 @@ class CTransferRunner : public QObject {
   ~CTransferRunner() override;
 
   // Starts `request` (its callbacks are the runner's own) with a copy of
-  // `image`; false while a transfer runs.
-  bool Start(MainTransferRequest request, const RadioImage& image);
+  // `image` and the `steps` around it; false while a transfer runs.
+  bool Start(MainTransferRequest request, const RadioImage& image, const WindowTransferSteps& steps = {});
   // Stops after the current block or handshake attempt.
   void Cancel() { m_bCancel = true; }
   bool IsRunning() const { return m_thread.joinable(); }
@@ -31,13 +31,15 @@ class CTransferRunner : public QObject {
   static bool AnyRunning();
 
  signals:
-  // Queued from the link's thread, in block order, before `finished`.
+  // Queued from the link's thread, in block order, before `finished`; the
+  // read-back of a Write counts its blocks anew after `verifying`.
   void progress(int done, int total, const QString& percent);
+  void verifying();
   // `image` is the copy the link worked on.
-  void finished(const TransferResult& result, const RadioImage& image);
+  void finished(const WindowTransferResult& result, const RadioImage& image);
 
  private:
-  void Finish(const TransferResult& result, const RadioImage& image);
+  void Finish(const WindowTransferResult& result, const RadioImage& image);
 
   std::thread m_thread;
   std::atomic<bool> m_bCancel{false};

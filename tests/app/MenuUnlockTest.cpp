@@ -50,11 +50,13 @@ void MenuUnlockTest::menusAfterStartup() {
   QCOMPARE(menus.size(), std::size_t{6});
   QCOMPARE(MenuCommands(menus[0]),
            (std::vector<int>{Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileClose, Cmd::kFileSave, Cmd::kFileSaveAs,
-                             Cmd::kFilePrint, Cmd::kFilePrintPreview, Cmd::kFilePrintSetup, Cmd::kAppExit}));
+                             Cmd::kFileOpenBackup, Cmd::kFileCompare, Cmd::kFilePrint, Cmd::kFilePrintPreview,
+                             Cmd::kFilePrintSetup, Cmd::kAppExit}));
   QCOMPARE(MenuCommands(menus[1]), kEditBefore);
   QCOMPARE(MenuCommands(menus[2]), (std::vector<int>{Cmd::kRead, Cmd::kWrite}));
   QCOMPARE(MenuCommands(menus[3]), (std::vector<int>{Cmd::kViewToolbar, Cmd::kViewStatusBar, Cmd::kControlBar}));
-  QCOMPARE(MenuCommands(menus[4]), (std::vector<int>{Cmd::kComSetup, Cmd::kLanguage}));
+  QCOMPARE(MenuCommands(menus[4]),
+           (std::vector<int>{Cmd::kComSetup, Cmd::kLanguage, Cmd::kVerifyAfterWrite, Cmd::kSerialTrace}));
   QCOMPARE(MenuCommands(menus[5]), (std::vector<int>{Cmd::kAppAbout}));
   QCOMPARE(shell.Frame()->NavRoot()->childCount(), 3);
   QVERIFY(!g_bServiceMode);

@@ -180,6 +180,7 @@ TEST(HelpTopics, ShippedFilesCoverEveryContext) {
       // The frame's commands and the main window.
       57600, 57601, 57602, 57603, 57604, 57606, 57607, 57609, 57665, 32786, 32787, 32788, 32781, 32779,
       32773, 32774, 59392, 59393, 32780, 32777, 32799, 57664, 57670, 57680, 57681, MainWindowHelpContext(),
+      Cmd::kFileOpenBackup, Cmd::kFileCompare, Cmd::kVerifyAfterWrite, Cmd::kSerialTrace,
       // The channel grid and its editors.
       1000, 2127, 2128, 2132, 2133, 2134, 2135, 1130, 1129,
       // Optional features and product information, with their buttons.
@@ -230,7 +231,8 @@ TEST(ResourceTable, EveryMenuCommandHasItsPrompt) {
                       Cmd::kFilePrint, Cmd::kFilePrintPreview, Cmd::kFilePrintSetup, Cmd::kAppExit,
                       Cmd::kProductInformation, Cmd::kChannelInformation, Cmd::kOptionalFeatures,
                       Cmd::kPowerAdjust, Cmd::kParamAdjust, Cmd::kRead, Cmd::kWrite, Cmd::kViewToolbar,
-                      Cmd::kViewStatusBar, Cmd::kControlBar, Cmd::kComSetup, Cmd::kLanguage, Cmd::kAppAbout}) {
+                      Cmd::kViewStatusBar, Cmd::kControlBar, Cmd::kComSetup, Cmd::kLanguage, Cmd::kAppAbout,
+                      Cmd::kFileOpenBackup, Cmd::kFileCompare, Cmd::kVerifyAfterWrite, Cmd::kSerialTrace}) {
     const char* prompt = EnglishResourceText(StringKey(command));
     ASSERT_NE(prompt, nullptr) << command;
     EXPECT_NE(PromptToolTip(prompt), "") << command;

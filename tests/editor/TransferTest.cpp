@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "RadioWindow.h"
 #include "ShellFixture.h"
 #include "app/AppGlobals.h"
 #include "app/ChildFrame.h"
@@ -26,48 +27,6 @@
 namespace {
 
 constexpr int kRxEditor = 2127;
-
-// The program with the simulated radio as COM1 and short link time-outs.
-class RadioWindow {
- public:
-  explicit RadioWindow(const std::string& language = "English", SimOptions options = CSimHarness::Fast(),
-                       const RadioImage& radio = PatternImage(1))
-      : sim(radio, options), shell(MakeProfile(language) + "[Ports]\nCOM1=" + sim.device() + "\n") {
-    SetWindowLinkSettings(FastLinkSettings());
-  }
-  ~RadioWindow() { SetWindowLinkSettings(MainLinkSettings()); }
-
-  bool Start() {
-    if (!shell.Start()) return false;
-    Frame()->activateWindow();
-    return QTest::qWaitForWindowActive(Frame());
-  }
-  CMainFrame* Frame() const { return shell.Frame(); }
-  CProgramView* View() const { return Frame()->ActiveView(); }
-  CProgramDoc* Doc() const { return View()->GetDocument(); }
-  ChannelTable Table() const { return View()->Table(); }
-  // The progress window while it is on screen.
-  CProgressDlg* Progress() const {
-    for (CProgressDlg* dialog : Frame()->findChildren<CProgressDlg*>())
-      if (dialog->isVisible()) return dialog;
-    return nullptr;
-  }
-  bool WaitForEnd() const {
-    for (int waited = 0; waited < 10000; waited += 10) {
-      if (Progress() == nullptr && !CTransferRunner::AnyRunning()) return true;
-      QTest::qWait(10);
-    }
-    return false;
-  }
-  QStringList Messages() const {
-    QStringList texts;
-    for (const MessageRequest& message : shell.messages) texts << message.text;
-    return texts;
-  }
-
-  CSimHarness sim;
-  ShellFixture shell;
-};
 
 // Counts the paint events a widget gets.
 class PaintCounter : public QObject {
