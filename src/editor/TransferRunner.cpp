@@ -27,9 +27,6 @@ CTransferRunner::~CTransferRunner() {
 bool CTransferRunner::AnyRunning() { return g_nRunning > 0; }
 
 bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image, const WindowTransferSteps& steps) {
-  if (IsRunning()) return false;
-  m_bCancel = false;
-  ++g_nRunning;
   // Everything queued to `this` is dropped if the runner is gone by then.
   request.onProgress = [this](const TransferProgress& p) {
     const QString percent = QString::fromStdString(p.percentText);
@@ -40,8 +37,25 @@ bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image
   const auto onVerify = [this] {
     QMetaObject::invokeMethod(this, [this] { emit verifying(); }, Qt::QueuedConnection);
   };
-  m_thread = std::thread([this, request = std::move(request), copy = RadioImage(image), steps, onVerify]() mutable {
-    const WindowTransferResult result = RunWindowTransfer(request, copy, steps, onVerify);
+  return Run([request = std::move(request), steps, onVerify](RadioImage& copy) {
+    return RunWindowTransfer(request, copy, steps, onVerify);
+  }, image);
+}
+
+bool CTransferRunner::Start(std::function<TransferResult(RadioImage&)> job, const RadioImage& image) {
+  return Run([job = std::move(job)](RadioImage& copy) {
+    WindowTransferResult result;
+    result.transfer = job(copy);
+    return result;
+  }, image);
+}
+
+bool CTransferRunner::Run(std::function<WindowTransferResult(RadioImage&)> job, const RadioImage& image) {
+  if (IsRunning()) return false;
+  m_bCancel = false;
+  ++g_nRunning;
+  m_thread = std::thread([this, job = std::move(job), copy = RadioImage(image)]() mutable {
+    const WindowTransferResult result = job(copy);
     QMetaObject::invokeMethod(
         this, [this, result, copy] { Finish(result, copy); }, Qt::QueuedConnection);
   });

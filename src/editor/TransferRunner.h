@@ -1,12 +1,14 @@
 #pragma once
-// Runs a Read or Write of the channel window off the GUI thread, with its
-// trace, read-back and backup, so the window repaints and Cancel works even
-// while a silent radio is asked again and again. The link works on a copy of
-// the image; the owner gets the outcome and that copy back on the GUI thread
-// and decides what the document takes from it.
+// Runs a Read or Write of the channel window (or of a service dialog) off the
+// GUI thread, with the trace, read-back and backup a window transfer asks
+// for, so the window repaints and Cancel works even while a silent radio is
+// asked again and again. The link works on a copy of the image; the owner
+// gets the outcome and that copy back on the GUI thread and decides what the
+// document takes from it.
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -22,6 +24,9 @@ class CTransferRunner : public QObject {
   // Starts `request` (its callbacks are the runner's own) with a copy of
   // `image` and the `steps` around it; false while a transfer runs.
   bool Start(MainTransferRequest request, const RadioImage& image, const WindowTransferSteps& steps = {});
+  // Any other transfer: `job` gets a copy of `image` on the link's thread
+  // (the service dialogs' transfers, which have no progress and no cancel).
+  bool Start(std::function<TransferResult(RadioImage&)> job, const RadioImage& image);
   // Stops after the current block or handshake attempt.
   void Cancel() { m_bCancel = true; }
   bool IsRunning() const { return m_thread.joinable(); }
@@ -39,6 +44,7 @@ class CTransferRunner : public QObject {
   void finished(const WindowTransferResult& result, const RadioImage& image);
 
  private:
+  bool Run(std::function<WindowTransferResult(RadioImage&)> job, const RadioImage& image);
   void Finish(const WindowTransferResult& result, const RadioImage& image);
 
   std::thread m_thread;

@@ -39,6 +39,18 @@ void ShellFixture::CopyFromBuild(const std::string& name, const std::string& as)
                              std::filesystem::copy_options::overwrite_existing);
 }
 
+namespace {
+void ResetProcessValues() {
+  g_strLanguage.clear();
+  g_bChinese = false;
+  g_strHelpFile = "enHelp.chm";
+  g_strAppDir.clear();
+  g_bNewDocument = false;
+  g_bServiceMode = false;
+  g_profile.Clear();
+}
+}  // namespace
+
 void ShellFixture::Remove(const std::string& name) const { std::filesystem::remove(m_dir.file(name)); }
 
 ShellFixture::ShellFixture(const std::string& profile) {
@@ -52,13 +64,7 @@ ShellFixture::ShellFixture(const std::string& profile) {
   // QSettings reads the folder once per process; each test has its own.
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(m_dir.file("config")));
 
-  g_strLanguage.clear();
-  g_bChinese = false;
-  g_strHelpFile = "enHelp.chm";
-  g_strAppDir.clear();
-  g_bNewDocument = false;
-  g_bServiceMode = false;
-  g_profile.Clear();
+  ResetProcessValues();
 
   SetMessageBoxHook([this](const MessageRequest& request) {
     messages.push_back(request);
@@ -102,6 +108,14 @@ ShellFixture::~ShellFixture() {
 
 bool ShellFixture::Start(const QStringList& arguments) {
   return m_pApp->InitInstance(Folder(), arguments);
+}
+
+bool ShellFixture::Restart(const QStringList& arguments) {
+  m_pApp->ExitInstance();
+  m_pApp.reset();
+  ResetProcessValues();
+  m_pApp = std::make_unique<CProgramApp>();
+  return Start(arguments);
 }
 
 CMainFrame* ShellFixture::Frame() const { return m_pApp->MainFrame(); }

@@ -39,6 +39,9 @@ class ShellFixture {
   ShellFixture& operator=(const ShellFixture&) = delete;
 
   bool Start(const QStringList& arguments = {});
+  // A new process, as far as the program can tell: the old one ends, the
+  // process-wide values start afresh, and the program starts in the same folder.
+  bool Restart(const QStringList& arguments = {});
   CMainFrame* Frame() const;
   CProgramApp& App() { return *m_pApp; }
   std::string Folder() const { return m_dir.path() + "/"; }
