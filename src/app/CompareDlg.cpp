@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
@@ -53,10 +54,16 @@ QTableWidget* NewTable(QWidget* parent, int rows, const QStringList& titles) {
   return table;
 }
 
-// Wide enough for every column and tall enough for every row, within the
-// screen; beyond that the table scrolls.
-void FitTable(QTableWidget* table) {
+// The last 2 x `sideColumns` columns are the two sides, each column as wide
+// as its counterpart. The table is wide enough for every column and tall
+// enough for every row, within the screen; beyond that it scrolls.
+void FitTable(QTableWidget* table, int sideColumns) {
   table->resizeColumnsToContents();
+  for (int c = table->columnCount() - 2 * sideColumns; c < table->columnCount() - sideColumns; ++c) {
+    const int width = std::max(table->columnWidth(c), table->columnWidth(c + sideColumns));
+    table->setColumnWidth(c, width);
+    table->setColumnWidth(c + sideColumns, width);
+  }
   int width = 2 * table->frameWidth();
   for (int c = 0; c < table->columnCount(); ++c) width += table->columnWidth(c);
   int height = 2 * table->frameWidth() + table->horizontalHeader()->sizeHint().height();
@@ -137,8 +144,9 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
     layout->addWidget(m_pBytes);
   }
 
-  for (QTableWidget* table : {m_pChannels, m_pOptions, m_pBytes})
-    if (table != nullptr) FitTable(table);
+  if (m_pChannels != nullptr) FitTable(m_pChannels, kSideColumns);
+  for (QTableWidget* table : {m_pOptions, m_pBytes})
+    if (table != nullptr) FitTable(table, 1);
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(LangString(kOk), QDialogButtonBox::AcceptRole);
   SetControlId(ok, Res::kIdOk);

@@ -140,8 +140,8 @@ void CProgramApp::OnFileNew() { m_pDocTemplate->NewDocument(); }
 
 void CProgramApp::OnFileOpen() { OpenDataFile(QString()); }
 
-void CProgramApp::OpenDataFile(const QString& proposed) {
-  const QString path = AskFileName(m_pMainFrame.get(), false, proposed, DataFileDialogFilter());
+void CProgramApp::OpenDataFile(const QString& proposed, const QString& caption) {
+  const QString path = AskFileName(m_pMainFrame.get(), false, proposed, DataFileDialogFilter(), caption);
   if (!path.isEmpty()) m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive());
 }
 

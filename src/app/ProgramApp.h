@@ -33,9 +33,10 @@ class CProgramApp {
   void OnFileNewConfirm();
   void OnFileNew();
   void OnFileOpen();
-  // File Open's dialog at `proposed` (a folder or a file in it), then the
-  // file chosen, as File Open opens it.
-  void OpenDataFile(const QString& proposed);
+  // File Open's dialog at `proposed` (a folder or a file in it), with its
+  // own caption unless one is given, then the file chosen, as File Open
+  // opens it.
+  void OpenDataFile(const QString& proposed, const QString& caption = QString());
   void OnAppAbout();
 
  private:

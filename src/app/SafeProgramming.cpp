@@ -10,6 +10,7 @@
 #include "app/MainFrame.h"
 #include "app/ProgramApp.h"
 #include "app/ResourceIds.h"
+#include "app/ResourceTable.h"
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
 #include "app/UserFolders.h"
@@ -30,6 +31,11 @@ constexpr LangText kNoBackups = {
 
 QString AppBackupFolder() { return FromStd(BackupFolder(g_profile.GetString("Setup", "AppName", ""))); }
 
+// A file dialog's caption: the command's tool tip ("Compare With").
+QString CommandCaption(int command) {
+  return FromStd(PromptToolTip(ToStd(ResourceText(StringKey(command)))));
+}
+
 // The dialog opens on the newest backup, so Enter opens what the radio
 // held before the last change.
 void OnFileOpenBackup(CMainFrame& frame, CProgramApp& app) {
@@ -39,7 +45,7 @@ void OnFileOpenBackup(CMainFrame& frame, CProgramApp& app) {
     ProgramMessageBox(&frame, LangString(kNoBackups).arg(folder));
     return;
   }
-  app.OpenDataFile(folder + FromStd(names.back()));
+  app.OpenDataFile(folder + FromStd(names.back()), CommandCaption(Cmd::kFileOpenBackup));
 }
 
 // The open document as its table shows it, edits not yet stored included,
@@ -48,7 +54,8 @@ void OnFileCompare(CMainFrame& frame) {
   CChildFrame* window = frame.MDIGetActive();
   if (window == nullptr) return;
   window->View()->CommitPendingEdit();
-  const QString path = AskFileName(&frame, false, QString(), DataFileDialogFilter());
+  const QString path =
+      AskFileName(&frame, false, QString(), DataFileDialogFilter(), CommandCaption(Cmd::kFileCompare));
   if (path.isEmpty()) return;
   RadioImage other;
   const DataFileResult loaded = LoadDataFile(ToStd(path), other);

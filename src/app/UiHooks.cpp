@@ -68,8 +68,9 @@ bool StartProgram(const QString& program) {
   return QProcess::startDetached(program, {});
 }
 
-QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter) {
+QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter,
+                    const QString& caption) {
   if (FileHook()) return FileHook()(saving, proposed, filter);
-  return saving ? QFileDialog::getSaveFileName(parent, QString(), proposed, filter)
-                : QFileDialog::getOpenFileName(parent, QString(), proposed, filter);
+  return saving ? QFileDialog::getSaveFileName(parent, caption, proposed, filter)
+                : QFileDialog::getOpenFileName(parent, caption, proposed, filter);
 }

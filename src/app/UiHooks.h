@@ -42,8 +42,10 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
 // Runs a dialog modally and returns its result (QDialog::Accepted/Rejected).
 int RunModal(QDialog& dialog);
 
-// Asks for a data file name; `filter` is a file dialog filter.
-QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter);
+// Asks for a data file name; `filter` is a file dialog filter. An empty
+// caption is the dialog's own ("Open", "Save As").
+QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter,
+                    const QString& caption = QString());
 
 // Starts a program detached from this process; false when it could not start.
 bool StartProgram(const QString& program);
