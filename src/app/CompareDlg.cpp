@@ -2,7 +2,6 @@
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,7 +21,6 @@
 
 namespace {
 
-constexpr LangText kCaption = {"Compare With", "与文件比较"};
 constexpr LangText kSides = {"Left: the open document as its channel table shows it.\nRight: %1",
                              "左边：当前文档（以信道表所示为准）。\n右边：%1"};
 constexpr LangText kDocumentSide = {"Open document", "当前文档"};
@@ -86,8 +84,8 @@ QLabel* Heading(QWidget* parent, const LangText& text) {
 
 CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, const QString& path)
     : QDialog(parent) {
-  setWindowTitle(LangString(kCaption) + QStringLiteral(" - ") + QFileInfo(path).fileName());
   const QString fileSide = QFileInfo(path).fileName();
+  setWindowTitle(CommandToolTip(Cmd::kFileCompare) + QStringLiteral(" - ") + fileSide);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(LangString(kSides).arg(path), this));
 
@@ -99,9 +97,10 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
     // The first row names the sides above their columns.
     m_pChannels->setSpan(0, 1, 1, kSideColumns);
     m_pChannels->setSpan(0, 1 + kSideColumns, 1, kSideColumns);
-    m_pChannels->setItem(0, 1, Cell(LangString(kDocumentSide)));
-    m_pChannels->setItem(0, 1 + kSideColumns, Cell(fileSide));
-    for (int side = 0; side < 2; ++side) m_pChannels->item(0, 1 + side * kSideColumns)->setTextAlignment(Qt::AlignCenter);
+    for (const auto& [column, text] : {std::pair{1, LangString(kDocumentSide)}, std::pair{1 + kSideColumns, fileSide}}) {
+      m_pChannels->setItem(0, column, Cell(text));
+      m_pChannels->item(0, column)->setTextAlignment(Qt::AlignCenter);
+    }
     int row = 1;
     for (const ChannelDifference& d : differences.channels) {
       m_pChannels->setItem(row, 0, Cell(FromStd(ChannelNumberText(d.channel))));

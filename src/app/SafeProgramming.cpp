@@ -10,7 +10,6 @@
 #include "app/MainFrame.h"
 #include "app/ProgramApp.h"
 #include "app/ResourceIds.h"
-#include "app/ResourceTable.h"
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
 #include "app/UserFolders.h"
@@ -31,11 +30,6 @@ constexpr LangText kNoBackups = {
 
 QString AppBackupFolder() { return FromStd(BackupFolder(g_profile.GetString("Setup", "AppName", ""))); }
 
-// A file dialog's caption: the command's tool tip ("Compare With").
-QString CommandCaption(int command) {
-  return FromStd(PromptToolTip(ToStd(ResourceText(StringKey(command)))));
-}
-
 // The dialog opens on the newest backup, so Enter opens what the radio
 // held before the last change.
 void OnFileOpenBackup(CMainFrame& frame, CProgramApp& app) {
@@ -45,7 +39,7 @@ void OnFileOpenBackup(CMainFrame& frame, CProgramApp& app) {
     ProgramMessageBox(&frame, LangString(kNoBackups).arg(folder));
     return;
   }
-  app.OpenDataFile(folder + FromStd(names.back()), CommandCaption(Cmd::kFileOpenBackup));
+  app.OpenDataFile(folder + FromStd(names.back()), CommandToolTip(Cmd::kFileOpenBackup));
 }
 
 // The open document as its table shows it, edits not yet stored included,
@@ -55,7 +49,7 @@ void OnFileCompare(CMainFrame& frame) {
   if (window == nullptr) return;
   window->View()->CommitPendingEdit();
   const QString path =
-      AskFileName(&frame, false, QString(), DataFileDialogFilter(), CommandCaption(Cmd::kFileCompare));
+      AskFileName(&frame, false, QString(), DataFileDialogFilter(), CommandToolTip(Cmd::kFileCompare));
   if (path.isEmpty()) return;
   RadioImage other;
   const DataFileResult loaded = LoadDataFile(ToStd(path), other);

@@ -12,7 +12,8 @@
 namespace {
 
 constexpr LangText kTraceWritten = {"Serial trace of the last transfer: %s", "最近一次传输的串口跟踪：%s"};
-constexpr LangText kTraceFailed = {"No serial trace: cannot write '%s': %s", "没有串口跟踪：无法写入“%s”：%s"};
+constexpr LangText kTraceFailed = {"No serial trace: cannot write '%s': %s",
+                                   "没有串口跟踪：无法写入“%s”：%s"};
 
 std::string Format(const char* format, const std::string& a, const char* b = "") {
   char text[1024];

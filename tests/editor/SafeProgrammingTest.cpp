@@ -106,8 +106,8 @@ void SafeProgrammingTest::readKeepsABackup() {
   const std::vector<std::string> backups = ListBackups(folder);
   if (blocked) {
     QCOMPARE(window.Messages().size(), 1);
-    QVERIFY2(window.Messages().front().startsWith("No backup was saved: cannot write '" + QString::fromStdString(folder)),
-             qPrintable(window.Messages().front()));
+    const QString expected = "No backup was saved: cannot write '" + QString::fromStdString(folder);
+    QVERIFY2(window.Messages().front().startsWith(expected), qPrintable(window.Messages().front()));
     QVERIFY(backups.empty());
     return;
   }

@@ -25,7 +25,8 @@ void TransferRunnerTest::outcomes_data() {
 
   QTest::newRow("read") << "" << Direction::Read << 0 << int(TransferOutcome::Succeeded) << 64 << false;
   QTest::newRow("write") << "" << Direction::Write << 0 << int(TransferOutcome::Succeeded) << 60 << false;
-  QTest::newRow("silent radio") << "silent" << Direction::Read << 0 << int(TransferOutcome::CommunicationError) << 0 << false;
+  QTest::newRow("silent radio") << "silent" << Direction::Read << 0 << int(TransferOutcome::CommunicationError) << 0
+                                << false;
   QTest::newRow("no port") << "no port" << Direction::Write << 0 << int(TransferOutcome::PortNotOpened) << 0 << false;
   // The read-back counts its blocks anew once `verifying` has come.
   QTest::newRow("verified write") << "" << Direction::Write << 0 << int(TransferOutcome::Succeeded) << 120 << true;

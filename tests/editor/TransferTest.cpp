@@ -247,8 +247,8 @@ void TransferTest::refusedWhileTransferring() {
   window.Progress()->OkButton()->click();
   QVERIFY(CTransferRunner::AnyRunning());
 
-  const int refused[] = {Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileClose, Cmd::kAppExit,
-                         Cmd::kLanguage, Cmd::kRead,    Cmd::kWrite};
+  const int refused[] = {Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileOpenBackup, Cmd::kFileClose,
+                         Cmd::kAppExit, Cmd::kLanguage, Cmd::kRead,           Cmd::kWrite};
   for (int command : refused) {
     frame->statusBar()->clearMessage();
     QVERIFY(!frame->IsCommandEnabled(command));
