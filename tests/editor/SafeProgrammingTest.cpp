@@ -154,26 +154,37 @@ void SafeProgrammingTest::openBackup() {
 void SafeProgrammingTest::serialTrace_data() {
   QTest::addColumn<bool>("trace");
   QTest::addColumn<int>("command");
+  QTest::addColumn<bool>("blocked");           // a file stands where the cache folder belongs
   QTest::addColumn<QStringList>("sessions");  // the "# " lines of the trace file
-  QTest::newRow("Read") << true << Cmd::kRead << QStringList{"# Read Data "};
-  QTest::newRow("verified Write") << true << Cmd::kWrite << QStringList{"# Write Data ", "# Verify "};
-  QTest::newRow("trace off") << false << Cmd::kRead << QStringList();
+  QTest::newRow("Read") << true << Cmd::kRead << false << QStringList{"# Read Data "};
+  QTest::newRow("verified Write") << true << Cmd::kWrite << false << QStringList{"# Write Data ", "# Verify "};
+  QTest::newRow("trace cannot be written") << true << Cmd::kRead << true << QStringList();
+  QTest::newRow("trace off") << false << Cmd::kRead << false << QStringList();
 }
 
 void SafeProgrammingTest::serialTrace() {
   QFETCH(bool, trace);
   QFETCH(int, command);
+  QFETCH(bool, blocked);
   QFETCH(QStringList, sessions);
   RadioWindow window;
   QVERIFY(window.Start());
+  if (blocked) window.shell.Write("cache", "not a folder");
   if (trace) TurnOn(window, Cmd::kSerialTrace);
   TurnOn(window, Cmd::kVerifyAfterWrite);
   QVERIFY(window.Transfer(command));
+  // The transfer never depends on its trace.
   QCOMPARE(window.Messages(), QStringList());
+  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), false));
 
   const std::string path = AppFolder(UserCacheFolder()) + "last-transfer.txt";
   const QString status = window.Frame()->statusBar()->currentMessage();
   QFile file(QString::fromStdString(path));
+  if (blocked) {
+    QVERIFY2(status.startsWith("No serial trace: cannot write '" + QString::fromStdString(path) + "': "),
+             qPrintable(status));
+    return;
+  }
   if (!trace) {
     QVERIFY(!file.exists());
     QVERIFY(status.isEmpty());
