@@ -15,11 +15,14 @@
 #include "app/MainFrame.h"
 #include "profile/ProfileFile.h"
 #include "app/ProgramIcons.h"
+#include "app/RecentFileList.h"
+#include "app/RecentFiles.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
 #include "app/StartupRules.h"
 #include "app/UiHooks.h"
+#include "editor/ChannelCommands.h"
 #include "print/PrintCommands.h"
 
 namespace {
@@ -74,6 +77,11 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   m_pMainFrame->SetCommandHandler(Cmd::kAppAbout, [this] { OnAppAbout(); });
   m_pPrintCommands = std::make_unique<CPrintCommands>();
   InstallPrintCommands(*m_pMainFrame, *m_pPrintCommands);
+  InstallChannelCommands(*m_pMainFrame);
+  for (int i = 0; i < static_cast<int>(kRecentFileCount); ++i)
+    m_pMainFrame->SetCommandHandler(Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); },
+                                    [i] { return i < RecentFiles().size(); });
+  m_pMainFrame->SetFileDropHandler([this](const QString& path) { OpenDataFile(path); });
 
   // The command line: nothing runs File New, a file name opens that file.
   // A file that cannot be opened is reported, whatever the reason, and the
@@ -133,7 +141,17 @@ void CProgramApp::OnFileNew() { m_pDocTemplate->NewDocument(); }
 
 void CProgramApp::OnFileOpen() {
   const QString path = AskFileName(m_pMainFrame.get(), false, QString(), DataFileDialogFilter());
-  if (!path.isEmpty()) m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive());
+  if (!path.isEmpty()) OpenDataFile(path);
+}
+
+bool CProgramApp::OpenDataFile(const QString& path) {
+  return m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive()) != nullptr;
+}
+
+void CProgramApp::OnOpenRecentFile(int index) {
+  const QString path = RecentFiles().value(index);
+  // A file that no longer opens leaves the list, as it would mislead.
+  if (!path.isEmpty() && !OpenDataFile(path)) ForgetRecentFile(path);
 }
 
 void CProgramApp::OnAppAbout() {

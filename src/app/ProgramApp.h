@@ -33,6 +33,11 @@ class CProgramApp {
   void OnFileNewConfirm();
   void OnFileNew();
   void OnFileOpen();
+  // Opens a data file the way File Open does (the active channel window
+  // gives way to it); false when it could not be opened, which was told.
+  // The recent files and a file dropped on the window open through here.
+  bool OpenDataFile(const QString& path);
+  void OnOpenRecentFile(int index);
   void OnAppAbout();
 
  private:

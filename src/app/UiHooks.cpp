@@ -29,6 +29,10 @@ FileNameHook& FileHook() {
   static FileNameHook hook;
   return hook;
 }
+FileFilterHook& FilterHook() {
+  static FileFilterHook hook;
+  return hook;
+}
 QString& Caption() {
   static QString caption = QStringLiteral("Program");
   return caption;
@@ -39,6 +43,7 @@ void SetMessageBoxHook(MessageBoxHook hook) { MessageHook() = std::move(hook); }
 void SetModalHook(ModalHook hook) { DialogHook() = std::move(hook); }
 void SetStartProgramHook(StartProgramHook hook) { StartHook() = std::move(hook); }
 void SetFileNameHook(FileNameHook hook) { FileHook() = std::move(hook); }
+void SetFileFilterHook(FileFilterHook hook) { FilterHook() = std::move(hook); }
 
 void SetMessageBoxCaption(const QString& caption) { Caption() = caption; }
 QString MessageBoxCaption() { return Caption(); }
@@ -72,4 +77,17 @@ QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const
   if (FileHook()) return FileHook()(saving, proposed, filter);
   return saving ? QFileDialog::getSaveFileName(parent, QString(), proposed, filter)
                 : QFileDialog::getOpenFileName(parent, QString(), proposed, filter);
+}
+
+QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QStringList& filters, int* chosen) {
+  const QString joined = filters.join(QStringLiteral(";;"));
+  if (FileHook()) {
+    if (chosen != nullptr) *chosen = FilterHook() ? FilterHook()(filters) : 0;
+    return FileHook()(saving, proposed, joined);
+  }
+  QString selected = filters.value(0);
+  const QString path = saving ? QFileDialog::getSaveFileName(parent, QString(), proposed, joined, &selected)
+                              : QFileDialog::getOpenFileName(parent, QString(), proposed, joined, &selected);
+  if (chosen != nullptr) *chosen = std::max(0, static_cast<int>(filters.indexOf(selected)));
+  return path;
 }

@@ -82,6 +82,7 @@ ShellFixture::ShellFixture(const std::string& profile) {
     fileNames.erase(fileNames.begin());
     return name;
   });
+  SetFileFilterHook([this](const QStringList&) { return filterChoice; });
   QApplication::setQuitOnLastWindowClosed(false);
   m_pApp = std::make_unique<CProgramApp>();
 }
@@ -94,6 +95,7 @@ ShellFixture::~ShellFixture() {
   SetModalHook({});
   SetStartProgramHook({});
   SetFileNameHook({});
+  SetFileFilterHook({});
   SetHtmlHelpSink({});
 }
 
