@@ -33,7 +33,11 @@ fi
 run_dir=$(mktemp -d "${XDG_RUNTIME_DIR:-/tmp}/program-radio.XXXXXX")
 link="$run_dir/radio"
 memory="$bin/radiosim-memory.dat"
-[[ -f "$memory" ]] || "$bin/programcli" new -o "$memory"
+# A fresh radio is a model of the shipped list, so its band takes frequencies.
+if [[ ! -f "$memory" ]]; then
+  "$bin/programcli" new -o "$memory"
+  "$bin/programcli" set "$memory" model=1 band=1 >/dev/null
+fi
 "$bin/radiosim" --memory "$memory" --save "$memory" --link "$link" >/dev/null &
 sim=$!
 trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null || true; rm -rf "$run_dir"' EXIT

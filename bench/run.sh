@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 build=${BUILD_DIR:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target bench_transfer bench_fleet bench_startup
+cmake --build "$build" -j2 --target bench_transfer bench_fleet bench_view_transfer bench_startup
 "$build/bench/bench_transfer" "$@"
 "$build/bench/bench_fleet" "$@"
+"$build/bench/bench_view_transfer" "$@"
 "$build/bench/bench_startup" "$@"

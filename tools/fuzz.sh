@@ -5,7 +5,7 @@
 # in fuzz-out/<target>/ (copy it into the corpus once fixed, so the normal
 # test run replays it).
 #
-#   tools/fuzz.sh [SECONDS] [TARGET...]     targets: datafile profile csv
+#   tools/fuzz.sh [SECONDS] [TARGET...]     targets: datafile profile csv clonelink
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +13,7 @@ seconds=${1:-60}
 [[ "$seconds" =~ ^[0-9]+$ ]] || { echo "usage: tools/fuzz.sh [SECONDS] [TARGET...]" >&2; exit 2; }
 shift || true
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(datafile profile csv)
+[[ ${#targets[@]} -gt 0 ]] || targets=(datafile profile csv clonelink)
 
 ./tools/install-deps.sh clang libclang-rt-dev
 
@@ -30,7 +30,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$work"
   echo "== fuzz_$t for ${seconds}s" >&2
   if ! "$build/fuzz/fuzz_$t" "$work" "tests/fuzz/corpus/$t" \
-      -max_total_time="$seconds" -artifact_prefix="$out/" -print_final_stats=1 \
+      -max_total_time="$seconds" -timeout=10 -artifact_prefix="$out/" -print_final_stats=1 \
       2> >(tee "$out/log.txt" >&2); then
     echo "fuzz_$t: found a failing input, see $out/" >&2
     status=1

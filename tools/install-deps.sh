@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
   xvfb xauth x11-apps x11-utils imagemagick
   fonts-liberation fonts-wqy-microhei poppler-utils
+  dpkg-dev desktop-file-utils appstream lintian man-db
 )
 packages+=("$@")
 

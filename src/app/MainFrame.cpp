@@ -191,7 +191,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (!SaveModifiedDocuments(this)) {
+  if (RefuseWhileTransferring(true) || !SaveModifiedDocuments(this)) {
     event->ignore();
     return;
   }

@@ -92,6 +92,9 @@ class CMainFrame : public QMainWindow {
   void UpdateLockIndicators();
   void OnChannelInformation();
   void OnFileClose();
+  // While a transfer runs, what would remove its document or end the
+  // program under it is refused with a note in the status bar: true then.
+  bool RefuseWhileTransferring(bool refusedThen);
 
   CNavigationBar* m_wndNavBar = nullptr;
   CBackgroundClient* m_wndClient = nullptr;

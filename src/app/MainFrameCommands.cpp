@@ -10,7 +10,14 @@
 #include "app/DocumentFiles.h"
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
+#include "app/AppGlobals.h"
 #include "editor/ProgramView.h"
+#include "editor/TransferRules.h"
+#include "editor/TransferRunner.h"
+
+namespace {
+constexpr int kBusyNoteMs = 4000;
+}  // namespace
 
 void CMainFrame::SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled) {
   if (handler)
@@ -21,6 +28,7 @@ void CMainFrame::SetCommandHandler(int command, std::function<void()> handler, s
 }
 
 bool CMainFrame::IsCommandEnabled(int command) const {
+  if (CTransferRunner::AnyRunning() && RefusedDuringTransfer(command)) return false;
   if (const CProgramView* view = ActiveView(); view != nullptr && view->HandlesCommand(command)) return true;
   if (const auto handler = m_handlers.find(command); handler != m_handlers.end())
     return !handler->second.enabled || handler->second.enabled();
@@ -43,8 +51,14 @@ bool CMainFrame::IsCommandEnabled(int command) const {
   }
 }
 
+bool CMainFrame::RefuseWhileTransferring(bool refusedThen) {
+  if (!refusedThen || !CTransferRunner::AnyRunning()) return false;
+  m_wndStatusBar->showMessage(QString::fromUtf8(TransferBusyNote(g_bChinese)), kBusyNoteMs);
+  return true;
+}
+
 void CMainFrame::OnCommand(int command) {
-  if (!IsCommandEnabled(command)) return;
+  if (RefuseWhileTransferring(RefusedDuringTransfer(command)) || !IsCommandEnabled(command)) return;
   if (CProgramView* view = ActiveView(); view != nullptr && view->HandlesCommand(command)) {
     view->OnCommand(command);
   } else if (auto handler = m_handlers.find(command); handler != m_handlers.end()) {

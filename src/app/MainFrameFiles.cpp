@@ -58,6 +58,8 @@ void CMainFrame::dropEvent(QDropEvent* event) {
   const QString path = DroppedFile(event->mimeData());
   if (path.isEmpty() || !m_fileDropHandler) return;
   event->acceptProposedAction();
+  // It would replace the document, as Open does.
+  if (RefuseWhileTransferring(true)) return;
   m_fileDropHandler(path);
   UpdateMenuForDocuments();
   UpdateCommandUI();

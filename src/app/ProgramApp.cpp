@@ -14,6 +14,7 @@
 #include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
 #include "profile/ProfileFile.h"
+#include "profile/ProgramProfile.h"
 #include "app/ProgramIcons.h"
 #include "app/RecentFileList.h"
 #include "app/RecentFiles.h"
@@ -24,6 +25,7 @@
 #include "app/UiHooks.h"
 #include "editor/ChannelCommands.h"
 #include "print/PrintCommands.h"
+#include "settings/SettingsCommands.h"
 
 namespace {
 void UseCjkCapableFont() {
@@ -49,7 +51,9 @@ CProgramApp::~CProgramApp() {
 
 bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arguments) {
   // The profile file, the language and everything named after it.
-  g_profile.Load(appDir + kProfileFileName, true, true, false);
+  const ProfilePaths profile = ProgramProfilePaths(appDir);
+  g_profile.Load(profile.read, true, true, false);
+  if (profile.write != profile.read) g_profile.SaveTo(profile.write);
   g_strLanguage = g_profile.GetString("Setup", "Language", "");
   g_bChinese = IsChineseLanguage(g_strLanguage);
   g_strHelpFile = HelpFileForLanguage(g_bChinese);
@@ -77,6 +81,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   m_pMainFrame->SetCommandHandler(Cmd::kAppAbout, [this] { OnAppAbout(); });
   m_pPrintCommands = std::make_unique<CPrintCommands>();
   InstallPrintCommands(*m_pMainFrame, *m_pPrintCommands);
+  InstallSettingsCommands(*m_pMainFrame);
   InstallChannelCommands(*m_pMainFrame);
   for (int i = 0; i < static_cast<int>(kRecentFileCount); ++i)
     m_pMainFrame->SetCommandHandler(Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); },

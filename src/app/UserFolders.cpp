@@ -33,6 +33,7 @@ std::string XdgFolder(const char* variable, const char* fallbackBelowHome) {
 
 }  // namespace
 
+std::string UserConfigFolder() { return XdgFolder("XDG_CONFIG_HOME", ".config/"); }
 std::string UserDataFolder() { return XdgFolder("XDG_DATA_HOME", ".local/share/"); }
 std::string UserCacheFolder() { return XdgFolder("XDG_CACHE_HOME", ".cache/"); }
 

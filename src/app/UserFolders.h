@@ -1,9 +1,12 @@
 #pragma once
-// The user's own folders for what the program keeps between runs: backups of
+// The user's own folders for what the program keeps between runs: its own
+// copy of "Program.ini" beside an installed program (config), backups of
 // every image read from a radio (data) and the trace of the last transfer
 // (cache). Each holds a folder named after the application.
 #include <string>
 
+// $XDG_CONFIG_HOME, else $HOME/.config; with a trailing '/'.
+std::string UserConfigFolder();
 // $XDG_DATA_HOME, else $HOME/.local/share; with a trailing '/'. A relative
 // $XDG_DATA_HOME counts as unset, as the XDG rules say.
 std::string UserDataFolder();

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "profile/ProfileFile.h"
+#include "profile/ProgramProfile.h"
 #include "app/ProgramFolder.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
@@ -23,7 +24,7 @@ extern "C" void OnInterrupt(int) { g_interrupted = 1; }
 }  // namespace
 
 void LoadProgramProfile(CProfileFile& profile) {
-  const std::string path = ProgramFolder() + "Program.ini";
+  const std::string path = ProgramProfilePaths(ProgramFolder()).read;
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return;
   profile.Load(path, /*saveOnClose=*/false, /*ignoreCase=*/true, /*backup=*/false);

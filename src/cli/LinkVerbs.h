@@ -8,8 +8,9 @@
 
 class CProfileFile;
 
-// "Program.ini" from the program folder, never saved back; a missing file
-// stays missing (loading would create it).
+// "Program.ini" as the window reads it (the user's own copy beside an
+// installed program), never saved back; a missing file stays missing
+// (loading would create it).
 void LoadProgramProfile(CProfileFile& profile);
 
 // PORT as given: COMn (through [Ports] of "Program.ini") or a device path.

@@ -6,6 +6,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/VerbFiles.h"
+#include "link/TransferTexts.h"
 #include "link/VerifyWrite.h"
 #include "link/WireTrace.h"
 #include "radio/Backups.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-constexpr LangText kReadCaption = {"Read Data", "读数据"};
-constexpr LangText kWriteCaption = {"Write Data", "写数据"};
 constexpr LangText kVerifyCaption = {"Verify", "校验"};
 constexpr LangText kReadInto = {"read into ", "已读入 "};
 constexpr LangText kWritten = {"written", "已写入"};
@@ -46,13 +45,14 @@ class CPortSession {
     return report.status;
   }
 
-  MainTransferRequest Request(Direction direction, const LangText& caption) {
+  // The progress caption is the transfer's own unless another step is named.
+  MainTransferRequest Request(Direction direction, const LangText* step = nullptr) {
     MainTransferRequest request;
     request.device = m_task.device;
     request.direction = direction;
     request.chinese = m_bChinese;
     request.settings = m_settings;
-    const std::string shown = caption(m_bChinese);
+    const std::string shown = step != nullptr ? (*step)(m_bChinese) : TransferCaption(direction, m_bChinese);
     request.onProgress = [this, shown](const TransferProgress& p) { m_progress(shown, p); };
     request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
     Begin(shown);
@@ -99,7 +99,7 @@ PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgre
   CPortSession session(task, progress, job.chinese, job.settings);
   PortReport report;
   if (session.OpenTrace(report) != kExitOk) return report;
-  MainTransferRequest request = session.Request(Direction::Read, kReadCaption);
+  MainTransferRequest request = session.Request(Direction::Read);
   request.tap = session.Tap();
   RadioImage image = job.base;
   const TransferResult result = RunMainTransfer(request, image);
@@ -122,7 +122,7 @@ PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProg
   CPortSession session(task, progress, job.chinese, job.settings);
   PortReport report;
   if (session.OpenTrace(report) != kExitOk) return report;
-  MainTransferRequest request = session.Request(Direction::Write, kWriteCaption);
+  MainTransferRequest request = session.Request(Direction::Write);
   request.serviceMode = job.serviceMode;
   request.tap = session.Tap();
   RadioImage image = job.image;
@@ -132,7 +132,7 @@ PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProg
   } else if (!job.verify) {
     report = PortReport{kExitOk, kWritten(job.chinese), "", ""};
   } else {
-    MainTransferRequest check = session.Request(Direction::Write, kVerifyCaption);
+    MainTransferRequest check = session.Request(Direction::Write, &kVerifyCaption);
     check.serviceMode = job.serviceMode;
     check.tap = request.tap;
     const VerifyResult verify = VerifyWrite(check, image);

@@ -18,6 +18,10 @@ int RunRead(const Args& args);
 int RunWrite(const Args& args);
 int RunPorts(const Args& args);
 int RunDiff(const Args& args);
-int RunPrint(const Args& args);  // only in a build with the GUI
+// Only in a build with the GUI: RunPrint is programcli-print's, and
+// programcli's print verb runs that program (RunPrintHelper).
+int RunPrint(const Args& args);
+int RunPrintHelper(const Args& args);
+constexpr const char* kPrintHelperName = "programcli-print";
 int RunExportCsv(const Args& args);
 int RunImportCsv(const Args& args);

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 
@@ -18,7 +19,7 @@ const Verb kVerbs[] = {
     {"export-csv", "write a data file's channels as a CSV channel list", RunExportCsv},
     {"import-csv", "fill a data file's channels from a CSV channel list", RunImportCsv},
 #ifdef PROGRAM_PRINT_VERB
-    {"print", "write a data file's printout as a PDF", RunPrint},
+    {"print", "write a data file's printout as a PDF", RunPrintHelper},
 #endif
 };
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     PrintHelp(stdout);
     return kExitOk;
   }
+  if (verb == "--version") return PrintVersion("programcli");
   for (const Verb& v : kVerbs) {
     if (verb == v.name) return v.run(Args(argv + 2, argv + argc));
   }

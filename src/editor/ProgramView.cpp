@@ -19,6 +19,7 @@
 #include "app/UserSettings.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelEditors.h"
+#include "editor/ComSetupDlg.h"
 #include "editor/EditorRules.h"
 #include "editor/MSFlexGrid.h"
 #include "profile/ProfileFile.h"
@@ -51,6 +52,7 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
     : QWidget(parent),
       m_dlgLanguage(this),
       m_pDoc(doc),
+      m_linkCommands(this),
       m_pTitle(new QLabel(this)),
       m_pGrid(new CMSFlexGrid(this)),
       m_pChannelCommands(std::make_unique<CChannelCommands>(this)) {
@@ -132,6 +134,7 @@ void CProgramView::FirstSetup() {
 }
 
 void CProgramView::OnInitialUpdate() {
+  LoadStoredPortName();
   if (m_bFirstSetup) FirstSetup();
   // Shrink the channel window to the form, never grow it.
   if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -204,9 +207,15 @@ void CProgramView::ShowProduct(const ProductTexts& product) {
 
 void CProgramView::StoreToImage() { StoreTableToImage(Table(), m_pDoc->image); }
 
-bool CProgramView::HandlesCommand(int command) const { return command == Cmd::kLanguage; }
+bool CProgramView::HandlesCommand(int command) const {
+  return command == Cmd::kLanguage || CLinkCommands::Handles(command);
+}
 
 bool CProgramView::OnCommand(int command) {
+  if (CLinkCommands::Handles(command)) {
+    m_linkCommands.OnCommand(command);
+    return true;
+  }
   if (command != Cmd::kLanguage) return false;
   OnLanguage();
   return true;

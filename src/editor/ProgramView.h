@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/LanguageDlg.h"
+#include "editor/LinkCommands.h"
 #include "radio/ChannelCellRules.h"
 #include "radio/ChannelTable.h"
 
@@ -107,6 +108,8 @@ class CProgramView : public QWidget {
   bool FilterEditorKey(QWidget* editor, QKeyEvent* event);
 
   CProgramDoc* m_pDoc;
+  // Read, Write and Com Setup.
+  CLinkCommands m_linkCommands;
   QLabel* m_pTitle;
   CMSFlexGrid* m_pGrid;
   std::unique_ptr<CChannelEditors> m_pEditors;

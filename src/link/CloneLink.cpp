@@ -32,9 +32,12 @@ LinkStatus CCloneLink::WaitHandshakeReply() {
     return ReadAck() ? LinkStatus::Ok : LinkStatus::NoHandshakeReply;
   // Stopwatch: other bytes are thrown away; a new read starts only while the
   // wait has not run out, so the last read may end a little after it.
-  CElapsedTimer timer;
+  CElapsedTimer timer(m_port);
   for (;;) {
     if (ReadAck()) return LinkStatus::Ok;
+    // A dead line answers every read at once: without this the wait would
+    // spin through it at full speed.
+    if (m_port.HungUp()) return LinkStatus::NoHandshakeReply;
     if (timer.ElapsedMs() > m_settings.replyWaitMs) return LinkStatus::NoHandshakeReply;
     if (CancelRequested()) return LinkStatus::Cancelled;
   }
@@ -47,13 +50,14 @@ LinkStatus CCloneLink::Handshake() {
     if (attempt > 0 && CancelRequested()) return LinkStatus::Cancelled;
     if (m_settings.purge == PurgePolicy::BeforeEachAttempt) m_port.Purge();
     for (std::uint8_t b : CloneWire::kHandshake) {
-      SleepMs(m_settings.handshakeByteGapMs);
+      m_port.SleepMs(m_settings.handshakeByteGapMs);
       m_port.Write(&b, 1);
     }
-    SleepMs(m_settings.pauseBeforeReplyMs);
+    m_port.SleepMs(m_settings.pauseBeforeReplyMs);
     const LinkStatus reply = WaitHandshakeReply();
     if (reply == LinkStatus::Cancelled) return reply;
     woken = reply == LinkStatus::Ok;
+    if (!woken && m_port.HungUp()) break;  // no later attempt can reach the radio
   }
   if (!woken) return LinkStatus::NoHandshakeReply;
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "link/BytePort.h"
 #include "link/LinkSettings.h"
-#include "link/SerialPort.h"
 #include "link/TransferRanges.h"
 #include "radio/RadioImage.h"
 
@@ -35,6 +35,10 @@ constexpr std::size_t kReadHeaderLength = 4;
 
 class CCloneLink {
  public:
+  // `port` is the serial port, or a scripted line in tests; it must outlive
+  // the link.
+  explicit CCloneLink(CBytePort& port) : m_port(port) {}
+
   LinkStatus Open(const std::string& device, const LinkSettings& settings);
   // errno of the failed Open, 0 otherwise.
   int OpenError() const { return m_nOpenError; }
@@ -60,7 +64,7 @@ class CCloneLink {
   bool ReadAck();
   LinkStatus WaitHandshakeReply();
 
-  CSerialPort m_port;
+  CBytePort& m_port;
   LinkSettings m_settings;
   int m_nOpenError = 0;
   std::function<bool()> m_cancelCheck;

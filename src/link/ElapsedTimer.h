@@ -1,21 +1,18 @@
 #pragma once
-// Millisecond stopwatch and sleep on the monotonic clock: wall-clock changes
-// must not stretch or cut a reply wait.
-#include <chrono>
+// Millisecond stopwatch on a line's clock, and a sleep on the monotonic
+// clock: wall-clock changes must not stretch or cut a reply wait.
 #include <cstdint>
+
+#include "link/BytePort.h"
 
 class CElapsedTimer {
  public:
-  CElapsedTimer() : m_start(std::chrono::steady_clock::now()) {}
-  void Restart() { m_start = std::chrono::steady_clock::now(); }
-  std::int64_t ElapsedMs() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                                 m_start)
-        .count();
-  }
+  explicit CElapsedTimer(const CBytePort& line) : m_line(line), m_nStart(line.NowMs()) {}
+  std::int64_t ElapsedMs() const { return m_line.NowMs() - m_nStart; }
 
  private:
-  std::chrono::steady_clock::time_point m_start;
+  const CBytePort& m_line;
+  std::int64_t m_nStart;
 };
 
 // Sleeps at least ms milliseconds; a signal does not shorten it.

@@ -2,20 +2,20 @@
 
 #include <cstdio>
 
+#include "link/SerialPort.h"
+
 namespace {
 
-void CopyRanges(const Ranges& ranges, const RadioImage& from, RadioImage& to) {
-  for (const AddressRange& r : ranges)
-    for (std::size_t a = r.start; a < r.end; ++a) to[a] = from[a];
-}
 
 // Open, handshake, blocks, close; `image` is the buffer the blocks go to or
 // come from. Fills in status and sysError; outcome is left to the caller's
 // message rules.
-LinkStatus RunLink(const std::string& device, const LinkSettings& settings, Direction direction,
-                   const Ranges& ranges, RadioImage& image, const std::function<bool()>& isCancelled,
-                   const std::function<bool()>& onBlockDone, const WireTap& tap, int& sysError) {
-  CCloneLink link;
+LinkStatus RunLink(CBytePort* port, const std::string& device, const LinkSettings& settings,
+                   Direction direction, const Ranges& ranges, RadioImage& image,
+                   const std::function<bool()>& isCancelled, const std::function<bool()>& onBlockDone,
+                   const WireTap& tap, int& sysError) {
+  CSerialPort serial;
+  CCloneLink link(port ? *port : serial);
   if (tap) link.SetTap(tap);
   if (isCancelled) link.SetCancelCheck(isCancelled);
   if (link.Open(device, settings) != LinkStatus::Ok) {
@@ -52,8 +52,8 @@ TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& i
   TransferResult result;
   result.direction = request.direction;
   result.blocksTotal = total;
-  result.status = RunLink(request.device, request.settings, request.direction, ranges, staging,
-                          request.isCancelled, onBlockDone, request.tap, result.sysError);
+  result.status = RunLink(request.port, request.device, request.settings, request.direction, ranges,
+                          staging, request.isCancelled, onBlockDone, request.tap, result.sysError);
   result.blocksDone = done;
   switch (result.status) {
     case LinkStatus::Ok:
@@ -85,8 +85,8 @@ TransferResult RunServiceTransfer(const ServiceTransferRequest& request, const L
   RadioImage staging = image;
   TransferResult result;
   result.direction = request.direction;
-  result.status = RunLink(request.device, settings, request.direction, ranges, staging, nullptr,
-                          nullptr, request.tap, result.sysError);
+  result.status = RunLink(request.port, request.device, settings, request.direction, ranges, staging,
+                          nullptr, nullptr, request.tap, result.sysError);
   switch (result.status) {
     case LinkStatus::Ok:
       result.outcome = TransferOutcome::Succeeded;

@@ -47,6 +47,7 @@ struct MainTransferRequest {
   // Asked after every block and between handshake attempts.
   std::function<bool()> isCancelled;
   WireTap tap;
+  CBytePort* port = nullptr;  // null: the serial device named above
 };
 
 // A Read fills a copy of the image, which replaces the transferred bytes only
@@ -60,6 +61,7 @@ struct ServiceTransferRequest {
   ServiceArea area = ServiceArea::PowerTable;
   bool chinese = false;
   WireTap tap;
+  CBytePort* port = nullptr;  // null: the serial device named above
 };
 
 // The power and parameter dialogs' own Read and Write: one range, the

@@ -24,3 +24,8 @@ std::size_t CountBlocks(const Ranges& ranges) {
     for (std::size_t a = r.start; a < r.end; a += BlockLength(a, r.end)) ++count;
   return count;
 }
+
+void CopyRanges(const Ranges& ranges, const RadioImage& from, RadioImage& to) {
+  for (const AddressRange& r : ranges)
+    for (std::size_t a = r.start; a < r.end; ++a) to[a] = from[a];
+}

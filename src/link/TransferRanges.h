@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "radio/RadioImage.h"
+
 enum class Direction { Read, Write };
 
 // [start, end) in image offsets.
@@ -24,3 +26,6 @@ enum class ServiceArea { PowerTable, ParamArea };
 Ranges ServiceTransferRanges(ServiceArea area);
 
 std::size_t CountBlocks(const Ranges& ranges);
+
+// Copies the bytes of `ranges` and leaves every other byte of `to` alone.
+void CopyRanges(const Ranges& ranges, const RadioImage& from, RadioImage& to);

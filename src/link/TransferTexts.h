@@ -7,6 +7,9 @@
 
 struct TransferResult;
 
+// The progress caption of a main transfer: "Read Data" or "Write Data".
+const char* TransferCaption(Direction direction, bool chinese);
+
 // The message box texts of the outcomes.
 const char* PortOpenFailedMessage(bool chinese);
 const char* CommunicationErrorMessage(bool chinese);

@@ -262,6 +262,13 @@ CProfileFile::SaveResult CProfileFile::Save(bool backup) {
     result.sysError = ENOENT;
     return result;
   }
+  if (m_bMakeFolder) {
+    if (const int err = MakeFolders(m_strPath.substr(0, m_strPath.rfind('/') + 1)); err != 0) {
+      result.ok = false;
+      result.sysError = err;
+      return result;
+    }
+  }
   if (backup) {
     const std::string name = BackupName();
     std::string old;
@@ -292,6 +299,13 @@ CProfileFile::SaveResult CProfileFile::Save(bool backup) {
   return result;
 }
 
+void CProfileFile::SaveTo(const std::string& path) {
+  if (!IsLoaded()) return;
+  m_strPath = path;
+  m_strBackupName.clear();
+  m_bMakeFolder = true;
+}
+
 void CProfileFile::Clear() {
   m_aSectionNames.clear();
   m_apKeys.clear();
@@ -301,4 +315,5 @@ void CProfileFile::Clear() {
   // A backup name belongs to the file it was found beside.
   m_strBackupName.clear();
   m_bModified = false;
+  m_bMakeFolder = false;
 }

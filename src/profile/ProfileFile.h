@@ -33,6 +33,11 @@ class CProfileFile {
   // written.
   SaveResult Save(bool backup);
 
+  // From now on Save writes `path`, making its folder first when missing: for
+  // a profile read from a file this user may not change. Nothing happens when
+  // nothing is loaded.
+  void SaveTo(const std::string& path);
+
   void Clear();
   int FindSection(const std::string& name) const;
   int FindKey(int section, const std::string& key) const;
@@ -65,6 +70,7 @@ class CProfileFile {
   bool m_bSaveOnClose = false;
   bool m_bBackup = false;
   bool m_bModified = false;
+  bool m_bMakeFolder = false;  // set by SaveTo
   std::string m_strPath;
   std::string m_strBackupName;
 };

@@ -14,6 +14,7 @@
 #include "radio/DataFile.h"
 #include "radio/Language.h"
 #include "radio/SafeFileWrite.h"
+#include "radio/SaveTemporary.h"
 
 namespace {
 
@@ -135,6 +136,10 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
   }
   result.sysError = MakeFolders(base);
   if (result.sysError == 0) {
+    // Each backup has a name of its own, so no later save of that name would
+    // clear what a killed one left: every backup clears them all.
+    RemoveStaleSaveTemporaries(base.empty() ? "." : base,
+                               [](const std::string& name) { return BackupNameTime(name).has_value(); });
     const DataFileResult saved = SaveDataFile(result.path, image);
     result.sysError = saved.sysError;
     result.ok = saved.ok();

@@ -43,6 +43,8 @@ std::uint8_t LowByte(const std::string& text) { return static_cast<std::uint8_t>
 
 }  // namespace
 
+ParamList TxParamList(int index) { return kTxListOrder[index]; }
+
 std::vector<std::string> ParamListEntries(ParamList list) {
   std::vector<std::string> entries;
   for (int n = RangeOf(list).min; n <= RangeOf(list).max; ++n) entries.push_back(std::to_string(n));

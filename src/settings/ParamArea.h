@@ -25,6 +25,9 @@ enum class ParamList {
   DcsDeviation,    // 5-30
 };
 
+// The list of Tx control `index` (0-5: MIC1, MIC2, MIC3, Max, Ctcss, Dcs).
+ParamList TxParamList(int index);
+
 // "%d" of every number of the list's range, ascending.
 std::vector<std::string> ParamListEntries(ParamList list);
 

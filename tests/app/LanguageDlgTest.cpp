@@ -42,6 +42,7 @@ class LanguageDlgTest : public QObject {
   void choice();
   void restartWaitsForTheClose();
   void failedSaveIsReportedAndNoRestart();
+  void readOnlyFolderKeepsTheChoiceForTheUser();
   void languageCommandNeedsShowLang();
 };
 
@@ -116,6 +117,31 @@ void LanguageDlgTest::failedSaveIsReportedAndNoRestart() {
   QVERIFY(shell.messages.front().text.contains(QStringLiteral("Program.ini")));
   QVERIFY(shell.started.empty());
   QVERIFY(shell.Frame()->isVisible());
+}
+
+// An installed program folder that the user may not write: the choice goes
+// to the user's own copy, which the next start reads; the shipped file stays.
+void LanguageDlgTest::readOnlyFolderKeepsTheChoiceForTheUser() {
+  const std::string profile = MakeProfile("English");
+  ShellFixture shell(profile);
+  namespace fs = std::filesystem;
+  fs::permissions(shell.Folder(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  QVERIFY(shell.Start());
+  QCOMPARE(g_strLanguage, std::string("English"));
+
+  shell.modal = ChooseLanguage(1, Res::kIdOk);
+  shell.Frame()->OnCommand(Cmd::kLanguage);
+  QVERIFY(shell.messages.empty());
+  QCOMPARE(shell.started.size(), std::size_t{1});
+  QCOMPARE(shell.Read("Program.ini"), profile);
+  const std::string own = shell.Read("config/QuillmoorProgrammer/Program.ini");
+  QVERIFY(own.find("Language=Chinese\n") != std::string::npos);
+  QVERIFY(own.find("Company=Quillmoor Radio Works\n") != std::string::npos);
+
+  QVERIFY(shell.Restart());
+  QCOMPARE(g_strLanguage, std::string("Chinese"));
+  QVERIFY(g_bChinese);
 }
 
 void LanguageDlgTest::languageCommandNeedsShowLang() {

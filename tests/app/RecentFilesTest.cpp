@@ -2,9 +2,7 @@
 // dropped on the main window: both open through File Open's path.
 #include <QAction>
 #include <QMenu>
-#include <QMimeData>
 #include <QTest>
-#include <QUrl>
 
 #include "ShellFixture.h"
 #include "app/ChildFrame.h"
@@ -34,19 +32,6 @@ QStringList RecentItems(const QMenu* file) {
       texts << QStringLiteral("%1 %2").arg(command - Cmd::kFileMru1).arg(action->text());
   }
   return texts;
-}
-
-// Drags a file over the window and drops it; false when the window refused
-// the drag.
-bool Drop(CMainFrame* frame, const QString& path) {
-  QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(path)});
-  QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(frame, &enter);
-  if (!enter.isAccepted()) return false;
-  QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(frame, &drop);
-  return true;
 }
 
 }  // namespace
@@ -102,12 +87,12 @@ void RecentFilesTest::droppedFileOpens() {
   QVERIFY(shell.Start());
   CMainFrame* frame = shell.Frame();
   const QString path = WriteDataFile(shell, "dropped.dat");
-  QVERIFY(Drop(frame, path));
+  QVERIFY(DropFile(frame, path));
   QCOMPARE(ActivePath(shell), path);
   QCOMPARE(ReadUserStrings("Recent"), QStringList{path});
   // Anything else is refused with the Open message; the document stays.
   shell.Write("notes.txt", "not a data file");
-  QVERIFY(Drop(frame, QString::fromStdString(shell.FilePath("notes.txt"))));
+  QVERIFY(DropFile(frame, QString::fromStdString(shell.FilePath("notes.txt"))));
   QCOMPARE(shell.messages.size(), std::size_t{1});
   QCOMPARE(ActivePath(shell), path);
 }

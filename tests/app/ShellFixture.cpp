@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QAction>
 #include <QDialog>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -39,6 +42,18 @@ void ShellFixture::CopyFromBuild(const std::string& name, const std::string& as)
                              std::filesystem::copy_options::overwrite_existing);
 }
 
+namespace {
+void ResetProcessValues() {
+  g_strLanguage.clear();
+  g_bChinese = false;
+  g_strHelpFile = "enHelp.chm";
+  g_strAppDir.clear();
+  g_bNewDocument = false;
+  g_bServiceMode = false;
+  g_profile.Clear();
+}
+}  // namespace
+
 void ShellFixture::Remove(const std::string& name) const { std::filesystem::remove(m_dir.file(name)); }
 
 ShellFixture::ShellFixture(const std::string& profile) {
@@ -49,13 +64,7 @@ ShellFixture::ShellFixture(const std::string& profile) {
   // QSettings reads the folder once per process; each test has its own.
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(m_dir.file("config")));
 
-  g_strLanguage.clear();
-  g_bChinese = false;
-  g_strHelpFile = "enHelp.chm";
-  g_strAppDir.clear();
-  g_bNewDocument = false;
-  g_bServiceMode = false;
-  g_profile.Clear();
+  ResetProcessValues();
 
   SetMessageBoxHook([this](const MessageRequest& request) {
     messages.push_back(request);
@@ -103,6 +112,14 @@ bool ShellFixture::Start(const QStringList& arguments) {
   return m_pApp->InitInstance(Folder(), arguments);
 }
 
+bool ShellFixture::Restart(const QStringList& arguments) {
+  m_pApp->ExitInstance();
+  m_pApp.reset();
+  ResetProcessValues();
+  m_pApp = std::make_unique<CProgramApp>();
+  return Start(arguments);
+}
+
 CMainFrame* ShellFixture::Frame() const { return m_pApp->MainFrame(); }
 
 std::vector<int> MenuCommands(const QMenu* menu) {
@@ -128,4 +145,15 @@ QStringList ChildTexts(const QTreeWidgetItem* item) {
   QStringList texts;
   for (int i = 0; i < item->childCount(); ++i) texts << item->child(i)->text(0);
   return texts;
+}
+
+bool DropFile(QWidget* window, const QString& path) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &drop);
+  return true;
 }

@@ -39,6 +39,9 @@ class ShellFixture {
   ShellFixture& operator=(const ShellFixture&) = delete;
 
   bool Start(const QStringList& arguments = {});
+  // A new process, as far as the program can tell: the old one ends, the
+  // process-wide values start afresh, and the program starts in the same folder.
+  bool Restart(const QStringList& arguments = {});
   CMainFrame* Frame() const;
   CProgramApp& App() { return *m_pApp; }
   std::string Folder() const { return m_dir.path() + "/"; }
@@ -81,3 +84,6 @@ QAction* FindCommand(const QMenu* menu, int command);
 // The dialog's button with the given control id (1 OK, 2 Cancel, ...).
 QPushButton* DialogButton(const QDialog& dialog, int id);
 QStringList ChildTexts(const QTreeWidgetItem* item);
+// Drags a file over the window and drops it; false when the window refused
+// the drag.
+bool DropFile(QWidget* window, const QString& path);

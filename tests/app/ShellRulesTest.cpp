@@ -187,6 +187,8 @@ TEST(HelpTopics, ShippedFilesCoverEveryContext) {
       1000, 2127, 2128, 2132, 2133, 2134, 2135, 1130, 1129,
       // Optional features and product information, with their buttons.
       1118, 1116, 1006, 1119, 1011, 1012, 1007, 1121, 1140, 1141, 1142, 1013, 1014, 1, 2,
+      // Power and parameter adjustment.
+      1137, 1033, 1005, 1008, 1009, 1010, 1018, 1019, 1022, 1023, 1024,
   };
   for (const char* file : {"enHelp.html", "chHelp.html"}) {
     std::ifstream in(std::string(PROGRAM_SOURCE_DIR) + "/res/" + file);

@@ -10,6 +10,7 @@
 
 #include "cli/CliLinkSupport.h"
 #include "cli/ExitStatus.h"
+#include "link/SerialPort.h"
 #include "link/SimHarness.h"
 #include "radio/Backups.h"
 #include "radio/ChannelTable.h"

@@ -88,13 +88,14 @@ void PrintTo(const PdfCase& c, std::ostream* os) { *os << c.name; }
 
 class PrintPdf : public ::testing::TestWithParam<PdfCase> {};
 
-// A copy of programcli beside a Program.ini of the test's own: the owner text
-// comes from the language's section there.
+// A copy of programcli and its print program beside a Program.ini of the
+// test's own: the owner text comes from the language's section there.
 TEST_P(PrintPdf, PagesLabelsAndValues) {
   const PdfCase& c = GetParam();
   TempDir dir;
   fs::create_directory(dir.file("bin"));
   fs::copy_file(Cli(), dir.file("bin/programcli"));
+  fs::copy_file(BuiltProgram("programcli-print"), dir.file("bin/programcli-print"));
   dir.Write("bin/Program.ini", "[English]\nCopyrights Owner=Harbour Patrol\n[Chinese]\nCopyrights Owner=港口巡逻队\n");
   dir.Write("radio.dat", DataFileBytes(NineChannels()));
   const ProgramRun run =

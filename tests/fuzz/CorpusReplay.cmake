@@ -5,6 +5,7 @@ program_gtest(fuzz_corpus_tests
   ${CMAKE_CURRENT_LIST_DIR}/FuzzDataFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FuzzProfile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FuzzCsv.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FuzzCloneLink.cpp
 )
 target_compile_definitions(fuzz_corpus_tests PRIVATE
   PROGRAM_FUZZ_CORPUS_DIR="${CMAKE_CURRENT_LIST_DIR}/corpus")

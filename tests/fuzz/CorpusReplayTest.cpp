@@ -24,6 +24,7 @@ const Target kTargets[] = {
     {"datafile", FuzzDataFileInput},
     {"profile", FuzzProfileInput},
     {"csv", FuzzCsvInput},
+    {"clonelink", FuzzCloneLinkInput},
 };
 
 std::vector<std::uint8_t> Bytes(const fs::path& path) {

@@ -8,3 +8,4 @@
 int FuzzDataFileInput(const std::uint8_t* data, std::size_t size);
 int FuzzProfileInput(const std::uint8_t* data, std::size_t size);
 int FuzzCsvInput(const std::uint8_t* data, std::size_t size);
+int FuzzCloneLinkInput(const std::uint8_t* data, std::size_t size);

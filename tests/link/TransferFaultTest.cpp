@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "link/SerialPort.h"
 #include "link/SimHarness.h"
 #include "link/TransferDriver.h"
 

@@ -4,14 +4,14 @@
 
 #include <unistd.h>
 
-#include <chrono>
-#include <functional>
-#include <future>
-
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,6 +20,7 @@
 
 #include "radio/DataFile.h"
 #include "radio/NewDocumentImage.h"
+#include "radio/SaveTemporary.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -179,6 +180,31 @@ TEST(DataFile, FifoIsRefusedWithoutWaiting) {
     EXPECT_FALSE(hung) << c.name;
     EXPECT_TRUE(load.get()) << c.name;
   }
+}
+
+TEST(DataFile, ASaveClearsOnlyTheTemporariesNobodyHolds) {
+  TempDir dir;
+  const std::string target = dir.file("a.dat");
+  std::string held;
+  const int fd = CreateSaveTemporary(target, held);  // a save still under way
+  ASSERT_GE(fd, 0);
+  // Names that are not this target's temporaries, and one whose writer died.
+  const char* others[] = {"a.dat.tmp", "a.dat.tmpABCDEFG", "b.dat.tmpABCDEF", "a.dat.001"};
+  for (const char* name : others) dir.Write(name, "x");
+  dir.Write("a.dat.tmpDEAD00", "remains of a killed save");
+
+  ASSERT_TRUE(SaveDataFile(target, PatternImage()).ok());
+  std::vector<std::string> left;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) left.push_back(e.path().string());
+  std::sort(left.begin(), left.end());
+  std::vector<std::string> expected = {target, held};
+  for (const char* name : others) expected.push_back(dir.file(name));
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(left, expected);
+
+  ::close(fd);  // its writer is gone now: the next save takes it away
+  ASSERT_TRUE(SaveDataFile(target, PatternImage()).ok());
+  EXPECT_FALSE(std::filesystem::exists(held));
 }
 
 TEST(NewDocument, BuiltInDefaultsTable) {

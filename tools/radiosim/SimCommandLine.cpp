@@ -38,6 +38,8 @@ bool ParseSimCommandLine(const std::vector<std::string>& args, SimCommandLine& o
     };
     if (name == "--help" || name == "-h") {
       out.help = true;
+    } else if (name == "--version") {
+      out.version = true;
     } else if (name == "--trace") {
       out.trace = true;
     } else if (name == "--memory") {
@@ -109,6 +111,7 @@ const char* SimHelpText() {
          "                        device replaces it (see --link)\n"
          "      drop-block:K      acknowledge written block K without storing it\n"
          "                      K counts the block commands of one transfer from 1.\n"
+         "  --version           print the version and exit\n"
          "  --help              this text\n"
          "\n"
          "exit status: 0 after a stop by signal, 2 on a usage error, 1 when the\n"

@@ -10,6 +10,7 @@ struct SimCommandLine {
   std::string memoryFile;  // empty: the built-in defaults
   bool trace = false;
   bool help = false;
+  bool version = false;
 };
 
 // False with `error` set on an unknown option or a bad value.

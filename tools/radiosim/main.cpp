@@ -6,6 +6,7 @@
 
 #include "RadioSim.h"
 #include "SimCommandLine.h"
+#include "app/ProgramVersion.h"
 #include "radio/DataFile.h"
 #include "radio/NewDocumentImage.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     std::fputs(SimHelpText(), stdout);
     return 0;
   }
+  if (cmd.version) return PrintVersion("radiosim");
   RadioImage memory = BuiltInDefaults();
   if (!cmd.memoryFile.empty()) {
     const DataFileResult r = LoadDataFile(cmd.memoryFile, memory);

@@ -1,0 +1,8 @@
+#pragma once
+// The version of the program and its tools: the project's, as the package
+// carries it.
+
+const char* ProgramVersion();
+
+// "PROGRAM VERSION" on stdout, what every tool's --version prints; returns 0.
+int PrintVersion(const char* program);

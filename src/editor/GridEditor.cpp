@@ -1,0 +1,27 @@
+#include "editor/GridEditor.h"
+
+#include <QFocusEvent>
+
+#include "editor/EditorRules.h"
+#include "editor/MSFlexGrid.h"
+
+QSize GridContentSize(const CMSFlexGrid* grid) {
+  int width = 2 * grid->frameWidth();
+  for (int c = 0; c < grid->GetCols(); ++c) width += TwipsToPixels(grid->GetColWidth(c), grid->DpiX());
+  int height = 2 * grid->frameWidth();
+  for (int r = 0; r < grid->GetRows(); ++r) height += TwipsToPixels(grid->GetRowHeight(r), grid->DpiY());
+  return {width + 1, height + 1};
+}
+
+void PlaceOverCurrentCell(const CMSFlexGrid* grid, QWidget* editor) {
+  const int dpiX = grid->DpiX();
+  const int dpiY = grid->DpiY();
+  editor->setGeometry(TwipsToPixels(grid->GetCellLeft(), dpiX), TwipsToPixels(grid->GetCellTop(), dpiY),
+                      TwipsToPixels(grid->GetCellWidth(), dpiX), TwipsToPixels(grid->GetCellHeight(), dpiY));
+}
+
+bool IsCommittingFocusLoss(const QEvent* event) {
+  if (event->type() != QEvent::FocusOut) return false;
+  const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+  return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}

@@ -1,0 +1,101 @@
+#include "editor/LinkCommands.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/AppGlobals.h"
+#include "app/MainFrame.h"
+#include "app/ResourceIds.h"
+#include "app/ResourceText.h"
+#include "app/UiHooks.h"
+#include "editor/ProgramView.h"
+#include "link/PortNames.h"
+#include "profile/ProfileFile.h"
+#include "radio/ProgramDoc.h"
+
+CLinkCommands::CLinkCommands(CProgramView* view) : QObject(view), m_dlgComSetup(view), m_pView(view) {
+  connect(&m_runner, &CTransferRunner::progress, this, [this](int done, int, const QString& percent) {
+    if (m_pProgress != nullptr) m_pProgress->SetProgress(done, percent);
+  });
+  connect(&m_runner, &CTransferRunner::finished, this, &CLinkCommands::OnTransferEnded);
+}
+
+bool CLinkCommands::Handles(int command) {
+  return command == Cmd::kRead || command == Cmd::kWrite || command == Cmd::kComSetup;
+}
+
+void CLinkCommands::OnCommand(int command) {
+  switch (command) {
+    case Cmd::kRead: OnTransferCommand(Direction::Read); break;
+    case Cmd::kWrite: OnTransferCommand(Direction::Write); break;
+    case Cmd::kComSetup: m_dlgComSetup.DoModal(); break;
+    default: break;
+  }
+}
+
+void CLinkCommands::OnTransferCommand(Direction direction) {
+  // A transfer under way is never re-entered; a window not yet started
+  // follows the latest command, caption included.
+  if (m_runner.IsRunning()) return;
+  m_direction = direction;
+  if (m_pProgress == nullptr) {
+    m_pProgress = new CProgressDlg(m_pView->window());
+    connect(m_pProgress, &CProgressDlg::startRequested, this, &CLinkCommands::OnStartTransfer);
+    connect(m_pProgress, &CProgressDlg::cancelRequested, this, [this] { m_runner.Cancel(); });
+    connect(m_pProgress, &QDialog::rejected, this, &CLinkCommands::CloseProgress);
+  }
+  const int blocks = static_cast<int>(CountBlocks(MainTransferRanges(direction, g_bServiceMode)));
+  m_pProgress->OnInitDialog(QString::fromUtf8(TransferCaption(direction, g_bChinese)), blocks);
+  m_pProgress->open();
+}
+
+void CLinkCommands::OnStartTransfer() {
+  // What the table shows is what goes to the radio: the cell being edited
+  // first (its own message if it is refused), then the whole table.
+  m_pView->CommitPendingEdit();
+  if (m_direction == Direction::Write) m_pView->StoreToImage();
+  if (m_pProgress == nullptr) return;
+
+  MainTransferRequest request;
+  request.device = ResolvePortArgument(g_strPortName, g_profile);
+  request.direction = m_direction;
+  request.serviceMode = g_bServiceMode;
+  request.chinese = g_bChinese;
+  request.settings = WindowLinkSettings();
+  m_runner.Start(std::move(request), m_pView->GetDocument()->image);
+  UpdateFrameCommands();
+}
+
+void CLinkCommands::OnTransferEnded(const TransferResult& result, const RadioImage& image) {
+  CloseProgress();
+  QWidget* mainWindow = m_pView->window();
+  if (result.ok()) {
+    if (m_direction == Direction::Read) {
+      CopyRanges(MainTransferRanges(Direction::Read, g_bServiceMode), image, m_pView->GetDocument()->image);
+      g_bNewDocument = false;
+      m_pView->RefreshFromImage();
+    }
+    // A channel window hidden by File Close comes back with the result.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(m_pView->parentWidget()); frame != nullptr && frame->isHidden()) {
+      frame->showNormal();
+      if (QMdiArea* area = frame->mdiArea()) area->setActiveSubWindow(frame);
+    }
+  } else if (!result.message.empty()) {
+    // String 61453 when the port did not open, else "Communication Error";
+    // a cancelled transfer has none.
+    ProgramMessageBox(mainWindow, FromStd(result.message));
+  }
+  UpdateFrameCommands();
+}
+
+void CLinkCommands::CloseProgress() {
+  CProgressDlg* progress = m_pProgress;
+  m_pProgress = nullptr;
+  if (progress == nullptr) return;
+  progress->hide();
+  progress->deleteLater();
+}
+
+void CLinkCommands::UpdateFrameCommands() const {
+  if (auto* frame = qobject_cast<CMainFrame*>(m_pView->window())) frame->UpdateCommandUI();
+}

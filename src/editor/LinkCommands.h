@@ -1,0 +1,42 @@
+#pragma once
+// The channel view's commands that talk to the radio: Read and Write with
+// their progress window, and the Port Setting dialog. The link runs off the
+// GUI thread on a copy of the image; the document takes the bytes read only
+// on the GUI thread, once the whole Read has succeeded.
+#include <QObject>
+#include <QPointer>
+
+#include "editor/ComSetupDlg.h"
+#include "editor/ProgressDlg.h"
+#include "editor/TransferRunner.h"
+
+class CProgramView;
+
+class CLinkCommands : public QObject {
+  Q_OBJECT
+ public:
+  explicit CLinkCommands(CProgramView* view);
+
+  // Read, Write and Com Setup.
+  static bool Handles(int command);
+  void OnCommand(int command);
+
+  // The progress window while it is open; nullptr otherwise.
+  CProgressDlg* ProgressWindow() const { return m_pProgress; }
+  bool Transferring() const { return m_runner.IsRunning(); }
+
+  CComSetupDlg m_dlgComSetup;
+
+ private:
+  // Opens the progress window for `direction`; its OK starts the transfer.
+  void OnTransferCommand(Direction direction);
+  void OnStartTransfer();
+  void OnTransferEnded(const TransferResult& result, const RadioImage& image);
+  void CloseProgress();
+  void UpdateFrameCommands() const;
+
+  CProgramView* m_pView;
+  Direction m_direction = Direction::Read;
+  QPointer<CProgressDlg> m_pProgress;
+  CTransferRunner m_runner;
+};

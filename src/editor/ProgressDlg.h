@@ -1,0 +1,46 @@
+#pragma once
+// The progress window of a Read or Write: OK starts the transfer, the bar and
+// the percentage follow it block by block, Cancel stops it between blocks
+// (or closes the window at once while nothing has started).
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class CProgressDlg : public QDialog {
+  Q_OBJECT
+ public:
+  // Modal to the window `parent` belongs to, so nothing there can change or
+  // remove the document while the transfer runs; Cancel stays live.
+  explicit CProgressDlg(QWidget* parent);
+
+  // Caption, bar at 0 of `blocks`, percentage "0", OK enabled and focused.
+  void OnInitDialog(const QString& caption, int blocks);
+  // After each acknowledged block.
+  void SetProgress(int done, const QString& percent);
+
+  bool Started() const;
+  bool CancelRequested() const { return m_bCancel; }
+
+  QPushButton* OkButton() const { return m_pOk; }
+  QPushButton* CancelButton() const { return m_pCancel; }
+  QProgressBar* Bar() const { return m_pBar; }
+  QLabel* Percent() const { return m_pPercent; }
+
+ signals:
+  void startRequested();
+  void cancelRequested();
+
+ public slots:
+  void OnOK();
+  // Cancel, Escape and the close box.
+  void reject() override;
+
+ private:
+  QPushButton* m_pOk;
+  QPushButton* m_pCancel;
+  QProgressBar* m_pBar;
+  QLabel* m_pPercent;
+  bool m_bCancel = false;
+};

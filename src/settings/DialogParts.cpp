@@ -1,0 +1,38 @@
+#include "settings/DialogParts.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/ControlId.h"
+#include "app/ResourceTable.h"
+#include "app/ResourceText.h"
+#include "radio/ProgramDoc.h"
+
+QPushButton* MakeDialogButton(QDialog* dialog, int dialogId, int id) {
+  auto* button = new QPushButton(ResourceText(DialogControlKey(dialogId, id)), dialog);
+  SetControlId(button, id);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QComboBox* MakeDialogList(QWidget* parent, int id, bool editable) {
+  auto* list = new QComboBox(parent);
+  SetControlId(list, id);
+  list->setEditable(editable);
+  list->setInsertPolicy(QComboBox::NoInsert);
+  list->setMaxVisibleItems(12);
+  return list;
+}
+
+QLabel* MakeDialogLabel(QWidget* parent, int dialogId, int id, QWidget* buddy) {
+  auto* label = new QLabel(ResourceText(DialogLabelKey(dialogId, id)), parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+void ChangeImage(CProgramDoc& doc, const std::function<void(RadioImage&)>& change) {
+  const RadioImage before = doc.image;
+  change(doc.image);
+  if (doc.image.bytes != before.bytes) doc.SetModifiedFlag();
+}

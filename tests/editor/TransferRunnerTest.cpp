@@ -1,0 +1,90 @@
+// The window's transfers run off the GUI thread: progress arrives in order
+// before the outcome, Cancel reaches the link, a second start is refused, and
+// the caller's image is never touched by the link.
+#include <QTest>
+
+#include "editor/TransferRunner.h"
+#include "link/SimHarness.h"
+
+Q_DECLARE_METATYPE(Direction)
+
+class TransferRunnerTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void outcomes_data();
+  void outcomes();
+};
+
+void TransferRunnerTest::outcomes_data() {
+  QTest::addColumn<QString>("fault");  // radiosim's --fault; "no port": no device at all
+  QTest::addColumn<Direction>("direction");
+  QTest::addColumn<int>("cancelAfter");  // progress signals before Cancel (radio at 9600 baud); 0: never
+  QTest::addColumn<int>("outcome");
+  QTest::addColumn<int>("blocks");  // progress signals received
+
+  QTest::newRow("read") << "" << Direction::Read << 0 << int(TransferOutcome::Succeeded) << 64;
+  QTest::newRow("write") << "" << Direction::Write << 0 << int(TransferOutcome::Succeeded) << 60;
+  QTest::newRow("silent radio") << "silent" << Direction::Read << 0 << int(TransferOutcome::CommunicationError) << 0;
+  QTest::newRow("no port") << "no port" << Direction::Write << 0 << int(TransferOutcome::PortNotOpened) << 0;
+  QTest::newRow("cancelled read") << "" << Direction::Read << 2 << int(TransferOutcome::Cancelled) << 2;
+}
+
+void TransferRunnerTest::outcomes() {
+  QFETCH(QString, fault);
+  QFETCH(Direction, direction);
+  QFETCH(int, cancelAfter);
+  QFETCH(int, outcome);
+  QFETCH(int, blocks);
+
+  SimOptions options;
+  options.baud = cancelAfter != 0 ? 9600 : 0;
+  std::string error;
+  if (!fault.isEmpty() && fault != "no port") QVERIFY(ApplyFaultSpec(fault.toStdString(), options.faults, error));
+  const RadioImage radio = PatternImage(1);
+  CSimHarness sim(radio, options);
+
+  CTransferRunner runner;
+  MainTransferRequest request;
+  request.device = fault == "no port" ? sim.dir().file("absent") : sim.device();
+  request.direction = direction;
+  request.settings = FastLinkSettings();
+  const RadioImage mine = PatternImage(2);
+
+  QStringList percents;
+  connect(&runner, &CTransferRunner::progress, this, [&](int done, int total, const QString& percent) {
+    QCOMPARE(done, percents.size() + 1);
+    QCOMPARE(total, direction == Direction::Read ? 64 : 60);
+    percents << percent;
+    if (percents.size() == cancelAfter) runner.Cancel();
+  });
+  TransferResult result;
+  RadioImage copy;
+  int ended = 0;
+  connect(&runner, &CTransferRunner::finished, this, [&](const TransferResult& r, const RadioImage& image) {
+    result = r;
+    copy = image;
+    ++ended;
+  });
+  QVERIFY(runner.Start(request, mine));
+  QVERIFY(CTransferRunner::AnyRunning());
+  QVERIFY(!runner.Start(request, mine));
+  QTRY_COMPARE_WITH_TIMEOUT(ended, 1, 10000);
+  QVERIFY(!runner.IsRunning());
+  QVERIFY(!CTransferRunner::AnyRunning());
+
+  QCOMPARE(int(result.outcome), outcome);
+  if (cancelAfter != 0)  // the link may finish the block under way first
+    QVERIFY2(percents.size() >= blocks && percents.size() < 64, qPrintable(percents.join(' ')));
+  else
+    QCOMPARE(percents.size(), blocks);
+  if (outcome == int(TransferOutcome::Succeeded)) QCOMPARE(percents.back(), QStringLiteral("100%"));
+
+  // The copy the link worked on: the radio's bytes only after a whole Read.
+  RadioImage expected = mine;
+  if (direction == Direction::Read && outcome == int(TransferOutcome::Succeeded))
+    CopyRanges(MainTransferRanges(Direction::Read, false), radio, expected);
+  QVERIFY(copy == expected);
+}
+
+QTEST_MAIN(TransferRunnerTest)
+#include "TransferRunnerTest.moc"
