@@ -237,14 +237,15 @@ void CChannelCommands::ExportChannels(const QString& path, CsvForm form) {
   StoreTableToImage(m_pView->Table(), image);
   const std::string file = ToStd(path);
   const int err = SaveChannelsCsv(file, image, form);
-  if (err != 0) ShowMessage(FromStd(CsvWriteFailureText(file, err, g_bChinese)), false);
+  // As a data file that cannot be written is told.
+  if (err != 0) ProgramMessageBox(m_pView, FromStd(CsvWriteFailureText(file, err, g_bChinese)));
 }
 
 void CChannelCommands::ImportChannels(const QString& path) {
   const std::string file = ToStd(path);
   const CsvImportResult result = ImportChannelsCsvFile(file, m_pView->GetBandLimits(), g_bChinese);
   if (!result.Readable()) {
-    ShowMessage(FromStd(file + "\n" + CsvFileFailureText(result, g_bChinese)), false);
+    ProgramMessageBox(m_pView, FromStd(file + "\n" + CsvFileFailureText(result, g_bChinese)));
     return;
   }
   // A file none of whose lines could be taken leaves the table alone.

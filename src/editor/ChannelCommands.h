@@ -54,6 +54,7 @@ class CChannelCommands {
   void TakePaste(const ChannelTable& table, const PasteResult& result, bool cleared);
   // The editor over the current cell again when it was open before a command.
   void ReopenEditor(bool wasEditing);
+  // What was refused, as a cell's Caution; otherwise a plain report.
   void ShowMessage(const QString& text, bool warning) const;
 
   CProgramView* m_pView;

@@ -270,6 +270,11 @@ void ChannelEditingTest::csvFiles() {
   s.Run(Cmd::kExportChannels);
   QVERIFY(s.shell.Read("ours.csv").rfind("CH,Rx Frequency,Tx Frequency,", 0) == 0);
   QVERIFY(s.shell.Read("chirp.csv").rfind("Location,Name,Frequency,", 0) == 0);
+  s.shell.fileNames = {QString::fromStdString(s.shell.FilePath("no-such-folder/x.csv"))};
+  s.Run(Cmd::kExportChannels);
+  QCOMPARE(s.shell.messages.size(), std::size_t{1});
+  QVERIFY(s.shell.messages.front().text.startsWith(QStringLiteral("Cannot write the file ")));
+  s.shell.messages.clear();
 
   // A file that cannot be read, or whose every line is refused, changes
   // nothing; each import ends in one message.
