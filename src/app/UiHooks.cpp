@@ -1,9 +1,12 @@
 #include "app/UiHooks.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFileDialog>
-#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QProcess>
+#include <QSpacerItem>
 
 #include "app/ResourceText.h"
 
@@ -37,6 +40,18 @@ QString& Caption() {
   static QString caption = QStringLiteral("Program");
   return caption;
 }
+// A short text makes a narrow box, and the window manager then cuts the
+// caption (the company name) to "...": widen the box to hold it, with room
+// for the title bar's buttons.
+void KeepCaptionWhole(QMessageBox& box) {
+  auto* layout = qobject_cast<QGridLayout*>(box.layout());
+  if (layout == nullptr) return;
+  QFont title = box.font();
+  title.setBold(true);
+  const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + 4 * QFontMetrics(title).height() + 40;
+  layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), layout->rowCount(), 0, 1,
+                  layout->columnCount());
+}
 }  // namespace
 
 void SetMessageBoxHook(MessageBoxHook hook) { MessageHook() = std::move(hook); }
@@ -60,6 +75,7 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
   } labels[] = {{QMessageBox::Ok, kOk}, {QMessageBox::Cancel, kCancel}, {QMessageBox::Yes, kYes}, {QMessageBox::No, kNo}};
   for (const auto& label : labels)
     if (QAbstractButton* button = box.button(label.button)) button->setText(LangString(label.text));
+  KeepCaptionWhole(box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
