@@ -5,6 +5,7 @@
 // enabled in MainFrameCommands.cpp, the service unlock is ServiceUnlock.cpp.
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <vector>
@@ -58,6 +59,12 @@ class CMainFrame : public QMainWindow {
   // The command id an action carries; 0 for separators.
   static int CommandOf(const QAction* action);
 
+  // Recent files and dropped files (MainFrameFiles.cpp): the recent files
+  // numbered in both File menus before Exit; a data file dropped on the
+  // window goes to the handler, which opens it.
+  void UpdateRecentFileItems();
+  void SetFileDropHandler(std::function<void(const QString&)> handler) { m_fileDropHandler = std::move(handler); }
+
   void ShowControlBar(bool show);
   bool IsControlBarVisible() const;
 
@@ -72,6 +79,8 @@ class CMainFrame : public QMainWindow {
   void changeEvent(QEvent* event) override;
   // Asks to save each modified document first; Cancel keeps the window.
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildMenus();
@@ -108,4 +117,6 @@ class CMainFrame : public QMainWindow {
   // which stays safe while it is being destroyed.
   QPointer<QMdiSubWindow> m_pLastActive;
   bool m_bReselectingRoot = false;
+  std::function<void(const QString&)> m_fileDropHandler;
+  QStringList m_recentShown;  // the recent files the File menus show now
 };

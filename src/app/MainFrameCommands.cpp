@@ -86,6 +86,7 @@ void CMainFrame::OnCommand(int command) {
 }
 
 void CMainFrame::UpdateCommandUI() {
+  UpdateRecentFileItems();
   auto update = [this](QAction* action) {
     const int command = CommandOf(action);
     if (command == 0) return;

@@ -39,7 +39,7 @@ void OnFileOpenBackup(CMainFrame& frame, CProgramApp& app) {
     ProgramMessageBox(&frame, LangString(kNoBackups).arg(folder));
     return;
   }
-  app.OpenDataFile(folder + FromStd(names.back()), CommandToolTip(Cmd::kFileOpenBackup));
+  app.AskAndOpenDataFile(folder + FromStd(names.back()), CommandToolTip(Cmd::kFileOpenBackup));
 }
 
 // The open document as its table shows it, edits not yet stored included,

@@ -1,5 +1,6 @@
 #include "editor/TransferRules.h"
 
+#include "app/RecentFileList.h"
 #include "app/ResourceIds.h"
 
 namespace {
@@ -18,7 +19,8 @@ bool RefusedDuringTransfer(int command) {
     case Cmd::kWrite:
       return true;
     default:
-      return false;
+      // A recent file replaces the document as Open does.
+      return command >= Cmd::kFileMru1 && command < Cmd::kFileMru1 + static_cast<int>(kRecentFileCount);
   }
 }
 

@@ -13,6 +13,7 @@
 #include "app/AppGlobals.h"
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
+#include "app/RecentFiles.h"
 #include "app/ResourceIds.h"
 #include "editor/MSFlexGrid.h"
 #include "editor/ProgramView.h"
@@ -22,6 +23,7 @@
 #include "link/SerialPort.h"
 #include "link/SimHarness.h"
 #include "radio/ChannelTable.h"
+#include "radio/DataFile.h"
 #include "radio/ProgramDoc.h"
 
 namespace {
@@ -243,18 +245,24 @@ void TransferTest::refusedWhileTransferring() {
   CChildFrame* child = frame->MDIGetActive();
   window.shell.answer = QMessageBox::Ok;
   window.shell.fileNames = {QString::fromStdString(window.shell.FilePath("any.dat"))};
+  window.shell.Write("recent.dat", DataFileBytes(RadioImage()));
+  const QString recent = QString::fromStdString(window.shell.FilePath("recent.dat"));
+  NoteRecentFile(recent);
   frame->OnCommand(Cmd::kRead);
   window.Progress()->OkButton()->click();
   QVERIFY(CTransferRunner::AnyRunning());
 
-  const int refused[] = {Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileOpenBackup, Cmd::kFileClose,
-                         Cmd::kAppExit, Cmd::kLanguage, Cmd::kRead,           Cmd::kWrite};
+  const int refused[] = {Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileOpenBackup, Cmd::kFileClose, Cmd::kAppExit,
+                         Cmd::kLanguage, Cmd::kRead,     Cmd::kWrite,           Cmd::kFileMru1};
   for (int command : refused) {
     frame->statusBar()->clearMessage();
     QVERIFY(!frame->IsCommandEnabled(command));
     frame->OnCommand(command);
     QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(false)));
   }
+  frame->statusBar()->clearMessage();
+  QVERIFY(DropFile(frame, recent));
+  QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(false)));
   QVERIFY(!frame->close());
   QVERIFY(frame->isVisible());
   QCOMPARE(frame->MDIGetActive(), child);
