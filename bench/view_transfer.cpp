@@ -2,7 +2,7 @@
 // own commands (progress window, link off the GUI thread, table refreshed
 // after a Read) against the simulated radio paced at 9600 baud. The window
 // runs on Qt's offscreen platform in a program folder of its own, so the
-// user's settings are never touched.
+// user's settings and backups are never touched.
 #include <QApplication>
 #include <QPushButton>
 #include <QSettings>
@@ -42,6 +42,9 @@ struct Program {
                                              "[Ports]\nCOM1="
                                           << device << "\n";
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString((folder / "config").string()));
+    // The backup of every Read stays in the bench's folder too.
+    ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", (folder / "cache").c_str(), 1);
     SetMessageBoxHook([this](const MessageRequest& request) {
       std::fprintf(stderr, "message: %s\n", request.text.toLocal8Bit().constData());
       ++failures;

@@ -116,6 +116,54 @@
         <translation>关于(&amp;A)</translation>
     </message>
     <message>
+        <source>menu129.32825</source>
+        <translation>导入信道(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>menu129.32826</source>
+        <translation>导出信道(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>menu129.57643</source>
+        <translation>撤消(&amp;U)&#x9;Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>menu129.57644</source>
+        <translation>重做(&amp;R)&#x9;Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>menu129.57635</source>
+        <translation>剪切(&amp;T)&#x9;Ctrl+X</translation>
+    </message>
+    <message>
+        <source>menu129.57634</source>
+        <translation>复制(&amp;C)&#x9;Ctrl+C</translation>
+    </message>
+    <message>
+        <source>menu129.57637</source>
+        <translation>粘贴(&amp;P)&#x9;Ctrl+V</translation>
+    </message>
+    <message>
+        <source>menu129.32820</source>
+        <translation>插入信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>menu129.32821</source>
+        <translation>删除信道(&amp;D)</translation>
+    </message>
+    <message>
+        <source>menu129.32822</source>
+        <translation>信道上移(&amp;M)</translation>
+    </message>
+    <message>
+        <source>menu129.32823</source>
+        <translation>信道下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>menu129.32824</source>
+        <translation>清除信道(&amp;L)</translation>
+    </message>
+    <message>
         <source>menu128.popup0</source>
         <translation>文件(&amp;F)</translation>
     </message>
@@ -270,6 +318,70 @@
     <message>
         <source>string32799</source>
         <translation>选择程序的界面语言&#xa;语言</translation>
+    </message>
+    <message>
+        <source>string32825</source>
+        <translation>从 CSV 信道列表填入信道表&#xa;导入信道</translation>
+    </message>
+    <message>
+        <source>string32826</source>
+        <translation>将使用中的信道保存为 CSV 信道列表&#xa;导出信道</translation>
+    </message>
+    <message>
+        <source>string57643</source>
+        <translation>撤消对信道表的上一次修改&#xa;撤消</translation>
+    </message>
+    <message>
+        <source>string57644</source>
+        <translation>重做上一次撤消的修改&#xa;重做</translation>
+    </message>
+    <message>
+        <source>string57635</source>
+        <translation>将选中的单元格剪切到剪贴板&#xa;剪切</translation>
+    </message>
+    <message>
+        <source>string57634</source>
+        <translation>将选中的单元格复制到剪贴板&#xa;复制</translation>
+    </message>
+    <message>
+        <source>string57637</source>
+        <translation>将剪贴板内容粘贴到信道表&#xa;粘贴</translation>
+    </message>
+    <message>
+        <source>string32820</source>
+        <translation>插入一个空信道，下面的信道下移&#xa;插入信道</translation>
+    </message>
+    <message>
+        <source>string32821</source>
+        <translation>删除信道，下面的信道上移&#xa;删除信道</translation>
+    </message>
+    <message>
+        <source>string32822</source>
+        <translation>将信道上移一行&#xa;信道上移</translation>
+    </message>
+    <message>
+        <source>string32823</source>
+        <translation>将信道下移一行&#xa;信道下移</translation>
+    </message>
+    <message>
+        <source>string32824</source>
+        <translation>清除信道&#xa;清除信道</translation>
+    </message>
+    <message>
+        <source>string57616</source>
+        <translation>打开此数据文件&#xa;最近的文件</translation>
+    </message>
+    <message>
+        <source>string57617</source>
+        <translation>打开此数据文件&#xa;最近的文件</translation>
+    </message>
+    <message>
+        <source>string57618</source>
+        <translation>打开此数据文件&#xa;最近的文件</translation>
+    </message>
+    <message>
+        <source>string57619</source>
+        <translation>打开此数据文件&#xa;最近的文件</translation>
     </message>
     <message>
         <source>string59137</source>
@@ -554,6 +666,42 @@
     <message>
         <source>dialog181.2</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>menu129.32940</source>
+        <translation>打开备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>menu129.32941</source>
+        <translation>与文件比较(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>menu129.32942</source>
+        <translation>写后校验(&amp;V)</translation>
+    </message>
+    <message>
+        <source>menu129.32943</source>
+        <translation>串口跟踪(&amp;T)</translation>
+    </message>
+    <message>
+        <source>menu128.32940</source>
+        <translation>打开备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>string32940</source>
+        <translation>打开从电台读取数据时自动保存的备份&#xa;打开备份</translation>
+    </message>
+    <message>
+        <source>string32941</source>
+        <translation>列出当前文档与数据文件的不同之处&#xa;与文件比较</translation>
+    </message>
+    <message>
+        <source>string32942</source>
+        <translation>每次写入后读回电台数据并比较&#xa;写后校验</translation>
+    </message>
+    <message>
+        <source>string32943</source>
+        <translation>将最近一次传输的串口收发数据保存到文件&#xa;串口跟踪</translation>
     </message>
 </context>
 </TS>

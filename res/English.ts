@@ -116,6 +116,54 @@
         <translation>&amp;About</translation>
     </message>
     <message>
+        <source>menu129.32825</source>
+        <translation>&amp;Import Channels...</translation>
+    </message>
+    <message>
+        <source>menu129.32826</source>
+        <translation>&amp;Export Channels...</translation>
+    </message>
+    <message>
+        <source>menu129.57643</source>
+        <translation>&amp;Undo&#x9;Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>menu129.57644</source>
+        <translation>&amp;Redo&#x9;Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>menu129.57635</source>
+        <translation>Cu&amp;t&#x9;Ctrl+X</translation>
+    </message>
+    <message>
+        <source>menu129.57634</source>
+        <translation>&amp;Copy&#x9;Ctrl+C</translation>
+    </message>
+    <message>
+        <source>menu129.57637</source>
+        <translation>&amp;Paste&#x9;Ctrl+V</translation>
+    </message>
+    <message>
+        <source>menu129.32820</source>
+        <translation>&amp;Insert Channel</translation>
+    </message>
+    <message>
+        <source>menu129.32821</source>
+        <translation>&amp;Delete Channel</translation>
+    </message>
+    <message>
+        <source>menu129.32822</source>
+        <translation>&amp;Move Channel Up</translation>
+    </message>
+    <message>
+        <source>menu129.32823</source>
+        <translation>Move Channel Do&amp;wn</translation>
+    </message>
+    <message>
+        <source>menu129.32824</source>
+        <translation>C&amp;lear Channel</translation>
+    </message>
+    <message>
         <source>menu128.popup0</source>
         <translation>&amp;File</translation>
     </message>
@@ -270,6 +318,70 @@
     <message>
         <source>string32799</source>
         <translation>Choose the language of the program&#xa;Language</translation>
+    </message>
+    <message>
+        <source>string32825</source>
+        <translation>Fill the channel table from a CSV channel list&#xa;Import Channels</translation>
+    </message>
+    <message>
+        <source>string32826</source>
+        <translation>Save the channels in use as a CSV channel list&#xa;Export Channels</translation>
+    </message>
+    <message>
+        <source>string57643</source>
+        <translation>Undo the last change to the channel table&#xa;Undo</translation>
+    </message>
+    <message>
+        <source>string57644</source>
+        <translation>Redo the change undone last&#xa;Redo</translation>
+    </message>
+    <message>
+        <source>string57635</source>
+        <translation>Cut the selected cells to the clipboard&#xa;Cut</translation>
+    </message>
+    <message>
+        <source>string57634</source>
+        <translation>Copy the selected cells to the clipboard&#xa;Copy</translation>
+    </message>
+    <message>
+        <source>string57637</source>
+        <translation>Paste the clipboard into the channel table&#xa;Paste</translation>
+    </message>
+    <message>
+        <source>string32820</source>
+        <translation>Insert an empty channel; the channels below move down&#xa;Insert Channel</translation>
+    </message>
+    <message>
+        <source>string32821</source>
+        <translation>Delete the channel; the channels below move up&#xa;Delete Channel</translation>
+    </message>
+    <message>
+        <source>string32822</source>
+        <translation>Move the channel up one row&#xa;Move Channel Up</translation>
+    </message>
+    <message>
+        <source>string32823</source>
+        <translation>Move the channel down one row&#xa;Move Channel Down</translation>
+    </message>
+    <message>
+        <source>string32824</source>
+        <translation>Clear the channel&#xa;Clear Channel</translation>
+    </message>
+    <message>
+        <source>string57616</source>
+        <translation>Open this data file&#xa;Recent File</translation>
+    </message>
+    <message>
+        <source>string57617</source>
+        <translation>Open this data file&#xa;Recent File</translation>
+    </message>
+    <message>
+        <source>string57618</source>
+        <translation>Open this data file&#xa;Recent File</translation>
+    </message>
+    <message>
+        <source>string57619</source>
+        <translation>Open this data file&#xa;Recent File</translation>
     </message>
     <message>
         <source>string59137</source>
@@ -554,6 +666,42 @@
     <message>
         <source>dialog181.2</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>menu129.32940</source>
+        <translation>Open &amp;Backup...</translation>
+    </message>
+    <message>
+        <source>menu129.32941</source>
+        <translation>Compare &amp;With...</translation>
+    </message>
+    <message>
+        <source>menu129.32942</source>
+        <translation>&amp;Verify After Write</translation>
+    </message>
+    <message>
+        <source>menu129.32943</source>
+        <translation>Serial &amp;Trace</translation>
+    </message>
+    <message>
+        <source>menu128.32940</source>
+        <translation>Open &amp;Backup...</translation>
+    </message>
+    <message>
+        <source>string32940</source>
+        <translation>Open a backup of an image read from a radio&#xa;Open Backup</translation>
+    </message>
+    <message>
+        <source>string32941</source>
+        <translation>List what differs between the open document and a data file&#xa;Compare With</translation>
+    </message>
+    <message>
+        <source>string32942</source>
+        <translation>Read the radio back after each Write and compare&#xa;Verify After Write</translation>
+    </message>
+    <message>
+        <source>string32943</source>
+        <translation>Keep the serial line's bytes of the last transfer in a file&#xa;Serial Trace</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/ChildFrame.h"
+#include "app/RecentFiles.h"
 #include "profile/ProfileFile.h"
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
@@ -39,5 +40,6 @@ CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* pr
   }
   if (previous != nullptr) previous->close();
   g_bNewDocument = false;
+  NoteRecentFile(path);
   return AddFrame(new CChildFrame(std::move(doc)));
 }

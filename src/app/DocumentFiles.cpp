@@ -8,6 +8,7 @@
 #include "app/BackgroundClient.h"
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
+#include "app/RecentFiles.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
@@ -49,6 +50,7 @@ bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName) {
     return false;
   }
   frame->UpdateTitle();
+  NoteRecentFile(path);
   return true;
 }
 

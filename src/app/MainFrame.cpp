@@ -29,6 +29,7 @@
 
 CMainFrame::CMainFrame() {
   resize(900, 550);
+  setAcceptDrops(true);
   setWindowTitle(ResourceText(StringKey(Res::kMainFrame)));
   setWindowIcon(BuiltInProgramIcon());
 }

@@ -5,6 +5,7 @@
 // enabled in MainFrameCommands.cpp, the service unlock is ServiceUnlock.cpp.
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <vector>
@@ -34,8 +35,9 @@ class CMainFrame : public QMainWindow {
   bool IsCommandEnabled(int command) const;
   // Commands whose features live elsewhere (the app's File New, the editing
   // dialogs). A command without a handler is shown disabled, and so is one
-  // whose `enabled` says no.
-  void SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled = {});
+  // whose `enabled` says no. A command with `checked` is a check item.
+  void SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled = {},
+                         std::function<bool()> checked = {});
   void UpdateCommandUI();
 
   // The active channel window, even while it is hidden; nullptr when none.
@@ -57,6 +59,12 @@ class CMainFrame : public QMainWindow {
   // The command id an action carries; 0 for separators.
   static int CommandOf(const QAction* action);
 
+  // Recent files and dropped files (MainFrameFiles.cpp): the recent files
+  // numbered in both File menus before Exit; a data file dropped on the
+  // window goes to the handler, which opens it.
+  void UpdateRecentFileItems();
+  void SetFileDropHandler(std::function<void(const QString&)> handler) { m_fileDropHandler = std::move(handler); }
+
   void ShowControlBar(bool show);
   bool IsControlBarVisible() const;
 
@@ -71,6 +79,8 @@ class CMainFrame : public QMainWindow {
   void changeEvent(QEvent* event) override;
   // Asks to save each modified document first; Cancel keeps the window.
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildMenus();
@@ -100,10 +110,13 @@ class CMainFrame : public QMainWindow {
   struct CommandHandler {
     std::function<void()> run;
     std::function<bool()> enabled;  // empty: always
+    std::function<bool()> checked;  // empty: no check item
   };
   std::map<int, CommandHandler> m_handlers;
   // A subwindow, not a channel window: it is asked for its kind at each use,
   // which stays safe while it is being destroyed.
   QPointer<QMdiSubWindow> m_pLastActive;
   bool m_bReselectingRoot = false;
+  std::function<void(const QString&)> m_fileDropHandler;
+  QStringList m_recentShown;  // the recent files the File menus show now
 };

@@ -19,9 +19,10 @@ namespace {
 constexpr int kBusyNoteMs = 4000;
 }  // namespace
 
-void CMainFrame::SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled) {
+void CMainFrame::SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled,
+                                   std::function<bool()> checked) {
   if (handler)
-    m_handlers[command] = {std::move(handler), std::move(enabled)};
+    m_handlers[command] = {std::move(handler), std::move(enabled), std::move(checked)};
   else
     m_handlers.erase(command);
   UpdateCommandUI();
@@ -85,6 +86,7 @@ void CMainFrame::OnCommand(int command) {
 }
 
 void CMainFrame::UpdateCommandUI() {
+  UpdateRecentFileItems();
   auto update = [this](QAction* action) {
     const int command = CommandOf(action);
     if (command == 0) return;
@@ -92,6 +94,10 @@ void CMainFrame::UpdateCommandUI() {
     if (command == Cmd::kViewToolbar) action->setChecked(m_wndToolBar != nullptr && !m_wndToolBar->isHidden());
     if (command == Cmd::kViewStatusBar) action->setChecked(m_wndStatusBar != nullptr && !m_wndStatusBar->isHidden());
     if (command == Cmd::kControlBar) action->setChecked(IsControlBarVisible());
+    if (const auto handler = m_handlers.find(command); handler != m_handlers.end() && handler->second.checked) {
+      action->setCheckable(true);
+      action->setChecked(handler->second.checked());
+    }
   };
   for (const auto* menus : {&m_menus128, &m_menus129})
     for (QMenu* menu : *menus)

@@ -12,9 +12,29 @@
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
+#include "editor/ChannelCommands.h"
 
 namespace {
 constexpr int kSeparator = 0;
+
+// Channel editing beyond the grid: the channel lists in the File menu, the
+// clipboard, undo and channel rows at the top of the Edit menu. (The recent
+// files go before Exit, MainFrameFiles.cpp.)
+const std::vector<int> kFileChannelItems{Cmd::kImportChannels, Cmd::kExportChannels, kSeparator};
+const std::vector<int> kEditChannelItems{
+    Cmd::kEditUndo,      Cmd::kEditRedo,      kSeparator,          Cmd::kEditCut,         Cmd::kEditCopy,
+    Cmd::kEditPaste,     kSeparator,          Cmd::kInsertChannel, Cmd::kDeleteChannel,   Cmd::kMoveChannelUp,
+    Cmd::kMoveChannelDown, Cmd::kClearChannel, kSeparator};
+
+// Safe programming: backups and the comparison in the File menu, the
+// read-back and the serial trace as check items of the Setup menu.
+const std::vector<int> kFileSafetyItems{Cmd::kFileOpenBackup, Cmd::kFileCompare, kSeparator};
+const std::vector<int> kSetupSafetyItems{kSeparator, Cmd::kVerifyAfterWrite, Cmd::kSerialTrace};
+
+std::vector<int> Joined(std::vector<int> first, const std::vector<int>& second) {
+  first.insert(first.end(), second.begin(), second.end());
+  return first;
+}
 
 bool IsToggle(int command) {
   return command == Cmd::kViewToolbar || command == Cmd::kViewStatusBar || command == Cmd::kControlBar;
@@ -52,17 +72,22 @@ void CMainFrame::BuildMenus() {
   using namespace Cmd;
   const int doc = Res::kMenuDocument;
   m_menus129 = {
-      BuildPopup(doc, 0, {kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, kSeparator, kFilePrint,
-                          kFilePrintPreview, kFilePrintSetup, kSeparator, kAppExit}),
-      BuildPopup(doc, 1, {kProductInformation, kChannelInformation, kOptionalFeatures, kPowerAdjust, kParamAdjust}),
+      BuildPopup(doc, 0,
+                 Joined({kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, kSeparator},
+                        Joined(kFileChannelItems,
+                               Joined(kFileSafetyItems,
+                                      {kFilePrint, kFilePrintPreview, kFilePrintSetup, kSeparator, kAppExit})))),
+      BuildPopup(doc, 1,
+                 Joined(kEditChannelItems,
+                        {kProductInformation, kChannelInformation, kOptionalFeatures, kPowerAdjust, kParamAdjust})),
       BuildPopup(doc, 2, {kRead, kWrite}),
       BuildPopup(doc, 3, {kViewToolbar, kViewStatusBar, kControlBar}),
-      BuildPopup(doc, 4, {kComSetup, kLanguage}),
+      BuildPopup(doc, 4, Joined({kComSetup, kLanguage}, kSetupSafetyItems)),
       BuildPopup(doc, 5, {kAppAbout}),
   };
   const int none = Res::kMenuNoDocument;
   m_menus128 = {
-      BuildPopup(none, 0, {kFileNew, kFileOpen, kSeparator, kFilePrintSetup, kSeparator, kAppExit}),
+      BuildPopup(none, 0, {kFileNew, kFileOpen, kFileOpenBackup, kSeparator, kFilePrintSetup, kSeparator, kAppExit}),
       BuildPopup(none, 1, {kViewToolbar, kViewStatusBar}),
       BuildPopup(none, 2, {kAppAbout}),
   };
@@ -110,13 +135,14 @@ void CMainFrame::BuildAccelerators() {
       {QKeySequence(Qt::CTRL | Qt::Key_S), Cmd::kFileSave},  {QKeySequence(Qt::CTRL | Qt::Key_W), Cmd::kWrite},
       {QKeySequence(Qt::Key_F6), Cmd::kNextPane},            {QKeySequence(Qt::SHIFT | Qt::Key_F6), Cmd::kPrevPane},
   };
-  for (const auto& accelerator : accelerators) {
+  auto add = [this](const QKeySequence& keys, int command) {
     auto* action = new QAction(this);
-    action->setData(accelerator.command);
-    action->setShortcut(accelerator.keys);
+    action->setData(command);
+    action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
-    const int command = accelerator.command;
     connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
     addAction(action);
-  }
+  };
+  for (const auto& accelerator : accelerators) add(accelerator.keys, accelerator.command);
+  for (const CommandKeys& accelerator : ChannelCommandKeys()) add(accelerator.keys, accelerator.command);
 }

@@ -16,11 +16,15 @@
 #include "profile/ProfileFile.h"
 #include "profile/ProgramProfile.h"
 #include "app/ProgramIcons.h"
+#include "app/RecentFileList.h"
+#include "app/RecentFiles.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
+#include "app/SafeProgramming.h"
 #include "app/StartupRules.h"
 #include "app/UiHooks.h"
+#include "editor/ChannelCommands.h"
 #include "print/PrintCommands.h"
 #include "settings/SettingsCommands.h"
 
@@ -79,6 +83,12 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   m_pPrintCommands = std::make_unique<CPrintCommands>();
   InstallPrintCommands(*m_pMainFrame, *m_pPrintCommands);
   InstallSettingsCommands(*m_pMainFrame);
+  InstallChannelCommands(*m_pMainFrame);
+  InstallSafeProgrammingCommands(*m_pMainFrame, *this);
+  for (int i = 0; i < static_cast<int>(kRecentFileCount); ++i)
+    m_pMainFrame->SetCommandHandler(Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); },
+                                    [i] { return i < RecentFiles().size(); });
+  m_pMainFrame->SetFileDropHandler([this](const QString& path) { OpenDataFile(path); });
 
   // The command line: nothing runs File New, a file name opens that file.
   // A file that cannot be opened is reported, whatever the reason, and the
@@ -136,9 +146,21 @@ void CProgramApp::OnFileNewConfirm() {
 
 void CProgramApp::OnFileNew() { m_pDocTemplate->NewDocument(); }
 
-void CProgramApp::OnFileOpen() {
-  const QString path = AskFileName(m_pMainFrame.get(), false, QString(), DataFileDialogFilter());
-  if (!path.isEmpty()) m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive());
+void CProgramApp::OnFileOpen() { AskAndOpenDataFile(QString()); }
+
+void CProgramApp::AskAndOpenDataFile(const QString& proposed, const QString& caption) {
+  const QString path = AskFileName(m_pMainFrame.get(), false, proposed, DataFileDialogFilter(), caption);
+  if (!path.isEmpty()) OpenDataFile(path);
+}
+
+bool CProgramApp::OpenDataFile(const QString& path) {
+  return m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive()) != nullptr;
+}
+
+void CProgramApp::OnOpenRecentFile(int index) {
+  const QString path = RecentFiles().value(index);
+  // A file that no longer opens leaves the list, as it would mislead.
+  if (!path.isEmpty() && !OpenDataFile(path)) ForgetRecentFile(path);
 }
 
 void CProgramApp::OnAppAbout() {

@@ -32,9 +32,31 @@ constexpr int kLanguage = 32799;
 // Help
 constexpr int kAppAbout = 57664;
 constexpr int kHelp = 57670;
+// Safe programming: File › Open Backup..., File › Compare With..., and the
+// Setup check items Verify After Write and Serial Trace.
+constexpr int kFileOpenBackup = 32940;
+constexpr int kFileCompare = 32941;
+constexpr int kVerifyAfterWrite = 32942;
+constexpr int kSerialTrace = 32943;
 // Accelerators only
 constexpr int kNextPane = 57680;
 constexpr int kPrevPane = 57681;
+
+// Channel editing beyond the grid: File's channel lists and recent files,
+// Edit's clipboard, undo and channel rows (also the table's context menu).
+constexpr int kFileMru1 = 57616;  // the recent files are kFileMru1 + 0-3
+constexpr int kImportChannels = 32825;
+constexpr int kExportChannels = 32826;
+constexpr int kEditUndo = 57643;
+constexpr int kEditRedo = 57644;
+constexpr int kEditCut = 57635;
+constexpr int kEditCopy = 57634;
+constexpr int kEditPaste = 57637;
+constexpr int kInsertChannel = 32820;
+constexpr int kDeleteChannel = 32821;
+constexpr int kMoveChannelUp = 32822;
+constexpr int kMoveChannelDown = 32823;
+constexpr int kClearChannel = 32824;
 }  // namespace Cmd
 
 namespace Res {

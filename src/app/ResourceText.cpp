@@ -53,6 +53,8 @@ QString ResourceText(const std::string& key) {
   return FromStd(key);
 }
 
+QString CommandToolTip(int command) { return FromStd(PromptToolTip(ToStd(ResourceText(StringKey(command))))); }
+
 QString LangString(const LangText& text) { return QString::fromUtf8(text(g_bChinese)); }
 
 QString FromStd(const std::string& text) {

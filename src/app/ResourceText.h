@@ -20,6 +20,9 @@ bool LanguageModuleLoaded();
 // else the key itself (so a missing text shows up instead of a blank).
 QString ResourceText(const std::string& key);
 
+// A command's short name, the tool tip part of its prompt ("Compare With").
+QString CommandToolTip(int command);
+
 // A text built in code, in the process's language.
 QString LangString(const LangText& text);
 

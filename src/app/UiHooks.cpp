@@ -1,9 +1,12 @@
 #include "app/UiHooks.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFileDialog>
-#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QProcess>
+#include <QSpacerItem>
 
 #include "app/ResourceText.h"
 
@@ -29,9 +32,25 @@ FileNameHook& FileHook() {
   static FileNameHook hook;
   return hook;
 }
+FileFilterHook& FilterHook() {
+  static FileFilterHook hook;
+  return hook;
+}
 QString& Caption() {
   static QString caption = QStringLiteral("Program");
   return caption;
+}
+// A short text makes a narrow box, and the window manager then cuts the
+// caption (the company name) to "...": widen the box to hold it, with room
+// for the title bar's buttons.
+void KeepCaptionWhole(QMessageBox& box) {
+  auto* layout = qobject_cast<QGridLayout*>(box.layout());
+  if (layout == nullptr) return;
+  QFont title = box.font();
+  title.setBold(true);
+  const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + 4 * QFontMetrics(title).height() + 40;
+  layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), layout->rowCount(), 0, 1,
+                  layout->columnCount());
 }
 }  // namespace
 
@@ -39,6 +58,7 @@ void SetMessageBoxHook(MessageBoxHook hook) { MessageHook() = std::move(hook); }
 void SetModalHook(ModalHook hook) { DialogHook() = std::move(hook); }
 void SetStartProgramHook(StartProgramHook hook) { StartHook() = std::move(hook); }
 void SetFileNameHook(FileNameHook hook) { FileHook() = std::move(hook); }
+void SetFileFilterHook(FileFilterHook hook) { FilterHook() = std::move(hook); }
 
 void SetMessageBoxCaption(const QString& caption) { Caption() = caption; }
 QString MessageBoxCaption() { return Caption(); }
@@ -55,6 +75,7 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
   } labels[] = {{QMessageBox::Ok, kOk}, {QMessageBox::Cancel, kCancel}, {QMessageBox::Yes, kYes}, {QMessageBox::No, kNo}};
   for (const auto& label : labels)
     if (QAbstractButton* button = box.button(label.button)) button->setText(LangString(label.text));
+  KeepCaptionWhole(box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -68,8 +89,22 @@ bool StartProgram(const QString& program) {
   return QProcess::startDetached(program, {});
 }
 
-QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter) {
+QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter,
+                    const QString& caption) {
   if (FileHook()) return FileHook()(saving, proposed, filter);
-  return saving ? QFileDialog::getSaveFileName(parent, QString(), proposed, filter)
-                : QFileDialog::getOpenFileName(parent, QString(), proposed, filter);
+  return saving ? QFileDialog::getSaveFileName(parent, caption, proposed, filter)
+                : QFileDialog::getOpenFileName(parent, caption, proposed, filter);
+}
+
+QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QStringList& filters, int* chosen) {
+  const QString joined = filters.join(QStringLiteral(";;"));
+  if (FileHook()) {
+    if (chosen != nullptr) *chosen = FilterHook() ? FilterHook()(filters) : 0;
+    return FileHook()(saving, proposed, joined);
+  }
+  QString selected = filters.value(0);
+  const QString path = saving ? QFileDialog::getSaveFileName(parent, QString(), proposed, joined, &selected)
+                              : QFileDialog::getOpenFileName(parent, QString(), proposed, joined, &selected);
+  if (chosen != nullptr) *chosen = std::max(0, static_cast<int>(filters.indexOf(selected)));
+  return path;
 }

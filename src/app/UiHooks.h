@@ -4,6 +4,7 @@
 // the person and to see what was asked.
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
@@ -23,11 +24,15 @@ using StartProgramHook = std::function<bool(const QString& program)>;
 // The file chosen in an Open (saving false) or Save As dialog; empty: cancelled.
 using FileNameHook = std::function<QString(bool saving, const QString& proposed, const QString& filter)>;
 
+// Which of several filters a file dialog's person picked (index from 0).
+using FileFilterHook = std::function<int(const QStringList& filters)>;
+
 // An empty hook restores the real behaviour.
 void SetMessageBoxHook(MessageBoxHook hook);
 void SetModalHook(ModalHook hook);
 void SetStartProgramHook(StartProgramHook hook);
 void SetFileNameHook(FileNameHook hook);
+void SetFileFilterHook(FileFilterHook hook);
 
 // The caption of every message box: the application's display name.
 void SetMessageBoxCaption(const QString& caption);
@@ -42,8 +47,14 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
 // Runs a dialog modally and returns its result (QDialog::Accepted/Rejected).
 int RunModal(QDialog& dialog);
 
-// Asks for a data file name; `filter` is a file dialog filter.
-QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter);
+// Asks for a data file name; `filter` is a file dialog filter. An empty
+// caption is the dialog's own ("Open", "Save As").
+QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter,
+                    const QString& caption = QString());
+// The same with a choice of `filters`, the first one shown; `chosen`, when
+// given, receives the index of the filter picked.
+QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QStringList& filters,
+                    int* chosen = nullptr);
 
 // Starts a program detached from this process; false when it could not start.
 bool StartProgram(const QString& program);

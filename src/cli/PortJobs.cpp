@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr LangText kVerifyCaption = {"Verify", "校验"};
 constexpr LangText kReadInto = {"read into ", "已读入 "};
 constexpr LangText kWritten = {"written", "已写入"};
 constexpr LangText kVerified = {"written and verified", "已写入并校验"};
@@ -45,14 +44,14 @@ class CPortSession {
     return report.status;
   }
 
-  // The progress caption is the transfer's own unless another step is named.
-  MainTransferRequest Request(Direction direction, const LangText* step = nullptr) {
+  // The progress caption is the transfer's own, or the read-back's.
+  MainTransferRequest Request(Direction direction, bool verify = false) {
     MainTransferRequest request;
     request.device = m_task.device;
     request.direction = direction;
     request.chinese = m_bChinese;
     request.settings = m_settings;
-    const std::string shown = step != nullptr ? (*step)(m_bChinese) : TransferCaption(direction, m_bChinese);
+    const std::string shown = verify ? VerifyCaption(m_bChinese) : TransferCaption(direction, m_bChinese);
     request.onProgress = [this, shown](const TransferProgress& p) { m_progress(shown, p); };
     request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
     Begin(shown);
@@ -132,7 +131,7 @@ PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProg
   } else if (!job.verify) {
     report = PortReport{kExitOk, kWritten(job.chinese), "", ""};
   } else {
-    MainTransferRequest check = session.Request(Direction::Write, &kVerifyCaption);
+    MainTransferRequest check = session.Request(Direction::Write, true);
     check.serviceMode = job.serviceMode;
     check.tap = request.tap;
     const VerifyResult verify = VerifyWrite(check, image);

@@ -1,6 +1,5 @@
 // programcli diff A.dat B.dat: what differs between two data files, as a
 // user reads them: channels side by side, options by name, other bytes.
-#include <cstdio>
 #include <string>
 
 #include "cli/CliArgs.h"
@@ -9,26 +8,9 @@
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
 #include "profile/ProfileFile.h"
-#include "radio/Language.h"
 #include "settings/ImageCompare.h"
 
 namespace {
-
-constexpr LangText kSame = {"The images are the same.", "两个文件的数据相同。"};
-constexpr LangText kChannels = {"Channels", "信道"};
-constexpr LangText kOptions = {"Options", "可选功能"};
-constexpr LangText kBytes = {"Other bytes", "其他字节"};
-
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
-  std::string text;
-  char hex[4];
-  for (std::uint8_t b : bytes) {
-    std::snprintf(hex, sizeof hex, "%02X", b);
-    if (!text.empty()) text += ' ';
-    text += hex;
-  }
-  return text;
-}
 
 std::string Cells(const ChannelRow& row) {
   std::string text;
@@ -39,11 +21,11 @@ std::string Cells(const ChannelRow& row) {
 // Sections are separated by a blank line; each has a heading naming the two
 // files, then tab-separated lines with the first file's side, "|", the second's.
 std::string DiffText(const ImageComparison& d, const std::string& a, const std::string& b, bool chinese) {
-  if (d.Same()) return std::string(kSame(chinese)) + "\n";
+  if (d.Same()) return std::string(kImagesSameText(chinese)) + "\n";
   const std::string sides = " (" + a + " | " + b + ")\n";
   std::string out;
   if (!d.channels.empty()) {
-    out += kChannels(chinese) + sides;
+    out += kChannelsHeading(chinese) + sides;
     std::string titles;
     for (int c = 1; c < kChannelColumns; ++c) titles += std::string("\t") + ChannelColumnTitle(c, chinese);
     out += ChannelColumnTitle(0, chinese) + titles + "\t|" + titles + "\n";
@@ -52,20 +34,14 @@ std::string DiffText(const ImageComparison& d, const std::string& a, const std::
   }
   if (!d.options.empty()) {
     if (!out.empty()) out += "\n";
-    out += kOptions(chinese) + sides;
+    out += kOptionsHeading(chinese) + sides;
     for (const OptionDifference& o : d.options) out += o.name + "\t" + o.first + "\t|\t" + o.second + "\n";
   }
   if (!d.bytes.empty()) {
     if (!out.empty()) out += "\n";
-    out += kBytes(chinese) + sides;
-    char range[32];
-    for (const ByteDifference& r : d.bytes) {
-      if (r.end - r.start == 1)
-        std::snprintf(range, sizeof range, "0x%03X", r.start);
-      else
-        std::snprintf(range, sizeof range, "0x%03X-0x%03X", r.start, r.end - 1);
-      out += std::string(range) + "\t" + Hex(r.first) + "\t|\t" + Hex(r.second) + "\n";
-    }
+    out += kBytesHeading(chinese) + sides;
+    for (const ByteDifference& r : d.bytes)
+      out += AddressRangeText(r) + "\t" + HexText(r.first) + "\t|\t" + HexText(r.second) + "\n";
   }
   return out;
 }

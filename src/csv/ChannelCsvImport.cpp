@@ -17,10 +17,6 @@ ChannelTable EmptyTable() {
   return table;
 }
 
-bool IsNoToneText(const std::string& text) {
-  return text == kNoToneText(false) || text == kNoToneText(true);
-}
-
 // The line's texts committed into a new channel, column by column, as the
 // grid's editors commit them; the first refused value refuses the line.
 CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, bool chinese, ChannelRow& row) {
@@ -30,7 +26,7 @@ CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, bool c
   for (int column = kColRxFrequency; column < kChannelColumns; ++column) {
     const std::string& text = line.cells[column];
     if (column != kColRxFrequency && text.empty()) continue;  // the new channel's default
-    switch (CommitChannelCell(row, column, text, CommitKey::Leave, band, chinese)) {
+    switch (CommitOutsideValue(row, column, text, band, chinese)) {
       case CellVerdict::Accepted:
         break;
       case CellVerdict::OutOfRange:
@@ -39,11 +35,11 @@ CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, bool c
         return {0, R::OffRaster, text};
       case CellVerdict::NotAnItem:
         return {0, R::UnknownValue, text, column};
+      case CellVerdict::UnknownTone:
+        return {0, R::UnknownTone, text};
+      case CellVerdict::NoChannel:  // the receive frequency came first
+        return {0, R::NoFrequency, text};
     }
-    // The tone check makes an unknown tone no tone; an import says so instead.
-    const bool toneColumn = column == kColDecodeTone || column == kColEncodeTone;
-    if (toneColumn && row[column] == kNoToneText(chinese) && !IsNoToneText(text))
-      return {0, R::UnknownTone, text};
   }
   return {};
 }

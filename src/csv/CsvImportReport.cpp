@@ -4,11 +4,7 @@
 
 #include "radio/Language.h"
 
-namespace {
-
-// What a file held, made safe to show: no control characters, at most about
-// forty bytes, never cut inside a character.
-std::string Shown(const std::string& value) {
+std::string ShownValue(const std::string& value) {
   constexpr std::size_t kMaxShown = 40;
   std::string shown;
   for (std::size_t i = 0; i < value.size(); ++i) {
@@ -19,6 +15,8 @@ std::string Shown(const std::string& value) {
   }
   return shown;
 }
+
+namespace {
 
 void Replace(std::string& text, const char* placeholder, const std::string& value) {
   const std::size_t at = text.find(placeholder);
@@ -76,10 +74,15 @@ std::string CsvFileFailureText(const CsvImportResult& result, bool chinese) {
   return text;
 }
 
+std::string CsvWriteFailureText(const std::string& path, int err, bool chinese) {
+  return (chinese ? "无法写入文件 " + path + "：" : "Cannot write the file " + path + ": ") + std::strerror(err) +
+         (chinese ? "。" : ".");
+}
+
 std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {
   std::string text = kRefusalTexts[static_cast<int>(refusal.reason)](chinese);
   Replace(text, "{line}", std::to_string(refusal.line));
-  Replace(text, "{value}", Shown(refusal.value));
+  Replace(text, "{value}", ShownValue(refusal.value));
   Replace(text, "{column}", ChannelColumnTitle(refusal.column, chinese));
   return text;
 }

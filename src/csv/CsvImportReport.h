@@ -7,8 +7,16 @@
 
 #include "csv/ChannelCsv.h"
 
+// A value from a file or the clipboard made safe to show in a message: no
+// control characters, at most about forty bytes, never cut inside a
+// character.
+std::string ShownValue(const std::string& value);
+
 // One sentence, without the file's name.
 std::string CsvFileFailureText(const CsvImportResult& result, bool chinese);
+
+// An export that could not be written: the file and the system's reason.
+std::string CsvWriteFailureText(const std::string& path, int err, bool chinese);
 
 // "Line 7: ..." for one refused line.
 std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese);

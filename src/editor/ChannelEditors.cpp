@@ -87,3 +87,9 @@ QString CChannelEditors::Text(const QWidget* editor) const {
   if (const auto* combo = qobject_cast<const QComboBox*>(editor)) return combo->currentText();
   return QString();
 }
+
+QLineEdit* CChannelEditors::TextField(QWidget* editor) {
+  if (auto* edit = qobject_cast<QLineEdit*>(editor)) return edit;
+  if (auto* combo = qobject_cast<QComboBox*>(editor)) return combo->lineEdit();
+  return nullptr;
+}

@@ -5,6 +5,7 @@
 #include <QString>
 #include <vector>
 
+class QLineEdit;
 class QWidget;
 
 class CChannelEditors {
@@ -27,6 +28,9 @@ class CChannelEditors {
   // falls back to its first entry.
   void Load(int column, const QString& cellText) const;
   QString Text(const QWidget* editor) const;
+  // The text field of an editor: the edit control itself or an editable
+  // combo box's; nullptr for the list-only combo boxes.
+  static QLineEdit* TextField(QWidget* editor);
 
  private:
   bool m_bChinese;

@@ -1,6 +1,7 @@
 #pragma once
 // Rules of the channel window that need no window: grid units, the column
-// widths, and where Enter moves the current cell.
+// widths, where Enter moves the current cell, and the row commands' message.
+#include <string>
 
 // Grid positions and sizes are kept in twips, 1440 to the logical inch.
 // A pixel count becomes the smallest twips value that maps back to it, so a
@@ -21,3 +22,7 @@ struct GridCell {
 // Enter moves along the row, then to column 1 of the next row, and from the
 // last cell back to row 1, column 1.
 GridCell NextCellAfterEnter(GridCell current, int rows, int cols);
+
+// Why inserting `count` empty channels was refused: the last `count`
+// channels must be empty to make room.
+std::string InsertRefusedText(int count, bool chinese);

@@ -1,13 +1,17 @@
 #include "editor/LinkCommands.h"
 
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 
 #include "app/AppGlobals.h"
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceText.h"
+#include "app/SafeProgramming.h"
 #include "app/UiHooks.h"
+#include "app/UserFolders.h"
 #include "editor/ProgramView.h"
 #include "link/PortNames.h"
 #include "profile/ProfileFile.h"
@@ -16,6 +20,9 @@
 CLinkCommands::CLinkCommands(CProgramView* view) : QObject(view), m_dlgComSetup(view), m_pView(view) {
   connect(&m_runner, &CTransferRunner::progress, this, [this](int done, int, const QString& percent) {
     if (m_pProgress != nullptr) m_pProgress->SetProgress(done, percent);
+  });
+  connect(&m_runner, &CTransferRunner::verifying, this, [this] {
+    if (m_pProgress != nullptr) m_pProgress->BeginPass(QString::fromUtf8(VerifyCaption(g_bChinese)));
   });
   connect(&m_runner, &CTransferRunner::finished, this, &CLinkCommands::OnTransferEnded);
 }
@@ -62,29 +69,39 @@ void CLinkCommands::OnStartTransfer() {
   request.serviceMode = g_bServiceMode;
   request.chinese = g_bChinese;
   request.settings = WindowLinkSettings();
-  m_runner.Start(std::move(request), m_pView->GetDocument()->image);
+  const std::string appName = g_profile.GetString("Setup", "AppName", "");
+  WindowTransferSteps steps;
+  steps.verify = UserSwitchOn(kVerifyAfterWriteSetting);
+  if (UserSwitchOn(kSerialTraceSetting)) steps.traceFolder = TraceFolder(appName);
+  steps.backupFolder = BackupFolder(appName);
+  steps.port = g_strPortName;
+  m_runner.Start(std::move(request), m_pView->GetDocument()->image, steps);
   UpdateFrameCommands();
 }
 
-void CLinkCommands::OnTransferEnded(const TransferResult& result, const RadioImage& image) {
+void CLinkCommands::OnTransferEnded(const WindowTransferResult& result, const RadioImage& image) {
   CloseProgress();
   QWidget* mainWindow = m_pView->window();
+  if (result.transfer.ok() && m_direction == Direction::Read) {
+    CopyRanges(MainTransferRanges(Direction::Read, g_bServiceMode), image, m_pView->GetDocument()->image);
+    g_bNewDocument = false;
+    m_pView->RefreshFromImage();
+  }
   if (result.ok()) {
-    if (m_direction == Direction::Read) {
-      CopyRanges(MainTransferRanges(Direction::Read, g_bServiceMode), image, m_pView->GetDocument()->image);
-      g_bNewDocument = false;
-      m_pView->RefreshFromImage();
-    }
     // A channel window hidden by File Close comes back with the result.
     if (auto* frame = qobject_cast<QMdiSubWindow*>(m_pView->parentWidget()); frame != nullptr && frame->isHidden()) {
       frame->showNormal();
       if (QMdiArea* area = frame->mdiArea()) area->setActiveSubWindow(frame);
     }
-  } else if (!result.message.empty()) {
-    // String 61453 when the port did not open, else "Communication Error";
-    // a cancelled transfer has none.
-    ProgramMessageBox(mainWindow, FromStd(result.message));
+  } else if (const std::string message = result.FailureMessage(); !message.empty()) {
+    // String 61453 when the port did not open, "Communication Error", or
+    // what the read-back of a Write found; a cancelled transfer has none.
+    ProgramMessageBox(mainWindow, FromStd(message));
   }
+  if (result.backup && !result.backup->ok)
+    ProgramMessageBox(mainWindow, FromStd(BackupFailureMessage(*result.backup, g_bChinese)));
+  if (const std::string note = TraceNote(result, g_bChinese); !note.empty())
+    if (auto* frame = qobject_cast<QMainWindow*>(mainWindow)) frame->statusBar()->showMessage(FromStd(note));
   UpdateFrameCommands();
 }
 

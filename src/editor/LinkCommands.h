@@ -1,8 +1,10 @@
 #pragma once
 // The channel view's commands that talk to the radio: Read and Write with
 // their progress window, and the Port Setting dialog. The link runs off the
-// GUI thread on a copy of the image; the document takes the bytes read only
-// on the GUI thread, once the whole Read has succeeded.
+// GUI thread on a copy of the image, with the read-back of a Write and the
+// serial trace when Setup asks for them, and the backup of a complete Read;
+// the document takes the bytes read only on the GUI thread, once the whole
+// Read has succeeded.
 #include <QObject>
 #include <QPointer>
 
@@ -31,7 +33,7 @@ class CLinkCommands : public QObject {
   // Opens the progress window for `direction`; its OK starts the transfer.
   void OnTransferCommand(Direction direction);
   void OnStartTransfer();
-  void OnTransferEnded(const TransferResult& result, const RadioImage& image);
+  void OnTransferEnded(const WindowTransferResult& result, const RadioImage& image);
   void CloseProgress();
   void UpdateFrameCommands() const;
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -147,6 +148,8 @@ void CMSFlexGrid::SetFixed(int fixedRows, int fixedCols) {
 void CMSFlexGrid::MoveCurrentSilently(int row, int col) {
   m_nRow = std::max(row, m_nFixedRows);
   m_nCol = std::max(col, m_nFixedCols);
+  m_nRowSel = m_nRow;
+  m_nColSel = m_nCol;
   m_bSilent = true;
   if (ModelRow(m_nRow) < rowCount() && ModelCol(m_nCol) < columnCount())
     setCurrentCell(ModelRow(m_nRow), ModelCol(m_nCol));
@@ -156,11 +159,59 @@ void CMSFlexGrid::MoveCurrentSilently(int row, int col) {
 void CMSFlexGrid::SetRow(int row) { SetCurrentCell(row, m_nCol); }
 void CMSFlexGrid::SetCol(int col) { SetCurrentCell(m_nRow, col); }
 
+bool CMSFlexGrid::IsCell(int row, int col) const {
+  return row >= m_nFixedRows && row < GetRows() && col >= m_nFixedCols && col < GetCols();
+}
+
 void CMSFlexGrid::SetCurrentCell(int row, int col) {
-  if (row < m_nFixedRows || row >= GetRows() || col < m_nFixedCols || col >= GetCols()) return;
+  if (!IsCell(row, col)) return;
+  const bool wasBlock = HasBlockSelection();
   emit LeaveCell();
   MoveCurrentSilently(row, col);
   emit EnterCell();
+  if (wasBlock) emit SelChange();
+}
+
+void CMSFlexGrid::Select(int row, int col, int rowSel, int colSel) {
+  if (!IsCell(row, col) || !IsCell(rowSel, colSel)) return;
+  emit LeaveCell();
+  MoveCurrentSilently(row, col);
+  m_nRowSel = rowSel;
+  m_nColSel = colSel;
+  ShowSelection();
+  emit EnterCell();
+  emit SelChange();
+}
+
+void CMSFlexGrid::SetSelectionEnd(int rowSel, int colSel) {
+  if (!IsCell(m_nRow, m_nCol)) return;
+  rowSel = std::clamp(rowSel, m_nFixedRows, GetRows() - 1);
+  colSel = std::clamp(colSel, m_nFixedCols, GetCols() - 1);
+  if (rowSel == m_nRowSel && colSel == m_nColSel) return;
+  m_nRowSel = rowSel;
+  m_nColSel = colSel;
+  ShowSelection();
+  emit SelChange();
+}
+
+void CMSFlexGrid::CollapseSelection() {
+  if (!HasBlockSelection()) return;
+  m_nRowSel = m_nRow;
+  m_nColSel = m_nCol;
+  ShowSelection();
+  emit SelChange();
+}
+
+void CMSFlexGrid::ShowSelection() {
+  if (!IsCell(m_nRow, m_nCol) || !IsCell(m_nRowSel, m_nColSel)) return;
+  const QModelIndex first = model()->index(ModelRow(std::min(m_nRow, m_nRowSel)), ModelCol(std::min(m_nCol, m_nColSel)));
+  const QModelIndex last = model()->index(ModelRow(std::max(m_nRow, m_nRowSel)), ModelCol(std::max(m_nCol, m_nColSel)));
+  selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+}
+
+bool CMSFlexGrid::InSelection(int row, int col) const {
+  return row >= std::min(m_nRow, m_nRowSel) && row <= std::max(m_nRow, m_nRowSel) &&
+         col >= std::min(m_nCol, m_nColSel) && col <= std::max(m_nCol, m_nColSel);
 }
 
 void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
@@ -169,10 +220,12 @@ void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
   const int row = current.row() + m_nFixedRows;
   const int col = current.column() + m_nFixedCols;
   if (row == m_nRow && col == m_nCol) return;
+  const bool wasBlock = HasBlockSelection();
   emit LeaveCell();
-  m_nRow = row;
-  m_nCol = col;
+  m_nRow = m_nRowSel = row;
+  m_nCol = m_nColSel = col;
   emit EnterCell();
+  if (wasBlock) emit SelChange();
 }
 
 QString CMSFlexGrid::GetTextMatrix(int row, int col) const {
@@ -326,9 +379,51 @@ void CMSFlexGrid::FireMouseDown(const QMouseEvent* event, const QPoint& gridPos)
 void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
   const QPoint gridPos = viewport()->mapTo(this, event->position().toPoint());
   NoteMouse(gridPos);
-  // The press moves the current cell first, so MouseDown sees the new one.
-  QTableWidget::mousePressEvent(event);
+  const bool onCell = IsCell(m_nMouseRow, m_nMouseCol);
+  const bool left = event->button() == Qt::LeftButton;
+  if (onCell && left && (event->modifiers() & Qt::ShiftModifier)) {
+    SetSelectionEnd(m_nMouseRow, m_nMouseCol);
+  } else if (!(onCell && event->button() == Qt::RightButton && InSelection(m_nMouseRow, m_nMouseCol))) {
+    // The press moves the current cell first, so MouseDown sees the new one.
+    // (A right click inside the selection keeps it for the context menu.)
+    QTableWidget::mousePressEvent(event);
+    CollapseSelection();
+  }
+  if (onCell && left) m_dragging = Dragging::Cells;
   FireMouseDown(event, gridPos);
+}
+
+void CMSFlexGrid::mouseMoveEvent(QMouseEvent* event) {
+  // A drag moves the selection's second corner, never the current cell.
+  if (m_dragging != Dragging::Cells || !(event->buttons() & Qt::LeftButton)) {
+    QTableWidget::mouseMoveEvent(event);
+    return;
+  }
+  NoteMouse(viewport()->mapTo(this, event->position().toPoint()));
+  if (IsCell(m_nMouseRow, m_nMouseCol)) SetSelectionEnd(m_nMouseRow, m_nMouseCol);
+}
+
+void CMSFlexGrid::mouseReleaseEvent(QMouseEvent* event) {
+  m_dragging = Dragging::None;
+  QTableWidget::mouseReleaseEvent(event);
+}
+
+void CMSFlexGrid::keyPressEvent(QKeyEvent* event) {
+  int rows = 0;
+  int cols = 0;
+  switch (event->key()) {
+    case Qt::Key_Up: rows = -1; break;
+    case Qt::Key_Down: rows = 1; break;
+    case Qt::Key_Left: cols = -1; break;
+    case Qt::Key_Right: cols = 1; break;
+    default: break;
+  }
+  if ((rows != 0 || cols != 0) && event->modifiers() == Qt::ShiftModifier) {
+    SetSelectionEnd(m_nRowSel + rows, m_nColSel + cols);
+    event->accept();
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
 }
 
 void CMSFlexGrid::scrollContentsBy(int dx, int dy) {
@@ -342,22 +437,47 @@ bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
     PaintCorner();
     return true;
   }
-  if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+  if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+      type != QEvent::MouseButtonRelease)
     return QTableWidget::eventFilter(watched, event);
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr) return false;
   auto* mouse = static_cast<QMouseEvent*>(event);
   const QPoint gridPos = widget->mapTo(this, mouse->position().toPoint());
   NoteMouse(gridPos);
-  if (widget == viewport() || type != QEvent::MouseButtonPress) return false;
-  // A header cell: its row or column becomes current, as a click on a
-  // fixed cell selects its row or column.
-  if (m_nMouseRow == 0 && m_nMouseCol > 0)
-    SetCurrentCell(m_nRow, m_nMouseCol);
-  else if (m_nMouseCol == 0 && m_nMouseRow > 0)
-    SetCurrentCell(m_nMouseRow, m_nCol);
+  if (widget == viewport()) return false;
+  if (type == QEvent::MouseButtonRelease) m_dragging = Dragging::None;
+  if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) OnHeaderDrag();
+  if (type != QEvent::MouseButtonPress) return false;
+  OnHeaderPress(mouse->button(), mouse->modifiers());
   FireMouseDown(mouse, gridPos);
   return true;
+}
+
+void CMSFlexGrid::OnHeaderPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+  // A header cell selects its whole row or column, with Shift from the
+  // current one on; a right click on a header inside the selection keeps it.
+  const int lastRow = GetRows() - 1;
+  const int lastCol = GetCols() - 1;
+  const bool rowHeader = m_nMouseCol >= 0 && m_nMouseCol < m_nFixedCols && m_nMouseRow >= m_nFixedRows;
+  const bool colHeader = m_nMouseRow >= 0 && m_nMouseRow < m_nFixedRows && m_nMouseCol >= m_nFixedCols;
+  const bool extend = button == Qt::LeftButton && (modifiers & Qt::ShiftModifier);
+  if (rowHeader) {
+    const bool wholeRows = std::min(m_nCol, m_nColSel) == m_nFixedCols && std::max(m_nCol, m_nColSel) == lastCol;
+    if (button == Qt::RightButton && wholeRows && InSelection(m_nMouseRow, m_nCol)) return;
+    Select(extend ? m_nRow : m_nMouseRow, m_nFixedCols, m_nMouseRow, lastCol);
+    if (button == Qt::LeftButton) m_dragging = Dragging::Rows;
+  } else if (colHeader) {
+    const bool wholeCols = std::min(m_nRow, m_nRowSel) == m_nFixedRows && std::max(m_nRow, m_nRowSel) == lastRow;
+    if (button == Qt::RightButton && wholeCols && InSelection(m_nRow, m_nMouseCol)) return;
+    Select(m_nFixedRows, extend ? m_nCol : m_nMouseCol, lastRow, m_nMouseCol);
+    if (button == Qt::LeftButton) m_dragging = Dragging::Cols;
+  }
+}
+
+void CMSFlexGrid::OnHeaderDrag() {
+  if (m_dragging == Dragging::Rows && m_nMouseRow >= m_nFixedRows) SetSelectionEnd(m_nMouseRow, GetCols() - 1);
+  if (m_dragging == Dragging::Cols && m_nMouseCol >= m_nFixedCols) SetSelectionEnd(GetRows() - 1, m_nMouseCol);
 }
 
 void CMSFlexGrid::PaintCorner() {

@@ -5,6 +5,12 @@
 // grid lands over a cell at TwipsToPixels of them. Moving the current cell,
 // by a setter, the mouse or the keyboard, fires LeaveCell while Row and Col
 // still name the old cell, then EnterCell.
+//
+// The selection is the rectangle from the current cell to a second corner,
+// RowSel and ColSel. Moving the current cell collapses it onto that cell;
+// Shift with an arrow key or a click, a drag across cells, and a click or
+// drag on the row or column headers move the second corner (a header picks
+// whole rows or columns), each change followed by SelChange.
 #include <QColor>
 #include <QTableWidget>
 #include <vector>
@@ -39,6 +45,18 @@ class CMSFlexGrid : public QTableWidget {
   void SetCol(int col);
   // Both at once, with one LeaveCell and one EnterCell.
   void SetCurrentCell(int row, int col);
+
+  int GetRowSel() const { return m_nRowSel; }
+  int GetColSel() const { return m_nColSel; }
+  void SetRowSel(int rowSel) { SetSelectionEnd(rowSel, m_nColSel); }
+  void SetColSel(int colSel) { SetSelectionEnd(m_nRowSel, colSel); }
+  // Both corners' second at once, with one SelChange.
+  void SetSelectionEnd(int rowSel, int colSel);
+  // The current cell and the second corner at once: one LeaveCell and
+  // EnterCell (which already see the selection), then SelChange.
+  void Select(int row, int col, int rowSel, int colSel);
+  // More than the current cell is selected.
+  bool HasBlockSelection() const { return m_nRowSel != m_nRow || m_nColSel != m_nCol; }
 
   QString GetText() const { return GetTextMatrix(m_nRow, m_nCol); }
   void SetText(const QString& text) { SetTextMatrix(m_nRow, m_nCol, text); }
@@ -79,10 +97,15 @@ class CMSFlexGrid : public QTableWidget {
   void MouseDown(int button, int shift, int x, int y);
   // The cells moved under the grid's children (a scroll).
   void Scrolled();
+  // The selection changed.
+  void SelChange();
 
  protected:
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   // Typing on the grid does not jump to a cell that begins with the letter.
   void keyboardSearch(const QString&) override {}
@@ -101,12 +124,22 @@ class CMSFlexGrid : public QTableWidget {
   void FireMouseDown(const QMouseEvent* event, const QPoint& gridPos);
   void SetFixed(int fixedRows, int fixedCols);
   void MoveCurrentSilently(int row, int col);
+  bool IsCell(int row, int col) const;  // not fixed, inside the grid
+  void ShowSelection();
+  void CollapseSelection();
+  bool InSelection(int row, int col) const;
+  void OnHeaderPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  void OnHeaderDrag();
   void PaintCorner();
 
   int m_nFixedRows = 1;
   int m_nFixedCols = 1;
   int m_nRow = 1;
   int m_nCol = 1;
+  int m_nRowSel = 1;
+  int m_nColSel = 1;
+  enum class Dragging { None, Cells, Rows, Cols };
+  Dragging m_dragging = Dragging::None;
   int m_nMouseRow = -1;
   int m_nMouseCol = -1;
   int m_nHighLight = kHighlightAlways;

@@ -1,7 +1,9 @@
 #include "editor/ProgramView.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QMdiSubWindow>
 
@@ -15,6 +17,7 @@
 #include "app/ResourceText.h"
 #include "app/StartupRules.h"
 #include "app/UserSettings.h"
+#include "editor/ChannelCommands.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ComSetupDlg.h"
 #include "editor/EditorRules.h"
@@ -51,7 +54,8 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
       m_pDoc(doc),
       m_linkCommands(this),
       m_pTitle(new QLabel(this)),
-      m_pGrid(new CMSFlexGrid(this)) {
+      m_pGrid(new CMSFlexGrid(this)),
+      m_pChannelCommands(std::make_unique<CChannelCommands>(this)) {
   setFocusPolicy(Qt::StrongFocus);
   setAutoFillBackground(true);
   SetControlId(m_pTitle, kCtlTitle);
@@ -111,6 +115,7 @@ void CProgramView::FirstSetup() {
   connect(m_pGrid, &CMSFlexGrid::EnterCell, this, &CProgramView::OnEnterCell);
   connect(m_pGrid, &CMSFlexGrid::LeaveCell, this, &CProgramView::OnLeaveCell);
   connect(m_pGrid, &CMSFlexGrid::MouseDown, this, &CProgramView::OnMouseDown);
+  connect(m_pGrid, &CMSFlexGrid::SelChange, this, &CProgramView::OnSelChange);
   connect(m_pGrid, &CMSFlexGrid::Scrolled, this, [this] {
     if (QWidget* editor = m_pEditors != nullptr ? m_pEditors->Visible() : nullptr) PlaceEditor(editor);
   });
@@ -123,8 +128,13 @@ CChannelEditors& CProgramView::Editors() {
   if (m_pEditors != nullptr) return *m_pEditors;
   m_pEditors = std::make_unique<CChannelEditors>(m_pGrid, g_bChinese);
   for (QWidget* editor : m_pEditors->All()) {
+    // Their context menu is the table's (contextMenuEvent).
     editor->installEventFilter(this);
-    for (QWidget* inner : editor->findChildren<QWidget*>()) inner->installEventFilter(this);
+    editor->setContextMenuPolicy(Qt::NoContextMenu);
+    for (QWidget* inner : editor->findChildren<QWidget*>()) {
+      inner->installEventFilter(this);
+      inner->setContextMenuPolicy(Qt::NoContextMenu);
+    }
   }
   return *m_pEditors;
 }
@@ -170,9 +180,12 @@ void CProgramView::WriteTable(const ChannelTable& table) {
 }
 
 void CProgramView::SetTable(const ChannelTable& table) {
-  const bool changed = table != Table();
+  const ChannelTable before = Table();
   WriteTable(table);
-  if (changed) m_pDoc->SetModifiedFlag();
+  const ChannelTable after = Table();
+  if (after == before) return;
+  m_pChannelCommands->Record(before, after);
+  m_pDoc->SetModifiedFlag();
 }
 
 void CProgramView::RefreshFromImage() {
@@ -189,6 +202,7 @@ void CProgramView::RefreshFromImage() {
   }
   ShowProduct(ProductTextsOfImage(g_profile, image));
   m_pDoc->SetModifiedFlag(false);
+  m_pChannelCommands->ResetHistory();
 }
 
 void CProgramView::ShowProduct(const ProductTexts& product) {
@@ -216,6 +230,14 @@ bool CProgramView::OnCommand(int command) {
 void CProgramView::OnLanguage() {
   if (m_dlgLanguage.DoModal() == QDialog::Accepted && m_dlgLanguage.m_bChanged)
     RestartAfterLanguageChange(window());
+}
+
+void CProgramView::contextMenuEvent(QContextMenuEvent* event) {
+  // From the grid, its headers and its editors alike.
+  QMenu* menu = m_pChannelCommands->ContextMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+  event->accept();
 }
 
 void CProgramView::keyPressEvent(QKeyEvent* event) {

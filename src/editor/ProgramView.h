@@ -13,6 +13,7 @@
 #include "radio/ChannelTable.h"
 
 class QLabel;
+class CChannelCommands;
 class CChannelEditors;
 class CMSFlexGrid;
 class CProgramDoc;
@@ -43,7 +44,8 @@ class CProgramView : public QWidget {
   // complete read: also the last used radio type and band in the settings
   // store (a new document takes them from there, any other records its
   // own), the main window's caption and the band limits. An edit in
-  // progress is dropped, and the document counts as unmodified.
+  // progress is dropped, the document counts as unmodified, and the undo
+  // history starts anew: this is the one place that resets it.
   void RefreshFromImage();
   // All sixteen rows into the document's image, then the programmed marker.
   // An edit in progress is not committed here (see CommitPendingEdit).
@@ -51,9 +53,12 @@ class CProgramView : public QWidget {
 
   // The sixteen rows as the table shows them.
   ChannelTable Table() const;
-  // Replaces the whole table (an edit in progress is dropped); the document
-  // is marked modified when a cell changed.
+  // Replaces the whole table (an edit in progress is dropped) as one step
+  // that can be undone; the document is marked modified when a cell changed.
   void SetTable(const ChannelTable& table);
+
+  // Undo, the clipboard, the channel rows and the CSV channel lists.
+  CChannelCommands& ChannelCommands() const { return *m_pChannelCommands; }
 
   // The accepted frequency range; set by RefreshFromImage, and by whoever
   // changes the radio's type or band.
@@ -78,6 +83,7 @@ class CProgramView : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void FirstSetup();
@@ -98,6 +104,10 @@ class CProgramView : public QWidget {
   // False when the commit showed a message.
   bool Commit(CommitKey key);
   void OnEnterKey();
+  void OnSelChange();
+  // An open editor keeps the clipboard and undo keys it can use, and a
+  // Shift+arrow that it has no use for extends the selection instead.
+  bool FilterEditorKey(QWidget* editor, QKeyEvent* event);
 
   CProgramDoc* m_pDoc;
   // Read, Write and Com Setup.
@@ -107,4 +117,6 @@ class CProgramView : public QWidget {
   std::unique_ptr<CChannelEditors> m_pEditors;
   bool m_bFirstSetup = true;
   BandLimits m_bandLimits;
+  std::unique_ptr<CChannelCommands> m_pChannelCommands;
+  friend class CChannelCommands;
 };

@@ -1,6 +1,6 @@
 // In-place editing of the channel table: an editor over the current cell,
 // committed through the core's cell rules when the cell is left or Enter is
-// pressed.
+// pressed. A selection of more than one cell has no editor.
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -12,6 +12,7 @@
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
+#include "editor/ChannelCommands.h"
 #include "editor/ChannelEditors.h"
 #include "editor/EditorRules.h"
 #include "editor/MSFlexGrid.h"
@@ -39,6 +40,7 @@ void CProgramView::OnLeaveCell() { Commit(CommitKey::Leave); }
 void CProgramView::CommitPendingEdit() { Commit(CommitKey::Leave); }
 
 void CProgramView::ShowEditor() {
+  if (m_pGrid->HasBlockSelection()) return;
   const int column = m_pGrid->GetCol();
   QWidget* editor = Editors().ForColumn(column);
   for (QWidget* other : m_pEditors->All())
@@ -50,7 +52,7 @@ void CProgramView::ShowEditor() {
   editor->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
     edit->selectAll();
-  } else if (QLineEdit* text = static_cast<QComboBox*>(editor)->lineEdit()) {
+  } else if (QLineEdit* text = CChannelEditors::TextField(editor)) {
     text->selectAll();
   }
   m_pGrid->viewport()->update();
@@ -77,13 +79,16 @@ bool CProgramView::Commit(CommitKey key) {
   QWidget* editor = m_pEditors == nullptr ? nullptr : m_pEditors->Visible();
   if (editor == nullptr) return true;
   const int row = m_pGrid->GetRow();
+  const ChannelTable tableBefore = Table();
   ChannelRow cells = RowCells(row);
-  const ChannelRow before = cells;
   const CellVerdict verdict =
       CommitChannelCell(cells, m_pGrid->GetCol(), ToStd(m_pEditors->Text(editor)), key, m_bandLimits, g_bChinese);
   HideEditor();
   SetRowCells(row, cells);
-  if (cells != before) m_pDoc->SetModifiedFlag();
+  if (cells != tableBefore[static_cast<std::size_t>(row - 1)]) {
+    m_pChannelCommands->Record(tableBefore, Table());
+    m_pDoc->SetModifiedFlag();
+  }
   const int text = CautionText(verdict);
   if (text == 0) return true;
   ProgramMessageBox(this, ResourceText(StringKey(text)), QMessageBox::Ok, QMessageBox::Warning,
@@ -98,10 +103,53 @@ void CProgramView::OnEnterKey() {
   m_pGrid->SetCurrentCell(next.row, next.col);
 }
 
+void CProgramView::OnSelChange() {
+  // A block has no editor: what was typed counts, as when leaving the cell.
+  if (m_pGrid->HasBlockSelection() && IsEditing()) Commit(CommitKey::Leave);
+}
+
+bool CProgramView::FilterEditorKey(QWidget* editor, QKeyEvent* event) {
+  QLineEdit* text = CChannelEditors::TextField(editor);
+  if (event->type() == QEvent::ShortcutOverride) {
+    // The editor keeps Copy and Cut, and Undo and Redo while it has typing
+    // to undo; Paste and the rest go to the commands, which give a single
+    // value to the editor and a block to the table.
+    const int command = ChannelCommandOfKey(QKeySequence(event->keyCombination()));
+    const bool editorKeeps =
+        command == Cmd::kEditCopy || command == Cmd::kEditCut ||
+        (command == Cmd::kEditUndo && text != nullptr && text->isUndoAvailable()) ||
+        (command == Cmd::kEditRedo && text != nullptr && text->isRedoAvailable());
+    if (command == 0 || editorKeeps) return false;
+    event->ignore();
+    return true;
+  }
+  // Shift+Up and Shift+Down always select; Shift+Left and Shift+Right only
+  // while the editor's text is untouched (all of it selected), otherwise
+  // they select characters.
+  const int key = event->key();
+  const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down;
+  const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
+  if (event->modifiers() != Qt::ShiftModifier || !(vertical || horizontal)) return false;
+  if (horizontal && text != nullptr && text->selectedText() != text->text()) return false;
+  m_pGrid->setFocus(Qt::OtherFocusReason);
+  QCoreApplication::sendEvent(m_pGrid, event);
+  // At the edge of the table nothing was selected: the editor goes on.
+  if (!m_pGrid->HasBlockSelection()) editor->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
   // Seen before the grid and the editors: F1 asks for help on the focused
   // control, Enter commits and moves on.
-  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const QEvent::Type type = event->type();
+  if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* editor = m_pEditors == nullptr ? nullptr : m_pEditors->Visible();
+    if (editor != nullptr && widget != nullptr && (widget == editor || editor->isAncestorOf(widget)) &&
+        FilterEditorKey(editor, static_cast<QKeyEvent*>(event)))
+      return true;
+  }
+  if (type != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const int key = static_cast<QKeyEvent*>(event)->key();
   if (key == Qt::Key_F1) {
     HelpForFocusedControl(HelpOwner());

@@ -66,6 +66,11 @@ void CProgressDlg::SetProgress(int done, const QString& percent) {
   m_pPercent->setText(percent);
 }
 
+void CProgressDlg::BeginPass(const QString& caption) {
+  setWindowTitle(caption);
+  SetProgress(0, QStringLiteral("0"));
+}
+
 bool CProgressDlg::Started() const { return !m_pOk->isEnabled(); }
 
 void CProgressDlg::OnOK() {

@@ -19,6 +19,9 @@ class CProgressDlg : public QDialog {
   void OnInitDialog(const QString& caption, int blocks);
   // After each acknowledged block.
   void SetProgress(int done, const QString& percent);
+  // A second pass of the running transfer (the read-back of a Write): its
+  // own caption, the bar and the percentage from 0 again.
+  void BeginPass(const QString& caption);
 
   bool Started() const;
   bool CancelRequested() const { return m_bCancel; }

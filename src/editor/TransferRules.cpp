@@ -1,5 +1,6 @@
 #include "editor/TransferRules.h"
 
+#include "app/RecentFileList.h"
 #include "app/ResourceIds.h"
 
 namespace {
@@ -10,6 +11,7 @@ bool RefusedDuringTransfer(int command) {
   switch (command) {
     case Cmd::kFileNew:
     case Cmd::kFileOpen:
+    case Cmd::kFileOpenBackup:
     case Cmd::kFileClose:
     case Cmd::kAppExit:
     case Cmd::kLanguage:
@@ -17,7 +19,8 @@ bool RefusedDuringTransfer(int command) {
     case Cmd::kWrite:
       return true;
     default:
-      return false;
+      // A recent file replaces the document as Open does.
+      return command >= Cmd::kFileMru1 && command < Cmd::kFileMru1 + static_cast<int>(kRecentFileCount);
   }
 }
 

@@ -26,7 +26,7 @@ CTransferRunner::~CTransferRunner() {
 
 bool CTransferRunner::AnyRunning() { return g_nRunning > 0; }
 
-bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image) {
+bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image, const WindowTransferSteps& steps) {
   // Everything queued to `this` is dropped if the runner is gone by then.
   request.onProgress = [this](const TransferProgress& p) {
     const QString percent = QString::fromStdString(p.percentText);
@@ -34,22 +34,35 @@ bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image
         this, [this, p, percent] { emit progress(p.done, p.total, percent); }, Qt::QueuedConnection);
   };
   request.isCancelled = [this] { return m_bCancel.load(); };
-  return Start([request = std::move(request)](RadioImage& copy) { return RunMainTransfer(request, copy); }, image);
+  const auto onVerify = [this] {
+    QMetaObject::invokeMethod(this, [this] { emit verifying(); }, Qt::QueuedConnection);
+  };
+  return Run([request = std::move(request), steps, onVerify](RadioImage& copy) {
+    return RunWindowTransfer(request, copy, steps, onVerify);
+  }, image);
 }
 
 bool CTransferRunner::Start(std::function<TransferResult(RadioImage&)> job, const RadioImage& image) {
+  return Run([job = std::move(job)](RadioImage& copy) {
+    WindowTransferResult result;
+    result.transfer = job(copy);
+    return result;
+  }, image);
+}
+
+bool CTransferRunner::Run(std::function<WindowTransferResult(RadioImage&)> job, const RadioImage& image) {
   if (IsRunning()) return false;
   m_bCancel = false;
   ++g_nRunning;
   m_thread = std::thread([this, job = std::move(job), copy = RadioImage(image)]() mutable {
-    const TransferResult result = job(copy);
+    const WindowTransferResult result = job(copy);
     QMetaObject::invokeMethod(
         this, [this, result, copy] { Finish(result, copy); }, Qt::QueuedConnection);
   });
   return true;
 }
 
-void CTransferRunner::Finish(const TransferResult& result, const RadioImage& image) {
+void CTransferRunner::Finish(const WindowTransferResult& result, const RadioImage& image) {
   m_thread.join();
   --g_nRunning;
   emit finished(result, image);

@@ -1,9 +1,10 @@
 #pragma once
 // Runs a Read or Write of the channel window (or of a service dialog) off the
-// GUI thread, so the window repaints and Cancel works even while a silent
-// radio is asked again and again. The link works on a copy of the image; the
-// owner gets the outcome and that copy back on the GUI thread and decides
-// what the document takes from it.
+// GUI thread, with the trace, read-back and backup a window transfer asks
+// for, so the window repaints and Cancel works even while a silent radio is
+// asked again and again. The link works on a copy of the image; the owner
+// gets the outcome and that copy back on the GUI thread and decides what the
+// document takes from it.
 #include <QObject>
 #include <QString>
 #include <atomic>
@@ -11,7 +12,7 @@
 #include <memory>
 #include <thread>
 
-#include "link/TransferDriver.h"
+#include "editor/WindowTransfer.h"
 
 class CTransferRunner : public QObject {
   Q_OBJECT
@@ -21,8 +22,8 @@ class CTransferRunner : public QObject {
   ~CTransferRunner() override;
 
   // Starts `request` (its callbacks are the runner's own) with a copy of
-  // `image`; false while a transfer runs.
-  bool Start(MainTransferRequest request, const RadioImage& image);
+  // `image` and the `steps` around it; false while a transfer runs.
+  bool Start(MainTransferRequest request, const RadioImage& image, const WindowTransferSteps& steps = {});
   // Any other transfer: `job` gets a copy of `image` on the link's thread
   // (the service dialogs' transfers, which have no progress and no cancel).
   bool Start(std::function<TransferResult(RadioImage&)> job, const RadioImage& image);
@@ -35,13 +36,16 @@ class CTransferRunner : public QObject {
   static bool AnyRunning();
 
  signals:
-  // Queued from the link's thread, in block order, before `finished`.
+  // Queued from the link's thread, in block order, before `finished`; the
+  // read-back of a Write counts its blocks anew after `verifying`.
   void progress(int done, int total, const QString& percent);
+  void verifying();
   // `image` is the copy the link worked on.
-  void finished(const TransferResult& result, const RadioImage& image);
+  void finished(const WindowTransferResult& result, const RadioImage& image);
 
  private:
-  void Finish(const TransferResult& result, const RadioImage& image);
+  bool Run(std::function<WindowTransferResult(RadioImage&)> job, const RadioImage& image);
+  void Finish(const WindowTransferResult& result, const RadioImage& image);
 
   std::thread m_thread;
   std::atomic<bool> m_bCancel{false};

@@ -9,6 +9,7 @@ namespace {
 
 constexpr LangText kReadData = {"Read Data", "读数据"};
 constexpr LangText kWriteData = {"Write Data", "写数据"};
+constexpr LangText kVerify = {"Verify", "校验"};
 constexpr LangText kPortOpenFailed = {
     "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
     "无法打开串口，请检查串口是否被占用或设备是否正常"};
@@ -43,6 +44,8 @@ std::string Format(const char* format, int a, int b) {
 const char* TransferCaption(Direction direction, bool chinese) {
   return direction == Direction::Read ? kReadData(chinese) : kWriteData(chinese);
 }
+
+const char* VerifyCaption(bool chinese) { return kVerify(chinese); }
 
 const char* PortOpenFailedMessage(bool chinese) { return kPortOpenFailed(chinese); }
 const char* CommunicationErrorMessage(bool chinese) { return kCommunicationError(chinese); }

@@ -9,6 +9,8 @@ struct TransferResult;
 
 // The progress caption of a main transfer: "Read Data" or "Write Data".
 const char* TransferCaption(Direction direction, bool chinese);
+// The caption of the read-back that verifies a Write: "Verify".
+const char* VerifyCaption(bool chinese);
 
 // The message box texts of the outcomes.
 const char* PortOpenFailedMessage(bool chinese);

@@ -2,7 +2,7 @@
 
 bool ChannelInUse(const ChannelRow& row) { return !row[kColRxFrequency].empty(); }
 
-ChannelPagePlan PlanChannelPages(const ChannelTable& table) {
+ChannelPagePlan CountChannelPages(const ChannelTable& table) {
   ChannelPagePlan plan;
   for (int n = 1; n <= ImageMap::kChannelCount; ++n) {
     if (!ChannelInUse(table[static_cast<std::size_t>(n - 1)])) continue;

@@ -1,7 +1,6 @@
 #pragma once
 // Which channels the printout's channel pages hold: the channels in use (a
-// receive frequency in the table), eight to a page, in channel order. The
-// channel window's CountChannelPages and every printed page take it from here,
+// receive frequency in the table), eight to a page, in channel order,
 // recomputed from the table each time so that it never outlives an edit.
 #include <array>
 #include <vector>
@@ -22,7 +21,7 @@ struct ChannelPagePlan {
 };
 
 bool ChannelInUse(const ChannelRow& row);
-ChannelPagePlan PlanChannelPages(const ChannelTable& table);
+ChannelPagePlan CountChannelPages(const ChannelTable& table);
 
 // The channels in use on channel page k (printout page k + 1), in the order
 // they are printed; empty for a page past the plan.

@@ -52,7 +52,7 @@ void CPrintCommands::OnFilePrintSetup(QWidget* parent) {
 
 void CPrintCommands::OnFilePrint(QWidget* parent, const PrintoutSource& source) {
   QPrinter& printer = Printer();
-  const int pages = PlanChannelPages(source.table).PrintoutPages();
+  const int pages = CountChannelPages(source.table).PrintoutPages();
   OfferAllPages(printer, pages);
   QPrintDialog dialog(&printer, parent);
   dialog.setMinMax(1, pages);
@@ -62,7 +62,7 @@ void CPrintCommands::OnFilePrint(QWidget* parent, const PrintoutSource& source) 
 
 void CPrintCommands::OnFilePrintPreview(QWidget* parent, const PrintoutSource& source) {
   QPrinter& printer = Printer();
-  OfferAllPages(printer, PlanChannelPages(source.table).PrintoutPages());
+  OfferAllPages(printer, CountChannelPages(source.table).PrintoutPages());
   QPrintPreviewDialog dialog(&printer, parent);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [parent, &source](QPrinter* target) { Draw(parent, *target, source); });

@@ -80,7 +80,7 @@ std::string PrintoutOwner(const CProfileFile& profile, const std::string& langua
 }
 
 PrintoutPage LayOutPrintoutPage(const PrintoutSource& source, int page, const PrintUnits& units) {
-  const ChannelPagePlan plan = PlanChannelPages(source.table);
+  const ChannelPagePlan plan = CountChannelPages(source.table);
   PrintoutPage result;
   if (page == 1)
     AddOptionsBody(result, source, units);

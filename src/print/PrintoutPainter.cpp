@@ -75,7 +75,7 @@ void DrawPrintoutPage(QPainter& painter, const QPaintDevice& device, const Print
 
 bool DrawPrintout(QPagedPaintDevice& device, const PrintoutSource& source, int copies) {
   const QPageRanges ranges = device.pageRanges();
-  const int pages = PlanChannelPages(source.table).PrintoutPages();
+  const int pages = CountChannelPages(source.table).PrintoutPages();
   QPainter painter;
   if (!painter.begin(&device)) return false;
   bool first = true;

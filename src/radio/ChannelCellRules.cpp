@@ -50,6 +50,12 @@ std::string CheckedTone(const std::string& typed, bool chinese) {
   return entry >= 0 ? list[static_cast<std::size_t>(entry)] : std::string(kNoToneText(chinese));
 }
 
+// "None" in any case, or "无": the text asks for no tone.
+bool IsNoToneText(const std::string& text) {
+  const std::string english = kNoToneText(false);
+  return (text.size() == english.size() && StartsWithIgnoringCase(english, text)) || text == kNoToneText(true);
+}
+
 const LangText* const kColumnItems[][3] = {
     {&kWideText, &kNarrowText, nullptr},
     {&kScanYesText, &kScanNoText, nullptr},
@@ -157,4 +163,18 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
     default:
       return CellVerdict::Accepted;
   }
+}
+
+CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
+                               bool chinese) {
+  if (column != kColRxFrequency && !RowHasData(row)) return text.empty() ? CellVerdict::Accepted : CellVerdict::NoChannel;
+  ChannelRow work = row;
+  CellVerdict verdict = CommitChannelCell(work, column, text, CommitKey::Leave, band, chinese);
+  const bool toneColumn = column == kColDecodeTone || column == kColEncodeTone;
+  // The empty text clears a tone to no tone, as a cleared editor does.
+  if (verdict == CellVerdict::Accepted && toneColumn && !text.empty() && work[column] == kNoToneText(chinese) &&
+      !IsNoToneText(text))
+    verdict = CellVerdict::UnknownTone;
+  if (verdict == CellVerdict::Accepted) row = work;
+  return verdict;
 }

@@ -18,6 +18,9 @@ enum class CellVerdict {
   OutOfRange,  // string 61448: outside the band
   OffRaster,   // string 61456: off the 5 kHz / 6.25 kHz raster
   NotAnItem,   // columns 5-8: no entry of the column's list (never typed: those editors are lists)
+  // Only for a value from outside the editors (CommitOutsideValue):
+  UnknownTone,  // a tone the tone check would turn into no tone
+  NoChannel,    // a value for a row that has no frequencies
 };
 
 // The tone editors' 264 entries, built once per language.
@@ -37,6 +40,14 @@ int FirstEntryBeginning(const std::vector<std::string>& entries, const std::stri
 // Accepted is reported to the user; the row is left as the rule says.
 CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, CommitKey key,
                               const BandLimits& band, bool chinese);
+
+// A value pasted or imported rather than typed: the rules of a cell left by
+// moving elsewhere, except that a value those rules would not keep as given
+// is refused and the row left exactly as it was. Refused besides the typed
+// refusals: a tone the tone check would make no tone, and any value but the
+// empty text in columns 2-8 of a row without frequencies.
+CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
+                               bool chinese);
 
 // Sets columns 1-8 of a row to the empty text.
 void ClearChannelRow(ChannelRow& row);

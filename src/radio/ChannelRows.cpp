@@ -80,30 +80,50 @@ void ClearChannel(RadioImage& image, int n) {
   if (ValidChannel(n)) Put(image, n, ErasedChannel());
 }
 
-bool ApplyChannelRowOp(ChannelRowOp op, int n, ChannelTable& table, RadioImage& image, bool chinese) {
-  RadioImage work = image;
-  StoreTableToImage(table, work);
-  bool done = true;
+namespace {
+
+bool RunRowOp(ChannelRowOp op, int first, int last, RadioImage& image) {
+  if (!ValidChannel(first) || !ValidChannel(last) || first > last) return false;
   switch (op) {
     case ChannelRowOp::Insert:
-      done = InsertChannel(work, n);
-      break;
+      for (int n = first; n <= last; ++n)
+        if (!InsertChannel(image, first)) return false;
+      return true;
     case ChannelRowOp::Delete:
-      DeleteChannel(work, n);
-      break;
+      for (int n = first; n <= last; ++n) DeleteChannel(image, first);
+      return true;
     case ChannelRowOp::MoveUp:
-      done = MoveChannel(work, n, -1);
-      break;
+      for (int n = first; n <= last; ++n)
+        if (!MoveChannel(image, n, -1)) return false;
+      return true;
     case ChannelRowOp::MoveDown:
-      done = MoveChannel(work, n, 1);
-      break;
+      for (int n = last; n >= first; --n)
+        if (!MoveChannel(image, n, 1)) return false;
+      return true;
     case ChannelRowOp::Clear:
-      ClearChannel(work, n);
-      break;
+      for (int n = first; n <= last; ++n) ClearChannel(image, n);
+      return true;
   }
-  done = done && ValidChannel(n);
-  if (!done) return false;
+  return false;
+}
+
+}  // namespace
+
+bool ApplyChannelRowOp(ChannelRowOp op, int n, ChannelTable& table, RadioImage& image, bool chinese) {
+  return ApplyChannelRowOp(op, n, n, table, image, chinese);
+}
+
+bool ApplyChannelRowOp(ChannelRowOp op, int first, int last, ChannelTable& table, RadioImage& image, bool chinese) {
+  RadioImage work = image;
+  StoreTableToImage(table, work);
+  if (!RunRowOp(op, first, last, work)) return false;
   image = work;
   table = TableFromImage(image, chinese);
   return true;
+}
+
+void RestoreChannelRows(RadioImage& image, const RadioImage& wanted, const RadioImage& replaced) {
+  for (int n = 1; n <= kLast; ++n) Put(image, n, StateOf(wanted, n));
+  std::uint8_t& priority = image[ImageMap::kPriorityChannel];
+  if (priority == replaced[ImageMap::kPriorityChannel]) priority = wanted[ImageMap::kPriorityChannel];
 }

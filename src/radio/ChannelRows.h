@@ -29,3 +29,12 @@ enum class ChannelRowOp { Insert, Delete, MoveUp, MoveDown, Clear };
 // operation runs there and the table is decoded again. False when the
 // operation is refused; table and image are then both unchanged.
 bool ApplyChannelRowOp(ChannelRowOp op, int n, ChannelTable& table, RadioImage& image, bool chinese);
+// The same on channels first-last as one block: Insert makes room for as
+// many empty channels as the block has, Delete and Clear take them all, a
+// move shifts the block by one and its neighbour goes round to the other end.
+bool ApplyChannelRowOp(ChannelRowOp op, int first, int last, ChannelTable& table, RadioImage& image, bool chinese);
+
+// Puts the channels of `wanted` (records and scan bits) back in place of
+// those `replaced` holds, as undoing or redoing a row operation does; the
+// priority channel goes back too unless it was changed since.
+void RestoreChannelRows(RadioImage& image, const RadioImage& wanted, const RadioImage& replaced);

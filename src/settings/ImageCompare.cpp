@@ -1,5 +1,7 @@
 #include "settings/ImageCompare.h"
 
+#include <cstdio>
+
 #include "settings/RadioOptions.h"
 
 namespace {
@@ -82,4 +84,24 @@ ImageComparison CompareImages(const RadioImage& first, const RadioImage& second,
     range.second.push_back(second[at]);
   }
   return result;
+}
+
+std::string AddressRangeText(const ByteDifference& range) {
+  char text[32];
+  if (range.end - range.start <= 1)
+    std::snprintf(text, sizeof text, "0x%03X", range.start);
+  else
+    std::snprintf(text, sizeof text, "0x%03X-0x%03X", range.start, range.end - 1);
+  return text;
+}
+
+std::string HexText(const std::vector<std::uint8_t>& bytes) {
+  std::string text;
+  char hex[4];
+  for (std::uint8_t b : bytes) {
+    std::snprintf(hex, sizeof hex, "%02X", b);
+    if (!text.empty()) text += ' ';
+    text += hex;
+  }
+  return text;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "radio/ChannelTable.h"
+#include "radio/Language.h"
 #include "radio/RadioImage.h"
 
 class CProfileFile;
@@ -43,3 +44,13 @@ struct ImageComparison {
 // `profile` names the models and bands ("Program.ini").
 ImageComparison CompareImages(const RadioImage& first, const RadioImage& second, const CProfileFile& profile,
                               bool chinese);
+
+// How a differing range reads: "0x040" or "0x040-0x04F"; its bytes "2A 8F".
+std::string AddressRangeText(const ByteDifference& range);
+std::string HexText(const std::vector<std::uint8_t>& bytes);
+
+// The verdict and the headings that the window and programcli diff show.
+inline constexpr LangText kImagesSameText = {"The images are the same.", "两个文件的数据相同。"};
+inline constexpr LangText kChannelsHeading = {"Channels", "信道"};
+inline constexpr LangText kOptionsHeading = {"Options", "可选功能"};
+inline constexpr LangText kBytesHeading = {"Other bytes", "其他字节"};

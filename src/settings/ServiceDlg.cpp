@@ -89,7 +89,10 @@ void CServiceDlg::Start(Direction direction) {
   if (!m_pRunner->Start(job, m_pDoc->image)) return;
   setEnabled(false);
   setCursor(Qt::BusyCursor);
-  connect(m_pRunner, &CTransferRunner::finished, this, &CServiceDlg::OnTransferFinished, Qt::SingleShotConnection);
+  connect(
+      m_pRunner, &CTransferRunner::finished, this,
+      [this](const WindowTransferResult& run, const RadioImage& copy) { OnTransferFinished(run.transfer, copy); },
+      Qt::SingleShotConnection);
 }
 
 void CServiceDlg::OnTransferFinished(const TransferResult& result, const RadioImage& copy) {

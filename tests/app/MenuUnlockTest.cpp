@@ -25,9 +25,18 @@ std::function<int(QDialog&)> TypePassword(const QString& text, int button, QStri
   };
 }
 
-const std::vector<int> kEditBefore{Cmd::kProductInformation, Cmd::kChannelInformation, Cmd::kOptionalFeatures};
-const std::vector<int> kEditAfter{Cmd::kProductInformation, Cmd::kChannelInformation, Cmd::kOptionalFeatures,
-                                  Cmd::kPowerAdjust, Cmd::kParamAdjust};
+const std::vector<int> kEditChannel{Cmd::kEditUndo,      Cmd::kEditRedo,         Cmd::kEditCut,
+                                    Cmd::kEditCopy,      Cmd::kEditPaste,        Cmd::kInsertChannel,
+                                    Cmd::kDeleteChannel, Cmd::kMoveChannelUp,    Cmd::kMoveChannelDown,
+                                    Cmd::kClearChannel};
+std::vector<int> EditItems(std::vector<int> dialogs) {
+  dialogs.insert(dialogs.begin(), kEditChannel.begin(), kEditChannel.end());
+  return dialogs;
+}
+const std::vector<int> kEditBefore =
+    EditItems({Cmd::kProductInformation, Cmd::kChannelInformation, Cmd::kOptionalFeatures});
+const std::vector<int> kEditAfter = EditItems(
+    {Cmd::kProductInformation, Cmd::kChannelInformation, Cmd::kOptionalFeatures, Cmd::kPowerAdjust, Cmd::kParamAdjust});
 }  // namespace
 
 class MenuUnlockTest : public QObject {
@@ -50,11 +59,13 @@ void MenuUnlockTest::menusAfterStartup() {
   QCOMPARE(menus.size(), std::size_t{6});
   QCOMPARE(MenuCommands(menus[0]),
            (std::vector<int>{Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileClose, Cmd::kFileSave, Cmd::kFileSaveAs,
+                             Cmd::kImportChannels, Cmd::kExportChannels, Cmd::kFileOpenBackup, Cmd::kFileCompare,
                              Cmd::kFilePrint, Cmd::kFilePrintPreview, Cmd::kFilePrintSetup, Cmd::kAppExit}));
   QCOMPARE(MenuCommands(menus[1]), kEditBefore);
   QCOMPARE(MenuCommands(menus[2]), (std::vector<int>{Cmd::kRead, Cmd::kWrite}));
   QCOMPARE(MenuCommands(menus[3]), (std::vector<int>{Cmd::kViewToolbar, Cmd::kViewStatusBar, Cmd::kControlBar}));
-  QCOMPARE(MenuCommands(menus[4]), (std::vector<int>{Cmd::kComSetup, Cmd::kLanguage}));
+  QCOMPARE(MenuCommands(menus[4]),
+           (std::vector<int>{Cmd::kComSetup, Cmd::kLanguage, Cmd::kVerifyAfterWrite, Cmd::kSerialTrace}));
   QCOMPARE(MenuCommands(menus[5]), (std::vector<int>{Cmd::kAppAbout}));
   QCOMPARE(shell.Frame()->NavRoot()->childCount(), 3);
   QVERIFY(!g_bServiceMode);
@@ -126,11 +137,12 @@ void MenuUnlockTest::serviceTextsFollowTheLanguage() {
   QVERIFY(shell.Start());
   shell.modal = TypePassword(QStringLiteral("731904"), Res::kIdOk);
   QTest::keyClick(shell.Frame(), Qt::Key_F11, Qt::ControlModifier);
-  const QList<QAction*> edit = shell.Frame()->CurrentMenus().at(1)->actions();
-  QCOMPARE(edit.size(), 5);
-  QCOMPARE((QStringList{edit[3]->text(), edit[4]->text()}), texts);
+  const QList<QAction*> all = shell.Frame()->CurrentMenus().at(1)->actions();
+  QCOMPARE(MenuCommands(shell.Frame()->CurrentMenus().at(1)).size(), kEditAfter.size());
+  const QList<QAction*> edit = all.mid(all.size() - 2);  // the service items come last
+  QCOMPARE((QStringList{edit[0]->text(), edit[1]->text()}), texts);
   QCOMPARE(ChildTexts(shell.Frame()->NavRoot()).mid(3), texts);
-  QVERIFY(edit[3]->isEnabled() == shell.Frame()->IsCommandEnabled(Cmd::kPowerAdjust));
+  QVERIFY(edit[0]->isEnabled() == shell.Frame()->IsCommandEnabled(Cmd::kPowerAdjust));
 }
 
 void MenuUnlockTest::passwordFieldTakesEightCharacters() {

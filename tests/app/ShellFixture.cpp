@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QAction>
 #include <QDialog>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -58,6 +61,9 @@ ShellFixture::ShellFixture(const std::string& profile) {
   if (!profile.empty()) m_dir.Write("Program.ini", profile);
   std::filesystem::create_directory(m_dir.file("config"));
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.file("config")));
+  // Backups and traces of each test stay in its own folder.
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(m_dir.file("data")));
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(m_dir.file("cache")));
   // QSettings reads the folder once per process; each test has its own.
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(m_dir.file("config")));
 
@@ -88,6 +94,7 @@ ShellFixture::ShellFixture(const std::string& profile) {
     fileNames.erase(fileNames.begin());
     return name;
   });
+  SetFileFilterHook([this](const QStringList&) { return filterChoice; });
   QApplication::setQuitOnLastWindowClosed(false);
   m_pApp = std::make_unique<CProgramApp>();
 }
@@ -100,6 +107,7 @@ ShellFixture::~ShellFixture() {
   SetModalHook({});
   SetStartProgramHook({});
   SetFileNameHook({});
+  SetFileFilterHook({});
   SetHtmlHelpSink({});
 }
 
@@ -140,4 +148,15 @@ QStringList ChildTexts(const QTreeWidgetItem* item) {
   QStringList texts;
   for (int i = 0; i < item->childCount(); ++i) texts << item->child(i)->text(0);
   return texts;
+}
+
+bool DropFile(QWidget* window, const QString& path) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &drop);
+  return true;
 }

@@ -59,6 +59,8 @@ class ShellFixture {
   // The answers of the Open and Save As dialogs, taken in order; none left: cancelled.
   std::vector<QString> fileNames;
   std::vector<QString> proposedNames;
+  // The filter picked in a dialog that offers several (index from 0).
+  int filterChoice = 0;
   // Each modal dialog goes to `modal`; without one it is rejected.
   std::function<int(QDialog&)> modal;
   int modalCount = 0;
@@ -82,3 +84,6 @@ QAction* FindCommand(const QMenu* menu, int command);
 // The dialog's button with the given control id (1 OK, 2 Cancel, ...).
 QPushButton* DialogButton(const QDialog& dialog, int id);
 QStringList ChildTexts(const QTreeWidgetItem* item);
+// Drags a file over the window and drops it; false when the window refused
+// the drag.
+bool DropFile(QWidget* window, const QString& path);

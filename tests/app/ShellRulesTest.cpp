@@ -11,6 +11,7 @@
 #include "app/KeyLocks.h"
 #include "app/NavBarGeometry.h"
 #include "app/NavigationItems.h"
+#include "app/RecentFileList.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/StartupRules.h"
@@ -180,6 +181,9 @@ TEST(HelpTopics, ShippedFilesCoverEveryContext) {
       // The frame's commands and the main window.
       57600, 57601, 57602, 57603, 57604, 57606, 57607, 57609, 57665, 32786, 32787, 32788, 32781, 32779,
       32773, 32774, 59392, 59393, 32780, 32777, 32799, 57664, 57670, 57680, 57681, MainWindowHelpContext(),
+      // Channel editing: lists, recent files, undo, clipboard, rows.
+      32825, 32826, 57616, 57617, 57618, 57619, 57643, 57644, 57635, 57634, 57637, 32820, 32821, 32822, 32823, 32824,
+      Cmd::kFileOpenBackup, Cmd::kFileCompare, Cmd::kVerifyAfterWrite, Cmd::kSerialTrace,
       // The channel grid and its editors.
       1000, 2127, 2128, 2132, 2133, 2134, 2135, 1130, 1129,
       // Optional features and product information, with their buttons.
@@ -232,12 +236,41 @@ TEST(ResourceTable, EveryMenuCommandHasItsPrompt) {
                       Cmd::kFilePrint, Cmd::kFilePrintPreview, Cmd::kFilePrintSetup, Cmd::kAppExit,
                       Cmd::kProductInformation, Cmd::kChannelInformation, Cmd::kOptionalFeatures,
                       Cmd::kPowerAdjust, Cmd::kParamAdjust, Cmd::kRead, Cmd::kWrite, Cmd::kViewToolbar,
-                      Cmd::kViewStatusBar, Cmd::kControlBar, Cmd::kComSetup, Cmd::kLanguage, Cmd::kAppAbout}) {
+                      Cmd::kViewStatusBar, Cmd::kControlBar, Cmd::kComSetup, Cmd::kLanguage, Cmd::kAppAbout,
+                      Cmd::kImportChannels, Cmd::kExportChannels, Cmd::kEditUndo, Cmd::kEditRedo, Cmd::kEditCut,
+                      Cmd::kEditCopy, Cmd::kEditPaste, Cmd::kInsertChannel, Cmd::kDeleteChannel,
+                      Cmd::kMoveChannelUp, Cmd::kMoveChannelDown, Cmd::kClearChannel, Cmd::kFileOpenBackup,
+                      Cmd::kFileCompare, Cmd::kVerifyAfterWrite, Cmd::kSerialTrace}) {
     const char* prompt = EnglishResourceText(StringKey(command));
     ASSERT_NE(prompt, nullptr) << command;
     EXPECT_NE(PromptToolTip(prompt), "") << command;
     EXPECT_NE(EnglishResourceText(MenuItemKey(Res::kMenuDocument, command)), nullptr) << command;
   }
+}
+
+TEST(RecentFileList, NewestFirstOnceAtMostFour) {
+  std::vector<std::string> list;
+  for (const char* path : {"/a.dat", "/b.dat", "/c.dat", "/a.dat", "/d.dat", "/e.dat"})
+    list = WithRecentFile(list, path);
+  EXPECT_EQ(list, (std::vector<std::string>{"/e.dat", "/d.dat", "/a.dat", "/c.dat"}));
+  EXPECT_EQ(WithoutRecentFile(list, "/a.dat"), (std::vector<std::string>{"/e.dat", "/d.dat", "/c.dat"}));
+  EXPECT_EQ(WithoutRecentFile(list, "/x.dat"), list);
+}
+
+TEST(RecentFileList, MenuTexts) {
+  const struct {
+    std::size_t index;
+    const char* path;
+    const char* text;
+  } cases[] = {
+      {0, "/home/tech/plan.dat", "&1 /home/tech/plan.dat"},
+      {3, "/home/tech/R&D/a&b.dat", "&4 /home/tech/R&&D/a&&b.dat"},
+      {1, "/home/technician/customers/quillmoor/2026/december/site-a/plan.dat",
+       "&2 /home/.../customers/quillmoor/2026/december/site-a/plan.dat"},
+      {2, "/home/technician/a-very-long-folder-name-that-fills-the-menu-on-its-own/plan.dat",
+       "&3 /home/.../plan.dat"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RecentFileMenuText(c.index, c.path), c.text) << c.path;
 }
 
 TEST(KeyLocks, ReadFromTheKeyboardLeds) {

@@ -195,7 +195,8 @@ void StartupTest::menuEditsLeaveTheNoDocumentMenu() {
   QCOMPARE(frame->Menus(true).at(5)->actions().front()->text(), QStringLiteral("About Quillmoor"));
   QCOMPARE(frame->Menus(false).at(2)->actions().front()->text(), QStringLiteral("&About"));
   QCOMPARE(MenuCommands(frame->Menus(false).at(0)),
-           (std::vector<int>{Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFilePrintSetup, Cmd::kAppExit}));
+           (std::vector<int>{Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileOpenBackup, Cmd::kFilePrintSetup,
+                             Cmd::kAppExit}));
 }
 
 void StartupTest::commandLine_data() {

@@ -6,8 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "ShellFixture.h"
-#include "ViewProfile.h"
+#include "EditingShell.h"
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
 #include "editor/EditorRules.h"
@@ -24,42 +23,6 @@ QStringList With(QStringList row, int column, const QString& text) {
   row[column - 1] = text;
   return row;
 }
-
-struct EditingShell {
-  ShellFixture shell{ViewProfile("English")};
-  CProgramView* view = nullptr;
-  CMSFlexGrid* grid = nullptr;
-
-  bool Start() {
-    if (!shell.Start()) return false;
-    view = shell.Frame()->ActiveView();
-    grid = view->Grid();
-    shell.Frame()->activateWindow();
-    return view != nullptr && QTest::qWaitForWindowActive(shell.Frame());
-  }
-  void SetRow(int row, const QStringList& cells) {
-    ChannelTable table = view->Table();
-    for (int c = 1; c <= 8; ++c) table[row - 1][c] = cells[c - 1].toStdString();
-    view->SetTable(table);
-  }
-  QStringList Row(int row) const {
-    QStringList cells;
-    for (int c = 1; c <= 8; ++c) cells << grid->GetTextMatrix(row, c);
-    return cells;
-  }
-  // Types into the editor that has the focus, replacing its text.
-  static void Type(const QString& text) {
-    QWidget* focus = QApplication::focusWidget();
-    if (auto* edit = qobject_cast<QLineEdit*>(focus)) edit->selectAll();
-    if (text.isEmpty())
-      QTest::keyClick(focus, Qt::Key_Delete);
-    else
-      QTest::keyClicks(focus, text);
-  }
-  QPoint CellCentre(int row, int col) const {
-    return grid->visualRect(grid->model()->index(row - 1, col - 1)).center();
-  }
-};
 
 }  // namespace
 

@@ -21,12 +21,16 @@ void TransferRunnerTest::outcomes_data() {
   QTest::addColumn<int>("cancelAfter");  // progress signals before Cancel (radio at 9600 baud); 0: never
   QTest::addColumn<int>("outcome");
   QTest::addColumn<int>("blocks");  // progress signals received
+  QTest::addColumn<bool>("verify");
 
-  QTest::newRow("read") << "" << Direction::Read << 0 << int(TransferOutcome::Succeeded) << 64;
-  QTest::newRow("write") << "" << Direction::Write << 0 << int(TransferOutcome::Succeeded) << 60;
-  QTest::newRow("silent radio") << "silent" << Direction::Read << 0 << int(TransferOutcome::CommunicationError) << 0;
-  QTest::newRow("no port") << "no port" << Direction::Write << 0 << int(TransferOutcome::PortNotOpened) << 0;
-  QTest::newRow("cancelled read") << "" << Direction::Read << 2 << int(TransferOutcome::Cancelled) << 2;
+  QTest::newRow("read") << "" << Direction::Read << 0 << int(TransferOutcome::Succeeded) << 64 << false;
+  QTest::newRow("write") << "" << Direction::Write << 0 << int(TransferOutcome::Succeeded) << 60 << false;
+  QTest::newRow("silent radio") << "silent" << Direction::Read << 0 << int(TransferOutcome::CommunicationError) << 0
+                                << false;
+  QTest::newRow("no port") << "no port" << Direction::Write << 0 << int(TransferOutcome::PortNotOpened) << 0 << false;
+  // The read-back counts its blocks anew once `verifying` has come.
+  QTest::newRow("verified write") << "" << Direction::Write << 0 << int(TransferOutcome::Succeeded) << 120 << true;
+  QTest::newRow("cancelled read") << "" << Direction::Read << 2 << int(TransferOutcome::Cancelled) << 2 << false;
 }
 
 void TransferRunnerTest::outcomes() {
@@ -35,6 +39,7 @@ void TransferRunnerTest::outcomes() {
   QFETCH(int, cancelAfter);
   QFETCH(int, outcome);
   QFETCH(int, blocks);
+  QFETCH(bool, verify);
 
   SimOptions options;
   options.baud = cancelAfter != 0 ? 9600 : 0;
@@ -51,28 +56,35 @@ void TransferRunnerTest::outcomes() {
   const RadioImage mine = PatternImage(2);
 
   QStringList percents;
+  int verifyingAt = -1;  // progress signals before `verifying`
+  connect(&runner, &CTransferRunner::verifying, this, [&] { verifyingAt = int(percents.size()); });
   connect(&runner, &CTransferRunner::progress, this, [&](int done, int total, const QString& percent) {
-    QCOMPARE(done, percents.size() + 1);
+    QCOMPARE(done, percents.size() + 1 - std::max(verifyingAt, 0));
     QCOMPARE(total, direction == Direction::Read ? 64 : 60);
     percents << percent;
     if (percents.size() == cancelAfter) runner.Cancel();
   });
-  TransferResult result;
+  WindowTransferResult result;
   RadioImage copy;
   int ended = 0;
-  connect(&runner, &CTransferRunner::finished, this, [&](const TransferResult& r, const RadioImage& image) {
+  connect(&runner, &CTransferRunner::finished, this, [&](const WindowTransferResult& r, const RadioImage& image) {
     result = r;
     copy = image;
     ++ended;
   });
-  QVERIFY(runner.Start(request, mine));
+  WindowTransferSteps steps;
+  steps.verify = verify;
+  QVERIFY(runner.Start(request, mine, steps));
   QVERIFY(CTransferRunner::AnyRunning());
-  QVERIFY(!runner.Start(request, mine));
+  QVERIFY(!runner.Start(request, mine, steps));
   QTRY_COMPARE_WITH_TIMEOUT(ended, 1, 10000);
   QVERIFY(!runner.IsRunning());
   QVERIFY(!CTransferRunner::AnyRunning());
 
-  QCOMPARE(int(result.outcome), outcome);
+  QCOMPARE(int(result.transfer.outcome), outcome);
+  QCOMPARE(verifyingAt, verify ? 60 : -1);
+  QCOMPARE(result.verify.has_value(), verify);
+  QVERIFY(result.ok() == (outcome == int(TransferOutcome::Succeeded)));
   if (cancelAfter != 0)  // the link may finish the block under way first
     QVERIFY2(percents.size() >= blocks && percents.size() < 64, qPrintable(percents.join(' ')));
   else

@@ -8,10 +8,12 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "RadioWindow.h"
 #include "ShellFixture.h"
 #include "app/AppGlobals.h"
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
+#include "app/RecentFiles.h"
 #include "app/ResourceIds.h"
 #include "editor/MSFlexGrid.h"
 #include "editor/ProgramView.h"
@@ -21,53 +23,12 @@
 #include "link/SerialPort.h"
 #include "link/SimHarness.h"
 #include "radio/ChannelTable.h"
+#include "radio/DataFile.h"
 #include "radio/ProgramDoc.h"
 
 namespace {
 
 constexpr int kRxEditor = 2127;
-
-// The program with the simulated radio as COM1 and short link time-outs.
-class RadioWindow {
- public:
-  explicit RadioWindow(const std::string& language = "English", SimOptions options = CSimHarness::Fast(),
-                       const RadioImage& radio = PatternImage(1))
-      : sim(radio, options), shell(MakeProfile(language) + "[Ports]\nCOM1=" + sim.device() + "\n") {
-    SetWindowLinkSettings(FastLinkSettings());
-  }
-  ~RadioWindow() { SetWindowLinkSettings(MainLinkSettings()); }
-
-  bool Start() {
-    if (!shell.Start()) return false;
-    Frame()->activateWindow();
-    return QTest::qWaitForWindowActive(Frame());
-  }
-  CMainFrame* Frame() const { return shell.Frame(); }
-  CProgramView* View() const { return Frame()->ActiveView(); }
-  CProgramDoc* Doc() const { return View()->GetDocument(); }
-  ChannelTable Table() const { return View()->Table(); }
-  // The progress window while it is on screen.
-  CProgressDlg* Progress() const {
-    for (CProgressDlg* dialog : Frame()->findChildren<CProgressDlg*>())
-      if (dialog->isVisible()) return dialog;
-    return nullptr;
-  }
-  bool WaitForEnd() const {
-    for (int waited = 0; waited < 10000; waited += 10) {
-      if (Progress() == nullptr && !CTransferRunner::AnyRunning()) return true;
-      QTest::qWait(10);
-    }
-    return false;
-  }
-  QStringList Messages() const {
-    QStringList texts;
-    for (const MessageRequest& message : shell.messages) texts << message.text;
-    return texts;
-  }
-
-  CSimHarness sim;
-  ShellFixture shell;
-};
 
 // Counts the paint events a widget gets.
 class PaintCounter : public QObject {
@@ -284,18 +245,24 @@ void TransferTest::refusedWhileTransferring() {
   CChildFrame* child = frame->MDIGetActive();
   window.shell.answer = QMessageBox::Ok;
   window.shell.fileNames = {QString::fromStdString(window.shell.FilePath("any.dat"))};
+  window.shell.Write("recent.dat", DataFileBytes(RadioImage()));
+  const QString recent = QString::fromStdString(window.shell.FilePath("recent.dat"));
+  NoteRecentFile(recent);
   frame->OnCommand(Cmd::kRead);
   window.Progress()->OkButton()->click();
   QVERIFY(CTransferRunner::AnyRunning());
 
-  const int refused[] = {Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileClose, Cmd::kAppExit,
-                         Cmd::kLanguage, Cmd::kRead,    Cmd::kWrite};
+  const int refused[] = {Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileOpenBackup, Cmd::kFileClose, Cmd::kAppExit,
+                         Cmd::kLanguage, Cmd::kRead,     Cmd::kWrite,           Cmd::kFileMru1};
   for (int command : refused) {
     frame->statusBar()->clearMessage();
     QVERIFY(!frame->IsCommandEnabled(command));
     frame->OnCommand(command);
     QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(false)));
   }
+  frame->statusBar()->clearMessage();
+  QVERIFY(DropFile(frame, recent));
+  QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(false)));
   QVERIFY(!frame->close());
   QVERIFY(frame->isVisible());
   QCOMPARE(frame->MDIGetActive(), child);

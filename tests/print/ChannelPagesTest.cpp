@@ -39,7 +39,7 @@ class ChannelPlan : public ::testing::TestWithParam<PlanCase> {};
 TEST_P(ChannelPlan, PagesAndPlaces) {
   const PlanCase& c = GetParam();
   const ChannelTable table = Table(c.rx, c.txOnly);
-  const ChannelPagePlan plan = PlanChannelPages(table);
+  const ChannelPagePlan plan = CountChannelPages(table);
   EXPECT_EQ(plan.pageEnd[0], 0);
   EXPECT_EQ(plan.pageEnd[1], c.endOfPage1);
   EXPECT_EQ(plan.pageEnd[2], 16);

@@ -89,6 +89,33 @@ TEST_P(CommitCases, RowAfterCommit) {
 INSTANTIATE_TEST_SUITE_P(Cells, CommitCases, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A pasted or imported value: refused values leave the row as it was.
+TEST(ChannelCellOutside, RefusedValuesChangeNothing) {
+  const struct {
+    const char* name;
+    ChannelRow before;
+    int column;
+    const char* text;
+    CellVerdict verdict;
+    ChannelRow after;
+  } cases[] = {
+      {"rx_off_raster", kSet, 1, "446.003", CellVerdict::OffRaster, kSet},
+      {"tx_out_of_band", kSet, 2, "300", CellVerdict::OutOfRange, kSet},
+      {"tone_no_entry_begins", kSet, 3, "99", CellVerdict::UnknownTone, kSet},
+      {"tone_none_in_lower_case", With(kSet, 3, "88.5"), 3, "none", OK, kSet},
+      {"tone_emptied_is_no_tone", With(kSet, 4, "88.5"), 4, "", OK, kSet},
+      {"tone_for_an_empty_row", kEmpty, 3, "88.5", CellVerdict::NoChannel, kEmpty},
+      {"emptied_cell_of_an_empty_row", kEmpty, 5, "", OK, kEmpty},
+      {"list_cell_of_a_channel_emptied", kSet, 5, "", CellVerdict::NotAnItem, kSet},
+      {"new_channel", kEmpty, 1, "446.00625", OK, kSet},
+  };
+  for (const auto& c : cases) {
+    ChannelRow row = c.before;
+    EXPECT_EQ(CommitOutsideValue(row, c.column, c.text, kBand, false), c.verdict) << c.name;
+    EXPECT_EQ(row, c.after) << c.name;
+  }
+}
+
 TEST(ChannelCellLists, ItemsOfTheListColumns) {
   EXPECT_EQ(ColumnItems(kColBusyLock, false), (std::vector<std::string>{"Off", "Carrier", "QT/DQT"}));
   EXPECT_EQ(ColumnItems(kColPower, true), (std::vector<std::string>{"高", "中", "低"}));

@@ -134,4 +134,84 @@ TEST(ChannelRowOpOnTable, TableEditsMoveAndRefuse) {
   EXPECT_EQ(image, imageBefore);
 }
 
+// Channels 1-6 in use at 44n.00000 MHz, the odd ones scanning; byte 14 of
+// each record (shown nowhere in the table) holds the channel's number.
+ChannelTable SixChannels(RadioImage& image) {
+  ChannelTable table = TableFromImage(image, false);
+  for (int n = 1; n <= 6; ++n) {
+    const std::string f = "44" + std::to_string(n) + ".00000";
+    table[n - 1] = ChannelRow{ChannelNumberText(n), f, f, "None", "None", "Wide", n % 2 ? "Yes" : "No", "Off", "High"};
+  }
+  StoreTableToImage(table, image);
+  for (int n = 1; n <= 6; ++n) image[ImageMap::kChannelRecordSize * n + 14] = static_cast<std::uint8_t>(n);
+  return table;
+}
+
+// Row by row: the channel shown (the digit of its frequency, 0 for none),
+// the one whose bytes are there, and whether it scans in table and image.
+std::vector<int> Shown(const ChannelTable& table) {
+  std::vector<int> shown;
+  for (const ChannelRow& row : table) shown.push_back(row[kColRxFrequency].empty() ? 0 : row[kColRxFrequency][2] - '0');
+  return shown;
+}
+std::vector<int> Bytes(const RadioImage& image) {
+  std::vector<int> bytes;
+  for (int n = 1; n <= 16; ++n) bytes.push_back(image.Channel(n).raw[14] == 0xFF ? 0 : image.Channel(n).raw[14]);
+  return bytes;
+}
+
+TEST(ChannelRowOpOnTable, BlocksMoveWithTheirBytesAndScanBits) {
+  const struct {
+    const char* name;
+    ChannelRowOp op;
+    int first;
+    int last;
+    bool done;
+    std::vector<int> channels;
+  } cases[] = {
+      {"move_2_3_up", ChannelRowOp::MoveUp, 2, 3, true, {2, 3, 1, 4, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"move_5_6_down", ChannelRowOp::MoveDown, 5, 6, true, {1, 2, 3, 4, 0, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"delete_2_4", ChannelRowOp::Delete, 2, 4, true, {1, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"insert_two_at_3", ChannelRowOp::Insert, 3, 4, true, {1, 2, 0, 0, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"clear_1_2", ChannelRowOp::Clear, 1, 2, true, {0, 0, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"insert_without_room", ChannelRowOp::Insert, 1, 11, false, {1, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"move_up_from_the_top", ChannelRowOp::MoveUp, 1, 2, false, {1, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    RadioImage image;
+    ChannelTable table = SixChannels(image);
+    const RadioImage before = image;
+    EXPECT_EQ(ApplyChannelRowOp(c.op, c.first, c.last, table, image, false), c.done) << c.name;
+    EXPECT_EQ(Shown(table), c.channels) << c.name;
+    EXPECT_EQ(Bytes(image), c.channels) << c.name;
+    for (int n = 1; n <= 16; ++n) {
+      const int channel = c.channels[static_cast<std::size_t>(n - 1)];
+      // An emptied channel takes the erased scan bit (scanning).
+      EXPECT_EQ(image.ScanBit(n), channel == 0 || channel % 2 == 1) << c.name << " " << n;
+      if (channel != 0) EXPECT_EQ(table[n - 1][kColScan], channel % 2 ? "Yes" : "No") << c.name << " " << n;
+    }
+    // Undoing puts every channel byte back.
+    const RadioImage after = image;
+    RestoreChannelRows(image, before, after);
+    EXPECT_EQ(image, before) << c.name;
+  }
+}
+
+TEST(ChannelRowOpOnTable, RestoreKeepsAPriorityChangedSince) {
+  RadioImage image;
+  SixChannels(image);
+  image[ImageMap::kPriorityChannel] = 2;
+  const RadioImage before = image;
+  ASSERT_TRUE(MoveChannel(image, 2, 1));
+  const RadioImage after = image;
+  ASSERT_EQ(after[ImageMap::kPriorityChannel], 3);
+  RestoreChannelRows(image, before, after);
+  EXPECT_EQ(image[ImageMap::kPriorityChannel], 2);
+  image = after;
+  image[ImageMap::kPriorityChannel] = 6;  // the options chose another since
+  RestoreChannelRows(image, before, after);
+  EXPECT_EQ(image[ImageMap::kPriorityChannel], 6);
+  EXPECT_EQ(Bytes(image), Bytes(before));
+}
+
 }  // namespace

@@ -1,0 +1,87 @@
+#include "app/SafeProgramming.h"
+
+#include <string>
+#include <vector>
+
+#include "app/AppGlobals.h"
+#include "app/ChildFrame.h"
+#include "app/CompareDlg.h"
+#include "app/DocumentFiles.h"
+#include "app/MainFrame.h"
+#include "app/ProgramApp.h"
+#include "app/ResourceIds.h"
+#include "app/ResourceText.h"
+#include "app/UiHooks.h"
+#include "app/UserFolders.h"
+#include "app/UserSettings.h"
+#include "editor/ProgramView.h"
+#include "profile/ProfileFile.h"
+#include "radio/Backups.h"
+#include "radio/DataFile.h"
+#include "radio/DataFileMessage.h"
+#include "radio/ProgramDoc.h"
+#include "settings/ImageCompare.h"
+
+namespace {
+
+constexpr LangText kNoBackups = {
+    "No backup has been kept yet. Every complete Read from a radio is kept in %1",
+    "还没有备份。每次从电台完整读取的数据都会保存在 %1"};
+
+QString AppBackupFolder() { return FromStd(BackupFolder(g_profile.GetString("Setup", "AppName", ""))); }
+
+// The dialog opens on the newest backup, so Enter opens what the radio
+// held before the last change.
+void OnFileOpenBackup(CMainFrame& frame, CProgramApp& app) {
+  const QString folder = AppBackupFolder();
+  const std::vector<std::string> names = ListBackups(ToStd(folder));
+  if (names.empty()) {
+    ProgramMessageBox(&frame, LangString(kNoBackups).arg(folder));
+    return;
+  }
+  app.AskAndOpenDataFile(folder + FromStd(names.back()), CommandToolTip(Cmd::kFileOpenBackup));
+}
+
+// The open document as its table shows it, edits not yet stored included,
+// against the file chosen.
+void OnFileCompare(CMainFrame& frame) {
+  CChildFrame* window = frame.MDIGetActive();
+  if (window == nullptr) return;
+  window->View()->CommitPendingEdit();
+  const QString path =
+      AskFileName(&frame, false, QString(), DataFileDialogFilter(), CommandToolTip(Cmd::kFileCompare));
+  if (path.isEmpty()) return;
+  RadioImage other;
+  const DataFileResult loaded = LoadDataFile(ToStd(path), other);
+  if (!loaded.ok()) {
+    // A short file is told too: keeping silent would look like no difference.
+    ProgramMessageBox(&frame, FromStd(CommandLineOpenMessage(loaded, ToStd(path), g_bChinese)));
+    return;
+  }
+  RadioImage shown = window->Document()->image;
+  StoreTableToImage(window->View()->Table(), shown);
+  const ImageComparison differences = CompareImages(shown, other, g_profile, g_bChinese);
+  if (differences.Same()) {
+    ProgramMessageBox(&frame, LangString(kImagesSameText));
+    return;
+  }
+  CCompareDlg dialog(&frame, differences, path);
+  RunModal(dialog);
+}
+
+}  // namespace
+
+bool UserSwitchOn(const char* setting) { return ReadUserNumber(setting, 0) != 0; }
+
+void InstallSafeProgrammingCommands(CMainFrame& frame, CProgramApp& app) {
+  frame.SetCommandHandler(Cmd::kFileOpenBackup, [&frame, &app] { OnFileOpenBackup(frame, app); });
+  frame.SetCommandHandler(
+      Cmd::kFileCompare, [&frame] { OnFileCompare(frame); }, [&frame] { return frame.MDIGetActive() != nullptr; });
+  for (const auto& [command, setting] : {std::pair{Cmd::kVerifyAfterWrite, kVerifyAfterWriteSetting},
+                                         std::pair{Cmd::kSerialTrace, kSerialTraceSetting}}) {
+    const char* name = setting;
+    frame.SetCommandHandler(
+        command, [name] { WriteUserNumber(name, UserSwitchOn(name) ? 0 : 1); }, {},
+        [name] { return UserSwitchOn(name); });
+  }
+}
