@@ -13,7 +13,6 @@
 #include "app/BackgroundClient.h"
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
-#include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
 #include "editor/MSFlexGrid.h"
 #include "editor/ProgramView.h"
@@ -39,8 +38,6 @@ class StartupTest : public QObject {
   void aboutBox_data();
   void aboutBox();
   void hiddenPartsWaitForFirstUse();
-  void iconFromFile_data();
-  void iconFromFile();
   void backgroundTiles_data();
   void backgroundTiles();
 };
@@ -241,26 +238,38 @@ void StartupTest::commandLine() {
 
 void StartupTest::aboutBox_data() {
   QTest::addColumn<QString>("language");
-  QTest::addColumn<bool>("withIcon");
+  QTest::addColumn<QString>("icon");  // "title.ico": "build" the shipped one, "" none, else this text
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("version");
   QTest::addColumn<QString>("owner");
 
-  QTest::newRow("English with title.ico") << "English" << true << "About Quillmoor" << "Version 1.0"
+  QTest::newRow("English with title.ico") << "English" << "build" << "About Quillmoor" << "Version 1.0"
                                           << "Quillmoor Radio Works";
-  QTest::newRow("Chinese without title.ico") << "Chinese" << false << "关于奎尔摩" << "1.0 版" << "奎尔摩无线电";
+  QTest::newRow("Chinese without title.ico") << "Chinese" << "" << "关于奎尔摩" << "1.0 版" << "奎尔摩无线电";
+  QTest::newRow("title.ico that is no image") << "English" << "plain text" << "About Quillmoor" << "Version 1.0"
+                                              << "Quillmoor Radio Works";
 }
 
 void StartupTest::aboutBox() {
   QFETCH(QString, language);
-  QFETCH(bool, withIcon);
+  QFETCH(QString, icon);
   QFETCH(QString, caption);
   QFETCH(QString, version);
   QFETCH(QString, owner);
 
   ShellFixture shell(MakeProfile(language.toStdString()));
-  if (withIcon) shell.CopyFromBuild("title.ico", "title.ico");
+  const bool withIcon = icon == "build";
+  if (withIcon)
+    shell.CopyFromBuild("title.ico", "title.ico");
+  else if (!icon.isEmpty())
+    shell.Write("title.ico", icon.toStdString());
   QVERIFY(shell.Start());
+  if (withIcon) {
+    // The main window's icon holds every size the file has.
+    const int sizes = QImageReader(QString::fromStdString(shell.FilePath("title.ico"))).imageCount();
+    QVERIFY(sizes > 1);
+    QCOMPARE(shell.Frame()->windowIcon().availableSizes().size(), sizes);
+  }
   bool seen = false;
   shell.modal = [&](QDialog& dialog) {
     auto* about = qobject_cast<CAboutDlg*>(&dialog);
@@ -299,34 +308,6 @@ void StartupTest::hiddenPartsWaitForFirstUse() {
   frame->OnCommand(Cmd::kProductInformation);
   QCOMPARE(shell.modalCount, 3);
   QCOMPARE(built(), (QList<qsizetype>{1, 1, 1, 0}));
-}
-
-void StartupTest::iconFromFile_data() {
-  QTest::addColumn<QString>("content");  // "build": the build's title.ico
-  QTest::addColumn<bool>("valid");
-  QTest::newRow("every size of the file") << "build" << true;
-  QTest::newRow("not an image") << "plain text" << false;
-  QTest::newRow("missing") << "" << false;
-}
-
-void StartupTest::iconFromFile() {
-  QFETCH(QString, content);
-  QFETCH(bool, valid);
-  ShellFixture shell;
-  if (content == "build")
-    shell.CopyFromBuild("title.ico", "title.ico");
-  else if (!content.isEmpty())
-    shell.Write("title.ico", content.toStdString());
-  const QString path = QString::fromStdString(shell.FilePath("title.ico"));
-  const QIcon icon = IconFromFile(path);
-  QCOMPARE(!icon.isNull(), valid);
-  if (!valid) return;
-  QList<QSize> sizes;
-  QImageReader reader(path);
-  do sizes << reader.size();
-  while (reader.jumpToNextImage());
-  QVERIFY(sizes.size() > 1);
-  QCOMPARE(icon.availableSizes(), sizes);
 }
 
 void StartupTest::backgroundTiles_data() {
