@@ -25,7 +25,10 @@ void CMainFrame::SetCommandHandler(int command, std::function<void()> handler, s
     m_handlers[command] = {std::move(handler), std::move(enabled), std::move(checked)};
   else
     m_handlers.erase(command);
-  UpdateCommandUI();
+  // While the program starts, the window shows nothing yet and is brought up
+  // to date once it does; thirty refreshes before that would read the recent
+  // files thirty times.
+  if (isVisible()) UpdateCommandUI();
 }
 
 bool CMainFrame::IsCommandEnabled(int command) const {
