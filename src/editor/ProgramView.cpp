@@ -21,6 +21,7 @@
 #include "editor/ChannelEditors.h"
 #include "editor/ComSetupDlg.h"
 #include "editor/EditorRules.h"
+#include "editor/GridEditor.h"
 #include "editor/MSFlexGrid.h"
 #include "profile/ProfileFile.h"
 #include "radio/ProgramDoc.h"
@@ -85,13 +86,7 @@ QSize CProgramView::FormSize() const {
 void CProgramView::LayOutForm() {
   // The template's places, the grid just large enough for every row and
   // column.
-  const int frame = 2 * m_pGrid->frameWidth();
-  int contentWidth = frame;
-  for (int c = 0; c < m_pGrid->GetCols(); ++c) contentWidth += TwipsToPixels(m_pGrid->GetColWidth(c), m_pGrid->DpiX());
-  int contentHeight = frame;
-  for (int r = 0; r < m_pGrid->GetRows(); ++r)
-    contentHeight += TwipsToPixels(m_pGrid->GetRowHeight(r), m_pGrid->DpiY());
-  const QRect grid(DluX(this, kGridDlu.x()), DluY(this, kGridDlu.y()), contentWidth + 1, contentHeight + 1);
+  const QRect grid(QPoint(DluX(this, kGridDlu.x()), DluY(this, kGridDlu.y())), GridContentSize(m_pGrid));
   m_pGrid->setGeometry(grid);
   const int titleWidth = DluX(this, kTitleDlu.width());
   m_pTitle->setGeometry(grid.center().x() - titleWidth / 2, DluY(this, kTitleDlu.y()), titleWidth,
@@ -117,7 +112,7 @@ void CProgramView::FirstSetup() {
   connect(m_pGrid, &CMSFlexGrid::MouseDown, this, &CProgramView::OnMouseDown);
   connect(m_pGrid, &CMSFlexGrid::SelChange, this, &CProgramView::OnSelChange);
   connect(m_pGrid, &CMSFlexGrid::Scrolled, this, [this] {
-    if (QWidget* editor = m_pEditors != nullptr ? m_pEditors->Visible() : nullptr) PlaceEditor(editor);
+    if (QWidget* editor = m_pEditors != nullptr ? m_pEditors->Visible() : nullptr) PlaceOverCurrentCell(m_pGrid, editor);
   });
   m_bFirstSetup = false;
 }

@@ -99,7 +99,6 @@ class CProgramView : public QWidget {
   void OnLeaveCell();
   void OnMouseDown(int button, int shift, int x, int y);
   void ShowEditor();
-  void PlaceEditor(QWidget* editor) const;
   void HideEditor();
   // False when the commit showed a message.
   bool Commit(CommitKey key);

@@ -15,6 +15,7 @@
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelEditors.h"
 #include "editor/EditorRules.h"
+#include "editor/GridEditor.h"
 #include "editor/MSFlexGrid.h"
 #include "editor/ProgramView.h"
 #include "radio/ProgramDoc.h"
@@ -46,7 +47,7 @@ void CProgramView::ShowEditor() {
   for (QWidget* other : m_pEditors->All())
     if (other != editor) other->hide();
   m_pEditors->Load(column, m_pGrid->GetText());
-  PlaceEditor(editor);
+  PlaceOverCurrentCell(m_pGrid, editor);
   editor->show();
   editor->raise();
   editor->setFocus(Qt::OtherFocusReason);
@@ -56,14 +57,6 @@ void CProgramView::ShowEditor() {
     text->selectAll();
   }
   m_pGrid->viewport()->update();
-}
-
-void CProgramView::PlaceEditor(QWidget* editor) const {
-  // Exactly over the cell; the grid gives its place in grid-relative twips.
-  const int dpiX = m_pGrid->DpiX();
-  const int dpiY = m_pGrid->DpiY();
-  editor->setGeometry(TwipsToPixels(m_pGrid->GetCellLeft(), dpiX), TwipsToPixels(m_pGrid->GetCellTop(), dpiY),
-                      TwipsToPixels(m_pGrid->GetCellWidth(), dpiX), TwipsToPixels(m_pGrid->GetCellHeight(), dpiY));
 }
 
 void CProgramView::HideEditor() {
