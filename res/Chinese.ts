@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>menu129.57634</source>
-        <translation>复制(&amp;C)&#x9;Ctrl+C</translation>
+        <translation>复制(&amp;Y)&#x9;Ctrl+C</translation>
     </message>
     <message>
         <source>menu129.57637</source>
-        <translation>粘贴(&amp;P)&#x9;Ctrl+V</translation>
+        <translation>粘贴(&amp;S)&#x9;Ctrl+V</translation>
     </message>
     <message>
         <source>menu129.32820</source>

@@ -137,11 +137,11 @@
     </message>
     <message>
         <source>menu129.57634</source>
-        <translation>&amp;Copy&#x9;Ctrl+C</translation>
+        <translation>Cop&amp;y&#x9;Ctrl+C</translation>
     </message>
     <message>
         <source>menu129.57637</source>
-        <translation>&amp;Paste&#x9;Ctrl+V</translation>
+        <translation>Pa&amp;ste&#x9;Ctrl+V</translation>
     </message>
     <message>
         <source>menu129.32820</source>
