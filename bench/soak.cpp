@@ -56,10 +56,10 @@ struct Expected {
   int blocksDone = 0;  // blocks acknowledged (or stored by the radio) before the failure
 };
 
-std::string FaultSpec(const Plan& p) {
-  std::string spec = kFaultNames[static_cast<int>(p.fault)];
-  if (p.fault == Fault::Noise || p.fault >= Fault::ShortBlock) spec += ":" + std::to_string(p.arg);
-  return spec;
+std::string FaultArgument(const Plan& p) {
+  std::string text = kFaultNames[static_cast<int>(p.fault)];
+  if (p.fault == Fault::Noise || p.fault >= Fault::ShortBlock) text += ":" + std::to_string(p.arg);
+  return text;
 }
 
 Expected ExpectedFor(const Plan& p, int blocks) {
@@ -237,7 +237,7 @@ struct Soak {
   void Fail(int n, const Plan& p, const std::string& what) {
     ++failures;
     std::fprintf(stderr, "transfer %d (%s %s %s): %s\n", n, p.viaCli ? "programcli" : "in-process",
-                 p.direction == Direction::Read ? "read" : "write", FaultSpec(p).c_str(), what.c_str());
+                 p.direction == Direction::Read ? "read" : "write", FaultArgument(p).c_str(), what.c_str());
   }
 
   Plan Choose() {
@@ -260,7 +260,7 @@ struct Soak {
     const RadioImage radio = RandomImage(random);
     const RadioImage image = TableStable(RandomImage(random));
 
-    CSimProcess sim(bin, dir, radio, FaultSpec(p));
+    CSimProcess sim(bin, dir, radio, FaultArgument(p));
     if (!sim.ready()) return Fail(n, p, "radiosim did not start");
     RadioImage got = image;
     bool transferOk = false;
