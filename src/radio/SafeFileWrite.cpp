@@ -27,6 +27,9 @@ int WriteAll(int fd, const unsigned char* p, std::size_t size) {
 }  // namespace
 
 int SafeFileWrite(const std::string& path, const void* data, std::size_t size) {
+  // The rename needs only the folder's permission; a file its owner made
+  // read-only must still refuse the save, as writing it in place would.
+  if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) return errno;
   RemoveStaleSaveTemporaries(path);
   std::string tmp;
   const int fd = CreateSaveTemporary(path, tmp);
