@@ -124,6 +124,19 @@ TEST(ManualPages, ProgramcliCoversEveryVerbOptionAndStatus) {
   for (const std::string& name : names) EXPECT_NE(set.find(name + "="), std::string::npos) << name;
 }
 
+// Each folder a program keeps files in is named by the variable that moves it.
+TEST(ManualPages, EachPageNamesTheFoldersItsProgramUses) {
+  const std::pair<const char*, std::vector<const char*>> pages[] = {
+      {"Program", {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "PROGRAM_PORT_COM"}},
+      {"programcli", {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "PROGRAM_PORT_COM"}},
+  };
+  for (const auto& [name, variables] : pages) {
+    const std::string environment = Section(ManualPage(name), ".SH ENVIRONMENT");
+    for (const char* variable : variables)
+      EXPECT_NE(environment.find(variable), std::string::npos) << name << " " << variable;
+  }
+}
+
 TEST(ManualPages, RadiosimCoversEveryOptionAndFault) {
   const std::string page = ManualPage("radiosim");
   const ProgramRun help = RunProgram(BuiltProgram("radiosim"), {"--help"});
