@@ -149,8 +149,11 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
 }
 
 std::string BackupFailureMessage(const BackupResult& result, bool chinese) {
+  // The folder, not the file: the file's name was only made up, and reads
+  // from several radios into one folder then meet one and the same message.
+  const std::string folder = result.path.substr(0, result.path.rfind('/') + 1);
   char text[1024];
-  std::snprintf(text, sizeof text, kBackupFailed(chinese), result.path.c_str(),
+  std::snprintf(text, sizeof text, kBackupFailed(chinese), folder.c_str(),
                 std::strerror(result.sysError ? result.sysError : EIO));
   return text;
 }

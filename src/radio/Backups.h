@@ -40,5 +40,5 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
                         std::chrono::system_clock::time_point when = std::chrono::system_clock::now(),
                         int keep = kBackupsKept);
 
-// "No backup was saved: cannot write '...': reason" in the language asked for.
+// "No backup was saved: cannot write 'FOLDER/': reason" in the language asked for.
 std::string BackupFailureMessage(const BackupResult& result, bool chinese);
