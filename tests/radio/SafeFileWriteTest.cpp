@@ -58,6 +58,23 @@ TEST(SafeFileWrite, ModeComesFromUmaskOrOldFileWithoutTouchingUmask) {
   SetUmaskUncounted(before);
 }
 
+// A name that is a symbolic link (a file kept elsewhere, a dotfile in a
+// repository) stays a link, and the file it leads to takes the save.
+TEST(SafeFileWrite, ALinkStaysALinkAndItsFileTakesTheSave) {
+  for (const bool relative : {false, true}) {
+    TempDir dir;
+    ASSERT_EQ(::mkdir(dir.file("kept").c_str(), 0700), 0);
+    dir.Write("kept/f.dat", "old");
+    const std::string link = dir.file("f.dat");
+    ASSERT_EQ(::symlink(relative ? "kept/f.dat" : dir.file("kept/f.dat").c_str(), link.c_str()), 0);
+    EXPECT_EQ(SafeFileWrite(link, "new", 3), 0);
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link was replaced by a file";
+    EXPECT_EQ(dir.Read("kept/f.dat"), "new");
+  }
+}
+
 // The save runs in a child as an ordinary user: root may write any file,
 // and so would never be refused.
 TEST(SafeFileWrite, AReadOnlyFileRefusesTheSaveAndStaysWhole) {
