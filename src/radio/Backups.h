@@ -25,8 +25,9 @@ std::optional<std::int64_t> BackupNameTime(const std::string& name);
 
 // The backups in `folder`, oldest first (names only).
 std::vector<std::string> ListBackups(const std::string& folder);
-// Removes all but the newest `keep`; returns how many went.
-int PruneBackups(const std::string& folder, int keep = kBackupsKept);
+// Removes all but the newest `keep`; returns how many went. The backup named
+// `spare` is one of those kept, however old its name.
+int PruneBackups(const std::string& folder, int keep = kBackupsKept, const std::string& spare = {});
 
 struct BackupResult {
   bool ok = false;
