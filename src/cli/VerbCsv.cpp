@@ -110,8 +110,9 @@ int RunImportCsv(const Args& args) {
         "every line has one from 1 to 16. Each value is checked as a value typed\n"
         "into the channel window: band, 5 kHz / 6.25 kHz step, tone list, list\n"
         "texts; a line with a refused value takes no channel. Channels not in the\n"
-        "file are empty. The report (channels imported, each refused line with\n"
-        "its reason) goes to stderr.\n"
+        "file are empty; when no line is taken the channels stay as they were.\n"
+        "The report (channels imported, each refused line with its reason) goes\n"
+        "to stderr.\n"
         "\n"
         "The band is --band when given, else the band the channel window would\n"
         "use for FILE.dat: its radio type and band looked up in Program.ini beside\n"
@@ -143,7 +144,7 @@ int RunImportCsv(const Args& args) {
                  CsvFileFailureText(result, chinese).c_str());
     return kExitFileError;
   }
-  StoreTableToImage(result.table, image);
+  if (result.ReplacesTable()) StoreTableToImage(result.table, image);
   const int saved = SaveDataFileForVerb("import-csv", cli.Value("output"), image);
   if (saved != kExitOk) return saved;
   std::fprintf(stderr, chinese ? "频段 %s（%s）\n" : "Band %s (%s)\n", bandSource.c_str(),

@@ -59,6 +59,8 @@ struct CsvImportResult {
   std::vector<CsvRefusal> refused;  // in file order
 
   bool Readable() const { return failure == CsvFileFailure::None; }
+  // A file none of whose lines could be taken leaves the channels alone.
+  bool ReplacesTable() const { return Readable() && imported > 0; }
 };
 
 // `text` is the whole file. Lines are placed from channel 1 in file order,

@@ -248,8 +248,7 @@ void CChannelCommands::ImportChannels(const QString& path) {
     ProgramMessageBox(m_pView, FromStd(file + "\n" + CsvFileFailureText(result, g_bChinese)));
     return;
   }
-  // A file none of whose lines could be taken leaves the table alone.
-  if (result.imported > 0) m_pView->SetTable(result.table);
+  if (result.ReplacesTable()) m_pView->SetTable(result.table);
   ShowMessage(FromStd(CsvImportReport(result, g_bChinese)).trimmed(), !result.refused.empty());
 }
 

@@ -8,6 +8,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
 #include "csv/ChannelCsv.h"
+#include "radio/ChannelCellRules.h"
 #include "radio/ChannelTable.h"
 #include "radio/DataFile.h"
 #include "radio/NewDocumentImage.h"
@@ -104,6 +105,24 @@ INSTANTIATE_TEST_SUITE_P(
                    "in.csv: The first line names no frequency column", false},
         ImportCase{"bad_band", "Frequency\n446.5\n", {"--band", "high"}, kExitUsage,
                    "--band takes LOW-HIGH in MHz such as 400-470, not 'high'", false}));
+
+// As in the channel window: a file none of whose lines is taken leaves the
+// channels as they were.
+TEST_F(CsvVerbs, NoLineTakenKeepsTheChannels) {
+  RadioImage image = Document();
+  ChannelTable table = TableFromImage(image, false);
+  FillNewChannelDefaults(table[2], "446.50000", false);
+  StoreTableToImage(table, image);
+  m_dir.Write("doc.dat", DataFileBytes(image));
+  for (const auto& [csv, status] : {std::pair<std::string, int>{"Frequency\n480\n", kExitLinesRefused},
+                                    std::pair<std::string, int>{"Frequency\n", kExitOk}}) {
+    m_dir.Write("in.csv", csv);
+    const ProgramRun run = Run({"import-csv", m_dir.file("doc.dat"), m_dir.file("in.csv"), "-o", m_dir.file("n.dat")});
+    EXPECT_EQ(run.status, status) << csv;
+    EXPECT_NE(run.err.find("0 channels imported."), std::string::npos) << run.err;
+    EXPECT_EQ(TableOf("n.dat"), TableOf("doc.dat")) << csv;
+  }
+}
 
 TEST_F(CsvVerbs, NoBandNoOutput) {
   RadioImage image = Document();
