@@ -204,7 +204,7 @@ void OptionDialogsTest::enterPressesTheFocusedButton() {
   s.Image()[0x32E] = 0;
   s.Doc().SetModifiedFlag(false);
   const RadioImage before = s.Image();
-  // A list changed, then Tab to a button and Enter, with the keyboard alone.
+  // A list changed, the focus on a button (where Tab puts it), then Enter.
   const auto work = [&](QDialog& dialog) {
     auto* list = dialog.findChild<QComboBox*>();
     list->setCurrentIndex(1);
