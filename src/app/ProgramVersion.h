@@ -4,5 +4,6 @@
 
 const char* ProgramVersion();
 
-// "PROGRAM VERSION" on stdout, what every tool's --version prints; returns 0.
+// "PROGRAM VERSION" on stdout, what every tool's --version prints; returns 0,
+// or 1 after telling on stderr that stdout could not take it.
 int PrintVersion(const char* program);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 
 #include "profile/ProfileFile.h"
@@ -16,10 +17,13 @@
 
 namespace {
 
-volatile sig_atomic_t g_interrupted = 0;
+// Read by every port thread of a fleet run; a lock-free atomic is both
+// signal-safe and free of a data race.
+std::atomic<bool> g_interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 struct sigaction g_previous {};
 
-extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+extern "C" void OnInterrupt(int) { g_interrupted = true; }
 
 }  // namespace
 
@@ -49,7 +53,7 @@ bool ParseLangOption(const char* verb, const std::string& value, bool& chinese) 
 }
 
 CInterruptCatcher::CInterruptCatcher() {
-  g_interrupted = 0;
+  g_interrupted = false;
   struct sigaction sa {};
   sa.sa_handler = OnInterrupt;
   sigemptyset(&sa.sa_mask);
@@ -58,7 +62,7 @@ CInterruptCatcher::CInterruptCatcher() {
 
 CInterruptCatcher::~CInterruptCatcher() { ::sigaction(SIGINT, &g_previous, nullptr); }
 
-bool CInterruptCatcher::Interrupted() { return g_interrupted != 0; }
+bool CInterruptCatcher::Interrupted() { return g_interrupted; }
 
 CProgressPrinter::CProgressPrinter(const char* caption)
     : m_caption(caption), m_bTerminal(::isatty(STDERR_FILENO) == 1) {}

@@ -70,7 +70,8 @@ int RunRead(const Args& args) {
         "      --base FILE.dat     a data file whose bytes fill what is not read\n"
         "      --trace FILE        every byte on the line, one line per burst (with\n"
         "                          several ports FILE gets -PORT before its extension)\n"
-        "      --lang English|Chinese  the language of the messages (default English)\n");
+        "      --lang English|Chinese  the language of the messages (default English)\n"
+        "  -h, --help              this help\n");
   }
   if (!cli.Positionals().empty()) return UsageError("read", "unexpected argument '" + cli.Positionals()[0] + "'");
   if (!cli.Has("port")) return UsageError("read", "--port is required");

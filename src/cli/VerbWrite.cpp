@@ -48,7 +48,8 @@ int RunWrite(const Args& args) {
         "                          channel table (for experts)\n"
         "      --trace FILE        every byte on the line, one line per burst (with\n"
         "                          several ports FILE gets -PORT before its extension)\n"
-        "      --lang English|Chinese  the language of the messages (default English)\n");
+        "      --lang English|Chinese  the language of the messages (default English)\n"
+        "  -h, --help              this help\n");
   }
   if (cli.Positionals().size() != 1) return UsageError("write", "give exactly one FILE.dat");
   if (!cli.Has("port")) return UsageError("write", "--port is required");

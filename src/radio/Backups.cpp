@@ -112,9 +112,12 @@ std::vector<std::string> ListBackups(const std::string& folder) {
   return names;
 }
 
-int PruneBackups(const std::string& folder, int keep) {
-  const std::vector<std::string> names = ListBackups(folder);
-  const std::size_t kept = static_cast<std::size_t>(std::max(keep, 0));
+int PruneBackups(const std::string& folder, int keep, const std::string& spare) {
+  std::vector<std::string> names = ListBackups(folder);
+  const auto others = std::remove(names.begin(), names.end(), spare);
+  std::size_t kept = static_cast<std::size_t>(std::max(keep, 0));
+  if (others != names.end() && kept > 0) --kept;
+  names.erase(others, names.end());
   int removed = 0;
   for (std::size_t i = 0; i + kept < names.size(); ++i) {
     const std::string path = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + names[i];
@@ -144,13 +147,17 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
     result.sysError = saved.sysError;
     result.ok = saved.ok();
   }
-  if (result.ok) PruneBackups(base, keep);
+  // Spared by name: after the clock was set back it sorts before the others.
+  if (result.ok) PruneBackups(base, keep, result.path.substr(base.size()));
   return result;
 }
 
 std::string BackupFailureMessage(const BackupResult& result, bool chinese) {
+  // The folder, not the file: the file's name was only made up, and reads
+  // from several radios into one folder then meet one and the same message.
+  const std::string folder = result.path.substr(0, result.path.rfind('/') + 1);
   char text[1024];
-  std::snprintf(text, sizeof text, kBackupFailed(chinese), result.path.c_str(),
+  std::snprintf(text, sizeof text, kBackupFailed(chinese), folder.c_str(),
                 std::strerror(result.sysError ? result.sysError : EIO));
   return text;
 }

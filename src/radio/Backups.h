@@ -25,8 +25,9 @@ std::optional<std::int64_t> BackupNameTime(const std::string& name);
 
 // The backups in `folder`, oldest first (names only).
 std::vector<std::string> ListBackups(const std::string& folder);
-// Removes all but the newest `keep`; returns how many went.
-int PruneBackups(const std::string& folder, int keep = kBackupsKept);
+// Removes all but the newest `keep`; returns how many went. The backup named
+// `spare` is one of those kept, however old its name.
+int PruneBackups(const std::string& folder, int keep = kBackupsKept, const std::string& spare = {});
 
 struct BackupResult {
   bool ok = false;
@@ -40,5 +41,5 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
                         std::chrono::system_clock::time_point when = std::chrono::system_clock::now(),
                         int keep = kBackupsKept);
 
-// "No backup was saved: cannot write '...': reason" in the language asked for.
+// "No backup was saved: cannot write 'FOLDER/': reason" in the language asked for.
 std::string BackupFailureMessage(const BackupResult& result, bool chinese);

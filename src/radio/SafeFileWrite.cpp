@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 #include "radio/SaveTemporary.h"
 
@@ -24,9 +26,23 @@ int WriteAll(int fd, const unsigned char* p, std::size_t size) {
   return 0;
 }
 
+// The file a save replaces: for a symbolic link the file it leads to, so that
+// the link stays (renaming over it would put a file in its place and leave
+// the file it led to as it was).
+std::string ReplacedFile(const std::string& name) {
+  struct stat st {};
+  if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
+  std::unique_ptr<char, decltype(&std::free)> real(::realpath(name.c_str(), nullptr), &std::free);
+  return real ? real.get() : name;
+}
+
 }  // namespace
 
-int SafeFileWrite(const std::string& path, const void* data, std::size_t size) {
+int SafeFileWrite(const std::string& name, const void* data, std::size_t size) {
+  const std::string path = ReplacedFile(name);
+  // The rename needs only the folder's permission; a file its owner made
+  // read-only must still refuse the save, as writing it in place would.
+  if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) return errno;
   RemoveStaleSaveTemporaries(path);
   std::string tmp;
   const int fd = CreateSaveTemporary(path, tmp);

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+// A symbolic link stays a link: the file it leads to is replaced. A file
+// this user may not write is refused (EACCES), as writing it in place would be.
 // Returns 0 on success, else the errno of the step that failed (the target is
 // then unchanged and no temporary file is left behind).
 int SafeFileWrite(const std::string& path, const void* data, std::size_t size);

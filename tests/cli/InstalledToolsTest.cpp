@@ -35,6 +35,9 @@ TEST(InstalledTools, VersionOfEachProgram) {
     const ProgramRun run = RunProgram(BuiltProgram(name), {"--version"});
     EXPECT_EQ(run.status, 0) << name;
     EXPECT_EQ(run.out, name + " " + ProgramVersion() + "\n");
+    const ProgramRun full = RunProgram(BuiltProgram(name), {"--version"}, "/dev/full");
+    EXPECT_NE(full.status, 0) << name << ": a version that could not be written";
+    EXPECT_NE(full.err.find(name + ": "), std::string::npos) << full.err;
   }
 }
 
@@ -119,6 +122,19 @@ TEST(ManualPages, ProgramcliCoversEveryVerbOptionAndStatus) {
   ASSERT_FALSE(names.empty()) << show.out;
   const std::string set = Section(page, ".SS set");
   for (const std::string& name : names) EXPECT_NE(set.find(name + "="), std::string::npos) << name;
+}
+
+// Each folder a program keeps files in is named by the variable that moves it.
+TEST(ManualPages, EachPageNamesTheFoldersItsProgramUses) {
+  const std::pair<const char*, std::vector<const char*>> pages[] = {
+      {"Program", {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "PROGRAM_PORT_COM"}},
+      {"programcli", {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "PROGRAM_PORT_COM"}},
+  };
+  for (const auto& [name, variables] : pages) {
+    const std::string environment = Section(ManualPage(name), ".SH ENVIRONMENT");
+    for (const char* variable : variables)
+      EXPECT_NE(environment.find(variable), std::string::npos) << name << " " << variable;
+  }
 }
 
 TEST(ManualPages, RadiosimCoversEveryOptionAndFault) {

@@ -78,6 +78,13 @@ TEST(Backups, TheFiftyFirstRemovesTheOldestAndNothingElse) {
   ASSERT_TRUE(again.ok);
   EXPECT_NE(again.path, r.path);
   EXPECT_EQ(ListBackups(folder).back(), again.path.substr(folder.size()));
+
+  // A clock set back gives the backup just made the oldest name; it stays.
+  const BackupResult early = SaveBackup(folder, last, "COM1", start - std::chrono::hours(1));
+  ASSERT_TRUE(early.ok);
+  const std::vector<std::string> kept = ListBackups(folder);
+  EXPECT_EQ(kept.size(), 50u);
+  EXPECT_EQ(folder + kept.front(), early.path) << "the backup just made was removed";
 }
 
 TEST(Backups, AFolderThatCannotBeMadeIsToldWithThePath) {
