@@ -12,7 +12,9 @@
 QPushButton* MakeDialogButton(QDialog* dialog, int dialogId, int id) {
   auto* button = new QPushButton(ResourceText(DialogControlKey(dialogId, id)), dialog);
   SetControlId(button, id);
-  button->setAutoDefault(false);
+  // Enter on a focused button presses that button, never the default one:
+  // Tab to Cancel and Enter must not confirm the dialog.
+  button->setAutoDefault(true);
   return button;
 }
 

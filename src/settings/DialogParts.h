@@ -11,8 +11,9 @@ class QPushButton;
 class CProgramDoc;
 class RadioImage;
 
-// A push button with the template's text for `id` (1 OK, 2 Cancel, ...). No
-// button is a default one unless the caller makes it so.
+// A push button with the template's text for `id` (1 OK, 2 Cancel, ...).
+// Enter presses it while it has the focus; otherwise no button is a default
+// one unless the caller makes it so.
 QPushButton* MakeDialogButton(QDialog* dialog, int dialogId, int id);
 // A drop-down list; `editable` gives it a text field as well.
 QComboBox* MakeDialogList(QWidget* parent, int id, bool editable);

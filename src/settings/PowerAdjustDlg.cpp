@@ -45,6 +45,9 @@ CPowerAdjustDlg::CPowerAdjustDlg(QWidget* parent)
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {m_pOk, m_pCancel, m_pRead, m_pWrite}) {
+    // No default button, not even one shown as such: Enter belongs to the
+    // grid here, and a focused button is pressed by keyPressEvent.
+    button->setAutoDefault(false);
     button->setMinimumWidth(DluX(this, 33));
     buttons->addWidget(button);
   }
@@ -151,7 +154,10 @@ void CPowerAdjustDlg::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return;  // left to the focused control: it never closes this dialog
+      // Left to the focused control, which for a button means pressing it;
+      // it never closes this dialog by itself.
+      if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+      return;
     case Qt::Key_Escape:
       m_pGrid->setFocus(Qt::OtherFocusReason);
       return;

@@ -24,6 +24,8 @@ class OptionDialogsTest : public QObject {
   void productInformation_data();
   void productInformation();
   void commandsNeedAChannelWindow();
+  void enterPressesTheFocusedButton_data();
+  void enterPressesTheFocusedButton();
 };
 
 void OptionDialogsTest::optionalFeatures_data() {
@@ -178,6 +180,45 @@ void OptionDialogsTest::commandsNeedAChannelWindow() {
     frame->OnCommand(command);
   }
   QCOMPARE(s.shell.modalCount, 0);
+}
+
+void OptionDialogsTest::enterPressesTheFocusedButton_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<int>("button");  // focused when Enter is pressed
+  QTest::addColumn<int>("result");
+  QTest::newRow("Optional Features, Cancel") << int(Cmd::kOptionalFeatures) << int(Res::kIdCancel)
+                                             << int(QDialog::Rejected);
+  QTest::newRow("Optional Features, OK") << int(Cmd::kOptionalFeatures) << int(Res::kIdOk) << int(QDialog::Accepted);
+  QTest::newRow("Product Information, Cancel") << int(Cmd::kProductInformation) << int(Res::kIdCancel)
+                                               << int(QDialog::Rejected);
+}
+
+void OptionDialogsTest::enterPressesTheFocusedButton() {
+  QFETCH(int, command);
+  QFETCH(int, button);
+  QFETCH(int, result);
+
+  DialogShell s("English");
+  QVERIFY(s.Start());
+  s.Image()[0x130] = 1;
+  s.Image()[0x32E] = 0;
+  s.Doc().SetModifiedFlag(false);
+  const RadioImage before = s.Image();
+  // A list changed, the focus on a button (where Tab puts it), then Enter.
+  const auto work = [&](QDialog& dialog) {
+    auto* list = dialog.findChild<QComboBox*>();
+    list->setCurrentIndex(1);
+    QPushButton* target = DialogButton(dialog, button);
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+  };
+  const int ran = command == Cmd::kOptionalFeatures
+                      ? s.Run<COptionalFeaturesDlg>(command, [&](COptionalFeaturesDlg& d) { work(d); })
+                      : s.Run<CProductInfoDlg>(command, [&](CProductInfoDlg& d) { work(d); });
+  QCOMPARE(ran, result);
+  QCOMPARE(s.Doc().IsModified(), result == QDialog::Accepted);
+  if (result == QDialog::Rejected) QCOMPARE(ChangedBytes(before, s.Image()), QStringList{});
 }
 
 QTEST_MAIN(OptionDialogsTest)
