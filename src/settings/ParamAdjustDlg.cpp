@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -79,6 +80,7 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
   }
   for (CMSFlexGrid* grid : {m_pSqlGrid, m_pRxGrid}) {
     grid->setTabKeyNavigation(false);  // Tab goes on to the next control
+    grid->installEventFilter(this);
     connect(grid, &CMSFlexGrid::MouseDown, this, [this, grid](int button, int, int, int) {
       if (button == CMSFlexGrid::kLeftButton && grid->GetMouseRow() > 0 && grid->GetMouseCol() > 0) OpenEditor(grid);
     });
@@ -211,7 +213,21 @@ void CParamAdjustDlg::Commit(QComboBox* editor) {
 }
 
 bool CParamAdjustDlg::eventFilter(QObject* watched, QEvent* event) {
-  if ((watched == m_pSqlEditor || watched == m_pRxEditor) && IsCommittingFocusLoss(event))
-    Commit(static_cast<QComboBox*>(watched));
+  const bool editor = watched == m_pSqlEditor || watched == m_pRxEditor;
+  if (editor && IsCommittingFocusLoss(event)) Commit(static_cast<QComboBox*>(watched));
+  // Enter belongs to OK here, so the keyboard opens a cell with F2, as in a
+  // spreadsheet, and Escape leaves the cell rather than the dialog.
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* grid = qobject_cast<CMSFlexGrid*>(watched);
+    if (key == Qt::Key_F2 && grid != nullptr && grid->GetRow() > 0 && grid->GetCol() > 0) {
+      OpenEditor(grid);
+      return true;
+    }
+    if (key == Qt::Key_Escape && editor) {
+      CloseEditor(static_cast<QComboBox*>(watched));
+      return true;
+    }
+  }
   return CServiceDlg::eventFilter(watched, event);
 }

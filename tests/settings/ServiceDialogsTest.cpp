@@ -231,10 +231,21 @@ void ServiceDialogsTest::paramEditors() {
     dialog.RxEditor()->setEditText(QStringLiteral("7"));
     dialog.NarrowSql()->setCurrentIndex(0);          // -10
     dialog.TxList(1)->setEditText(QStringLiteral("200"));  // MIC2, 0-127
+    // From the keyboard: F2 opens the current cell, Escape commits it and
+    // gives the focus back to the grid.
+    dialog.SqlGrid()->SetRow(2);
+    dialog.SqlGrid()->setFocus();
+    QTest::keyClick(dialog.SqlGrid(), Qt::Key_F2);
+    QVERIFY(dialog.SqlEditor()->hasFocus());
+    dialog.SqlEditor()->setEditText(QStringLiteral("60"));
+    QTest::keyClick(dialog.SqlEditor(), Qt::Key_Escape);
+    QVERIFY(dialog.SqlEditor()->isHidden());
+    QVERIFY(dialog.SqlGrid()->hasFocus());
+    QCOMPARE(dialog.SqlGrid()->GetTextMatrix(2, 1), QStringLiteral("60"));
     DialogButton(dialog, Res::kIdOk)->click();
   });
   QCOMPARE(ChangedBytes(before, s.Image()),
-           (QStringList{"0303=05", "030D=01", "030E=8A", "0312=07", "0316=00"}));
+           (QStringList{"0303=05", "0304=3C", "030D=01", "030E=8A", "0312=07", "0316=00"}));
 }
 
 void ServiceDialogsTest::transfer_data() {
