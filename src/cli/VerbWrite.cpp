@@ -70,10 +70,13 @@ int RunWrite(const Args& args) {
     return kExitPasswordRefused;
   }
   if (!cli.Has("raw")) StoreImageThroughTable(job.image);
-  for (const PortTask& task : tasks)
-    if (const int refused = task.trace.empty() ? kExitOk : RefuseOutputOverInput("write", task.trace, {cli.Positionals()[0]}, chinese);
+  // A trace never replaces the data file being written.
+  for (const PortTask& task : tasks) {
+    if (task.trace.empty()) continue;
+    if (const int refused = RefuseOutputOverInput("write", task.trace, {cli.Positionals()[0]}, chinese);
         refused != kExitOk)
       return refused;
+  }
   if (const int traced = OpenPortTraces("write", tasks, chinese); traced != kExitOk) return traced;
   return RunOnPorts("write", tasks, chinese, [&job](const PortTask& task, const PortProgress& progress) {
     return RunWriteJob(job, task, progress);

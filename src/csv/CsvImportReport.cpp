@@ -76,8 +76,8 @@ std::string CsvFileFailureText(const CsvImportResult& result, bool chinese) {
 }
 
 std::string CsvWriteFailureText(const std::string& path, int err, bool chinese) {
-  return (chinese ? "无法写入文件 " + path + "：" : "Cannot write the file " + path + ": ") + FileErrorText(err, chinese) +
-         (chinese ? "。" : ".");
+  return (chinese ? "无法写入文件 " + path + "：" : "Cannot write the file " + path + ": ") +
+         FileErrorText(err, chinese) + (chinese ? "。" : ".");
 }
 
 std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {

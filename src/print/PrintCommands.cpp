@@ -11,9 +11,9 @@
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
+#include "app/ResourceText.h"
 #include "app/UiHooks.h"
 #include "editor/ProgramView.h"
-#include "app/ResourceText.h"
 #include "print/PdfReport.h"
 #include "print/PrintoutPainter.h"
 #include "profile/ProfileFile.h"
@@ -48,9 +48,11 @@ void SaveToFile(QWidget* parent, QPrinter& printer, const PrintoutSource& source
     return;
   }
   const std::string path = printer.outputFileName().toStdString();
-  if (const int err = SafeFileWrite(path, pdf.constData(), static_cast<std::size_t>(pdf.size())); err != 0)
-    ProgramMessageBox(parent, FromStd(DataFileFailureMessage({DataFileStatus::CannotWrite, err}, path, true, g_bChinese)),
-                      QMessageBox::Ok, QMessageBox::Warning);
+  const int err = SafeFileWrite(path, pdf.constData(), static_cast<std::size_t>(pdf.size()));
+  if (err == 0) return;
+  const DataFileResult failed{DataFileStatus::CannotWrite, err};
+  ProgramMessageBox(parent, FromStd(DataFileFailureMessage(failed, path, true, g_bChinese)), QMessageBox::Ok,
+                    QMessageBox::Warning);
 }
 
 void Draw(QWidget* parent, QPrinter& printer, const PrintoutSource& source) {

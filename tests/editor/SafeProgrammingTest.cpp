@@ -215,7 +215,8 @@ void SafeProgrammingTest::serialTrace() {
     QVERIFY2(::read(reader, &byte, 1) <= 0, "something was written into the FIFO");
     ::close(reader);
   }
-  const QStringList expected = message.isEmpty() ? QStringList() : QStringList{message.arg(QString::fromStdString(path))};
+  QStringList expected;
+  if (!message.isEmpty()) expected << message.arg(QString::fromStdString(path));
   QCOMPARE(window.Messages(), expected);
   if (trouble == kFileForFolder || trouble == kFifo) {
     QVERIFY2(window.sim.FromPc().empty(), "the radio was spoken to");

@@ -169,7 +169,9 @@ TEST(SafeFileWrite, ANameThatIsNoRegularFileRefusesTheSaveAndStays) {
       // The null device's numbers, as "programcli new -o /dev/null" met it.
       {"character device", [](const std::string& p) { return ::mknod(p.c_str(), S_IFCHR | 0666, makedev(1, 3)); }},
       {"link to a FIFO",
-       [](const std::string& p) { return ::mkfifo((p + ".fifo").c_str(), 0666) || ::symlink((p + ".fifo").c_str(), p.c_str()); }},
+       [](const std::string& p) {
+         return ::mkfifo((p + ".fifo").c_str(), 0666) || ::symlink((p + ".fifo").c_str(), p.c_str());
+       }},
   };
   for (const auto& c : cases) {
     if (!root && std::strcmp(c.name, "character device") == 0) continue;
