@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <cstring>
 
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
@@ -19,6 +18,7 @@
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
 #include "app/UiHooks.h"
+#include "radio/SafeFileWrite.h"
 
 CLanguageDlg::CLanguageDlg(QWidget* parent)
     : QDialog(parent),
@@ -73,7 +73,7 @@ void CLanguageDlg::OnOK() {
       m_bChanged = true;
     } else {
       // Restarting would only come back in the old language.
-      const QString reason = QString::fromLocal8Bit(std::strerror(saved.sysError));
+      const QString reason = QString::fromStdString(FileErrorText(saved.sysError, g_bChinese));
       const QString path = FromStd(g_profile.Path());
       ProgramMessageBox(this, g_bChinese ? QStringLiteral("无法把语言设置保存到“%1”：%2").arg(path, reason)
                                          : QStringLiteral("The language could not be saved in \"%1\": %2").arg(path, reason),

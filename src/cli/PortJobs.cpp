@@ -1,6 +1,6 @@
 #include "cli/PortJobs.h"
 
-#include <cstring>
+#include <cstdio>
 #include <memory>
 
 #include "cli/ExitStatus.h"
@@ -18,7 +18,6 @@ namespace {
 constexpr LangText kReadInto = {"read into ", "已读入 "};
 constexpr LangText kWritten = {"written", "已写入"};
 constexpr LangText kVerified = {"written and verified", "已写入并校验"};
-constexpr LangText kTraceFailed = {"cannot write the trace '", "无法写入跟踪文件 '"};
 
 PortReport Failed(int status, const std::string& text) {
   PortReport report;
@@ -34,16 +33,6 @@ class CPortSession {
   CPortSession(const PortTask& task, const PortProgress& progress, bool chinese, const LinkSettings& settings)
       : m_task(task), m_progress(progress), m_bChinese(chinese), m_settings(settings) {}
 
-  // 0, or the exit status after filling `report` when the trace cannot be had.
-  int OpenTrace(PortReport& report) {
-    if (m_task.trace.empty()) return kExitOk;
-    m_trace = std::make_unique<CWireTraceFile>();
-    const int err = m_trace->Open(m_task.trace);
-    if (err == 0) return kExitOk;
-    report = TraceFailure(err);
-    return report.status;
-  }
-
   // The progress caption is the transfer's own, or the read-back's.
   MainTransferRequest Request(Direction direction, bool verify = false) {
     MainTransferRequest request;
@@ -54,33 +43,23 @@ class CPortSession {
     const std::string shown = verify ? VerifyCaption(m_bChinese) : TransferCaption(direction, m_bChinese);
     request.onProgress = [this, shown](const TransferProgress& p) { m_progress(shown, p); };
     request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
-    Begin(shown);
+    // The trace's header for a transfer that is about to open the port.
+    if (m_task.traceFile) request.tap = m_task.traceFile->Begin(shown + " " + m_task.device);
     return request;
   }
 
-  // The trace's header for a transfer that is about to open the port.
-  void Begin(const std::string& caption) {
-    if (m_trace) m_trace->Formatter().BeginSession(caption + " " + m_task.device);
-  }
-  WireTap Tap() { return m_trace ? m_trace->Formatter().Tap() : WireTap(); }
-
-  // A trace that could not be written fails a port that otherwise succeeded.
+  // A trace that failed midway is told; the transfer's result stands.
   void CloseTrace(PortReport& report) {
-    if (!m_trace) return;
-    const int err = m_trace->Close();
-    if (err != 0 && report.status == kExitOk) report = TraceFailure(err);
+    if (!m_task.traceFile) return;
+    if (const int err = m_task.traceFile->Close(); err != 0)
+      report.warnings.push_back(TraceNotSavedText(m_task.trace, err, m_bChinese));
   }
 
  private:
-  PortReport TraceFailure(int err) const {
-    return Failed(kExitFileError, kTraceFailed(m_bChinese) + m_task.trace + "': " + std::strerror(err));
-  }
-
   const PortTask& m_task;
   const PortProgress& m_progress;
   bool m_bChinese;
   LinkSettings m_settings;
-  std::unique_ptr<CWireTraceFile> m_trace;
 };
 
 PortReport FromTransfer(const TransferResult& result, const PortTask& task, bool chinese) {
@@ -88,6 +67,20 @@ PortReport FromTransfer(const TransferResult& result, const PortTask& task, bool
 }
 
 }  // namespace
+
+int OpenPortTraces(const char* verb, std::vector<PortTask>& tasks, bool chinese) {
+  for (PortTask& task : tasks) {
+    if (task.trace.empty()) continue;
+    task.traceFile = std::make_shared<CWireTraceFile>();
+    if (const int err = task.traceFile->Open(task.trace); err != 0) {
+      std::fprintf(stderr, "programcli %s: %s\n", verb, TraceNotCreatedText(task.trace, err, chinese).c_str());
+      // The traces opened so far go without leaving anything.
+      for (PortTask& t : tasks) t.traceFile.reset();
+      return kExitFileError;
+    }
+  }
+  return kExitOk;
+}
 
 std::string ReadOutputPath(const std::string& output, const std::string& port) {
   if (output.empty() || output.back() != '/') return output;
@@ -97,9 +90,7 @@ std::string ReadOutputPath(const std::string& output, const std::string& port) {
 PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgress& progress) {
   CPortSession session(task, progress, job.chinese, job.settings);
   PortReport report;
-  if (session.OpenTrace(report) != kExitOk) return report;
   MainTransferRequest request = session.Request(Direction::Read);
-  request.tap = session.Tap();
   RadioImage image = job.base;
   const TransferResult result = RunMainTransfer(request, image);
   if (!result.ok()) {
@@ -108,10 +99,10 @@ PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgre
     const std::string path = ReadOutputPath(job.output, task.port);
     std::string text;
     const int status = DataFileFailure(path, SaveDataFile(path, image), true, job.chinese, text);
-    report = status == kExitOk ? PortReport{kExitOk, kReadInto(job.chinese) + path, "", ""} : Failed(status, text);
+    report = status == kExitOk ? PortReport{kExitOk, kReadInto(job.chinese) + path, "", {}} : Failed(status, text);
     // The backup is kept whatever became of the output file.
     const BackupResult backup = SaveBackup(job.backupFolder, image, task.port);
-    if (!backup.ok) report.warning = BackupFailureMessage(backup, job.chinese);
+    if (!backup.ok) report.warnings.push_back(BackupFailureMessage(backup, job.chinese));
   }
   session.CloseTrace(report);
   return report;
@@ -120,24 +111,21 @@ PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgre
 PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProgress& progress) {
   CPortSession session(task, progress, job.chinese, job.settings);
   PortReport report;
-  if (session.OpenTrace(report) != kExitOk) return report;
   MainTransferRequest request = session.Request(Direction::Write);
   request.serviceMode = job.serviceMode;
-  request.tap = session.Tap();
   RadioImage image = job.image;
   const TransferResult result = RunMainTransfer(request, image);
   if (!result.ok()) {
     report = FromTransfer(result, task, job.chinese);
   } else if (!job.verify) {
-    report = PortReport{kExitOk, kWritten(job.chinese), "", ""};
+    report = PortReport{kExitOk, kWritten(job.chinese), "", {}};
   } else {
     MainTransferRequest check = session.Request(Direction::Write, true);
     check.serviceMode = job.serviceMode;
-    check.tap = request.tap;
     const VerifyResult verify = VerifyWrite(check, image);
     switch (verify.outcome) {
       case VerifyOutcome::Matched:
-        report = PortReport{kExitOk, kVerified(job.chinese), "", ""};
+        report = PortReport{kExitOk, kVerified(job.chinese), "", {}};
         break;
       case VerifyOutcome::Cancelled:
         report = FromTransfer(verify.readBack, task, job.chinese);

@@ -3,6 +3,7 @@
 // its trace when asked for; then for a read the output file and the backup,
 // for a write the verify step when asked for.
 #include <string>
+#include <vector>
 
 #include "cli/PortRuns.h"
 #include "radio/RadioImage.h"
@@ -24,6 +25,11 @@ struct WriteJob {
   LinkSettings settings = MainLinkSettings();
 };
 PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProgress& progress);
+
+// Opens the trace of every task that asks for one, before any port is
+// opened: a trace that cannot be created fails the command with nothing sent.
+// kExitOk, or kExitFileError after printing why.
+int OpenPortTraces(const char* verb, std::vector<PortTask>& tasks, bool chinese);
 
 // The file a read on `port` writes: `output` itself, or for a folder (ending
 // in '/') the port's safe name with ".dat" in it.

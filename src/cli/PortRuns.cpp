@@ -111,7 +111,7 @@ int RunOnePort(const char* verb, const PortTask& task, const PortJob& job) {
     printer->Show(p);
   });
   if (printer) printer->Finish();
-  if (!report.warning.empty()) std::fprintf(stderr, "programcli %s: %s\n", verb, report.warning.c_str());
+  for (const std::string& warning : report.warnings) std::fprintf(stderr, "programcli %s: %s\n", verb, warning.c_str());
   if (!report.failure.empty()) std::fprintf(stderr, "programcli %s: %s\n", verb, report.failure.c_str());
   return report.status;
 }
@@ -151,8 +151,8 @@ int RunManyPorts(const char* verb, const std::vector<PortTask>& tasks, bool chin
   // The same warning from every port (one backup folder for all) is told once.
   std::set<std::string> told;
   for (const PortReport& r : reports)
-    if (!r.warning.empty() && told.insert(r.warning).second)
-      std::fprintf(stderr, "programcli %s: %s\n", verb, r.warning.c_str());
+    for (const std::string& warning : r.warnings)
+      if (told.insert(warning).second) std::fprintf(stderr, "programcli %s: %s\n", verb, warning.c_str());
   int status = kExitOk;
   for (const PortReport& r : reports)
     if (status == kExitOk) status = r.status;

@@ -5,22 +5,26 @@
 // table of port, outcome and time closes the run. Ctrl+C cancels every port
 // between blocks, and a failure on one port never stops the others.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "link/TransferDriver.h"
 
+class CWireTraceFile;
+
 struct PortTask {
   std::string port;    // as the user gave it
   std::string device;  // what it resolved to
   std::string trace;   // the trace file for this port; empty for none
+  std::shared_ptr<CWireTraceFile> traceFile;  // opened before any port is
 };
 
 struct PortReport {
   int status = 0;        // kExitOk or the exit status of the failure
   std::string outcome;   // for the closing table: what was done, or what failed
   std::string failure;   // printed after "programcli VERB: " when one port failed
-  std::string warning;   // told but not a failure (a backup that could not be written)
+  std::vector<std::string> warnings;  // told but no failure (a backup or a trace that could not be written)
 };
 
 // Progress of one port; the caption names the step ("Write Data", "Verify").

@@ -2,7 +2,6 @@
 // CSV channel list, through the same import and export as the window.
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "cli/CliArgs.h"
@@ -16,6 +15,7 @@
 #include "radio/ChannelTable.h"
 #include "radio/NumberText.h"
 #include "settings/ProductInfo.h"
+#include "radio/SafeFileWrite.h"
 
 namespace {
 
@@ -84,12 +84,13 @@ int RunExportCsv(const Args& args) {
   if (!cli.Has("output") || cli.Value("output").empty()) return UsageError("export-csv", "-o OUT.csv is required");
 
   RadioImage image;
-  const int status = LoadDataFileForVerb("export-csv", cli.Positionals().front(), image);
-  if (status != kExitOk) return status;
   const std::string out = cli.Value("output");
+  int status = LoadDataFileForVerb("export-csv", cli.Positionals().front(), image);
+  if (status == kExitOk) status = RefuseOutputOverInput("export-csv", out, {cli.Positionals().front()});
+  if (status != kExitOk) return status;
   const int err = SaveChannelsCsv(out, image, format == "chirp" ? CsvForm::Chirp : CsvForm::Own);
   if (err == 0) return kExitOk;
-  std::fprintf(stderr, "programcli export-csv: cannot write '%s': %s\n", out.c_str(), std::strerror(err));
+  std::fprintf(stderr, "programcli export-csv: cannot write '%s': %s\n", out.c_str(), FileErrorText(err).c_str());
   return kExitFileError;
 }
 
@@ -138,6 +139,10 @@ int RunImportCsv(const Args& args) {
   if (!ChooseBand(cli, image, band, bandSource)) return kExitUsage;
 
   const std::string& csvPath = cli.Positionals()[1];
+  // NEW.dat may be FILE.dat itself, updated in place; never the list it came from.
+  if (const int refused = RefuseOutputOverInput("import-csv", cli.Value("output"), {csvPath}, chinese);
+      refused != kExitOk)
+    return refused;
   const CsvImportResult result = ImportChannelsCsvFile(csvPath, band, chinese);
   if (!result.Readable()) {
     std::fprintf(stderr, "programcli import-csv: %s: %s\n", csvPath.c_str(),

@@ -7,6 +7,8 @@
 #include "cli/ExitStatus.h"
 #include "radio/DataFile.h"
 #include "radio/DataFileMessage.h"
+#include "radio/SafeFileWrite.h"
+#include "radio/SaveTarget.h"
 
 int PrintVerbHelp(const char* usage, const char* description, const char* options) {
   std::printf("usage: %s\n\n%s\n\noptions:\n%s\n%s", usage, description, options, ExitStatusHelp());
@@ -42,7 +44,7 @@ int DataFileFailure(const std::string& path, const DataFileResult& r, bool savin
     text = DataFileFailureMessage(r, path, saving, chinese);
   } else {
     const char* what = r.status == DataFileStatus::CannotWrite ? "cannot write '" : "cannot open '";
-    text = what + path + "': " + std::strerror(r.sysError);
+    text = what + path + "': " + FileErrorText(r.sysError);
   }
   return StatusOf(r.status);
 }
@@ -64,6 +66,19 @@ int LoadDataFileForVerb(const char* verb, const std::string& path, RadioImage& i
 
 int SaveDataFileForVerb(const char* verb, const std::string& path, const RadioImage& image, bool chinese) {
   return Report(verb, path, SaveDataFile(path, image), true, chinese);
+}
+
+int RefuseOutputOverInput(const char* verb, const std::string& output, const std::vector<std::string>& inputs,
+                          bool chinese) {
+  for (const std::string& input : inputs) {
+    if (!IsSameFile(output, input)) continue;
+    std::fprintf(stderr,
+                 chinese ? "programcli %s: 无法写入“%s”：它与“%s”是同一个文件，没有写入任何内容\n"
+                         : "programcli %s: cannot write '%s': it is the same file as '%s'; nothing was written\n",
+                 verb, output.c_str(), input.c_str());
+    return kExitFileError;
+  }
+  return kExitOk;
 }
 
 int WriteOutput(const char* verb, const std::string& text) {

@@ -2,6 +2,7 @@
 // What the verbs share: their --help layout, data files with their one-line
 // messages, and writing the output.
 #include <string>
+#include <vector>
 
 #include "radio/DataFile.h"
 #include "radio/RadioImage.h"
@@ -18,6 +19,12 @@ int SaveDataFileForVerb(const char* verb, const std::string& path, const RadioIm
 // (empty on success) and the exit status. `saving` says which way the file went.
 int DataFileFailure(const std::string& path, const DataFileResult& result, bool saving, bool chinese,
                     std::string& text);
+
+// Refuses to write `output` over one of the command's other files `inputs`
+// (the same file once links are followed), before anything is written.
+// kExitOk, or kExitFileError after printing why.
+int RefuseOutputOverInput(const char* verb, const std::string& output, const std::vector<std::string>& inputs,
+                          bool chinese = false);
 
 // Writes `text` to stdout; a failed write (a full disk, a closed pipe) is a
 // file error, not a silent success.

@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -83,7 +82,8 @@ int RunPrint(const Args& args) {
 
   const std::string& path = cli.Positionals().front();
   PrintoutSource source;
-  const int status = LoadDataFileForVerb("print", path, source.image);
+  int status = LoadDataFileForVerb("print", path, source.image);
+  if (status == kExitOk) status = RefuseOutputOverInput("print", output, {path});
   if (status != kExitOk) return status;
   source.chinese = chinese;
   source.table = TableFromImage(source.image, chinese);
@@ -105,7 +105,7 @@ int RunPrint(const Args& args) {
     return kExitFailure;
   }
   if (const int err = SafeFileWrite(output, pdf.constData(), static_cast<std::size_t>(pdf.size())); err != 0) {
-    std::fprintf(stderr, "programcli print: cannot write '%s': %s\n", output.c_str(), std::strerror(err));
+    std::fprintf(stderr, "programcli print: cannot write '%s': %s\n", output.c_str(), FileErrorText(err).c_str());
     return kExitFileError;
   }
   return kExitOk;

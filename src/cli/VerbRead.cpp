@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/UserFolders.h"
 #include "cli/CliArgs.h"
@@ -88,7 +89,15 @@ int RunRead(const Args& args) {
     if (status != kExitOk) return status;
   }
   job.output = cli.Value("output");
-  const int status = OutputForPorts(job.output, tasks.size());
+  int status = OutputForPorts(job.output, tasks.size());
+  // The output may replace --base, read whole before; a trace may replace
+  // neither, nor any port's output.
+  std::vector<std::string> files;
+  if (cli.Has("base")) files.push_back(cli.Value("base"));
+  for (const PortTask& task : tasks) files.push_back(ReadOutputPath(job.output, task.port));
+  for (const PortTask& task : tasks)
+    if (status == kExitOk && !task.trace.empty()) status = RefuseOutputOverInput("read", task.trace, files, chinese);
+  if (status == kExitOk) status = OpenPortTraces("read", tasks, chinese);
   if (status != kExitOk) return status;
   CProfileFile profile;
   LoadProgramProfile(profile);

@@ -70,6 +70,14 @@ int RunWrite(const Args& args) {
     return kExitPasswordRefused;
   }
   if (!cli.Has("raw")) StoreImageThroughTable(job.image);
+  // A trace never replaces the data file being written.
+  for (const PortTask& task : tasks) {
+    if (task.trace.empty()) continue;
+    if (const int refused = RefuseOutputOverInput("write", task.trace, {cli.Positionals()[0]}, chinese);
+        refused != kExitOk)
+      return refused;
+  }
+  if (const int traced = OpenPortTraces("write", tasks, chinese); traced != kExitOk) return traced;
   return RunOnPorts("write", tasks, chinese, [&job](const PortTask& task, const PortProgress& progress) {
     return RunWriteJob(job, task, progress);
   });

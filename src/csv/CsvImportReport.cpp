@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "radio/Language.h"
+#include "radio/SafeFileWrite.h"
 
 std::string ShownValue(const std::string& value) {
   constexpr std::size_t kMaxShown = 40;
@@ -75,8 +76,8 @@ std::string CsvFileFailureText(const CsvImportResult& result, bool chinese) {
 }
 
 std::string CsvWriteFailureText(const std::string& path, int err, bool chinese) {
-  return (chinese ? "无法写入文件 " + path + "：" : "Cannot write the file " + path + ": ") + std::strerror(err) +
-         (chinese ? "。" : ".");
+  return (chinese ? "无法写入文件 " + path + "：" : "Cannot write the file " + path + ": ") +
+         FileErrorText(err, chinese) + (chinese ? "。" : ".");
 }
 
 std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {

@@ -100,6 +100,8 @@ void CLinkCommands::OnTransferEnded(const WindowTransferResult& result, const Ra
   }
   if (result.backup && !result.backup->ok)
     ProgramMessageBox(mainWindow, FromStd(BackupFailureMessage(*result.backup, g_bChinese)));
+  if (const std::string warning = TraceWarning(result, g_bChinese); !warning.empty())
+    ProgramMessageBox(mainWindow, FromStd(warning));
   if (const std::string note = TraceNote(result, g_bChinese); !note.empty())
     if (auto* frame = qobject_cast<QMainWindow*>(mainWindow)) frame->statusBar()->showMessage(FromStd(note));
   UpdateFrameCommands();

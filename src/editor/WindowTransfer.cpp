@@ -1,9 +1,5 @@
 #include "editor/WindowTransfer.h"
 
-#include <cstdio>
-#include <cstring>
-#include <memory>
-
 #include "link/TransferTexts.h"
 #include "link/WireTrace.h"
 #include "radio/Language.h"
@@ -12,44 +8,30 @@
 namespace {
 
 constexpr LangText kTraceWritten = {"Serial trace of the last transfer: %s", "最近一次传输的串口跟踪：%s"};
-constexpr LangText kTraceFailed = {"No serial trace: cannot write '%s': %s",
-                                   "没有串口跟踪：无法写入“%s”：%s"};
 
-std::string Format(const char* format, const std::string& a, const char* b = "") {
-  char text[1024];
-  std::snprintf(text, sizeof text, format, a.c_str(), b);
-  return text;
-}
-
-// The trace file of one window transfer. A trace that cannot be had never
-// stops the transfer: it is only told afterwards.
+// The trace file of one window transfer, under the rule of CWireTraceFile.
 class CTraceSession {
  public:
   CTraceSession(const std::string& folder, WindowTransferResult& result) : m_result(result) {
     if (folder.empty()) return;
     result.tracePath = folder + (folder.back() == '/' ? "" : "/") + kLastTransferTraceName;
     result.traceError = MakeFolders(folder);
-    if (result.traceError != 0) return;
-    m_file = std::make_unique<CWireTraceFile>();
-    result.traceError = m_file->Open(result.tracePath);
-    if (result.traceError != 0) m_file.reset();
+    if (result.traceError == 0) result.traceError = m_file.Open(result.tracePath);
+    result.traceCreated = result.traceError == 0;
   }
   ~CTraceSession() {
-    if (!m_file) return;
-    const int err = m_file->Close();
-    if (m_result.traceError == 0) m_result.traceError = err;
+    if (m_result.traceCreated) m_result.traceError = m_file.Close();
   }
+  bool NotCreated() const { return !m_result.tracePath.empty() && !m_result.traceCreated; }
 
   // The header of a pass that is about to open the port, and its tap.
   WireTap Begin(const std::string& caption, const std::string& device) {
-    if (!m_file) return {};
-    m_file->Formatter().BeginSession(caption + " " + device);
-    return m_file->Formatter().Tap();
+    return m_result.traceCreated ? m_file.Begin(caption + " " + device) : WireTap();
   }
 
  private:
   WindowTransferResult& m_result;
-  std::unique_ptr<CWireTraceFile> m_file;
+  CWireTraceFile m_file;
 };
 
 }  // namespace
@@ -65,6 +47,12 @@ WindowTransferResult RunWindowTransfer(const MainTransferRequest& request, Radio
   WindowTransferResult result;
   {
     CTraceSession trace(steps.traceFolder, result);
+    if (trace.NotCreated()) {
+      result.transfer.outcome = TransferOutcome::PortNotOpened;
+      result.transfer.direction = request.direction;
+      result.transfer.message = TraceNotCreatedText(result.tracePath, result.traceError, request.chinese);
+      return result;
+    }
     MainTransferRequest transfer = request;
     transfer.tap = trace.Begin(TransferCaption(request.direction, request.chinese), request.device);
     result.transfer = RunMainTransfer(transfer, image);
@@ -80,8 +68,13 @@ WindowTransferResult RunWindowTransfer(const MainTransferRequest& request, Radio
 }
 
 std::string TraceNote(const WindowTransferResult& result, bool chinese) {
-  if (result.tracePath.empty()) return {};
-  if (result.traceError != 0)
-    return Format(kTraceFailed(chinese), result.tracePath, std::strerror(result.traceError));
-  return Format(kTraceWritten(chinese), result.tracePath);
+  if (!result.traceCreated) return {};
+  if (result.traceError != 0) return TraceWarning(result, chinese);
+  std::string text = kTraceWritten(chinese);
+  return text.replace(text.find("%s"), 2, result.tracePath);
+}
+
+std::string TraceWarning(const WindowTransferResult& result, bool chinese) {
+  if (!result.traceCreated || result.traceError == 0) return {};
+  return TraceNotSavedText(result.tracePath, result.traceError, chinese);
 }

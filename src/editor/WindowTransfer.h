@@ -27,7 +27,8 @@ struct WindowTransferResult {
   std::optional<VerifyResult> verify;  // when a Write succeeded with verify on
   std::optional<BackupResult> backup;  // when a Read succeeded with a backup folder
   std::string tracePath;               // empty when no trace was asked for
-  int traceError = 0;                  // errno of a trace that could not be written
+  bool traceCreated = false;           // false: nothing was sent for want of the trace
+  int traceError = 0;                  // why the trace could not be created or finished
 
   // The transfer succeeded, and so did its read-back when there was one.
   bool ok() const { return transfer.ok() && (!verify || verify->ok()); }
@@ -42,5 +43,7 @@ WindowTransferResult RunWindowTransfer(const MainTransferRequest& request, Radio
                                        const std::function<void()>& onVerify = {});
 
 // The status bar's note after a traced transfer: the trace file, or why it
-// could not be written; empty when no trace was asked for.
+// was not saved; empty when there is no trace.
 std::string TraceNote(const WindowTransferResult& result, bool chinese);
+// Told beside the transfer's own result when its trace failed midway.
+std::string TraceWarning(const WindowTransferResult& result, bool chinese);

@@ -1,8 +1,23 @@
 #include "link/WireTrace.h"
 
-#include <cerrno>
+#include <cstdio>
+
+#include "radio/Language.h"
 
 namespace {
+
+constexpr LangText kTraceNotCreated = {"Serial trace '%s' cannot be written: %s. Nothing was sent.",
+                                       "无法写入串口跟踪“%s”：%s。没有发送任何数据。"};
+constexpr LangText kTraceNotSaved = {"Serial trace '%s' was not saved: %s.", "串口跟踪“%s”未能保存：%s。"};
+
+// The two "%s" of `format` filled, however long the path.
+std::string Format(const char* format, const std::string& path, const std::string& reason) {
+  std::string text = format;
+  const std::size_t first = text.find("%s");
+  text.replace(first, 2, path);
+  text.replace(text.find("%s", first + path.size()), 2, reason);
+  return text;
+}
 
 std::string Milliseconds(CWireTraceFormatter::Clock::duration d) {
   char text[32];
@@ -69,24 +84,29 @@ void CWireTraceFormatter::EmitBurst() {
 
 CWireTraceFile::CWireTraceFile()
     : m_formatter([this](const std::string& line) {
-        if (m_file && std::fprintf(m_file, "%s\n", line.c_str()) < 0 && m_nError == 0) m_nError = errno ? errno : EIO;
+        const std::string text = line + "\n";
+        m_file.Write(text.data(), text.size());
       }) {}
 
-CWireTraceFile::~CWireTraceFile() { Close(); }
-
 int CWireTraceFile::Open(const std::string& path) {
-  Close();
-  m_nError = 0;
-  errno = 0;
-  m_file = std::fopen(path.c_str(), "we");
-  return m_file ? 0 : (errno ? errno : EIO);
+  return m_file.Open(path, FileAccess::Private);
+}
+
+WireTap CWireTraceFile::Begin(const std::string& title) {
+  m_formatter.BeginSession(title);
+  return m_formatter.Tap();
 }
 
 int CWireTraceFile::Close() {
-  if (!m_file) return m_nError;
+  if (!m_file.IsOpen()) return 0;
   m_formatter.Flush();
-  if (std::fflush(m_file) != 0 && m_nError == 0) m_nError = errno ? errno : EIO;
-  if (std::fclose(m_file) != 0 && m_nError == 0) m_nError = errno ? errno : EIO;
-  m_file = nullptr;
-  return m_nError;
+  return m_file.Commit();
+}
+
+std::string TraceNotCreatedText(const std::string& path, int err, bool chinese) {
+  return Format(kTraceNotCreated(chinese), path, FileErrorText(err, chinese));
+}
+
+std::string TraceNotSavedText(const std::string& path, int err, bool chinese) {
+  return Format(kTraceNotSaved(chinese), path, FileErrorText(err, chinese));
 }

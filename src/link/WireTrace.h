@@ -12,13 +12,13 @@
 // longer pause starts a new line.
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
 
 #include "link/SerialPort.h"
+#include "radio/SafeFileWrite.h"
 
 class CWireTraceFormatter {
  public:
@@ -50,22 +50,34 @@ class CWireTraceFormatter {
   std::vector<std::uint8_t> m_burst;
 };
 
-// The trace in a file. Open failures are the caller's to report.
+// The trace in a file, saved like every file the program writes (see
+// SafeFileWrite.h) and private to its owner: it holds a radio's memory.
+//
+// One rule for the window and programcli alike: a trace that cannot be
+// created stops the transfer before its port opens (nothing is sent); one
+// that fails later is only a warning beside the transfer's own result.
 class CWireTraceFile {
  public:
   CWireTraceFile();
-  ~CWireTraceFile();
   CWireTraceFile(const CWireTraceFile&) = delete;
   CWireTraceFile& operator=(const CWireTraceFile&) = delete;
 
-  // Creates or empties the file; 0 or the errno of the failure.
+  // Checks the target and creates the trace's temporary file; 0 or the error
+  // (kNotRegularFile for a FIFO or a device, which would block or swallow it).
   int Open(const std::string& path);
-  CWireTraceFormatter& Formatter() { return m_formatter; }
-  // Flushes the formatter and closes the file; 0 or the errno of a failed write.
+  // The "# title" line of a transfer that is about to open its port, and the
+  // tap to hand to its link.
+  WireTap Begin(const std::string& title);
+  // Flushes the formatter and puts the trace in its place; 0 or the first
+  // error of any write. Dropped without Close, the trace leaves nothing.
   int Close();
 
  private:
-  std::FILE* m_file = nullptr;
-  int m_nError = 0;
+  CSafeFile m_file;
   CWireTraceFormatter m_formatter;
 };
+
+// "Serial trace 'PATH' cannot be written: REASON. Nothing was sent."
+std::string TraceNotCreatedText(const std::string& path, int err, bool chinese);
+// "Serial trace 'PATH' was not saved: REASON."
+std::string TraceNotSavedText(const std::string& path, int err, bool chinese);

@@ -11,16 +11,18 @@ QPageLayout DefaultReportLayout() {
                      QPageLayout::Millimeter);
 }
 
-QByteArray PrintoutPdf(const PrintoutSource& source, const QPageLayout& layout, const QString& title) {
+QByteArray PrintoutPdf(const PrintoutSource& source, const QPageLayout& layout, const QString& title,
+                       const QPageRanges& ranges, int copies) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly)) return {};
   {
     QPdfWriter writer(&buffer);
     writer.setPageLayout(layout);
+    writer.setPageRanges(ranges);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("programcli"));
-    if (!DrawPrintout(writer, source)) return {};
+    if (!DrawPrintout(writer, source, copies)) return {};
   }
   return bytes;
 }

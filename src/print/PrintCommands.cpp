@@ -1,5 +1,6 @@
 #include "print/PrintCommands.h"
 
+#include <QPaintEngine>
 #include <QPageRanges>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -10,10 +11,13 @@
 #include "app/ChildFrame.h"
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
+#include "app/ResourceText.h"
 #include "app/UiHooks.h"
 #include "editor/ProgramView.h"
+#include "print/PdfReport.h"
 #include "print/PrintoutPainter.h"
 #include "profile/ProfileFile.h"
+#include "radio/DataFileMessage.h"
 #include "radio/Language.h"
 #include "radio/ProgramDoc.h"
 
@@ -28,9 +32,36 @@ void OfferAllPages(QPrinter& printer, int pages) {
   printer.setFromTo(1, pages);
 }
 
+// "Print to File": Qt would write the PDF itself onto whatever the name
+// holds, a device or a FIFO included. The preview paints on a picture engine
+// whatever file name the printer keeps.
+bool PrintsToFile(QPrinter& printer) {
+  return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
+         printer.paintEngine() != nullptr && printer.paintEngine()->type() != QPaintEngine::Picture;
+}
+
+// The PDF goes through the one save function, as every file the program writes.
+void SaveToFile(QWidget* parent, QPrinter& printer, const PrintoutSource& source, int copies) {
+  const QByteArray pdf = PrintoutPdf(source, printer.pageLayout(), printer.docName(), printer.pageRanges(), copies);
+  if (pdf.isEmpty()) {
+    ProgramMessageBox(parent, QString::fromUtf8(kPrintFailed(g_bChinese)), QMessageBox::Ok, QMessageBox::Warning);
+    return;
+  }
+  const std::string path = printer.outputFileName().toStdString();
+  const int err = SafeFileWrite(path, pdf.constData(), static_cast<std::size_t>(pdf.size()));
+  if (err == 0) return;
+  const DataFileResult failed{DataFileStatus::CannotWrite, err};
+  ProgramMessageBox(parent, FromStd(DataFileFailureMessage(failed, path, true, g_bChinese)), QMessageBox::Ok,
+                    QMessageBox::Warning);
+}
+
 void Draw(QWidget* parent, QPrinter& printer, const PrintoutSource& source) {
   if (printer.printRange() != QPrinter::PageRange) printer.setPageRanges(QPageRanges());
   const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+  if (PrintsToFile(printer)) {
+    SaveToFile(parent, printer, source, copies);
+    return;
+  }
   if (!DrawPrintout(printer, source, copies))
     ProgramMessageBox(parent, QString::fromUtf8(kPrintFailed(g_bChinese)), QMessageBox::Ok, QMessageBox::Warning);
 }

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <utility>
 
@@ -143,7 +142,8 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
     // clear what a killed one left: every backup clears them all.
     RemoveStaleSaveTemporaries(base.empty() ? "." : base,
                                [](const std::string& name) { return BackupNameTime(name).has_value(); });
-    const DataFileResult saved = SaveDataFile(result.path, image);
+    // A radio's whole memory is its owner's alone, whoever made the folder.
+    const DataFileResult saved = SaveDataFile(result.path, image, FileAccess::Private);
     result.sysError = saved.sysError;
     result.ok = saved.ok();
   }
@@ -158,6 +158,6 @@ std::string BackupFailureMessage(const BackupResult& result, bool chinese) {
   const std::string folder = result.path.substr(0, result.path.rfind('/') + 1);
   char text[1024];
   std::snprintf(text, sizeof text, kBackupFailed(chinese), folder.c_str(),
-                std::strerror(result.sysError ? result.sysError : EIO));
+                FileErrorText(result.sysError ? result.sysError : EIO, chinese).c_str());
   return text;
 }

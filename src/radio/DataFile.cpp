@@ -37,9 +37,9 @@ std::string DataFileBytes(const RadioImage& image) {
   return out;
 }
 
-DataFileResult SaveDataFile(const std::string& path, const RadioImage& image) {
+DataFileResult SaveDataFile(const std::string& path, const RadioImage& image, FileAccess access) {
   const std::string bytes = DataFileBytes(image);
-  const int err = SafeFileWrite(path, bytes.data(), bytes.size());
+  const int err = SafeFileWrite(path, bytes.data(), bytes.size(), access);
   if (err != 0) return {DataFileStatus::CannotWrite, err};
   return {};
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "radio/RadioImage.h"
+#include "radio/SafeFileWrite.h"
 
 constexpr std::size_t kDataFileSize = 1040;
 constexpr std::size_t kDataFileHeaderSize = 16;
@@ -28,7 +29,8 @@ DataFileResult LoadDataFile(const std::string& path, RadioImage& image);
 
 // Writes exactly 1040 bytes through a temporary file, so a failed save keeps
 // the old file whole.
-DataFileResult SaveDataFile(const std::string& path, const RadioImage& image);
+DataFileResult SaveDataFile(const std::string& path, const RadioImage& image,
+                            FileAccess access = FileAccess::Shared);
 
 // The 1040 bytes a save writes.
 std::string DataFileBytes(const RadioImage& image);

@@ -1,8 +1,7 @@
 #include "radio/DataFileMessage.h"
 
-#include <cstring>
-
 #include "radio/Language.h"
+#include "radio/SafeFileWrite.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ std::string DataFileFailureMessage(const DataFileResult& result, const std::stri
   std::string text = save ? kCannotSave(chinese) : kCannotOpen(chinese);
   text += path;
   text += kReasonSeparator(chinese);
-  text += result.sysError != 0 ? std::strerror(result.sysError) : kUnknownReason(chinese);
+  text += result.sysError != 0 ? FileErrorText(result.sysError, chinese) : kUnknownReason(chinese);
   return text;
 }
 

@@ -1,18 +1,57 @@
 #pragma once
-// The temporary file that a save writes beside its target before renaming it
-// over it: "<target>.tmpXXXXXX". Its writer holds a lock on it for as long as
-// it has that name, so a temporary that nobody holds is the remains of a save
-// that was killed (or lost its power) halfway, and the next save of the same
-// target removes it.
+// The temporary file a save writes before it takes the target's place.
+//
+// Where the file system allows it the temporary has no name while it is
+// written (O_TMPFILE), so a save killed then leaves nothing behind. It is
+// given a name beside the target only for the moment of the rename:
+// "<target>.tmp-<proof>", the proof being its own inode number and birth
+// time. A file whose name holds the proof of its own inode is the remains of
+// a save killed in that moment; only such a file, with nobody holding its
+// lock, is ever removed, so a user's file survives under any name.
+//
+// A file system that refuses O_TMPFILE gets a temporary created under a name
+// of its own, locked, and linked to its proof name at once.
+#include <sys/types.h>
+
 #include <functional>
 #include <string>
 
-// Creates and locks a new temporary for `target`. Returns the descriptor
-// (close it only after the temporary was renamed or removed) and sets `name`,
-// or returns -errno.
-int CreateSaveTemporary(const std::string& target, std::string& name);
+enum class TemporaryKind { Unnamed, Named };
 
-// Removes the temporaries of `target` whose writers are gone.
+class CSaveTemporary {
+ public:
+  CSaveTemporary() = default;
+  ~CSaveTemporary() { Discard(); }
+  CSaveTemporary(const CSaveTemporary&) = delete;
+  CSaveTemporary& operator=(const CSaveTemporary&) = delete;
+
+  // Creates and locks the temporary for the file `name` in `folder`, with
+  // `mode` less the umask. 0 or the errno of the failure. Unnamed falls back
+  // to Named where the file system refuses it.
+  int Create(const std::string& folder, const std::string& name, mode_t mode,
+             TemporaryKind kind = TemporaryKind::Unnamed);
+  int Fd() const { return m_fd; }
+  // Renames the temporary over the target, then syncs the folder so that the
+  // rename outlives a power cut. 0 or the errno of the failed step; the
+  // target is as it was unless only the folder's sync failed.
+  int Replace();
+  // Removes the temporary, if it has a name, and closes it.
+  void Discard();
+
+ private:
+  int Name();
+
+  int m_dirFd = -1;
+  int m_fd = -1;
+  std::string m_strTarget;  // the target's name in the folder
+  std::string m_strName;    // the temporary's name in the folder; empty while it has none
+};
+
+// The proof name of the file open at `fd` as a temporary of `target` (a path
+// or a name); empty when the file cannot be examined.
+std::string SaveTemporaryName(const std::string& target, int fd);
+
+// Removes what killed saves of `target` left.
 void RemoveStaleSaveTemporaries(const std::string& target);
 // The same for every target in `folder` whose file name `isTarget` accepts,
 // for files that are written once under a new name each time (a later save

@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <memory>
 #include <sstream>
@@ -125,6 +130,31 @@ TEST(CliFleet, ATraceHoldsTheHandshakeAndEveryBlockInOrder) {
   EXPECT_EQ(TracedBytes(lines, "send"), h.FromPc());
   EXPECT_EQ(TracedBytes(lines, "recv"), h.FromRadio());
   EXPECT_GT(Count(Slurp(trace), "  purge\n"), 64u);
+  struct stat st {};
+  ASSERT_EQ(::stat(trace.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u) << "a trace holds the radio's memory";
+}
+
+// A trace that fails midway (here the file size limit) is told beside the
+// result of the transfer, which stands.
+TEST(CliFleet, ATraceThatFailsMidwayIsOnlyAWarning) {
+  CSimHarness h(PatternImage(1), CSimHarness::Fast());
+  ASSERT_TRUE(SaveDataFile(h.dir().file("in.dat"), PatternImage(2)).ok());
+  const std::string trace = h.dir().file("trace.txt");
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 2048;  // far less than a Write's trace, more than programcli's stderr
+  auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const ProgramRun run = Cli({"write", "--port", h.device(), h.dir().file("in.dat"), "--trace", trace});
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_NE(run.err.find("programcli write: Serial trace '" + trace + "' was not saved: File too large."),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(::access(trace.c_str(), F_OK), 0) << "no half a trace in its place";
 }
 
 TEST(CliFleet, DiffNamesTheChannelTheOptionAndTheUnnamedByte) {

@@ -2,8 +2,10 @@
 // runs them: exit statuses, messages, files, Ctrl+C.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <thread>
@@ -128,6 +130,10 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
   const TempDir& dir = h.dir();
   ASSERT_TRUE(SaveDataFile(dir.file("in.dat"), PatternImage(2)).ok());
   dir.Write("bad.dat", std::string(1040, 'x'));
+  // A FIFO someone reads: a trace written into it would never show as a file.
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  const int reader = ::open(dir.file("fifo").c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
   std::vector<std::string> args;
   for (std::string a : c.args) {
     for (const auto& [key, value] : {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", dir.path()}}) {
@@ -143,6 +149,9 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
     EXPECT_EQ(run.err.find(internal), std::string::npos) << "a user needs plain words: " << run.err;
   EXPECT_FALSE(Exists(dir.file("out.dat")));
   EXPECT_EQ(h.sim().Memory(), PatternImage(1)) << "a failed or refused write must not have reached the radio";
+  char byte = 0;
+  EXPECT_LE(::read(reader, &byte, 1), 0) << "something was written into the FIFO";
+  ::close(reader);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -194,7 +203,15 @@ INSTANTIATE_TEST_SUITE_P(
                        "-o names a folder"},
         CliFailureCase{"trace_not_writable", "",
                        {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/none/trace.txt"},
-                       kExitFileError, "cannot write the trace"}),
+                       kExitFileError, "trace.txt' cannot be written: No such file or directory. Nothing was sent."},
+        CliFailureCase{"trace_onto_a_fifo", "", {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/fifo"},
+                       kExitFileError, "fifo' cannot be written: not a regular file. Nothing was sent."},
+        CliFailureCase{"trace_over_the_data_file", "",
+                       {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/in.dat"}, kExitFileError,
+                       "in.dat': it is the same file as '"},
+        CliFailureCase{"trace_over_the_read_output", "",
+                       {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--trace", "{dir}/out.dat"},
+                       kExitFileError, "out.dat': it is the same file as '"}),
     [](const ::testing::TestParamInfo<CliFailureCase>& i) { return std::string(i.param.name); });
 
 TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {

@@ -1,4 +1,8 @@
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -194,13 +198,31 @@ TEST_P(CliFailure, OneLineOnStderrAndStatus) {
   dir.Write("wrong.dat", valid);
   dir.Write("short.dat", DataFileBytes(RadioImage()).substr(0, 1039));
   dir.Write("empty.dat", "");
+  dir.Write("list.csv", "CH,Rx Frequency,Tx Frequency\r\n1,446.00625,446.00625\r\n");
   fs::create_directory(dir.file("folder.dat"));
+  fs::create_symlink("valid.dat", dir.file("link.dat"));
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  // Each entry by name, kind and a fingerprint of its contents.
+  const auto entries = [&dir] {
+    std::vector<std::string> list;
+    for (const auto& e : fs::directory_iterator(dir.path())) {
+      const std::string name = e.path().filename();
+      const std::string bytes = e.is_regular_file() ? dir.Read(name) : "";
+      list.push_back(name + " " + std::to_string(static_cast<int>(fs::symlink_status(e.path()).type())) + " " +
+                     std::to_string(bytes.size()) + " " + std::to_string(std::hash<std::string>()(bytes)));
+    }
+    std::sort(list.begin(), list.end());
+    return list;
+  };
+  const std::vector<std::string> before = entries();
 
   std::vector<std::string> args;
   for (const std::string& a : c.args) args.push_back(WithFolder(a, dir.path()));
   const ProgramRun run = RunProgram(Cli(), args);
   EXPECT_EQ(run.status, c.status);
   EXPECT_EQ(run.out, "") << "nothing on stdout after a failure";
+  // A failure changes no file: no input overwritten, no FIFO or folder replaced.
+  EXPECT_EQ(entries(), before);
   if (!c.err.empty()) {
     EXPECT_EQ(run.err, WithFolder(c.err, dir.path()));
   } else {
@@ -238,7 +260,25 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"new_output_without_value", {"new", "-o"}, kExitUsage, ""},
         FailureCase{"new_extra_argument", {"new", "-o", "@/x.dat", "@/y.dat"}, kExitUsage, ""},
         FailureCase{"new_into_missing_folder", {"new", "-o", "@/no/x.dat"}, kExitFileError,
-                    "programcli new: cannot write '@/no/x.dat': No such file or directory\n"}),
+                    "programcli new: cannot write '@/no/x.dat': No such file or directory\n"},
+        FailureCase{"new_onto_a_fifo", {"new", "-o", "@/fifo"}, kExitFileError,
+                    "programcli new: cannot write '@/fifo': not a regular file\n"},
+        FailureCase{"new_onto_a_folder", {"new", "-o", "@/folder.dat"}, kExitFileError,
+                    "programcli new: cannot write '@/folder.dat': not a regular file\n"},
+        FailureCase{"print_over_its_input", {"print", "@/valid.dat", "-o", "@/valid.dat"}, kExitFileError,
+                    "programcli print: cannot write '@/valid.dat': it is the same file as '@/valid.dat'; "
+                    "nothing was written\n"},
+        FailureCase{"print_over_a_link_to_its_input", {"print", "@/valid.dat", "-o", "@/link.dat"}, kExitFileError,
+                    "programcli print: cannot write '@/link.dat': it is the same file as '@/valid.dat'; "
+                    "nothing was written\n"},
+        FailureCase{"export_csv_over_its_input", {"export-csv", "@/valid.dat", "-o", "@/valid.dat"}, kExitFileError,
+                    "programcli export-csv: cannot write '@/valid.dat': it is the same file as '@/valid.dat'; "
+                    "nothing was written\n"},
+        FailureCase{"import_csv_over_its_list",
+                    {"import-csv", "@/valid.dat", "@/list.csv", "-o", "@/list.csv", "--band", "400-470"},
+                    kExitFileError,
+                    "programcli import-csv: cannot write '@/list.csv': it is the same file as '@/list.csv'; "
+                    "nothing was written\n"}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST(ProgramCli, NoVerbPrintsHelpToStderr) {

@@ -1,6 +1,13 @@
 // What keeps a radio's contents safe, through the window against the
 // simulated radio: Verify After Write, the backup of every Read, File › Open
 // Backup..., Serial Trace and File › Compare With....
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+
 #include <QMenu>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -15,6 +22,7 @@
 #include "radio/Backups.h"
 #include "radio/DataFile.h"
 #include "radio/ImageMap.h"
+#include "radio/SafeFileWrite.h"
 
 namespace {
 
@@ -151,46 +159,81 @@ void SafeProgrammingTest::openBackup() {
   QVERIFY(window.Doc()->image == PatternImage(10 + chosen));
 }
 
+// What stands in the way of the trace file.
+enum TraceTrouble { kNoTrouble, kFileForFolder, kFifo, kSizeLimit };
+
 void SafeProgrammingTest::serialTrace_data() {
   QTest::addColumn<bool>("trace");
   QTest::addColumn<int>("command");
-  QTest::addColumn<bool>("blocked");           // a file stands where the cache folder belongs
+  QTest::addColumn<int>("trouble");
   QTest::addColumn<QStringList>("sessions");  // the "# " lines of the trace file
-  QTest::newRow("Read") << true << Cmd::kRead << false << QStringList{"# Read Data "};
-  QTest::newRow("verified Write") << true << Cmd::kWrite << false << QStringList{"# Write Data ", "# Verify "};
-  QTest::newRow("trace cannot be written") << true << Cmd::kRead << true << QStringList();
-  QTest::newRow("trace off") << false << Cmd::kRead << false << QStringList();
+  QTest::addColumn<QString>("message");       // "%1": the trace's path
+  QTest::newRow("Read") << true << Cmd::kRead << int(kNoTrouble) << QStringList{"# Read Data "} << QString();
+  QTest::newRow("verified Write") << true << Cmd::kWrite << int(kNoTrouble)
+                                  << QStringList{"# Write Data ", "# Verify "} << QString();
+  // A trace that cannot be had stops the transfer before the port opens.
+  QTest::newRow("trace cannot be created") << true << Cmd::kRead << int(kFileForFolder) << QStringList()
+                                           << "Serial trace '%1' cannot be written: Not a directory. Nothing was sent.";
+  QTest::newRow("trace onto a FIFO") << true << Cmd::kWrite << int(kFifo) << QStringList()
+                                     << "Serial trace '%1' cannot be written: not a regular file. Nothing was sent.";
+  // One that fails midway is told; the transfer's own result stands.
+  QTest::newRow("trace fails midway") << true << Cmd::kWrite << int(kSizeLimit) << QStringList()
+                                      << "Serial trace '%1' was not saved: File too large.";
+  QTest::newRow("trace off") << false << Cmd::kRead << int(kNoTrouble) << QStringList() << QString();
 }
 
 void SafeProgrammingTest::serialTrace() {
   QFETCH(bool, trace);
   QFETCH(int, command);
-  QFETCH(bool, blocked);
+  QFETCH(int, trouble);
   QFETCH(QStringList, sessions);
+  QFETCH(QString, message);
   RadioWindow window;
   QVERIFY(window.Start());
-  if (blocked) window.shell.Write("cache", "not a folder");
+  const std::string path = AppFolder(UserCacheFolder()) + "last-transfer.txt";
+  if (trouble == kFileForFolder) window.shell.Write("cache", "not a folder");
+  int reader = -1;  // the FIFO's reader, so that nothing waits on it
+  if (trouble == kFifo) {
+    QCOMPARE(MakeFolders(AppFolder(UserCacheFolder())), 0);
+    QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
+    reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+  }
   if (trace) TurnOn(window, Cmd::kSerialTrace);
   TurnOn(window, Cmd::kVerifyAfterWrite);
-  QVERIFY(window.Transfer(command));
-  // The transfer never depends on its trace.
-  QCOMPARE(window.Messages(), QStringList());
-  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), false));
-
-  const std::string path = AppFolder(UserCacheFolder()) + "last-transfer.txt";
-  const QString status = window.Frame()->statusBar()->currentMessage();
-  QFile file(QString::fromStdString(path));
-  if (blocked) {
-    QVERIFY2(status.startsWith("No serial trace: cannot write '" + QString::fromStdString(path) + "': "),
-             qPrintable(status));
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 2048;  // far less than the trace of a Write
+  auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  if (trouble == kSizeLimit) ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool ended = window.Transfer(command);
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  QVERIFY(ended);
+  if (reader >= 0) {
+    char byte = 0;
+    QVERIFY2(::read(reader, &byte, 1) <= 0, "something was written into the FIFO");
+    ::close(reader);
+  }
+  QStringList expected;
+  if (!message.isEmpty()) expected << message.arg(QString::fromStdString(path));
+  QCOMPARE(window.Messages(), expected);
+  if (trouble == kFileForFolder || trouble == kFifo) {
+    QVERIFY2(window.sim.FromPc().empty(), "the radio was spoken to");
     return;
   }
-  if (!trace) {
+  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), false));
+
+  const QString status = window.Frame()->statusBar()->currentMessage();
+  QFile file(QString::fromStdString(path));
+  if (!trace || trouble == kSizeLimit) {
     QVERIFY(!file.exists());
-    QVERIFY(status.isEmpty());
     return;
   }
   QCOMPARE(status, "Serial trace of the last transfer: " + QString::fromStdString(path));
+  struct stat st {};
+  QCOMPARE(::stat(path.c_str(), &st), 0);
+  QCOMPARE(st.st_mode & 0777, 0600u);  // it holds the radio's memory
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
   QStringList headers;

@@ -1,5 +1,8 @@
 // Print, Print Preview and Print Setup from the frame, each dialog answered
 // by the test the way a person would.
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -46,6 +49,7 @@ class PrintCommandsTest : public QObject {
  private slots:
   void commandsFollowTheChannelWindow();
   void printoutTakesTheTable();
+  void printWritesTheChosenPages_data();
   void printWritesTheChosenPages();
   void previewShowsEveryPage();
 };
@@ -90,11 +94,21 @@ void PrintCommandsTest::printoutTakesTheTable() {
   QVERIFY(source->table == table);
 }
 
+void PrintCommandsTest::printWritesTheChosenPages_data() {
+  QTest::addColumn<bool>("device");  // the file chosen is a device node
+  QTest::newRow("a file") << false;
+  // "Print to File" saves like every other file: a device stays a device.
+  QTest::newRow("a device") << true;
+}
+
 void PrintCommandsTest::printWritesTheChosenPages() {
+  QFETCH(bool, device);
   ShellFixture shell;
   shell.Write("nine.dat", NineChannelFile());
   QVERIFY(shell.Start({QString::fromStdString(shell.FilePath("nine.dat"))}));
   const QString pdf = QString::fromStdString(shell.FilePath("out.pdf"));
+  if (device && ::mknod(shell.FilePath("out.pdf").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+    QSKIP("making a device node needs root");
   int minPage = -1;
   int maxPage = -1;
   shell.modal = [&](QDialog& dialog) {
@@ -116,6 +130,15 @@ void PrintCommandsTest::printWritesTheChosenPages() {
   QCOMPARE(minPage, 1);
   QCOMPARE(maxPage, 3);
 
+  if (device) {
+    QCOMPARE(shell.messages.size(), std::size_t{1});
+    QCOMPARE(shell.messages.front().text, "Cannot save the file " + pdf + ": not a regular file");
+    struct stat st {};
+    QCOMPARE(::stat(shell.FilePath("out.pdf").c_str(), &st), 0);
+    QVERIFY(S_ISCHR(st.st_mode));
+    return;
+  }
+  QCOMPARE(shell.messages.size(), std::size_t{0});
   const QStringList pages = PdfPages(pdf);
   QCOMPARE(pages.size(), 2);
   QVERIFY2(pages[0].contains(QStringLiteral("Quillmoor Radio Works")) && pages[0].contains(QStringLiteral("Page 2 of 3")),

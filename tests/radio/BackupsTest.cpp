@@ -72,6 +72,16 @@ TEST(Backups, TheFiftyFirstRemovesTheOldestAndNothingElse) {
   struct stat st {};
   ASSERT_EQ(::stat(folder.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u) << "backups are the user's own";
+  // Each file too, whoever made the folder and whatever the umask: it holds
+  // a radio's whole memory.
+  ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+  const mode_t umask = ::umask(022);
+  const BackupResult open = SaveBackup(folder, last, "COM2", start + std::chrono::seconds(61));
+  ::umask(umask);
+  ASSERT_TRUE(open.ok);
+  ASSERT_EQ(::stat(open.path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u) << open.path;
+  ASSERT_EQ(::unlink(open.path.c_str()), 0);
 
   // Two reads within one millisecond from one port keep both.
   const BackupResult again = SaveBackup(folder, last, "/dev/ttyUSB0", start + std::chrono::seconds(60));

@@ -182,29 +182,47 @@ TEST(DataFile, FifoIsRefusedWithoutWaiting) {
   }
 }
 
-TEST(DataFile, ASaveClearsOnlyTheTemporariesNobodyHolds) {
+// A leftover is known only by its name holding the proof of its own inode,
+// and taken only when nobody holds it: a user's file survives any name.
+TEST(DataFile, ASaveClearsOnlyItsOwnLeftOversThatNobodyHolds) {
   TempDir dir;
   const std::string target = dir.file("a.dat");
-  std::string held;
-  const int fd = CreateSaveTemporary(target, held);  // a save still under way
-  ASSERT_GE(fd, 0);
-  // Names that are not this target's temporaries, and one whose writer died.
-  const char* others[] = {"a.dat.tmp", "a.dat.tmpABCDEFG", "b.dat.tmpABCDEF", "a.dat.001"};
-  for (const char* name : others) dir.Write(name, "x");
-  dir.Write("a.dat.tmpDEAD00", "remains of a killed save");
+  const auto proofOf = [&](const std::string& file) {
+    const int fd = ::open(dir.file(file).c_str(), O_RDONLY);
+    const std::string name = SaveTemporaryName(target, fd);
+    ::close(fd);
+    return name;
+  };
+  CSaveTemporary held;  // a save still under way, named as where O_TMPFILE is refused
+  ASSERT_EQ(held.Create(dir.path(), "a.dat", 0666, TemporaryKind::Named), 0);
+  const std::string heldName = SaveTemporaryName(target, held.Fd());
+  ASSERT_TRUE(std::filesystem::exists(dir.file(heldName)));
+
+  dir.Write("notes", "x");
+  const std::string others[] = {"a.dat.tmp",      "a.dat.tmpbackup", "a.dat.tmpDEAD00", "a.dat.tmp-new-ABCDEF",
+                                "b.dat.tmpABCDEF", "a.dat.001",      "notes",           "a.dat.tmp-0-0.0",
+                                proofOf("notes") + "x"};
+  for (const std::string& name : others) dir.Write(name, "x");
+  // A user's file under the proof of another file's inode.
+  dir.Write("forged", "x");
+  const std::string forged = proofOf("notes");
+  std::filesystem::rename(dir.file("forged"), dir.file(forged));
+  // The remains of a save killed between naming its temporary and the rename.
+  dir.Write("dead", "remains of a killed save");
+  const std::string dead = proofOf("dead");
+  std::filesystem::rename(dir.file("dead"), dir.file(dead));
 
   ASSERT_TRUE(SaveDataFile(target, PatternImage()).ok());
   std::vector<std::string> left;
-  for (const auto& e : std::filesystem::directory_iterator(dir.path())) left.push_back(e.path().string());
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) left.push_back(e.path().filename());
   std::sort(left.begin(), left.end());
-  std::vector<std::string> expected = {target, held};
-  for (const char* name : others) expected.push_back(dir.file(name));
+  std::vector<std::string> expected(std::begin(others), std::end(others));
+  expected.insert(expected.end(), {"a.dat", heldName, forged});
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(left, expected);
 
-  ::close(fd);  // its writer is gone now: the next save takes it away
-  ASSERT_TRUE(SaveDataFile(target, PatternImage()).ok());
-  EXPECT_FALSE(std::filesystem::exists(held));
+  held.Discard();  // a save that gave up takes its temporary away
+  EXPECT_FALSE(std::filesystem::exists(dir.file(heldName)));
 }
 
 TEST(NewDocument, BuiltInDefaultsTable) {
