@@ -85,6 +85,22 @@ int FirstEntryBeginning(const std::vector<std::string>& entries, const std::stri
   return -1;
 }
 
+bool IsTableText(int column, const std::string& text) {
+  switch (column) {
+    case kColRxFrequency:
+    case kColTxFrequency:
+      return FrequencyText(FrequencyUnits(LeadingNumber(text))) == text;
+    case kColDecodeTone:
+    case kColEncodeTone:
+      return CheckedTone(text, false) == text || CheckedTone(text, true) == text;
+    default:
+      for (bool chinese : {false, true})
+        for (const std::string& item : ColumnItems(column, chinese))
+          if (item == text) return true;
+      return false;
+  }
+}
+
 void ClearChannelRow(ChannelRow& row) {
   for (int column = kColRxFrequency; column < kChannelColumns; ++column) row[column].clear();
 }
