@@ -29,7 +29,9 @@ TypedFrequency CheckFrequency(const std::string& typed, const BandLimits& band) 
   // The text shows the very units the checks took: rounding the typed number
   // instead would turn 446.006256 into 446.00626, a value off the raster.
   TypedFrequency result{FrequencyText(n)};
-  if (!band.Contains(n))
+  // A band reaching below 10 MHz must not let in a frequency that a save
+  // would turn into an empty channel.
+  if (!band.Contains(n) || !FrequencyIsStorable(n))
     result.verdict = CellVerdict::OutOfRange;
   else if (!OnChannelRaster(n))
     result.verdict = CellVerdict::OffRaster;

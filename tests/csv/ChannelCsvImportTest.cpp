@@ -133,6 +133,22 @@ TEST(ChannelCsvPlacement, LocationsFromOneToSixteenPlaceTheirLines) {
   EXPECT_EQ(inOrder.table[3][kColRxFrequency], "440.00000");
 }
 
+// A band from Program.ini may reach below 10 MHz, where a channel record
+// cannot hold a frequency: such a line is refused, and every channel reported
+// as imported is in the image.
+TEST(ChannelCsvPlacement, ImportedChannelsAreInTheImage) {
+  const CsvImportResult result =
+      ImportChannelsCsv("Frequency,Duplex,Offset\n5.0,,\n10.0,,\n29.5,split,9.995\n29.5,-,0.5\n",
+                        BandLimitsFromText("1-30MHz"), false);
+  EXPECT_EQ(result.imported, 2);
+  ASSERT_EQ(result.refused.size(), 2u);
+  EXPECT_EQ(result.refused[0].reason, R::OutOfRange);
+  EXPECT_EQ(result.refused[1].reason, R::OutOfRange);
+  RadioImage image;
+  StoreTableToImage(result.table, image);
+  EXPECT_EQ(TableFromImage(image, false), result.table);
+}
+
 TEST(ChannelCsvFile, UnreadableFilesImportNothing) {
   const struct {
     std::string text;
