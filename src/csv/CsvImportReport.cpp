@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "radio/Language.h"
+#include "radio/RegularFile.h"
 
 std::string ShownValue(const std::string& value) {
   constexpr std::size_t kMaxShown = 40;
@@ -65,7 +66,7 @@ std::string CsvFileFailureText(const CsvImportResult& result, bool chinese) {
       break;
     case CsvFileFailure::CannotRead:
       text = chinese ? "无法读取文件：{value}。" : "The file cannot be read: {value}.";
-      Replace(text, "{value}", std::strerror(result.sysError));
+      Replace(text, "{value}", ReadErrorText(result.sysError, chinese));
       break;
     case CsvFileFailure::TooLarge:
       text = chinese ? "文件大于 4 MB，不是信道列表。" : "The file is larger than 4 MB: not a channel list.";

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "radio/Language.h"
+#include "radio/RegularFile.h"
 
 namespace {
 
@@ -32,7 +33,10 @@ std::string DataFileFailureMessage(const DataFileResult& result, const std::stri
   std::string text = save ? kCannotSave(chinese) : kCannotOpen(chinese);
   text += path;
   text += kReasonSeparator(chinese);
-  text += result.sysError != 0 ? std::strerror(result.sysError) : kUnknownReason(chinese);
+  if (result.sysError == 0)
+    text += kUnknownReason(chinese);
+  else
+    text += save ? std::strerror(result.sysError) : ReadErrorText(result.sysError, chinese);
   return text;
 }
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 int OpenRegularFile(const std::string& path, int extraFlags, int& err) {
   // O_NONBLOCK lets the open of a FIFO return at once; on a regular file it
@@ -23,4 +24,9 @@ int OpenRegularFile(const std::string& path, int extraFlags, int& err) {
     err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
   ::close(fd);
   return -1;
+}
+
+std::string ReadErrorText(int err, bool chinese) {
+  if (err == EINVAL) return chinese ? "不是普通文件" : "not a regular file";
+  return std::strerror(err);
 }

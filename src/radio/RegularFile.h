@@ -9,3 +9,8 @@
 // with `err` set: the errno of the open, EISDIR for a folder, EINVAL for
 // anything else that is no regular file.
 int OpenRegularFile(const std::string& path, int extraFlags, int& err);
+
+// Why a file could not be read, for a message: "not a regular file" for what
+// OpenRegularFile refuses as such (EINVAL, whose own text, "Invalid
+// argument", tells a user nothing), else the system's text of `err`.
+std::string ReadErrorText(int err, bool chinese);

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <string>
 
 #include <gtest/gtest.h>
@@ -170,6 +172,11 @@ TEST(ChannelCsvFile, UnreadableFilesImportNothing) {
   EXPECT_EQ(ImportChannelsCsvFile(dir.file("missing.csv"), kBand, false).failure, CsvFileFailure::CannotRead);
   dir.Write("large.csv", "Frequency\n" + std::string(kMaxChannelCsvSize, '\n'));
   EXPECT_EQ(ImportChannelsCsvFile(dir.file("large.csv"), kBand, false).failure, CsvFileFailure::TooLarge);
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  for (const std::string& device : {std::string("/dev/zero"), dir.file("fifo")}) {
+    EXPECT_EQ(CsvFileFailureText(ImportChannelsCsvFile(device, kBand, false), false),
+              "The file cannot be read: not a regular file.");
+  }
   dir.Write("ok.csv", "Frequency\n446.5\n");
   EXPECT_EQ(ImportChannelsCsvFile(dir.file("ok.csv"), kBand, false).imported, 1);
 }
