@@ -6,10 +6,14 @@
 
 const char* ProgramVersion() { return PROGRAM_VERSION; }
 
-int PrintVersion(const char* program) {
+bool WriteStandardOutput(const std::string& who, const std::string& text) {
   errno = 0;
-  // A script reading the version from a pipe must not take silence for it.
-  if (std::printf("%s %s\n", program, ProgramVersion()) >= 0 && std::fflush(stdout) == 0) return 0;
-  std::fprintf(stderr, "%s: cannot write the version: %s\n", program, std::strerror(errno ? errno : EIO));
-  return 1;
+  const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+  if (std::fflush(stdout) == 0 && written) return true;
+  std::fprintf(stderr, "%s: cannot write the output: %s\n", who.c_str(), std::strerror(errno ? errno : EIO));
+  return false;
+}
+
+int PrintVersion(const char* program) {
+  return WriteStandardOutput(program, std::string(program) + " " + ProgramVersion() + "\n") ? 0 : 1;
 }

@@ -51,3 +51,7 @@ std::string BackupFolder(const std::string& appName) {
 std::string TraceFolder(const std::string& appName) {
   return UserCacheFolder() + ApplicationFolderName(appName) + "/";
 }
+
+std::string SettingsStorePath(const std::string& appName) {
+  return UserConfigFolder() + ApplicationFolderName(appName) + ".ini";
+}

@@ -20,3 +20,5 @@ std::string ApplicationFolderName(const std::string& appName);
 // The folders themselves, with a trailing '/'; nothing is created here.
 std::string BackupFolder(const std::string& appName);
 std::string TraceFolder(const std::string& appName);
+// The settings store's file: <UserConfigFolder()><folder name>.ini.
+std::string SettingsStorePath(const std::string& appName);

@@ -4,15 +4,14 @@
 
 #include "app/AppGlobals.h"
 #include "app/ResourceText.h"
+#include "app/UserFolders.h"
 #include "profile/ProfileFile.h"
 
 namespace {
-// Read anew at each use: the store follows "AppName" as the profile says now.
+// Read anew at each use: the store follows "AppName" as the profile says now,
+// through the rule that keeps it inside the configuration folder.
 QSettings Store() {
-  QString name = FromStd(g_profile.GetString("Setup", "AppName", ""));
-  // An empty AppName still needs a file name of its own.
-  if (name.isEmpty()) name = QStringLiteral("Program");
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, name);
+  return QSettings(FromStd(SettingsStorePath(g_profile.GetString("Setup", "AppName", ""))), QSettings::IniFormat);
 }
 }  // namespace
 

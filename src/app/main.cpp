@@ -11,13 +11,14 @@ int main(int argc, char** argv) {
   // Answered before Qt starts, so that they need no display.
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return PrintVersion("Program");
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::printf(
-        "usage: Program [FILE.dat]\n"
-        "       Program --version | --help\n\n"
-        "Reads, edits and writes the memory of a 16-channel FM radio. With no\n"
-        "argument the program starts with a new document; FILE.dat opens that data\n"
-        "file. See Program(1).\n");
-    return 0;
+    return WriteStandardOutput("Program",
+                               "usage: Program [FILE.dat]\n"
+                               "       Program --version | --help\n\n"
+                               "Reads, edits and writes the memory of a 16-channel FM radio. With no\n"
+                               "argument the program starts with a new document; FILE.dat opens that data\n"
+                               "file. See Program(1).\n")
+               ? 0
+               : 1;
   }
   CProgramApp app(argc, argv);
   QStringList arguments = QApplication::arguments();

@@ -39,7 +39,8 @@ bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& 
   LoadProgramProfile(profile);
   device = ResolvePortArgument(port, profile);
   if (!device.empty()) return true;
-  UsageError(verb, "'" + port + "' is no port: give COM1-COM16 or a device path such as /dev/ttyUSB0");
+  UsageError(verb, "'" + port + "' is no port: give COM1-COM16 or a device path such as /dev/ttyUSB0 "
+                      "(./NAME for one in the working folder)");
   return false;
 }
 

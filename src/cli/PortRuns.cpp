@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -15,6 +16,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/VerbFiles.h"
+#include "link/DeviceIdentity.h"
 #include "radio/Backups.h"
 #include "radio/Language.h"
 
@@ -165,14 +167,15 @@ int RunManyPorts(const char* verb, const std::vector<PortTask>& tasks, bool chin
 bool CollectPortTasks(const char* verb, const std::vector<std::string>& ports, const std::string& trace,
                       bool filePerPort, std::vector<PortTask>& tasks) {
   filePerPort = filePerPort || !trace.empty();
-  std::set<std::string> devices;
+  std::map<std::string, std::string> devices;  // identity to the port that named it
   std::set<std::string> stems;
   for (const std::string& port : ports) {
     PortTask task;
     task.port = port;
     if (!ResolvePortForVerb(verb, port, task.device)) return false;
-    if (!devices.insert(task.device).second) {
-      UsageError(verb, "'" + port + "' names " + task.device + ", given before");
+    const auto [earlier, added] = devices.emplace(DeviceIdentity(task.device), port);
+    if (!added) {
+      UsageError(verb, "'" + port + "' is the same device as '" + earlier->second + "', given before");
       return false;
     }
     if (filePerPort && !stems.insert(PortFileStem(port)).second) {

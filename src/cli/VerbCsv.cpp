@@ -1,6 +1,5 @@
 // programcli export-csv and import-csv: a data file's channels to and from a
 // CSV channel list, through the same import and export as the window.
-#include <cctype>
 #include <cstdio>
 #include <string>
 
@@ -12,6 +11,7 @@
 #include "csv/ChannelCsv.h"
 #include "csv/CsvImportReport.h"
 #include "profile/ProfileFile.h"
+#include "radio/BandText.h"
 #include "radio/ChannelTable.h"
 #include "radio/NumberText.h"
 #include "settings/ProductInfo.h"
@@ -19,38 +19,50 @@
 
 namespace {
 
-// LOW-HIGH in whole MHz, as Program.ini writes bands ("400-470", "400-470MHz").
-bool ParseBand(const std::string& text, BandLimits& band) {
-  const std::size_t dash = text.find('-');
-  if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0])) || dash == std::string::npos) return false;
-  const std::string high = text.substr(dash + 1);
-  const std::size_t digit = high.find_first_not_of(' ');
-  if (digit == std::string::npos || !std::isdigit(static_cast<unsigned char>(high[digit]))) return false;
-  band = BandLimitsFromText(text);
-  // A top beyond what a channel record can hold would lose channels on save.
-  return band.lower > 0 && band.lower < band.upper && band.upper <= kMaxStorableFrequency;
+// Why a band text is refused, after "'TEXT' ".
+std::string BandTextErrorText(BandTextError error) {
+  switch (error) {
+    case BandTextError::None:
+      break;
+    case BandTextError::NotLowHigh:
+      return "is not LOW-HIGH, two whole numbers of MHz such as 400-470";
+    case BandTextError::NotAscending:
+      return "does not have LOW below HIGH";
+    case BandTextError::NotStorable:
+      return "reaches below 10 MHz or above 1598 MHz, where a channel cannot hold a frequency";
+  }
+  return std::string();
 }
 
-// --band when given; else the band of the data file's radio type and band
-// index in Program.ini beside the program, as the channel window takes it.
+// --band when given (exactly LOW-HIGH); else the band of the data file's
+// radio type and band index in Program.ini beside the program, read as the
+// channel window reads it.
 bool ChooseBand(const CliArgs& cli, const RadioImage& image, BandLimits& band, std::string& source) {
   if (cli.Has("band")) {
     source = cli.Value("band");
-    if (ParseBand(source, band)) return true;
-    UsageError("import-csv", "--band takes LOW-HIGH in MHz such as 400-470, not '" + source + "'");
+    const BandText parsed = ParseBandText(source, BandTextForm::Exact);
+    band = parsed.limits;
+    if (parsed.error == BandTextError::None) return true;
+    UsageError("import-csv", "--band '" + source + "' " + BandTextErrorText(parsed.error));
     return false;
   }
   CProfileFile profile;
   LoadProgramProfile(profile);
   source = ProductTextsOfImage(profile, image).band;
-  if (ParseBand(source, band)) return true;
+  const BandText parsed = ParseBandText(source, BandTextForm::Profile);
+  band = parsed.limits;
+  if (parsed.error == BandTextError::None) return true;
   const std::string where = "radio type " + std::to_string(image.productType()) + ", band " +
                             std::to_string(image.productBand()) + " (bytes 0x32E, 0x32F)";
-  UsageError("import-csv", profile.IsLoaded()
-                               ? "Program.ini beside programcli has no band for the data file's " + where +
-                                     "; give --band LOW-HIGH"
-                               : "no Program.ini beside programcli to find the band of the data file's " + where +
-                                     "; give --band LOW-HIGH");
+  if (!profile.IsLoaded())
+    UsageError("import-csv", "no Program.ini beside programcli to find the band of the data file's " + where +
+                                 "; give --band LOW-HIGH");
+  else if (source.empty())
+    UsageError("import-csv",
+               "Program.ini beside programcli has no band for the data file's " + where + "; give --band LOW-HIGH");
+  else
+    UsageError("import-csv", "the band '" + source + "' in Program.ini for the data file's " + where + " " +
+                                 BandTextErrorText(parsed.error) + "; give --band LOW-HIGH");
   return false;
 }
 
@@ -110,8 +122,11 @@ int RunImportCsv(const Args& args) {
         "Lines fill channels 1-16 in file order, or go to their CH/Location when\n"
         "every line has one from 1 to 16. Each value is checked as a value typed\n"
         "into the channel window: band, 5 kHz / 6.25 kHz step, tone list, list\n"
-        "texts; a line with a refused value takes no channel. Channels not in the\n"
-        "file are empty; when no line is taken the channels stay as they were.\n"
+        "texts; in our form it must be written exactly as the table writes it\n"
+        "(446.00625, 88.5, D023N), in the other a Frequency or Offset must be a\n"
+        "plain number of MHz and an Offset is never negative. A line with a\n"
+        "refused value takes no channel. Channels not in the file are empty;\n"
+        "when no line is taken the channels stay as they were.\n"
         "The report (channels imported, each refused line with its reason) goes\n"
         "to stderr.\n"
         "\n"
@@ -119,7 +134,7 @@ int RunImportCsv(const Args& args) {
         "use for FILE.dat: its radio type and band looked up in Program.ini beside\n"
         "programcli. Without either, nothing is written.",
         "  -o, --output NEW.dat    the data file to write (may be FILE.dat itself)\n"
-        "      --band LOW-HIGH     the band in whole MHz, as Program.ini writes it\n"
+        "      --band LOW-HIGH     the band: two whole numbers of MHz, LOW below HIGH\n"
         "                          (400-470 accepts 400.00000 to 471.00000 MHz)\n"
         "      --lang English|Chinese  the language of the report (default English)\n"
         "  -h, --help              this help\n");

@@ -1,18 +1,21 @@
 #include "cli/VerbFiles.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "app/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "radio/DataFile.h"
 #include "radio/DataFileMessage.h"
 #include "radio/SafeFileWrite.h"
 #include "radio/SaveTarget.h"
+#include "radio/RegularFile.h"
 
 int PrintVerbHelp(const char* usage, const char* description, const char* options) {
-  std::printf("usage: %s\n\n%s\n\noptions:\n%s\n%s", usage, description, options, ExitStatusHelp());
-  return kExitOk;
+  const std::string line = usage;
+  const std::string who = line.substr(0, line.find(' ', line.find(' ') + 1));
+  return WriteToStdout(who, "usage: " + line + "\n\n" + description + "\n\noptions:\n" + options + "\n" +
+                                ExitStatusHelp());
 }
 
 namespace {
@@ -81,11 +84,10 @@ int RefuseOutputOverInput(const char* verb, const std::string& output, const std
   return kExitOk;
 }
 
+int WriteToStdout(const std::string& who, const std::string& text) {
+  return WriteStandardOutput(who, text) ? kExitOk : kExitFileError;
+}
+
 int WriteOutput(const char* verb, const std::string& text) {
-  errno = 0;
-  const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-  if (std::fflush(stdout) == 0 && written) return kExitOk;
-  std::fprintf(stderr, "programcli %s: cannot write the output: %s\n", verb,
-               std::strerror(errno ? errno : EIO));
-  return kExitFileError;
+  return WriteToStdout(std::string("programcli ") + verb, text);
 }

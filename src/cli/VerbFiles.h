@@ -7,7 +7,8 @@
 #include "radio/DataFile.h"
 #include "radio/RadioImage.h"
 
-// usage, a description, the options, then the exit status table; to stdout.
+// usage ("programcli VERB ..."), a description, the options, then the exit
+// status table; to stdout, as WriteOutput writes.
 int PrintVerbHelp(const char* usage, const char* description, const char* options);
 
 // On failure, prints "programcli VERB: ..." to stderr (in Chinese when
@@ -27,5 +28,7 @@ int RefuseOutputOverInput(const char* verb, const std::string& output, const std
                           bool chinese = false);
 
 // Writes `text` to stdout; a failed write (a full disk, a closed pipe) is a
-// file error, not a silent success.
+// file error, not a silent success. `who` starts the message: "programcli"
+// or "programcli VERB".
+int WriteToStdout(const std::string& who, const std::string& text);
 int WriteOutput(const char* verb, const std::string& text);

@@ -5,6 +5,7 @@
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
+#include "cli/PasswordInput.h"
 #include "cli/PortJobs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
@@ -43,7 +44,9 @@ int RunWrite(const Args& args) {
         "                          COM9-16 /dev/ttyS0-7) or a device path; repeat\n"
         "                          it for several radios\n"
         "      --verify            read back and compare after the write\n"
-        "      --service PASSWORD  the service password: write the service areas too\n"
+        "      --service PASSWORD  the service password: write the service areas too;\n"
+        "                          - reads it from the first line of stdin, so that it\n"
+        "                          does not show in the process list\n"
         "      --raw               send the file's bytes exactly as they are, without the\n"
         "                          channel table (for experts)\n"
         "      --trace FILE        every byte on the line, one line per burst (with\n"
@@ -64,7 +67,13 @@ int RunWrite(const Args& args) {
   const int status = LoadDataFileForVerb("write", cli.Positionals()[0], job.image, chinese);
   if (status != kExitOk) return status;
   job.serviceMode = cli.Has("service");
-  if (job.serviceMode && !IsServicePassword(cli.Value("service"))) {
+  std::string password = cli.Value("service");
+  // "-": the first line of stdin, kept out of the process list.
+  if (job.serviceMode && password == "-" && ReadPasswordLine(password) == PasswordInput::Cancelled) {
+    std::fprintf(stderr, "programcli write: %s\n", chinese ? "已取消，没有发送任何数据" : "cancelled; nothing was sent");
+    return kExitCancelled;
+  }
+  if (job.serviceMode && !IsServicePassword(password)) {
     std::fprintf(stderr, "programcli write: %s\n",
                  chinese ? "维修密码错误，没有发送任何数据" : "the service password is wrong; nothing was sent");
     return kExitPasswordRefused;

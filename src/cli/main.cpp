@@ -5,6 +5,7 @@
 #include "app/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
+#include "cli/VerbFiles.h"
 
 namespace {
 
@@ -23,24 +24,25 @@ const Verb kVerbs[] = {
 #endif
 };
 
-void PrintHelp(std::FILE* out) {
-  std::fprintf(out, "usage: programcli VERB [OPTIONS...]\n       programcli VERB --help\n\nverbs:\n");
-  for (const Verb& v : kVerbs) std::fprintf(out, "  %-10s %s\n", v.name, v.summary);
-  std::fprintf(out, "\n%s", ExitStatusHelp());
+std::string HelpText() {
+  std::string text = "usage: programcli VERB [OPTIONS...]\n       programcli VERB --help\n\nverbs:\n";
+  for (const Verb& v : kVerbs) {
+    char line[160];
+    std::snprintf(line, sizeof line, "  %-10s %s\n", v.name, v.summary);
+    text += line;
+  }
+  return text + "\n" + ExitStatusHelp();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    PrintHelp(stderr);
+    std::fputs(HelpText().c_str(), stderr);
     return kExitUsage;
   }
   const std::string verb = argv[1];
-  if (verb == "--help" || verb == "-h" || verb == "help") {
-    PrintHelp(stdout);
-    return kExitOk;
-  }
+  if (verb == "--help" || verb == "-h" || verb == "help") return WriteToStdout("programcli", HelpText());
   if (verb == "--version") return PrintVersion("programcli");
   for (const Verb& v : kVerbs) {
     if (verb == v.name) return v.run(Args(argv + 2, argv + argc));

@@ -28,6 +28,10 @@ enum class CsvRefusalReason {
   UnknownValue,     // not an entry of the list of `column` (5-8)
   TooManyChannels,  // more than 16 lines
   ChannelTaken,     // a second line for the same Location
+  NotTableText,     // our form: a frequency not written as the table writes it
+  NotANumber,       // Frequency or Offset: not a plain number of MHz
+  NoOffset,         // Duplex "+", "-" or "split" without an Offset
+  NegativeOffset,   // Duplex gives the side; a negative Offset would turn it
 };
 
 struct CsvRefusal {
@@ -65,8 +69,9 @@ struct CsvImportResult {
 
 // `text` is the whole file. Lines are placed from channel 1 in file order,
 // or on their Location (CH) when every line has one from 1 to 16. Each
-// value goes through CommitChannelCell with `band`; the table's texts are
-// in the language `chinese` asks for.
+// value must be exactly a text of the table (IsTableText) and then goes
+// through CommitOutsideValue with `band`; the table's texts are in the
+// language `chinese` asks for.
 CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& band, bool chinese);
 // The same from a file; a file that cannot be read gives CannotRead or
 // TooLarge.

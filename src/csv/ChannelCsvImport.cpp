@@ -17,6 +17,21 @@ ChannelTable EmptyTable() {
   return table;
 }
 
+// Why a value that is no text of the table is refused.
+CsvRefusal InexactValue(int column, const std::string& text) {
+  using R = CsvRefusalReason;
+  switch (column) {
+    case kColRxFrequency:
+    case kColTxFrequency:
+      return {0, R::NotTableText, text, column};
+    case kColDecodeTone:
+    case kColEncodeTone:
+      return {0, R::UnknownTone, text};
+    default:
+      return {0, R::UnknownValue, text, column};
+  }
+}
+
 // The line's texts committed into a new channel, column by column, as the
 // grid's editors commit them; the first refused value refuses the line.
 CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, bool chinese, ChannelRow& row) {
@@ -26,6 +41,9 @@ CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, bool c
   for (int column = kColRxFrequency; column < kChannelColumns; ++column) {
     const std::string& text = line.cells[column];
     if (column != kColRxFrequency && text.empty()) continue;  // the new channel's default
+    // The cell rules complete and cut what is typed ("1" becomes 100.0,
+    // 88.49 becomes 88.4); a file says exactly what it means or nothing.
+    if (!IsTableText(column, text)) return InexactValue(column, text);
     switch (CommitOutsideValue(row, column, text, band, chinese)) {
       case CellVerdict::Accepted:
         break;

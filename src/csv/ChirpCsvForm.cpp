@@ -26,12 +26,10 @@ const char* const kDefaultCrossMode = "Tone->Tone";
 // Beyond this difference a transmit frequency is written as "split".
 constexpr long long kLargestOffset = 7000000;  // 70 MHz in units of 10 Hz
 
-// MHz with up to six decimals to units of 10 Hz; false when the text carries
-// a part below 10 Hz, which no raster step reaches.
-bool MegahertzToUnits(const std::string& text, long long& units) {
-  const long long hertz = TruncateToInteger(DecimalScale(LeadingNumber(text), 1000000.0));
-  units = hertz / 10;
-  return hertz % 10 == 0;
+// MHz written plainly ("446.006250") to units of 10 Hz. A part below 10 Hz
+// is TooFine: no raster step reaches it.
+PlainDecimal MegahertzToUnits(const std::string& text, long long& units) {
+  return ReadPlainDecimal(text, 5, units);
 }
 
 // Where a tone of the line comes from.
@@ -71,7 +69,9 @@ bool InToneList(const std::string& text) {
 // The tone's text in the table, or the empty text when the tone list does
 // not hold it.
 std::string CtcssText(const std::string& hertz) {
-  const std::string text = FormatFixed(DecimalScale(static_cast<double>(ToneTenths(LeadingNumber(hertz))), 0.1), 1);
+  long long tenths = 0;
+  if (ReadPlainDecimal(hertz, 1, tenths) != PlainDecimal::Ok) return std::string();
+  const std::string text = FormatFixed(DecimalScale(static_cast<double>(tenths), 0.1), 1);
   return InToneList(text) ? text : std::string();
 }
 
@@ -106,14 +106,27 @@ CsvChannelLine CChirpCsvForm::Line(const CsvRecord& record) const {
   const std::string frequency = field(m_nFrequency, "");
   if (frequency.empty()) return RefusedLine(R::NoFrequency, frequency);
   long long rx = 0;
-  if (!MegahertzToUnits(frequency, rx)) return RefusedLine(R::OffRaster, frequency);
+  switch (MegahertzToUnits(frequency, rx)) {
+    case PlainDecimal::Ok: break;
+    case PlainDecimal::NotANumber: return RefusedLine(R::NotANumber, frequency);
+    case PlainDecimal::Negative: return RefusedLine(R::OutOfRange, frequency);
+    case PlainDecimal::TooFine: return RefusedLine(R::OffRaster, frequency);
+  }
 
   const std::string duplex = AsciiLower(field(m_nDuplex, ""));
   long long tx = rx;
   if (duplex == "+" || duplex == "-" || duplex == "split") {
-    const std::string offsetText = field(m_nOffset, "0");
+    // A repeater's offset is never guessed: without one the channel is not
+    // known, and "abc" read as 0 would make it simplex.
+    const std::string offsetText = field(m_nOffset, "");
     long long offset = 0;
-    if (!MegahertzToUnits(offsetText, offset)) return RefusedLine(R::OffRaster, offsetText);
+    if (offsetText.empty()) return RefusedLine(R::NoOffset, field(m_nDuplex, ""));
+    switch (MegahertzToUnits(offsetText, offset)) {
+      case PlainDecimal::Ok: break;
+      case PlainDecimal::NotANumber: return RefusedLine(R::NotANumber, offsetText);
+      case PlainDecimal::Negative: return RefusedLine(R::NegativeOffset, offsetText);
+      case PlainDecimal::TooFine: return RefusedLine(R::OffRaster, offsetText);
+    }
     tx = duplex == "+" ? rx + offset : duplex == "-" ? rx - offset : offset;
   } else if (duplex == "off") {
     return RefusedLine(R::ReceiveOnly, field(m_nDuplex, ""));

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "radio/Language.h"
-#include "radio/SafeFileWrite.h"
+#include "radio/RegularFile.h"
 
 std::string ShownValue(const std::string& value) {
   constexpr std::size_t kMaxShown = 40;
@@ -44,7 +44,18 @@ const LangText kRefusalTexts[] = {
     /* TooManyChannels */ {"Line {line}: more than 16 channels", "第 {line} 行：超过 16 个信道"},
     /* ChannelTaken */
     {"Line {line}: channel {value} is taken by an earlier line", "第 {line} 行：信道 {value} 已被前面的行占用"},
+    /* NotTableText */
+    {"Line {line}: {column} '{value}' is not written as the table writes it (MHz with five decimals: 446.00625)",
+     "第 {line} 行：{column}“{value}”不是表中的写法（MHz，五位小数：446.00625）"},
+    /* NotANumber */ {"Line {line}: '{value}' is not a number of MHz", "第 {line} 行：“{value}”不是以 MHz 计的数"},
+    /* NoOffset */ {"Line {line}: Duplex '{value}' without an Offset", "第 {line} 行：Duplex“{value}”没有 Offset"},
+    /* NegativeOffset */
+    {"Line {line}: Offset '{value}' is negative (Duplex gives the side)",
+     "第 {line} 行：Offset“{value}”为负数（方向由 Duplex 给出）"},
 };
+static_assert(sizeof kRefusalTexts / sizeof kRefusalTexts[0] ==
+                  static_cast<std::size_t>(CsvRefusalReason::NegativeOffset) + 1,
+              "a text for every reason");
 
 }  // namespace
 
@@ -55,7 +66,7 @@ std::string CsvFileFailureText(const CsvImportResult& result, bool chinese) {
       break;
     case CsvFileFailure::CannotRead:
       text = chinese ? "无法读取文件：{value}。" : "The file cannot be read: {value}.";
-      Replace(text, "{value}", std::strerror(result.sysError));
+      Replace(text, "{value}", FileErrorText(result.sysError, chinese));
       break;
     case CsvFileFailure::TooLarge:
       text = chinese ? "文件大于 4 MB，不是信道列表。" : "The file is larger than 4 MB: not a channel list.";

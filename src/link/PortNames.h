@@ -28,6 +28,7 @@ std::string DefaultDevicePath(int n);
 // the run; else "COMn" in section [Ports] of "Program.ini"; else the default.
 std::string DevicePathForPort(int n, const CProfileFile& profile);
 
-// The device a port argument means: a path starting with '/' as it is, a port
-// name through DevicePathForPort. Empty when it names no device.
+// The device a port argument means: a path (anything with a '/', absolute or
+// relative to the working folder) as it is, a port name through
+// DevicePathForPort. Empty when it names no device.
 std::string ResolvePortArgument(const std::string& port, const CProfileFile& profile);

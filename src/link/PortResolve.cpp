@@ -14,7 +14,9 @@ std::string DevicePathForPort(int n, const CProfileFile& profile) {
 }
 
 std::string ResolvePortArgument(const std::string& port, const CProfileFile& profile) {
-  if (!port.empty() && port[0] == '/') return port;
+  // Any path, "./radio" as much as "/dev/ttyUSB0"; a bare word is a port
+  // name, so that "COM3" never turns into a file of the working folder.
+  if (port.find('/') != std::string::npos) return port;
   const std::optional<int> n = ParsePortName(port);
   return n ? DevicePathForPort(*n, profile) : "";
 }

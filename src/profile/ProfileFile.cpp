@@ -39,6 +39,8 @@ void CutAt(std::string& s, const char* mark) {
 
 enum class ReadOutcome { Ok, Missing, Failed };
 
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
 // The whole of a regular file. A FIFO or device would block or never end, so
 // only regular files count as readable.
 ReadOutcome ReadWholeFile(const std::string& path, int flags, std::string& out, int& err) {
@@ -118,7 +120,6 @@ void CProfileFile::ParseText(const std::string& text) {
   ResetTables();
   // Editors that save UTF-8 with a byte-order mark put it before the first
   // line, where it would hide that line's header or key.
-  static const std::string kByteOrderMark = "\xEF\xBB\xBF";
   std::size_t pos = text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0 ? kByteOrderMark.size() : 0;
   while (pos < text.size()) {
     std::size_t eol = text.find('\n', pos);
@@ -152,6 +153,9 @@ std::string CProfileFile::SerializedText() const {
       out += "\n";
     }
   }
+  // A first key whose name begins with a mark would lose it to the one a
+  // reload skips; a mark in front keeps it.
+  if (out.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) out.insert(0, kByteOrderMark);
   return out;
 }
 

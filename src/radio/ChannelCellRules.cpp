@@ -29,7 +29,9 @@ TypedFrequency CheckFrequency(const std::string& typed, const BandLimits& band) 
   // The text shows the very units the checks took: rounding the typed number
   // instead would turn 446.006256 into 446.00626, a value off the raster.
   TypedFrequency result{FrequencyText(n)};
-  if (!band.Contains(n))
+  // A band reaching below 10 MHz must not let in a frequency that a save
+  // would turn into an empty channel.
+  if (!band.Contains(n) || !FrequencyIsStorable(n))
     result.verdict = CellVerdict::OutOfRange;
   else if (!OnChannelRaster(n))
     result.verdict = CellVerdict::OffRaster;
@@ -83,6 +85,22 @@ int FirstEntryBeginning(const std::vector<std::string>& entries, const std::stri
   for (std::size_t i = 0; i < entries.size(); ++i)
     if (StartsWithIgnoringCase(entries[i], text)) return static_cast<int>(i);
   return -1;
+}
+
+bool IsTableText(int column, const std::string& text) {
+  switch (column) {
+    case kColRxFrequency:
+    case kColTxFrequency:
+      return FrequencyText(FrequencyUnits(LeadingNumber(text))) == text;
+    case kColDecodeTone:
+    case kColEncodeTone:
+      return CheckedTone(text, false) == text || CheckedTone(text, true) == text;
+    default:
+      for (bool chinese : {false, true})
+        for (const std::string& item : ColumnItems(column, chinese))
+          if (item == text) return true;
+      return false;
+  }
 }
 
 void ClearChannelRow(ChannelRow& row) {

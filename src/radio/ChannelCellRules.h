@@ -49,6 +49,12 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
                                bool chinese);
 
+// Whether `text` is exactly a text the channel table, English or Chinese,
+// shows in `column` (1-8): what a file must give, since a file is not typing
+// and nothing in it is completed or cut. A frequency in MHz with five
+// decimals, a tone the tone check keeps as it is, an entry of a list.
+bool IsTableText(int column, const std::string& text);
+
 // Sets columns 1-8 of a row to the empty text.
 void ClearChannelRow(ChannelRow& row);
 

@@ -1,7 +1,6 @@
 #include "radio/ChannelCodecs.h"
 
 #include <cstdio>
-#include <limits>
 
 #include "radio/ToneTables.h"
 
@@ -36,14 +35,6 @@ bool Is(const std::string& text, const LangText& t) {
 
 std::uint8_t WithBits(std::uint8_t byte, std::uint8_t mask, std::uint8_t bits) {
   return static_cast<std::uint8_t>((byte & ~mask) | bits);
-}
-
-// Band numbers are scaled by 100000; saturate first so the product fits.
-long long ScaleBandNumber(long long n) {
-  constexpr long long kLimit = std::numeric_limits<long long>::max() / kUnitsPerMegahertz - 1;
-  if (n > kLimit) n = kLimit;
-  if (n < -kLimit) n = -kLimit;
-  return n * kUnitsPerMegahertz;
 }
 
 }  // namespace
@@ -166,14 +157,3 @@ std::uint8_t EncodePower(std::uint8_t modeFlags, const std::string& text) {
 }
 
 bool OnChannelRaster(long long n) { return n % 500 == 0 || n % 625 == 0; }
-
-BandLimits BandLimitsFromText(const std::string& bandText) {
-  const long long bottom = LeadingInteger(bandText);
-  const std::size_t dash = bandText.find('-');
-  const long long top = dash == std::string::npos ? bottom : LeadingInteger(bandText.substr(dash + 1));
-  BandLimits limits;
-  limits.lower = ScaleBandNumber(bottom);
-  const bool saturated = top == std::numeric_limits<long long>::max();
-  limits.upper = ScaleBandNumber(saturated ? top : top + 1);
-  return limits;
-}

@@ -21,6 +21,12 @@ long long ToneTenths(double hertz);
 // set value: its digit pair may run up to 15 (0xF9 is 159). Anything larger
 // would wrap the top byte into a different frequency.
 constexpr long long kMaxStorableFrequency = 159999999;
+// Below 10 MHz the top byte is 0x00, which reads back as a channel not set.
+constexpr long long kMinStorableFrequency = 1000000;
+// A frequency a channel record holds apart from an empty channel.
+inline bool FrequencyIsStorable(long long n) {
+  return n >= kMinStorableFrequency && n <= kMaxStorableFrequency;
+}
 
 // "%3.5f" MHz of a number of units of 10 Hz, digit for digit.
 std::string FrequencyText(long long units);
@@ -62,7 +68,8 @@ std::uint8_t EncodePower(std::uint8_t modeFlags, const std::string& text);
 // The step rule: n units of 10 Hz lie on the 5 kHz or the 6.25 kHz raster.
 bool OnChannelRaster(long long n);
 
-// The band rule, from a band text such as "400-470MHz" or "130 - 160MHz".
+// The band rule, from a band text such as "400-470MHz" or "130 - 160MHz"
+// (ParseBandText in radio/BandText.h reads the text).
 struct BandLimits {
   long long lower = 0;  // units of 10 Hz
   long long upper = 0;  // one MHz above the nominal top, inclusive

@@ -1,7 +1,7 @@
 #include "radio/DataFileMessage.h"
 
 #include "radio/Language.h"
-#include "radio/SafeFileWrite.h"
+#include "radio/RegularFile.h"
 
 namespace {
 

@@ -107,6 +107,42 @@ long long LeadingInteger(const std::string& text) {
   return value == kMin ? std::numeric_limits<long long>::max() : -value;
 }
 
+PlainDecimal ReadPlainDecimal(const std::string& text, int places, long long& units) {
+  units = 0;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const bool negative = p < end && *p == '-';
+  if (negative) ++p;
+  const auto grow = [](long long v, int digit) {
+    return v >= kPlainDecimalLimit / 10 ? kPlainDecimalLimit : v * 10 + digit;
+  };
+  bool anyDigit = false;
+  bool tooFine = false;
+  int fraction = -1;  // digits taken after the point; -1 before it
+  for (; p < end; ++p) {
+    if (*p == '.' && fraction < 0) {
+      fraction = 0;
+      continue;
+    }
+    if (!IsDigit(*p)) return PlainDecimal::NotANumber;
+    anyDigit = true;
+    const int digit = *p - '0';
+    if (fraction >= places) {
+      tooFine = tooFine || digit != 0;
+      continue;
+    }
+    if (fraction >= 0) ++fraction;
+    units = grow(units, digit);
+  }
+  if (!anyDigit) {
+    units = 0;
+    return PlainDecimal::NotANumber;
+  }
+  for (int f = fraction < 0 ? 0 : fraction; f < places; ++f) units = grow(units, 0);
+  if (negative && (units != 0 || tooFine)) return PlainDecimal::Negative;
+  return tooFine ? PlainDecimal::TooFine : PlainDecimal::Ok;
+}
+
 std::string FormatFixed(double value, int decimals) {
   if (decimals < 0) decimals = 0;
   if (decimals > 40) decimals = 40;

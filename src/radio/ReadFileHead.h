@@ -5,6 +5,6 @@
 #include <string>
 
 // At most `limit` bytes of the file into `out`. Returns 0, or the errno of
-// the failure (EISDIR for a folder, EINVAL for a FIFO, a device or anything
+// the failure (EISDIR for a folder, kNotRegularFile for a FIFO, a device or anything
 // else that is no regular file); `out` is empty then.
 int ReadFileHead(const std::string& path, std::size_t limit, std::string& out);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 int OpenRegularFile(const std::string& path, int extraFlags, int& err) {
   // O_NONBLOCK lets the open of a FIFO return at once; on a regular file it
@@ -20,7 +21,12 @@ int OpenRegularFile(const std::string& path, int extraFlags, int& err) {
   else if (S_ISREG(st.st_mode))
     return fd;
   else
-    err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    err = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
   ::close(fd);
   return -1;
+}
+
+std::string FileErrorText(int err, bool chinese) {
+  if (err == kNotRegularFile) return chinese ? "不是普通文件" : "not a regular file";
+  return std::strerror(err);
 }

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "radio/SaveTarget.h"
 
@@ -29,11 +28,6 @@ int CheckTarget(const std::string& target, struct stat& st, bool& exists) {
 }
 
 }  // namespace
-
-std::string FileErrorText(int err, bool chinese) {
-  if (err == kNotRegularFile) return chinese ? "不是普通文件" : "not a regular file";
-  return std::strerror(err);
-}
 
 int CSafeFile::Open(const std::string& path, FileAccess access, TemporaryKind kind) {
   m_temp.Discard();

@@ -10,15 +10,8 @@
 #include <cstddef>
 #include <string>
 
+#include "radio/RegularFile.h"
 #include "radio/SaveTemporary.h"
-
-// The error of a save whose target exists and is no regular file; beyond
-// every errno.
-constexpr int kNotRegularFile = 0x10000;
-
-// The reason a save failed, for a message: "not a regular file" for
-// kNotRegularFile, the system's text for an errno.
-std::string FileErrorText(int err, bool chinese = false);
 
 enum class FileAccess {
   Shared,   // a new file takes 0666 less the umask, a replaced one keeps its mode

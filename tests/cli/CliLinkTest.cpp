@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "cli/CliLinkSupport.h"
@@ -97,6 +98,41 @@ TEST(CliLink, ReadEditWriteAndTheRadioHoldsExactlyWhatWasSent) {
   }
 }
 
+// "--service -" takes the password from the first line of stdin, so that it
+// never shows in the process list.
+TEST(CliLink, ServicePasswordFromStandardInput) {
+  const RadioImage file = PatternImage(2);
+  const struct {
+    const char* input;
+    int status;
+  } cases[] = {{"731904\n", kExitOk},       {"731904\r\nmore\n", kExitOk}, {"731904", kExitOk},
+               {"731905\n", kExitPasswordRefused}, {"\n731904\n", kExitPasswordRefused},
+               {"", kExitPasswordRefused}};
+  for (const auto& c : cases) {
+    CSimHarness h(PatternImage(1), CSimHarness::Fast());
+    ASSERT_TRUE(SaveDataFile(h.dir().file("a.dat"), file).ok());
+    h.dir().Write("password", c.input);
+    const ProgramRun run = RunProgram(BuiltProgram("programcli"),
+                                      {"write", "--port", h.device(), h.dir().file("a.dat"), "--service", "-", "--raw"},
+                                      "", h.dir().file("password"));
+    EXPECT_EQ(run.status, c.status) << c.input << run.err;
+    // With the password the service areas reach the radio too; without it nothing.
+    const RadioImage memory = h.sim().Memory();
+    if (c.status != kExitOk) EXPECT_EQ(memory, PatternImage(1)) << c.input;
+    for (std::size_t a = 0; c.status == kExitOk && a < 0x3FB; ++a) ASSERT_EQ(memory[a], file[a]) << std::hex << a;
+  }
+}
+
+// A device path relative to the working folder is a port like an absolute one.
+TEST(CliLink, ARelativeDevicePathIsAPort) {
+  CSimHarness h(PatternImage(1), CSimHarness::Fast());
+  const std::string relative = std::filesystem::relative(h.device()).string();
+  ASSERT_NE(relative.find('/'), std::string::npos) << relative;
+  const ProgramRun run = Cli({"read", "--port", relative, "-o", h.dir().file("read.dat")});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(Load(h.dir().file("read.dat"))[0x100], PatternImage(1)[0x100]);
+}
+
 TEST(CliLink, AWrongServicePasswordSendsNothing) {
   CSimHarness h(PatternImage(1), CSimHarness::Fast());
   ASSERT_TRUE(SaveDataFile(h.dir().file("a.dat"), PatternImage(2)).ok());
@@ -134,6 +170,8 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
   ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
   const int reader = ::open(dir.file("fifo").c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(reader, 0);
+  ASSERT_EQ(::mkfifo(dir.file("fifo.dat").c_str(), 0600), 0);
+  std::filesystem::create_symlink(h.device(), dir.file("link"));
   std::vector<std::string> args;
   for (std::string a : c.args) {
     for (const auto& [key, value] : {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", dir.path()}}) {
@@ -198,6 +236,13 @@ INSTANTIATE_TEST_SUITE_P(
                        "--lang"},
         CliFailureCase{"same_port_twice", "", {"write", "--port", "{port}", "--port", "{port}", "{dir}/in.dat"},
                        kExitUsage, "given before"},
+        CliFailureCase{"a_link_and_its_device", "",
+                       {"write", "--port", "{dir}/link", "--port", "{port}", "{dir}/in.dat"}, kExitUsage,
+                       "is the same device as '"},
+        CliFailureCase{"fifo_input", "", {"write", "--port", "{port}", "{dir}/fifo.dat"}, kExitFileError,
+                       "fifo.dat': not a regular file"},
+        CliFailureCase{"device_input", "", {"write", "--port", "{port}", "/dev/zero"}, kExitFileError,
+                       "cannot open '/dev/zero': not a regular file"},
         CliFailureCase{"several_ports_into_one_file", "",
                        {"read", "--port", "{port}", "--port", "{dir}/other", "-o", "{dir}/out.dat"}, kExitUsage,
                        "-o names a folder"},

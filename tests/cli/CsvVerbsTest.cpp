@@ -104,7 +104,16 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"unreadable_writes_nothing", "Name\nx\n", {}, kExitFileError,
                    "in.csv: The first line names no frequency column", false},
         ImportCase{"bad_band", "Frequency\n446.5\n", {"--band", "high"}, kExitUsage,
-                   "--band takes LOW-HIGH in MHz such as 400-470, not 'high'", false}));
+                   "--band 'high' is not LOW-HIGH, two whole numbers of MHz such as 400-470", false},
+        ImportCase{"band_with_an_exponent", "Frequency\n446.5\n", {"--band", "4e2-470"}, kExitUsage,
+                   "--band '4e2-470' is not LOW-HIGH", false},
+        ImportCase{"band_with_trailing_text", "Frequency\n446.5\n", {"--band", "400-470abc"}, kExitUsage,
+                   "--band '400-470abc' is not LOW-HIGH", false},
+        ImportCase{"band_upside_down", "Frequency\n446.5\n", {"--band", "470-400"}, kExitUsage,
+                   "--band '470-400' does not have LOW below HIGH", false},
+        // 5 MHz would be stored with a top byte of 0x00: an empty channel.
+        ImportCase{"band_below_10_mhz", "Frequency\n5.0\n", {"--band", "1-30"}, kExitUsage,
+                   "--band '1-30' reaches below 10 MHz", false}));
 
 // As in the channel window: a file none of whose lines is taken leaves the
 // channels as they were.

@@ -35,9 +35,11 @@ TEST(InstalledTools, VersionOfEachProgram) {
     const ProgramRun run = RunProgram(BuiltProgram(name), {"--version"});
     EXPECT_EQ(run.status, 0) << name;
     EXPECT_EQ(run.out, name + " " + ProgramVersion() + "\n");
-    const ProgramRun full = RunProgram(BuiltProgram(name), {"--version"}, "/dev/full");
-    EXPECT_NE(full.status, 0) << name << ": a version that could not be written";
-    EXPECT_NE(full.err.find(name + ": "), std::string::npos) << full.err;
+    for (const char* option : {"--version", "--help"}) {
+      const ProgramRun full = RunProgram(BuiltProgram(name), {option}, "/dev/full");
+      EXPECT_NE(full.status, 0) << name << " " << option << ": an output that could not be written";
+      EXPECT_EQ(full.err.rfind(name + ": cannot write the output: ", 0), 0u) << full.err;
+    }
   }
 }
 

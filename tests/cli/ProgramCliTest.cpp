@@ -311,9 +311,18 @@ TEST(ProgramCli, HelpOfToolAndVerbs) {
 TEST(ProgramCli, FailedOutputIsAnError) {
   TempDir dir;
   dir.Write("doc.dat", DataFileBytes(BuiltInDefaults()));
-  const ProgramRun run = RunProgram(Cli(), {"show", dir.file("doc.dat")}, "/dev/full");
-  EXPECT_EQ(run.status, kExitFileError);
-  EXPECT_EQ(run.err, "programcli show: cannot write the output: No space left on device\n");
+  const struct {
+    std::vector<std::string> args;
+    const char* who;
+  } cases[] = {{{"show", dir.file("doc.dat")}, "programcli show"},
+               {{"--help"}, "programcli"},
+               {{"import-csv", "--help"}, "programcli import-csv"},
+               {{"write", "-h"}, "programcli write"}};
+  for (const auto& c : cases) {
+    const ProgramRun run = RunProgram(Cli(), c.args, "/dev/full");
+    EXPECT_EQ(run.status, kExitFileError) << c.who;
+    EXPECT_EQ(run.err, std::string(c.who) + ": cannot write the output: No space left on device\n");
+  }
 }
 
 // ------------------------------------------------------------------- new

@@ -31,7 +31,7 @@ std::string BuiltProgram(const std::string& name) {
 }
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& stdoutPath) {
+                      const std::string& stdoutPath, const std::string& stdinPath) {
   TempDir capture;
   const std::string outPath = stdoutPath.empty() ? capture.file("out") : stdoutPath;
   const std::string errPath = capture.file("err");
@@ -43,7 +43,7 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 0, stdinPath.c_str(), O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   pid_t pid = 0;

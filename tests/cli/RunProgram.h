@@ -13,6 +13,6 @@ struct ProgramRun {
 std::string BuiltProgram(const std::string& name);
 
 // stdoutPath: where stdout goes instead of being captured (for example
-// /dev/full); `out` stays empty then.
+// /dev/full); `out` stays empty then. stdinPath: what stdin reads.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& stdoutPath = "");
+                      const std::string& stdoutPath = "", const std::string& stdinPath = "/dev/null");

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <string>
 
 #include <gtest/gtest.h>
@@ -43,7 +45,7 @@ TEST(OwnCsv, ChineseTitlesAndTextsInAnotherOrder) {
 }
 
 TEST(OwnCsv, MissingColumnsTakeNewChannelDefaults) {
-  const CsvImportResult result = ImportChannelsCsv("Power, Rx Frequency \n Low ,446.5\n", kBand, false);
+  const CsvImportResult result = ImportChannelsCsv("Power, Rx Frequency \n Low ,446.50000\n", kBand, false);
   ChannelTable expected = EmptyChannelTable();
   PutRow(expected, 1, Row("446.50000", "446.50000", "None", "None", "Wide", "Yes", "Off", "Low"));
   EXPECT_EQ(result.table, expected);
@@ -76,19 +78,37 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, OwnCsvRefusal,
     ::testing::Values(RefusalCase{"rx_outside_band", "1,471.00500,446.00625,None,None,Wide,Yes,Off,High",
                                   R::OutOfRange, "471.00500"},
-                      RefusalCase{"tx_off_raster", "1,446.00625,446.003,None,None,Wide,Yes,Off,High", R::OffRaster,
-                                  "446.003"},
+                      RefusalCase{"tx_off_raster", "1,446.00625,446.00300,None,None,Wide,Yes,Off,High",
+                                  R::OffRaster, "446.00300"},
                       RefusalCase{"no_rx", "1,,446.00625,None,None,Wide,Yes,Off,High", R::NoFrequency, ""},
                       RefusalCase{"tone_not_held", "1,446.00625,446.00625,99,None,Wide,Yes,Off,High",
                                   R::UnknownTone, "99"},
                       RefusalCase{"item_not_held", "1,446.00625,446.00625,None,None,Wide,Maybe,Off,High",
-                                  R::UnknownValue, "Maybe"}));
+                                  R::UnknownValue, "Maybe"},
+                      // A file is not typing: nothing is completed, cut or read past.
+                      RefusalCase{"rx_not_five_decimals", "1,446.5,446.50000,None,None,Wide,Yes,Off,High",
+                                  R::NotTableText, "446.5"},
+                      RefusalCase{"rx_trailing_text", "1,446.00625abc,446.00625,None,None,Wide,Yes,Off,High",
+                                  R::NotTableText, "446.00625abc"},
+                      RefusalCase{"tx_exponent", "1,446.00625,4.4600625e2,None,None,Wide,Yes,Off,High",
+                                  R::NotTableText, "4.4600625e2"},
+                      RefusalCase{"tone_cut", "1,446.00625,446.00625,88.49,None,Wide,Yes,Off,High", R::UnknownTone,
+                                  "88.49"},
+                      RefusalCase{"tone_prefix_of_100", "1,446.00625,446.00625,None,1,Wide,Yes,Off,High",
+                                  R::UnknownTone, "1"},
+                      RefusalCase{"tone_prefix_of_82", "1,446.00625,446.00625,8,None,Wide,Yes,Off,High",
+                                  R::UnknownTone, "8"},
+                      RefusalCase{"dcs_prefix", "1,446.00625,446.00625,D,None,Wide,Yes,Off,High", R::UnknownTone,
+                                  "D"},
+                      RefusalCase{"dcs_lower_case", "1,446.00625,446.00625,None,d023n,Wide,Yes,Off,High",
+                                  R::UnknownTone, "d023n"}));
 
 // Twenty lines in file order (no CH column): one refused line takes no
 // channel, and the lines after the sixteenth channel are refused.
 TEST(ChannelCsvPlacement, TwentyLinesFillSixteenChannels) {
   std::string file = "Rx Frequency\n";
-  for (int i = 0; i < 20; ++i) file += (i == 3 ? "480" : "44" + std::to_string(i % 10) + ".5") + std::string("\n");
+  for (int i = 0; i < 20; ++i)
+    file += (i == 3 ? "480.00000" : "44" + std::to_string(i % 10) + ".50000") + std::string("\n");
   const CsvImportResult result = ImportChannelsCsv(file, kBand, false);
   EXPECT_EQ(result.imported, 16);
   EXPECT_EQ(result.table[3][kColRxFrequency], "444.50000");  // line 6 took channel 4
@@ -115,6 +135,22 @@ TEST(ChannelCsvPlacement, LocationsFromOneToSixteenPlaceTheirLines) {
   EXPECT_EQ(inOrder.table[3][kColRxFrequency], "440.00000");
 }
 
+// A band from Program.ini may reach below 10 MHz, where a channel record
+// cannot hold a frequency: such a line is refused, and every channel reported
+// as imported is in the image.
+TEST(ChannelCsvPlacement, ImportedChannelsAreInTheImage) {
+  const CsvImportResult result =
+      ImportChannelsCsv("Frequency,Duplex,Offset\n5.0,,\n10.0,,\n29.5,split,9.995\n29.5,-,0.5\n",
+                        BandLimitsFromText("1-30MHz"), false);
+  EXPECT_EQ(result.imported, 2);
+  ASSERT_EQ(result.refused.size(), 2u);
+  EXPECT_EQ(result.refused[0].reason, R::OutOfRange);
+  EXPECT_EQ(result.refused[1].reason, R::OutOfRange);
+  RadioImage image;
+  StoreTableToImage(result.table, image);
+  EXPECT_EQ(TableFromImage(image, false), result.table);
+}
+
 TEST(ChannelCsvFile, UnreadableFilesImportNothing) {
   const struct {
     std::string text;
@@ -136,6 +172,11 @@ TEST(ChannelCsvFile, UnreadableFilesImportNothing) {
   EXPECT_EQ(ImportChannelsCsvFile(dir.file("missing.csv"), kBand, false).failure, CsvFileFailure::CannotRead);
   dir.Write("large.csv", "Frequency\n" + std::string(kMaxChannelCsvSize, '\n'));
   EXPECT_EQ(ImportChannelsCsvFile(dir.file("large.csv"), kBand, false).failure, CsvFileFailure::TooLarge);
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  for (const std::string& device : {std::string("/dev/zero"), dir.file("fifo")}) {
+    EXPECT_EQ(CsvFileFailureText(ImportChannelsCsvFile(device, kBand, false), false),
+              "The file cannot be read: not a regular file.");
+  }
   dir.Write("ok.csv", "Frequency\n446.5\n");
   EXPECT_EQ(ImportChannelsCsvFile(dir.file("ok.csv"), kBand, false).imported, 1);
 }

@@ -71,6 +71,17 @@ INSTANTIATE_TEST_SUITE_P(
                    Row(F, "146.52000", "None", "None")},
         ImportCase{"off_refused", [](Line& l) { l.duplex = "off"; }, {}, R::ReceiveOnly},
         ImportCase{"unknown_duplex", [](Line& l) { l.duplex = "x"; }, {}, R::UnknownDuplex},
+        // An offset that is not a number would make a repeater channel simplex,
+        // a negative one would put the transmit frequency on the other side.
+        ImportCase{"offset_not_a_number", [](Line& l) { l.duplex = "+", l.offset = "abc"; }, {}, R::NotANumber},
+        ImportCase{"offset_nan", [](Line& l) { l.duplex = "-", l.offset = "nan"; }, {}, R::NotANumber},
+        ImportCase{"offset_inf", [](Line& l) { l.duplex = "split", l.offset = "inf"; }, {}, R::NotANumber},
+        ImportCase{"offset_with_trailing_text", [](Line& l) { l.duplex = "+", l.offset = "5.0MHz"; }, {},
+                   R::NotANumber},
+        ImportCase{"offset_empty", [](Line& l) { l.duplex = "+", l.offset = ""; }, {}, R::NoOffset},
+        ImportCase{"offset_negative", [](Line& l) { l.duplex = "-", l.offset = "-5.0"; }, {}, R::NegativeOffset},
+        ImportCase{"offset_ignored_when_simplex", [](Line& l) { l.offset = "abc"; }, kSimplex},
+        ImportCase{"offset_zero_minus", [](Line& l) { l.duplex = "-", l.offset = "-0.0"; }, kSimplex},
         // Tone modes; the DTCS polarity's first letter is transmit (encode)
         ImportCase{"tone", [](Line& l) { l.tone = "Tone"; }, Tones("None", "100.0")},
         ImportCase{"tsql", [](Line& l) { l.tone = "TSQL"; }, Tones("88.5", "88.5")},
@@ -110,7 +121,14 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"tx_below_zero", [](Line& l) { l.duplex = "-", l.offset = "500.000000"; }, {}, R::OutOfRange},
         ImportCase{"off_raster", [](Line& l) { l.frequency = "446.003000"; }, {}, R::OffRaster},
         ImportCase{"below_10_hz", [](Line& l) { l.frequency = "446.006255"; }, {}, R::OffRaster},
-        ImportCase{"no_frequency", [](Line& l) { l.frequency = ""; }, {}, R::NoFrequency}));
+        ImportCase{"no_frequency", [](Line& l) { l.frequency = ""; }, {}, R::NoFrequency},
+        ImportCase{"frequency_not_a_number", [](Line& l) { l.frequency = "abc"; }, {}, R::NotANumber},
+        ImportCase{"frequency_with_trailing_text", [](Line& l) { l.frequency = "446.00625x"; }, {}, R::NotANumber},
+        ImportCase{"tone_with_trailing_text", [](Line& l) { l.tone = "Tone", l.rTone = "100.0Hz"; }, {},
+                   R::UnknownTone},
+        ImportCase{"tone_cut", [](Line& l) { l.tone = "Tone", l.rTone = "100.05"; }, {}, R::UnknownTone},
+        ImportCase{"tone_trailing_zero", [](Line& l) { l.tone = "Tone", l.rTone = "100.00"; },
+                   Tones("None", "100.0")}));
 
 // Rows as the table holds them, the line export writes for each, and the
 // same row back when that line is imported.

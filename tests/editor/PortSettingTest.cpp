@@ -3,6 +3,7 @@
 // takes up.
 #include <QPushButton>
 #include <QRadioButton>
+#include <QFileInfo>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "app/AppGlobals.h"
 #include "app/MainFrame.h"
 #include "app/ResourceIds.h"
+#include "profile/ProfileFile.h"
 #include "app/UserSettings.h"
 #include "editor/ComSetupDlg.h"
 #include "link/SerialPort.h"
@@ -21,6 +23,8 @@ class PortSettingTest : public QObject {
  private slots:
   void portDialog_data();
   void portDialog();
+  void storeStaysInTheConfigFolder_data();
+  void storeStaysInTheConfigFolder();
 };
 
 void PortSettingTest::portDialog_data() {
@@ -111,6 +115,31 @@ void PortSettingTest::portDialog() {
   QCOMPARE(shownChecked, checked);
   QCOMPARE(QString::fromStdString(g_strPortName), portAfter);
   QCOMPARE(ReadUserNumber("com", 0), storedAfter);
+}
+
+void PortSettingTest::storeStaysInTheConfigFolder_data() {
+  QTest::addColumn<QString>("appName");
+  QTest::addColumn<QString>("file");  // in the configuration folder
+  QTest::newRow("plain") << "Quill" << "Quill.ini";
+  QTest::newRow("climbing out") << "../../x" << ".._.._x.ini";
+  QTest::newRow("a folder below") << "a/b" << "a_b.ini";
+  QTest::newRow("the parent") << ".." << "Program.ini";
+  QTest::newRow("empty") << "" << "Program.ini";
+}
+
+// The port number goes where the backups and the profile copy go: into the
+// configuration folder, whatever AppName holds.
+void PortSettingTest::storeStaysInTheConfigFolder() {
+  QFETCH(QString, appName);
+  QFETCH(QString, file);
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  g_profile.SetString("Setup", "AppName", appName.toStdString());
+  WriteUserNumber("com", 7);
+  const QString config = QString::fromStdString(shell.FilePath("config")) + "/";
+  QCOMPARE(UserSettingsFile(), config + file);
+  QVERIFY(QFileInfo::exists(config + file));
+  QCOMPARE(ReadUserNumber("com", 0), 7);
 }
 
 QTEST_MAIN(PortSettingTest)

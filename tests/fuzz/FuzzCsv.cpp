@@ -1,7 +1,7 @@
 // Arbitrary bytes as a CSV channel list. The reader's records must write out
 // and read back unchanged; an import must leave only channels that pass the
-// commit rules, and what it imported must export and import back to the same
-// table.
+// commit rules, be in the image as imported, and export and import back to
+// the same table.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -40,13 +40,15 @@ void CheckImport(const std::string& text, const BandLimits& band, bool chinese) 
     ++inUse;
     for (int column : {kColRxFrequency, kColTxFrequency}) {
       const long long n = FrequencyUnits(LeadingNumber(row[column]));
-      if (!band.Contains(n) || !OnChannelRaster(n)) Fail("a refused frequency was imported");
+      if (!band.Contains(n) || !OnChannelRaster(n) || !FrequencyIsStorable(n))
+        Fail("a refused frequency was imported");
     }
   }
   if (inUse != result.imported) Fail("imported count differs from the table");
 
   RadioImage image;
   StoreTableToImage(result.table, image);
+  if (TableFromImage(image, chinese) != result.table) Fail("an imported channel is not in the image");
   const CsvImportResult again = ImportChannelsCsv(ExportChannelsCsv(image, CsvForm::Own), band, chinese);
   if (!again.refused.empty() || again.table != result.table) Fail("own form does not round-trip");
   ExportChannelsCsv(image, CsvForm::Chirp);
@@ -60,6 +62,8 @@ int FuzzCsvInput(const std::uint8_t* data, std::size_t size) {
   if (read.status == CsvReadStatus::Ok) CheckRecordsWriteBack(read);
   CheckImport(text, BandLimitsFromText("400-470"), size % 2 == 1);
   CheckImport(text, BandLimitsFromText("136-174"), false);
+  // A band from Program.ini may reach below what a channel can hold.
+  CheckImport(text, BandLimitsFromText("1-30"), true);
   return 0;
 }
 

@@ -111,6 +111,8 @@ TEST_F(PortResolution, ArgumentIsAPathOrAPortName) {
   const std::pair<const char*, const char*> cases[] = {
       {"/dev/pts/7", "/dev/pts/7"},
       {"/tmp/radio", "/tmp/radio"},
+      {"./radio", "./radio"},  // relative to the working folder
+      {"dev/ttyUSB0", "dev/ttyUSB0"},
       {"COM3", "/dev/serial/by-id/usb-cable-if00"},
       {"\\\\.\\COM12", "/dev/ttyS9"},
       {"com5", "/dev/ttyACM0"},

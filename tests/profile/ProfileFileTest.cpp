@@ -122,7 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
         SerializeCase{"key_without_value_gets_equals", "[S]\nflag\n", "[S]\nflag=\n"},
         SerializeCase{"comment_inside_value_kept", "[S]\nk=a // b\n", "[S]\nk=a // b\n"},
         SerializeCase{"crlf_becomes_lf", "[S]\r\nk=v\r\n", "[S]\nk=v\n"},
-        SerializeCase{"empty_section_header_kept", "[A]\n[B]\nk=v\n", "[A]\n[B]\nk=v\n"}),
+        SerializeCase{"empty_section_header_kept", "[A]\n[B]\nk=v\n", "[A]\n[B]\nk=v\n"},
+        // A reload skips one mark before the first line, which must not be the key's.
+        SerializeCase{"first_key_begins_with_a_mark", "\t\xEF\xBB\xBFk=v\n", "\xEF\xBB\xBF\xEF\xBB\xBFk=v\n"}),
     [](const ::testing::TestParamInfo<SerializeCase>& info) { return std::string(info.param.name); });
 
 // ------------------------------------------------------------ SetString

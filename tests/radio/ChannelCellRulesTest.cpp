@@ -27,6 +27,7 @@ struct CommitCase {
   CellVerdict verdict;
   ChannelRow after;
   bool chinese = false;
+  const char* band = "400-470MHz";
 };
 
 void PrintTo(const CommitCase& c, std::ostream* os) { *os << c.name; }
@@ -75,6 +76,14 @@ const CommitCase kCases[] = {
     {"list_item_other_language", kSet, 8, "低", L, OK, With(kSet, 8, "Low")},
     {"list_item_in_empty_row_dropped", kEmpty, 7, "Carrier", L, OK, kEmpty},
     {"unknown_item_refused", kSet, 6, "Maybe", L, CellVerdict::NotAnItem, kSet},
+    // Whatever the band says, a frequency the record would store as an empty
+    // channel (top byte 0x00) or not at all is outside.
+    {"below_10_mhz_in_a_wide_band", kEmpty, 1, "5", L, CellVerdict::OutOfRange, kCleared, false, "1-30MHz"},
+    {"tx_below_10_mhz_in_a_wide_band", With(With(kSet, 1, "20.00000"), 2, "20.00000"), 2, "9.995", E,
+     CellVerdict::OutOfRange, kCleared, false, "1-30MHz"},
+    {"10_mhz_held", kEmpty, 1, "10", L, OK, Row("10.00000", "10.00000", "None", "None", "Wide", "Yes", "Off", "High"),
+     false, "1-30MHz"},
+    {"above_1599_mhz", kEmpty, 1, "1600", L, CellVerdict::OutOfRange, kCleared, false, "1-2000MHz"},
 };
 
 class CommitCases : public ::testing::TestWithParam<CommitCase> {};
@@ -82,7 +91,7 @@ class CommitCases : public ::testing::TestWithParam<CommitCase> {};
 TEST_P(CommitCases, RowAfterCommit) {
   const CommitCase& c = GetParam();
   ChannelRow row = c.before;
-  EXPECT_EQ(CommitChannelCell(row, c.column, c.text, c.key, kBand, c.chinese), c.verdict);
+  EXPECT_EQ(CommitChannelCell(row, c.column, c.text, c.key, BandLimitsFromText(c.band), c.chinese), c.verdict);
   EXPECT_EQ(row, c.after);
 }
 

@@ -10,6 +10,7 @@
 
 #include "CaseText.h"
 
+#include "radio/BandText.h"
 #include "radio/ChannelCodecs.h"
 
 namespace {
@@ -396,6 +397,41 @@ INSTANTIATE_TEST_SUITE_P(
                       BandCase{"UHF", 0, 100000}, BandCase{"-5", -500000, 600000},
                       BandCase{std::string(30, '9') + "-" + std::string(30, '9'), kSaturatedBand, kSaturatedBand},
                       BandCase{"-" + std::string(30, '9'), -kSaturatedBand, kSaturatedBand}));
+
+// What each form of band text takes: the command line's exactly LOW-HIGH,
+// Program.ini's with blanks and a unit; both a band a channel can hold.
+struct BandTextCase {
+  std::string text;
+  BandTextError exact;
+  BandTextError profile;
+};
+
+void PrintTo(const BandTextCase& c, std::ostream* os) { *os << Quoted(c.text); }
+
+class BandTextCases : public ::testing::TestWithParam<BandTextCase> {};
+
+TEST_P(BandTextCases, Errors) {
+  const BandTextCase& c = GetParam();
+  EXPECT_EQ(ParseBandText(c.text, BandTextForm::Exact).error, c.exact);
+  EXPECT_EQ(ParseBandText(c.text, BandTextForm::Profile).error, c.profile);
+  EXPECT_EQ(ParseBandText(c.text, BandTextForm::Exact).limits.upper, BandLimitsFromText(c.text).upper);
+}
+
+using E = BandTextError;
+INSTANTIATE_TEST_SUITE_P(
+    Table, BandTextCases,
+    ::testing::Values(BandTextCase{"400-470", E::None, E::None}, BandTextCase{"400-470MHz", E::NotLowHigh, E::None},
+                      BandTextCase{"130 - 160MHz", E::NotLowHigh, E::None},
+                      BandTextCase{"4e2-470", E::NotLowHigh, E::NotLowHigh},
+                      BandTextCase{"400-470abc", E::NotLowHigh, E::None}, BandTextCase{"400", E::NotLowHigh, E::NotLowHigh},
+                      BandTextCase{"400-", E::NotLowHigh, E::NotLowHigh}, BandTextCase{"-470", E::NotLowHigh, E::NotLowHigh},
+                      BandTextCase{"+400-470", E::NotLowHigh, E::NotLowHigh},
+                      BandTextCase{"470-400", E::NotAscending, E::NotAscending},
+                      BandTextCase{"400-400", E::NotAscending, E::NotAscending},
+                      BandTextCase{"1-30", E::NotStorable, E::NotStorable}, BandTextCase{"10-1598", E::None, E::None},
+                      BandTextCase{"9-30", E::NotStorable, E::NotStorable},
+                      BandTextCase{"10-1599", E::NotStorable, E::NotStorable},
+                      BandTextCase{"10-" + std::string(30, '9'), E::NotStorable, E::NotStorable}));
 
 TEST(BandLimits, UpperEdgeIsOneMegahertzAboveAndInclusive) {
   const BandLimits b = BandLimitsFromText("400-470");

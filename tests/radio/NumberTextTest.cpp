@@ -73,6 +73,36 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{std::string(60, '9'), kMax},
                       IntegerCase{"-" + std::string(60, '9'), kMin}));
 
+struct PlainCase {
+  std::string text;
+  PlainDecimal result;
+  long long units;  // at two places
+};
+
+void PrintTo(const PlainCase& c, std::ostream* os) { *os << Quoted(c.text); }
+
+class PlainDecimalCases : public ::testing::TestWithParam<PlainCase> {};
+
+TEST_P(PlainDecimalCases, Reads) {
+  long long units = -1;
+  EXPECT_EQ(ReadPlainDecimal(GetParam().text, 2, units), GetParam().result);
+  if (GetParam().result == PlainDecimal::Ok) EXPECT_EQ(units, GetParam().units);
+}
+
+using P = PlainDecimal;
+INSTANTIATE_TEST_SUITE_P(
+    Table, PlainDecimalCases,
+    ::testing::Values(PlainCase{"5", P::Ok, 500}, PlainCase{"0.6", P::Ok, 60}, PlainCase{".5", P::Ok, 50},
+                      PlainCase{"5.", P::Ok, 500}, PlainCase{"1.250000", P::Ok, 125}, PlainCase{"-0.00", P::Ok, 0},
+                      PlainCase{std::string(40, '9'), P::Ok, kPlainDecimalLimit}, PlainCase{"1.255", P::TooFine, 0},
+                      PlainCase{"-5.0", P::Negative, 0}, PlainCase{"-1.255", P::Negative, 0},
+                      PlainCase{"", P::NotANumber, 0}, PlainCase{".", P::NotANumber, 0},
+                      PlainCase{"-", P::NotANumber, 0}, PlainCase{"abc", P::NotANumber, 0},
+                      PlainCase{"nan", P::NotANumber, 0}, PlainCase{"inf", P::NotANumber, 0},
+                      PlainCase{"1e3", P::NotANumber, 0}, PlainCase{"+5", P::NotANumber, 0},
+                      PlainCase{" 5", P::NotANumber, 0}, PlainCase{"5 ", P::NotANumber, 0},
+                      PlainCase{"1.2.3", P::NotANumber, 0}, PlainCase{"5,0", P::NotANumber, 0}));
+
 // printf in the "C" locale (the tests never change it) is the reference.
 class FormatFixedMatchesPrintf : public ::testing::TestWithParam<double> {};
 

@@ -27,10 +27,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "radiosim: %s (try radiosim --help)\n", error.c_str());
     return 2;
   }
-  if (cmd.help) {
-    std::fputs(SimHelpText(), stdout);
-    return 0;
-  }
+  if (cmd.help) return WriteStandardOutput("radiosim", SimHelpText()) ? 0 : 1;
   if (cmd.version) return PrintVersion("radiosim");
   RadioImage memory = BuiltInDefaults();
   if (!cmd.memoryFile.empty()) {
