@@ -101,7 +101,7 @@ class CProgramView : public QWidget {
   void ShowEditor();
   void HideEditor();
   // False when the commit showed a message.
-  bool Commit(CommitKey key);
+  bool Commit();
   void OnEnterKey();
   void OnSelChange();
   // An open editor keeps the clipboard and undo keys it can use, and a

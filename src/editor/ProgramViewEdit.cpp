@@ -36,9 +36,9 @@ void CProgramView::OnEnterCell() { ShowEditor(); }
 
 void CProgramView::OnMouseDown(int, int, int, int) { ShowEditor(); }
 
-void CProgramView::OnLeaveCell() { Commit(CommitKey::Leave); }
+void CProgramView::OnLeaveCell() { Commit(); }
 
-void CProgramView::CommitPendingEdit() { Commit(CommitKey::Leave); }
+void CProgramView::CommitPendingEdit() { Commit(); }
 
 void CProgramView::ShowEditor() {
   if (m_pGrid->HasBlockSelection()) return;
@@ -68,14 +68,14 @@ void CProgramView::HideEditor() {
   editor->hide();
 }
 
-bool CProgramView::Commit(CommitKey key) {
+bool CProgramView::Commit() {
   QWidget* editor = m_pEditors == nullptr ? nullptr : m_pEditors->Visible();
   if (editor == nullptr) return true;
   const int row = m_pGrid->GetRow();
   const ChannelTable tableBefore = Table();
   ChannelRow cells = RowCells(row);
   const CellVerdict verdict =
-      CommitChannelCell(cells, m_pGrid->GetCol(), ToStd(m_pEditors->Text(editor)), key, m_bandLimits, g_bChinese);
+      CommitChannelCell(cells, m_pGrid->GetCol(), ToStd(m_pEditors->Text(editor)), m_bandLimits, g_bChinese);
   HideEditor();
   SetRowCells(row, cells);
   if (cells != tableBefore[static_cast<std::size_t>(row - 1)]) {
@@ -90,7 +90,7 @@ bool CProgramView::Commit(CommitKey key) {
 }
 
 void CProgramView::OnEnterKey() {
-  if (!Commit(CommitKey::Enter)) return;
+  if (!Commit()) return;
   const GridCell next =
       NextCellAfterEnter({m_pGrid->GetRow(), m_pGrid->GetCol()}, m_pGrid->GetRows(), m_pGrid->GetCols());
   m_pGrid->SetCurrentCell(next.row, next.col);
@@ -98,7 +98,7 @@ void CProgramView::OnEnterKey() {
 
 void CProgramView::OnSelChange() {
   // A block has no editor: what was typed counts, as when leaving the cell.
-  if (m_pGrid->HasBlockSelection() && IsEditing()) Commit(CommitKey::Leave);
+  if (m_pGrid->HasBlockSelection() && IsEditing()) Commit();
 }
 
 bool CProgramView::FilterEditorKey(QWidget* editor, QKeyEvent* event) {

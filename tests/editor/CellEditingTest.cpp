@@ -12,6 +12,7 @@
 #include "editor/EditorRules.h"
 #include "editor/MSFlexGrid.h"
 #include "editor/ProgramView.h"
+#include "radio/ChannelTable.h"
 #include "radio/ProgramDoc.h"
 
 namespace {
@@ -59,11 +60,13 @@ void CellEditingTest::commit_data() {
                                                   "High"}
                                    << "" << QPoint(3, 1);
   QTest::newRow("above the band") << kSet << 1 << "471.005" << "tab" << kEmpty << range << QPoint(1, 2);
-  QTest::newRow("Tx out of band, left") << kSet << 2 << "300" << "tab" << With(kSet, 2, "") << range << QPoint(1, 3);
-  QTest::newRow("Tx out of band, Enter") << kSet << 2 << "300" << "enter" << kEmpty << range << QPoint(1, 2);
-  QTest::newRow("Tx off the raster, left") << kSet << 2 << "446.003" << "click" << kEmpty << step << QPoint(3, 1);
-  QTest::newRow("Tx off the raster, Enter") << kSet << 2 << "446.003" << "enter" << With(kSet, 2, "") << step
-                                            << QPoint(1, 2);
+  // A refused transmit frequency leaves the row as it was, whichever way the
+  // editor closed; only a refused Enter keeps the current cell.
+  QTest::newRow("Tx out of band, left") << kSet << 2 << "300" << "tab" << kSet << range << QPoint(1, 3);
+  QTest::newRow("Tx out of band, Enter") << kSet << 2 << "300" << "enter" << kSet << range << QPoint(1, 2);
+  QTest::newRow("Tx off the raster, left") << kSet << 2 << "446.003" << "click" << kSet << step << QPoint(3, 1);
+  QTest::newRow("Tx off the raster, Enter") << With(kSet, 2, "440.00000") << 2 << "446.003" << "enter"
+                                            << With(kSet, 2, "440.00000") << step << QPoint(1, 2);
   QTest::newRow("pending Tx edit committed") << kSet << 2 << "440.0125" << "pending" << With(kSet, 2, "440.01250")
                                              << "" << QPoint(1, 2);
   QTest::newRow("tone with a point") << kSet << 3 << "88.8" << "tab" << With(kSet, 3, "88.8") << "" << QPoint(1, 4);
@@ -99,6 +102,13 @@ void CellEditingTest::commit() {
   if (how == QLatin1String("pending")) s.view->CommitPendingEdit();
 
   QCOMPARE(s.Row(1), after);
+  // What the window shows is what the file keeps.
+  RadioImage stored = s.view->GetDocument()->image;
+  StoreTableToImage(s.view->Table(), stored);
+  const ChannelRow decoded = DecodeChannelRow(stored, 1, false);
+  QStringList readBack;
+  for (int c = 1; c <= 8; ++c) readBack << QString::fromStdString(decoded[static_cast<std::size_t>(c)]);
+  QCOMPARE(s.Row(1), readBack);
   QCOMPARE(s.shell.messages.size(), std::size_t{message.isEmpty() ? 0u : 1u});
   if (!message.isEmpty()) {
     QCOMPARE(s.shell.messages.front().text, message);
