@@ -20,6 +20,12 @@ void PlaceOverCurrentCell(const CMSFlexGrid* grid, QWidget* editor) {
                       TwipsToPixels(grid->GetCellWidth(), dpiX), TwipsToPixels(grid->GetCellHeight(), dpiY));
 }
 
+void DropCellEditor(QWidget* editor, QWidget* grid) {
+  // Hidden first: the focus leaving a hidden editor commits nothing.
+  editor->hide();
+  grid->setFocus(Qt::OtherFocusReason);
+}
+
 bool IsCommittingFocusLoss(const QEvent* event) {
   if (event->type() != QEvent::FocusOut) return false;
   const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();

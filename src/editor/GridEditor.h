@@ -12,6 +12,10 @@ QSize GridContentSize(const CMSFlexGrid* grid);
 // Lays `editor`, a child of `grid`, exactly over the grid's current cell.
 void PlaceOverCurrentCell(const CMSFlexGrid* grid, QWidget* editor);
 
+// Escape in a cell editor: it closes without a commit, so the cell keeps
+// the text it had, and the grid takes the focus.
+void DropCellEditor(QWidget* editor, QWidget* grid);
+
 // A focus-out event that commits an edit: the focus went to another control.
 // A list's own popup or another window taking the focus leaves the edit open.
 bool IsCommittingFocusLoss(const QEvent* event);

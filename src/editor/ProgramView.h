@@ -104,8 +104,9 @@ class CProgramView : public QWidget {
   bool Commit();
   void OnEnterKey();
   void OnSelChange();
-  // An open editor keeps the clipboard and undo keys it can use, and a
-  // Shift+arrow that it has no use for extends the selection instead.
+  // An open editor keeps the clipboard and undo keys it can use, a
+  // Shift+arrow that it has no use for extends the selection instead, and
+  // Escape closes it with the cell as it was.
   bool FilterEditorKey(QWidget* editor, QKeyEvent* event);
 
   CProgramDoc* m_pDoc;

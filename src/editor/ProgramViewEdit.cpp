@@ -103,6 +103,10 @@ void CProgramView::OnSelChange() {
 
 bool CProgramView::FilterEditorKey(QWidget* editor, QKeyEvent* event) {
   QLineEdit* text = CChannelEditors::TextField(editor);
+  if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    HideEditor();  // the cell keeps its text: nothing reaches it before a commit
+    return true;
+  }
   if (event->type() == QEvent::ShortcutOverride) {
     // The editor keeps Copy and Cut, and Undo and Redo while it has typing
     // to undo; Paste and the rest go to the commands, which give a single

@@ -143,7 +143,7 @@ bool CPowerAdjustDlg::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (key == Qt::Key_Escape) {
-      CloseEditor();
+      DropCellEditor(m_pEditor, m_pGrid);
       return true;
     }
   }

@@ -37,6 +37,8 @@ class CellEditingTest : public QObject {
   void editorShowsTheCell_data();
   void editorShowsTheCell();
   void helpForTheFocusedEditor();
+  void escapePutsBackTheCell_data();
+  void escapePutsBackTheCell();
 };
 
 void CellEditingTest::commit_data() {
@@ -200,6 +202,47 @@ void CellEditingTest::helpForTheFocusedEditor() {
   std::vector<std::uint32_t> expected(std::begin(ids), std::end(ids));
   expected.push_back(1000);  // the grid
   QCOMPARE(contexts, expected);
+}
+
+void CellEditingTest::escapePutsBackTheCell_data() {
+  QTest::addColumn<QStringList>("before");  // row 2
+  QTest::addColumn<int>("column");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("inEditor");  // Escape pressed in the editor, else on the grid
+
+  QTest::newRow("receive frequency of a channel") << kSet << 1 << "447" << true;
+  QTest::newRow("receive frequency of an empty row") << kEmpty << 1 << "446.5" << true;
+  QTest::newRow("tone typed into its list") << kSet << 3 << "88.8" << true;
+  QTest::newRow("list entry") << kSet << 8 << "L" << true;
+  QTest::newRow("outside an editor") << kSet << 2 << "" << false;
+}
+
+void CellEditingTest::escapePutsBackTheCell() {
+  QFETCH(QStringList, before);
+  QFETCH(int, column);
+  QFETCH(QString, typed);
+  QFETCH(bool, inEditor);
+
+  EditingShell s;
+  QVERIFY(s.Start());
+  s.SetRow(2, before);
+  s.view->GetDocument()->SetModifiedFlag(false);
+  s.grid->SetCurrentCell(2, column);
+  if (inEditor) {
+    EditingShell::Type(typed);
+  } else {
+    s.view->CommitPendingEdit();
+    QCOMPARE(QApplication::focusWidget(), s.grid);
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QVERIFY(!s.view->IsEditing());
+  QCOMPARE(QApplication::focusWidget(), s.grid);
+  // Leaving the cell afterwards commits nothing either.
+  QTest::mouseClick(s.grid->viewport(), Qt::LeftButton, {}, s.CellCentre(5, 1));
+  QCOMPARE(s.Row(2), before);
+  QVERIFY(s.shell.messages.empty());
+  QVERIFY(!s.view->GetDocument()->IsModified());
+  QVERIFY(s.shell.Frame()->MDIGetActive()->isVisible());
 }
 
 QTEST_MAIN(CellEditingTest)
