@@ -137,7 +137,7 @@ bool CProgramView::FilterEditorKey(QWidget* editor, QKeyEvent* event) {
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
   // Seen before the grid and the editors: F1 asks for help on the focused
-  // control, Enter commits and moves on.
+  // control and goes on to it, Enter commits and moves on.
   const QEvent::Type type = event->type();
   if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -149,8 +149,10 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
   if (type != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const int key = static_cast<QKeyEvent*>(event)->key();
   if (key == Qt::Key_F1) {
-    HelpForFocusedControl(HelpOwner());
-    return true;
+    // Once, where the key arrives: unused, it rises through the editor's
+    // parents to the view.
+    if (watched == QApplication::focusWidget()) HelpForFocusedControl(HelpOwner());
+    return false;
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     OnEnterKey();
