@@ -9,7 +9,8 @@ class CMSFlexGrid;
 // The grid's size with every row and column in view and no scroll bar.
 QSize GridContentSize(const CMSFlexGrid* grid);
 
-// Lays `editor`, a child of `grid`, exactly over the grid's current cell.
+// Lays `editor`, a child of `grid`, exactly over the grid's current cell,
+// inside its grid lines.
 void PlaceOverCurrentCell(const CMSFlexGrid* grid, QWidget* editor);
 
 // Escape in a cell editor: it closes without a commit, so the cell keeps

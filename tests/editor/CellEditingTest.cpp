@@ -159,6 +159,7 @@ void CellEditingTest::editorShowsTheCell_data() {
   QTest::addColumn<QString>("shown");
 
   QTest::newRow("frequency") << 1 << "446.00625" << "446.00625";
+  QTest::newRow("empty frequency") << 2 << "" << "";
   QTest::newRow("tone in the list") << 3 << "67.0" << "67.0";
   QTest::newRow("tone not in the list stays as text") << 4 << "88.8" << "88.8";
   QTest::newRow("DCS begins an entry") << 3 << "d02" << "D023N";
@@ -180,12 +181,20 @@ void CellEditingTest::editorShowsTheCell() {
   QVERIFY(editor != nullptr && editor->isVisible());
   const auto* combo = qobject_cast<QComboBox*>(editor);
   QCOMPARE(combo != nullptr ? combo->currentText() : qobject_cast<QLineEdit*>(editor)->text(), shown);
-  // Laid exactly over the cell.
+  // Laid exactly over the cell inside its grid lines, with a frame.
   const QRect cellRect(TwipsToPixels(s.grid->GetCellLeft(), s.grid->DpiX()),
                        TwipsToPixels(s.grid->GetCellTop(), s.grid->DpiY()),
                        TwipsToPixels(s.grid->GetCellWidth(), s.grid->DpiX()),
                        TwipsToPixels(s.grid->GetCellHeight(), s.grid->DpiY()));
-  QCOMPARE(editor->geometry(), cellRect);
+  QCOMPARE(editor->geometry(), cellRect.adjusted(0, 0, -1, -1));
+  if (const auto* edit = qobject_cast<QLineEdit*>(editor)) QVERIFY(edit->hasFrame());
+  // The cell's right and bottom grid lines stay drawn, as those of row 10.
+  const QImage drawn = s.grid->grab().toImage();
+  const int row10 = TwipsToPixels(s.grid->GetRowPos(10), s.grid->DpiY()) - cellRect.top();
+  const QPoint right(cellRect.right(), cellRect.center().y());
+  const QPoint bottom(cellRect.center().x(), cellRect.bottom());
+  QCOMPARE(drawn.pixel(right), drawn.pixel(right + QPoint(0, row10)));
+  QCOMPARE(drawn.pixel(bottom), drawn.pixel(bottom + QPoint(0, row10)));
 }
 
 // Counts the F1 presses that reach a widget after the one they were sent to.
