@@ -2,6 +2,7 @@
 // service mode: the grids a band gives, the cell editors, which bytes OK
 // changes, Cancel, and Read and Write against the simulated radio.
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -100,6 +101,7 @@ class ServiceDialogsTest : public QObject {
   void paramEditors();
   void escape_data();
   void escape();
+  void powerRunStartsAfresh();
   void transfer_data();
   void transfer();
 };
@@ -300,6 +302,39 @@ void ServiceDialogsTest::escape() {
   // Nothing typed before an Escape reaches the image.
   if (inEditor)
     for (const QString& entry : ChangedBytes(before, s.Image())) QVERIFY2(!entry.endsWith("=07"), qPrintable(entry));
+}
+
+// Each run starts at the first cell with HighLight 1, whatever the last run
+// left; a highlight that needs the focus shows only while the grid has it.
+void ServiceDialogsTest::powerRunStartsAfresh() {
+  ServiceShell s(QStringLiteral("English"), QStringLiteral("400-480MHz"));
+  QVERIFY(s.view != nullptr);
+  const auto highlighted = [](CMSFlexGrid* grid, int row, int col) {
+    const QImage image = grid->viewport()->grab().toImage();
+    const QColor highlight = grid->style()->standardPalette().color(QPalette::Active, QPalette::Highlight);
+    return image.pixelColor(grid->visualRect(grid->model()->index(row - 1, col - 1)).topLeft() + QPoint(3, 3)) ==
+           highlight;
+  };
+  s.Run<CPowerAdjustDlg>(Cmd::kPowerAdjust, [&](CPowerAdjustDlg& d) {
+    CMSFlexGrid* grid = d.Grid();
+    QCOMPARE(QPoint(grid->GetRow(), grid->GetCol()), QPoint(1, 1));
+    QCOMPARE(grid->GetHighLight(), int(CMSFlexGrid::kHighlightAlways));
+    // A row picked by its header: highlighted while the grid has the focus.
+    const QHeaderView* rows = grid->verticalHeader();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, QPoint(5, rows->sectionViewportPosition(2) + 5));
+    QCOMPARE(grid->GetRow(), 3);
+    QCOMPARE(grid->GetHighLight(), int(CMSFlexGrid::kHighlightWithFocus));
+    grid->setFocus();
+    QVERIFY(highlighted(grid, 3, 2));
+    DialogButton(d, Res::kIdCancel)->setFocus();
+    QVERIFY(!highlighted(grid, 3, 2));
+    DialogButton(d, Res::kIdCancel)->click();
+  });
+  s.Run<CPowerAdjustDlg>(Cmd::kPowerAdjust, [&](CPowerAdjustDlg& d) {
+    QCOMPARE(QPoint(d.Grid()->GetRow(), d.Grid()->GetCol()), QPoint(1, 1));
+    QCOMPARE(d.Grid()->GetHighLight(), int(CMSFlexGrid::kHighlightAlways));
+    DialogButton(d, Res::kIdCancel)->click();
+  });
 }
 
 void ServiceDialogsTest::transfer_data() {
