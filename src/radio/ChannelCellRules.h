@@ -39,10 +39,10 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
                               bool chinese);
 
 // A value pasted or imported rather than typed: the rules of a typed value,
-// except that a value those rules would not keep as given
-// is refused and the row left exactly as it was. Refused besides the typed
-// refusals: a tone the tone check would make no tone, and any value but the
-// empty text in columns 2-8 of a row without frequencies.
+// except that a value those rules would not keep as given is refused and the
+// row left exactly as it was. Refused besides the typed refusals: a tone the
+// tone check would make no tone, and any value but the empty text in columns
+// 2-8 of a row without frequencies.
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
                                bool chinese);
 
