@@ -13,6 +13,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
   setWidget(m_pView);
   setGeometry(0, 0, 1600, 1200);
   UpdateTitle();
+  m_pDoc->SetModifiedObserver([this](bool modified) { setWindowModified(modified); });
   // The system menu's Close answers Ctrl+W, which is the frame's Write:
   // the window keeps Ctrl+F4 and its close box.
   for (QAction* action : systemMenu()->actions()) {
@@ -23,7 +24,13 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
 
 CChildFrame::~CChildFrame() = default;
 
-void CChildFrame::UpdateTitle() { setWindowTitle(FromStd(m_pDoc->GetTitle())); }
+void CChildFrame::UpdateTitle() {
+  // "[*]" marks where Qt shows the modified mark; a "[*]" in the file's own
+  // name is doubled to be shown as it is.
+  setWindowTitle(FromStd(m_pDoc->GetTitle()).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+                 QStringLiteral("[*]"));
+  setWindowModified(m_pDoc->IsModified());
+}
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
   event->ignore();

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+class QKeyEvent;
 class QTextBrowser;
 
 // The arguments of every help request, as a test sees them.
@@ -35,6 +36,10 @@ class CHelpWindow : public QWidget {
   bool ShowTopic(const QString& path, std::uint32_t context);
   QString CurrentFile() const { return m_strFile; }
   std::uint32_t CurrentContext() const { return m_nContext; }
+
+ protected:
+  // Escape closes the window, as it would a dialog.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QTextBrowser* m_pBrowser;

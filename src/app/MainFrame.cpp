@@ -108,8 +108,10 @@ bool CMainFrame::BuildNavigationBar() {
     child->setIcon(0, TreeItemImage());
   }
   m_pNavRoot->setExpanded(true);
+  // Current, so that the focus coming to the tree moves nothing, but not
+  // shown as selected before the user picks an item.
   m_bReselectingRoot = true;
-  tree->setCurrentItem(m_pNavRoot);
+  tree->setCurrentItem(m_pNavRoot, 0, QItemSelectionModel::NoUpdate);
   m_bReselectingRoot = false;
   connect(tree, &QTreeWidget::currentItemChanged, this, [this] { OnNavSelChanged(); });
   return true;

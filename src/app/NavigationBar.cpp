@@ -11,6 +11,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
+#include "app/NavigationTree.h"
 #include "profile/ProfileFile.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
@@ -54,12 +55,15 @@ bool CNavigationBar::Initialize() {
   m_font.setItalic(false);
   setFont(m_font);
 
-  m_tree = new QTreeWidget(this);
+  m_tree = new CNavigationTree(this);
   SetControlId(m_tree, Res::kCtlNavTree);
   m_tree->setFont(m_font);
   m_tree->header()->hide();
   m_tree->setColumnCount(1);
   m_tree->setRootIsDecorated(true);
+  // The bar sees no move of a pointer that jumps from the close button
+  // into the tree.
+  m_tree->viewport()->installEventFilter(this);
   m_tree->show();
 
   m_pTracker = new CTrackerLine(m_pFrame);
@@ -126,6 +130,7 @@ void CNavigationBar::paintEvent(QPaintEvent*) {
 }
 
 bool CNavigationBar::event(QEvent* event) {
+  if (event->type() == QEvent::Leave || event->type() == QEvent::Hide) ClearCloseOutline();
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     if (m_rcClose.Contains(help->pos().x(), help->pos().y()))
@@ -135,6 +140,18 @@ bool CNavigationBar::event(QEvent* event) {
     return true;
   }
   return QWidget::event(event);
+}
+
+bool CNavigationBar::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) ClearCloseOutline();
+  return QWidget::eventFilter(watched, event);
+}
+
+void CNavigationBar::ClearCloseOutline() {
+  if (!m_bCloseHot && !m_bClosePressed) return;
+  m_bCloseHot = false;
+  m_bClosePressed = false;
+  update(ToQRect(m_rcClose));
 }
 
 void CNavigationBar::UpdateCursor(const QPoint& point) {
@@ -169,10 +186,8 @@ void CNavigationBar::mouseMoveEvent(QMouseEvent* event) {
       m_bClosePressed = m_bMouseDown;
       update(ToQRect(m_rcClose));
     }
-  } else if (m_bCloseHot || m_bClosePressed) {
-    m_bCloseHot = false;
-    m_bClosePressed = false;
-    update(ToQRect(m_rcClose));
+  } else {
+    ClearCloseOutline();
   }
 }
 

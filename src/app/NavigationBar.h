@@ -44,6 +44,7 @@ class CNavigationBar : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -55,6 +56,8 @@ class CNavigationBar : public QWidget {
   void ShowTracker(int x);
   void EraseTracker();
   void UpdateCursor(const QPoint& point);
+  // The close button drawn flat again, however the pointer left it.
+  void ClearCloseOutline();
 
   QMainWindow* m_pFrame;
   CTrackerLine* m_pTracker = nullptr;

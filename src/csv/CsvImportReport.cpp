@@ -5,18 +5,6 @@
 #include "radio/Language.h"
 #include "radio/RegularFile.h"
 
-std::string ShownValue(const std::string& value) {
-  constexpr std::size_t kMaxShown = 40;
-  std::string shown;
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(value[i]);
-    const bool startsCharacter = (c & 0xC0) != 0x80;
-    if (startsCharacter && shown.size() >= kMaxShown) return shown + "...";
-    shown += c < 0x20 || c == 0x7F ? '?' : value[i];
-  }
-  return shown;
-}
-
 namespace {
 
 void Replace(std::string& text, const char* placeholder, const std::string& value) {
@@ -27,20 +15,18 @@ void Replace(std::string& text, const char* placeholder, const std::string& valu
 const LangText kRefusalTexts[] = {
     /* None */ {"Line {line}", "第 {line} 行"},
     /* NoFrequency */ {"Line {line}: no receive frequency", "第 {line} 行：没有接收频率"},
-    /* OutOfRange */ {"Line {line}: {value} is outside the band", "第 {line} 行：{value} 超出频段"},
-    /* OffRaster */
-    {"Line {line}: {value} is off the step (6.25K/5K)", "第 {line} 行：{value} 不符合步进（6.25K/5K）"},
+    /* OutOfRange */ {"", ""},  // CellRefusalText
+    /* OffRaster */ {"", ""},  // CellRefusalText
     /* ReceiveOnly */
     {"Line {line}: a receive-only channel, which this radio does not have", "第 {line} 行：只收信道，本机没有只收信道"},
     /* UnknownDuplex */ {"Line {line}: unknown Duplex '{value}'", "第 {line} 行：未知的 Duplex“{value}”"},
     /* UnknownToneMode */ {"Line {line}: unknown tone mode '{value}'", "第 {line} 行：未知的亚音方式“{value}”"},
-    /* UnknownTone */ {"Line {line}: unknown tone '{value}'", "第 {line} 行：未知的亚音“{value}”"},
+    /* UnknownTone */ {"", ""},  // CellRefusalText
     /* UnknownPolarity */
     {"Line {line}: unknown DCS polarity '{value}'", "第 {line} 行：未知的 DCS 极性“{value}”"},
     /* UnknownMode */
     {"Line {line}: unknown mode '{value}' (FM or NFM)", "第 {line} 行：未知的模式“{value}”（FM 或 NFM）"},
-    /* UnknownValue */
-    {"Line {line}: '{value}' is not a value of {column}", "第 {line} 行：“{value}”不是{column}的值"},
+    /* UnknownValue */ {"", ""},  // CellRefusalText
     /* TooManyChannels */ {"Line {line}: more than 16 channels", "第 {line} 行：超过 16 个信道"},
     /* ChannelTaken */
     {"Line {line}: channel {value} is taken by an earlier line", "第 {line} 行：信道 {value} 已被前面的行占用"},
@@ -56,6 +42,19 @@ const LangText kRefusalTexts[] = {
 static_assert(sizeof kRefusalTexts / sizeof kRefusalTexts[0] ==
                   static_cast<std::size_t>(CsvRefusalReason::NegativeOffset) + 1,
               "a text for every reason");
+
+const LangText kLinePrefix{"Line {line}: ", "第 {line} 行："};
+
+// A value a cell's own rules refused is told as the channel window tells it.
+CellVerdict CellVerdictOf(CsvRefusalReason reason) {
+  switch (reason) {
+    case CsvRefusalReason::OutOfRange: return CellVerdict::OutOfRange;
+    case CsvRefusalReason::OffRaster: return CellVerdict::OffRaster;
+    case CsvRefusalReason::UnknownTone: return CellVerdict::UnknownTone;
+    case CsvRefusalReason::UnknownValue: return CellVerdict::NotAnItem;
+    default: return CellVerdict::Accepted;
+  }
+}
 
 }  // namespace
 
@@ -92,10 +91,12 @@ std::string CsvWriteFailureText(const std::string& path, int err, bool chinese) 
 }
 
 std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {
-  std::string text = kRefusalTexts[static_cast<int>(refusal.reason)](chinese);
+  const CellVerdict verdict = CellVerdictOf(refusal.reason);
+  std::string text = verdict == CellVerdict::Accepted ? kRefusalTexts[static_cast<int>(refusal.reason)](chinese)
+                                                      : kLinePrefix(chinese);
   Replace(text, "{line}", std::to_string(refusal.line));
+  if (verdict != CellVerdict::Accepted) return text + CellRefusalText(verdict, refusal.value, refusal.column, chinese);
   Replace(text, "{value}", ShownValue(refusal.value));
-  Replace(text, "{column}", ChannelColumnTitle(refusal.column, chinese));
   return text;
 }
 

@@ -6,11 +6,7 @@
 #include <string>
 
 #include "csv/ChannelCsv.h"
-
-// A value from a file or the clipboard made safe to show in a message: no
-// control characters, at most about forty bytes, never cut inside a
-// character.
-std::string ShownValue(const std::string& value);
+#include "radio/CellRefusalText.h"
 
 // One sentence, without the file's name.
 std::string CsvFileFailureText(const CsvImportResult& result, bool chinese);

@@ -1,9 +1,10 @@
 #include "editor/ChannelBlock.h"
 
 #include <algorithm>
+#include <array>
 
 #include "csv/CsvImportReport.h"
-#include "radio/Language.h"
+#include "radio/CellRefusalText.h"
 
 namespace {
 
@@ -38,22 +39,15 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 
 ChannelRow& RowOf(ChannelTable& table, int channel) { return table[static_cast<std::size_t>(channel - 1)]; }
 
-const LangText kReasons[] = {
-    /* Accepted */ {"", ""},
-    /* OutOfRange */ {"{value} is outside the band", "{value} 超出频段"},
-    /* OffRaster */ {"{value} is off the step (6.25K/5K)", "{value} 不符合步进（6.25K/5K）"},
-    /* NotAnItem */ {"'{value}' is not a value of this column", "“{value}”不是此列的值"},
-    /* UnknownTone */ {"unknown tone '{value}'", "未知的亚音“{value}”"},
-    /* NoChannel */ {"the channel is empty: give it an Rx Frequency first", "信道为空：请先给出接收频率"},
-};
-constexpr LangText kNeedsValue{"a channel in use needs a value here", "使用中的信道此处必须有值"};
+bool InUse(const ChannelRow& row) { return !row[kColRxFrequency].empty() || !row[kColTxFrequency].empty(); }
 
-std::string ReasonText(const PasteRefusal& refusal, bool chinese) {
-  if (refusal.verdict == CellVerdict::NotAnItem && refusal.text.empty()) return kNeedsValue(chinese);
-  std::string text = kReasons[static_cast<int>(refusal.verdict)](chinese);
-  const std::size_t at = text.find("{value}");
-  if (at != std::string::npos) text.replace(at, 7, ShownValue(refusal.text));
-  return text;
+// A value for a row without a channel: its own fault, found in a channel
+// made for the purpose, before the missing channel.
+CellVerdict ChannelLessVerdict(int column, const std::string& text, const BandLimits& band, bool chinese) {
+  ChannelRow probe{};
+  FillNewChannelDefaults(probe, FrequencyText(band.lower), chinese);
+  const CellVerdict own = CommitOutsideValue(probe, column, text, band, chinese);
+  return own == CellVerdict::Accepted ? CellVerdict::NoChannel : own;
 }
 
 }  // namespace
@@ -101,22 +95,30 @@ PasteResult PasteBlock(ChannelTable& table, const CellRange& target, const CellB
   for (int r = 0; r < rows; ++r) {
     const std::vector<std::string>& cells = block[static_cast<std::size_t>(r % blockRows)];
     const int channel = target.top + r;
-    bool rxRefused = false;
+    const bool inTable = channel <= ImageMap::kChannelCount;
+    const ChannelRow before = inTable ? RowOf(table, channel) : ChannelRow{};
+    std::array<bool, kChannelColumns> written{};
     for (int c = 0; c < cols; ++c) {
       const std::size_t index = static_cast<std::size_t>(c % blockCols);
       // A short line of a ragged block leaves its cells alone.
       if (index >= cells.size()) continue;
       const int column = target.left + c;
-      if (channel > ImageMap::kChannelCount || column >= kChannelColumns) {
+      if (!inTable || column >= kChannelColumns) {
         ++result.outside;
         continue;
       }
+      written[static_cast<std::size_t>(column)] = true;
       const std::string& text = cells[index];
-      const CellVerdict verdict = CommitOutsideValue(RowOf(table, channel), column, text, band, chinese);
-      if (verdict == CellVerdict::Accepted || (verdict == CellVerdict::NoChannel && rxRefused)) continue;
-      rxRefused = rxRefused || column == kColRxFrequency;
-      result.refused.push_back({channel, column, verdict, text});
+      CellVerdict verdict = CommitOutsideValue(RowOf(table, channel), column, text, band, chinese);
+      if (verdict == CellVerdict::NoChannel) verdict = ChannelLessVerdict(column, text, band, chinese);
+      if (verdict != CellVerdict::Accepted) result.refused.push_back({channel, column, verdict, text});
     }
+    if (!inTable || !InUse(before) || InUse(RowOf(table, channel))) continue;
+    for (int column = kColRxFrequency; column < kChannelColumns; ++column)
+      if (!written[static_cast<std::size_t>(column)] && !before[static_cast<std::size_t>(column)].empty()) {
+        result.cleared.push_back(channel);
+        break;
+      }
   }
   return result;
 }
@@ -127,12 +129,12 @@ PasteResult ClearBlock(ChannelTable& table, const CellRange& range, const BandLi
   return PasteBlock(table, range, empty, band, chinese);
 }
 
-std::string PasteReport(const PasteResult& result, bool cleared, bool chinese) {
+std::string PasteReport(const PasteResult& result, bool cut, bool chinese) {
   std::string report;
   const std::size_t count = result.refused.size();
   if (count > 0) {
     const std::string n = std::to_string(count);
-    if (cleared)
+    if (cut)
       report = chinese ? n + " 个单元格无法清除，保持原值：\n"
                        : n + (count == 1 ? " cell could not be cleared" : " cells could not be cleared") +
                              " and kept their values:\n";
@@ -146,11 +148,16 @@ std::string PasteReport(const PasteResult& result, bool cleared, bool chinese) {
     const std::string channel = std::to_string(refusal.channel);
     const std::string title = ChannelColumnTitle(refusal.column, chinese);
     report += (chinese ? "信道 " + channel + "，" + title + "：" : "CH " + channel + ", " + title + ": ") +
-              ReasonText(refusal, chinese) + "\n";
+              CellRefusalText(refusal.verdict, refusal.text, 0, chinese) + "\n";
   }
   if (count > kReportedRefusals) {
     const std::string more = std::to_string(count - kReportedRefusals);
     report += chinese ? "……另有 " + more + " 个。\n" : "... and " + more + " more.\n";
+  }
+  for (int channel : result.cleared) {
+    const std::string n = std::to_string(channel);
+    report += chinese ? "信道 " + n + " 已清除：其接收频率为空。\n"
+                      : "CH " + n + " was cleared: its Rx Frequency was emptied.\n";
   }
   if (result.outside > 0) {
     const std::string n = std::to_string(result.outside);

@@ -37,7 +37,8 @@ struct PasteRefusal {
 };
 
 struct PasteResult {
-  std::vector<PasteRefusal> refused;  // in the order they were tried
+  std::vector<PasteRefusal> refused;  // every cell not taken, in the order they were tried
+  std::vector<int> cleared;           // channels the rules emptied beyond the cells written
   int outside = 0;                    // cells beyond channel 16 or column 8
 };
 
@@ -46,8 +47,10 @@ struct PasteResult {
 // repeated over all of it. Each row takes its cells from left to right, so
 // a receive frequency is in place before the cells that need a channel.
 // Every value goes through CommitOutsideValue: a refused cell keeps its
-// value, and the cells of an empty row whose receive frequency was refused
-// are left out without a refusal of their own.
+// value. A value for a row without a channel (its receive frequency refused
+// or emptied) is refused for its own fault when it has one, else for the
+// missing channel. A channel that an emptied receive frequency cleared,
+// cells the block did not write included, is listed as cleared.
 PasteResult PasteBlock(ChannelTable& table, const CellRange& target, const CellBlock& block, const BandLimits& band,
                        bool chinese);
 
@@ -56,6 +59,7 @@ PasteResult PasteBlock(ChannelTable& table, const CellRange& target, const CellB
 // without are refused.
 PasteResult ClearBlock(ChannelTable& table, const CellRange& range, const BandLimits& band, bool chinese);
 
-// The one message that lists what was refused; empty when nothing was.
-// `cleared`: the refusals of ClearBlock.
-std::string PasteReport(const PasteResult& result, bool cleared, bool chinese);
+// The one message that tells every refused cell with its channel, column,
+// value and reason, every channel cleared and the cells beyond the table;
+// empty when there is nothing to tell. `cut`: the result of ClearBlock.
+std::string PasteReport(const PasteResult& result, bool cut, bool chinese);

@@ -199,10 +199,11 @@ void CChannelCommands::OnPaste() {
   ReopenEditor(wasEditing);
 }
 
-void CChannelCommands::TakePaste(const ChannelTable& table, const PasteResult& result, bool cleared) {
+void CChannelCommands::TakePaste(const ChannelTable& table, const PasteResult& result, bool cut) {
   m_pView->SetTable(table);
-  const std::string report = PasteReport(result, cleared, g_bChinese);
-  if (!report.empty()) ShowMessage(FromStd(report), true);
+  const std::string report = PasteReport(result, cut, g_bChinese);
+  // Channels cleared by the rules alone are news, not a caution.
+  if (!report.empty()) ShowMessage(FromStd(report), !result.refused.empty() || result.outside > 0);
 }
 
 void CChannelCommands::OnRowOp(ChannelRowOp op) {

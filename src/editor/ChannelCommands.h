@@ -50,8 +50,9 @@ class CChannelCommands {
   void OnRowOp(ChannelRowOp op);
   void OnExportChannels();
   void OnImportChannels();
-  // The table after a paste or cut, with the one message for what it refused.
-  void TakePaste(const ChannelTable& table, const PasteResult& result, bool cleared);
+  // The table after a paste or cut, with the one message for what it
+  // refused or cleared.
+  void TakePaste(const ChannelTable& table, const PasteResult& result, bool cut);
   // The editor over the current cell again when it was open before a command.
   void ReopenEditor(bool wasEditing);
   // What was refused, as a cell's Caution; otherwise a plain report.

@@ -25,9 +25,8 @@ CChannelEditors::CChannelEditors(QWidget* grid, bool chinese) : m_bChinese(chine
   for (int column = kColRxFrequency; column < kChannelColumns; ++column) {
     QWidget* editor = nullptr;
     if (column == kColRxFrequency || column == kColTxFrequency) {
-      auto* edit = new QLineEdit(grid);
-      edit->setFrame(false);
-      editor = edit;
+      // With its frame, which shows the focus over the cell.
+      editor = new QLineEdit(grid);
     } else {
       auto* combo = new QComboBox(grid);
       combo->setEditable(IsToneColumn(column));

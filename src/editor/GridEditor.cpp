@@ -16,8 +16,18 @@ QSize GridContentSize(const CMSFlexGrid* grid) {
 void PlaceOverCurrentCell(const CMSFlexGrid* grid, QWidget* editor) {
   const int dpiX = grid->DpiX();
   const int dpiY = grid->DpiY();
+  // A cell's width and height take in its right and bottom grid line, which
+  // stay in view beside the editor.
+  const int line = grid->showGrid() ? 1 : 0;
   editor->setGeometry(TwipsToPixels(grid->GetCellLeft(), dpiX), TwipsToPixels(grid->GetCellTop(), dpiY),
-                      TwipsToPixels(grid->GetCellWidth(), dpiX), TwipsToPixels(grid->GetCellHeight(), dpiY));
+                      TwipsToPixels(grid->GetCellWidth(), dpiX) - line,
+                      TwipsToPixels(grid->GetCellHeight(), dpiY) - line);
+}
+
+void DropCellEditor(QWidget* editor, QWidget* grid) {
+  // Hidden first: the focus leaving a hidden editor commits nothing.
+  editor->hide();
+  grid->setFocus(Qt::OtherFocusReason);
 }
 
 bool IsCommittingFocusLoss(const QEvent* event) {

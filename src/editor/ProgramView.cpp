@@ -1,5 +1,6 @@
 #include "editor/ProgramView.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -236,8 +237,11 @@ void CProgramView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CProgramView::keyPressEvent(QKeyEvent* event) {
+  // The grid and its editors asked for help in eventFilter already. F1 stops
+  // here, so the main window does not ask a second time.
   if (event->key() == Qt::Key_F1) {
-    HelpForFocusedControl(HelpOwner());
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != m_pGrid && !m_pGrid->isAncestorOf(focus)) HelpForFocusedControl(HelpOwner());
     event->accept();
     return;
   }

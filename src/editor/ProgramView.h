@@ -101,11 +101,12 @@ class CProgramView : public QWidget {
   void ShowEditor();
   void HideEditor();
   // False when the commit showed a message.
-  bool Commit(CommitKey key);
+  bool Commit();
   void OnEnterKey();
   void OnSelChange();
-  // An open editor keeps the clipboard and undo keys it can use, and a
-  // Shift+arrow that it has no use for extends the selection instead.
+  // An open editor keeps the clipboard and undo keys it can use, a
+  // Shift+arrow that it has no use for extends the selection instead, and
+  // Escape closes it with the cell as it was.
   bool FilterEditorKey(QWidget* editor, QKeyEvent* event);
 
   CProgramDoc* m_pDoc;

@@ -36,9 +36,9 @@ void CProgramView::OnEnterCell() { ShowEditor(); }
 
 void CProgramView::OnMouseDown(int, int, int, int) { ShowEditor(); }
 
-void CProgramView::OnLeaveCell() { Commit(CommitKey::Leave); }
+void CProgramView::OnLeaveCell() { Commit(); }
 
-void CProgramView::CommitPendingEdit() { Commit(CommitKey::Leave); }
+void CProgramView::CommitPendingEdit() { Commit(); }
 
 void CProgramView::ShowEditor() {
   if (m_pGrid->HasBlockSelection()) return;
@@ -68,14 +68,14 @@ void CProgramView::HideEditor() {
   editor->hide();
 }
 
-bool CProgramView::Commit(CommitKey key) {
+bool CProgramView::Commit() {
   QWidget* editor = m_pEditors == nullptr ? nullptr : m_pEditors->Visible();
   if (editor == nullptr) return true;
   const int row = m_pGrid->GetRow();
   const ChannelTable tableBefore = Table();
   ChannelRow cells = RowCells(row);
   const CellVerdict verdict =
-      CommitChannelCell(cells, m_pGrid->GetCol(), ToStd(m_pEditors->Text(editor)), key, m_bandLimits, g_bChinese);
+      CommitChannelCell(cells, m_pGrid->GetCol(), ToStd(m_pEditors->Text(editor)), m_bandLimits, g_bChinese);
   HideEditor();
   SetRowCells(row, cells);
   if (cells != tableBefore[static_cast<std::size_t>(row - 1)]) {
@@ -90,7 +90,7 @@ bool CProgramView::Commit(CommitKey key) {
 }
 
 void CProgramView::OnEnterKey() {
-  if (!Commit(CommitKey::Enter)) return;
+  if (!Commit()) return;
   const GridCell next =
       NextCellAfterEnter({m_pGrid->GetRow(), m_pGrid->GetCol()}, m_pGrid->GetRows(), m_pGrid->GetCols());
   m_pGrid->SetCurrentCell(next.row, next.col);
@@ -98,11 +98,15 @@ void CProgramView::OnEnterKey() {
 
 void CProgramView::OnSelChange() {
   // A block has no editor: what was typed counts, as when leaving the cell.
-  if (m_pGrid->HasBlockSelection() && IsEditing()) Commit(CommitKey::Leave);
+  if (m_pGrid->HasBlockSelection() && IsEditing()) Commit();
 }
 
 bool CProgramView::FilterEditorKey(QWidget* editor, QKeyEvent* event) {
   QLineEdit* text = CChannelEditors::TextField(editor);
+  if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    HideEditor();  // the cell keeps its text: nothing reaches it before a commit
+    return true;
+  }
   if (event->type() == QEvent::ShortcutOverride) {
     // The editor keeps Copy and Cut, and Undo and Redo while it has typing
     // to undo; Paste and the rest go to the commands, which give a single
@@ -133,7 +137,7 @@ bool CProgramView::FilterEditorKey(QWidget* editor, QKeyEvent* event) {
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
   // Seen before the grid and the editors: F1 asks for help on the focused
-  // control, Enter commits and moves on.
+  // control and goes on to it, Enter commits and moves on.
   const QEvent::Type type = event->type();
   if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -145,8 +149,10 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
   if (type != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const int key = static_cast<QKeyEvent*>(event)->key();
   if (key == Qt::Key_F1) {
-    HelpForFocusedControl(HelpOwner());
-    return true;
+    // Once, where the key arrives: unused, it rises through the editor's
+    // parents to the view.
+    if (watched == QApplication::focusWidget()) HelpForFocusedControl(HelpOwner());
+    return false;
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     OnEnterKey();

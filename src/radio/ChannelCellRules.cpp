@@ -118,8 +118,8 @@ void FillNewChannelDefaults(ChannelRow& row, const std::string& f, bool chinese)
   row[kColPower] = kPowerHighText(chinese);
 }
 
-CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, CommitKey key,
-                              const BandLimits& band, bool chinese) {
+CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
+                              bool chinese) {
   const bool hasData = RowHasData(row);
   switch (column) {
     case kColRxFrequency: {
@@ -144,14 +144,10 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
         return CellVerdict::Accepted;
       }
       const TypedFrequency f = CheckFrequency(text, band);
-      // Leaving and Enter treat the two failures the other way round.
-      const bool clearsRow = (f.verdict == CellVerdict::OutOfRange && key == CommitKey::Enter) ||
-                             (f.verdict == CellVerdict::OffRaster && key == CommitKey::Leave);
-      if (clearsRow)
-        ClearChannelRow(row);
-      else if (f.verdict != CellVerdict::Accepted)
-        row[kColTxFrequency].clear();
-      else
+      // A refused value leaves the cell as it was: an emptied cell would
+      // show a channel that the image cannot hold without its transmit
+      // frequency, and clearing the row would lose the channel for a typo.
+      if (f.verdict == CellVerdict::Accepted)
         row[kColTxFrequency] = row[kColRxFrequency].empty() ? std::string() : f.text;
       return f.verdict;
     }
@@ -187,7 +183,7 @@ CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& t
                                bool chinese) {
   if (column != kColRxFrequency && !RowHasData(row)) return text.empty() ? CellVerdict::Accepted : CellVerdict::NoChannel;
   ChannelRow work = row;
-  CellVerdict verdict = CommitChannelCell(work, column, text, CommitKey::Leave, band, chinese);
+  CellVerdict verdict = CommitChannelCell(work, column, text, band, chinese);
   const bool toneColumn = column == kColDecodeTone || column == kColEncodeTone;
   // The empty text clears a tone to no tone, as a cleared editor does.
   if (verdict == CellVerdict::Accepted && toneColumn && !text.empty() && work[column] == kNoToneText(chinese) &&

@@ -8,11 +8,6 @@
 #include "radio/ChannelCodecs.h"
 #include "radio/ChannelTable.h"
 
-// How the editor was closed: by moving to another cell, or by Enter. A
-// transmit frequency outside the band or off the raster is treated
-// differently by the two.
-enum class CommitKey { Leave, Enter };
-
 enum class CellVerdict {
   Accepted,
   OutOfRange,  // string 61448: outside the band
@@ -35,17 +30,19 @@ std::vector<std::string> ColumnItems(int column, bool chinese);
 int FirstEntryBeginning(const std::vector<std::string>& entries, const std::string& text);
 
 // Commits `text` into `row` (its cells as the table shows them) at `column`
-// (1-8). The row may change beyond the cell: a new channel takes its
-// defaults, a refused receive frequency clears the row. Anything but
-// Accepted is reported to the user; the row is left as the rule says.
-CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, CommitKey key,
-                              const BandLimits& band, bool chinese);
+// (1-8), the same whether the editor was left or closed with Enter. The row
+// may change beyond the cell: a new channel takes its defaults, a refused
+// receive frequency clears the row, while a refused transmit frequency
+// leaves the row as it was. Anything but Accepted is reported to the user;
+// the row is left as the rule says.
+CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
+                              bool chinese);
 
-// A value pasted or imported rather than typed: the rules of a cell left by
-// moving elsewhere, except that a value those rules would not keep as given
-// is refused and the row left exactly as it was. Refused besides the typed
-// refusals: a tone the tone check would make no tone, and any value but the
-// empty text in columns 2-8 of a row without frequencies.
+// A value pasted or imported rather than typed: the rules of a typed value,
+// except that a value those rules would not keep as given is refused and the
+// row left exactly as it was. Refused besides the typed refusals: a tone the
+// tone check would make no tone, and any value but the empty text in columns
+// 2-8 of a row without frequencies.
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
                                bool chinese);
 

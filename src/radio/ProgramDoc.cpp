@@ -17,7 +17,7 @@ void CProgramDoc::OnNewDocument(const std::string& appDir, const std::string& ap
   image = NewDocumentImage(appDir);
   m_strTitle = kNewDocumentTitle(chinese);
   m_strPathName = appName;
-  m_bModified = false;
+  SetModifiedFlag(false);
   m_bHasFileName = false;
 }
 
@@ -37,9 +37,15 @@ DataFileResult CProgramDoc::OnSaveDocument(const std::string& path) {
   return result;
 }
 
+void CProgramDoc::SetModifiedFlag(bool modified) {
+  if (modified == m_bModified) return;
+  m_bModified = modified;
+  if (m_onModified) m_onModified(modified);
+}
+
 void CProgramDoc::TakeFile(const std::string& path) {
   m_strPathName = path;
   m_strTitle = FileNameOfPath(path);
-  m_bModified = false;
+  SetModifiedFlag(false);
   m_bHasFileName = true;
 }

@@ -2,6 +2,7 @@
 // The document: owns the radio image for its whole life and is the only part
 // that moves it to and from disk. The GUI wraps it; the process-wide
 // "new document" flag is the caller's to set.
+#include <functional>
 #include <string>
 
 #include "radio/DataFile.h"
@@ -28,8 +29,10 @@ class CProgramDoc {
   // Set when the document's contents change after a new, open, save or read
   // (by the channel window and the option dialogs); cleared by those four.
   // Closing the program asks to save a modified document.
-  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+  void SetModifiedFlag(bool modified = true);
   bool IsModified() const { return m_bModified; }
+  // Told each change of the modified flag (the window that shows it).
+  void SetModifiedObserver(std::function<void(bool)> observer) { m_onModified = std::move(observer); }
 
   // False until the document was opened from or saved to a file: its path
   // name is then only the name a first save proposes.
@@ -48,6 +51,7 @@ class CProgramDoc {
   std::string m_strTitle;
   std::string m_strPathName;
   bool m_bModified = false;
+  std::function<void(bool)> m_onModified;
   bool m_bHasFileName = false;
 };
 

@@ -216,7 +216,8 @@ bool CParamAdjustDlg::eventFilter(QObject* watched, QEvent* event) {
   const bool editor = watched == m_pSqlEditor || watched == m_pRxEditor;
   if (editor && IsCommittingFocusLoss(event)) Commit(static_cast<QComboBox*>(watched));
   // Enter belongs to OK here, so the keyboard opens a cell with F2, as in a
-  // spreadsheet, and Escape leaves the cell rather than the dialog.
+  // spreadsheet, and Escape in an editor leaves the cell as it was rather
+  // than the dialog.
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     auto* grid = qobject_cast<CMSFlexGrid*>(watched);
@@ -225,7 +226,7 @@ bool CParamAdjustDlg::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (key == Qt::Key_Escape && editor) {
-      CloseEditor(static_cast<QComboBox*>(watched));
+      DropCellEditor(static_cast<QWidget*>(watched), GridOf(static_cast<QComboBox*>(watched)));
       return true;
     }
   }

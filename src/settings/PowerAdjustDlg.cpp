@@ -82,6 +82,9 @@ void CPowerAdjustDlg::OnInitDialog() {
   m_pCutNote->setText(FromStd(note));
   m_pCutNote->setVisible(!note.empty());
   ShowImage();
+  // As a grid made for this run: its first cell, highlighted always.
+  m_pGrid->SetCurrentCell(1, 1);
+  m_pGrid->SetHighLight(CMSFlexGrid::kHighlightAlways);
   adjustSize();
   m_pGrid->setFocus();
 }
@@ -143,7 +146,7 @@ bool CPowerAdjustDlg::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (key == Qt::Key_Escape) {
-      CloseEditor();
+      DropCellEditor(m_pEditor, m_pGrid);
       return true;
     }
   }

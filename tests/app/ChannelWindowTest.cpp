@@ -16,6 +16,7 @@
 #include "editor/MSFlexGrid.h"
 #include "editor/ProgramView.h"
 #include "editor/ProgressDlg.h"
+#include "editor/ViewProfile.h"
 
 class ChannelWindowTest : public QObject {
   Q_OBJECT
@@ -23,6 +24,8 @@ class ChannelWindowTest : public QObject {
   void ctrlWRunsWrite_data();
   void ctrlWRunsWrite();
   void wideWindowScrolls();
+  void modifiedMark_data();
+  void modifiedMark();
 };
 
 void ChannelWindowTest::ctrlWRunsWrite_data() {
@@ -68,6 +71,36 @@ void ChannelWindowTest::wideWindowScrolls() {
   // The right edge of the channel window is now inside the area.
   const int right = child->mapTo(frame->Client()->viewport(), QPoint(child->width(), 0)).x();
   QVERIFY(right <= frame->Client()->viewport()->width());
+}
+
+void ChannelWindowTest::modifiedMark_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QString>("title");  // once saved, with Qt's placeholder
+  QTest::newRow("plain name") << "radio.dat" << "radio.dat[*]";
+  QTest::newRow("name holding the placeholder") << "a[*]b.dat" << "a[*][*]b.dat[*]";
+}
+
+// The channel window's title carries the modified mark while the document
+// has unsaved changes.
+void ChannelWindowTest::modifiedMark() {
+  QFETCH(QString, file);
+  QFETCH(QString, title);
+  ShellFixture shell(ViewProfile("English"));
+  QVERIFY(shell.Start());
+  shell.Frame()->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(shell.Frame()));
+  CChildFrame* child = shell.Frame()->MDIGetActive();
+  QVERIFY(!child->isWindowModified());
+  QVERIFY(child->windowTitle().endsWith(QLatin1String("[*]")));
+  CMSFlexGrid* grid = shell.Frame()->ActiveView()->Grid();
+  grid->SetCurrentCell(2, 1);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("446.5"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QVERIFY(child->isWindowModified());
+  shell.fileNames = {QString::fromStdString(shell.FilePath(file.toStdString()))};
+  shell.Frame()->OnCommand(Cmd::kFileSaveAs);
+  QCOMPARE(child->windowTitle(), title);
+  QVERIFY(!child->isWindowModified());
 }
 
 QTEST_MAIN(ChannelWindowTest)

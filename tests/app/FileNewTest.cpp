@@ -162,7 +162,7 @@ void FileNewTest::openFile() {
   }
   CChildFrame* after = frame->MDIGetActive();
   QVERIFY(after != before);
-  QCOMPARE(after->windowTitle(), QStringLiteral("radio.dat"));
+  QCOMPARE(after->windowTitle(), QStringLiteral("radio.dat[*]"));
   QCOMPARE(after->Document()->image[0x161], std::uint8_t{0x05});
 }
 
@@ -194,7 +194,7 @@ void FileNewTest::saveAs() {
   QCOMPARE(shell.messages.size(), std::size_t{failed ? 1u : 0u});
   if (failed) QVERIFY(shell.messages.front().text.contains(QStringLiteral("saved.dat")));
   if (written.isEmpty()) {
-    QCOMPARE(child->windowTitle(), QStringLiteral("Channel Information"));
+    QCOMPARE(child->windowTitle(), QStringLiteral("Channel Information[*]"));
     return;
   }
   RadioImage image;
@@ -204,7 +204,7 @@ void FileNewTest::saveAs() {
   QCOMPARE(bytes.substr(0, 16), (std::string("S333") + std::string(12, '\0')));
   QVERIFY(LoadDataFile(shell.FilePath(written.toStdString()), image).ok());
   QVERIFY(image == child->Document()->image);
-  QCOMPARE(child->windowTitle(), written);
+  QCOMPARE(child->windowTitle(), written + "[*]");
 }
 
 void FileNewTest::saveAgainWritesWithoutAsking() {

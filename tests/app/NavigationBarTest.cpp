@@ -49,6 +49,8 @@ class NavigationBarTest : public QObject {
   void closeButton_data();
   void closeButton();
   void closeButtonLook();
+  void closeButtonOutlineGoesWithThePointer_data();
+  void closeButtonOutlineGoesWithThePointer();
   void closeToolTip();
   void doubleClickDoesNothing();
   void caption_data();
@@ -56,6 +58,9 @@ class NavigationBarTest : public QObject {
   void treeClickRunsItsCommandOnce_data();
   void treeClickRunsItsCommandOnce();
   void rootAndEmptySpaceDoNothing();
+  void otherButtonsDoNothing_data();
+  void otherButtonsDoNothing();
+  void treeLinesAndNoSelection();
   void channelItemShowsTheHiddenWindow();
 };
 
@@ -152,6 +157,36 @@ void NavigationBarTest::closeButtonLook() {
   QVERIFY(!bar->isHidden());
 }
 
+void NavigationBarTest::closeButtonOutlineGoesWithThePointer_data() {
+  QTest::addColumn<QString>("path");
+  QTest::newRow("onto the tree") << "tree";
+  QTest::newRow("off the window") << "away";
+  QTest::newRow("bar hidden") << "hidden";
+}
+
+void NavigationBarTest::closeButtonOutlineGoesWithThePointer() {
+  QFETCH(QString, path);
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  CNavigationBar* bar = shell.Frame()->NavigationBar();
+  QTest::mouseMove(bar, CloseCentre(bar) - QPoint(40, 0));
+  QTest::mouseMove(bar, CloseCentre(bar));
+  QVERIFY(bar->m_bCloseHot);
+  // The pointer jumps: the bar sees no move outside the button.
+  if (path == QLatin1String("tree")) {
+    QTest::mouseMove(bar->Tree()->viewport(), QPoint(20, 20));
+  } else if (path == QLatin1String("away")) {
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bar, &leave);
+  } else {
+    shell.Frame()->OnCommand(Cmd::kControlBar);
+    shell.Frame()->OnCommand(Cmd::kControlBar);
+  }
+  QVERIFY(!bar->m_bCloseHot);
+  QVERIFY(!bar->m_bClosePressed);
+}
+
 void NavigationBarTest::closeToolTip() {
   ShellFixture shell;
   QVERIFY(shell.Start());
@@ -243,6 +278,55 @@ void NavigationBarTest::rootAndEmptySpaceDoNothing() {
   tree->setCurrentItem(shell.Frame()->NavRoot()->child(0));
   QCOMPARE(runs, 0);
   QCOMPARE(tree->currentItem(), shell.Frame()->NavRoot());
+}
+
+void NavigationBarTest::otherButtonsDoNothing_data() {
+  QTest::addColumn<int>("button");
+  QTest::newRow("right") << int(Qt::RightButton);
+  QTest::newRow("middle") << int(Qt::MiddleButton);
+}
+
+// Only a change of the selection acts, and only the left button changes it.
+void NavigationBarTest::otherButtonsDoNothing() {
+  QFETCH(int, button);
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  int runs = 0;
+  shell.Frame()->SetCommandHandler(Cmd::kOptionalFeatures, [&runs] { ++runs; });
+  QTreeWidget* tree = shell.Frame()->NavigationBar()->Tree();
+  QTreeWidgetItem* item = shell.Frame()->NavRoot()->child(2);
+  const QPoint centre = tree->visualItemRect(item).center();
+  QCursor::setPos(tree->viewport()->mapToGlobal(centre));
+  QTest::mouseClick(tree->viewport(), Qt::MouseButton(button), {}, centre);
+  QTest::mouseDClick(tree->viewport(), Qt::MouseButton(button), {}, centre);
+  QCOMPARE(runs, 0);
+  QCOMPARE(tree->currentItem(), shell.Frame()->NavRoot());
+}
+
+// Any pixel in `area` unlike the tree's empty background.
+bool Inked(const QImage& image, const QRect& area, QRgb background) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (image.pixel(x, y) != background) return true;
+  return false;
+}
+
+void NavigationBarTest::treeLinesAndNoSelection() {
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  QTreeWidget* tree = shell.Frame()->NavigationBar()->Tree();
+  QVERIFY(tree->selectedItems().isEmpty());
+  const QImage image = tree->viewport()->grab().toImage();
+  const QRgb background = image.pixel(image.width() - 2, image.height() - 2);
+  const int indent = tree->indentation();
+  const QRect root = tree->visualItemRect(shell.Frame()->NavRoot());
+  const QRect child = tree->visualItemRect(shell.Frame()->NavRoot()->child(0));
+  // A child's own branch column holds its line; the root's line runs on to
+  // the right edge of its column, past the box.
+  QVERIFY(Inked(image, QRect(child.left() - indent, child.top(), indent, child.height()), background));
+  QVERIFY(Inked(image, QRect(root.left() - 3, root.center().y() - 1, 3, 3), background));
 }
 
 void NavigationBarTest::channelItemShowsTheHiddenWindow() {

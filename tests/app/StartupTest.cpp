@@ -94,7 +94,7 @@ void StartupTest::languageVariants() {
 
   CChildFrame* child = frame->MDIGetActive();
   QVERIFY(child != nullptr);
-  QCOMPARE(child->windowTitle(), documentTitle);
+  QCOMPARE(child->windowTitle(), documentTitle + "[*]");
   QCOMPARE(frame->Client()->subWindowList().size(), 1);
   QVERIFY(g_bNewDocument);
 }
@@ -231,7 +231,7 @@ void StartupTest::commandLine() {
   CChildFrame* child = shell.Frame()->MDIGetActive();
   QVERIFY(child != nullptr);
   QCOMPARE(shell.Frame()->Client()->subWindowList().size(), 1);
-  QCOMPARE(child->windowTitle(), opened ? QStringLiteral("radio.dat") : QStringLiteral("Channel Information"));
+  QCOMPARE(child->windowTitle(), opened ? QStringLiteral("radio.dat[*]") : QStringLiteral("Channel Information[*]"));
   QCOMPARE(child->Document()->image[0x130], static_cast<std::uint8_t>(opened ? 0x07 : 0x03));
   QCOMPARE(g_bNewDocument, !opened);
 }

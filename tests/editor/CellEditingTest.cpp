@@ -3,6 +3,7 @@
 // cell, tone cells, the Enter moves, help on the focused editor.
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -12,6 +13,7 @@
 #include "editor/EditorRules.h"
 #include "editor/MSFlexGrid.h"
 #include "editor/ProgramView.h"
+#include "radio/ChannelTable.h"
 #include "radio/ProgramDoc.h"
 
 namespace {
@@ -36,6 +38,8 @@ class CellEditingTest : public QObject {
   void editorShowsTheCell_data();
   void editorShowsTheCell();
   void helpForTheFocusedEditor();
+  void escapePutsBackTheCell_data();
+  void escapePutsBackTheCell();
 };
 
 void CellEditingTest::commit_data() {
@@ -59,11 +63,13 @@ void CellEditingTest::commit_data() {
                                                   "High"}
                                    << "" << QPoint(3, 1);
   QTest::newRow("above the band") << kSet << 1 << "471.005" << "tab" << kEmpty << range << QPoint(1, 2);
-  QTest::newRow("Tx out of band, left") << kSet << 2 << "300" << "tab" << With(kSet, 2, "") << range << QPoint(1, 3);
-  QTest::newRow("Tx out of band, Enter") << kSet << 2 << "300" << "enter" << kEmpty << range << QPoint(1, 2);
-  QTest::newRow("Tx off the raster, left") << kSet << 2 << "446.003" << "click" << kEmpty << step << QPoint(3, 1);
-  QTest::newRow("Tx off the raster, Enter") << kSet << 2 << "446.003" << "enter" << With(kSet, 2, "") << step
-                                            << QPoint(1, 2);
+  // A refused transmit frequency leaves the row as it was, whichever way the
+  // editor closed; only a refused Enter keeps the current cell.
+  QTest::newRow("Tx out of band, left") << kSet << 2 << "300" << "tab" << kSet << range << QPoint(1, 3);
+  QTest::newRow("Tx out of band, Enter") << kSet << 2 << "300" << "enter" << kSet << range << QPoint(1, 2);
+  QTest::newRow("Tx off the raster, left") << kSet << 2 << "446.003" << "click" << kSet << step << QPoint(3, 1);
+  QTest::newRow("Tx off the raster, Enter") << With(kSet, 2, "440.00000") << 2 << "446.003" << "enter"
+                                            << With(kSet, 2, "440.00000") << step << QPoint(1, 2);
   QTest::newRow("pending Tx edit committed") << kSet << 2 << "440.0125" << "pending" << With(kSet, 2, "440.01250")
                                              << "" << QPoint(1, 2);
   QTest::newRow("tone with a point") << kSet << 3 << "88.8" << "tab" << With(kSet, 3, "88.8") << "" << QPoint(1, 4);
@@ -99,6 +105,13 @@ void CellEditingTest::commit() {
   if (how == QLatin1String("pending")) s.view->CommitPendingEdit();
 
   QCOMPARE(s.Row(1), after);
+  // What the window shows is what the file keeps.
+  RadioImage stored = s.view->GetDocument()->image;
+  StoreTableToImage(s.view->Table(), stored);
+  const ChannelRow decoded = DecodeChannelRow(stored, 1, false);
+  QStringList readBack;
+  for (int c = 1; c <= 8; ++c) readBack << QString::fromStdString(decoded[static_cast<std::size_t>(c)]);
+  QCOMPARE(s.Row(1), readBack);
   QCOMPARE(s.shell.messages.size(), std::size_t{message.isEmpty() ? 0u : 1u});
   if (!message.isEmpty()) {
     QCOMPARE(s.shell.messages.front().text, message);
@@ -146,6 +159,7 @@ void CellEditingTest::editorShowsTheCell_data() {
   QTest::addColumn<QString>("shown");
 
   QTest::newRow("frequency") << 1 << "446.00625" << "446.00625";
+  QTest::newRow("empty frequency") << 2 << "" << "";
   QTest::newRow("tone in the list") << 3 << "67.0" << "67.0";
   QTest::newRow("tone not in the list stays as text") << 4 << "88.8" << "88.8";
   QTest::newRow("DCS begins an entry") << 3 << "d02" << "D023N";
@@ -167,17 +181,39 @@ void CellEditingTest::editorShowsTheCell() {
   QVERIFY(editor != nullptr && editor->isVisible());
   const auto* combo = qobject_cast<QComboBox*>(editor);
   QCOMPARE(combo != nullptr ? combo->currentText() : qobject_cast<QLineEdit*>(editor)->text(), shown);
-  // Laid exactly over the cell.
+  // Laid exactly over the cell inside its grid lines, with a frame.
   const QRect cellRect(TwipsToPixels(s.grid->GetCellLeft(), s.grid->DpiX()),
                        TwipsToPixels(s.grid->GetCellTop(), s.grid->DpiY()),
                        TwipsToPixels(s.grid->GetCellWidth(), s.grid->DpiX()),
                        TwipsToPixels(s.grid->GetCellHeight(), s.grid->DpiY()));
-  QCOMPARE(editor->geometry(), cellRect);
+  QCOMPARE(editor->geometry(), cellRect.adjusted(0, 0, -1, -1));
+  if (const auto* edit = qobject_cast<QLineEdit*>(editor)) QVERIFY(edit->hasFrame());
+  // The cell's right and bottom grid lines stay drawn, as those of row 10.
+  const QImage drawn = s.grid->grab().toImage();
+  const int row10 = TwipsToPixels(s.grid->GetRowPos(10), s.grid->DpiY()) - cellRect.top();
+  const QPoint right(cellRect.right(), cellRect.center().y());
+  const QPoint bottom(cellRect.center().x(), cellRect.bottom());
+  QCOMPARE(drawn.pixel(right), drawn.pixel(right + QPoint(0, row10)));
+  QCOMPARE(drawn.pixel(bottom), drawn.pixel(bottom + QPoint(0, row10)));
 }
+
+// Counts the F1 presses that reach a widget after the one they were sent to.
+class F1Spy : public QObject {
+ public:
+  int count = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) ++count;
+    return false;
+  }
+};
 
 void CellEditingTest::helpForTheFocusedEditor() {
   EditingShell s;
   QVERIFY(s.Start());
+  // After help was asked for, the key goes on to the focused control, which
+  // has no use for it and passes it up to the view.
+  F1Spy spy;
+  s.view->installEventFilter(&spy);
   const int ids[] = {2127, 2128, 2132, 2133, 2134, 2135, 1130, 1129};
   for (int column = 1; column <= 8; ++column) {
     s.grid->SetCurrentCell(5, column);
@@ -190,6 +226,48 @@ void CellEditingTest::helpForTheFocusedEditor() {
   std::vector<std::uint32_t> expected(std::begin(ids), std::end(ids));
   expected.push_back(1000);  // the grid
   QCOMPARE(contexts, expected);
+  QCOMPARE(spy.count, 9);
+}
+
+void CellEditingTest::escapePutsBackTheCell_data() {
+  QTest::addColumn<QStringList>("before");  // row 2
+  QTest::addColumn<int>("column");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("inEditor");  // Escape pressed in the editor, else on the grid
+
+  QTest::newRow("receive frequency of a channel") << kSet << 1 << "447" << true;
+  QTest::newRow("receive frequency of an empty row") << kEmpty << 1 << "446.5" << true;
+  QTest::newRow("tone typed into its list") << kSet << 3 << "88.8" << true;
+  QTest::newRow("list entry") << kSet << 8 << "L" << true;
+  QTest::newRow("outside an editor") << kSet << 2 << "" << false;
+}
+
+void CellEditingTest::escapePutsBackTheCell() {
+  QFETCH(QStringList, before);
+  QFETCH(int, column);
+  QFETCH(QString, typed);
+  QFETCH(bool, inEditor);
+
+  EditingShell s;
+  QVERIFY(s.Start());
+  s.SetRow(2, before);
+  s.view->GetDocument()->SetModifiedFlag(false);
+  s.grid->SetCurrentCell(2, column);
+  if (inEditor) {
+    EditingShell::Type(typed);
+  } else {
+    s.view->CommitPendingEdit();
+    QCOMPARE(QApplication::focusWidget(), s.grid);
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QVERIFY(!s.view->IsEditing());
+  QCOMPARE(QApplication::focusWidget(), s.grid);
+  // Leaving the cell afterwards commits nothing either.
+  QTest::mouseClick(s.grid->viewport(), Qt::LeftButton, {}, s.CellCentre(5, 1));
+  QCOMPARE(s.Row(2), before);
+  QVERIFY(s.shell.messages.empty());
+  QVERIFY(!s.view->GetDocument()->IsModified());
+  QVERIFY(s.shell.Frame()->MDIGetActive()->isVisible());
 }
 
 QTEST_MAIN(CellEditingTest)

@@ -106,17 +106,26 @@ void ChannelEditingTest::undoAndRedoEveryKindOfChange() {
 void ChannelEditingTest::pasteRefusesCellsInOneMessage() {
   EditingShell s;
   QVERIFY(s.Start());
+  s.SetRow(3, kSet);
   s.grid->SetCurrentCell(1, 1);
-  SetClipboard(QStringLiteral("446.00625\t500\tD023N\n446.003\t446.1\n"));
+  // Every cell not taken is told, and the channel an empty receive
+  // frequency cleared.
+  SetClipboard(QStringLiteral("446.00625\t500\tD023N\n446.003\t446.1\n\t446.5\n446.5\t446.5\tXYZ\n447\t447.003\n"));
   s.Run(Cmd::kEditPaste);
   QCOMPARE(s.Row(1), (QStringList{"446.00625", "446.00625", "D023N", "None", "Wide", "Yes", "Off", "High"}));
   QCOMPARE(s.Row(2), kEmpty);
+  QCOMPARE(s.Row(3), kEmpty);
   QCOMPARE(s.shell.messages.size(), std::size_t{1});
   QCOMPARE(s.shell.messages.front().caption, QStringLiteral("Caution"));
   QCOMPARE(s.shell.messages.front().text,
-           QStringLiteral("2 cells were not pasted and kept their values:\n"
+           QStringLiteral("6 cells were not pasted and kept their values:\n"
                           "CH 1, Tx Frequency: 500 is outside the band\n"
-                          "CH 2, Rx Frequency: 446.003 is off the step (6.25K/5K)\n"));
+                          "CH 2, Rx Frequency: 446.003 is off the step (6.25K/5K)\n"
+                          "CH 2, Tx Frequency: the channel is empty: give it an Rx Frequency first\n"
+                          "CH 3, Tx Frequency: the channel is empty: give it an Rx Frequency first\n"
+                          "CH 4, QT/DQT Dec: unknown tone 'XYZ'\n"
+                          "CH 5, Tx Frequency: 447.003 is off the step (6.25K/5K)\n"
+                          "CH 3 was cleared: its Rx Frequency was emptied.\n"));
   QVERIFY(s.view->GetDocument()->IsModified());
 
   // One value goes into the open editor, to be committed as typed.

@@ -6,8 +6,6 @@
 
 namespace {
 
-const BandLimits kBand = BandLimitsFromText("400-470MHz");
-
 ChannelRow Row(const std::string& rx, const std::string& tx, const std::string& dec = "", const std::string& enc = "",
                const std::string& wn = "", const std::string& scan = "", const std::string& busy = "",
                const std::string& power = "") {
@@ -23,7 +21,6 @@ struct CommitCase {
   ChannelRow before;
   int column;
   const char* text;
-  CommitKey key;
   CellVerdict verdict;
   ChannelRow after;
   bool chinese = false;
@@ -37,53 +34,51 @@ ChannelRow With(ChannelRow row, int column, const std::string& text) {
   return row;
 }
 
-const CommitKey L = CommitKey::Leave;
-const CommitKey E = CommitKey::Enter;
 const CellVerdict OK = CellVerdict::Accepted;
 
 const CommitCase kCases[] = {
-    {"new_channel_takes_defaults", kEmpty, 1, "446.00625", L, OK, kSet},
-    {"new_channel_chinese_defaults", kEmpty, 1, "446.00625", E, OK,
+    {"new_channel_takes_defaults", kEmpty, 1, "446.00625", OK, kSet},
+    {"new_channel_chinese_defaults", kEmpty, 1, "446.00625", OK,
      Row("446.00625", "446.00625", "无", "无", "宽", "是", "关", "高"), true},
-    {"existing_rx_keeps_other_cells", kSet, 1, "446", L, OK, With(kSet, 1, "446.00000")},
-    {"rx_off_raster_clears_row", kSet, 1, "446.003", L, CellVerdict::OffRaster, kCleared},
+    {"existing_rx_keeps_other_cells", kSet, 1, "446", OK, With(kSet, 1, "446.00000")},
+    {"rx_off_raster_clears_row", kSet, 1, "446.003", CellVerdict::OffRaster, kCleared},
     // The cell keeps the units the checks took, not a rounding off the raster.
-    {"rx_digits_below_units_cut", kSet, 1, "446.006256", L, OK, kSet},
-    {"tx_digits_below_units_cut", kSet, 2, "440.012509", E, OK, With(kSet, 2, "440.01250")},
-    {"rx_top_of_band_accepted", kEmpty, 1, "471.00000", E, OK,
+    {"rx_digits_below_units_cut", kSet, 1, "446.006256", OK, kSet},
+    {"tx_digits_below_units_cut", kSet, 2, "440.012509", OK, With(kSet, 2, "440.01250")},
+    {"rx_top_of_band_accepted", kEmpty, 1, "471.00000", OK,
      Row("471.00000", "471.00000", "None", "None", "Wide", "Yes", "Off", "High")},
-    {"rx_above_band_clears_row", kSet, 1, "471.005", E, CellVerdict::OutOfRange, kCleared},
-    {"rx_emptied_clears_row", kSet, 1, "", L, OK, kCleared},
-    {"tx_emptied_copies_rx", With(kSet, 2, "440.00000"), 2, "", L, OK, kSet},
-    {"tx_valid", kSet, 2, "440.0125", E, OK, With(kSet, 2, "440.01250")},
-    {"tx_out_of_band_leave_clears_cell", kSet, 2, "300", L, CellVerdict::OutOfRange, With(kSet, 2, "")},
-    {"tx_out_of_band_enter_clears_row", kSet, 2, "300", E, CellVerdict::OutOfRange, kCleared},
-    {"tx_off_raster_leave_clears_row", kSet, 2, "446.003", L, CellVerdict::OffRaster, kCleared},
-    {"tx_off_raster_enter_clears_cell", kSet, 2, "446.003", E, CellVerdict::OffRaster, With(kSet, 2, "")},
-    {"tx_without_rx_stays_empty", Row("", "440.00000"), 2, "441", L, OK, Row("", "")},
-    {"tone_with_point_normalised", kSet, 3, "88.8", L, OK, With(kSet, 3, "88.8")},
-    {"tone_many_decimals_cut", kSet, 4, "88.87", E, OK, With(kSet, 4, "88.8")},
-    {"tone_below_range", kSet, 3, "59.9", L, OK, kSet},
-    {"tone_above_range", kSet, 3, "260.0", L, OK, kSet},
-    {"tone_no_entry_begins", kSet, 3, "99", L, OK, kSet},
-    {"tone_prefix_completed", kSet, 3, "100", L, OK, With(kSet, 3, "100.0")},
-    {"dcs_case_ignored", kSet, 4, "d023n", L, OK, With(kSet, 4, "D023N")},
-    {"dcs_prefix_completed", kSet, 4, "D02", L, OK, With(kSet, 4, "D023N")},
-    {"enter_applies_tone_check", kSet, 3, "1024", E, OK, kSet},
-    {"tone_in_empty_row_dropped", kEmpty, 3, "88.5", L, OK, kEmpty},
-    {"other_language_no_tone", With(kSet, 3, "88.5"), 3, "None", L, OK, With(kSet, 3, "无"), true},
-    {"list_item_taken", kSet, 5, "Narrow", E, OK, With(kSet, 5, "Narrow")},
-    {"list_item_other_language", kSet, 8, "低", L, OK, With(kSet, 8, "Low")},
-    {"list_item_in_empty_row_dropped", kEmpty, 7, "Carrier", L, OK, kEmpty},
-    {"unknown_item_refused", kSet, 6, "Maybe", L, CellVerdict::NotAnItem, kSet},
+    {"rx_above_band_clears_row", kSet, 1, "471.005", CellVerdict::OutOfRange, kCleared},
+    {"rx_emptied_clears_row", kSet, 1, "", OK, kCleared},
+    {"tx_emptied_copies_rx", With(kSet, 2, "440.00000"), 2, "", OK, kSet},
+    {"tx_valid", kSet, 2, "440.0125", OK, With(kSet, 2, "440.01250")},
+    // A refused transmit frequency leaves the row as the image would give it back.
+    {"tx_out_of_band_keeps_the_row", With(kSet, 2, "440.00000"), 2, "300", CellVerdict::OutOfRange,
+     With(kSet, 2, "440.00000")},
+    {"tx_off_raster_keeps_the_row", kSet, 2, "446.003", CellVerdict::OffRaster, kSet},
+    {"tx_without_rx_stays_empty", Row("", "440.00000"), 2, "441", OK, Row("", "")},
+    {"tone_with_point_normalised", kSet, 3, "88.8", OK, With(kSet, 3, "88.8")},
+    {"tone_many_decimals_cut", kSet, 4, "88.87", OK, With(kSet, 4, "88.8")},
+    {"tone_below_range", kSet, 3, "59.9", OK, kSet},
+    {"tone_above_range", kSet, 3, "260.0", OK, kSet},
+    {"tone_no_entry_begins", kSet, 3, "99", OK, kSet},
+    {"tone_prefix_completed", kSet, 3, "100", OK, With(kSet, 3, "100.0")},
+    {"dcs_case_ignored", kSet, 4, "d023n", OK, With(kSet, 4, "D023N")},
+    {"dcs_prefix_completed", kSet, 4, "D02", OK, With(kSet, 4, "D023N")},
+    {"enter_applies_tone_check", kSet, 3, "1024", OK, kSet},
+    {"tone_in_empty_row_dropped", kEmpty, 3, "88.5", OK, kEmpty},
+    {"other_language_no_tone", With(kSet, 3, "88.5"), 3, "None", OK, With(kSet, 3, "无"), true},
+    {"list_item_taken", kSet, 5, "Narrow", OK, With(kSet, 5, "Narrow")},
+    {"list_item_other_language", kSet, 8, "低", OK, With(kSet, 8, "Low")},
+    {"list_item_in_empty_row_dropped", kEmpty, 7, "Carrier", OK, kEmpty},
+    {"unknown_item_refused", kSet, 6, "Maybe", CellVerdict::NotAnItem, kSet},
     // Whatever the band says, a frequency the record would store as an empty
     // channel (top byte 0x00) or not at all is outside.
-    {"below_10_mhz_in_a_wide_band", kEmpty, 1, "5", L, CellVerdict::OutOfRange, kCleared, false, "1-30MHz"},
-    {"tx_below_10_mhz_in_a_wide_band", With(With(kSet, 1, "20.00000"), 2, "20.00000"), 2, "9.995", E,
-     CellVerdict::OutOfRange, kCleared, false, "1-30MHz"},
-    {"10_mhz_held", kEmpty, 1, "10", L, OK, Row("10.00000", "10.00000", "None", "None", "Wide", "Yes", "Off", "High"),
+    {"below_10_mhz_in_a_wide_band", kEmpty, 1, "5", CellVerdict::OutOfRange, kCleared, false, "1-30MHz"},
+    {"tx_below_10_mhz_in_a_wide_band", With(With(kSet, 1, "20.00000"), 2, "20.00000"), 2, "9.995",
+     CellVerdict::OutOfRange, With(With(kSet, 1, "20.00000"), 2, "20.00000"), false, "1-30MHz"},
+    {"10_mhz_held", kEmpty, 1, "10", OK, Row("10.00000", "10.00000", "None", "None", "Wide", "Yes", "Off", "High"),
      false, "1-30MHz"},
-    {"above_1599_mhz", kEmpty, 1, "1600", L, CellVerdict::OutOfRange, kCleared, false, "1-2000MHz"},
+    {"above_1599_mhz", kEmpty, 1, "1600", CellVerdict::OutOfRange, kCleared, false, "1-2000MHz"},
 };
 
 class CommitCases : public ::testing::TestWithParam<CommitCase> {};
@@ -91,7 +86,7 @@ class CommitCases : public ::testing::TestWithParam<CommitCase> {};
 TEST_P(CommitCases, RowAfterCommit) {
   const CommitCase& c = GetParam();
   ChannelRow row = c.before;
-  EXPECT_EQ(CommitChannelCell(row, c.column, c.text, c.key, BandLimitsFromText(c.band), c.chinese), c.verdict);
+  EXPECT_EQ(CommitChannelCell(row, c.column, c.text, BandLimitsFromText(c.band), c.chinese), c.verdict);
   EXPECT_EQ(row, c.after);
 }
 
@@ -120,7 +115,7 @@ TEST(ChannelCellOutside, RefusedValuesChangeNothing) {
   };
   for (const auto& c : cases) {
     ChannelRow row = c.before;
-    EXPECT_EQ(CommitOutsideValue(row, c.column, c.text, kBand, false), c.verdict) << c.name;
+    EXPECT_EQ(CommitOutsideValue(row, c.column, c.text, BandLimitsFromText("400-470MHz"), false), c.verdict) << c.name;
     EXPECT_EQ(row, c.after) << c.name;
   }
 }

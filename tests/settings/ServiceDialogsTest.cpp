@@ -2,6 +2,7 @@
 // service mode: the grids a band gives, the cell editors, which bytes OK
 // changes, Cancel, and Read and Write against the simulated radio.
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,6 +99,9 @@ class ServiceDialogsTest : public QObject {
   void paramOpenAndClose_data();
   void paramOpenAndClose();
   void paramEditors();
+  void escape_data();
+  void escape();
+  void powerRunStartsAfresh();
   void transfer_data();
   void transfer();
 };
@@ -118,9 +122,9 @@ void ServiceDialogsTest::powerGrid_data() {
   QTest::newRow("130-160, too high")
       << "English" << "130 - 160MHz" << QStringList{"", "130", "140", "150", "160"} << QPoint(3, 4) << "300"
       << int(Qt::Key_Return) << "255" << 4 << ok << QStringList{"03EB=FF"};
-  QTest::newRow("420-450 from entry 2, negative")
+  QTest::newRow("420-450 from entry 2, negative, Tab")
       << "English" << "420-450MHz" << QStringList{"", "420", "430", "440", "450"} << QPoint(1, 1) << "-5"
-      << int(Qt::Key_Escape) << "0" << 1 << ok << QStringList{"03E6=00"};
+      << int(Qt::Key_Tab) << "0" << 1 << ok << QStringList{"03E6=00"};
   QTest::newRow("450-520 cut at the table's end, Chinese")
       << "Chinese" << "450-520MHz" << QStringList{"", "450", "460", "470", "480"} << QPoint(3, 4) << "7"
       << int(Qt::Key_Return) << "7" << 4 << ok << QStringList{"03FA=07"};
@@ -160,7 +164,7 @@ void ServiceDialogsTest::powerGrid() {
     QCOMPARE(dialog.Editor()->selectedText(), QStringLiteral("100"));
     QTest::keyClicks(dialog.Editor(), typed);
     QTest::keyClick(dialog.Editor(), Qt::Key(key));
-    QVERIFY(dialog.isVisible());  // neither Enter nor Escape closes it
+    QVERIFY(dialog.isVisible());  // neither Enter nor Tab closes it
     QVERIFY(dialog.Editor()->isHidden());
     QCOMPARE(grid->GetTextMatrix(cell.y(), cell.x()), shown);
     QCOMPARE(grid->GetRow(), rowAfter);
@@ -231,21 +235,89 @@ void ServiceDialogsTest::paramEditors() {
     dialog.RxEditor()->setEditText(QStringLiteral("7"));
     dialog.NarrowSql()->setCurrentIndex(0);          // -10
     dialog.TxList(1)->setEditText(QStringLiteral("200"));  // MIC2, 0-127
-    // From the keyboard: F2 opens the current cell, Escape commits it and
-    // gives the focus back to the grid.
+    // From the keyboard: F2 opens the current cell, Tab commits it.
     dialog.SqlGrid()->SetRow(2);
     dialog.SqlGrid()->setFocus();
     QTest::keyClick(dialog.SqlGrid(), Qt::Key_F2);
     QVERIFY(dialog.SqlEditor()->hasFocus());
     dialog.SqlEditor()->setEditText(QStringLiteral("60"));
-    QTest::keyClick(dialog.SqlEditor(), Qt::Key_Escape);
+    QTest::keyClick(dialog.SqlEditor(), Qt::Key_Tab);
     QVERIFY(dialog.SqlEditor()->isHidden());
-    QVERIFY(dialog.SqlGrid()->hasFocus());
     QCOMPARE(dialog.SqlGrid()->GetTextMatrix(2, 1), QStringLiteral("60"));
     DialogButton(dialog, Res::kIdOk)->click();
   });
   QCOMPARE(ChangedBytes(before, s.Image()),
            (QStringList{"0303=05", "0304=3C", "030D=01", "030E=8A", "0312=07", "0316=00"}));
+}
+
+void ServiceDialogsTest::escape_data() {
+  QTest::addColumn<QString>("dialog");  // "power" or "param"
+  QTest::addColumn<int>("grid");         // the Param Adjust grid: 0 SQL, 1 Rx
+  QTest::addColumn<bool>("inEditor");    // else on the grid
+  QTest::addColumn<bool>("closes");
+
+  QTest::newRow("Power Adjustment editor") << "power" << 0 << true << false;
+  QTest::newRow("Power Adjustment grid: stays open") << "power" << 0 << false << false;
+  QTest::newRow("Param Adjust SQL editor") << "param" << 0 << true << false;
+  QTest::newRow("Param Adjust Rx editor") << "param" << 1 << true << false;
+  QTest::newRow("Param Adjust grid: Cancel") << "param" << 0 << false << true;
+}
+
+// Escape in a cell editor puts the cell's text back and closes the editor;
+// elsewhere it keeps the dialog's own meaning.
+void ServiceDialogsTest::escape() {
+  QFETCH(QString, dialog);
+  QFETCH(int, grid);
+  QFETCH(bool, inEditor);
+  QFETCH(bool, closes);
+
+  ServiceShell s(QStringLiteral("English"), QStringLiteral("430-460MHz"));
+  QVERIFY(s.view != nullptr);
+  const auto work = [&](CServiceDlg& d, CMSFlexGrid* g, QWidget* editor) {
+    const QString cell = g->GetTextMatrix(1, 1);
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, CellCentre(g, 1, 1));
+    QVERIFY(editor->isVisible());
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) combo->clearEditText();
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) line->clear();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    if (!inEditor) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // commits the 7
+      g->setFocus();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(d.isVisible(), !closes);
+    if (closes) return;
+    QVERIFY(editor->isHidden());
+    QVERIFY(g->hasFocus());
+    QCOMPARE(g->GetTextMatrix(1, 1), inEditor ? cell : QStringLiteral("7"));
+    DialogButton(d, Res::kIdOk)->click();
+  };
+  if (dialog == QLatin1String("power"))
+    s.Run<CPowerAdjustDlg>(Cmd::kPowerAdjust, [&](CPowerAdjustDlg& d) { work(d, d.Grid(), d.Editor()); });
+  else
+    s.Run<CParamAdjustDlg>(Cmd::kParamAdjust, [&](CParamAdjustDlg& d) {
+      work(d, grid == 0 ? d.SqlGrid() : d.RxGrid(), grid == 0 ? d.SqlEditor() : d.RxEditor());
+    });
+}
+
+// Each run starts at the first cell with HighLight 1, whatever the last run
+// left.
+void ServiceDialogsTest::powerRunStartsAfresh() {
+  ServiceShell s(QStringLiteral("English"), QStringLiteral("400-480MHz"));
+  QVERIFY(s.view != nullptr);
+  s.Run<CPowerAdjustDlg>(Cmd::kPowerAdjust, [&](CPowerAdjustDlg& d) {
+    // A row picked by its header: the third, with HighLight 2.
+    const QHeaderView* rows = d.Grid()->verticalHeader();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, QPoint(5, rows->sectionViewportPosition(2) + 5));
+    QCOMPARE(d.Grid()->GetRow(), 3);
+    QCOMPARE(d.Grid()->GetHighLight(), int(CMSFlexGrid::kHighlightWithFocus));
+    DialogButton(d, Res::kIdCancel)->click();
+  });
+  s.Run<CPowerAdjustDlg>(Cmd::kPowerAdjust, [&](CPowerAdjustDlg& d) {
+    QCOMPARE(QPoint(d.Grid()->GetRow(), d.Grid()->GetCol()), QPoint(1, 1));
+    QCOMPARE(d.Grid()->GetHighLight(), int(CMSFlexGrid::kHighlightAlways));
+    DialogButton(d, Res::kIdCancel)->click();
+  });
 }
 
 void ServiceDialogsTest::transfer_data() {
