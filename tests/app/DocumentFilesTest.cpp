@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "ShellFixture.h"
+#include "app/BackgroundClient.h"
 #include "app/ChildFrame.h"
 #include "app/LanguageDlg.h"
 #include "app/MainFrame.h"
@@ -59,6 +60,10 @@ class DocumentFilesTest : public QObject {
   void closeAsksToSave_data();
   void closeAsksToSave();
   void languageRestartAsksToo();
+  void documentsOutOfSightAreShownAndAskedOnce_data();
+  void documentsOutOfSightAreShownAndAskedOnce();
+  void typedNameGetsTheExtension_data();
+  void typedNameGetsTheExtension();
 };
 
 void DocumentFilesTest::saveCommitsTheEdit_data() {
@@ -162,6 +167,108 @@ void DocumentFilesTest::languageRestartAsksToo() {
   QCOMPARE(shell.messages.size(), std::size_t{1});
   QVERIFY(shell.started.empty());
   QVERIFY(shell.Frame()->isVisible());
+}
+
+void DocumentFilesTest::documentsOutOfSightAreShownAndAskedOnce_data() {
+  QTest::addColumn<bool>("restart");  // by a language change, else by closing the window
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<QStringList>("asked");
+  QTest::addColumn<bool>("closed");
+  const QStringList both{"Save changes to start.dat?", "Save changes to other.dat?"};
+  QTest::newRow("close, No to both") << false << int(QMessageBox::No) << both << true;
+  QTest::newRow("language restart, No to both") << true << int(QMessageBox::No) << both << true;
+  QTest::newRow("language restart, Cancel") << true << int(QMessageBox::Cancel) << both.mid(0, 1) << false;
+}
+
+// start.dat is modified and hidden behind other.dat, which is modified too.
+void DocumentFilesTest::documentsOutOfSightAreShownAndAskedOnce() {
+  QFETCH(bool, restart);
+  QFETCH(int, answer);
+  QFETCH(QStringList, asked);
+  QFETCH(bool, closed);
+  ShellFixture shell;
+  QVERIFY(StartWithChannel(shell));
+  CChildFrame* first = shell.Frame()->MDIGetActive();
+  first->Document()->SetModifiedFlag();
+  shell.Write("other.dat", shell.Read("start.dat"));
+  shell.fileNames = {QString::fromStdString(shell.FilePath("other.dat"))};
+  shell.Frame()->OnCommand(Cmd::kFileOpen);
+  QVERIFY(first->isHidden());
+  shell.Frame()->MDIGetActive()->Document()->SetModifiedFlag();
+
+  QStringList questions, shown;  // what was asked, and whose window was active and visible then
+  SetMessageBoxHook([&](const MessageRequest& request) {
+    questions << request.text;
+    const CChildFrame* active = shell.Frame()->MDIGetActive();
+    if (active != nullptr && active->isVisible() && shell.Frame()->Client()->activeSubWindow() == active)
+      shown << QString::fromStdString(active->Document()->GetTitle());
+    return static_cast<QMessageBox::StandardButton>(answer);
+  });
+  if (restart) {
+    shell.modal = [](QDialog& dialog) {
+      auto* language = qobject_cast<CLanguageDlg*>(&dialog);
+      if (language == nullptr) return static_cast<int>(QDialog::Rejected);
+      language->m_pChinese->setChecked(true);
+      language->OnOK();
+      return language->result();
+    };
+    shell.Frame()->OnCommand(Cmd::kLanguage);
+  } else {
+    shell.Frame()->close();
+  }
+  QCOMPARE(questions, asked);
+  QCOMPARE(shown, QStringList({"start.dat", "other.dat"}).mid(0, asked.size()));
+  QCOMPARE(shell.Frame()->isVisible(), !closed);
+  QCOMPARE(shell.started.size(), std::size_t{restart && closed ? 1u : 0u});
+}
+
+void DocumentFilesTest::typedNameGetsTheExtension_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("answer");         // to the replace question
+  QTest::addColumn<QString>("question");   // empty: none asked
+  QTest::addColumn<QString>("written");    // the file the document went to; empty: none
+  QTest::newRow("Save As over foo.dat, No")
+      << int(Cmd::kFileSaveAs) << "foo" << int(QMessageBox::No) << "foo.dat" << "";
+  QTest::newRow("Save As over foo.dat, Yes")
+      << int(Cmd::kFileSaveAs) << "foo" << int(QMessageBox::Yes) << "foo.dat" << "foo.dat";
+  QTest::newRow("Save As, a new name") << int(Cmd::kFileSaveAs) << "bar" << int(QMessageBox::No) << "" << "bar.dat";
+  QTest::newRow("Save As, an extension typed")
+      << int(Cmd::kFileSaveAs) << "bar.bin" << int(QMessageBox::No) << "" << "bar.bin";
+  QTest::newRow("Open foo") << int(Cmd::kFileOpen) << "foo" << int(QMessageBox::No) << "" << "foo.dat";
+  QTest::newRow("Open a file without extension")
+      << int(Cmd::kFileOpen) << "plain" << int(QMessageBox::No) << "" << "plain";
+}
+
+// The folder holds foo.dat and plain, two data files.
+void DocumentFilesTest::typedNameGetsTheExtension() {
+  QFETCH(int, command);
+  QFETCH(QString, typed);
+  QFETCH(int, answer);
+  QFETCH(QString, question);
+  QFETCH(QString, written);
+  ShellFixture shell;
+  QVERIFY(StartWithChannel(shell));
+  RadioImage other;
+  other[0x200] = 0x42;
+  for (const char* name : {"foo.dat", "plain"}) shell.Write(name, DataFileBytes(other));
+  shell.fileNames = {QString::fromStdString(shell.FilePath(typed.toStdString()))};
+  shell.answer = static_cast<QMessageBox::StandardButton>(answer);
+  shell.Frame()->OnCommand(command);
+
+  QCOMPARE(shell.fileCaptions.front(), command == Cmd::kFileOpen ? QStringLiteral("Open") : QStringLiteral("Save As"));
+  QStringList asked;
+  for (const MessageRequest& m : shell.messages) asked << m.text;
+  const QString path = QString::fromStdString(shell.FilePath(question.toStdString()));
+  QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{path + " already exists.\nDo you want to replace it?"});
+  // No brings the dialog back, on the name that would have been written.
+  if (answer == QMessageBox::No && !question.isEmpty()) QCOMPARE(shell.proposedNames.back(), path);
+  const std::string name = written.toStdString();
+  QCOMPARE(QString::fromStdString(shell.Frame()->MDIGetActive()->Document()->GetTitle()),
+           written.isEmpty() ? QStringLiteral("start.dat") : written);
+  RadioImage kept;
+  QVERIFY(LoadDataFile(shell.FilePath("foo.dat"), kept).ok());
+  QCOMPARE(kept == other, command == Cmd::kFileOpen || name != "foo.dat");
 }
 
 QTEST_MAIN(DocumentFilesTest)
