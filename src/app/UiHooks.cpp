@@ -6,7 +6,10 @@
 #include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QProcess>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpacerItem>
 #include <QTreeView>
 
@@ -36,13 +39,25 @@ FileNameHook& FileHook() {
   static FileNameHook hook;
   return hook;
 }
-// Qt's own file dialog gives the name column a fixed width, which cuts
-// long names: the column takes its contents' width once the folder is read.
+// Qt's own file dialog gives its columns fixed widths, which cut long names
+// and dates: once the folder is read, each column takes its contents' width
+// and the dialog grows to show them, within the screen.
 void ShowNamesWhole(QFileDialog& dialog) {
   auto* model = dialog.findChild<QFileSystemModel*>();
   auto* view = dialog.findChild<QTreeView*>();
   if (model == nullptr || view == nullptr) return;
-  QObject::connect(model, &QFileSystemModel::directoryLoaded, view, [view] { view->resizeColumnToContents(0); });
+  QObject::connect(model, &QFileSystemModel::directoryLoaded, view, [&dialog, view] {
+    int wanted = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < view->header()->count(); ++c) {
+      if (view->isColumnHidden(c)) continue;
+      view->resizeColumnToContents(c);
+      wanted += view->columnWidth(c);
+    }
+    const int missing = wanted - view->viewport()->width();
+    if (missing <= 0) return;
+    const int room = dialog.screen()->availableGeometry().width() * 9 / 10;
+    dialog.resize(std::min(dialog.width() + missing, std::max(room, dialog.width())), dialog.height());
+  });
 }
 
 // The name as typed goes to AskFileName's rules: an Open dialog would
@@ -90,10 +105,12 @@ QString MessageBoxCaption() { return Caption(); }
 
 QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& text,
                                               QMessageBox::StandardButtons buttons,
-                                              QMessageBox::Icon icon, const QString& caption) {
-  const MessageRequest request{parent, caption.isEmpty() ? Caption() : caption, text, buttons, icon};
+                                              QMessageBox::Icon icon, const QString& caption,
+                                              QMessageBox::StandardButton defaultButton) {
+  const MessageRequest request{parent, caption.isEmpty() ? Caption() : caption, text, buttons, icon, defaultButton};
   if (MessageHook()) return MessageHook()(request);
   QMessageBox box(icon, request.caption, text, buttons, parent);
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
   const struct {
     QMessageBox::StandardButton button;
     const LangText& text;
@@ -126,7 +143,7 @@ QString AskFileName(QWidget* parent, const FileDialogRequest& request, int* chos
     const QString path = FromStd(WithDefaultExtension(ToStd(typed), extension));
     if (!SaveReplacesFile(ToStd(path)) ||
         ProgramMessageBox(parent, LangString(kReplaceQuestion).arg(path), QMessageBox::Yes | QMessageBox::No,
-                          QMessageBox::Warning) == QMessageBox::Yes)
+                          QMessageBox::Warning, QString(), QMessageBox::No) == QMessageBox::Yes)
       return path;
     ask.proposed = path;
   }

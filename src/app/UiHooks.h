@@ -16,6 +16,7 @@ struct MessageRequest {
   QString text;
   QMessageBox::StandardButtons buttons;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;  // none: the box's own choice
 };
 
 using MessageBoxHook = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
@@ -48,7 +49,8 @@ QString MessageBoxCaption();
 QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& text,
                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                               QMessageBox::Icon icon = QMessageBox::NoIcon,
-                                              const QString& caption = QString());
+                                              const QString& caption = QString(),
+                                              QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 // Runs a dialog modally and returns its result (QDialog::Accepted/Rejected).
 int RunModal(QDialog& dialog);

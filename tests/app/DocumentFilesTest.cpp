@@ -261,7 +261,9 @@ void DocumentFilesTest::typedNameGetsTheExtension() {
   for (const MessageRequest& m : shell.messages) asked << m.text;
   const QString path = QString::fromStdString(shell.FilePath(question.toStdString()));
   QCOMPARE(asked, question.isEmpty() ? QStringList() : QStringList{path + " already exists.\nDo you want to replace it?"});
-  // No brings the dialog back, on the name that would have been written.
+  // Enter keeps the file; No brings the dialog back, on the name that
+  // would have been written.
+  if (!question.isEmpty()) QCOMPARE(shell.messages.front().defaultButton, QMessageBox::No);
   if (answer == QMessageBox::No && !question.isEmpty()) QCOMPARE(shell.proposedNames.back(), path);
   const std::string name = written.toStdString();
   QCOMPARE(QString::fromStdString(shell.Frame()->MDIGetActive()->Document()->GetTitle()),
