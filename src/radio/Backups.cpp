@@ -44,10 +44,25 @@ bool Exists(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
-bool ValidDate(int year, int month, int day, int hour, int minute, int second) {
-  return year >= 1970 && month >= 1 && month <= 12 && day >= 1 && day <= 31 && hour >= 0 && hour <= 23 &&
-         minute >= 0 && minute <= 59 && second >= 0 && second <= 60;
-}
+// A date and time written in a backup's name.
+struct Stamp {
+  int year, month, day, hour, minute, second;
+
+  bool Valid() const {
+    return year >= 1970 && month >= 1 && month <= 12 && day >= 1 && day <= 31 && hour >= 0 && hour <= 23 &&
+           minute >= 0 && minute <= 59 && second >= 0 && second <= 60;
+  }
+  std::tm Fields() const {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    return fields;
+  }
+};
 
 // "YYYY-MM-DD HH.MM.SS PORT.dat", PORT as PortFileStem makes it. The name
 // holds local time without its offset: within the hour that repeats when
@@ -58,37 +73,25 @@ std::optional<std::int64_t> NameTime(const std::string& name, std::size_t ext) {
   for (char c : stem)
     if (!IsSafe(c)) return std::nullopt;
   if (name[4] != '-' || name[7] != '-' || name[10] != ' ' || name[13] != '.' || name[16] != '.') return std::nullopt;
-  const int year = Digits(name, 0, 4), month = Digits(name, 5, 2), day = Digits(name, 8, 2);
-  const int hour = Digits(name, 11, 2), minute = Digits(name, 14, 2), second = Digits(name, 17, 2);
-  if (!ValidDate(year, month, day, hour, minute, second)) return std::nullopt;
-  std::tm local{};
-  local.tm_year = year - 1900;
-  local.tm_mon = month - 1;
-  local.tm_mday = day;
-  local.tm_hour = hour;
-  local.tm_min = minute;
-  local.tm_sec = second;
+  const Stamp stamp{Digits(name, 0, 4),  Digits(name, 5, 2),  Digits(name, 8, 2),
+                    Digits(name, 11, 2), Digits(name, 14, 2), Digits(name, 17, 2)};
+  if (!stamp.Valid()) return std::nullopt;
+  std::tm local = stamp.Fields();
   local.tm_isdst = -1;
   const std::time_t at = ::mktime(&local);
   if (at == static_cast<std::time_t>(-1)) return std::nullopt;
   return static_cast<std::int64_t>(at) * 1000;
 }
 
+// "YYYYMMDD-HHMMSS.mmm+hhmm_PORT.dat": UTC by its offset, to the millisecond.
 std::optional<std::int64_t> OldNameTime(const std::string& name) {
   if (name[8] != '-' || name[15] != '.' || (name[19] != '+' && name[19] != '-')) return std::nullopt;
-  const int year = Digits(name, 0, 4), month = Digits(name, 4, 2), day = Digits(name, 6, 2);
-  const int hour = Digits(name, 9, 2), minute = Digits(name, 11, 2), second = Digits(name, 13, 2);
+  const Stamp stamp{Digits(name, 0, 4), Digits(name, 4, 2),  Digits(name, 6, 2),
+                    Digits(name, 9, 2), Digits(name, 11, 2), Digits(name, 13, 2)};
   const int millis = Digits(name, 16, 3), offsetHours = Digits(name, 20, 2), offsetMinutes = Digits(name, 22, 2);
-  if (!ValidDate(year, month, day, hour, minute, second) || millis < 0 || offsetHours < 0 || offsetHours > 23 ||
-      offsetMinutes < 0 || offsetMinutes > 59)
+  if (!stamp.Valid() || millis < 0 || offsetHours < 0 || offsetHours > 23 || offsetMinutes < 0 || offsetMinutes > 59)
     return std::nullopt;
-  std::tm utc{};
-  utc.tm_year = year - 1900;
-  utc.tm_mon = month - 1;
-  utc.tm_mday = day;
-  utc.tm_hour = hour;
-  utc.tm_min = minute;
-  utc.tm_sec = second;
+  std::tm utc = stamp.Fields();
   const std::int64_t offset = (offsetHours * 60 + offsetMinutes) * 60 * (name[19] == '-' ? -1 : 1);
   return (static_cast<std::int64_t>(::timegm(&utc)) - offset) * 1000 + millis;
 }

@@ -49,6 +49,15 @@ std::string TxFrequencyInFile(const ShellFixture& shell, const std::string& name
   return TableFromImage(image, false)[0][kColTxFrequency];
 }
 
+// The Language dialog, Chinese chosen and confirmed.
+int ChooseChinese(QDialog& dialog) {
+  auto* language = qobject_cast<CLanguageDlg*>(&dialog);
+  if (language == nullptr) return static_cast<int>(QDialog::Rejected);
+  language->m_pChinese->setChecked(true);
+  language->OnOK();
+  return language->result();
+}
+
 }  // namespace
 
 class DocumentFilesTest : public QObject {
@@ -154,13 +163,7 @@ void DocumentFilesTest::languageRestartAsksToo() {
   QVERIFY(StartWithChannel(shell));
   CProgramView* view = shell.Frame()->ActiveView();
   view->GetDocument()->SetModifiedFlag();
-  shell.modal = [](QDialog& dialog) {
-    auto* language = qobject_cast<CLanguageDlg*>(&dialog);
-    if (language == nullptr) return static_cast<int>(QDialog::Rejected);
-    language->m_pChinese->setChecked(true);
-    language->OnOK();
-    return language->result();
-  };
+  shell.modal = ChooseChinese;
   shell.answer = QMessageBox::Cancel;
   shell.Frame()->OnCommand(Cmd::kLanguage);
   QVERIFY(view->m_dlgLanguage.m_bChanged);
@@ -205,13 +208,7 @@ void DocumentFilesTest::documentsOutOfSightAreShownAndAskedOnce() {
     return static_cast<QMessageBox::StandardButton>(answer);
   });
   if (restart) {
-    shell.modal = [](QDialog& dialog) {
-      auto* language = qobject_cast<CLanguageDlg*>(&dialog);
-      if (language == nullptr) return static_cast<int>(QDialog::Rejected);
-      language->m_pChinese->setChecked(true);
-      language->OnOK();
-      return language->result();
-    };
+    shell.modal = ChooseChinese;
     shell.Frame()->OnCommand(Cmd::kLanguage);
   } else {
     shell.Frame()->close();
