@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <utility>
 
 #include "radio/DataFile.h"
@@ -135,12 +135,8 @@ bool IsBackupFile(const std::string& path, const std::string& folder) {
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   if (!BackupNameTime(name)) return false;
   const std::string parent = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-  char* a = ::realpath(parent.c_str(), nullptr);
-  char* b = ::realpath(folder.c_str(), nullptr);
-  const bool same = a != nullptr && b != nullptr && std::strcmp(a, b) == 0;
-  std::free(a);
-  std::free(b);
-  return same;
+  std::error_code error;
+  return std::filesystem::equivalent(parent, folder, error);
 }
 
 std::vector<std::string> ListBackups(const std::string& folder) {

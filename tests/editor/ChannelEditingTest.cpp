@@ -46,8 +46,6 @@ class ChannelEditingTest : public QObject {
   void blockFromTheKeyboard();
   void openEditorKeepsItsKeys();
   void csvFiles();
-  void csvDialogs_data();
-  void csvDialogs();
 };
 
 void ChannelEditingTest::undoAndRedoEveryKindOfChange() {
@@ -291,45 +289,6 @@ void ChannelEditingTest::csvFiles() {
   QVERIFY(s.shell.messages[0].text.contains(QStringLiteral("The file cannot be read")));
   QCOMPARE(s.shell.messages[1].text, QStringLiteral("0 channels imported.\n1 line refused:\n"
                                                     "Line 2: 500.00000 is outside the band"));
-}
-
-void ChannelEditingTest::csvDialogs_data() {
-  QTest::addColumn<int>("command");
-  QTest::addColumn<int>("answer");  // to the replace question
-  QTest::addColumn<bool>("asked");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<bool>("listChanged");  // list.csv holds the table's channel afterwards
-  QTest::newRow("Export over list.csv, No") << int(Cmd::kExportChannels) << int(QMessageBox::No) << true
-                                              << "Export Channels" << false;
-  QTest::newRow("Export over list.csv, Yes") << int(Cmd::kExportChannels) << int(QMessageBox::Yes) << true
-                                               << "Export Channels" << true;
-  QTest::newRow("Import list") << int(Cmd::kImportChannels) << int(QMessageBox::Ok) << false << "Import Channels"
-                               << false;
-}
-
-// "list" is typed; list.csv holds channel 1 at 440 MHz, the table 446.00625.
-void ChannelEditingTest::csvDialogs() {
-  QFETCH(int, command);
-  QFETCH(int, answer);
-  QFETCH(bool, asked);
-  QFETCH(QString, caption);
-  QFETCH(bool, listChanged);
-  EditingShell s;
-  QVERIFY(s.Start());
-  s.SetRow(1, kSet);
-  const std::string list = std::string(kOwnHeader) + "1,440.00000,440.00000,None,None,Wide,No,Off,Low\n";
-  s.shell.Write("list.csv", list);
-  s.shell.fileNames = {QString::fromStdString(s.shell.FilePath("list"))};
-  s.shell.answer = static_cast<QMessageBox::StandardButton>(answer);
-  s.Run(command);
-
-  QCOMPARE(s.shell.fileCaptions.front(), caption);
-  const QString path = QString::fromStdString(s.shell.FilePath("list.csv"));
-  QCOMPARE(!s.shell.messages.empty() && s.shell.messages.front().text ==
-                                            path + " already exists.\nDo you want to replace it?",
-           asked);
-  QCOMPARE(s.shell.Read("list.csv") != list, listChanged);
-  if (command == Cmd::kImportChannels) QCOMPARE(s.Row(1).first(), QStringLiteral("440.00000"));
 }
 
 QTEST_MAIN(ChannelEditingTest)
