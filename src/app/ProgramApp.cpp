@@ -40,7 +40,8 @@ void UseCjkCapableFont() {
   QApplication::setFont(font);
 }
 
-CDocTemplate::OpenAs OpenAs(const QString& path) {
+// A backup opens as a copy, so that no save rewrites what the radio held.
+CDocTemplate::OpenAs HowToOpen(const QString& path) {
   const std::string backups = BackupFolder(g_profile.GetString("Setup", "AppName", ""));
   return IsBackupFile(ToStd(path), backups) ? CDocTemplate::OpenAs::Copy : CDocTemplate::OpenAs::File;
 }
@@ -101,7 +102,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   // A file that cannot be opened is reported, whatever the reason, and the
   // program goes on with a new document.
   if (arguments.isEmpty() ||
-      m_pDocTemplate->OpenDocumentFile(arguments.front(), nullptr, true, OpenAs(arguments.front())) == nullptr)
+      m_pDocTemplate->OpenDocumentFile(arguments.front(), nullptr, true, HowToOpen(arguments.front())) == nullptr)
     OnFileNew();
   if (m_pMainFrame->MDIGetActive() == nullptr) return false;
   m_pMainFrame->UpdateMenuForDocuments();
@@ -162,7 +163,7 @@ void CProgramApp::AskAndOpenDataFile(const QString& proposed, int command) {
 }
 
 bool CProgramApp::OpenDataFile(const QString& path) {
-  return m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive(), false, OpenAs(path)) != nullptr;
+  return m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive(), false, HowToOpen(path)) != nullptr;
 }
 
 void CProgramApp::OnOpenRecentFile(int index) {
