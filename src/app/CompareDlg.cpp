@@ -18,6 +18,7 @@
 #include "app/ResourceIds.h"
 #include "app/ResourceText.h"
 #include "settings/ImageCompare.h"
+#include "settings/OptionLabels.h"
 
 namespace {
 
@@ -121,7 +122,7 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
     m_pOptions = NewTable(this, static_cast<int>(differences.options.size()), QStringList{LangString(kOption)} + sides);
     int row = 0;
     for (const OptionDifference& d : differences.options) {
-      m_pOptions->setItem(row, 0, Cell(FromStd(d.name)));
+      m_pOptions->setItem(row, 0, Cell(RadioOptionLabel(d.option)));
       m_pOptions->setItem(row, 1, Cell(FromStd(d.first), true));
       m_pOptions->setItem(row, 2, Cell(FromStd(d.second), true));
       ++row;

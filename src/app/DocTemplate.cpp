@@ -28,10 +28,13 @@ CChildFrame* CDocTemplate::NewDocument() {
   return AddFrame(new CChildFrame(std::move(doc)));
 }
 
-CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile) {
+CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile,
+                                           OpenAs as) {
   auto doc = std::make_unique<CProgramDoc>();
   const std::string file = ToStd(path);
-  const DataFileResult result = doc->OnOpenDocument(file);
+  const DataFileResult result = as == OpenAs::Copy
+                                    ? doc->OnOpenCopy(file, g_profile.GetString("Setup", "AppName", ""), g_bChinese)
+                                    : doc->OnOpenDocument(file);
   if (!result.ok()) {
     const std::string message = reportShortFile ? CommandLineOpenMessage(result, file, g_bChinese)
                                                 : DataFileFailureMessage(result, file, false, g_bChinese);
@@ -40,6 +43,6 @@ CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* pr
   }
   if (previous != nullptr) previous->close();
   g_bNewDocument = false;
-  NoteRecentFile(path);
+  if (as == OpenAs::File) NoteRecentFile(path);
   return AddFrame(new CChildFrame(std::move(doc)));
 }

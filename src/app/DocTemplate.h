@@ -13,11 +13,16 @@ class CDocTemplate {
   // A new document from "Default.dat" or the built-in defaults.
   CChildFrame* NewDocument();
 
+  // How a file becomes a document: as itself, or as a copy (a new,
+  // untitled document holding its image, which no save writes back).
+  enum class OpenAs { File, Copy };
+
   // nullptr when the file could not be opened; the user has been told why
   // (a short file fails without a word, unless `reportShortFile`) and no
   // window changed. On success `previous` (the window that was active) is
   // hidden.
-  CChildFrame* OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile = false);
+  CChildFrame* OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile = false,
+                                OpenAs as = OpenAs::File);
 
  private:
   CChildFrame* AddFrame(CChildFrame* frame);

@@ -26,6 +26,10 @@ QString DataFileDialogFilter() { return QStringLiteral("%1 (%1)").arg(DocumentSt
 
 QString DataFileExtension() { return DocumentStrings().value(4); }
 
+FileDialogRequest DataFileRequest(bool saving, const QString& proposed, int command) {
+  return FileDialogRequest{saving, CommandToolTip(command), proposed, {DataFileDialogFilter()}, DataFileExtension()};
+}
+
 bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName) {
   if (frame == nullptr) return false;
   CProgramDoc* doc = frame->Document();
@@ -38,9 +42,8 @@ bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName) {
   // A new document's name is only a proposal: a file of that name in the
   // current folder is never overwritten without asking.
   if (askName || !doc->HasFileName() || path.isEmpty() || (info.exists() && !info.isWritable())) {
-    path = AskFileName(owner, true, path, DataFileDialogFilter());
+    path = AskFileName(owner, DataFileRequest(true, path, Cmd::kFileSaveAs));
     if (path.isEmpty()) return false;
-    if (QFileInfo(path).suffix().isEmpty()) path += DataFileExtension();
   }
   const std::string file = ToStd(path);
   const DataFileResult result = doc->OnSaveDocument(file);
@@ -62,6 +65,8 @@ bool SaveModifiedDocuments(CMainFrame* frame) {
     child->View()->CommitPendingEdit();
     CProgramDoc* doc = child->Document();
     if (!doc->IsModified()) continue;
+    // The user sees what the question is about.
+    frame->ShowChildFrame(child);
     const QMessageBox::StandardButton answer =
         ProgramMessageBox(frame, FromStd(SaveChangesQuestion(doc->GetTitle(), g_bChinese)),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);

@@ -3,6 +3,8 @@
 // for the question whether to save before the program closes.
 #include <QString>
 
+#include "app/UiHooks.h"
+
 class QWidget;
 class CChildFrame;
 class CMainFrame;
@@ -11,6 +13,9 @@ class CMainFrame;
 // without one gets (".dat").
 QString DataFileDialogFilter();
 QString DataFileExtension();
+// A file dialog for a data file, captioned with `command`'s name ("Open",
+// "Save As", "Open Backup").
+FileDialogRequest DataFileRequest(bool saving, const QString& proposed, int command);
 
 // Commits the cell being edited and stores the table into the image, then
 // writes the file: to its own name, unless `askName`, or the document never
@@ -18,6 +23,7 @@ QString DataFileExtension();
 // (no frame, the dialog cancelled, or the write failed, which was reported).
 bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName);
 
-// Before the program closes: for each modified document, asks Yes (save),
-// No or Cancel. False on Cancel or a save that did not happen.
+// Before the program closes: for each modified document, shows its window
+// (a hidden one too) and asks Yes (save), No or Cancel. False on Cancel or a
+// save that did not happen.
 bool SaveModifiedDocuments(CMainFrame* frame);

@@ -17,6 +17,7 @@
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
+#include "app/StartupRules.h"
 #include "app/UiHooks.h"
 #include "radio/SafeFileWrite.h"
 
@@ -66,8 +67,9 @@ int CLanguageDlg::DoModal() {
 void CLanguageDlg::OnOK() {
   m_nLanguage = m_pChinese->isChecked() ? 1 : (m_pEnglish->isChecked() ? 0 : -1);
   const int current = g_bChinese ? 1 : 0;
-  if (m_nLanguage != current) {
-    g_profile.SetString("Setup", "Language", g_bChinese ? "English" : "Chinese");
+  const std::string chosen = LanguageChoiceName(m_nLanguage);
+  if (m_nLanguage != current && !chosen.empty()) {
+    g_profile.SetString("Setup", "Language", chosen);
     const CProfileFile::SaveResult saved = g_profile.Save(false);
     if (saved.ok) {
       m_bChanged = true;

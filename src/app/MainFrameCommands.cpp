@@ -110,8 +110,10 @@ void CMainFrame::UpdateCommandUI() {
 }
 
 void CMainFrame::OnChannelInformation() {
-  CChildFrame* frame = MDIGetActive();
-  if (frame == nullptr) return;
+  if (CChildFrame* frame = MDIGetActive()) ShowChildFrame(frame);
+}
+
+void CMainFrame::ShowChildFrame(CChildFrame* frame) {
   frame->showNormal();
   m_wndClient->setActiveSubWindow(frame);
 }

@@ -24,8 +24,10 @@
 #include "app/SafeProgramming.h"
 #include "app/StartupRules.h"
 #include "app/UiHooks.h"
+#include "app/UserFolders.h"
 #include "editor/ChannelCommands.h"
 #include "print/PrintCommands.h"
+#include "radio/Backups.h"
 #include "settings/SettingsCommands.h"
 
 namespace {
@@ -36,6 +38,12 @@ void UseCjkCapableFont() {
   families << QStringLiteral("WenQuanYi Micro Hei") << QStringLiteral("Noto Sans CJK SC");
   font.setFamilies(families);
   QApplication::setFont(font);
+}
+
+// A backup opens as a copy, so that no save rewrites what the radio held.
+CDocTemplate::OpenAs HowToOpen(const QString& path) {
+  const std::string backups = BackupFolder(g_profile.GetString("Setup", "AppName", ""));
+  return IsBackupFile(ToStd(path), backups) ? CDocTemplate::OpenAs::Copy : CDocTemplate::OpenAs::File;
 }
 }  // namespace
 
@@ -93,7 +101,8 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   // The command line: nothing runs File New, a file name opens that file.
   // A file that cannot be opened is reported, whatever the reason, and the
   // program goes on with a new document.
-  if (arguments.isEmpty() || m_pDocTemplate->OpenDocumentFile(arguments.front(), nullptr, true) == nullptr)
+  if (arguments.isEmpty() ||
+      m_pDocTemplate->OpenDocumentFile(arguments.front(), nullptr, true, HowToOpen(arguments.front())) == nullptr)
     OnFileNew();
   if (m_pMainFrame->MDIGetActive() == nullptr) return false;
   m_pMainFrame->UpdateMenuForDocuments();
@@ -146,15 +155,15 @@ void CProgramApp::OnFileNewConfirm() {
 
 void CProgramApp::OnFileNew() { m_pDocTemplate->NewDocument(); }
 
-void CProgramApp::OnFileOpen() { AskAndOpenDataFile(QString()); }
+void CProgramApp::OnFileOpen() { AskAndOpenDataFile(QString(), Cmd::kFileOpen); }
 
-void CProgramApp::AskAndOpenDataFile(const QString& proposed, const QString& caption) {
-  const QString path = AskFileName(m_pMainFrame.get(), false, proposed, DataFileDialogFilter(), caption);
+void CProgramApp::AskAndOpenDataFile(const QString& proposed, int command) {
+  const QString path = AskFileName(m_pMainFrame.get(), DataFileRequest(false, proposed, command));
   if (!path.isEmpty()) OpenDataFile(path);
 }
 
 bool CProgramApp::OpenDataFile(const QString& path) {
-  return m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive()) != nullptr;
+  return m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive(), false, HowToOpen(path)) != nullptr;
 }
 
 void CProgramApp::OnOpenRecentFile(int index) {

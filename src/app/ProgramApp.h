@@ -35,11 +35,12 @@ class CProgramApp {
   void OnFileOpen();
   // Opens a data file the way File Open does (the active channel window
   // gives way to it); false when it could not be opened, which was told.
-  // The recent files and a file dropped on the window open through here.
+  // The recent files and a file dropped on the window open through here. A
+  // backup opens as a new untitled document, so that no save rewrites it.
   bool OpenDataFile(const QString& path);
-  // File Open's dialog at `proposed` (a folder or a file in it), with its
-  // own caption unless one is given, then OpenDataFile on the file chosen.
-  void AskAndOpenDataFile(const QString& proposed, const QString& caption = QString());
+  // An Open dialog at `proposed` (a folder or a file in it), captioned with
+  // `command`'s name, then OpenDataFile on the file chosen.
+  void AskAndOpenDataFile(const QString& proposed, int command);
   void OnOpenRecentFile(int index);
   void OnAppAbout();
 

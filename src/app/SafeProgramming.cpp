@@ -39,7 +39,7 @@ void OnFileOpenBackup(CMainFrame& frame, CProgramApp& app) {
     ProgramMessageBox(&frame, LangString(kNoBackups).arg(folder));
     return;
   }
-  app.AskAndOpenDataFile(folder + FromStd(names.back()), CommandToolTip(Cmd::kFileOpenBackup));
+  app.AskAndOpenDataFile(folder + FromStd(names.back()), Cmd::kFileOpenBackup);
 }
 
 // The open document as its table shows it, edits not yet stored included,
@@ -48,8 +48,7 @@ void OnFileCompare(CMainFrame& frame) {
   CChildFrame* window = frame.MDIGetActive();
   if (window == nullptr) return;
   window->View()->CommitPendingEdit();
-  const QString path =
-      AskFileName(&frame, false, QString(), DataFileDialogFilter(), CommandToolTip(Cmd::kFileCompare));
+  const QString path = AskFileName(&frame, DataFileRequest(false, QString(), Cmd::kFileCompare));
   if (path.isEmpty()) return;
   RadioImage other;
   const DataFileResult loaded = LoadDataFile(ToStd(path), other);

@@ -5,8 +5,6 @@
 
 #include "radio/NumberText.h"
 
-bool IsChineseLanguage(const std::string& language) { return language == "Chinese"; }
-
 std::string HelpFileForLanguage(bool chinese) { return chinese ? "chHelp.chm" : "enHelp.chm"; }
 
 std::string LanguageModuleName(const std::string& language) { return language + ".qm"; }
@@ -24,6 +22,12 @@ bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
   return true;
 }
 }  // namespace
+
+bool IsChineseLanguage(const std::string& language) { return EqualIgnoringAsciiCase(language, "Chinese"); }
+
+std::string LanguageChoiceName(int choice) {
+  return choice == 0 ? "English" : (choice == 1 ? "Chinese" : std::string());
+}
 
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
   if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")

@@ -3,9 +3,14 @@
 // the language module's file and whether the Language command is offered.
 #include <string>
 
-// Byte-wise and case-sensitive: "chinese" still reaches the Chinese module
-// and section, but the texts built in code stay English.
+// Without regard to ASCII letter case, as the language module and the
+// profile's section are found: "chinese" is Chinese throughout, texts built
+// in code as well as menus and dialogs. Blanks count: "Chinese " is not.
 bool IsChineseLanguage(const std::string& language);
+
+// The name the Language dialog stores for its choice: "English" (0) or
+// "Chinese" (1); empty for anything else.
+std::string LanguageChoiceName(int choice);
 
 // The help file name as the rest of the program knows it.
 std::string HelpFileForLanguage(bool chinese);

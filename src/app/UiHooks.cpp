@@ -3,18 +3,25 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QProcess>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpacerItem>
+#include <QTreeView>
 
 #include "app/ResourceText.h"
+#include "radio/TypedFileName.h"
 
 namespace {
 const LangText kOk{"OK", "确定"};
 const LangText kCancel{"Cancel", "取消"};
 const LangText kYes{"&Yes", "是(&Y)"};
 const LangText kNo{"&No", "否(&N)"};
+const LangText kReplaceQuestion{"%1 already exists.\nDo you want to replace it?", "%1 已存在。\n要替换它吗？"};
 
 MessageBoxHook& MessageHook() {
   static MessageBoxHook hook;
@@ -32,10 +39,44 @@ FileNameHook& FileHook() {
   static FileNameHook hook;
   return hook;
 }
-FileFilterHook& FilterHook() {
-  static FileFilterHook hook;
-  return hook;
+// Qt's own file dialog gives its columns fixed widths, which cut long names
+// and dates: once the folder is read, each column takes its contents' width
+// and the dialog grows to show them, within the screen.
+void ShowNamesWhole(QFileDialog& dialog) {
+  auto* model = dialog.findChild<QFileSystemModel*>();
+  auto* view = dialog.findChild<QTreeView*>();
+  if (model == nullptr || view == nullptr) return;
+  QObject::connect(model, &QFileSystemModel::directoryLoaded, view, [&dialog, view] {
+    int wanted = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < view->header()->count(); ++c) {
+      if (view->isColumnHidden(c)) continue;
+      view->resizeColumnToContents(c);
+      wanted += view->columnWidth(c);
+    }
+    const int missing = wanted - view->viewport()->width();
+    if (missing <= 0) return;
+    const int room = dialog.screen()->availableGeometry().width() * 9 / 10;
+    dialog.resize(std::min(dialog.width() + missing, std::max(room, dialog.width())), dialog.height());
+  });
 }
+
+// The name as typed goes to AskFileName's rules: an Open dialog would
+// refuse "foo" that stands for "foo.dat", and a Save As dialog would ask
+// about replacing "foo" while "foo.dat" is written. Names are shown whole,
+// a backup's date and port included.
+QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, int* filter) {
+  if (FileHook()) return FileHook()(request, filter);
+  QFileDialog dialog(parent, request.caption, request.proposed, request.filters.join(QStringLiteral(";;")));
+  dialog.setAcceptMode(request.saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters.front());
+  ShowNamesWhole(dialog);
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  *filter = std::max(0, static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter())));
+  return dialog.selectedFiles().value(0);
+}
+
 QString& Caption() {
   static QString caption = QStringLiteral("Program");
   return caption;
@@ -58,17 +99,18 @@ void SetMessageBoxHook(MessageBoxHook hook) { MessageHook() = std::move(hook); }
 void SetModalHook(ModalHook hook) { DialogHook() = std::move(hook); }
 void SetStartProgramHook(StartProgramHook hook) { StartHook() = std::move(hook); }
 void SetFileNameHook(FileNameHook hook) { FileHook() = std::move(hook); }
-void SetFileFilterHook(FileFilterHook hook) { FilterHook() = std::move(hook); }
 
 void SetMessageBoxCaption(const QString& caption) { Caption() = caption; }
 QString MessageBoxCaption() { return Caption(); }
 
 QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& text,
                                               QMessageBox::StandardButtons buttons,
-                                              QMessageBox::Icon icon, const QString& caption) {
-  const MessageRequest request{parent, caption.isEmpty() ? Caption() : caption, text, buttons, icon};
+                                              QMessageBox::Icon icon, const QString& caption,
+                                              QMessageBox::StandardButton defaultButton) {
+  const MessageRequest request{parent, caption.isEmpty() ? Caption() : caption, text, buttons, icon, defaultButton};
   if (MessageHook()) return MessageHook()(request);
   QMessageBox box(icon, request.caption, text, buttons, parent);
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
   const struct {
     QMessageBox::StandardButton button;
     const LangText& text;
@@ -89,22 +131,20 @@ bool StartProgram(const QString& program) {
   return QProcess::startDetached(program, {});
 }
 
-QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter,
-                    const QString& caption) {
-  if (FileHook()) return FileHook()(saving, proposed, filter);
-  return saving ? QFileDialog::getSaveFileName(parent, caption, proposed, filter)
-                : QFileDialog::getOpenFileName(parent, caption, proposed, filter);
-}
-
-QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QStringList& filters, int* chosen) {
-  const QString joined = filters.join(QStringLiteral(";;"));
-  if (FileHook()) {
-    if (chosen != nullptr) *chosen = FilterHook() ? FilterHook()(filters) : 0;
-    return FileHook()(saving, proposed, joined);
+QString AskFileName(QWidget* parent, const FileDialogRequest& request, int* chosen) {
+  int filter = 0;
+  FileDialogRequest ask = request;
+  const std::string extension = ToStd(request.extension);
+  for (;;) {
+    const QString typed = RunFileDialog(parent, ask, &filter);
+    if (typed.isEmpty()) return QString();
+    if (chosen != nullptr) *chosen = filter;
+    if (!request.saving) return FromStd(OpenedFileName(ToStd(typed), extension));
+    const QString path = FromStd(WithDefaultExtension(ToStd(typed), extension));
+    if (!SaveReplacesFile(ToStd(path)) ||
+        ProgramMessageBox(parent, LangString(kReplaceQuestion).arg(path), QMessageBox::Yes | QMessageBox::No,
+                          QMessageBox::Warning, QString(), QMessageBox::No) == QMessageBox::Yes)
+      return path;
+    ask.proposed = path;
   }
-  QString selected = filters.value(0);
-  const QString path = saving ? QFileDialog::getSaveFileName(parent, QString(), proposed, joined, &selected)
-                              : QFileDialog::getOpenFileName(parent, QString(), proposed, joined, &selected);
-  if (chosen != nullptr) *chosen = std::max(0, static_cast<int>(filters.indexOf(selected)));
-  return path;
 }

@@ -16,23 +16,30 @@ struct MessageRequest {
   QString text;
   QMessageBox::StandardButtons buttons;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;  // none: the box's own choice
 };
 
 using MessageBoxHook = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 using ModalHook = std::function<int(QDialog&)>;
 using StartProgramHook = std::function<bool(const QString& program)>;
-// The file chosen in an Open (saving false) or Save As dialog; empty: cancelled.
-using FileNameHook = std::function<QString(bool saving, const QString& proposed, const QString& filter)>;
 
-// Which of several filters a file dialog's person picked (index from 0).
-using FileFilterHook = std::function<int(const QStringList& filters)>;
+// What a file dialog asks for.
+struct FileDialogRequest {
+  bool saving = false;  // Save As or Export; else Open or Import
+  QString caption;      // the command's name: "Save As", "Export Channels"
+  QString proposed;     // the folder or file the dialog opens on
+  QStringList filters;  // file dialog filters, the first one shown
+  QString extension;    // ".dat": what a name typed without an extension gets
+};
+// The name typed or picked in a file dialog, as given; empty: cancelled.
+// `filter` (never null) receives the index of the filter picked.
+using FileNameHook = std::function<QString(const FileDialogRequest& request, int* filter)>;
 
 // An empty hook restores the real behaviour.
 void SetMessageBoxHook(MessageBoxHook hook);
 void SetModalHook(ModalHook hook);
 void SetStartProgramHook(StartProgramHook hook);
 void SetFileNameHook(FileNameHook hook);
-void SetFileFilterHook(FileFilterHook hook);
 
 // The caption of every message box: the application's display name.
 void SetMessageBoxCaption(const QString& caption);
@@ -42,19 +49,18 @@ QString MessageBoxCaption();
 QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& text,
                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                               QMessageBox::Icon icon = QMessageBox::NoIcon,
-                                              const QString& caption = QString());
+                                              const QString& caption = QString(),
+                                              QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 // Runs a dialog modally and returns its result (QDialog::Accepted/Rejected).
 int RunModal(QDialog& dialog);
 
-// Asks for a data file name; `filter` is a file dialog filter. An empty
-// caption is the dialog's own ("Open", "Save As").
-QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QString& filter,
-                    const QString& caption = QString());
-// The same with a choice of `filters`, the first one shown; `chosen`, when
-// given, receives the index of the filter picked.
-QString AskFileName(QWidget* parent, bool saving, const QString& proposed, const QStringList& filters,
-                    int* chosen = nullptr);
+// Asks for a file name; empty: cancelled. The name typed gets the request's
+// extension when it has none (for Open, unless a file of the name as typed
+// exists). Saving over an existing file asks first, for the name that will
+// really be written; No brings the dialog back. `chosen`, when given,
+// receives the index of the filter picked.
+QString AskFileName(QWidget* parent, const FileDialogRequest& request, int* chosen = nullptr);
 
 // Starts a program detached from this process; false when it could not start.
 bool StartProgram(const QString& program);

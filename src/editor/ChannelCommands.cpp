@@ -37,6 +37,13 @@ const LangText kChirpFormFilter{"Channel list for CHIRP (*.csv)", "CHIRP 信道�
 const LangText kAllFilesFilter{"All files (*)", "所有文件 (*)"};
 const QString kCsvSuffix = QStringLiteral("csv");
 
+// Import and Export: our own form first, then `second`, the CHIRP form (an
+// export's filter picks the form) or all files.
+FileDialogRequest CsvFileRequest(bool saving, const QString& proposed, int command, const LangText& second) {
+  return FileDialogRequest{saving, CommandToolTip(command), proposed,
+                           {LangString(kOwnFormFilter), LangString(second)}, QLatin1Char('.') + kCsvSuffix};
+}
+
 }  // namespace
 
 const std::vector<CommandKeys>& ChannelCommandKeys() {
@@ -260,15 +267,14 @@ void CChannelCommands::OnExportChannels() {
   QString proposed = document.completeBaseName() + QLatin1Char('.') + kCsvSuffix;
   if (doc->HasFileName()) proposed = document.dir().filePath(proposed);
   int chosen = 0;
-  QString path = AskFileName(m_pView, true, proposed, {LangString(kOwnFormFilter), LangString(kChirpFormFilter)},
-                             &chosen);
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + kCsvSuffix;
-  ExportChannels(path, chosen == 1 ? CsvForm::Chirp : CsvForm::Own);
+  const QString path = AskFileName(m_pView, CsvFileRequest(true, proposed, Cmd::kExportChannels, kChirpFormFilter),
+                                   &chosen);
+  if (!path.isEmpty()) ExportChannels(path, chosen == 1 ? CsvForm::Chirp : CsvForm::Own);
 }
 
 void CChannelCommands::OnImportChannels() {
   m_pView->CommitPendingEdit();
-  const QString path = AskFileName(m_pView, false, QString(), {LangString(kOwnFormFilter), LangString(kAllFilesFilter)});
+  const QString path =
+      AskFileName(m_pView, CsvFileRequest(false, QString(), Cmd::kImportChannels, kAllFilesFilter));
   if (!path.isEmpty()) ImportChannels(path);
 }

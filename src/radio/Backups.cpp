@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <utility>
 
 #include "radio/DataFile.h"
@@ -18,7 +19,8 @@
 namespace {
 
 constexpr LangText kBackupFailed = {"No backup was saved: cannot write '%s': %s", "未保存备份：无法写入“%s”：%s"};
-constexpr std::size_t kStampLength = 24;  // "YYYYMMDD-HHMMSS.mmm+hhmm"
+constexpr std::size_t kStampLength = 19;     // "YYYY-MM-DD HH.MM.SS"
+constexpr std::size_t kOldStampLength = 24;  // "YYYYMMDD-HHMMSS.mmm+hhmm", earlier versions' names
 constexpr char kExtension[] = ".dat";
 
 bool IsSafe(char c) {
@@ -41,6 +43,58 @@ bool Exists(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
+// A date and time written in a backup's name.
+struct Stamp {
+  int year, month, day, hour, minute, second;
+
+  bool Valid() const {
+    return year >= 1970 && month >= 1 && month <= 12 && day >= 1 && day <= 31 && hour >= 0 && hour <= 23 &&
+           minute >= 0 && minute <= 59 && second >= 0 && second <= 60;
+  }
+  std::tm Fields() const {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    return fields;
+  }
+};
+
+// "YYYY-MM-DD HH.MM.SS PORT.dat", PORT as PortFileStem makes it. The name
+// holds local time without its offset: within the hour that repeats when
+// the clock goes back, two backups may sort the wrong way round, which only
+// matters for the one pruned first.
+std::optional<std::int64_t> NameTime(const std::string& name, std::size_t ext) {
+  const std::string stem = name.substr(kStampLength + 1, name.size() - kStampLength - 1 - ext);
+  for (char c : stem)
+    if (!IsSafe(c)) return std::nullopt;
+  if (name[4] != '-' || name[7] != '-' || name[10] != ' ' || name[13] != '.' || name[16] != '.') return std::nullopt;
+  const Stamp stamp{Digits(name, 0, 4),  Digits(name, 5, 2),  Digits(name, 8, 2),
+                    Digits(name, 11, 2), Digits(name, 14, 2), Digits(name, 17, 2)};
+  if (!stamp.Valid()) return std::nullopt;
+  std::tm local = stamp.Fields();
+  local.tm_isdst = -1;
+  const std::time_t at = ::mktime(&local);
+  if (at == static_cast<std::time_t>(-1)) return std::nullopt;
+  return static_cast<std::int64_t>(at) * 1000;
+}
+
+// "YYYYMMDD-HHMMSS.mmm+hhmm_PORT.dat": UTC by its offset, to the millisecond.
+std::optional<std::int64_t> OldNameTime(const std::string& name) {
+  if (name[8] != '-' || name[15] != '.' || (name[19] != '+' && name[19] != '-')) return std::nullopt;
+  const Stamp stamp{Digits(name, 0, 4), Digits(name, 4, 2),  Digits(name, 6, 2),
+                    Digits(name, 9, 2), Digits(name, 11, 2), Digits(name, 13, 2)};
+  const int millis = Digits(name, 16, 3), offsetHours = Digits(name, 20, 2), offsetMinutes = Digits(name, 22, 2);
+  if (!stamp.Valid() || millis < 0 || offsetHours < 0 || offsetHours > 23 || offsetMinutes < 0 || offsetMinutes > 59)
+    return std::nullopt;
+  std::tm utc = stamp.Fields();
+  const std::int64_t offset = (offsetHours * 60 + offsetMinutes) * 60 * (name[19] == '-' ? -1 : 1);
+  return (static_cast<std::int64_t>(::timegm(&utc)) - offset) * 1000 + millis;
+}
+
 }  // namespace
 
 std::string PortFileStem(const std::string& port) {
@@ -58,42 +112,30 @@ std::string PortFileStem(const std::string& port) {
 }
 
 std::string BackupFileName(std::chrono::system_clock::time_point when, const std::string& port) {
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(when.time_since_epoch()).count();
-  const std::time_t seconds = static_cast<std::time_t>(ms / 1000 - (ms % 1000 < 0 ? 1 : 0));
-  const long millis = static_cast<long>(((ms % 1000) + 1000) % 1000);
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(std::chrono::floor<std::chrono::seconds>(when));
   std::tm local{};
   ::localtime_r(&seconds, &local);
-  const long offset = local.tm_gmtoff / 60;
-  const long absOffset = offset < 0 ? -offset : offset;
   char stamp[64];
-  std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d.%03ld%c%02ld%02ld", local.tm_year + 1900,
-                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, millis,
-                offset < 0 ? '-' : '+', absOffset / 60, absOffset % 60);
-  return std::string(stamp) + "_" + PortFileStem(port) + kExtension;
+  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d.%02d.%02d ", local.tm_year + 1900, local.tm_mon + 1,
+                local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+  return std::string(stamp) + PortFileStem(port) + kExtension;
 }
 
 std::optional<std::int64_t> BackupNameTime(const std::string& name) {
   const std::size_t ext = sizeof kExtension - 1;
-  if (name.size() <= kStampLength + 1 + ext || name[kStampLength] != '_' ||
-      name.compare(name.size() - ext, ext, kExtension) != 0)
-    return std::nullopt;
-  if (name[8] != '-' || name[15] != '.' || (name[19] != '+' && name[19] != '-')) return std::nullopt;
-  const int year = Digits(name, 0, 4), month = Digits(name, 4, 2), day = Digits(name, 6, 2);
-  const int hour = Digits(name, 9, 2), minute = Digits(name, 11, 2), second = Digits(name, 13, 2);
-  const int millis = Digits(name, 16, 3), offsetHours = Digits(name, 20, 2), offsetMinutes = Digits(name, 22, 2);
-  if (year < 1970 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 || minute < 0 ||
-      minute > 59 || second < 0 || second > 60 || millis < 0 || offsetHours < 0 || offsetHours > 23 ||
-      offsetMinutes < 0 || offsetMinutes > 59)
-    return std::nullopt;
-  std::tm utc{};
-  utc.tm_year = year - 1900;
-  utc.tm_mon = month - 1;
-  utc.tm_mday = day;
-  utc.tm_hour = hour;
-  utc.tm_min = minute;
-  utc.tm_sec = second;
-  const std::int64_t offset = (offsetHours * 60 + offsetMinutes) * 60 * (name[19] == '-' ? -1 : 1);
-  return (static_cast<std::int64_t>(::timegm(&utc)) - offset) * 1000 + millis;
+  if (name.size() <= ext || name.compare(name.size() - ext, ext, kExtension) != 0) return std::nullopt;
+  if (name.size() > kStampLength + 1 + ext && name[kStampLength] == ' ') return NameTime(name, ext);
+  if (name.size() > kOldStampLength + 1 + ext && name[kOldStampLength] == '_') return OldNameTime(name);
+  return std::nullopt;
+}
+
+bool IsBackupFile(const std::string& path, const std::string& folder) {
+  const std::size_t slash = path.rfind('/');
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (!BackupNameTime(name)) return false;
+  const std::string parent = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  std::error_code error;
+  return std::filesystem::equivalent(parent, folder, error);
 }
 
 std::vector<std::string> ListBackups(const std::string& folder) {
@@ -129,11 +171,11 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
                         std::chrono::system_clock::time_point when, int keep) {
   BackupResult result;
   const std::string base = folder + (folder.empty() || folder.back() == '/' ? "" : "/");
-  // Two reads from one port within a millisecond still keep both: the later
-  // takes the next free millisecond, so that the names keep their order.
+  // Two reads from one port within a second still keep both: the later
+  // takes the next free second, so that the names keep their order.
   result.path = base + BackupFileName(when, port);
   while (Exists(result.path)) {
-    when += std::chrono::milliseconds(1);
+    when += std::chrono::seconds(1);
     result.path = base + BackupFileName(when, port);
   }
   result.sysError = MakeFolders(base);

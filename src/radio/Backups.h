@@ -16,12 +16,18 @@ constexpr int kBackupsKept = 50;
 // for a file name: "/dev/ttyUSB0" gives "dev_ttyUSB0", "\\.\COM12" "COM12".
 std::string PortFileStem(const std::string& port);
 
-// "20261207-153554.123+0800_COM1.dat": local time with its offset from UTC,
-// so that the names sort by the instant even across a clock change.
+// "2026-12-07 15.35.54 COM1.dat": the local date and time to the second and
+// the port, read at a glance in a file dialog.
 std::string BackupFileName(std::chrono::system_clock::time_point when, const std::string& port);
-// Milliseconds since 1970 (UTC) that a backup's name holds; nothing for any
-// other name, which pruning then never touches.
+// Milliseconds since 1970 (UTC) that a backup's name holds, for the names
+// made now and for those of earlier versions
+// ("20261207-153554.123+0800_COM1.dat", local time with its offset from
+// UTC); nothing for any other name, which pruning then never touches.
 std::optional<std::int64_t> BackupNameTime(const std::string& name);
+
+// True when `path` is one of the backups in `folder`: a backup's name in
+// that very folder, however either path reaches it.
+bool IsBackupFile(const std::string& path, const std::string& folder);
 
 // The backups in `folder`, oldest first (names only).
 std::vector<std::string> ListBackups(const std::string& folder);

@@ -30,6 +30,18 @@ DataFileResult CProgramDoc::OnOpenDocument(const std::string& path) {
   return result;
 }
 
+DataFileResult CProgramDoc::OnOpenCopy(const std::string& path, const std::string& appName, bool chinese) {
+  RadioImage loaded;
+  const DataFileResult result = LoadDataFile(path, loaded);
+  if (!result.ok()) return result;
+  image = loaded;
+  m_strTitle = kNewDocumentTitle(chinese);
+  m_strPathName = appName;
+  m_bModified = false;
+  m_bHasFileName = false;
+  return result;
+}
+
 DataFileResult CProgramDoc::OnSaveDocument(const std::string& path) {
   const DataFileResult result = SaveDataFile(path, image);
   if (!result.ok()) return result;

@@ -19,6 +19,10 @@ class CProgramDoc {
   // On success the image, the path name and the title (the file's name) are
   // replaced; on any failure the document is exactly as it was.
   DataFileResult OnOpenDocument(const std::string& path);
+  // The file's image as a new document: a new document's title, and appName
+  // as the name a first save proposes, so that no save writes back to `path`
+  // (a backup stays as the radio held it). On failure nothing changes.
+  DataFileResult OnOpenCopy(const std::string& path, const std::string& appName, bool chinese);
 
   // Writes the image as it is (the caller stores the channel table into it
   // first). On success the document takes the path and its file name as

@@ -57,7 +57,7 @@ ImageComparison CompareImages(const RadioImage& first, const RadioImage& second,
   for (std::size_t i = 0; i < a.options.size(); ++i) {
     if (a.options[i].value == b.options[i].value) continue;
     options.push_back(i);
-    result.options.push_back(OptionDifference{a.options[i].name, a.options[i].value, b.options[i].value});
+    result.options.push_back(OptionDifference{i, a.options[i].name, a.options[i].value, b.options[i].value});
   }
 
   // A differing bit is shown when taking it over from the other image alone

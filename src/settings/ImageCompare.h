@@ -1,8 +1,7 @@
 #pragma once
 // What differs between two images, the way a user reads them: channels as
-// the channel table shows them, options by the names programcli show and set
-// use, and every other
-// differing byte as address ranges. A difference the table and the options
+// the channel table shows them, options by name, and every other differing
+// byte as address ranges. A difference the table and the options
 // do not show (a bit no column owns, a byte no field uses) always ends up
 // among the bytes, so two images compare equal only when every byte does.
 #include <cstdint>
@@ -22,7 +21,8 @@ struct ChannelDifference {
 };
 
 struct OptionDifference {
-  std::string name;  // "squelch", as programcli show prints it
+  std::size_t option = 0;  // its place in RadioOptionNames, which the window names by the dialogs' labels
+  std::string name;        // "squelch", as programcli show prints it
   std::string first;
   std::string second;
 };

@@ -2,12 +2,14 @@
 // a new document always asks for a name, and closing the program asks to
 // save a modified document (Yes, No, Cancel).
 #include <QApplication>
+#include <map>
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 
 #include "ShellFixture.h"
+#include "app/BackgroundClient.h"
 #include "app/ChildFrame.h"
 #include "app/LanguageDlg.h"
 #include "app/MainFrame.h"
@@ -48,6 +50,15 @@ std::string TxFrequencyInFile(const ShellFixture& shell, const std::string& name
   return TableFromImage(image, false)[0][kColTxFrequency];
 }
 
+// The Language dialog, Chinese chosen and confirmed.
+int ChooseChinese(QDialog& dialog) {
+  auto* language = qobject_cast<CLanguageDlg*>(&dialog);
+  if (language == nullptr) return static_cast<int>(QDialog::Rejected);
+  language->m_pChinese->setChecked(true);
+  language->OnOK();
+  return language->result();
+}
+
 }  // namespace
 
 class DocumentFilesTest : public QObject {
@@ -59,6 +70,10 @@ class DocumentFilesTest : public QObject {
   void closeAsksToSave_data();
   void closeAsksToSave();
   void languageRestartAsksToo();
+  void documentsOutOfSightAreShownAndAskedOnce_data();
+  void documentsOutOfSightAreShownAndAskedOnce();
+  void typedNameGetsTheExtension_data();
+  void typedNameGetsTheExtension();
 };
 
 void DocumentFilesTest::saveCommitsTheEdit_data() {
@@ -149,19 +164,119 @@ void DocumentFilesTest::languageRestartAsksToo() {
   QVERIFY(StartWithChannel(shell));
   CProgramView* view = shell.Frame()->ActiveView();
   view->GetDocument()->SetModifiedFlag();
-  shell.modal = [](QDialog& dialog) {
-    auto* language = qobject_cast<CLanguageDlg*>(&dialog);
-    if (language == nullptr) return static_cast<int>(QDialog::Rejected);
-    language->m_pChinese->setChecked(true);
-    language->OnOK();
-    return language->result();
-  };
+  shell.modal = ChooseChinese;
   shell.answer = QMessageBox::Cancel;
   shell.Frame()->OnCommand(Cmd::kLanguage);
   QVERIFY(view->m_dlgLanguage.m_bChanged);
   QCOMPARE(shell.messages.size(), std::size_t{1});
   QVERIFY(shell.started.empty());
   QVERIFY(shell.Frame()->isVisible());
+}
+
+void DocumentFilesTest::documentsOutOfSightAreShownAndAskedOnce_data() {
+  QTest::addColumn<bool>("restart");  // by a language change, else by closing the window
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<QStringList>("asked");
+  QTest::addColumn<bool>("closed");
+  const QStringList both{"Save changes to start.dat?", "Save changes to other.dat?"};
+  QTest::newRow("close, No to both") << false << int(QMessageBox::No) << both << true;
+  QTest::newRow("language restart, No to both") << true << int(QMessageBox::No) << both << true;
+  QTest::newRow("language restart, Cancel") << true << int(QMessageBox::Cancel) << both.mid(0, 1) << false;
+}
+
+// start.dat is modified and hidden behind other.dat, which is modified too.
+void DocumentFilesTest::documentsOutOfSightAreShownAndAskedOnce() {
+  QFETCH(bool, restart);
+  QFETCH(int, answer);
+  QFETCH(QStringList, asked);
+  QFETCH(bool, closed);
+  ShellFixture shell;
+  QVERIFY(StartWithChannel(shell));
+  CChildFrame* first = shell.Frame()->MDIGetActive();
+  first->Document()->SetModifiedFlag();
+  shell.Write("other.dat", shell.Read("start.dat"));
+  shell.fileNames = {QString::fromStdString(shell.FilePath("other.dat"))};
+  shell.Frame()->OnCommand(Cmd::kFileOpen);
+  QVERIFY(first->isHidden());
+  shell.Frame()->MDIGetActive()->Document()->SetModifiedFlag();
+
+  QStringList questions, shown;  // what was asked, and whose window was active and visible then
+  SetMessageBoxHook([&](const MessageRequest& request) {
+    questions << request.text;
+    const CChildFrame* active = shell.Frame()->MDIGetActive();
+    if (active != nullptr && active->isVisible() && shell.Frame()->Client()->activeSubWindow() == active)
+      shown << QString::fromStdString(active->Document()->GetTitle());
+    return static_cast<QMessageBox::StandardButton>(answer);
+  });
+  if (restart) {
+    shell.modal = ChooseChinese;
+    shell.Frame()->OnCommand(Cmd::kLanguage);
+  } else {
+    shell.Frame()->close();
+  }
+  QCOMPARE(questions, asked);
+  QCOMPARE(shown, QStringList({"start.dat", "other.dat"}).mid(0, asked.size()));
+  QCOMPARE(shell.Frame()->isVisible(), !closed);
+  QCOMPARE(shell.started.size(), std::size_t{restart && closed ? 1u : 0u});
+}
+
+void DocumentFilesTest::typedNameGetsTheExtension_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("answer");       // to a question whether to replace
+  QTest::addColumn<QString>("asked");    // the file the question names; empty: none asked
+  QTest::addColumn<QString>("caption");  // of the file dialog
+  QTest::addColumn<QString>("shown");    // the document's title, then channel 1's receive frequency
+  QTest::newRow("Save As foo, No") << int(Cmd::kFileSaveAs) << "foo" << int(QMessageBox::No) << "foo.dat"
+                                   << "Save As" << "start.dat 446.00000";
+  QTest::newRow("Save As foo, Yes") << int(Cmd::kFileSaveAs) << "foo" << int(QMessageBox::Yes) << "foo.dat"
+                                    << "Save As" << "foo.dat 446.00000";
+  QTest::newRow("Open foo") << int(Cmd::kFileOpen) << "foo" << int(QMessageBox::No) << "" << "Open" << "foo.dat ";
+  QTest::newRow("Open a file without extension") << int(Cmd::kFileOpen) << "plain" << int(QMessageBox::No) << ""
+                                                 << "Open" << "plain ";
+  QTest::newRow("Export list, No") << int(Cmd::kExportChannels) << "list" << int(QMessageBox::No) << "list.csv"
+                                   << "Export Channels" << "start.dat 446.00000";
+  QTest::newRow("Import list") << int(Cmd::kImportChannels) << "list" << int(QMessageBox::No) << ""
+                               << "Import Channels" << "start.dat 440.00000";
+}
+
+// The folder holds foo.dat and plain, two data files without channels, and
+// list.csv with channel 1 at 440 MHz.
+void DocumentFilesTest::typedNameGetsTheExtension() {
+  QFETCH(int, command);
+  QFETCH(QString, typed);
+  QFETCH(int, answer);
+  QFETCH(QString, asked);
+  QFETCH(QString, caption);
+  QFETCH(QString, shown);
+  ShellFixture shell;
+  QVERIFY(StartWithChannel(shell));
+  const std::map<std::string, std::string> files{
+      {"foo.dat", DataFileBytes(RadioImage())},
+      {"plain", DataFileBytes(RadioImage())},
+      {"list.csv", "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,W/N,Scan,Busy Lock,Power\n"
+                   "1,440.00000,440.00000,None,None,Wide,No,Off,Low\n"}};
+  for (const auto& [name, bytes] : files) shell.Write(name, bytes);
+  shell.fileNames = {QString::fromStdString(shell.FilePath(typed.toStdString()))};
+  shell.answer = static_cast<QMessageBox::StandardButton>(answer);
+  shell.Frame()->OnCommand(command);
+
+  QCOMPARE(shell.fileCaptions.front(), caption);
+  const QString path = QString::fromStdString(shell.FilePath(asked.toStdString()));
+  std::vector<MessageRequest> questions;  // an import also reports what it took
+  for (const MessageRequest& m : shell.messages)
+    if (m.text.endsWith("Do you want to replace it?")) questions.push_back(m);
+  QCOMPARE(questions.size(), std::size_t{asked.isEmpty() ? 0u : 1u});
+  if (!asked.isEmpty()) {
+    QCOMPARE(questions.front().text, path + " already exists.\nDo you want to replace it?");
+    QCOMPARE(questions.front().defaultButton, QMessageBox::No);  // Enter keeps the file
+    // No brings the dialog back, on the name that would have been written.
+    if (answer == QMessageBox::No) QCOMPARE(shell.proposedNames.back(), path);
+    QCOMPARE(shell.Read(asked.toStdString()) != files.at(asked.toStdString()), answer == QMessageBox::Yes);
+  }
+  CChildFrame* active = shell.Frame()->MDIGetActive();
+  QCOMPARE(QString::fromStdString(active->Document()->GetTitle() + " " + active->View()->Table()[0][kColRxFrequency]),
+           shown);
 }
 
 QTEST_MAIN(DocumentFilesTest)

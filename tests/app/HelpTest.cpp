@@ -43,7 +43,7 @@ void HelpTest::requests_data() {
 
   QTest::newRow("Language dialog, English") << "English" << int(LanguageDialogF1) << "enHelp.chm" << 32799u;
   QTest::newRow("Language dialog, Chinese") << "Chinese" << int(LanguageDialogF1) << "chHelp.chm" << 32799u;
-  QTest::newRow("Language dialog, chinese") << "chinese" << int(LanguageDialogF1) << "enHelp.chm" << 32799u;
+  QTest::newRow("Language dialog, chinese") << "chinese" << int(LanguageDialogF1) << "chHelp.chm" << 32799u;
   QTest::newRow("main window") << "English" << int(MainWindowF1) << "enHelp.chm" << 65664u;
   QTest::newRow("menu item") << "Chinese" << int(MenuItemF1) << "chHelp.chm" << 32787u;
   QTest::newRow("focused control of the view") << "English" << int(ViewControlF1) << "enHelp.chm" << 1000u;

@@ -58,6 +58,8 @@ void LanguageDlgTest::choice_data() {
   QTest::newRow("English to Chinese, Cancel") << "English" << 1 << Res::kIdCancel << 0 << "";
   QTest::newRow("Chinese kept") << "Chinese" << 1 << Res::kIdOk << 1 << "";
   QTest::newRow("Chinese to English") << "Chinese" << 0 << Res::kIdOk << 1 << "English";
+  QTest::newRow("chinese in lower case kept") << "chinese" << 1 << Res::kIdOk << 1 << "";
+  QTest::newRow("chinese in lower case to English") << "chinese" << 0 << Res::kIdOk << 1 << "English";
 }
 
 void LanguageDlgTest::choice() {

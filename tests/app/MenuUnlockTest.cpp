@@ -126,7 +126,7 @@ void MenuUnlockTest::serviceTextsFollowTheLanguage_data() {
   QTest::addColumn<QStringList>("texts");
   QTest::newRow("English") << "English" << QStringList{"Power Adjustment", "Parameter Adjustment"};
   QTest::newRow("Chinese") << "Chinese" << QStringList{"功率调整", "参数调整"};
-  QTest::newRow("chinese") << "chinese" << QStringList{"Power Adjustment", "Parameter Adjustment"};
+  QTest::newRow("chinese") << "chinese" << QStringList{"功率调整", "参数调整"};
 }
 
 void MenuUnlockTest::serviceTextsFollowTheLanguage() {

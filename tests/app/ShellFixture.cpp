@@ -87,14 +87,15 @@ ShellFixture::ShellFixture(const std::string& profile) {
     help.push_back({file, command, data});
     return nullptr;
   });
-  SetFileNameHook([this](bool, const QString& proposed, const QString&) {
-    proposedNames.push_back(proposed);
+  SetFileNameHook([this](const FileDialogRequest& request, int* filter) {
+    proposedNames.push_back(request.proposed);
+    fileCaptions.push_back(request.caption);
+    *filter = filterChoice;
     if (fileNames.empty()) return QString();
     const QString name = fileNames.front();
     fileNames.erase(fileNames.begin());
     return name;
   });
-  SetFileFilterHook([this](const QStringList&) { return filterChoice; });
   QApplication::setQuitOnLastWindowClosed(false);
   m_pApp = std::make_unique<CProgramApp>();
 }
@@ -107,7 +108,6 @@ ShellFixture::~ShellFixture() {
   SetModalHook({});
   SetStartProgramHook({});
   SetFileNameHook({});
-  SetFileFilterHook({});
   SetHtmlHelpSink({});
 }
 

@@ -59,6 +59,7 @@ class ShellFixture {
   // The answers of the Open and Save As dialogs, taken in order; none left: cancelled.
   std::vector<QString> fileNames;
   std::vector<QString> proposedNames;
+  std::vector<QString> fileCaptions;  // each file dialog's caption
   // The filter picked in a dialog that offers several (index from 0).
   int filterChoice = 0;
   // Each modal dialog goes to `modal`; without one it is rejected.

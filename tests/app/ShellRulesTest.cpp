@@ -24,7 +24,7 @@ TEST(StartupRules, LanguageFlagAndHelpFile) {
     const char* language;
     bool chinese;
   } cases[] = {
-      {"Chinese", true}, {"chinese", false}, {"CHINESE", false}, {"Chinese ", false},
+      {"Chinese", true}, {"chinese", true}, {"CHINESE", true}, {"Chinese ", false},
       {" Chinese", false}, {"English", false}, {"", false},     {"Chinese ; remark", false},
   };
   for (const auto& c : cases) {

@@ -56,10 +56,10 @@ void StartupTest::languageVariants_data() {
                            << "Product Information" << "Channel Information";
   QTest::newRow("Chinese") << "Chinese" << "" << true << "chHelp.chm" << "文件(&F)" << "奎尔摩无线电"
                            << "类型设置" << "信道信息";
-  // The module and the section are found without regard to case; the texts
-  // built in code are Chinese only for exactly "Chinese".
-  QTest::newRow("chinese in lower case") << "chinese" << "" << false << "enHelp.chm" << "文件(&F)" << "奎尔摩无线电"
-                                         << "Product Information" << "Channel Information";
+  // The module, the section and the texts built in code all take the
+  // language without regard to case.
+  QTest::newRow("chinese in lower case") << "chinese" << "" << true << "chHelp.chm" << "文件(&F)" << "奎尔摩无线电"
+                                         << "类型设置" << "信道信息";
   QTest::newRow("another language with its module") << "German" << "German.qm" << false << "enHelp.chm" << "&File"
                                                     << "" << "Product Information" << "Channel Information";
 }

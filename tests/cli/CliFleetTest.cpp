@@ -82,7 +82,7 @@ TEST(CliFleet, EveryCompleteReadLeavesABackupAndAFailedBackupIsOnlyTold) {
     const std::vector<std::string> backups = ListBackups(folder);
     ASSERT_EQ(backups.size(), 2u) << "a failed read leaves none";
     for (const std::string& name : backups) {
-      EXPECT_NE(name.find("_" + PortFileStem(h.device()) + ".dat"), std::string::npos) << name;
+      EXPECT_NE(name.find(" " + PortFileStem(h.device()) + ".dat"), std::string::npos) << name;
       EXPECT_EQ(Load(folder + name), Load(dir.file("a.dat")));
     }
   }

@@ -15,6 +15,7 @@
 
 #include "RadioWindow.h"
 #include "app/CompareDlg.h"
+#include "app/RecentFiles.h"
 #include "app/ResourceIds.h"
 #include "app/SafeProgramming.h"
 #include "app/UserFolders.h"
@@ -121,7 +122,7 @@ void SafeProgrammingTest::readKeepsABackup() {
   }
   QCOMPARE(window.Messages(), QStringList());
   QCOMPARE(backups.size(), std::size_t{1});
-  QVERIFY(QString::fromStdString(backups.front()).endsWith("_COM1.dat"));
+  QVERIFY(QString::fromStdString(backups.front()).endsWith(" COM1.dat"));
   RadioImage kept;
   QVERIFY(LoadDataFile(folder + backups.front(), kept).ok());
   QVERIFY(kept == window.Doc()->image);
@@ -130,13 +131,18 @@ void SafeProgrammingTest::readKeepsABackup() {
 void SafeProgrammingTest::openBackup_data() {
   QTest::addColumn<int>("backups");
   QTest::addColumn<int>("chosen");  // index of the backup chosen in the dialog, oldest first
-  QTest::newRow("an older backup chosen") << 2 << 0;
-  QTest::newRow("no backup yet") << 0 << -1;
+  QTest::addColumn<int>("command");
+  QTest::newRow("an older backup chosen") << 2 << 0 << int(Cmd::kFileOpenBackup);
+  QTest::newRow("no backup yet") << 0 << -1 << int(Cmd::kFileOpenBackup);
+  QTest::newRow("a backup chosen in File Open") << 1 << 0 << int(Cmd::kFileOpen);
 }
 
+// A backup opens as a new untitled document: saving it asks for a name,
+// and the backup stays as the radio held it.
 void SafeProgrammingTest::openBackup() {
   QFETCH(int, backups);
   QFETCH(int, chosen);
+  QFETCH(int, command);
   RadioWindow window;
   QVERIFY(window.Start());
   const std::string folder = AppFolder(UserDataFolder());
@@ -146,7 +152,7 @@ void SafeProgrammingTest::openBackup() {
   const std::vector<std::string> names = ListBackups(folder);
   if (chosen >= 0) window.shell.fileNames = {QString::fromStdString(folder + names[std::size_t(chosen)])};
 
-  window.Frame()->OnCommand(Cmd::kFileOpenBackup);
+  window.Frame()->OnCommand(command);
   if (chosen < 0) {
     QCOMPARE(window.shell.proposedNames.size(), std::size_t{0});
     QCOMPARE(window.Messages().size(), 1);
@@ -154,9 +160,27 @@ void SafeProgrammingTest::openBackup() {
     return;
   }
   // The dialog opens in the backup folder on the newest one.
-  QCOMPARE(window.shell.proposedNames, std::vector<QString>{QString::fromStdString(folder + names.back())});
+  if (command == Cmd::kFileOpenBackup) {
+    QCOMPARE(window.shell.proposedNames, std::vector<QString>{QString::fromStdString(folder + names.back())});
+    QCOMPARE(window.shell.fileCaptions, std::vector<QString>{"Open Backup"});
+  }
   QCOMPARE(window.Messages(), QStringList());
   QVERIFY(window.Doc()->image == PatternImage(10 + chosen));
+  QCOMPARE(window.Doc()->GetTitle(), std::string("Channel Information"));
+
+  const std::string backup = folder + names[std::size_t(chosen)];
+  window.Doc()->image[0x200] ^= 0xFF;
+  window.Doc()->SetModifiedFlag();
+  window.shell.proposedNames.clear();
+  window.Frame()->OnCommand(Cmd::kFileSave);
+  QCOMPARE(window.shell.proposedNames.size(), std::size_t{1});
+  QVERIFY(!QString(window.shell.proposedNames.front()).contains(QString::fromStdString(folder)));
+  window.shell.answer = QMessageBox::Yes;
+  QVERIFY(!window.Frame()->close());  // Yes to saving, then the name asked for is not given
+  RadioImage kept;
+  QVERIFY(LoadDataFile(backup, kept).ok());
+  QVERIFY(kept == PatternImage(10 + chosen));
+  QVERIFY(RecentFiles().isEmpty());
 }
 
 // What stands in the way of the trace file.
@@ -249,17 +273,27 @@ void SafeProgrammingTest::serialTrace() {
 }
 
 void SafeProgrammingTest::compareWith_data() {
+  QTest::addColumn<QString>("language");
   QTest::addColumn<bool>("tableEdited");  // channel 2 typed into the table as the file has it
   QTest::addColumn<bool>("sameFile");
-  QTest::newRow("one channel, one option, one byte") << false << false;
-  QTest::newRow("the table counts, not the stored image") << true << false;
-  QTest::newRow("nothing differs") << false << true;
+  QTest::addColumn<QString>("documentSide");
+  QTest::addColumn<QString>("optionLabel");  // as the Optional Features dialog labels it
+  QTest::newRow("one channel, one option, one byte") << "English" << false << false << "Open document"
+                                                     << "Squelch Level";
+  QTest::newRow("one channel, one option, one byte, Chinese") << "Chinese" << false << false << "当前文档"
+                                                              << "静噪等级";
+  QTest::newRow("the table counts, not the stored image") << "English" << true << false << "" << "Squelch Level";
+  QTest::newRow("nothing differs") << "English" << false << true << "" << "";
 }
 
 void SafeProgrammingTest::compareWith() {
+  QFETCH(QString, language);
   QFETCH(bool, tableEdited);
   QFETCH(bool, sameFile);
-  RadioWindow window;
+  QFETCH(QString, documentSide);
+  QFETCH(QString, optionLabel);
+  const bool chinese = language == "Chinese";
+  RadioWindow window(language.toStdString());
   QVERIFY(window.Start());
   window.View()->StoreToImage();
   RadioImage file = window.Doc()->image;
@@ -267,7 +301,7 @@ void SafeProgrammingTest::compareWith() {
   if (!sameFile) {
     table[1][kColRxFrequency] = "150.00000";
     table[1][kColTxFrequency] = "150.00000";
-    ChannelTable changed = TableFromImage(file, false);
+    ChannelTable changed = TableFromImage(file, chinese);
     changed[1] = table[1];
     StoreTableToImage(changed, file);
     file[ImageMap::kSquelchLevel] = static_cast<std::uint8_t>(file[ImageMap::kSquelchLevel] ^ 1);
@@ -303,15 +337,15 @@ void SafeProgrammingTest::compareWith() {
   } else {
     // A first row naming the sides, then channel 2 as each side shows it.
     QStringList sides(1 + 2 * (kChannelColumns - 1));
-    sides[1] = "Open document";
+    sides[1] = documentSide;
     sides[kChannelColumns] = "other.dat";
     QStringList row{" 2"};
-    for (const ChannelRow& side : {window.Table()[1], TableFromImage(file, false)[1]})
+    for (const ChannelRow& side : {window.Table()[1], TableFromImage(file, chinese)[1]})
       for (int c = 1; c < kChannelColumns; ++c) row << QString::fromStdString(side[std::size_t(c)]);
     QCOMPARE(channels, (QStringList{sides.join('|'), row.join('|')}));
   }
   QCOMPARE(options.size(), 1);
-  QVERIFY2(options.front().startsWith("squelch|"), qPrintable(options.front()));
+  QVERIFY2(options.front().startsWith(optionLabel + "|"), qPrintable(options.front()));
   QCOMPARE(bytes.size(), 1);
   QVERIFY2(bytes.front().startsWith("0x3FB|"), qPrintable(bytes.front()));
 }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <filesystem>
 
 #include "app/UserFolders.h"
 #include "radio/Backups.h"
@@ -28,19 +29,50 @@ TEST(Backups, PortNamesBecomeSafeFileNames) {
 
 TEST(Backups, NamesHoldTheInstantInAnyTimeZone) {
   const system_clock::time_point when = system_clock::time_point(milliseconds(1796543123456LL));
-  const std::pair<const char*, const char*> zones[] = {
-      {"UTC0", "20261206-074523.456+0000_COM1.dat"},
-      {"<+0530>-5:30", "20261206-131523.456+0530_COM1.dat"},
-      {"<-0330>3:30", "20261206-041523.456-0330_COM1.dat"},
+  struct Zone {
+    const char* tz;
+    const char* name;     // made now: local time to the second
+    const char* oldName;  // made by earlier versions, still known
   };
-  for (const auto& [zone, name] : zones) {
-    CScopedEnv tz("TZ", zone);
-    EXPECT_EQ(BackupFileName(when, "COM1"), name) << zone;
-    EXPECT_EQ(BackupNameTime(name), 1796543123456LL) << zone;
+  const Zone zones[] = {
+      {"UTC0", "2026-12-06 07.45.23 COM1.dat", "20261206-074523.456+0000_COM1.dat"},
+      {"<+0530>-5:30", "2026-12-06 13.15.23 COM1.dat", "20261206-131523.456+0530_COM1.dat"},
+      {"<-0330>3:30", "2026-12-06 04.15.23 COM1.dat", "20261206-041523.456-0330_COM1.dat"},
+  };
+  for (const Zone& z : zones) {
+    CScopedEnv tz("TZ", z.tz);
+    EXPECT_EQ(BackupFileName(when, "COM1"), z.name) << z.tz;
+    EXPECT_EQ(BackupNameTime(z.name), 1796543123000LL) << z.tz;
+    EXPECT_EQ(BackupNameTime(z.oldName), 1796543123456LL) << z.tz;
   }
-  for (const char* other : {"notes.txt", "COM1.dat", "20261205-072523.456+0000_.dat", "20261305-072523.456+0000_x.dat",
-                            "20261205-072523.456*0000_x.dat", "20261205-072523.456+0000_x.txt"})
+  for (const char* other :
+       {"notes.txt", "COM1.dat", "20261205-072523.456+0000_.dat", "20261305-072523.456+0000_x.dat",
+        "20261205-072523.456*0000_x.dat", "20261205-072523.456+0000_x.txt", "2026-12-07 17.15.12 .dat",
+        "2026-12-07 17.15.12 my notes.dat", "2026-13-07 17.15.12 COM1.dat", "2026-12-07 17:15:12 COM1.dat",
+        "2026-12-07 17.15.12 COM1.txt", "2026-12-07_17.15.12_COM1.dat"})
     EXPECT_FALSE(BackupNameTime(other).has_value()) << other;
+}
+
+// Backups kept by an earlier version, under its names, count among the
+// fifty and go first when they are the oldest.
+// An earlier version's backups count among the fifty, by their instant.
+TEST(Backups, OldNamesArePrunedWithTheNew) {
+  TempDir dir;
+  CScopedEnv tz("TZ", "UTC0");
+  const std::string folder = dir.file("backups/");
+  std::filesystem::create_directory(folder);
+  // Old names from seconds before 2026-12-06 07:45:23, the last a year later.
+  for (int i = 0; i < 25; ++i)
+    dir.Write("backups/" + std::string(i == 24 ? "2027" : "2026") + "1206-0700" + std::to_string(10 + i) +
+                  ".456+0000_COM1.dat",
+              DataFileBytes(RadioImage()));
+  const system_clock::time_point start = system_clock::time_point(milliseconds(1796543123456LL));
+  for (int i = 0; i <= 25; ++i) ASSERT_TRUE(SaveBackup(folder, RadioImage(), "COM2", start + std::chrono::hours(i)).ok);
+  const std::vector<std::string> kept = ListBackups(folder);
+  ASSERT_EQ(kept.size(), 50u);
+  EXPECT_EQ(kept.front(), "20261206-070011.456+0000_COM1.dat");
+  EXPECT_EQ(kept[23], "2026-12-06 07.45.23 COM2.dat");
+  EXPECT_EQ(kept.back(), "20271206-070034.456+0000_COM1.dat");
 }
 
 TEST(Backups, TheFiftyFirstRemovesTheOldestAndNothingElse) {
@@ -60,7 +92,7 @@ TEST(Backups, TheFiftyFirstRemovesTheOldestAndNothingElse) {
   last[0] = 0xAB;
   const BackupResult r = SaveBackup(folder, last, "/dev/ttyUSB0", start + std::chrono::seconds(60));
   ASSERT_TRUE(r.ok);
-  EXPECT_NE(r.path.find("_dev_ttyUSB0.dat"), std::string::npos) << r.path;
+  EXPECT_NE(r.path.find(" dev_ttyUSB0.dat"), std::string::npos) << r.path;
   const std::vector<std::string> after = ListBackups(folder);
   ASSERT_EQ(after.size(), 50u);
   EXPECT_EQ(after.front(), before[1]) << "the oldest went";
@@ -83,7 +115,7 @@ TEST(Backups, TheFiftyFirstRemovesTheOldestAndNothingElse) {
   EXPECT_EQ(st.st_mode & 0777, 0600u) << open.path;
   ASSERT_EQ(::unlink(open.path.c_str()), 0);
 
-  // Two reads within one millisecond from one port keep both.
+  // Two reads within one second from one port keep both.
   const BackupResult again = SaveBackup(folder, last, "/dev/ttyUSB0", start + std::chrono::seconds(60));
   ASSERT_TRUE(again.ok);
   EXPECT_NE(again.path, r.path);
@@ -95,6 +127,20 @@ TEST(Backups, TheFiftyFirstRemovesTheOldestAndNothingElse) {
   const std::vector<std::string> kept = ListBackups(folder);
   EXPECT_EQ(kept.size(), 50u);
   EXPECT_EQ(folder + kept.front(), early.path) << "the backup just made was removed";
+}
+
+TEST(Backups, ABackupIsKnownByItsNameInTheFolderHoweverReached) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.file("data/Program"));
+  std::filesystem::create_directory_symlink(dir.file("data/Program"), dir.file("link"));
+  const std::string folder = dir.file("data/Program/");
+  const std::pair<std::string, bool> cases[] = {
+      {dir.file("link/2026-12-07 17.15.12 COM1.dat"), true},
+      {folder + "20261207-153554.123+0800_COM1.dat", true},
+      {dir.file("data/2026-12-07 17.15.12 COM1.dat"), false},
+      {folder + "customer.dat", false},
+  };
+  for (const auto& [path, backup] : cases) EXPECT_EQ(IsBackupFile(path, folder), backup) << path;
 }
 
 TEST(Backups, AFolderThatCannotBeMadeIsToldWithThePath) {

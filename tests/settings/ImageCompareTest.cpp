@@ -9,6 +9,7 @@
 #include "profile/ProfileFile.h"
 #include "radio/NewDocumentImage.h"
 #include "settings/ImageCompare.h"
+#include "settings/RadioOptions.h"
 
 namespace {
 
@@ -98,6 +99,7 @@ TEST(ImageCompare, OptionValuesSideBySideInTheLanguageAsked) {
   const ImageComparison d = CompareImages(Base(), b, Profile(), true);
   ASSERT_EQ(d.options.size(), 2u);
   EXPECT_EQ(d.options[0].name, "squelch");
+  EXPECT_EQ(RadioOptionNames()[d.options[0].option], "squelch");
   EXPECT_EQ(d.options[0].first, "5");
   EXPECT_EQ(d.options[0].second, "3");
   EXPECT_EQ(d.options[1].name, "beep");
