@@ -1,56 +1,34 @@
 // programcli export-csv and import-csv: a data file's channels to and from a
 // CSV channel list, through the same import and export as the window.
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "cli/CliArgs.h"
+#include "cli/DataFileBand.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
 #include "csv/ChannelCsv.h"
 #include "csv/CsvImportReport.h"
-#include "profile/ProfileFile.h"
 #include "radio/ChannelTable.h"
 #include "radio/NumberText.h"
-#include "settings/ProductInfo.h"
 
 namespace {
-
-// LOW-HIGH in whole MHz, as Program.ini writes bands ("400-470", "400-470MHz").
-bool ParseBand(const std::string& text, BandLimits& band) {
-  const std::size_t dash = text.find('-');
-  if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0])) || dash == std::string::npos) return false;
-  const std::string high = text.substr(dash + 1);
-  const std::size_t digit = high.find_first_not_of(' ');
-  if (digit == std::string::npos || !std::isdigit(static_cast<unsigned char>(high[digit]))) return false;
-  band = BandLimitsFromText(text);
-  // A top beyond what a channel record can hold would lose channels on save.
-  return band.lower > 0 && band.lower < band.upper && band.upper <= kMaxStorableFrequency;
-}
 
 // --band when given; else the band of the data file's radio type and band
 // index in Program.ini beside the program, as the channel window takes it.
 bool ChooseBand(const CliArgs& cli, const RadioImage& image, BandLimits& band, std::string& source) {
   if (cli.Has("band")) {
     source = cli.Value("band");
-    if (ParseBand(source, band)) return true;
+    if (ParseBandText(source, band)) return true;
     UsageError("import-csv", "--band takes LOW-HIGH in MHz such as 400-470, not '" + source + "'");
     return false;
   }
-  CProfileFile profile;
-  LoadProgramProfile(profile);
-  source = ProductTextsOfImage(profile, image).band;
-  if (ParseBand(source, band)) return true;
-  const std::string where = "radio type " + std::to_string(image.productType()) + ", band " +
-                            std::to_string(image.productBand()) + " (bytes 0x32E, 0x32F)";
-  UsageError("import-csv", profile.IsLoaded()
-                               ? "Program.ini beside programcli has no band for the data file's " + where +
-                                     "; give --band LOW-HIGH"
-                               : "no Program.ini beside programcli to find the band of the data file's " + where +
-                                     "; give --band LOW-HIGH");
+  std::string why;
+  if (DataFileBand(image, band, source, why)) return true;
+  UsageError("import-csv", why + "; give --band LOW-HIGH");
   return false;
 }
 
