@@ -4,7 +4,7 @@
 // GUI thread on a copy of the image, with the read-back of a Write and the
 // serial trace when Setup asks for them, and the backup of a complete Read;
 // the document takes the bytes read only on the GUI thread, once the whole
-// Read has succeeded.
+// Read has succeeded, as one step of the undo history.
 #include <QObject>
 #include <QPointer>
 
@@ -33,6 +33,9 @@ class CLinkCommands : public QObject {
   // Opens the progress window for `direction`; its OK starts the transfer.
   void OnTransferCommand(Direction direction);
   void OnStartTransfer();
+  // Before a Write: true unless channels lie outside the band and the user
+  // answers No to sending them.
+  bool WriteOutsideBandConfirmed() const;
   void OnTransferEnded(const WindowTransferResult& result, const RadioImage& image);
   void CloseProgress();
   void UpdateFrameCommands() const;

@@ -178,19 +178,21 @@ void SafeProgrammingTest::serialTrace() {
   QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), false));
 
   const std::string path = AppFolder(UserCacheFolder()) + "last-transfer.txt";
+  // The transfer's own result first, then the trace's.
+  const QString complete = command == Cmd::kRead ? "Read complete" : "Write complete";
   const QString status = window.Frame()->statusBar()->currentMessage();
   QFile file(QString::fromStdString(path));
   if (blocked) {
-    QVERIFY2(status.startsWith("No serial trace: cannot write '" + QString::fromStdString(path) + "': "),
+    QVERIFY2(status.startsWith(complete + ". No serial trace: cannot write '" + QString::fromStdString(path) + "': "),
              qPrintable(status));
     return;
   }
   if (!trace) {
     QVERIFY(!file.exists());
-    QVERIFY(status.isEmpty());
+    QCOMPARE(status, complete);
     return;
   }
-  QCOMPARE(status, "Serial trace of the last transfer: " + QString::fromStdString(path));
+  QCOMPARE(status, complete + ". Serial trace of the last transfer: " + QString::fromStdString(path));
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
   QStringList headers;
