@@ -28,6 +28,8 @@ CLinkCommands::CLinkCommands(CProgramView* view) : QObject(view), m_dlgComSetup(
   connect(&m_runner, &CTransferRunner::finished, this, &CLinkCommands::OnTransferEnded);
 }
 
+CLinkCommands::~CLinkCommands() { delete m_pProgress.data(); }
+
 bool CLinkCommands::Handles(int command) {
   return command == Cmd::kRead || command == Cmd::kWrite || command == Cmd::kComSetup;
 }

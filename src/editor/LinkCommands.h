@@ -18,6 +18,9 @@ class CLinkCommands : public QObject {
   Q_OBJECT
  public:
   explicit CLinkCommands(CProgramView* view);
+  // A progress window not yet started goes with its view (File New removes
+  // the view; the window belongs to the main window and would stay behind).
+  ~CLinkCommands() override;
 
   // Read, Write and Com Setup.
   static bool Handles(int command);

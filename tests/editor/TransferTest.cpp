@@ -151,24 +151,30 @@ void TransferTest::writeSendsWhatTheTableShows() {
 
 void TransferTest::cancelBeforeOkOpensNoPort_data() {
   QTest::addColumn<int>("command");
-  QTest::addColumn<bool>("escape");  // Escape instead of the Cancel button
-  QTest::newRow("Read, Cancel") << Cmd::kRead << false;
-  QTest::newRow("Write, Escape") << Cmd::kWrite << true;
+  QTest::addColumn<QString>("how");  // the Cancel button, Escape, or File New removing the channel window
+  QTest::newRow("Read, Cancel") << Cmd::kRead << "Cancel";
+  QTest::newRow("Write, Escape") << Cmd::kWrite << "Escape";
+  QTest::newRow("Read, File New") << Cmd::kRead << "New";
 }
 
 void TransferTest::cancelBeforeOkOpensNoPort() {
   QFETCH(int, command);
-  QFETCH(bool, escape);
+  QFETCH(QString, how);
   RadioWindow window;
   QVERIFY(window.Start());
   const RadioImage before = window.Doc()->image;
   window.Frame()->OnCommand(command);
   CProgressDlg* progress = window.Progress();
   QVERIFY(progress != nullptr);
-  if (escape)
+  if (how == "Escape") {
     QTest::keyClick(progress, Qt::Key_Escape);
-  else
+  } else if (how == "Cancel") {
     progress->CancelButton()->click();
+  } else {
+    window.Frame()->OnCommand(Cmd::kFileNew);
+    QCOMPARE(window.shell.messages.size(), std::size_t{1});  // "the data will be cleared"
+    window.shell.messages.clear();
+  }
   QVERIFY(window.WaitForEnd());
   QTest::qWait(50);
   QVERIFY(window.sim.FromPc().empty());
