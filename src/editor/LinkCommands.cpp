@@ -106,6 +106,8 @@ void CLinkCommands::OnTransferEnded(const WindowTransferResult& result, const Ra
     g_bNewDocument = false;
     m_pView->TakeRead(read);
   }
+  // The menus come back before any message of the outcome is shown.
+  UpdateFrameCommands();
   std::string status;
   if (result.ok()) {
     status = TransferCompleteText(m_direction, g_bChinese);
@@ -133,7 +135,6 @@ void CLinkCommands::OnTransferEnded(const WindowTransferResult& result, const Ra
     status += (status.empty() ? "" : g_bChinese ? "。" : ". ") + note;
   if (!status.empty())
     if (auto* frame = qobject_cast<QMainWindow*>(mainWindow)) frame->statusBar()->showMessage(FromStd(status));
-  UpdateFrameCommands();
 }
 
 void CLinkCommands::CloseProgress() {

@@ -5,11 +5,11 @@
 namespace {
 
 // The band text, then the channel numbers.
-constexpr LangText kBandChange = {"These channels lie outside the band %s and are kept as they are: %s",
-                                  "以下信道超出频段 %s，已保持原样：%s"};
+constexpr LangText kBandChange = {"These channels lie outside the band %s and are kept as they are:\n%s",
+                                  "以下信道超出频段 %s，已保持原样：\n%s"};
 constexpr LangText kWriteQuestion = {
-    "These channels lie outside the band %s: %s\nWrite them to the radio all the same?",
-    "以下信道超出频段 %s：%s\n仍要写入电台吗？"};
+    "These channels lie outside the band %s:\n%s\nWrite them to the radio all the same?",
+    "以下信道超出频段 %s：\n%s\n仍要写入电台吗？"};
 constexpr LangText kWriteRefusal = {
     "channels outside the band %s: %s; nothing was sent (--raw sends the file as it is)",
     "以下信道超出频段 %s：%s；没有发送任何数据（--raw 按原样发送文件）"};
@@ -36,6 +36,7 @@ std::string Format(const LangText& format, const std::string& bandText, const st
 
 std::vector<int> ChannelsOutsideBand(const RadioImage& image, const BandLimits& band) {
   std::vector<int> outside;
+  if (!IsUsableBand(band)) return outside;
   for (int n = 1; n <= ImageMap::kChannelCount; ++n) {
     const ChannelRecord record = image.Channel(n);
     for (const std::uint8_t* frequency : {record.rxFrequency(), record.txFrequency()})

@@ -8,13 +8,14 @@
 #include "radio/ChannelCodecs.h"
 #include "radio/RadioImage.h"
 
-// The channels (1-16) with a receive or transmit frequency that is set and
-// lies outside `band`, in order.
-std::vector<int> ChannelsOutsideBand(const RadioImage& image, const BandLimits& band);
-
 // Whether a band can be judged against at all: it starts above 0 and ends
-// above its start, within what a channel record can hold.
+// above its start, within what a channel record can hold. A profile without
+// the radio's type or band gives none.
 bool IsUsableBand(const BandLimits& band);
+
+// The channels (1-16) with a receive or transmit frequency that is set and
+// lies outside `band`, in order; none when the band is not usable.
+std::vector<int> ChannelsOutsideBand(const RadioImage& image, const BandLimits& band);
 
 // After the band changed to `bandText`: the channels outside it, which are kept.
 std::string BandChangeNote(const std::string& bandText, const std::vector<int>& channels, bool chinese);

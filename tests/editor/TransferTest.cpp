@@ -387,7 +387,7 @@ void TransferTest::writeAsksAboutChannelsOutsideTheBand_data() {
   QTest::addColumn<QString>("question");
   QTest::addColumn<int>("answer");
   QTest::addColumn<bool>("sent");
-  const QString outside = "These channels lie outside the band 136-174MHz: 2, 3\n"
+  const QString outside = "These channels lie outside the band 136-174MHz:\n2, 3\n"
                           "Write them to the radio all the same?";
   QTest::newRow("all in band") << QStringList{"136.00000", "175.00000", ""} << "" << int(QMessageBox::No) << true;
   QTest::newRow("outside, Yes") << QStringList{"150.00000", "446.00000", "135.00000"} << outside

@@ -179,9 +179,9 @@ void OptionDialogsTest::bandChangeNamesChannelsOutside_data() {
   QTest::newRow("all in the band") << "English" << 0 << "" << "";
   QTest::newRow("out of the band")
       << "English" << 1 << "150.00000"
-      << "These channels lie outside the band 136-174MHz and are kept as they are: 1, 3";
+      << "These channels lie outside the band 136-174MHz and are kept as they are:\n1, 3";
   QTest::newRow("out of the band, Chinese") << "Chinese" << 0 << "150.00000"
-                                            << "以下信道超出频段 400-470MHz，已保持原样：2";
+                                            << "以下信道超出频段 400-470MHz，已保持原样：\n2";
 }
 
 void OptionDialogsTest::bandChangeNamesChannelsOutside() {
