@@ -36,7 +36,7 @@ void CChannelHistory::RecordRowOp(const ChannelTable& before, const ChannelTable
 
 void CChannelHistory::RecordRead(const ChannelTable& before, const ChannelTable& after,
                                  const RadioImage& imageBefore, const RadioImage& imageAfter) {
-  Push({before, after, Kind::Read, imageBefore, imageAfter});
+  if (before != after || imageBefore != imageAfter) Push({before, after, Kind::Read, imageBefore, imageAfter});
 }
 
 ChannelTable CChannelHistory::Undo(RadioImage& image) {

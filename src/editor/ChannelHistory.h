@@ -18,8 +18,8 @@ class CChannelHistory {
   void Record(const ChannelTable& before, const ChannelTable& after);
   void RecordRowOp(const ChannelTable& before, const ChannelTable& after, const RadioImage& imageBefore,
                    const RadioImage& imageAfter);
-  // A complete Read: undoing it puts back every byte it changed (and that
-  // was not changed again since) and the table as it was.
+  // A complete Read that changed anything: undoing it puts back every byte
+  // it changed (and that was not changed again since) and the table as it was.
   void RecordRead(const ChannelTable& before, const ChannelTable& after, const RadioImage& imageBefore,
                   const RadioImage& imageAfter);
 

