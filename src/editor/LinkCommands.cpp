@@ -56,9 +56,10 @@ void CLinkCommands::OnTransferCommand(Direction direction) {
   }
   const int blocks = static_cast<int>(CountBlocks(MainTransferRanges(direction, g_bServiceMode)));
   m_pProgress->OnInitDialog(QString::fromUtf8(TransferCaption(direction, g_bChinese)), blocks);
-  // Modeless: the main window stays usable beside it.
+  // Modeless: the main window stays usable beside it. A command given again
+  // brings the window that is already open to the front.
+  if (m_pProgress->isVisible()) m_pProgress->raise();
   m_pProgress->show();
-  m_pProgress->raise();
   m_pProgress->activateWindow();
 }
 
