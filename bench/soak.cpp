@@ -92,9 +92,11 @@ RadioImage RandomImage(std::mt19937& random) {
 // An image the channel table leaves as it is, so that programcli write,
 // which stores the table first, sends the very bytes the check expects. Two
 // passes: on random bytes the first one settles the fields, the second the
-// flags that depend on them.
+// flags that depend on them. Its radio type is none Program.ini lists, so
+// write has no band to refuse the random channels by.
 RadioImage TableStable(RadioImage image) {
   for (int pass = 0; pass < 2; ++pass) StoreImageThroughTable(image);
+  image[ImageMap::kProductType] = 0xFF;
   return image;
 }
 

@@ -70,6 +70,9 @@ class CMainFrame : public QMainWindow {
   void ShowControlBar(bool show);
   bool IsControlBarVisible() const;
 
+  // Says in the status bar that a command waits for the transfer to end.
+  void ShowTransferBusyNote();
+
   void OnNavSelChanged();
   void UnlockService();
   void WinHelp(quint32 helpData);

@@ -57,8 +57,12 @@ bool CMainFrame::IsCommandEnabled(int command) const {
 
 bool CMainFrame::RefuseWhileTransferring(bool refusedThen) {
   if (!refusedThen || !CTransferRunner::AnyRunning()) return false;
-  m_wndStatusBar->showMessage(QString::fromUtf8(TransferBusyNote(g_bChinese)), kBusyNoteMs);
+  ShowTransferBusyNote();
   return true;
+}
+
+void CMainFrame::ShowTransferBusyNote() {
+  m_wndStatusBar->showMessage(QString::fromUtf8(TransferBusyNote(g_bChinese)), kBusyNoteMs);
 }
 
 void CMainFrame::OnCommand(int command) {

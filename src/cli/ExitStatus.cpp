@@ -14,5 +14,6 @@ const char* ExitStatusHelp() {
          "  9  service password refused: nothing was sent\n"
          " 10  verify failed: the radio does not hold what was written\n"
          " 11  import-csv: lines were refused; the other channels were written\n"
+         " 12  write: channels outside the radio's band; nothing was sent\n"
          "With several ports the status is that of the first port that failed.\n";
 }

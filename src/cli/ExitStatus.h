@@ -14,6 +14,7 @@ enum ExitStatus {
   kExitPasswordRefused = 9,  // wrong service password: nothing was sent
   kExitVerifyFailed = 10,    // write --verify: the radio does not hold what was sent
   kExitLinesRefused = 11,    // import-csv: lines refused, the rest written
+  kExitOutsideBand = 12,     // write: channels outside the radio's band, nothing sent
 };
 
 // The lines of the exit status table, for every --help.

@@ -4,39 +4,22 @@
 #include <string>
 
 #include "cli/CliArgs.h"
+#include "cli/DataFileBand.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
 #include "csv/ChannelCsv.h"
 #include "csv/CsvImportReport.h"
-#include "profile/ProfileFile.h"
-#include "radio/BandText.h"
 #include "radio/ChannelTable.h"
 #include "radio/NumberText.h"
-#include "settings/ProductInfo.h"
 #include "radio/SafeFileWrite.h"
 
 namespace {
 
-// Why a band text is refused, after "'TEXT' ".
-std::string BandTextErrorText(BandTextError error) {
-  switch (error) {
-    case BandTextError::None:
-      break;
-    case BandTextError::NotLowHigh:
-      return "is not LOW-HIGH, two whole numbers of MHz such as 400-470";
-    case BandTextError::NotAscending:
-      return "does not have LOW below HIGH";
-    case BandTextError::NotStorable:
-      return "reaches below 10 MHz or above 1598 MHz, where a channel cannot hold a frequency";
-  }
-  return std::string();
-}
-
 // --band when given (exactly LOW-HIGH); else the band of the data file's
-// radio type and band index in Program.ini beside the program, read as the
-// channel window reads it.
+// radio type and band index in Program.ini beside the program, as the
+// channel window takes it.
 bool ChooseBand(const CliArgs& cli, const RadioImage& image, BandLimits& band, std::string& source) {
   if (cli.Has("band")) {
     source = cli.Value("band");
@@ -46,23 +29,9 @@ bool ChooseBand(const CliArgs& cli, const RadioImage& image, BandLimits& band, s
     UsageError("import-csv", "--band '" + source + "' " + BandTextErrorText(parsed.error));
     return false;
   }
-  CProfileFile profile;
-  LoadProgramProfile(profile);
-  source = ProductTextsOfImage(profile, image).band;
-  const BandText parsed = ParseBandText(source, BandTextForm::Profile);
-  band = parsed.limits;
-  if (parsed.error == BandTextError::None) return true;
-  const std::string where = "radio type " + std::to_string(image.productType()) + ", band " +
-                            std::to_string(image.productBand()) + " (bytes 0x32E, 0x32F)";
-  if (!profile.IsLoaded())
-    UsageError("import-csv", "no Program.ini beside programcli to find the band of the data file's " + where +
-                                 "; give --band LOW-HIGH");
-  else if (source.empty())
-    UsageError("import-csv",
-               "Program.ini beside programcli has no band for the data file's " + where + "; give --band LOW-HIGH");
-  else
-    UsageError("import-csv", "the band '" + source + "' in Program.ini for the data file's " + where + " " +
-                                 BandTextErrorText(parsed.error) + "; give --band LOW-HIGH");
+  std::string why;
+  if (DataFileBand(image, band, source, why)) return true;
+  UsageError("import-csv", why + "; give --band LOW-HIGH");
   return false;
 }
 

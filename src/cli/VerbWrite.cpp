@@ -1,17 +1,45 @@
 // programcli write: a data file's image into the radio, or into several
 // radios at once.
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "cli/CliArgs.h"
+#include "cli/DataFileBand.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/PasswordInput.h"
 #include "cli/PortJobs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
+#include "radio/BandCheck.h"
 #include "radio/ChannelTable.h"
+#include "radio/Language.h"
 #include "radio/RadioImage.h"
 #include "settings/ServicePassword.h"
+
+namespace {
+
+constexpr LangText kBandUnknown = {"the channels were not checked against a band", "没有按频段检查信道"};
+
+// The channels against the band the channel window would use for the file:
+// any outside it refuse the whole file. Without a band in Program.ini there
+// is nothing to check against, and stderr says so.
+int CheckChannelsInBand(const RadioImage& image, bool chinese) {
+  BandLimits band;
+  std::string bandText;
+  std::string why;
+  if (!DataFileBand(image, band, bandText, why, chinese)) {
+    std::fprintf(stderr, "programcli write: %s%s%s\n", why.c_str(), chinese ? "；" : "; ", kBandUnknown(chinese));
+    return kExitOk;
+  }
+  const std::vector<int> outside = ChannelsOutsideBand(image, band);
+  if (outside.empty()) return kExitOk;
+  std::fprintf(stderr, "programcli write: %s\n", WriteOutsideBandRefusal(bandText, outside, chinese).c_str());
+  return kExitOutsideBand;
+}
+
+}  // namespace
 
 int RunWrite(const Args& args) {
   CliArgs cli;
@@ -29,8 +57,10 @@ int RunWrite(const Args& args) {
         "service password it writes 0x000-0x3FA, those areas included; a wrong\n"
         "password sends nothing. The channels pass through the channel table first,\n"
         "as the channel window sends them, so a file reaches the radio as the same\n"
-        "bytes from both. Progress goes to stderr; Ctrl+C cancels between blocks\n"
-        "(the blocks already written stay written).\n"
+        "bytes from both. A channel outside the band of the file's radio type and\n"
+        "band in Program.ini refuses the whole file (exit status 12), naming the\n"
+        "channels. Progress goes to stderr; Ctrl+C cancels between blocks (the\n"
+        "blocks already written stay written).\n"
         "\n"
         "--verify reads back what was written, with a handshake of its own, and\n"
         "compares it: a difference or a failed read-back is reported with the\n"
@@ -48,7 +78,7 @@ int RunWrite(const Args& args) {
         "                          - reads it from the first line of stdin, so that it\n"
         "                          does not show in the process list\n"
         "      --raw               send the file's bytes exactly as they are, without the\n"
-        "                          channel table (for experts)\n"
+        "                          channel table and the band check (for experts)\n"
         "      --trace FILE        every byte on the line, one line per burst (with\n"
         "                          several ports FILE gets -PORT before its extension)\n"
         "      --lang English|Chinese  the language of the messages (default English)\n"
@@ -78,7 +108,11 @@ int RunWrite(const Args& args) {
                  chinese ? "维修密码错误，没有发送任何数据" : "the service password is wrong; nothing was sent");
     return kExitPasswordRefused;
   }
-  if (!cli.Has("raw")) StoreImageThroughTable(job.image);
+  if (!cli.Has("raw")) {
+    StoreImageThroughTable(job.image);
+    const int band = CheckChannelsInBand(job.image, chinese);
+    if (band != kExitOk) return band;
+  }
   // A trace never replaces the data file being written.
   for (const PortTask& task : tasks) {
     if (task.trace.empty()) continue;

@@ -18,6 +18,8 @@
 #include "editor/EditorRules.h"
 #include "editor/MSFlexGrid.h"
 #include "editor/ProgramView.h"
+#include "editor/TransferRules.h"
+#include "editor/TransferRunner.h"
 #include "radio/ProgramDoc.h"
 
 namespace {
@@ -99,6 +101,8 @@ QLineEdit* CChannelCommands::EditorText() const {
 }
 
 bool CChannelCommands::IsEnabled(int command) const {
+  // The table's context menu asks here without the frame.
+  if (CTransferRunner::AnyRunning() && RefusedDuringTransfer(command)) return false;
   const CellRange rows = Selection();
   const QLineEdit* text = EditorText();
   switch (command) {
@@ -112,6 +116,7 @@ bool CChannelCommands::IsEnabled(int command) const {
 }
 
 void CChannelCommands::OnCommand(int command) {
+  if (CTransferRunner::AnyRunning() && RefusedDuringTransfer(command)) return;
   switch (command) {
     case Cmd::kEditUndo: OnUndo(false); break;
     case Cmd::kEditRedo: OnUndo(true); break;
@@ -165,7 +170,11 @@ void CChannelCommands::OnUndo(bool redo) {
   m_pView->CommitPendingEdit();
   if (redo ? !m_history.CanRedo() : !m_history.CanUndo()) return;
   CProgramDoc* doc = m_pView->GetDocument();
+  const RadioImage before = doc->image;
   m_pView->WriteTable(redo ? m_history.Redo(doc->image) : m_history.Undo(doc->image));
+  // A Read taken back or done again may bring another radio type or band.
+  if (doc->image.productType() != before.productType() || doc->image.productBand() != before.productBand())
+    m_pView->SyncProduct();
   doc->SetModifiedFlag();
   ReopenEditor(wasEditing);
 }

@@ -27,10 +27,14 @@ class CChannelCommands {
   bool IsEnabled(int command) const;
   void OnCommand(int command);
 
-  // A Read or an Open starts a new history; the view records every change
-  // it makes to the table.
+  // A New or an Open starts a new history; the view records every change
+  // it makes to the table, and a Read as one step.
   void ResetHistory() { m_history.Clear(); }
   void Record(const ChannelTable& before, const ChannelTable& after) { m_history.Record(before, after); }
+  void RecordRead(const ChannelTable& before, const ChannelTable& after, const RadioImage& imageBefore,
+                  const RadioImage& imageAfter) {
+    m_history.RecordRead(before, after, imageBefore, imageAfter);
+  }
 
   // The table's context menu: the editing commands, then the channel rows.
   QMenu* ContextMenu(QWidget* parent);

@@ -15,6 +15,7 @@
 #include "editor/ProgramView.h"
 #include "link/PortNames.h"
 #include "profile/ProfileFile.h"
+#include "radio/BandCheck.h"
 #include "radio/ProgramDoc.h"
 
 CLinkCommands::CLinkCommands(CProgramView* view) : QObject(view), m_dlgComSetup(view), m_pView(view) {
@@ -26,6 +27,8 @@ CLinkCommands::CLinkCommands(CProgramView* view) : QObject(view), m_dlgComSetup(
   });
   connect(&m_runner, &CTransferRunner::finished, this, &CLinkCommands::OnTransferEnded);
 }
+
+CLinkCommands::~CLinkCommands() { delete m_pProgress.data(); }
 
 bool CLinkCommands::Handles(int command) {
   return command == Cmd::kRead || command == Cmd::kWrite || command == Cmd::kComSetup;
@@ -53,7 +56,11 @@ void CLinkCommands::OnTransferCommand(Direction direction) {
   }
   const int blocks = static_cast<int>(CountBlocks(MainTransferRanges(direction, g_bServiceMode)));
   m_pProgress->OnInitDialog(QString::fromUtf8(TransferCaption(direction, g_bChinese)), blocks);
-  m_pProgress->open();
+  // Modeless: the main window stays usable beside it. A command given again
+  // brings the window that is already open to the front.
+  if (m_pProgress->isVisible()) m_pProgress->raise();
+  m_pProgress->show();
+  m_pProgress->activateWindow();
 }
 
 void CLinkCommands::OnStartTransfer() {
@@ -62,6 +69,10 @@ void CLinkCommands::OnStartTransfer() {
   m_pView->CommitPendingEdit();
   if (m_direction == Direction::Write) m_pView->StoreToImage();
   if (m_pProgress == nullptr) return;
+  if (m_direction == Direction::Write && !WriteOutsideBandConfirmed()) {
+    CloseProgress();
+    return;
+  }
 
   MainTransferRequest request;
   request.device = ResolvePortArgument(g_strPortName, g_profile);
@@ -79,32 +90,54 @@ void CLinkCommands::OnStartTransfer() {
   UpdateFrameCommands();
 }
 
+bool CLinkCommands::WriteOutsideBandConfirmed() const {
+  const std::vector<int> outside = ChannelsOutsideBand(m_pView->GetDocument()->image, m_pView->GetBandLimits());
+  if (outside.empty()) return true;
+  const std::string question = WriteOutsideBandQuestion(m_pView->BandText(), outside, g_bChinese);
+  return ProgramMessageBox(m_pView->window(), FromStd(question), QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::Question) == QMessageBox::Yes;
+}
+
 void CLinkCommands::OnTransferEnded(const WindowTransferResult& result, const RadioImage& image) {
   CloseProgress();
   QWidget* mainWindow = m_pView->window();
   if (result.transfer.ok() && m_direction == Direction::Read) {
-    CopyRanges(MainTransferRanges(Direction::Read, g_bServiceMode), image, m_pView->GetDocument()->image);
+    RadioImage read = m_pView->GetDocument()->image;
+    CopyRanges(MainTransferRanges(Direction::Read, g_bServiceMode), image, read);
     g_bNewDocument = false;
-    m_pView->RefreshFromImage();
+    m_pView->TakeRead(read);
   }
+  // The menus come back before any message of the outcome is shown.
+  UpdateFrameCommands();
+  std::string status;
   if (result.ok()) {
+    status = TransferCompleteText(m_direction, g_bChinese);
     // A channel window hidden by File Close comes back with the result.
     if (auto* frame = qobject_cast<QMdiSubWindow*>(m_pView->parentWidget()); frame != nullptr && frame->isHidden()) {
       frame->showNormal();
       if (QMdiArea* area = frame->mdiArea()) area->setActiveSubWindow(frame);
     }
-  } else if (const std::string message = result.FailureMessage(); !message.empty()) {
+  } else {
     // String 61453 when the port did not open, "Communication Error", or
     // what the read-back of a Write found; a cancelled transfer has none.
-    ProgramMessageBox(mainWindow, FromStd(message));
+    // A Write cut short once blocks were sent adds that the radio is to be
+    // written again.
+    QStringList lines;
+    if (const std::string message = result.FailureMessage(); !message.empty()) lines << FromStd(message);
+    if (QString partly = FromStd(PartlyWrittenLine(result.transfer, g_bChinese)); !partly.isEmpty()) {
+      partly[0] = partly[0].toUpper();
+      lines << partly;
+    }
+    if (!lines.isEmpty()) ProgramMessageBox(mainWindow, lines.join(QLatin1Char('\n')));
   }
   if (result.backup && !result.backup->ok)
     ProgramMessageBox(mainWindow, FromStd(BackupFailureMessage(*result.backup, g_bChinese)));
   if (const std::string warning = TraceWarning(result, g_bChinese); !warning.empty())
     ProgramMessageBox(mainWindow, FromStd(warning));
   if (const std::string note = TraceNote(result, g_bChinese); !note.empty())
-    if (auto* frame = qobject_cast<QMainWindow*>(mainWindow)) frame->statusBar()->showMessage(FromStd(note));
-  UpdateFrameCommands();
+    status += (status.empty() ? "" : g_bChinese ? "。" : ". ") + note;
+  if (!status.empty())
+    if (auto* frame = qobject_cast<QMainWindow*>(mainWindow)) frame->statusBar()->showMessage(FromStd(status));
 }
 
 void CLinkCommands::CloseProgress() {

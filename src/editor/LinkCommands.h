@@ -4,7 +4,7 @@
 // GUI thread on a copy of the image, with the read-back of a Write and the
 // serial trace when Setup asks for them, and the backup of a complete Read;
 // the document takes the bytes read only on the GUI thread, once the whole
-// Read has succeeded.
+// Read has succeeded, as one step of the undo history.
 #include <QObject>
 #include <QPointer>
 
@@ -18,6 +18,9 @@ class CLinkCommands : public QObject {
   Q_OBJECT
  public:
   explicit CLinkCommands(CProgramView* view);
+  // A progress window not yet started goes with its view (File New removes
+  // the view; the window belongs to the main window and would stay behind).
+  ~CLinkCommands() override;
 
   // Read, Write and Com Setup.
   static bool Handles(int command);
@@ -33,6 +36,9 @@ class CLinkCommands : public QObject {
   // Opens the progress window for `direction`; its OK starts the transfer.
   void OnTransferCommand(Direction direction);
   void OnStartTransfer();
+  // Before a Write: true unless channels lie outside the band and the user
+  // answers No to sending them.
+  bool WriteOutsideBandConfirmed() const;
   void OnTransferEnded(const WindowTransferResult& result, const RadioImage& image);
   void CloseProgress();
   void UpdateFrameCommands() const;

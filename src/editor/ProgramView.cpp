@@ -184,8 +184,26 @@ void CProgramView::SetTable(const ChannelTable& table) {
   m_pDoc->SetModifiedFlag();
 }
 
-void CProgramView::RefreshFromImage() {
+void CProgramView::ShowImage() {
   WriteTable(TableFromImage(m_pDoc->image, g_bChinese));
+  SyncProduct();
+}
+
+void CProgramView::RefreshFromImage() {
+  ShowImage();
+  m_pDoc->SetModifiedFlag(false);
+  m_pChannelCommands->ResetHistory();
+}
+
+void CProgramView::TakeRead(const RadioImage& read) {
+  const ChannelTable tableBefore = Table();
+  const RadioImage imageBefore = m_pDoc->image;
+  m_pDoc->image = read;
+  ShowImage();
+  m_pChannelCommands->RecordRead(tableBefore, Table(), imageBefore, m_pDoc->image);
+}
+
+void CProgramView::SyncProduct() {
   RadioImage& image = m_pDoc->image;
   // A new document shows the radio type and band used last; any other
   // records its own as the last used.
@@ -197,13 +215,12 @@ void CProgramView::RefreshFromImage() {
     WriteUserNumber("Field", image.productBand());
   }
   ShowProduct(ProductTextsOfImage(g_profile, image));
-  m_pDoc->SetModifiedFlag(false);
-  m_pChannelCommands->ResetHistory();
 }
 
 void CProgramView::ShowProduct(const ProductTexts& product) {
   const std::string appTitle = g_profile.GetString(g_strLanguage, "AppName", "");
   window()->setWindowTitle(FromStd(ProductCaption(appTitle, product, g_bChinese)));
+  m_strBand = product.band;
   m_bandLimits = BandLimitsFromText(product.band);
 }
 

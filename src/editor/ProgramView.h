@@ -40,13 +40,19 @@ class CProgramView : public QWidget {
   // The size of the form the view lays out.
   QSize FormSize() const;
 
-  // The table from the document's image, after a new document, an open and a
-  // complete read: also the last used radio type and band in the settings
-  // store (a new document takes them from there, any other records its
-  // own), the main window's caption and the band limits. An edit in
-  // progress is dropped, the document counts as unmodified, and the undo
-  // history starts anew: this is the one place that resets it.
+  // The table from the document's image, after a new document and an open:
+  // also the radio type and band (SyncProduct). An edit in progress is
+  // dropped, the document counts as unmodified, and the undo history starts
+  // anew: this is the one place that resets it.
   void RefreshFromImage();
+  // A complete Read: `read` becomes the document's image and the table shows
+  // it, as one step that Undo takes back, the image included. The modified
+  // flag stays as it was: a transfer never touches it.
+  void TakeRead(const RadioImage& read);
+  // The last used radio type and band in the settings store (a new document
+  // takes them from there, any other records its own), the main window's
+  // caption and the band limits, from the image.
+  void SyncProduct();
   // All sixteen rows into the document's image, then the programmed marker.
   // An edit in progress is not committed here (see CommitPendingEdit).
   void StoreToImage();
@@ -64,6 +70,8 @@ class CProgramView : public QWidget {
   // changes the radio's type or band.
   const BandLimits& GetBandLimits() const { return m_bandLimits; }
   void SetBandLimits(const BandLimits& limits) { m_bandLimits = limits; }
+  // The band text the limits come from, as messages name it.
+  const std::string& BandText() const { return m_strBand; }
   // The main window's caption and the band limits for a type and band.
   void ShowProduct(const ProductTexts& product);
 
@@ -87,6 +95,8 @@ class CProgramView : public QWidget {
 
  private:
   void FirstSetup();
+  // RefreshFromImage without the fresh start of the document.
+  void ShowImage();
   // The in-place editors, made at the first call.
   CChannelEditors& Editors();
   void LayOutForm();
@@ -117,6 +127,7 @@ class CProgramView : public QWidget {
   std::unique_ptr<CChannelEditors> m_pEditors;
   bool m_bFirstSetup = true;
   BandLimits m_bandLimits;
+  std::string m_strBand;
   std::unique_ptr<CChannelCommands> m_pChannelCommands;
   friend class CChannelCommands;
 };

@@ -8,6 +8,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/HtmlHelp.h"
+#include "app/MainFrame.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
@@ -18,6 +19,7 @@
 #include "editor/GridEditor.h"
 #include "editor/MSFlexGrid.h"
 #include "editor/ProgramView.h"
+#include "editor/TransferRunner.h"
 #include "radio/ProgramDoc.h"
 
 namespace {
@@ -42,6 +44,11 @@ void CProgramView::CommitPendingEdit() { Commit(); }
 
 void CProgramView::ShowEditor() {
   if (m_pGrid->HasBlockSelection()) return;
+  // The table is looked at, not changed, while a transfer works on it.
+  if (CTransferRunner::AnyRunning()) {
+    if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ShowTransferBusyNote();
+    return;
+  }
   const int column = m_pGrid->GetCol();
   QWidget* editor = Editors().ForColumn(column);
   for (QWidget* other : m_pEditors->All())

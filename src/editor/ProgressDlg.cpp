@@ -23,7 +23,6 @@ CProgressDlg::CProgressDlg(QWidget* parent)
       m_pBar(new QProgressBar(this)),
       m_pPercent(new QLabel(this)) {
   setWindowTitle(ResourceText(DialogCaptionKey(Res::kDlgProgress)));
-  setWindowModality(Qt::WindowModal);
   // A fixed dialog, as its template is: a caption with its close box only.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   SetControlId(m_pOk, Res::kIdOk);

@@ -11,8 +11,9 @@ class QPushButton;
 class CProgressDlg : public QDialog {
   Q_OBJECT
  public:
-  // Modal to the window `parent` belongs to, so nothing there can change or
-  // remove the document while the transfer runs; Cancel stays live.
+  // Modeless over `parent`'s window, which stays usable meanwhile: the frame
+  // refuses there what would change or remove the document under the
+  // transfer.
   explicit CProgressDlg(QWidget* parent);
 
   // Caption, bar at 0 of `blocks`, percentage "0", OK enabled and focused.

@@ -15,6 +15,8 @@ constexpr LangText kPortOpenFailed = {
     "无法打开串口，请检查串口是否被占用或设备是否正常"};
 constexpr LangText kCommunicationError = {"Communication Error", "通信出错"};
 constexpr LangText kCancelled = {"cancelled", "已取消"};
+constexpr LangText kReadComplete = {"Read complete", "读取完成"};
+constexpr LangText kWriteComplete = {"Write complete", "写入完成"};
 constexpr LangText kServicePortOpenFailed = {"Open the serial port fails", "打开串口失败"};
 constexpr LangText kReadSuccessfully = {"Read Successfully", "读数据成功"};
 constexpr LangText kWriteSuccessfully = {"Write Successfully", "写数据成功"};
@@ -50,6 +52,9 @@ const char* VerifyCaption(bool chinese) { return kVerify(chinese); }
 const char* PortOpenFailedMessage(bool chinese) { return kPortOpenFailed(chinese); }
 const char* CommunicationErrorMessage(bool chinese) { return kCommunicationError(chinese); }
 const char* CancelledMessage(bool chinese) { return kCancelled(chinese); }
+const char* TransferCompleteText(Direction direction, bool chinese) {
+  return direction == Direction::Read ? kReadComplete(chinese) : kWriteComplete(chinese);
+}
 const char* ServicePortOpenFailedMessage(bool chinese) { return kServicePortOpenFailed(chinese); }
 const char* ServiceSuccessMessage(Direction direction, bool chinese) {
   return direction == Direction::Read ? kReadSuccessfully(chinese) : kWriteSuccessfully(chinese);
@@ -76,10 +81,16 @@ std::vector<std::string> TransferFailureDetails(const TransferResult& result, bo
       lines.push_back(Format(kBlockNotAcked(chinese), failedBlock, result.blocksTotal));
       break;
   }
+  if (std::string partly = PartlyWrittenLine(result, chinese); !partly.empty()) lines.push_back(std::move(partly));
+  return lines;
+}
+
+std::string PartlyWrittenLine(const TransferResult& result, bool chinese) {
+  if (result.direction != Direction::Write || result.status == LinkStatus::Ok ||
+      result.status == LinkStatus::PortOpenFailed)
+    return {};
   // A block the radio did not acknowledge may still have been stored.
   const bool blocksSent = result.blocksDone > 0 || result.status == LinkStatus::ShortBlock ||
                           result.status == LinkStatus::BlockNotAcked;
-  if (result.direction == Direction::Write && blocksSent)
-    lines.push_back(Format(kPartlyWritten(chinese), result.blocksDone, result.blocksTotal));
-  return lines;
+  return blocksSent ? Format(kPartlyWritten(chinese), result.blocksDone, result.blocksTotal) : std::string();
 }

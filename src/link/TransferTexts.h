@@ -16,6 +16,8 @@ const char* VerifyCaption(bool chinese);
 const char* PortOpenFailedMessage(bool chinese);
 const char* CommunicationErrorMessage(bool chinese);
 const char* CancelledMessage(bool chinese);
+// What the window's status bar says after a transfer that succeeded.
+const char* TransferCompleteText(Direction direction, bool chinese);
 const char* ServicePortOpenFailedMessage(bool chinese);
 const char* ServiceSuccessMessage(Direction direction, bool chinese);
 const char* ServiceCommunicationErrorMessage(Direction direction, bool chinese);
@@ -25,3 +27,7 @@ const char* ServiceCommunicationErrorMessage(Direction direction, bool chinese);
 // now holds a partly written memory. Nothing for a success or a port that did
 // not open (the port's probe says why).
 std::vector<std::string> TransferFailureDetails(const TransferResult& result, bool chinese);
+// The last of those details alone: after a Write that failed or was
+// cancelled once blocks were sent, that the radio holds a partly written
+// memory and is to be written again; empty otherwise.
+std::string PartlyWrittenLine(const TransferResult& result, bool chinese);

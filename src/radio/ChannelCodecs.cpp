@@ -47,12 +47,16 @@ long long ToneTenths(double hertz) { return TruncateToInteger(DecimalScale(hertz
 
 bool FrequencyIsSet(const std::uint8_t* bytes) { return bytes[3] != 0x00 && bytes[3] != 0xFF; }
 
-std::string DecodeFrequency(const std::uint8_t* bytes) {
-  if (!FrequencyIsSet(bytes)) return std::string();
-  // Nibbles above 9 are taken as they come; the sum stays below 2^31.
+long long StoredFrequencyUnits(const std::uint8_t* bytes) {
+  // The sum stays below 2^31 whatever the nibbles hold.
   long long v = 0;
   for (int i = 3; i >= 0; --i) v = v * 100 + (bytes[i] >> 4) * 10 + (bytes[i] & 0x0F);
-  return FrequencyText(v);
+  return v;
+}
+
+std::string DecodeFrequency(const std::uint8_t* bytes) {
+  if (!FrequencyIsSet(bytes)) return std::string();
+  return FrequencyText(StoredFrequencyUnits(bytes));
 }
 
 std::string FrequencyText(long long units) {

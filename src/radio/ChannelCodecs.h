@@ -33,6 +33,9 @@ std::string FrequencyText(long long units);
 
 // `bytes` are four packed BCD digit pairs, bytes[3] most significant.
 bool FrequencyIsSet(const std::uint8_t* bytes);
+// The stored digits as units of 10 Hz, nibbles above 9 taken as they come;
+// only meaningful when FrequencyIsSet.
+long long StoredFrequencyUnits(const std::uint8_t* bytes);
 // "%3.5f" MHz, or the empty text when not set.
 std::string DecodeFrequency(const std::uint8_t* bytes);
 // No number, 0, a negative number or one beyond kMaxStorableFrequency gives

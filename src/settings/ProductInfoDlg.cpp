@@ -19,6 +19,8 @@
 #include "app/UserSettings.h"
 #include "editor/ProgramView.h"
 #include "profile/ProfileFile.h"
+#include "radio/BandCheck.h"
+#include "radio/ChannelTable.h"
 #include "radio/ProgramDoc.h"
 #include "settings/DialogParts.h"
 #include "settings/ProductInfo.h"
@@ -111,6 +113,14 @@ void CProductInfoDlg::OnOK() {
   WriteUserNumber("Type", model);
   WriteUserNumber("Field", band);
   accept();
+  // Channels the new band leaves outside are kept, and named: the table
+  // as it shows them, edits not yet stored included.
+  RadioImage shown = m_pView->GetDocument()->image;
+  StoreTableToImage(m_pView->Table(), shown);
+  const std::vector<int> outside = ChannelsOutsideBand(shown, m_pView->GetBandLimits());
+  if (!outside.empty())
+    ProgramMessageBox(parentWidget(), FromStd(BandChangeNote(texts.band, outside, g_bChinese)), QMessageBox::Ok,
+                      QMessageBox::Warning);
 }
 
 void CProductInfoDlg::keyPressEvent(QKeyEvent* event) {

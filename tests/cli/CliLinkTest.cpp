@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -16,8 +17,10 @@
 #include "link/SerialPort.h"
 #include "link/SimHarness.h"
 #include "radio/Backups.h"
+#include "radio/ChannelCodecs.h"
 #include "radio/ChannelTable.h"
 #include "radio/DataFile.h"
+#include "radio/NewDocumentImage.h"
 
 namespace {
 
@@ -143,6 +146,48 @@ TEST(CliLink, AWrongServicePasswordSendsNothing) {
   }
   EXPECT_TRUE(h.FromPc().empty());
   EXPECT_EQ(h.sim().Memory(), PatternImage(1));
+}
+
+TEST(CliLink, WriteRefusesChannelsOutsideTheBand) {
+  const struct {
+    const char* name;
+    std::uint8_t type;  // radio type: 0 is QR-160, 136-174MHz, in the build's Program.ini; 0x30 has none
+    bool outside;       // channels 3 and 5 outside that band
+    bool raw;
+    int status;
+    const char* says;  // on stderr; "" for nothing about the band
+  } cases[] = {
+      {"in the band", 0, false, false, kExitOk, ""},
+      {"outside", 0, true, false, kExitOutsideBand,
+       "programcli write: channels outside the band 136-174MHz: 3, 5; nothing was sent"},
+      {"outside, raw", 0, true, true, kExitOk, ""},
+      {"no band to check against", 0x30, true, false, kExitOk,
+       "radio type 48, band 0 (bytes 0x32E, 0x32F); the channels were not checked against a band"},
+  };
+  for (const auto& c : cases) {
+    CSimHarness h(PatternImage(1), CSimHarness::Fast());
+    RadioImage image = BuiltInDefaults();
+    image[ImageMap::kProductType] = c.type;
+    image[ImageMap::kProductBand] = 0;
+    for (int n = 1; n <= 5; n += 2) {
+      ChannelRecord record = image.Channel(n);
+      const auto rx = EncodeFrequency(c.outside && n == 3 ? "446" : "150");
+      const auto tx = EncodeFrequency(c.outside && n == 5 ? "200" : "150");
+      std::copy(rx.begin(), rx.end(), record.rxFrequency());
+      std::copy(tx.begin(), tx.end(), record.txFrequency());
+      image.SetChannel(n, record);
+    }
+    ASSERT_TRUE(SaveDataFile(h.dir().file("in.dat"), image).ok());
+    std::vector<std::string> args = {"write", "--port", h.device(), h.dir().file("in.dat")};
+    if (c.raw) args.push_back("--raw");
+    const ProgramRun run = Cli(args);
+    EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
+    if (*c.says)
+      EXPECT_NE(run.err.find(c.says), std::string::npos) << c.name << ": " << run.err;
+    else
+      EXPECT_EQ(run.err.find("band"), std::string::npos) << c.name << ": " << run.err;
+    EXPECT_EQ(h.sim().Stats().blocksWritten, c.status == kExitOk ? 60 : 0) << c.name;
+  }
 }
 
 struct CliFailureCase {

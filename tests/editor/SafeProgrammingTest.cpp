@@ -248,13 +248,16 @@ void SafeProgrammingTest::serialTrace() {
   }
   QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), false));
 
+  // The transfer's own result first, then the trace's.
+  const QString complete = command == Cmd::kRead ? "Read complete" : "Write complete";
   const QString status = window.Frame()->statusBar()->currentMessage();
   QFile file(QString::fromStdString(path));
   if (!trace || trouble == kSizeLimit) {
     QVERIFY(!file.exists());
+    if (!trace) QCOMPARE(status, complete);
     return;
   }
-  QCOMPARE(status, "Serial trace of the last transfer: " + QString::fromStdString(path));
+  QCOMPARE(status, complete + ". Serial trace of the last transfer: " + QString::fromStdString(path));
   struct stat st {};
   QCOMPARE(::stat(path.c_str(), &st), 0);
   QCOMPARE(st.st_mode & 0777, 0600u);  // it holds the radio's memory

@@ -10,6 +10,7 @@
 #include "app/ResourceIds.h"
 #include "app/UserSettings.h"
 #include "radio/ChannelCodecs.h"
+#include "radio/ChannelTable.h"
 #include "settings/OptionalFeaturesDlg.h"
 #include "settings/ProductInfoDlg.h"
 
@@ -23,6 +24,8 @@ class OptionDialogsTest : public QObject {
   void optionalFeatures();
   void productInformation_data();
   void productInformation();
+  void bandChangeNamesChannelsOutside_data();
+  void bandChangeNamesChannelsOutside();
   void commandsNeedAChannelWindow();
   void enterPressesTheFocusedButton_data();
   void enterPressesTheFocusedButton();
@@ -165,6 +168,50 @@ void OptionDialogsTest::productInformation() {
   QCOMPARE(limits.lower, confirmed ? limitsMHz.x() * 100000LL : limitsBefore.lower);
   QCOMPARE(limits.upper, confirmed ? limitsMHz.y() * 100000LL : limitsBefore.upper);
   QCOMPARE(QPoint(ReadUserNumber("Type", -9), ReadUserNumber("Field", -9)), storeAfter);
+}
+
+void OptionDialogsTest::bandChangeNamesChannelsOutside_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<int>("model");  // chosen, with its first band
+  QTest::addColumn<QString>("channel2");
+  QTest::addColumn<QString>("message");
+  // The view profile's models: QR-450 (400-470MHz first), QR-160 (136-174MHz).
+  QTest::newRow("all in the band") << "English" << 0 << "" << "";
+  QTest::newRow("out of the band")
+      << "English" << 1 << "150.00000"
+      << "These channels lie outside the band 136-174MHz and are kept as they are:\n1, 3";
+  QTest::newRow("out of the band, Chinese") << "Chinese" << 0 << "150.00000"
+                                            << "以下信道超出频段 400-470MHz，已保持原样：\n2";
+}
+
+void OptionDialogsTest::bandChangeNamesChannelsOutside() {
+  QFETCH(QString, language);
+  QFETCH(int, model);
+  QFETCH(QString, channel2);
+  QFETCH(QString, message);
+  DialogShell s(language.toStdString());
+  QVERIFY(s.Start());
+  ChannelTable table = s.view->Table();
+  const auto channel = [&table](int n, const QString& f) {
+    table[std::size_t(n - 1)][kColRxFrequency] = table[std::size_t(n - 1)][kColTxFrequency] = f.toStdString();
+  };
+  channel(1, "446.00000");
+  channel(2, channel2);
+  channel(3, "150.00000");
+  s.view->SetTable(table);
+  s.view->StoreToImage();
+  // What the table shows counts, edits not yet stored included.
+  channel(3, "440.00000");
+  s.view->SetTable(table);
+
+  s.Run<CProductInfoDlg>(Cmd::kProductInformation, [&](CProductInfoDlg& dialog) {
+    dialog.m_pModel->setCurrentIndex(model);
+    DialogButton(dialog, Res::kIdOk)->click();
+  });
+  QStringList messages;
+  for (const MessageRequest& request : s.shell.messages) messages << request.text;
+  QCOMPARE(messages, message.isEmpty() ? QStringList() : QStringList{message});
+  QVERIFY(s.view->Table() == table);
 }
 
 void OptionDialogsTest::commandsNeedAChannelWindow() {
