@@ -13,6 +13,7 @@ import argparse
 import os
 import re
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from a11y_session import Session, SessionError, poll  # noqa: E402
@@ -177,7 +178,13 @@ def main():
         # A cell being edited, and the message a refused value brings.
         out.append("")
         out.append("== Main window, typing into channel 3's Rx Frequency")
-        s.press("F6")
+        # F6 cycles between the navigation tree and the channel window.
+        for _ in range(3):
+            focus = s.focused()
+            if focus is not None and focus.getRoleName() in ("table cell", "text", "combo box"):
+                break
+            s.press("F6")
+            time.sleep(0.3)
         for key in ("Down", "Down", "9"):
             s.press(key)
         try:

@@ -208,15 +208,17 @@ class Session:
         state = self.pyatspi.STATE_FOCUSED
 
         def search(root):
+            # The deepest focused object: a window's frame counts as
+            # focused while one of its controls has the focus.
             for index in range(root.childCount):
                 child = root.getChildAtIndex(index)
                 if child is None:
                     continue
-                if child.getState().contains(state):
-                    return child
                 found = search(child)
                 if found is not None:
                     return found
+                if child.getState().contains(state):
+                    return child
             return None
 
         for window in self.windows():

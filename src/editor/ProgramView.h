@@ -84,6 +84,8 @@ class CProgramView : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void PopUpContextMenu(const QPoint& globalPos);
+  QPoint CurrentCellCorner() const;
 
  private:
   void FirstSetup();

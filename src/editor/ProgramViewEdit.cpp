@@ -152,5 +152,11 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     OnEnterKey();
     return true;
   }
+  // The table's context menu from the keyboard, as desktop programs open it.
+  const Qt::KeyboardModifiers modifiers = static_cast<QKeyEvent*>(event)->modifiers();
+  if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+    PopUpContextMenu(CurrentCellCorner());
+    return true;
+  }
   return false;
 }
