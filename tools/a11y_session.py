@@ -226,6 +226,15 @@ class Session:
                 return search(window)
         return None
 
+    def focused_in(self, root):
+        """Whether the focused object lies under `root`."""
+        focus = self.focused()
+        while focus is not None:
+            if focus == root:
+                return True
+            focus = focus.parent
+        return False
+
     # -- keys ------------------------------------------------------------
     MODIFIER_MASKS = {"shift": 1, "ctrl": 4, "alt": 8}
 
