@@ -8,6 +8,7 @@ Used by tools/a11y-tree.py and tests/a11y/screen_reader_test.py. Needs
 Xvfb, openbox, dbus-daemon, at-spi2-core and python3-pyatspi (tools/install-deps.sh).
 """
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -23,12 +24,15 @@ class SessionError(RuntimeError):
     pass
 
 
-def poll(what, probe, timeout=10.0, interval=0.05):
-    """The first true value `probe` returns within `timeout` seconds."""
+def poll(what, probe, timeout=30.0, interval=0.05):
+    """The first true value `probe` returns within `timeout` seconds (long
+    enough for a loaded machine; a wait that succeeds ends at once)."""
     deadline = time.monotonic() + timeout
     while True:
         try:
             value = probe()
+        except SessionError:
+            raise
         except Exception:  # an object that went away while it was read
             value = None
         if value:
@@ -38,11 +42,12 @@ def poll(what, probe, timeout=10.0, interval=0.05):
         time.sleep(interval)
 
 
-def free_display(first):
-    display = first
-    while os.path.exists("/tmp/.X11-unix/X%d" % display) or os.path.exists("/tmp/.X%d-lock" % display):
-        display += 1
-    return display
+def dbus_name_owned(address, name):
+    """Whether `name` has an owner on the bus at `address`."""
+    reply = subprocess.run(["dbus-send", "--bus=" + address, "--print-reply", "--dest=org.freedesktop.DBus",
+                            "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:" + name],
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=10)
+    return reply.returncode == 0 and b"boolean true" in reply.stdout
 
 
 class Session:
@@ -60,6 +65,8 @@ class Session:
         self.program = None
         self.app = None
         self.pyatspi = None
+        self.context = None
+        self.focus = None
 
     # -- start and stop -------------------------------------------------
     def __enter__(self):
@@ -93,11 +100,8 @@ class Session:
             with open(profile, "w", encoding="utf-8") as out:
                 out.write(self.profile_text)
 
-        display = self.display if self.display is not None else free_display(90)
         log = open(os.path.join(self.work, "session.log"), "wb")
-        self.spawn(["Xvfb", ":%d" % display, "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
-                   stdout=log, stderr=log)
-        poll("the X server", lambda: os.path.exists("/tmp/.X11-unix/X%d" % display))
+        display = self.start_x_server(log)
         env = dict(os.environ)
         env["DISPLAY"] = ":%d" % display
         for key in ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "QT_ACCESSIBILITY"):
@@ -110,6 +114,9 @@ class Session:
             raise SessionError("dbus-daemon gave no address")
         env["DBUS_SESSION_BUS_ADDRESS"] = address
         self.spawn([BUS_LAUNCHER, "--launch-immediately"], stdout=log, stderr=log, env=env)
+        # Asked before the launcher holds its name, the session bus would
+        # start a second one of its own, outside this session's processes.
+        poll("the accessibility bus", lambda: dbus_name_owned(address, "org.a11y.Bus"), timeout=30)
         # A window manager activates new windows and dialogs as a desktop does.
         self.spawn(["openbox", "--sm-disable"], stdout=log, stderr=log, env=env)
 
@@ -117,7 +124,11 @@ class Session:
         os.environ["DISPLAY"] = env["DISPLAY"]
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
         import pyatspi  # noqa: E402  (the buses must be known first)
+        from gi.repository import GLib  # noqa: E402
         self.pyatspi = pyatspi
+        self.context = GLib.MainContext.default()
+        # Where the focus is, as a screen reader learns it: from the events.
+        pyatspi.Registry.registerEventListener(self._on_focus, "object:state-changed:focused")
 
         env.update({
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
@@ -132,6 +143,39 @@ class Session:
                                   stdout=log, stderr=log, env=env)
         self.app = poll("the program on the accessibility bus", self.find_app, timeout=30)
         poll("the main window", lambda: self.window(lambda w: w.getRoleName() == "frame"), timeout=30)
+
+    def start_x_server(self, log):
+        """The display asked for, else one the server picks itself among
+        the free ones (no race with another server starting meanwhile)."""
+        args = ["Xvfb", "-screen", "0", "1280x800x24", "-nolisten", "tcp"]
+        if self.display is not None:
+            server = self.spawn(args + [":%d" % self.display], stdout=log, stderr=log)
+            poll("the X server :%d" % self.display, lambda: server.poll() is not None or
+                 os.path.exists("/tmp/.X11-unix/X%d" % self.display), timeout=30)
+            display = self.display
+        else:
+            reader, writer = os.pipe()
+            try:
+                server = self.spawn(args + ["-displayfd", str(writer)], stdout=log, stderr=log, pass_fds=(writer,))
+                os.close(writer)
+                writer = None
+                answer = b""
+                deadline = time.monotonic() + 30
+                while not answer.endswith(b"\n") and time.monotonic() < deadline:
+                    ready, _, _ = select.select([reader], [], [], 0.2)
+                    if ready:
+                        chunk = os.read(reader, 16)
+                        if not chunk:
+                            break
+                        answer += chunk
+            finally:
+                os.close(reader)
+                if writer is not None:
+                    os.close(writer)
+            display = int(answer) if answer.strip().isdigit() else None
+        if display is None or server.poll() is not None:
+            raise SessionError("the X server did not start:\n" + self.log())
+        return display
 
     def stop(self):
         for process in reversed(self.processes):
@@ -184,10 +228,19 @@ class Session:
                 return window
         return None
 
-    def window_named(self, name, timeout=10):
+    def main_window(self):
+        return self.window(lambda w: w.getRoleName() == "frame")
+
+    def active(self, window, timeout=30):
+        """Waits until `window` is the active one, where keys go (after a
+        dialog closes, the window manager gives it back a moment later)."""
+        poll("%r active" % window.name, lambda: window.getState().contains(self.pyatspi.STATE_ACTIVE), timeout)
+        return window
+
+    def window_named(self, name, timeout=30):
         return poll("the window " + repr(name), lambda: self.window(lambda w: w.name == name), timeout)
 
-    def no_window_named(self, name, timeout=10):
+    def no_window_named(self, name, timeout=30):
         poll("the window %r to close" % name, lambda: self.window(lambda w: w.name == name) is None, timeout)
 
     @staticmethod
@@ -204,27 +257,20 @@ class Session:
                     return found
         return None
 
+    def _on_focus(self, event):
+        # A window says it is focused too once it is active; the focus is
+        # the control inside it that said so.
+        try:
+            if event.detail1 and event.source.parent.getRoleName() != "application":
+                self.focus = event.source
+        except Exception:  # gone before it was read
+            pass
+
     def focused(self):
-        state = self.pyatspi.STATE_FOCUSED
-
-        def search(root):
-            # The deepest focused object: a window's frame counts as
-            # focused while one of its controls has the focus.
-            for index in range(root.childCount):
-                child = root.getChildAtIndex(index)
-                if child is None:
-                    continue
-                found = search(child)
-                if found is not None:
-                    return found
-                if child.getState().contains(state):
-                    return child
-            return None
-
-        for window in self.windows():
-            if window.getState().contains(self.pyatspi.STATE_ACTIVE):
-                return search(window)
-        return None
+        """The object that took the focus last, as the events told."""
+        while self.context.pending():
+            self.context.iteration(False)
+        return self.focus
 
     def focused_in(self, root):
         """Whether the focused object lies under `root`."""

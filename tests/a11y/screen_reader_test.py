@@ -52,12 +52,12 @@ def run(s):
     cells = (grid.nRows + 1) * (grid.nColumns + 1)
     assert grid.getAccessibleAt(0, 0).name == "", "a new document's channel 1 is empty"
     # Com Setup's port is COM1 on a new settings store; Ctrl+R, then OK.
+    s.active(frame)
     s.press("r", ("ctrl",))
-    progress = poll("the progress window", lambda: s.window(lambda w: w.getRoleName() == "dialog"))
-    poll("the progress window active", lambda: progress.getState().contains(s.pyatspi.STATE_ACTIVE))
+    progress = s.active(poll("the progress window", lambda: s.window(lambda w: w.getRoleName() == "dialog")))
     s.press("Return")
-    s.no_window_named(progress.name, timeout=30)
-    poll("channel 1 read", lambda: grid.getAccessibleAt(0, 0).name == CHANNEL_1, timeout=10)
+    s.no_window_named(progress.name)
+    poll("channel 1 read", lambda: grid.getAccessibleAt(0, 0).name == CHANNEL_1)
     assert grid.getAccessibleAt(0, 1).name == CHANNEL_1
 
     # Into the table (F6 cycles the panes), down to channel 3, and type.
@@ -70,17 +70,19 @@ def run(s):
     def in_table():
         return table.getState().contains(s.pyatspi.STATE_FOCUSED) or editor() is not None
 
+    # The focus comes back once the main window is active again; each F6
+    # moves it to the next pane, told by the focus leaving where it was.
+    s.active(frame)
     for _ in range(3):
+        here = poll("the focus in the main window", lambda: s.focused_in(frame) and s.focused())
         if in_table():
             break
         s.press("F6")
-        try:
-            poll("the table focused", in_table, timeout=2)
-        except Exception:
-            pass
+        poll("the focus to move on", lambda: s.focused() not in (None, here))
+    assert in_table(), "F6 never reached the channel table"
     for key in ("Down", "Down", "4"):
         s.press(key)
-    typed = poll("the editor typed into, focused under the table", editor, timeout=10)
+    typed = poll("the editor typed into, focused under the table", editor)
     assert typed.name == "Rx Frequency, channel 3", typed.name
     assert typed.queryText().getText(0, -1) == "4", typed.queryText().getText(0, -1)
 
