@@ -1,27 +1,18 @@
 #include "app/NavigationBarAccessible.h"
 
-#include <QPointer>
-
 #include "app/NavigationBar.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceTable.h"
 #include "app/ResourceText.h"
+#include "editor/PartAccessible.h"
 
 namespace {
 
-class CNavCloseAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class CNavCloseAccessible : public CPartAccessible<CNavigationBar>, public QAccessibleActionInterface {
  public:
-  explicit CNavCloseAccessible(CNavigationBar* bar) : m_bar(bar) {}
+  explicit CNavCloseAccessible(CNavigationBar* bar) : CPartAccessible(bar) {}
 
-  bool isValid() const override { return m_bar != nullptr; }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return m_bar == nullptr ? nullptr : m_bar->window()->windowHandle(); }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_bar); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* focusChild() const override { return nullptr; }
+  bool isValid() const override { return m_owner != nullptr; }
 
   QString text(QAccessible::Text type) const override {
     if (type == QAccessible::Name) return CNavigationBar::CloseTip();
@@ -30,17 +21,16 @@ class CNavCloseAccessible : public QAccessibleInterface, public QAccessibleActio
       return FromStd(PromptStatusText(ToStd(ResourceText(StringKey(Cmd::kControlBar)))));
     return QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
-    if (m_bar == nullptr) return QRect();
-    const QRect button = m_bar->CloseButtonRect();
-    return button.isNull() ? QRect() : QRect(m_bar->mapToGlobal(button.topLeft()), button.size());
+    if (m_owner == nullptr) return QRect();
+    const QRect button = m_owner->CloseButtonRect();
+    return button.isNull() ? QRect() : QRect(m_owner->mapToGlobal(button.topLeft()), button.size());
   }
   QAccessible::Role role() const override { return QAccessible::Button; }
   QAccessible::State state() const override {
     QAccessible::State state;
-    state.invalid = m_bar == nullptr;
-    state.invisible = m_bar == nullptr || !m_bar->isVisible();
+    state.invalid = m_owner == nullptr;
+    state.invisible = m_owner == nullptr || !m_owner->isVisible();
     return state;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
@@ -49,12 +39,9 @@ class CNavCloseAccessible : public QAccessibleInterface, public QAccessibleActio
 
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
-    if (name == pressAction() && m_bar != nullptr) m_bar->PressClose();
+    if (name == pressAction() && m_owner != nullptr) m_owner->PressClose();
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
- private:
-  QPointer<CNavigationBar> m_bar;
 };
 
 }  // namespace

@@ -5,43 +5,35 @@
 
 #include "editor/EditorRules.h"
 #include "editor/MSFlexGrid.h"
+#include "editor/PartAccessible.h"
 
 namespace {
 
 // One cell of the grid, fixed ones included. It holds no text of its own:
 // every answer is read from the grid when asked, so a cell object that a
 // screen reader keeps stays right while the table changes under it.
-class CGridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class CGridCellAccessible : public CPartAccessible<CMSFlexGrid>, public QAccessibleTableCellInterface {
  public:
-  CGridCellAccessible(CMSFlexGrid* grid, int row, int col) : m_grid(grid), m_nRow(row), m_nCol(col) {}
+  CGridCellAccessible(CMSFlexGrid* grid, int row, int col) : CPartAccessible(grid), m_nRow(row), m_nCol(col) {}
 
   bool isValid() const override {
-    return m_grid != nullptr && m_nRow < m_grid->GetRows() && m_nCol < m_grid->GetCols();
+    return m_owner != nullptr && m_nRow < m_owner->GetRows() && m_nCol < m_owner->GetCols();
   }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return m_grid == nullptr ? nullptr : m_grid->window()->windowHandle(); }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_grid); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* focusChild() const override { return nullptr; }
 
   QString text(QAccessible::Text type) const override {
     if (!isValid() || type != QAccessible::Name) return QString();
-    if (IsRowHeader()) return m_grid->RowName(m_nRow);
-    if (IsColumnHeader()) return m_grid->ColName(m_nCol);
-    return m_grid->GetTextMatrix(m_nRow, m_nCol);
+    if (IsRowHeader()) return m_owner->RowName(m_nRow);
+    if (IsColumnHeader()) return m_owner->ColName(m_nCol);
+    return m_owner->GetTextMatrix(m_nRow, m_nCol);
   }
-  void setText(QAccessible::Text, const QString&) override {}
 
   QRect rect() const override {
     if (!isValid()) return QRect();
-    const QRect cell(TwipsToPixels(m_grid->GetColPos(m_nCol), m_grid->DpiX()),
-                     TwipsToPixels(m_grid->GetRowPos(m_nRow), m_grid->DpiY()),
-                     TwipsToPixels(m_grid->GetColWidth(m_nCol), m_grid->DpiX()),
-                     TwipsToPixels(m_grid->GetRowHeight(m_nRow), m_grid->DpiY()));
-    return QRect(m_grid->mapToGlobal(cell.topLeft()), cell.size());
+    const QRect cell(TwipsToPixels(m_owner->GetColPos(m_nCol), m_owner->DpiX()),
+                     TwipsToPixels(m_owner->GetRowPos(m_nRow), m_owner->DpiY()),
+                     TwipsToPixels(m_owner->GetColWidth(m_nCol), m_owner->DpiX()),
+                     TwipsToPixels(m_owner->GetRowHeight(m_nRow), m_owner->DpiY()));
+    return QRect(m_owner->mapToGlobal(cell.topLeft()), cell.size());
   }
 
   QAccessible::Role role() const override {
@@ -56,14 +48,14 @@ class CGridCellAccessible : public QAccessibleInterface, public QAccessibleTable
       state.invalid = true;
       return state;
     }
-    const QRect visible(m_grid->mapToGlobal(QPoint(0, 0)), m_grid->size());
-    state.invisible = !m_grid->isVisible();
+    const QRect visible(m_owner->mapToGlobal(QPoint(0, 0)), m_owner->size());
+    state.invisible = !m_owner->isVisible();
     state.offscreen = !visible.intersects(rect());
     if (IsColumnHeader() || IsRowHeader()) return state;
     state.focusable = true;
     state.selectable = true;
-    const bool current = m_nRow == m_grid->GetRow() && m_nCol == m_grid->GetCol();
-    state.focused = current && m_grid->hasFocus();
+    const bool current = m_nRow == m_owner->GetRow() && m_nCol == m_owner->GetCol();
+    state.focused = current && m_owner->hasFocus();
     state.active = current;
     state.selected = isSelected();
     return state;
@@ -77,23 +69,23 @@ class CGridCellAccessible : public QAccessibleInterface, public QAccessibleTable
 
   bool isSelected() const override {
     if (!isValid()) return false;
-    const int top = std::min(m_grid->GetRow(), m_grid->GetRowSel());
-    const int bottom = std::max(m_grid->GetRow(), m_grid->GetRowSel());
-    const int left = std::min(m_grid->GetCol(), m_grid->GetColSel());
-    const int right = std::max(m_grid->GetCol(), m_grid->GetColSel());
+    const int top = std::min(m_owner->GetRow(), m_owner->GetRowSel());
+    const int bottom = std::max(m_owner->GetRow(), m_owner->GetRowSel());
+    const int left = std::min(m_owner->GetCol(), m_owner->GetColSel());
+    const int right = std::max(m_owner->GetCol(), m_owner->GetColSel());
     return m_nRow >= top && m_nRow <= bottom && m_nCol >= left && m_nCol <= right;
   }
-  QList<QAccessibleInterface*> columnHeaderCells() const override { return HeaderCell(0, m_nCol, m_grid->GetFixedRows()); }
-  QList<QAccessibleInterface*> rowHeaderCells() const override { return HeaderCell(m_nRow, 0, m_grid->GetFixedCols()); }
-  int columnIndex() const override { return m_nCol - m_grid->GetFixedCols(); }
-  int rowIndex() const override { return m_nRow - m_grid->GetFixedRows(); }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return HeaderCell(0, m_nCol, m_owner->GetFixedRows()); }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return HeaderCell(m_nRow, 0, m_owner->GetFixedCols()); }
+  int columnIndex() const override { return m_nCol - m_owner->GetFixedCols(); }
+  int rowIndex() const override { return m_nRow - m_owner->GetFixedRows(); }
   int columnExtent() const override { return 1; }
   int rowExtent() const override { return 1; }
   QAccessibleInterface* table() const override { return parent(); }
 
  private:
-  bool IsColumnHeader() const { return m_nRow < m_grid->GetFixedRows(); }
-  bool IsRowHeader() const { return !IsColumnHeader() && m_nCol < m_grid->GetFixedCols(); }
+  bool IsColumnHeader() const { return m_nRow < m_owner->GetFixedRows(); }
+  bool IsRowHeader() const { return !IsColumnHeader() && m_nCol < m_owner->GetFixedCols(); }
   QList<QAccessibleInterface*> HeaderCell(int row, int col, int fixed) const {
     if (!isValid() || fixed == 0) return {};
     auto* table = static_cast<CGridAccessible*>(parent());
@@ -102,7 +94,6 @@ class CGridCellAccessible : public QAccessibleInterface, public QAccessibleTable
     return {header};
   }
 
-  QPointer<CMSFlexGrid> m_grid;
   int m_nRow;
   int m_nCol;
 };
