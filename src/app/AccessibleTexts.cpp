@@ -4,7 +4,7 @@
 
 const LangText kA11yNavigationTree{"Navigation", "导航"};
 const LangText kA11yChannelTable{"Channels", "信道表"};
-const LangText kA11yPowerTable{"Power table", "功率表"};
+const LangText kA11yPowerTable{"Transmit power table", "发射功率表"};
 const LangText kA11ySqlTable{"SQL thresholds", "静噪门限表"};
 const LangText kA11yRxTable{"Rx parameters", "接收参数表"};
 const LangText kA11yProgressBar{"Progress", "进度"};

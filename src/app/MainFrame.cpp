@@ -168,7 +168,10 @@ void CMainFrame::CyclePanes(bool forward) {
   QWidget* pane = panes[static_cast<std::size_t>(next)];
   if (auto* window = qobject_cast<QMdiSubWindow*>(pane)) {
     m_wndClient->setActiveSubWindow(window);
-    if (window->widget() != nullptr) window->widget()->setFocus(Qt::ShortcutFocusReason);
+    if (auto* view = qobject_cast<CProgramView*>(window->widget()))
+      view->FocusCurrentCell();
+    else if (window->widget() != nullptr)
+      window->widget()->setFocus(Qt::ShortcutFocusReason);
   } else {
     pane->setFocus(Qt::ShortcutFocusReason);
   }

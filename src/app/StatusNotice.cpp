@@ -35,7 +35,9 @@ void CStatusNotice::OnMessageChanged(const QString& text) {
     return;
   }
   setAccessibleName(text);
-  // Shown anew for every message, the same text twice included.
+  // Shown anew for every message, one that replaces another at once
+  // included. (The status bar tells nothing when a message is shown again
+  // over itself.)
   hide();
   show();
 }

@@ -5,6 +5,7 @@
 #include <QChildEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -310,9 +311,10 @@ QString CMSFlexGrid::CellName(int row, int col) const {
 }
 
 bool CMSFlexGrid::IsOwnPart(const QObject* child) const {
-  // The viewport, the headers, the corner button and the scroll bars' frames.
+  // The viewport, the headers, the corner button, the scroll bars' frames
+  // and the editors' label.
   return child == viewport() || child == horizontalHeader() || child == verticalHeader() || child == m_pCorner ||
-         child->objectName().startsWith(QLatin1String("qt_"));
+         child == m_pEditorLabel || child->objectName().startsWith(QLatin1String("qt_"));
 }
 
 QWidgetList CMSFlexGrid::HostedWidgets() const {
@@ -503,6 +505,13 @@ bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
     if (hosted != nullptr && (type == QEvent::Show || type == QEvent::FocusIn)) {
       const QString name = CellName(m_nRow, m_nCol);
       if (hosted->accessibleName() != name) hosted->setAccessibleName(name);
+      // A list is read by its value and its label, not by a name of its own.
+      if (m_pEditorLabel == nullptr) {
+        m_pEditorLabel = new QLabel(this);
+        m_pEditorLabel->hide();
+      }
+      m_pEditorLabel->setText(name);
+      m_pEditorLabel->setBuddy(hosted);
     }
     return false;
   }

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QLabel;
 
 class CMSFlexGrid : public QTableWidget {
   Q_OBJECT
@@ -163,5 +164,6 @@ class CMSFlexGrid : public QTableWidget {
   QString m_strCorner;           // cell (0, 0) while both a row and a column are fixed
   std::vector<int> m_alignments;  // per grid column; -1: not set
   QAbstractButton* m_pCorner = nullptr;
+  QLabel* m_pEditorLabel = nullptr;  // hidden; the label of the open in-place editor
   bool m_bSilent = false;  // a move made here, or a resize: no events
 };

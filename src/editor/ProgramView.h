@@ -72,6 +72,10 @@ class CProgramView : public QWidget {
   // transfer and a save call it first, so a value still being typed counts.
   void CommitPendingEdit();
   bool IsEditing() const;
+  // The focus into the table from another pane (F6): onto the editor over
+  // the current cell, opened as moving to the cell opens it, so what is
+  // typed next goes into the cell.
+  void FocusCurrentCell();
 
   CMSFlexGrid* Grid() const { return m_pGrid; }
   QLabel* TitleLine() const { return m_pTitle; }

@@ -40,6 +40,15 @@ void CProgramView::OnLeaveCell() { Commit(CommitKey::Leave); }
 
 void CProgramView::CommitPendingEdit() { Commit(CommitKey::Leave); }
 
+void CProgramView::FocusCurrentCell() {
+  if (QWidget* editor = m_pEditors == nullptr ? nullptr : m_pEditors->Visible()) {
+    editor->setFocus(Qt::ShortcutFocusReason);
+    return;
+  }
+  m_pGrid->setFocus(Qt::ShortcutFocusReason);
+  ShowEditor();
+}
+
 void CProgramView::ShowEditor() {
   if (m_pGrid->HasBlockSelection()) return;
   const int column = m_pGrid->GetCol();
