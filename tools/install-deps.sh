@@ -10,6 +10,9 @@ packages=(
   xvfb xauth x11-apps x11-utils imagemagick
   fonts-liberation fonts-wqy-microhei poppler-utils
   dpkg-dev desktop-file-utils appstream lintian man-db
+  # The screen reader test: the accessibility bus, a session bus, AT-SPI from
+  # Python, and a window manager that activates dialogs as a desktop does.
+  at-spi2-core dbus python3-pyatspi openbox
 )
 packages+=("$@")
 

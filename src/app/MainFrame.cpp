@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
@@ -20,6 +21,8 @@
 #include "app/KeyLocks.h"
 #include "app/NavigationBar.h"
 #include "app/NavigationItems.h"
+#include "app/PaneCycle.h"
+#include "app/StatusNotice.h"
 #include "profile/ProfileFile.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
@@ -89,6 +92,7 @@ void CMainFrame::BuildStatusBar() {
     m_wndStatusBar->addPermanentWidget(indicator);
     m_lockIndicators.push_back(indicator);
   }
+  new CStatusNotice(m_wndStatusBar);
   setStatusBar(m_wndStatusBar);
 }
 
@@ -144,8 +148,35 @@ CProgramView* CMainFrame::ActiveView() const {
 }
 
 void CMainFrame::ShowControlBar(bool show) {
+  // The focus does not stay behind in a bar that goes away.
+  const bool hadFocus = m_wndNavBar->isAncestorOf(QApplication::focusWidget());
   m_wndNavBar->setVisible(show);
+  if (!show && hadFocus) CyclePanes(true);
   UpdateCommandUI();
+}
+
+void CMainFrame::CyclePanes(bool forward) {
+  std::vector<QWidget*> panes{m_wndNavBar->Tree()};
+  for (QMdiSubWindow* window : m_wndClient->subWindowList()) panes.push_back(window);
+  std::vector<bool> available;
+  int current = -1;
+  const QWidget* focus = QApplication::focusWidget();
+  for (std::size_t i = 0; i < panes.size(); ++i) {
+    available.push_back(panes[i]->isVisibleTo(this) && panes[i]->isEnabled());
+    if (focus != nullptr && (panes[i] == focus || panes[i]->isAncestorOf(focus))) current = static_cast<int>(i);
+  }
+  const int next = NextPane(available, current, forward);
+  if (next < 0) return;
+  QWidget* pane = panes[static_cast<std::size_t>(next)];
+  if (auto* window = qobject_cast<QMdiSubWindow*>(pane)) {
+    m_wndClient->setActiveSubWindow(window);
+    if (auto* view = qobject_cast<CProgramView*>(window->widget()))
+      view->FocusCurrentCell();
+    else if (window->widget() != nullptr)
+      window->widget()->setFocus(Qt::ShortcutFocusReason);
+  } else {
+    pane->setFocus(Qt::ShortcutFocusReason);
+  }
 }
 
 bool CMainFrame::IsControlBarVisible() const { return m_wndNavBar != nullptr && !m_wndNavBar->isHidden(); }

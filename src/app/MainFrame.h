@@ -68,6 +68,9 @@ class CMainFrame : public QMainWindow {
   void SetFileDropHandler(std::function<void(const QString&)> handler) { m_fileDropHandler = std::move(handler); }
 
   void ShowControlBar(bool show);
+  // F6 and Shift+F6: the focus to the next (previous) pane, the navigation
+  // tree or a channel window, whichever is shown.
+  void CyclePanes(bool forward);
   bool IsControlBarVisible() const;
 
   // Says in the status bar that a command waits for the transfer to end.

@@ -79,8 +79,8 @@ void CMainFrame::OnCommand(int command) {
       case Cmd::kViewToolbar: m_wndToolBar->setVisible(m_wndToolBar->isHidden()); break;
       case Cmd::kViewStatusBar: m_wndStatusBar->setVisible(m_wndStatusBar->isHidden()); break;
       case Cmd::kAppExit: close(); break;
-      case Cmd::kNextPane: m_wndClient->activateNextSubWindow(); break;
-      case Cmd::kPrevPane: m_wndClient->activatePreviousSubWindow(); break;
+      case Cmd::kNextPane: CyclePanes(true); break;
+      case Cmd::kPrevPane: CyclePanes(false); break;
       case Cmd::kHelp: OnHelp(); break;
       case Cmd::kFileClose: OnFileClose(); break;
       case Cmd::kFileSave: SaveDocument(this, MDIGetActive(), false); break;

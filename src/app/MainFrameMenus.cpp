@@ -121,6 +121,8 @@ void CMainFrame::BuildToolBar() {
     action->setIcon(ToolBarIcon(command));
     action->setToolTip(FromStd(PromptToolTip(prompt)));
     m_wndToolBar->addAction(action);
+    // The button's name is its tool tip; the status tip says what it does.
+    if (QWidget* button = m_wndToolBar->widgetForAction(action)) button->setAccessibleDescription(action->statusTip());
   }
   addToolBar(Qt::TopToolBarArea, m_wndToolBar);
 }

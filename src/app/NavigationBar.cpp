@@ -1,5 +1,6 @@
 #include "app/NavigationBar.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMainWindow>
@@ -9,7 +10,9 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
+#include "app/AccessibleTexts.h"
 #include "app/AppGlobals.h"
+#include "app/NavigationBarAccessible.h"
 #include "app/ControlId.h"
 #include "app/NavigationTree.h"
 #include "profile/ProfileFile.h"
@@ -47,6 +50,8 @@ CNavigationBar::CNavigationBar(QMainWindow* frame, QWidget* parent) : QWidget(pa
 
 bool CNavigationBar::Initialize() {
   setWindowTitle(QStringLiteral("IE Control Bar"));
+  static const bool accessible = (QAccessible::installFactory(&CNavigationBarAccessible::Factory), true);
+  Q_UNUSED(accessible);
   m_font = font();
   m_font.setFamilies({QStringLiteral("Time New Roman"), QStringLiteral("Liberation Serif"),
                       QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
@@ -57,6 +62,7 @@ bool CNavigationBar::Initialize() {
 
   m_tree = new CNavigationTree(this);
   SetControlId(m_tree, Res::kCtlNavTree);
+  m_tree->setAccessibleName(LangString(kA11yNavigationTree));
   m_tree->setFont(m_font);
   m_tree->header()->hide();
   m_tree->setColumnCount(1);
@@ -72,6 +78,10 @@ bool CNavigationBar::Initialize() {
   CalcDynamicLayout();
   return true;
 }
+
+QString CNavigationBar::CloseTip() { return LangString(kCloseTip); }
+
+QRect CNavigationBar::CloseButtonRect() const { return m_rcClose.IsEmpty() ? QRect() : ToQRect(m_rcClose); }
 
 int CNavigationBar::FrameClientWidth() const { return m_pFrame->width(); }
 
@@ -134,7 +144,7 @@ bool CNavigationBar::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     if (m_rcClose.Contains(help->pos().x(), help->pos().y()))
-      QToolTip::showText(help->globalPos(), LangString(kCloseTip), this, ToQRect(m_rcClose));
+      QToolTip::showText(help->globalPos(), CloseTip(), this, ToQRect(m_rcClose));
     else
       QToolTip::hideText();
     return true;

@@ -4,6 +4,7 @@
 // radio's editors. Its right strip drags its width; it never floats.
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 #include "app/NavBarGeometry.h"
@@ -23,6 +24,10 @@ class CNavigationBar : public QWidget {
   QSize CalcDynamicLayout();
 
   QTreeWidget* Tree() const { return m_tree; }
+  // The close button, as its click and a screen reader's press use it.
+  QRect CloseButtonRect() const;
+  void PressClose() { emit closeRequested(); }
+  static QString CloseTip();
   int TrackerX() const { return m_bTrackerShown ? m_nTrackerX : -1; }  // bar coordinates
   int FrameClientWidth() const;
   int FrameClientHeight() const;

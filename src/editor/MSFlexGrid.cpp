@@ -1,14 +1,21 @@
 #include "editor/MSFlexGrid.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QChildEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <algorithm>
 
+#include "app/AccessibleTexts.h"
+#include "app/AppGlobals.h"
+#include "app/ResourceText.h"
 #include "editor/EditorRules.h"
+#include "editor/GridAccessible.h"
 
 namespace {
 
@@ -45,6 +52,8 @@ int ShiftValue(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent), m_fixedColor(palette().color(QPalette::ButtonText)) {
+  static const bool accessible = (QAccessible::installFactory(&CGridAccessible::Factory), true);
+  Q_UNUSED(accessible);
   setEditTriggers(NoEditTriggers);
   setSelectionMode(SingleSelection);
   setSelectionBehavior(SelectItems);
@@ -256,14 +265,70 @@ void CMSFlexGrid::SetTextMatrix(int row, int col, const QString& text) {
   } else if (fixedCol) {
     HeaderItem(false, ModelRow(row))->setText(text);
   } else if (QTableWidgetItem* cell = item(ModelRow(row), ModelCol(col))) {
+    if (cell->text() == text) return;
     cell->setText(text);
+    NotifyCellChanged(row, col);
   } else {
     cell = new QTableWidgetItem(text);
     cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     const int alignment = m_alignments[static_cast<std::size_t>(col)];
     if (alignment >= 0) cell->setTextAlignment(QtAlignment(alignment));
     setItem(ModelRow(row), ModelCol(col), cell);
+    NotifyCellChanged(row, col);
   }
+}
+
+void CMSFlexGrid::NotifyCellChanged(int row, int col) {
+  if (!QAccessible::isActive()) return;
+  auto* table = static_cast<CGridAccessible*>(QAccessible::queryAccessibleInterface(this));
+  QAccessibleInterface* cell = table == nullptr ? nullptr : table->Cell(row, col);
+  if (cell == nullptr) return;
+  QAccessibleEvent name(cell, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&name);
+  QAccessibleValueChangeEvent value(cell, cell->text(QAccessible::Name));
+  QAccessible::updateAccessibility(&value);
+}
+
+void CMSFlexGrid::SetRowName(int row, const QString& name) {
+  if (row < m_nFixedRows || row >= GetRows() || m_nFixedCols == 0) return;
+  HeaderItem(false, ModelRow(row))->setData(Qt::AccessibleTextRole, name);
+}
+
+QString CMSFlexGrid::RowName(int row) const {
+  if (row >= m_nFixedRows && row < GetRows() && m_nFixedCols > 0)
+    if (const QTableWidgetItem* header = verticalHeaderItem(ModelRow(row))) {
+      const QString name = header->data(Qt::AccessibleTextRole).toString();
+      if (!name.isEmpty()) return name;
+    }
+  return GetTextMatrix(row, 0).trimmed();
+}
+
+QString CMSFlexGrid::ColName(int col) const { return GetTextMatrix(0, col).trimmed(); }
+
+QString CMSFlexGrid::CellName(int row, int col) const {
+  return FromStd(CellEditorName(ToStd(m_nFixedRows > 0 ? ColName(col) : QString()),
+                                ToStd(m_nFixedCols > 0 ? RowName(row) : QString()), g_bChinese));
+}
+
+bool CMSFlexGrid::IsOwnPart(const QObject* child) const {
+  // The viewport, the headers, the corner button, the scroll bars' frames
+  // and the editors' label.
+  return child == viewport() || child == horizontalHeader() || child == verticalHeader() || child == m_pCorner ||
+         child == m_pEditorLabel || child->objectName().startsWith(QLatin1String("qt_"));
+}
+
+QWidgetList CMSFlexGrid::HostedWidgets() const {
+  QWidgetList hosted;
+  for (QObject* child : children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (widget != nullptr && !widget->isHidden() && !widget->isWindow() && !IsOwnPart(widget)) hosted << widget;
+  }
+  return hosted;
+}
+
+void CMSFlexGrid::childEvent(QChildEvent* event) {
+  if (event->added()) event->child()->installEventFilter(this);
+  QTableWidget::childEvent(event);
 }
 
 int CMSFlexGrid::GetColWidth(int col) const {
@@ -433,6 +498,23 @@ void CMSFlexGrid::scrollContentsBy(int dx, int dy) {
 
 bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  if (watched->parent() == this && !IsOwnPart(watched)) {
+    // An in-place editor: named for the cell it opens over, before the focus
+    // event tells a screen reader about it.
+    auto* hosted = qobject_cast<QWidget*>(watched);
+    if (hosted != nullptr && (type == QEvent::Show || type == QEvent::FocusIn)) {
+      const QString name = CellName(m_nRow, m_nCol);
+      if (hosted->accessibleName() != name) hosted->setAccessibleName(name);
+      // A list is read by its value and its label, not by a name of its own.
+      if (m_pEditorLabel == nullptr) {
+        m_pEditorLabel = new QLabel(this);
+        m_pEditorLabel->hide();
+      }
+      m_pEditorLabel->setText(name);
+      m_pEditorLabel->setBuddy(hosted);
+    }
+    return false;
+  }
   if (watched == m_pCorner && type == QEvent::Paint) {
     PaintCorner();
     return true;

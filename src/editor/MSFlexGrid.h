@@ -16,6 +16,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QLabel;
 
 class CMSFlexGrid : public QTableWidget {
   Q_OBJECT
@@ -86,6 +87,18 @@ class CMSFlexGrid : public QTableWidget {
   int GetMouseRow() const { return m_nMouseRow; }
   int GetMouseCol() const { return m_nMouseCol; }
 
+  // What a screen reader calls a row or column: a fixed cell's text unless a
+  // row was given a name of its own ("Channel 3" for the cell " 3").
+  void SetRowName(int row, const QString& name);
+  QString RowName(int row) const;
+  QString ColName(int col) const;
+  // An in-place editor over the cell: "Rx Frequency, channel 3".
+  QString CellName(int row, int col) const;
+  // The visible child widgets laid over the cells (the in-place editors),
+  // not the grid's own parts. Each is named after the current cell whenever
+  // it shows or takes the focus.
+  QWidgetList HostedWidgets() const;
+
   // Pixels of the grid widget per logical inch, across and down.
   int DpiX() const { return logicalDpiX(); }
   int DpiY() const { return logicalDpiY(); }
@@ -107,6 +120,7 @@ class CMSFlexGrid : public QTableWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void childEvent(QChildEvent* event) override;
   // Typing on the grid does not jump to a cell that begins with the letter.
   void keyboardSearch(const QString&) override {}
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -131,6 +145,9 @@ class CMSFlexGrid : public QTableWidget {
   void OnHeaderPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
   void OnHeaderDrag();
   void PaintCorner();
+  bool IsOwnPart(const QObject* child) const;
+  // A screen reader hears a cell's new text.
+  void NotifyCellChanged(int row, int col);
 
   int m_nFixedRows = 1;
   int m_nFixedCols = 1;
@@ -147,5 +164,6 @@ class CMSFlexGrid : public QTableWidget {
   QString m_strCorner;           // cell (0, 0) while both a row and a column are fixed
   std::vector<int> m_alignments;  // per grid column; -1: not set
   QAbstractButton* m_pCorner = nullptr;
+  QLabel* m_pEditorLabel = nullptr;  // hidden; the label of the open in-place editor
   bool m_bSilent = false;  // a move made here, or a resize: no events
 };

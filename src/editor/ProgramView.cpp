@@ -8,11 +8,13 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 
+#include "app/AccessibleTexts.h"
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
 #include "app/DialogUnits.h"
 #include "app/HtmlHelp.h"
 #include "app/LanguageRestart.h"
+#include "app/NavigationItems.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
 #include "app/ResourceText.h"
@@ -62,6 +64,9 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
   setAutoFillBackground(true);
   SetControlId(m_pTitle, kCtlTitle);
   SetControlId(m_pGrid, Res::kCtlChannelGrid);
+  m_pGrid->setAccessibleName(LangString(kA11yChannelTable));
+  // The channel window's content, named as its caption is.
+  setAccessibleName(LangString(NavChannelInformation().text));
   m_pTitle->setAlignment(Qt::AlignCenter);
   m_pTitle->setFont(TitleFont(font()));
   QPalette titleColours = m_pTitle->palette();
@@ -102,7 +107,10 @@ void CProgramView::FirstSetup() {
 
   for (int c = 0; c < kChannelColumns; ++c) m_pGrid->SetTextMatrix(0, c, QString::fromUtf8(ChannelColumnTitle(c, g_bChinese)));
   m_pTitle->setText(FromStd(g_profile.GetString(g_bChinese ? "Chinese" : "English", "Title", "")));
-  for (int r = 1; r < m_pGrid->GetRows(); ++r) m_pGrid->SetTextMatrix(r, 0, FromStd(ChannelNumberText(r)));
+  for (int r = 1; r < m_pGrid->GetRows(); ++r) {
+    m_pGrid->SetTextMatrix(r, 0, FromStd(ChannelNumberText(r)));
+    m_pGrid->SetRowName(r, FromStd(ChannelRowName(r, g_bChinese)));
+  }
   for (int c = 0; c < m_pGrid->GetCols(); ++c) m_pGrid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
   const int w = m_pGrid->GetColWidth(0);
   for (int c = 0; c < kChannelColumns; ++c) m_pGrid->SetColWidth(c, ChannelColumnWidth(c, w));
@@ -246,11 +254,23 @@ void CProgramView::OnLanguage() {
 }
 
 void CProgramView::contextMenuEvent(QContextMenuEvent* event) {
-  // From the grid, its headers and its editors alike.
+  // From the grid, its headers and its editors alike; from the keyboard, at
+  // the current cell.
+  PopUpContextMenu(event->reason() == QContextMenuEvent::Keyboard ? CurrentCellCorner() : event->globalPos());
+  event->accept();
+}
+
+void CProgramView::PopUpContextMenu(const QPoint& globalPos) {
   QMenu* menu = m_pChannelCommands->ContextMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->popup(event->globalPos());
-  event->accept();
+  menu->popup(globalPos);
+}
+
+QPoint CProgramView::CurrentCellCorner() const {
+  // The bottom left corner of the current cell, where the menu does not hide it.
+  const QPoint corner(TwipsToPixels(m_pGrid->GetCellLeft(), m_pGrid->DpiX()),
+                      TwipsToPixels(m_pGrid->GetCellTop() + m_pGrid->GetCellHeight(), m_pGrid->DpiY()));
+  return m_pGrid->mapToGlobal(corner);
 }
 
 void CProgramView::keyPressEvent(QKeyEvent* event) {

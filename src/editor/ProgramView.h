@@ -80,6 +80,10 @@ class CProgramView : public QWidget {
   // transfer and a save call it first, so a value still being typed counts.
   void CommitPendingEdit();
   bool IsEditing() const;
+  // The focus into the table from another pane (F6): onto the editor over
+  // the current cell, opened as moving to the cell opens it, so what is
+  // typed next goes into the cell.
+  void FocusCurrentCell();
 
   CMSFlexGrid* Grid() const { return m_pGrid; }
   QLabel* TitleLine() const { return m_pTitle; }
@@ -92,6 +96,8 @@ class CProgramView : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void PopUpContextMenu(const QPoint& globalPos);
+  QPoint CurrentCellCorner() const;
 
  private:
   void FirstSetup();

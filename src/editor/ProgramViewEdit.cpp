@@ -42,6 +42,15 @@ void CProgramView::OnLeaveCell() { Commit(); }
 
 void CProgramView::CommitPendingEdit() { Commit(); }
 
+void CProgramView::FocusCurrentCell() {
+  if (QWidget* editor = m_pEditors == nullptr ? nullptr : m_pEditors->Visible()) {
+    editor->setFocus(Qt::ShortcutFocusReason);
+    return;
+  }
+  m_pGrid->setFocus(Qt::ShortcutFocusReason);
+  ShowEditor();
+}
+
 void CProgramView::ShowEditor() {
   if (m_pGrid->HasBlockSelection()) return;
   // The table is looked at, not changed, while a transfer works on it.
@@ -163,6 +172,12 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     OnEnterKey();
+    return true;
+  }
+  // The table's context menu from the keyboard, as desktop programs open it.
+  const Qt::KeyboardModifiers modifiers = static_cast<QKeyEvent*>(event)->modifiers();
+  if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+    PopUpContextMenu(CurrentCellCorner());
     return true;
   }
   return false;

@@ -5,6 +5,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "app/AccessibleTexts.h"
+#include "app/AppGlobals.h"
 #include "app/ControlId.h"
 #include "app/DialogUnits.h"
 #include "app/ResourceIds.h"
@@ -29,6 +31,8 @@ CProgressDlg::CProgressDlg(QWidget* parent)
   SetControlId(m_pCancel, Res::kIdCancel);
   SetControlId(m_pBar, kCtlBar);
   SetControlId(m_pPercent, kCtlPercent);
+  m_pBar->setAccessibleName(LangString(kA11yProgressBar));
+  SetProgress(0, QStringLiteral("0"));
   m_pOk->setDefault(true);
   m_pBar->setTextVisible(false);
   m_pBar->setFixedHeight(DluY(this, 9));
@@ -52,8 +56,7 @@ CProgressDlg::CProgressDlg(QWidget* parent)
 void CProgressDlg::OnInitDialog(const QString& caption, int blocks) {
   setWindowTitle(caption);
   m_pBar->setRange(0, blocks);
-  m_pBar->setValue(0);
-  m_pPercent->setText(QStringLiteral("0"));
+  SetProgress(0, QStringLiteral("0"));
   m_pOk->setEnabled(true);
   m_pCancel->setAutoDefault(true);
   m_bCancel = false;
@@ -63,6 +66,8 @@ void CProgressDlg::OnInitDialog(const QString& caption, int blocks) {
 void CProgressDlg::SetProgress(int done, const QString& percent) {
   m_pBar->setValue(done);
   m_pPercent->setText(percent);
+  // Read out with what it counts; the change itself reaches a screen reader.
+  m_pPercent->setAccessibleName(FromStd(PercentageName(ToStd(percent), g_bChinese)));
 }
 
 void CProgressDlg::BeginPass(const QString& caption) {

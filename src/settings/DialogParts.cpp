@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "app/ControlId.h"
@@ -30,6 +31,13 @@ QComboBox* MakeDialogList(QWidget* parent, int id, bool editable) {
 QLabel* MakeDialogLabel(QWidget* parent, int dialogId, int id, QWidget* buddy) {
   auto* label = new QLabel(ResourceText(DialogLabelKey(dialogId, id)), parent);
   label->setBuddy(buddy);
+  // A list is read by its label, its value after it; the text field of an
+  // editable one, which a screen reader may land in, too.
+  if (buddy != nullptr) {
+    buddy->setAccessibleName(label->text().remove(QLatin1Char('&')));
+    if (auto* list = qobject_cast<QComboBox*>(buddy); list != nullptr && list->lineEdit() != nullptr)
+      list->lineEdit()->setAccessibleName(buddy->accessibleName());
+  }
   return label;
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/AccessibleTexts.h"
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
 #include "app/DialogUnits.h"
@@ -72,6 +73,8 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
       m_pCutNote(new QLabel(this)) {
   SetControlId(m_pSqlGrid, kSqlGrid);
   SetControlId(m_pRxGrid, kRxGrid);
+  m_pSqlGrid->setAccessibleName(LangString(kA11ySqlTable));
+  m_pRxGrid->setAccessibleName(LangString(kA11yRxTable));
   m_pSqlEditor->addItems(Entries(ParamList::SqlCell));
   m_pRxEditor->addItems(Entries(ParamList::RxCell));
   for (QComboBox* editor : {m_pSqlEditor, m_pRxEditor}) {
@@ -142,8 +145,10 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
 
 void CParamAdjustDlg::OnInitDialog() {
   SetUpGrid(m_pSqlGrid, static_cast<int>(m_table.points.size()) + 1, 2);
-  for (std::size_t r = 0; r < m_table.points.size(); ++r)
+  for (std::size_t r = 0; r < m_table.points.size(); ++r) {
     m_pSqlGrid->SetTextMatrix(static_cast<int>(r) + 1, 0, QString::number(m_table.points[r]));
+    m_pSqlGrid->SetRowName(static_cast<int>(r) + 1, FromStd(BandPointRowName(m_table.points[r])));
+  }
   m_pSqlGrid->SetTextMatrix(0, 1, QString::fromUtf8(SquelchColumnTitle(g_bChinese)));
   SetUpGrid(m_pRxGrid, kRxRows + 1, kRxColumns + 1);
   for (int r = 1; r <= kRxRows; ++r) m_pRxGrid->SetTextMatrix(r, 0, QString::fromUtf8(RxRowTitle(r, g_bChinese)));

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/AccessibleTexts.h"
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
 #include "app/DialogUnits.h"
@@ -30,6 +31,7 @@ CPowerAdjustDlg::CPowerAdjustDlg(QWidget* parent)
       m_pEditor(new QLineEdit(m_pGrid)),
       m_pCutNote(new QLabel(this)) {
   SetControlId(m_pGrid, kGrid);
+  m_pGrid->setAccessibleName(LangString(kA11yPowerTable));
   SetControlId(m_pEditor, kCellEditor);
   m_pGrid->setTabKeyNavigation(false);  // Tab goes on to the buttons
   m_nFirstColWidth = m_pGrid->GetColWidth(0);
@@ -69,8 +71,10 @@ void CPowerAdjustDlg::OnInitDialog() {
   m_pGrid->SetFixedCols(1);
   m_pGrid->SetRows(static_cast<int>(m_table.points.size()) + 1);
   m_pGrid->SetCols(kColumns);
-  for (std::size_t r = 0; r < m_table.points.size(); ++r)
+  for (std::size_t r = 0; r < m_table.points.size(); ++r) {
     m_pGrid->SetTextMatrix(static_cast<int>(r) + 1, 0, QString::number(m_table.points[r]));
+    m_pGrid->SetRowName(static_cast<int>(r) + 1, FromStd(BandPointRowName(m_table.points[r])));
+  }
   for (int c = 1; c < kColumns; ++c) m_pGrid->SetTextMatrix(0, c, QString::fromUtf8(PowerColumnTitle(c, g_bChinese)));
   for (int c = 0; c < kColumns; ++c) {
     m_pGrid->SetColWidth(c, static_cast<int>(m_nFirstColWidth * kWidthFactors[c]));
