@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 ./tools/install-deps.sh
 
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target Program programcli radiosim program_folder_files
 bin="$build/bin"
 

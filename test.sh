@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer, runs every test. The exit status is the verdict.
 set -euo pipefail
 cd "$(dirname "$0")"
-./tools/install-deps.sh
+./tools/install-deps.sh --tests
 
 build=${BUILD_DIR:-build-test}
 jobs=$(nproc)

@@ -5,7 +5,7 @@
 # with a few dozen kills. PROGRAM_POWERLOSS_SEED repeats a run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./tools/install-deps.sh
+./tools/install-deps.sh --tests
 
 build=${BUILD_DIR:-build-test}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPROGRAM_SANITIZE=ON >/dev/null
