@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 ./tools/install-deps.sh
 
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target Program programcli radiosim program_folder_files
 bin="$build/bin"
 
@@ -28,16 +28,14 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   exit 0
 fi
 
+# The radio's memory is kept between runs in the build folder; a fresh radio
+# holds a sample channel plan.
+memory="$bin/radiosim-memory.dat"
+./tools/sample-radio.sh "$bin" "$memory"
 # Each run has a simulated radio and a link of its own, in a folder that goes
-# with it. The radio's memory is kept between runs in the build folder.
+# with it.
 run_dir=$(mktemp -d "${XDG_RUNTIME_DIR:-/tmp}/program-radio.XXXXXX")
 link="$run_dir/radio"
-memory="$bin/radiosim-memory.dat"
-# A fresh radio is a model of the shipped list, so its band takes frequencies.
-if [[ ! -f "$memory" ]]; then
-  "$bin/programcli" new -o "$memory"
-  "$bin/programcli" set "$memory" model=1 band=1 >/dev/null
-fi
 "$bin/radiosim" --memory "$memory" --save "$memory" --link "$link" >/dev/null &
 sim=$!
 trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null || true; rm -rf "$run_dir"' EXIT

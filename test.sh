@@ -1,12 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs every test. The exit status is the verdict.
+# Installs what is missing (the tests' tools too), builds with
+# AddressSanitizer and UndefinedBehaviorSanitizer, runs every test. The exit
+# status is the verdict. Extra arguments go to ctest.
+#
+# The tests that draw random numbers take their seed from PROGRAM_TEST_SEED:
+# a fixed one unless given, printed, so that a failure can be replayed with
+#   PROGRAM_TEST_SEED=N ./test.sh
 set -euo pipefail
 cd "$(dirname "$0")"
-./tools/install-deps.sh
+
+seed=${PROGRAM_TEST_SEED:-1}
+if ! [[ "$seed" =~ ^[0-9]{1,10}$ ]] || (( 10#$seed > 4294967295 )); then
+  echo "PROGRAM_TEST_SEED='$seed' is no seed: give a whole number from 0 to 4294967295" >&2
+  exit 2
+fi
+export PROGRAM_TEST_SEED=$((10#$seed))
+
+./tools/install-deps.sh --tests
 
 build=${BUILD_DIR:-build-test}
 jobs=$(nproc)
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPROGRAM_SANITIZE=ON >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPROGRAM_SANITIZE=ON -DPROGRAM_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$jobs"
+echo "Random tests use seed $PROGRAM_TEST_SEED; PROGRAM_TEST_SEED=$PROGRAM_TEST_SEED ./test.sh replays them."
 ctest --test-dir "$build" --output-on-failure -j"$jobs" "$@"

@@ -2,10 +2,10 @@
 # The long power-loss run: a child saves data files and "Program.ini" through
 # the real save code while it is killed with SIGKILL at random moments,
 # KILLS times per kind of file (default 300). ./test.sh runs the same test
-# with a few dozen kills. PROGRAM_POWERLOSS_SEED repeats a run.
+# with a few dozen kills. PROGRAM_TEST_SEED repeats a run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./tools/install-deps.sh
+./tools/install-deps.sh --tests
 
 build=${BUILD_DIR:-build-test}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPROGRAM_SANITIZE=ON >/dev/null

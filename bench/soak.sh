@@ -9,6 +9,6 @@ cd "$(dirname "$0")/.."
 ./tools/install-deps.sh
 
 build=${BUILD_DIR:-build-bench}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_GUI=OFF -DPROGRAM_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_GUI=OFF -DPROGRAM_BUILD_TESTS=OFF -DPROGRAM_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target bench_soak
 "$build/bench/bench_soak" "$@"

@@ -1,19 +1,63 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need,
-# only those that are missing. Extra package names may be given as arguments.
+# Installs the Debian packages that are missing, and only those.
+#
+#   tools/install-deps.sh [--tests] [PACKAGE...]
+#
+# Without --tests: what building and running the program need (./run.sh).
+# With --tests: that, and what the tests use as well (./test.sh). Extra
+# package names may be given as arguments (e.g. hyperfine for bench/print.sh).
 set -euo pipefail
 
-packages=(
-  cmake make g++ pkg-config
-  libgtest-dev libgmock-dev googletest
-  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
-  xvfb xauth x11-apps x11-utils imagemagick
-  fonts-liberation fonts-wqy-microhei poppler-utils
-  dpkg-dev desktop-file-utils appstream lintian man-db
+# Building and running the program.
+build_packages=(
+  cmake
+  make
+  g++
+  pkg-config
+  qt6-base-dev
+  qt6-tools-dev
+  qt6-tools-dev-tools
+  qt6-l10n-tools
+  # Qt's own dialog texts and message box buttons in Chinese.
+  qt6-translations-l10n
+  libgl-dev
+  # Metric-compatible stand-ins for the printout's fonts, and a CJK font.
+  fonts-liberation
+  fonts-wqy-microhei
+)
+
+# The tests, on top of the above.
+test_packages=(
+  libgtest-dev
+  libgmock-dev
+  googletest
+  # PDF printouts read back as text.
+  poppler-utils
+  # Screenshots (tools/screenshot.sh): a virtual display, its tools, import.
+  xvfb
+  xauth
+  x11-apps
+  x11-utils
+  imagemagick
+  # The package test: building the package and checking it.
+  dpkg-dev
+  desktop-file-utils
+  appstream
+  lintian
+  man-db
   # The screen reader test: the accessibility bus, a session bus, AT-SPI from
   # Python, and a window manager that activates dialogs as a desktop does.
-  at-spi2-core dbus python3-pyatspi openbox
+  at-spi2-core
+  dbus
+  python3-pyatspi
+  openbox
 )
+
+packages=("${build_packages[@]}")
+if [[ "${1:-}" == --tests ]]; then
+  packages+=("${test_packages[@]}")
+  shift
+fi
 packages+=("$@")
 
 missing=()

@@ -5,7 +5,7 @@
 # changed. Install it with: sudo apt install ./build-package/package/program_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./tools/install-deps.sh >&2
+./tools/install-deps.sh --tests >&2
 
 build=$(realpath -m "${BUILD_DIR:-build-package}")
 cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"

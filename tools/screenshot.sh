@@ -22,7 +22,7 @@ size=${SCREEN_SIZE:-1280x800}
 settle=${SETTLE_SECONDS:-2}
 
 for tool in Xvfb xwininfo; do
-  command -v "$tool" >/dev/null || { echo "$0: $tool is missing (tools/install-deps.sh installs it)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "$0: $tool is missing (tools/install-deps.sh --tests installs it)" >&2; exit 1; }
 done
 # ImageMagick's own import, not whatever else is first on the PATH. (xwd
 # shows a message box or dialog as a black rectangle on Xvfb; import reads

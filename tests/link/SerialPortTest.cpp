@@ -33,9 +33,12 @@ class SerialPortTest : public ::testing::Test {
     ASSERT_EQ(::ptsname_r(m_master, name, sizeof name), 0);
     m_slave = name;
     // The slave starts cooked (echo, line editing): the port must make it raw.
-    m_settings.readIntervalMs = 50;
-    m_settings.readTotalPerByteMs = 20;
-    m_settings.readTotalConstantMs = 100;
+    // Time-outs long enough that a thread woken late on a loaded machine
+    // still falls within them, and that "at once" stands well apart from a
+    // time-out that ran out.
+    m_settings.readIntervalMs = 300;
+    m_settings.readTotalPerByteMs = 50;
+    m_settings.readTotalConstantMs = 600;
     ASSERT_EQ(m_port.Open(m_slave, m_settings), 0);
   }
   void TearDown() override {
@@ -64,7 +67,7 @@ TEST_F(SerialPortTest, AllBytesThereReturnsAtOnce) {
   std::uint8_t buf[4] = {};
   const auto start = Clock::now();
   EXPECT_EQ(m_port.Read(buf, 4), 4u);
-  EXPECT_LT(MsSince(start), 100);
+  EXPECT_LT(MsSince(start), 400);  // the total time-out: 800
   EXPECT_EQ(std::vector<std::uint8_t>(buf, buf + 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
 }
 
@@ -72,7 +75,7 @@ TEST_F(SerialPortTest, NothingComesWaitsTheWholeTotalTimeout) {
   std::uint8_t buf[4];
   const auto start = Clock::now();
   EXPECT_EQ(m_port.Read(buf, 4), 0u);
-  EXPECT_GE(MsSince(start), 4 * 20 + 100);  // per byte requested plus the constant
+  EXPECT_GE(MsSince(start), 4 * 50 + 600);  // per byte requested plus the constant
 }
 
 TEST_F(SerialPortTest, GapAfterAByteEndsTheReadWithWhatCame) {
@@ -81,8 +84,8 @@ TEST_F(SerialPortTest, GapAfterAByteEndsTheReadWithWhatCame) {
   const auto start = Clock::now();
   EXPECT_EQ(m_port.Read(buf, 8), 2u);
   const long long ms = MsSince(start);
-  EXPECT_GE(ms, 50);           // the interval time-out after the last byte...
-  EXPECT_LT(ms, 8 * 20 + 100);  // ...well before the total one
+  EXPECT_GE(ms, 300);          // the interval time-out after the last byte...
+  EXPECT_LT(ms, 8 * 50 + 600);  // ...before the total one
 }
 
 TEST_F(SerialPortTest, BytesWithinTheIntervalKeepTheReadGoing) {
@@ -115,8 +118,11 @@ TEST_F(SerialPortTest, ASignalDoesNotCutTheRead) {
 }
 
 TEST_F(SerialPortTest, PurgeDropsWhatWaits) {
+  // The three bytes arrive together: once the first is read, the other two
+  // wait.
   Send({1, 2, 3});
-  std::this_thread::sleep_for(milliseconds(10));
+  std::uint8_t first = 0;
+  ASSERT_EQ(m_port.Read(&first, 1), 1u);
   m_port.Purge();
   Send({4});
   std::uint8_t b = 0;
@@ -143,7 +149,7 @@ TEST_F(SerialPortTest, AHangUpEndsReadsAtOnceAndFailsWrites) {
   std::uint8_t buf[16];
   const auto start = Clock::now();
   EXPECT_EQ(m_port.Read(buf, 16), 0u);
-  EXPECT_LT(MsSince(start), 16 * 20 + 100);
+  EXPECT_LT(MsSince(start), 700);  // the total time-out: 1400
   EXPECT_TRUE(m_port.HungUp());
   const std::uint8_t b = 0x06;
   EXPECT_FALSE(m_port.Write(&b, 1));

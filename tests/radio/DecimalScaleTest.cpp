@@ -11,6 +11,7 @@
 #include "CaseText.h"
 
 #include "radio/DecimalScale.h"
+#include "support/TestSeed.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ RandomDecimal MakeDecimal(std::mt19937_64& rng) {
 }
 
 TEST(DecimalScale, AgreesWithExactDecimalProductOnRandomInputs) {
-  std::mt19937_64 rng(20240611);
+  std::mt19937_64 rng(TestSeed());
   int mismatches = 0;
   for (int i = 0; i < 100000; ++i) {
     const RandomDecimal a = MakeDecimal(rng);

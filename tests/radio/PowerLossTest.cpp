@@ -5,7 +5,7 @@
 // seen, and the next save leaves nothing in the way.
 //
 // PROGRAM_POWERLOSS_KILLS sets the kills per kind of file (default 20;
-// bench/powerloss.sh runs hundreds), PROGRAM_POWERLOSS_SEED the random seed.
+// bench/powerloss.sh runs hundreds), PROGRAM_TEST_SEED the random seed.
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -24,6 +24,7 @@
 #include "radio/Backups.h"
 #include "radio/DataFile.h"
 #include "support/TempDir.h"
+#include "support/TestSeed.h"
 
 namespace {
 
@@ -128,9 +129,8 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
 
 TEST(PowerLoss, AKilledSaveLeavesAWholeFileAndNothingInTheWay) {
   const int kills = EnvInt("PROGRAM_POWERLOSS_KILLS", 20);
-  const unsigned seed = static_cast<unsigned>(EnvInt("PROGRAM_POWERLOSS_SEED", static_cast<int>(std::random_device{}() & 0x7FFFFFFF)));
-  std::printf("power-loss seed %u, %d kills per kind\n", seed, kills);
-  std::mt19937 random(seed);
+  std::printf("%d kills per kind\n", kills);
+  std::mt19937 random(TestSeed());
 
   for (const SaveKind& kind : kKinds) {
     SCOPED_TRACE(kind.name);

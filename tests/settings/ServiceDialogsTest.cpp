@@ -39,12 +39,13 @@ struct SimRadio {
   std::unique_ptr<CRadioSim> sim;
 };
 
-// Short time-outs, so that a silent radio fails within a fraction of a second.
+// Short time-outs, so that a silent radio fails within a second, yet long
+// enough for a radio answering late on a loaded machine.
 LinkSettings FastServiceSettings(Direction direction) {
   LinkSettings s = ServiceLinkSettings(direction == Direction::Write);
-  s.port.readIntervalMs = 40;
+  s.port.readIntervalMs = 100;
   s.port.readTotalPerByteMs = 10;
-  s.port.readTotalConstantMs = 40;
+  s.port.readTotalConstantMs = 200;
   return s;
 }
 
