@@ -29,6 +29,14 @@ int CheckTarget(const std::string& target, struct stat& st, bool& exists) {
 
 }  // namespace
 
+int CheckSaveTarget(const std::string& path) {
+  std::string target;
+  if (const int err = ResolveSaveTarget(path, target); err != 0) return err;
+  struct stat st {};
+  bool exists = false;
+  return CheckTarget(target, st, exists);
+}
+
 int CSafeFile::Open(const std::string& path, FileAccess access, TemporaryKind kind) {
   m_temp.Discard();
   m_nError = 0;

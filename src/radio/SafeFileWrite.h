@@ -18,6 +18,11 @@ enum class FileAccess {
   Private,  // 0600 whatever the umask and the folder: it holds a radio's memory
 };
 
+// Whether a save to `path` may go ahead, as the save itself judges it before
+// it writes: 0, or kNotRegularFile, EACCES or the errno that refuses it. A
+// command that has work to do first (a radio to read) asks before it starts.
+int CheckSaveTarget(const std::string& path);
+
 // A save written in pieces, for a file whose contents come over time (a
 // serial trace): Open makes every check a save makes and creates the
 // temporary, Write adds to it, Commit puts it in the target's place.

@@ -217,6 +217,8 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
   ASSERT_GE(reader, 0);
   ASSERT_EQ(::mkfifo(dir.file("fifo.dat").c_str(), 0600), 0);
   std::filesystem::create_symlink(h.device(), dir.file("link"));
+  // Where a read of several ports would put this port's file, a folder.
+  std::filesystem::create_directories(dir.file("radios/" + PortFileStem(h.device()) + ".dat"));
   std::vector<std::string> args;
   for (std::string a : c.args) {
     for (const auto& [key, value] : {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", dir.path()}}) {
@@ -232,6 +234,8 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
     EXPECT_EQ(run.err.find(internal), std::string::npos) << "a user needs plain words: " << run.err;
   EXPECT_FALSE(Exists(dir.file("out.dat")));
   EXPECT_EQ(h.sim().Memory(), PatternImage(1)) << "a failed or refused write must not have reached the radio";
+  if (c.status == kExitUsage || c.status == kExitFileError)
+    EXPECT_EQ(h.sim().Stats().sessions, 0) << "a refused command must send nothing";
   char byte = 0;
   EXPECT_LE(::read(reader, &byte, 1), 0) << "something was written into the FIFO";
   ::close(reader);
@@ -299,6 +303,13 @@ INSTANTIATE_TEST_SUITE_P(
         CliFailureCase{"trace_over_the_data_file", "",
                        {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/in.dat"}, kExitFileError,
                        "in.dat': it is the same file as '"},
+        CliFailureCase{"read_into_a_fifo", "", {"read", "--port", "{port}", "-o", "{dir}/fifo.dat"}, kExitFileError,
+                       "fifo.dat': not a regular file"},
+        CliFailureCase{"read_into_a_device", "", {"read", "--port", "{port}", "-o", "/dev/null"}, kExitFileError,
+                       "cannot write '/dev/null': not a regular file"},
+        CliFailureCase{"read_into_a_folder_of_ports", "",
+                       {"read", "--port", "{dir}/none", "--port", "{port}", "-o", "{dir}/radios/"}, kExitFileError,
+                       "_radio.dat': not a regular file"},
         CliFailureCase{"trace_over_the_read_output", "",
                        {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--trace", "{dir}/out.dat"},
                        kExitFileError, "out.dat': it is the same file as '"}),
