@@ -16,6 +16,8 @@
 enum class FileAccess {
   Shared,   // a new file takes 0666 less the umask, a replaced one keeps its mode
   Private,  // 0600 whatever the umask and the folder: it holds a radio's memory
+  // A new file 0600, as Private; a replaced one keeps the mode its owner gave it.
+  PrivateWhenNew,
 };
 
 // Whether a save to `path` may go ahead, as the save itself judges it before

@@ -382,6 +382,7 @@ TEST(CliLinkCancel, CtrlCEndsTheWaitForASilentRadio) {
 
 TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
   TempDir dir;
+  const mode_t umask = ::umask(022);
   const RadioImage start = PatternImage(3);
   ASSERT_TRUE(SaveDataFile(dir.file("start.dat"), start).ok());
   CBackground sim(BuiltProgram("radiosim"),
@@ -415,6 +416,11 @@ TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
   }
   struct stat st {};
   EXPECT_NE(::lstat(dir.file("radio").c_str(), &st), 0) << "the link goes with the simulator";
+  for (const char* made : {"read.dat", "saved.dat"}) {
+    ASSERT_EQ(::stat(dir.file(made).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << made << " holds a radio's memory";
+  }
+  ::umask(umask);
 }
 
 TEST(CliLinkPorts, ListsSixteenPortsWithADeviceAndAStateInTheLanguageAsked) {
