@@ -423,6 +423,34 @@ TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
   ::umask(umask);
 }
 
+// A memory it cannot load or will never save stops radiosim at once, with the reason.
+TEST(CliLinkSimulator, TheRadiosimProgramRefusesAMemoryFileItCannotUse) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  const struct {
+    std::vector<std::string> args;
+    std::string says;
+  } cases[] = {
+      {{"--save", "/dev/null"}, "Cannot save the file /dev/null: not a regular file"},
+      {{"--save", dir.file("fifo")}, "fifo: not a regular file"},
+      {{"--save", dir.path()}, "Cannot save the file " + dir.path() + ": not a regular file"},
+      {{"--memory", dir.file("fifo")}, "Cannot open the file " + dir.file("fifo") + ": not a regular file"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"--baud", "0", "--link", dir.file("radio")};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    CBackground sim(BuiltProgram("radiosim"), args, dir, true);
+    ASSERT_TRUE(sim.started());
+    // A started radio prints its device; this one must end without one.
+    if (!sim.ReadLine().empty()) {
+      ADD_FAILURE() << "a radio was started: " << c.says;
+      continue;
+    }
+    EXPECT_EQ(sim.Wait(), 1) << c.says;
+    EXPECT_NE(sim.err().find(c.says), std::string::npos) << sim.err();
+  }
+}
+
 TEST(CliLinkPorts, ListsSixteenPortsWithADeviceAndAStateInTheLanguageAsked) {
   const struct {
     std::vector<std::string> args;
