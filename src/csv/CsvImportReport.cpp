@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "radio/ChannelTable.h"
 #include "radio/Language.h"
 #include "radio/RegularFile.h"
 
@@ -97,6 +98,7 @@ std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {
   Replace(text, "{line}", std::to_string(refusal.line));
   if (verdict != CellVerdict::Accepted) return text + CellRefusalText(verdict, refusal.value, refusal.column, chinese);
   Replace(text, "{value}", ShownValue(refusal.value));
+  if (refusal.column > 0) Replace(text, "{column}", ChannelColumnTitle(refusal.column, chinese));
   return text;
 }
 
