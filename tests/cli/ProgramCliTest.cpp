@@ -316,6 +316,7 @@ TEST(ProgramCli, FailedOutputIsAnError) {
     const char* who;
   } cases[] = {{{"show", dir.file("doc.dat")}, "programcli show"},
                {{"--help"}, "programcli"},
+               {{"--version"}, "programcli"},
                {{"import-csv", "--help"}, "programcli import-csv"},
                {{"write", "-h"}, "programcli write"}};
   for (const auto& c : cases) {
