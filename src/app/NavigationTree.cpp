@@ -1,6 +1,7 @@
 #include "app/NavigationTree.h"
 
 #include <QCommonStyle>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
 
@@ -42,4 +43,24 @@ void CNavigationTree::mouseReleaseEvent(QMouseEvent* event) {
 
 void CNavigationTree::mouseDoubleClickEvent(QMouseEvent* event) {
   if (MovesTheCurrentItem(event)) QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CNavigationTree::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && currentItem() != nullptr) {
+    emit itemChosen(currentItem());
+    return;
+  }
+  m_bQuiet = true;
+  QTreeWidget::keyPressEvent(event);
+  m_bQuiet = false;
+}
+
+void CNavigationTree::focusOutEvent(QFocusEvent* event) {
+  QTreeWidget::focusOutEvent(event);
+  QTreeWidgetItem* root = topLevelItem(0);
+  if (root == nullptr || currentItem() == root) return;
+  m_bQuiet = true;
+  setCurrentItem(root, 0, QItemSelectionModel::ClearAndSelect);
+  m_bQuiet = false;
 }
