@@ -25,6 +25,9 @@
 #include "editor/ProgramView.h"
 #include "editor/ProgressDlg.h"
 #include "editor/ViewProfile.h"
+#include "radio/DataFile.h"
+#include "radio/ImageMap.h"
+#include "radio/NewDocumentImage.h"
 
 // Qt sends no accessibility event, not even to an update handler, until the
 // platform says a screen reader listens; the offscreen platform never does,
@@ -149,7 +152,8 @@ void AccessibilityTest::namedControls_data() {
              {"Progress", Cmd::kRead},
              {"Password", kPasswordDialog},
              {"Power Adjustment", Cmd::kPowerAdjust},
-             {"Parameter Adjustment", Cmd::kParamAdjust}})
+             {"Parameter Adjustment", Cmd::kParamAdjust},
+             {"Compare With", Cmd::kFileCompare}})
       QTest::newRow(tag + " " + name) << language << command << 0 << QString();
   }
 }
@@ -187,6 +191,13 @@ void AccessibilityTest::namedControls() {
     return int(QDialog::Rejected);
   };
   shell.modal = walk;
+  if (command == Cmd::kFileCompare) {
+    RadioImage other = BuiltInDefaults();
+    other[0x20] = 0x12;  // channel 2 and an option differ
+    other[ImageMap::kProductBand] = 1;
+    shell.Write("other.dat", DataFileBytes(other));
+    shell.fileNames.push_back(QString::fromStdString(shell.FilePath("other.dat")));
+  }
   if (command == kPasswordDialog) {
     frame->UnlockService();
   } else {
