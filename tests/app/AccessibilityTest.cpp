@@ -18,6 +18,7 @@
 
 #include "ShellFixture.h"
 #include "app/AppGlobals.h"
+#include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
 #include "app/NavigationBar.h"
 #include "app/ResourceIds.h"
@@ -50,6 +51,7 @@ class QGuiApplicationPrivate {
 namespace {
 
 constexpr int kPasswordDialog = -1;  // Ctrl+F11's, which has no command
+constexpr int kHelpWindow = -2;      // F1's, which has no command
 
 struct Found {
   QStringList unnamed;  // "role path" of each focusable control without a name
@@ -153,7 +155,8 @@ void AccessibilityTest::namedControls_data() {
              {"Password", kPasswordDialog},
              {"Power Adjustment", Cmd::kPowerAdjust},
              {"Parameter Adjustment", Cmd::kParamAdjust},
-             {"Compare With", Cmd::kFileCompare}})
+             {"Compare With", Cmd::kFileCompare},
+             {"Help", kHelpWindow}})
       QTest::newRow(tag + " " + name) << language << command << 0 << QString();
   }
 }
@@ -179,6 +182,14 @@ void AccessibilityTest::namedControls() {
     return;
   }
 
+  if (command == kHelpWindow) {
+    CHelpWindow help(frame);
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    const Found found = WalkWindow(&help);
+    QVERIFY2(found.unnamed.isEmpty(), qPrintable(found.unnamed.join(", ")));
+    return;
+  }
   g_bServiceMode = command != kPasswordDialog;
   bool walked = false;
   auto walk = [&](QDialog& dialog) {
