@@ -56,7 +56,7 @@ class COffscreenGui {
 int RunPrint(const Args& args) {
   CliArgs cli;
   std::string error;
-  if (!cli.Parse(args, {{"output", 'o', true}, {"lang", 0, true}, {"owner", 0, true}, {"help", 'h', false}}, error))
+  if (!cli.Parse(args, {{"output", 'o', true}, {"lang", 0, true}, {"owner", 0, true, true}, {"help", 'h', false}}, error))
     return UsageError("print", error);
   if (cli.Has("help")) {
     return PrintVerbHelp(
