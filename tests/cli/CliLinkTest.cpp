@@ -431,6 +431,7 @@ TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
 TEST(CliLinkSimulator, TheRadiosimProgramRefusesAMemoryFileItCannotUse) {
   TempDir dir;
   ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  dir.Write("text.dat", std::string(1040, 'x'));
   const struct {
     std::vector<std::string> args;
     std::string says;
@@ -439,6 +440,7 @@ TEST(CliLinkSimulator, TheRadiosimProgramRefusesAMemoryFileItCannotUse) {
       {{"--save", dir.file("fifo")}, "fifo: not a regular file"},
       {{"--save", dir.path()}, "Cannot save the file " + dir.path() + ": not a regular file"},
       {{"--memory", dir.file("fifo")}, "Cannot open the file " + dir.file("fifo") + ": not a regular file"},
+      {{"--memory", dir.file("text.dat")}, "radiosim: " + dir.file("text.dat") + ": Data Format Error"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = {"--baud", "0", "--link", dir.file("radio")};

@@ -35,7 +35,10 @@ int main(int argc, char** argv) {
   if (!cmd.memoryFile.empty()) {
     const DataFileResult r = LoadDataFile(cmd.memoryFile, memory);
     if (!r.ok()) {
-      std::fprintf(stderr, "radiosim: %s\n", CommandLineOpenMessage(r, cmd.memoryFile, false).c_str());
+      // "Data Format Error" alone would not say which file.
+      const std::string prefix = r.status == DataFileStatus::BadSignature ? cmd.memoryFile + ": " : "";
+      const std::string text = CommandLineOpenMessage(r, cmd.memoryFile, false);
+      std::fprintf(stderr, "radiosim: %s%s\n", prefix.c_str(), text.c_str());
       return 1;
     }
   }
