@@ -2,9 +2,17 @@
 // OK and Cancel leave behind, and the stored port each new channel window
 // takes up.
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QRadioButton>
 #include <QFileInfo>
 #include <QTest>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -25,6 +33,8 @@ class PortSettingTest : public QObject {
   void portDialog();
   void storeStaysInTheConfigFolder_data();
   void storeStaysInTheConfigFolder();
+  void storeOfAnotherKindIsLeftAlone_data();
+  void storeOfAnotherKindIsLeftAlone();
 };
 
 void PortSettingTest::portDialog_data() {
@@ -140,6 +150,58 @@ void PortSettingTest::storeStaysInTheConfigFolder() {
   QCOMPARE(UserSettingsFile(), config + file);
   QVERIFY(QFileInfo::exists(config + file));
   QCOMPARE(ReadUserNumber("com", 0), 7);
+}
+
+void PortSettingTest::storeOfAnotherKindIsLeftAlone_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::newRow("a socket") << "socket";
+  QTest::newRow("a link to a socket") << "link";
+  QTest::newRow("a folder") << "folder";
+  QTest::newRow("a FIFO") << "fifo";
+  QTest::newRow("a link to a device") << "device";
+}
+
+// A socket, a FIFO or a device at the store's name is no store: nothing is
+// read from it and no write replaces it.
+void PortSettingTest::storeOfAnotherKindIsLeftAlone() {
+  QFETCH(QString, kind);
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  g_profile.SetString("Setup", "AppName", "Quill");
+  const std::string store = shell.FilePath("config/Quill.ini");
+  const std::string socketPath = kind == QLatin1String("link") ? shell.FilePath("socket") : store;
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  const auto closeSocket = qScopeGuard([sock] { ::close(sock); });
+  // The expected kind of what the store's name leads to.
+  auto expected = std::filesystem::file_type::socket;
+  if (kind == QLatin1String("folder")) {
+    QVERIFY(std::filesystem::create_directory(store));
+    expected = std::filesystem::file_type::directory;
+  } else if (kind == QLatin1String("fifo")) {
+    QCOMPARE(::mkfifo(store.c_str(), 0600), 0);
+    expected = std::filesystem::file_type::fifo;
+  } else if (kind == QLatin1String("device")) {
+    // The null device's numbers, made in the test's own folder.
+    if (::mknod(shell.FilePath("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+      QSKIP("making a device node needs a privilege this run does not have");
+    std::filesystem::create_symlink(shell.FilePath("null"), store);
+    expected = std::filesystem::file_type::character;
+  } else {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    QVERIFY(socketPath.size() < sizeof address.sun_path);
+    std::strcpy(address.sun_path, socketPath.c_str());
+    QCOMPARE(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    if (socketPath != store) std::filesystem::create_symlink(socketPath, store);
+  }
+  WriteUserNumber("com", 7);
+  WriteUserStrings("Recent", {QStringLiteral("/x.dat")});
+  QCOMPARE(ReadUserNumber("com", 3), 3);
+  QVERIFY(ReadUserStrings("Recent").isEmpty());
+  const bool linked = kind == QLatin1String("link") || kind == QLatin1String("device");
+  QCOMPARE(int(std::filesystem::symlink_status(store).type()),
+           int(linked ? std::filesystem::file_type::symlink : expected));
+  QCOMPARE(int(std::filesystem::status(store).type()), int(expected));
 }
 
 QTEST_MAIN(PortSettingTest)
