@@ -34,7 +34,12 @@ CNavigationTree::CNavigationTree(QWidget* parent) : QTreeWidget(parent) {
 }
 
 void CNavigationTree::mousePressEvent(QMouseEvent* event) {
-  if (MovesTheCurrentItem(event)) QTreeWidget::mousePressEvent(event);
+  if (!MovesTheCurrentItem(event)) return;
+  // A click on the item the keys reached opens it, as a click on any other
+  // item does: the root comes back first, so the click changes the selection.
+  if (QTreeWidgetItem* item = itemAt(event->position().toPoint()); item != nullptr && item == currentItem())
+    PutRootBack();
+  QTreeWidget::mousePressEvent(event);
 }
 
 void CNavigationTree::mouseReleaseEvent(QMouseEvent* event) {
@@ -58,6 +63,10 @@ void CNavigationTree::keyPressEvent(QKeyEvent* event) {
 
 void CNavigationTree::focusOutEvent(QFocusEvent* event) {
   QTreeWidget::focusOutEvent(event);
+  PutRootBack();
+}
+
+void CNavigationTree::PutRootBack() {
   QTreeWidgetItem* root = topLevelItem(0);
   if (root == nullptr || currentItem() == root) return;
   m_bQuiet = true;

@@ -5,8 +5,9 @@
 //
 // The arrow keys only move the current item (a keyboard user walks past
 // items to reach one), and Enter or Space chooses it: itemChosen. The focus
-// leaving the tree puts the root back as the current item, so that a click
-// on the item the keys had reached still changes the selection.
+// leaving the tree, or a click on the item the keys reached, puts the root
+// back as the current item first, so that a click always changes the
+// selection.
 #include <QTreeWidget>
 
 class CNavigationTree : public QTreeWidget {
@@ -29,5 +30,7 @@ class CNavigationTree : public QTreeWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  void PutRootBack();
+
   bool m_bQuiet = false;
 };

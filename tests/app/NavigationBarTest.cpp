@@ -270,22 +270,24 @@ void NavigationBarTest::treeClickRunsItsCommandOnce() {
 void NavigationBarTest::keysWalkTheTreeAndEnterChooses_data() {
   QTest::addColumn<QString>("language");
   QTest::addColumn<QString>("keys");  // D Down, R Return, S Space
-  QTest::addColumn<bool>("thenClick");  // the focus leaves, then a click on the item the keys reached
+  QTest::addColumn<int>("thenClick");  // a click on the item the keys reached: 1 with the focus gone first, 2 kept
   QTest::addColumn<std::vector<int>>("runs");
   QTest::addColumn<int>("current");  // the child current afterwards; -1 the root
-  QTest::newRow("arrows only move") << "English" << "DDD" << false << std::vector<int>{} << 2;
-  QTest::newRow("Enter chooses") << "English" << "DDDR" << false << std::vector<int>{Cmd::kOptionalFeatures} << -1;
-  QTest::newRow("Space chooses") << "Chinese" << "DS" << false << std::vector<int>{Cmd::kProductInformation} << -1;
-  QTest::newRow("Enter on the root") << "English" << "R" << false << std::vector<int>{} << -1;
-  QTest::newRow("a click after the keys") << "English" << "DDD" << true << std::vector<int>{Cmd::kOptionalFeatures}
-                                          << -1;
+  QTest::newRow("arrows only move") << "English" << "DDD" << 0 << std::vector<int>{} << 2;
+  QTest::newRow("Enter chooses") << "English" << "DDDR" << 0 << std::vector<int>{Cmd::kOptionalFeatures} << -1;
+  QTest::newRow("Space chooses") << "Chinese" << "DS" << 0 << std::vector<int>{Cmd::kProductInformation} << -1;
+  QTest::newRow("Enter on the root") << "English" << "R" << 0 << std::vector<int>{} << -1;
+  QTest::newRow("a click after the focus left") << "English" << "DDD" << 1
+                                                << std::vector<int>{Cmd::kOptionalFeatures} << -1;
+  QTest::newRow("a click with the focus kept") << "English" << "DDD" << 2
+                                               << std::vector<int>{Cmd::kOptionalFeatures} << -1;
 }
 
 // The item under the pointer has no say in what the keys choose.
 void NavigationBarTest::keysWalkTheTreeAndEnterChooses() {
   QFETCH(QString, language);
   QFETCH(QString, keys);
-  QFETCH(bool, thenClick);
+  QFETCH(int, thenClick);
   QFETCH(std::vector<int>, runs);
   QFETCH(int, current);
 
@@ -303,10 +305,8 @@ void NavigationBarTest::keysWalkTheTreeAndEnterChooses() {
   QTRY_VERIFY(tree->hasFocus());
   const QMap<QChar, Qt::Key> named{{'D', Qt::Key_Down}, {'R', Qt::Key_Return}, {'S', Qt::Key_Space}};
   for (const QChar key : keys) QTest::keyClick(tree, named.value(key));
-  if (thenClick) {
-    tree->clearFocus();
-    ClickItem(tree, root->child(2));
-  }
+  if (thenClick == 1) tree->clearFocus();
+  if (thenClick != 0) ClickItem(tree, root->child(2));
   QCOMPARE(ran, runs);
   QCOMPARE(tree->currentItem(), current < 0 ? root : root->child(current));
 }
