@@ -97,8 +97,9 @@ std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {
                                                       : kLinePrefix(chinese);
   Replace(text, "{line}", std::to_string(refusal.line));
   if (verdict != CellVerdict::Accepted) return text + CellRefusalText(verdict, refusal.value, refusal.column, chinese);
-  Replace(text, "{value}", ShownValue(refusal.value));
+  // The value last: a file's text may hold a placeholder of its own.
   if (refusal.column > 0) Replace(text, "{column}", ChannelColumnTitle(refusal.column, chinese));
+  Replace(text, "{value}", ShownValue(refusal.value));
   return text;
 }
 
