@@ -32,6 +32,7 @@
 #include "link/TransferRanges.h"
 #include "radio/ChannelTable.h"
 #include "radio/DataFile.h"
+#include "support/SeedText.h"
 
 extern char** environ;
 
@@ -332,12 +333,25 @@ int main(int argc, char** argv) {
   soak.bin = PROGRAM_BIN_DIR;
   int transfers = 1000;
   unsigned seed = std::random_device{}();
-  for (int i = 1; i + 1 < argc; i += 2) {
-    if (std::strcmp(argv[i], "--bin") == 0) soak.bin = argv[i + 1];
-    else if (std::strcmp(argv[i], "--transfers") == 0) transfers = std::atoi(argv[i + 1]);
-    else if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
+  // An option without its value, or one not known, is a usage error rather
+  // than a soak run on settings nobody asked for.
+  bool usage = argc % 2 == 0;
+  for (int i = 1; !usage && i + 1 < argc; i += 2) {
+    unsigned n = 0;
+    if (std::strcmp(argv[i], "--bin") == 0) {
+      soak.bin = argv[i + 1];
+    } else if (std::strcmp(argv[i], "--transfers") == 0) {
+      transfers = ParseSeedText(argv[i + 1], n) && n <= 1000000 ? static_cast<int>(n) : 0;
+    } else if (std::strcmp(argv[i], "--seed") == 0) {
+      if (!ParseSeedText(argv[i + 1], seed)) {
+        std::fprintf(stderr, "bench_soak: --seed '%s' is no seed: %s\n", argv[i + 1], kSeedRange);
+        return 2;
+      }
+    } else {
+      usage = true;
+    }
   }
-  if (transfers < 50) {
+  if (usage || transfers < 50) {
     std::fprintf(stderr, "usage: bench_soak [--bin DIR] [--transfers N>=50] [--seed S]\n");
     return 2;
   }

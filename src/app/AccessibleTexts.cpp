@@ -9,6 +9,7 @@ const LangText kA11ySqlTable{"SQL thresholds", "静噪门限表"};
 const LangText kA11yRxTable{"Rx parameters", "接收参数表"};
 const LangText kA11yProgressBar{"Progress", "进度"};
 const LangText kA11yPercentage{"Percentage", "百分比"};
+const LangText kA11yHelpText{"Help", "帮助"};
 
 std::string ChannelRowName(int channel, bool chinese) {
   return std::string(chinese ? "信道 " : "Channel ") + std::to_string(channel);

@@ -14,6 +14,7 @@ extern const LangText kA11ySqlTable;         // the Param Adjust dialog's SQL gr
 extern const LangText kA11yRxTable;          // and its Rx grid
 extern const LangText kA11yProgressBar;      // the progress window's bar
 extern const LangText kA11yPercentage;       // and its percentage
+extern const LangText kA11yHelpText;         // the help window's text
 
 // A channel table row: "Channel 3" / "信道 3".
 std::string ChannelRowName(int channel, bool chinese);

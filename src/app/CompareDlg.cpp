@@ -73,8 +73,11 @@ void FitTable(QTableWidget* table, int sideColumns) {
   table->setMaximumHeight(height);
 }
 
-QLabel* Heading(QWidget* parent, const LangText& text) {
+// The heading above `table`, which is also the table's name for a screen reader.
+QLabel* Heading(QWidget* parent, const LangText& text, QTableWidget* table) {
   auto* label = new QLabel(LangString(text), parent);
+  label->setBuddy(table);
+  table->setAccessibleName(label->text());
   QFont font = label->font();
   font.setBold(true);
   label->setFont(font);
@@ -113,7 +116,7 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
       }
       ++row;
     }
-    layout->addWidget(Heading(this, kChannelsHeading));
+    layout->addWidget(Heading(this, kChannelsHeading, m_pChannels));
     layout->addWidget(m_pChannels);
   }
 
@@ -127,7 +130,7 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
       m_pOptions->setItem(row, 2, Cell(FromStd(d.second), true));
       ++row;
     }
-    layout->addWidget(Heading(this, kOptionsHeading));
+    layout->addWidget(Heading(this, kOptionsHeading, m_pOptions));
     layout->addWidget(m_pOptions);
   }
 
@@ -140,7 +143,7 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
       m_pBytes->setItem(row, 2, Cell(FromStd(HexText(d.second)), true));
       ++row;
     }
-    layout->addWidget(Heading(this, kBytesHeading));
+    layout->addWidget(Heading(this, kBytesHeading, m_pBytes));
     layout->addWidget(m_pBytes);
   }
 

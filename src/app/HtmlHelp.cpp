@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/AccessibleTexts.h"
 #include "app/AppGlobals.h"
 #include "app/ControlId.h"
 #include "app/HelpTopics.h"
@@ -89,6 +90,7 @@ CHelpWindow::CHelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_pBrowse
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_pBrowser);
   m_pBrowser->setOpenExternalLinks(false);
+  m_pBrowser->setAccessibleName(LangString(kA11yHelpText));
   resize(560, 420);
 }
 

@@ -21,6 +21,7 @@
 #include "app/KeyLocks.h"
 #include "app/NavigationBar.h"
 #include "app/NavigationItems.h"
+#include "app/NavigationTree.h"
 #include "app/PaneCycle.h"
 #include "app/StatusNotice.h"
 #include "profile/ProfileFile.h"
@@ -118,6 +119,8 @@ bool CMainFrame::BuildNavigationBar() {
   tree->setCurrentItem(m_pNavRoot, 0, QItemSelectionModel::NoUpdate);
   m_bReselectingRoot = false;
   connect(tree, &QTreeWidget::currentItemChanged, this, [this] { OnNavSelChanged(); });
+  if (auto* keys = qobject_cast<CNavigationTree*>(tree))
+    connect(keys, &CNavigationTree::itemChosen, this, [this](QTreeWidgetItem* item) { RunNavItem(item); });
   return true;
 }
 
@@ -126,8 +129,14 @@ void CMainFrame::OnNavSelChanged() {
   // the pointer has had its turn already.
   if (m_bReselectingRoot) return;
   QTreeWidget* tree = m_wndNavBar->Tree();
+  // A key only moves the current item; Enter or Space runs it.
+  if (auto* keys = qobject_cast<CNavigationTree*>(tree); keys != nullptr && keys->MovingQuietly()) return;
   const QPoint pointer = tree->viewport()->mapFromGlobal(QCursor::pos());
-  const QTreeWidgetItem* item = tree->itemAt(pointer);
+  RunNavItem(tree->itemAt(pointer));
+}
+
+void CMainFrame::RunNavItem(const QTreeWidgetItem* item) {
+  QTreeWidget* tree = m_wndNavBar->Tree();
   const std::string text = item != nullptr ? ToStd(item->text(0)) : std::string();
   const int command = NavCommandForText(text.c_str(), g_bChinese);
   if (command != 0) OnCommand(command);

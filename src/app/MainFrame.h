@@ -77,6 +77,8 @@ class CMainFrame : public QMainWindow {
   void ShowTransferBusyNote();
 
   void OnNavSelChanged();
+  // The command of a tree item, then the root current again.
+  void RunNavItem(const QTreeWidgetItem* item);
   void UnlockService();
   void WinHelp(quint32 helpData);
   void OnHelp();

@@ -1,6 +1,7 @@
 #include "app/NavigationTree.h"
 
 #include <QCommonStyle>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
 
@@ -33,7 +34,12 @@ CNavigationTree::CNavigationTree(QWidget* parent) : QTreeWidget(parent) {
 }
 
 void CNavigationTree::mousePressEvent(QMouseEvent* event) {
-  if (MovesTheCurrentItem(event)) QTreeWidget::mousePressEvent(event);
+  if (!MovesTheCurrentItem(event)) return;
+  // A click on the item the keys reached opens it, as a click on any other
+  // item does: the root comes back first, so the click changes the selection.
+  if (QTreeWidgetItem* item = itemAt(event->position().toPoint()); item != nullptr && item == currentItem())
+    PutRootBack();
+  QTreeWidget::mousePressEvent(event);
 }
 
 void CNavigationTree::mouseReleaseEvent(QMouseEvent* event) {
@@ -42,4 +48,28 @@ void CNavigationTree::mouseReleaseEvent(QMouseEvent* event) {
 
 void CNavigationTree::mouseDoubleClickEvent(QMouseEvent* event) {
   if (MovesTheCurrentItem(event)) QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CNavigationTree::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && currentItem() != nullptr) {
+    emit itemChosen(currentItem());
+    return;
+  }
+  m_bQuiet = true;
+  QTreeWidget::keyPressEvent(event);
+  m_bQuiet = false;
+}
+
+void CNavigationTree::focusOutEvent(QFocusEvent* event) {
+  QTreeWidget::focusOutEvent(event);
+  PutRootBack();
+}
+
+void CNavigationTree::PutRootBack() {
+  QTreeWidgetItem* root = topLevelItem(0);
+  if (root == nullptr || currentItem() == root) return;
+  m_bQuiet = true;
+  setCurrentItem(root, 0, QItemSelectionModel::ClearAndSelect);
+  m_bQuiet = false;
 }

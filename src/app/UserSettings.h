@@ -10,7 +10,8 @@
 // no number). A store that cannot be read counts as empty.
 int ReadUserNumber(const char* name, int fallback);
 // Writes at once; a store that cannot be written is ignored, as a failed
-// registry write was.
+// registry write was. A FIFO, device, socket or folder at the store's name
+// is never touched: it reads as empty and takes no write.
 void WriteUserNumber(const char* name, int value);
 
 QStringList ReadUserStrings(const char* name);

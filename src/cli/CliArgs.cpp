@@ -54,6 +54,10 @@ bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, s
       }
       inlineValue = args[++i];
     }
+    if (inlineValue.empty() && !option->emptyAllowed) {
+      error = "option '" + word.substr(0, word.find('=')) + "' needs a value";
+      return false;
+    }
     m_values[option->longName].push_back(inlineValue);
   }
   return true;

@@ -12,11 +12,14 @@ struct OptionSpec {
   const char* longName;  // without "--"
   char shortName;        // 0 when none
   bool takesValue;
+  // An empty value is taken (a text that may be empty) rather than refused:
+  // "--trace ''" names no file, and is no way to ask for none.
+  bool emptyAllowed = false;
 };
 
 class CliArgs {
  public:
-  // False on an unknown option or a missing value; `error` then says which.
+  // False on an unknown option or a missing or empty value; `error` then says which.
   bool Parse(const Args& args, std::initializer_list<OptionSpec> specs, std::string& error);
 
   bool Has(const std::string& longName) const { return m_values.count(longName) != 0; }

@@ -116,7 +116,7 @@ int RunImportCsv(const Args& args) {
   if (!ParseLangOption("import-csv", cli.Value("lang", "English"), chinese)) return kExitUsage;
 
   RadioImage image;
-  const int status = LoadDataFileForVerb("import-csv", cli.Positionals()[0], image);
+  const int status = LoadDataFileForVerb("import-csv", cli.Positionals()[0], image, chinese);
   if (status != kExitOk) return status;
   BandLimits band;
   std::string bandSource;
@@ -134,7 +134,7 @@ int RunImportCsv(const Args& args) {
     return kExitFileError;
   }
   if (result.ReplacesTable()) StoreTableToImage(result.table, image);
-  const int saved = SaveDataFileForVerb("import-csv", cli.Value("output"), image);
+  const int saved = SaveDataFileForVerb("import-csv", cli.Value("output"), image, chinese);
   if (saved != kExitOk) return saved;
   std::fprintf(stderr, chinese ? "频段 %s（%s）\n" : "Band %s (%s)\n", bandSource.c_str(),
                cli.Has("band") ? "--band" : "Program.ini");

@@ -56,7 +56,9 @@ class COffscreenGui {
 int RunPrint(const Args& args) {
   CliArgs cli;
   std::string error;
-  if (!cli.Parse(args, {{"output", 'o', true}, {"lang", 0, true}, {"owner", 0, true}, {"help", 'h', false}}, error))
+  // The owner text may be empty: a page with no owner at its foot.
+  if (!cli.Parse(args, {{"output", 'o', true}, {"lang", 0, true}, {"owner", 0, true, true}, {"help", 'h', false}},
+                 error))
     return UsageError("print", error);
   if (cli.Has("help")) {
     return PrintVerbHelp(

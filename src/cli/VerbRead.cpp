@@ -15,7 +15,9 @@
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
 #include "profile/ProfileFile.h"
+#include "radio/DataFile.h"
 #include "radio/RadioImage.h"
+#include "radio/SafeFileWrite.h"
 
 namespace {
 
@@ -95,6 +97,14 @@ int RunRead(const Args& args) {
   std::vector<std::string> files;
   if (cli.Has("base")) files.push_back(cli.Value("base"));
   for (const PortTask& task : tasks) files.push_back(ReadOutputPath(job.output, task.port));
+  // An output the save would refuse is refused before a radio is read for it.
+  for (std::size_t i = cli.Has("base") ? 1 : 0; status == kExitOk && i < files.size(); ++i) {
+    const int err = CheckSaveTarget(files[i]);
+    if (err == 0) continue;
+    std::string text;
+    status = DataFileFailure(files[i], {DataFileStatus::CannotWrite, err}, true, chinese, text);
+    std::fprintf(stderr, "programcli read: %s\n", text.c_str());
+  }
   for (const PortTask& task : tasks)
     if (status == kExitOk && !task.trace.empty()) status = RefuseOutputOverInput("read", task.trace, files, chinese);
   if (status == kExitOk) status = OpenPortTraces("read", tasks, chinese);

@@ -44,7 +44,8 @@ int CheckChannelsInBand(const RadioImage& image, bool chinese) {
 int RunWrite(const Args& args) {
   CliArgs cli;
   std::string error;
-  if (!cli.Parse(args, {{"help", 'h', false}, {"port", 'p', true}, {"service", 0, true}, {"lang", 0, true},
+  // An empty service password is a password, and a wrong one.
+  if (!cli.Parse(args, {{"help", 'h', false}, {"port", 'p', true}, {"service", 0, true, true}, {"lang", 0, true},
                         {"raw", 0, false}, {"verify", 0, false}, {"trace", 0, true}},
                  error))
     return UsageError("write", error);

@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
   }
   const std::string verb = argv[1];
   if (verb == "--help" || verb == "-h" || verb == "help") return WriteToStdout("programcli", HelpText());
-  if (verb == "--version") return PrintVersion("programcli");
+  // An output that cannot be written is a file error, as for every verb.
+  if (verb == "--version") return PrintVersion("programcli") == 0 ? kExitOk : kExitFileError;
   for (const Verb& v : kVerbs) {
     if (verb == v.name) return v.run(Args(argv + 2, argv + argc));
   }

@@ -38,7 +38,7 @@ struct CsvRefusal {
   int line = 0;
   CsvRefusalReason reason = CsvRefusalReason::None;
   std::string value;  // the text refused, as the file has it
-  int column = 0;     // the table column of an UnknownValue
+  int column = 0;     // the table column of an UnknownValue or a NotTableText
 };
 
 // Why a file could not be read at all; nothing is imported then.

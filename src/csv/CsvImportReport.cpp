@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "radio/ChannelTable.h"
 #include "radio/Language.h"
 #include "radio/RegularFile.h"
 
@@ -96,6 +97,8 @@ std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {
                                                       : kLinePrefix(chinese);
   Replace(text, "{line}", std::to_string(refusal.line));
   if (verdict != CellVerdict::Accepted) return text + CellRefusalText(verdict, refusal.value, refusal.column, chinese);
+  // The value last: a file's text may hold a placeholder of its own.
+  if (refusal.column > 0) Replace(text, "{column}", ChannelColumnTitle(refusal.column, chinese));
   Replace(text, "{value}", ShownValue(refusal.value));
   return text;
 }

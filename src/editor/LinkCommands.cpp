@@ -64,6 +64,13 @@ void CLinkCommands::OnTransferCommand(Direction direction) {
 }
 
 void CLinkCommands::OnStartTransfer() {
+  // One transfer at a time on the one port: a progress window left open
+  // over another document starts nothing while one runs.
+  if (CTransferRunner::AnyRunning()) {
+    if (auto* frame = qobject_cast<CMainFrame*>(m_pView->window())) frame->ShowTransferBusyNote();
+    if (m_pProgress != nullptr) m_pProgress->StartRefused();
+    return;
+  }
   // What the table shows is what goes to the radio: the cell being edited
   // first (its own message if it is refused), then the whole table.
   m_pView->CommitPendingEdit();

@@ -57,6 +57,10 @@ void CProgressDlg::OnInitDialog(const QString& caption, int blocks) {
   setWindowTitle(caption);
   m_pBar->setRange(0, blocks);
   SetProgress(0, QStringLiteral("0"));
+  StartRefused();
+}
+
+void CProgressDlg::StartRefused() {
   m_pOk->setEnabled(true);
   m_pCancel->setAutoDefault(true);
   m_bCancel = false;

@@ -24,6 +24,9 @@ class CProgressDlg : public QDialog {
   // own caption, the bar and the percentage from 0 again.
   void BeginPass(const QString& caption);
 
+  // OK refused its start: the window is again as before OK was pressed.
+  void StartRefused();
+
   bool Started() const;
   bool CancelRequested() const { return m_bCancel; }
 

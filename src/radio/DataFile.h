@@ -28,9 +28,10 @@ struct DataFileResult {
 DataFileResult LoadDataFile(const std::string& path, RadioImage& image);
 
 // Writes exactly 1040 bytes through a temporary file, so a failed save keeps
-// the old file whole.
+// the old file whole. A new file holds a radio's memory and is its owner's
+// alone; a replaced one keeps its mode.
 DataFileResult SaveDataFile(const std::string& path, const RadioImage& image,
-                            FileAccess access = FileAccess::Shared);
+                            FileAccess access = FileAccess::PrivateWhenNew);
 
 // The 1040 bytes a save writes.
 std::string DataFileBytes(const RadioImage& image);

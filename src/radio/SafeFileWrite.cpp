@@ -29,6 +29,14 @@ int CheckTarget(const std::string& target, struct stat& st, bool& exists) {
 
 }  // namespace
 
+int CheckSaveTarget(const std::string& path) {
+  std::string target;
+  if (const int err = ResolveSaveTarget(path, target); err != 0) return err;
+  struct stat st {};
+  bool exists = false;
+  return CheckTarget(target, st, exists);
+}
+
 int CSafeFile::Open(const std::string& path, FileAccess access, TemporaryKind kind) {
   m_temp.Discard();
   m_nError = 0;
@@ -44,12 +52,13 @@ int CSafeFile::Open(const std::string& path, FileAccess access, TemporaryKind ki
       slash == std::string::npos ? "." : (slash == 0 ? "/" : m_strTarget.substr(0, slash));
   const std::string name = slash == std::string::npos ? m_strTarget : m_strTarget.substr(slash + 1);
   RemoveStaleSaveTemporaries(m_strTarget);
-  err = m_temp.Create(folder, name, access == FileAccess::Private ? kPrivateMode : 0666, kind);
+  const bool privateMode = access == FileAccess::Private || (access == FileAccess::PrivateWhenNew && !exists);
+  err = m_temp.Create(folder, name, privateMode ? kPrivateMode : 0666, kind);
   if (err != 0) return err;
   // A replaced file keeps its own permissions; a private one is private
   // whatever the folder's default ACL would have made it.
-  const bool keepMode = access == FileAccess::Shared && exists;
-  if ((keepMode || access == FileAccess::Private) &&
+  const bool keepMode = access != FileAccess::Private && exists;
+  if ((keepMode || privateMode) &&
       ::fchmod(m_temp.Fd(), keepMode ? (st.st_mode & 07777) : kPrivateMode) != 0) {
     err = errno;
     m_temp.Discard();

@@ -16,7 +16,14 @@
 enum class FileAccess {
   Shared,   // a new file takes 0666 less the umask, a replaced one keeps its mode
   Private,  // 0600 whatever the umask and the folder: it holds a radio's memory
+  // A new file 0600, as Private; a replaced one keeps the mode its owner gave it.
+  PrivateWhenNew,
 };
+
+// Whether a save to `path` may go ahead, as the save itself judges it before
+// it writes: 0, or kNotRegularFile, EACCES or the errno that refuses it. A
+// command that has work to do first (a radio to read) asks before it starts.
+int CheckSaveTarget(const std::string& path);
 
 // A save written in pieces, for a file whose contents come over time (a
 // serial trace): Open makes every check a save makes and creates the

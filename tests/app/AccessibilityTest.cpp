@@ -18,6 +18,7 @@
 
 #include "ShellFixture.h"
 #include "app/AppGlobals.h"
+#include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
 #include "app/NavigationBar.h"
 #include "app/ResourceIds.h"
@@ -25,6 +26,9 @@
 #include "editor/ProgramView.h"
 #include "editor/ProgressDlg.h"
 #include "editor/ViewProfile.h"
+#include "radio/DataFile.h"
+#include "radio/ImageMap.h"
+#include "radio/NewDocumentImage.h"
 
 // Qt sends no accessibility event, not even to an update handler, until the
 // platform says a screen reader listens; the offscreen platform never does,
@@ -47,6 +51,7 @@ class QGuiApplicationPrivate {
 namespace {
 
 constexpr int kPasswordDialog = -1;  // Ctrl+F11's, which has no command
+constexpr int kHelpWindow = -2;      // F1's, which has no command
 
 struct Found {
   QStringList unnamed;  // "role path" of each focusable control without a name
@@ -149,7 +154,9 @@ void AccessibilityTest::namedControls_data() {
              {"Progress", Cmd::kRead},
              {"Password", kPasswordDialog},
              {"Power Adjustment", Cmd::kPowerAdjust},
-             {"Parameter Adjustment", Cmd::kParamAdjust}})
+             {"Parameter Adjustment", Cmd::kParamAdjust},
+             {"Compare With", Cmd::kFileCompare},
+             {"Help", kHelpWindow}})
       QTest::newRow(tag + " " + name) << language << command << 0 << QString();
   }
 }
@@ -175,6 +182,14 @@ void AccessibilityTest::namedControls() {
     return;
   }
 
+  if (command == kHelpWindow) {
+    CHelpWindow help(frame);
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    const Found found = WalkWindow(&help);
+    QVERIFY2(found.unnamed.isEmpty(), qPrintable(found.unnamed.join(", ")));
+    return;
+  }
   g_bServiceMode = command != kPasswordDialog;
   bool walked = false;
   auto walk = [&](QDialog& dialog) {
@@ -187,6 +202,13 @@ void AccessibilityTest::namedControls() {
     return int(QDialog::Rejected);
   };
   shell.modal = walk;
+  if (command == Cmd::kFileCompare) {
+    RadioImage other = BuiltInDefaults();
+    other[0x20] = 0x12;  // channel 2 and an option differ
+    other[ImageMap::kProductBand] = 1;
+    shell.Write("other.dat", DataFileBytes(other));
+    shell.fileNames.push_back(QString::fromStdString(shell.FilePath("other.dat")));
+  }
   if (command == kPasswordDialog) {
     frame->UnlockService();
   } else {

@@ -2,6 +2,7 @@
 // the tree that opens each editor once per click.
 #include <QAction>
 #include <QCursor>
+#include <QMap>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QTest>
@@ -57,6 +58,8 @@ class NavigationBarTest : public QObject {
   void caption();
   void treeClickRunsItsCommandOnce_data();
   void treeClickRunsItsCommandOnce();
+  void keysWalkTheTreeAndEnterChooses_data();
+  void keysWalkTheTreeAndEnterChooses();
   void rootAndEmptySpaceDoNothing();
   void otherButtonsDoNothing_data();
   void otherButtonsDoNothing();
@@ -262,6 +265,50 @@ void NavigationBarTest::treeClickRunsItsCommandOnce() {
   // The same item again: its selection changes again, so it runs again.
   ClickItem(tree, root->child(item));
   QCOMPARE(runs, (std::vector<int>{command, command}));
+}
+
+void NavigationBarTest::keysWalkTheTreeAndEnterChooses_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<QString>("keys");  // D Down, R Return, S Space
+  QTest::addColumn<int>("thenClick");  // a click on the item the keys reached: 1 with the focus gone first, 2 kept
+  QTest::addColumn<std::vector<int>>("runs");
+  QTest::addColumn<int>("current");  // the child current afterwards; -1 the root
+  QTest::newRow("arrows only move") << "English" << "DDD" << 0 << std::vector<int>{} << 2;
+  QTest::newRow("Enter chooses") << "English" << "DDDR" << 0 << std::vector<int>{Cmd::kOptionalFeatures} << -1;
+  QTest::newRow("Space chooses") << "Chinese" << "DS" << 0 << std::vector<int>{Cmd::kProductInformation} << -1;
+  QTest::newRow("Enter on the root") << "English" << "R" << 0 << std::vector<int>{} << -1;
+  QTest::newRow("a click after the focus left") << "English" << "DDD" << 1
+                                                << std::vector<int>{Cmd::kOptionalFeatures} << -1;
+  QTest::newRow("a click with the focus kept") << "English" << "DDD" << 2
+                                               << std::vector<int>{Cmd::kOptionalFeatures} << -1;
+}
+
+// The item under the pointer has no say in what the keys choose.
+void NavigationBarTest::keysWalkTheTreeAndEnterChooses() {
+  QFETCH(QString, language);
+  QFETCH(QString, keys);
+  QFETCH(int, thenClick);
+  QFETCH(std::vector<int>, runs);
+  QFETCH(int, current);
+
+  ShellFixture shell(MakeProfile(language.toStdString()));
+  QVERIFY(shell.Start());
+  Settle(shell.Frame());
+  std::vector<int> ran;
+  for (int id : {Cmd::kProductInformation, Cmd::kOptionalFeatures})
+    shell.Frame()->SetCommandHandler(id, [&ran, id] { ran.push_back(id); });
+  QTreeWidget* tree = shell.Frame()->NavigationBar()->Tree();
+  QTreeWidgetItem* root = shell.Frame()->NavRoot();
+  QCursor::setPos(tree->viewport()->mapToGlobal(tree->visualItemRect(root->child(0)).center()));
+  shell.Frame()->activateWindow();
+  tree->setFocus();
+  QTRY_VERIFY(tree->hasFocus());
+  const QMap<QChar, Qt::Key> named{{'D', Qt::Key_Down}, {'R', Qt::Key_Return}, {'S', Qt::Key_Space}};
+  for (const QChar key : keys) QTest::keyClick(tree, named.value(key));
+  if (thenClick == 1) tree->clearFocus();
+  if (thenClick != 0) ClickItem(tree, root->child(2));
+  QCOMPARE(ran, runs);
+  QCOMPARE(tree->currentItem(), current < 0 ? root : root->child(current));
 }
 
 void NavigationBarTest::rootAndEmptySpaceDoNothing() {

@@ -217,6 +217,8 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
   ASSERT_GE(reader, 0);
   ASSERT_EQ(::mkfifo(dir.file("fifo.dat").c_str(), 0600), 0);
   std::filesystem::create_symlink(h.device(), dir.file("link"));
+  // Where a read of several ports would put this port's file, a folder.
+  std::filesystem::create_directories(dir.file("radios/" + PortFileStem(h.device()) + ".dat"));
   std::vector<std::string> args;
   for (std::string a : c.args) {
     for (const auto& [key, value] : {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", dir.path()}}) {
@@ -232,6 +234,8 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
     EXPECT_EQ(run.err.find(internal), std::string::npos) << "a user needs plain words: " << run.err;
   EXPECT_FALSE(Exists(dir.file("out.dat")));
   EXPECT_EQ(h.sim().Memory(), PatternImage(1)) << "a failed or refused write must not have reached the radio";
+  if (c.status == kExitUsage || c.status == kExitFileError)
+    EXPECT_EQ(h.sim().Stats().sessions, 0) << "a refused command must send nothing";
   char byte = 0;
   EXPECT_LE(::read(reader, &byte, 1), 0) << "something was written into the FIFO";
   ::close(reader);
@@ -294,11 +298,22 @@ INSTANTIATE_TEST_SUITE_P(
         CliFailureCase{"trace_not_writable", "",
                        {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/none/trace.txt"},
                        kExitFileError, "trace.txt' cannot be written: No such file or directory. Nothing was sent."},
+        CliFailureCase{"trace_empty", "", {"write", "--port", "{port}", "{dir}/in.dat", "--trace", ""}, kExitUsage,
+                       "option '--trace' needs a value"},
+        CliFailureCase{"read_trace_empty", "", {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--trace="},
+                       kExitUsage, "option '--trace' needs a value"},
         CliFailureCase{"trace_onto_a_fifo", "", {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/fifo"},
                        kExitFileError, "fifo' cannot be written: not a regular file. Nothing was sent."},
         CliFailureCase{"trace_over_the_data_file", "",
                        {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/in.dat"}, kExitFileError,
                        "in.dat': it is the same file as '"},
+        CliFailureCase{"read_into_a_fifo", "", {"read", "--port", "{port}", "-o", "{dir}/fifo.dat"}, kExitFileError,
+                       "fifo.dat': not a regular file"},
+        CliFailureCase{"read_into_a_device", "", {"read", "--port", "{port}", "-o", "/dev/null"}, kExitFileError,
+                       "cannot write '/dev/null': not a regular file"},
+        CliFailureCase{"read_into_a_folder_of_ports", "",
+                       {"read", "--port", "{dir}/none", "--port", "{port}", "-o", "{dir}/radios/"}, kExitFileError,
+                       "_radio.dat': not a regular file"},
         CliFailureCase{"trace_over_the_read_output", "",
                        {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--trace", "{dir}/out.dat"},
                        kExitFileError, "out.dat': it is the same file as '"}),
@@ -371,6 +386,7 @@ TEST(CliLinkCancel, CtrlCEndsTheWaitForASilentRadio) {
 
 TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
   TempDir dir;
+  const mode_t umask = ::umask(022);
   const RadioImage start = PatternImage(3);
   ASSERT_TRUE(SaveDataFile(dir.file("start.dat"), start).ok());
   CBackground sim(BuiltProgram("radiosim"),
@@ -404,6 +420,41 @@ TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
   }
   struct stat st {};
   EXPECT_NE(::lstat(dir.file("radio").c_str(), &st), 0) << "the link goes with the simulator";
+  for (const char* made : {"read.dat", "saved.dat"}) {
+    ASSERT_EQ(::stat(dir.file(made).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << made << " holds a radio's memory";
+  }
+  ::umask(umask);
+}
+
+// A memory it cannot load or will never save stops radiosim at once, with the reason.
+TEST(CliLinkSimulator, TheRadiosimProgramRefusesAMemoryFileItCannotUse) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  dir.Write("text.dat", std::string(1040, 'x'));
+  const struct {
+    std::vector<std::string> args;
+    std::string says;
+  } cases[] = {
+      {{"--save", "/dev/null"}, "Cannot save the file /dev/null: not a regular file"},
+      {{"--save", dir.file("fifo")}, "fifo: not a regular file"},
+      {{"--save", dir.path()}, "Cannot save the file " + dir.path() + ": not a regular file"},
+      {{"--memory", dir.file("fifo")}, "Cannot open the file " + dir.file("fifo") + ": not a regular file"},
+      {{"--memory", dir.file("text.dat")}, "radiosim: " + dir.file("text.dat") + ": Data Format Error"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"--baud", "0", "--link", dir.file("radio")};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    CBackground sim(BuiltProgram("radiosim"), args, dir, true);
+    ASSERT_TRUE(sim.started());
+    // A started radio prints its device; this one must end without one.
+    if (!sim.ReadLine().empty()) {
+      ADD_FAILURE() << "a radio was started: " << c.says;
+      continue;
+    }
+    EXPECT_EQ(sim.Wait(), 1) << c.says;
+    EXPECT_NE(sim.err().find(c.says), std::string::npos) << sim.err();
+  }
 }
 
 TEST(CliLinkPorts, ListsSixteenPortsWithADeviceAndAStateInTheLanguageAsked) {

@@ -1,4 +1,6 @@
 // export-csv and import-csv as a user runs them.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -142,6 +144,38 @@ TEST_F(CsvVerbs, NoBandNoOutput) {
   EXPECT_EQ(run.status, kExitUsage);
   EXPECT_NE(run.err.find("give --band LOW-HIGH"), std::string::npos) << run.err;
   EXPECT_FALSE(fs::exists(m_dir.file("n.dat")));
+}
+
+// A file that holds a radio's memory is made for its owner alone; a file it
+// replaces keeps its mode, and a channel list takes the usual one.
+TEST_F(CsvVerbs, NewDataFilesArePrivateAndAReplacedFileKeepsItsMode) {
+  m_dir.Write("in.csv", "Frequency\n446.5\n");
+  const struct {
+    std::vector<std::string> args;  // the output is always "out"
+    mode_t existing;                // 0: no file yet
+    mode_t mode;
+  } cases[] = {
+      {{"new", "-o"}, 0, 0600},
+      {{"new", "-o"}, 0664, 0664},
+      {{"import-csv", m_dir.file("doc.dat"), m_dir.file("in.csv"), "-o"}, 0, 0600},
+      {{"export-csv", m_dir.file("doc.dat"), "-o"}, 0, 0644},
+  };
+  const mode_t umask = ::umask(022);
+  for (const auto& c : cases) {
+    fs::remove(m_dir.file("out"));
+    if (c.existing != 0) {
+      m_dir.Write("out", DataFileBytes(Document()));
+      ::chmod(m_dir.file("out").c_str(), c.existing);
+    }
+    std::vector<std::string> args = c.args;
+    args.push_back(m_dir.file("out"));
+    const ProgramRun run = Run(args);
+    EXPECT_EQ(run.status, kExitOk) << args[0] << ": " << run.err;
+    struct stat st {};
+    ASSERT_EQ(::stat(m_dir.file("out").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, c.mode) << args[0] << " over " << std::oct << c.existing;
+  }
+  ::umask(umask);
 }
 
 }  // namespace

@@ -258,6 +258,10 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"new_without_output", {"new"}, kExitUsage,
                     "programcli new: missing -o FILE.dat (try programcli new --help)\n"},
         FailureCase{"new_output_without_value", {"new", "-o"}, kExitUsage, ""},
+        FailureCase{"new_output_empty", {"new", "-o", ""}, kExitUsage,
+                    "programcli new: option '-o' needs a value (try programcli new --help)\n"},
+        FailureCase{"export_csv_output_empty", {"export-csv", "@/valid.dat", "--output="}, kExitUsage,
+                    "programcli export-csv: option '--output' needs a value (try programcli export-csv --help)\n"},
         FailureCase{"new_extra_argument", {"new", "-o", "@/x.dat", "@/y.dat"}, kExitUsage, ""},
         FailureCase{"new_into_missing_folder", {"new", "-o", "@/no/x.dat"}, kExitFileError,
                     "programcli new: cannot write '@/no/x.dat': No such file or directory\n"},
@@ -274,6 +278,14 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"export_csv_over_its_input", {"export-csv", "@/valid.dat", "-o", "@/valid.dat"}, kExitFileError,
                     "programcli export-csv: cannot write '@/valid.dat': it is the same file as '@/valid.dat'; "
                     "nothing was written\n"},
+        FailureCase{"import_csv_chinese_bad_input",
+                    {"import-csv", "@/wrong.dat", "@/list.csv", "-o", "@/x.dat", "--band", "400-470", "--lang",
+                     "Chinese"},
+                    kExitDataFormat, "programcli import-csv: @/wrong.dat：数据格式不正确\n"},
+        FailureCase{"import_csv_chinese_output_refused",
+                    {"import-csv", "@/valid.dat", "@/list.csv", "-o", "@/fifo", "--band", "400-470", "--lang",
+                     "Chinese"},
+                    kExitFileError, "programcli import-csv: 无法保存文件 @/fifo：不是普通文件\n"},
         FailureCase{"import_csv_over_its_list",
                     {"import-csv", "@/valid.dat", "@/list.csv", "-o", "@/list.csv", "--band", "400-470"},
                     kExitFileError,
@@ -316,6 +328,7 @@ TEST(ProgramCli, FailedOutputIsAnError) {
     const char* who;
   } cases[] = {{{"show", dir.file("doc.dat")}, "programcli show"},
                {{"--help"}, "programcli"},
+               {{"--version"}, "programcli"},
                {{"import-csv", "--help"}, "programcli import-csv"},
                {{"write", "-h"}, "programcli write"}};
   for (const auto& c : cases) {

@@ -198,6 +198,16 @@ TEST(CsvImportReport, CountAndEveryRefusedLine) {
             "第 6 行：未知的亚音“69.4”\n");
   EXPECT_EQ(CsvImportReport(result, false, 1),
             "1 channel imported.\n3 lines refused:\nLine 3: unknown mode 'A?M' (FM or NFM)\n... and 2 more.\n");
+  // A frequency not written as the table writes it names its column.
+  const CsvImportResult inexact = ImportChannelsCsv(
+      kOwnHeader + "1,446.00625,446.1,None,None,Wide,Yes,Off,High\r\n1,{column},446.00625,,,,,,\r\n", kBand, false);
+  EXPECT_EQ(CsvImportReport(inexact, false),
+            "0 channels imported.\n2 lines refused:\nLine 2: Tx Frequency '446.1' is not written as the table "
+            "writes it (MHz with five decimals: 446.00625)\nLine 3: Rx Frequency '{column}' is not written as the "
+            "table writes it (MHz with five decimals: 446.00625)\n");
+  EXPECT_EQ(CsvImportReport(inexact, true),
+            "已导入 0 个信道。\n2 行未导入：\n第 2 行：发射频率“446.1”不是表中的写法（MHz，五位小数：446.00625）\n"
+            "第 3 行：接收频率“{column}”不是表中的写法（MHz，五位小数：446.00625）\n");
   CsvImportResult unreadable;
   unreadable.failure = CsvFileFailure::UnclosedQuote;
   unreadable.failureLine = 7;

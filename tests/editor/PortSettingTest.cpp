@@ -5,6 +5,9 @@
 #include <QRadioButton>
 #include <QFileInfo>
 #include <QTest>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <filesystem>
 #include <memory>
 
@@ -25,6 +28,8 @@ class PortSettingTest : public QObject {
   void portDialog();
   void storeStaysInTheConfigFolder_data();
   void storeStaysInTheConfigFolder();
+  void storeOfAnotherKindIsLeftAlone_data();
+  void storeOfAnotherKindIsLeftAlone();
 };
 
 void PortSettingTest::portDialog_data() {
@@ -140,6 +145,39 @@ void PortSettingTest::storeStaysInTheConfigFolder() {
   QCOMPARE(UserSettingsFile(), config + file);
   QVERIFY(QFileInfo::exists(config + file));
   QCOMPARE(ReadUserNumber("com", 0), 7);
+}
+
+void PortSettingTest::storeOfAnotherKindIsLeftAlone_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::newRow("a FIFO") << "fifo";
+  QTest::newRow("a link to a device") << "device";
+}
+
+// A FIFO or a device at the store's name is no store: nothing is read from
+// it (a FIFO would hold the program forever) and no write replaces it.
+void PortSettingTest::storeOfAnotherKindIsLeftAlone() {
+  QFETCH(QString, kind);
+  ShellFixture shell;
+  QVERIFY(shell.Start());
+  g_profile.SetString("Setup", "AppName", "Quill");
+  const std::string store = shell.FilePath("config/Quill.ini");
+  const bool fifo = kind == QLatin1String("fifo");
+  if (fifo) {
+    QCOMPARE(::mkfifo(store.c_str(), 0600), 0);
+  } else {
+    // The null device's numbers, made in the test's own folder.
+    if (::mknod(shell.FilePath("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+      QSKIP("making a device node needs a privilege this run does not have");
+    std::filesystem::create_symlink(shell.FilePath("null"), store);
+  }
+  WriteUserNumber("com", 7);
+  WriteUserStrings("Recent", {QStringLiteral("/x.dat")});
+  QCOMPARE(ReadUserNumber("com", 3), 3);
+  QVERIFY(ReadUserStrings("Recent").isEmpty());
+  QCOMPARE(int(std::filesystem::symlink_status(store).type()),
+           int(fifo ? std::filesystem::file_type::fifo : std::filesystem::file_type::symlink));
+  QCOMPARE(int(std::filesystem::status(store).type()),
+           int(fifo ? std::filesystem::file_type::fifo : std::filesystem::file_type::character));
 }
 
 QTEST_MAIN(PortSettingTest)

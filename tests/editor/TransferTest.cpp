@@ -61,6 +61,7 @@ class TransferTest : public QObject {
   void failureGivesOneMessage_data();
   void failureGivesOneMessage();
   void refusedWhileTransferring();
+  void oneTransferAtATime();
   void readIsOneUndoStep_data();
   void readIsOneUndoStep();
   void writeAsksAboutChannelsOutsideTheBand_data();
@@ -332,6 +333,38 @@ void TransferTest::refusedWhileTransferring() {
     if (command != Cmd::kEditUndo && command != Cmd::kEditPaste)  // nothing to undo, nothing to paste
       QVERIFY2(frame->IsCommandEnabled(command), qPrintable(QString::number(command)));
   g_bServiceMode = false;
+}
+
+// A progress window left open over another document: its OK starts
+// nothing while a transfer runs, as Read and Write do not.
+void TransferTest::oneTransferAtATime() {
+  SimOptions options = CSimHarness::Fast();
+  options.faults.silent = true;
+  RadioWindow window("English", options);
+  QVERIFY(window.Start());
+  CMainFrame* frame = window.Frame();
+  frame->OnCommand(Cmd::kRead);
+  CProgressDlg* first = window.Progress();
+  QVERIFY(first != nullptr);
+  window.shell.Write("other.dat", DataFileBytes(PatternImage(3)));
+  window.shell.fileNames = {QString::fromStdString(window.shell.FilePath("other.dat"))};
+  frame->OnCommand(Cmd::kFileOpen);
+  frame->OnCommand(Cmd::kRead);
+  CProgressDlg* second = nullptr;
+  for (CProgressDlg* dialog : frame->findChildren<CProgressDlg*>())
+    if (dialog != first && dialog->isVisible()) second = dialog;
+  QVERIFY(second != nullptr);
+  QVERIFY(first->isVisible());
+  second->OkButton()->click();
+  QVERIFY(CTransferRunner::AnyRunning());
+  frame->statusBar()->clearMessage();
+  first->OkButton()->click();
+  QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(false)));
+  QVERIFY(first->OkButton()->isEnabled());
+  // Only the running transfer's own end is told.
+  QTRY_VERIFY_WITH_TIMEOUT(!CTransferRunner::AnyRunning(), 10000);
+  QCOMPARE(window.Messages(), QStringList{"Communication Error"});
+  first->reject();
 }
 
 void TransferTest::readIsOneUndoStep_data() {

@@ -140,7 +140,8 @@ TEST(DataFile, NewFilesTakeTheUmaskEvenWhenSavedFromManyThreadsAtOnce) {
   for (int t = 0; t < 4; ++t)
     threads.emplace_back([&dir, t] {
       for (int i = 0; i < 10; ++i)
-        SaveDataFile(dir.file(std::to_string(t) + "-" + std::to_string(i) + ".dat"), PatternImage());
+        SaveDataFile(dir.file(std::to_string(t) + "-" + std::to_string(i) + ".dat"), PatternImage(),
+                     FileAccess::Shared);
     });
   for (std::thread& t : threads) t.join();
   ::umask(old);

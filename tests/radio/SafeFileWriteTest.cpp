@@ -90,6 +90,8 @@ TEST(SafeFileWrite, ModeComesFromUmaskOrOldFileWithoutTouchingUmask) {
       {002, 0, FileAccess::Shared, 0664},     {022, 0640, FileAccess::Shared, 0640},
       {077, 0664, FileAccess::Shared, 0664},  {000, 0, FileAccess::Private, 0600},
       {022, 0644, FileAccess::Private, 0600}, {002, 0666, FileAccess::Private, 0600},
+      {000, 0, FileAccess::PrivateWhenNew, 0600}, {022, 0644, FileAccess::PrivateWhenNew, 0644},
+      {077, 0664, FileAccess::PrivateWhenNew, 0664},
   };
   const mode_t before = SetUmaskUncounted(022);
   for (const auto& c : cases) {

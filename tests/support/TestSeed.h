@@ -10,21 +10,15 @@
 #include <random>
 #include <string>
 
+#include "support/SeedText.h"
+
 inline unsigned TestSeed() {
   unsigned seed = 0;
   if (const char* text = std::getenv("PROGRAM_TEST_SEED")) {
-    const std::string s = text;
-    unsigned long long value = 0;
-    bool valid = !s.empty() && s.size() <= 10;
-    for (char c : s) {
-      valid = valid && c >= '0' && c <= '9';
-      value = value * 10 + static_cast<unsigned>(c - '0');
-    }
-    if (!valid || value > 0xFFFFFFFFull) {
-      ADD_FAILURE() << "PROGRAM_TEST_SEED='" << s << "' is no seed: give a whole number from 0 to 4294967295";
+    if (!ParseSeedText(text, seed)) {
+      ADD_FAILURE() << "PROGRAM_TEST_SEED='" << text << "' is no seed: " << kSeedRange;
       return 0;
     }
-    seed = static_cast<unsigned>(value);
   } else {
     seed = std::random_device{}();
   }

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "radio/DataFile.h"
+#include "radio/DataFileMessage.h"
 
 namespace {
 
@@ -223,7 +224,7 @@ void CRadioSim::SaveIfDue(bool exiting) {
       ++m_stats.saves;
       m_nSavedAt = m_side.WriteSessionsEnded();
     } else {
-      Notice("cannot save " + m_options.saveFile + ": " + std::strerror(r.sysError));
+      Notice(DataFileFailureMessage(r, m_options.saveFile, true, false));
     }
   }
   m_changed.notify_all();

@@ -8,6 +8,8 @@
 #include "SimCommandLine.h"
 #include "app/ProgramVersion.h"
 #include "radio/DataFile.h"
+#include "radio/DataFileMessage.h"
+#include "radio/SafeFileWrite.h"
 #include "radio/NewDocumentImage.h"
 
 namespace {
@@ -33,7 +35,19 @@ int main(int argc, char** argv) {
   if (!cmd.memoryFile.empty()) {
     const DataFileResult r = LoadDataFile(cmd.memoryFile, memory);
     if (!r.ok()) {
-      std::fprintf(stderr, "radiosim: cannot load %s\n", cmd.memoryFile.c_str());
+      // "Data Format Error" alone would not say which file.
+      const std::string prefix = r.status == DataFileStatus::BadSignature ? cmd.memoryFile + ": " : "";
+      const std::string text = CommandLineOpenMessage(r, cmd.memoryFile, false);
+      std::fprintf(stderr, "radiosim: %s%s\n", prefix.c_str(), text.c_str());
+      return 1;
+    }
+  }
+  // A memory that could never be saved is told now, not after a session.
+  if (!cmd.options.saveFile.empty()) {
+    if (const int err = CheckSaveTarget(cmd.options.saveFile); err != 0) {
+      const std::string text = DataFileFailureMessage({DataFileStatus::CannotWrite, err}, cmd.options.saveFile,
+                                                      true, false);
+      std::fprintf(stderr, "radiosim: %s\n", text.c_str());
       return 1;
     }
   }
