@@ -7,13 +7,13 @@
 #include <atomic>
 #include <cstdio>
 
-#include "profile/ProfileFile.h"
-#include "profile/ProgramProfile.h"
-#include "app/ProgramFolder.h"
+#include "core/profile/ProfileFile.h"
+#include "core/profile/ProgramProfile.h"
+#include "core/files/ProgramFolder.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
-#include "link/PortNames.h"
-#include "link/PortProbe.h"
+#include "core/link/PortNames.h"
+#include "core/link/PortProbe.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/VerbFiles.h"
-#include "link/TransferTexts.h"
-#include "link/VerifyWrite.h"
-#include "link/WireTrace.h"
-#include "radio/Backups.h"
-#include "radio/DataFile.h"
-#include "radio/Language.h"
+#include "core/link/TransferTexts.h"
+#include "core/link/VerifyWrite.h"
+#include "core/link/WireTrace.h"
+#include "core/files/Backups.h"
+#include "core/files/DataFile.h"
+#include "core/lang/Language.h"
 
 namespace {
 

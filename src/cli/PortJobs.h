@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/PortRuns.h"
-#include "radio/RadioImage.h"
+#include "core/radio/RadioImage.h"
 
 struct ReadJob {
   RadioImage base;          // the bytes a read does not fill

@@ -15,10 +15,10 @@
 #include "cli/CliLinkSupport.h"
 #include "cli/ExitStatus.h"
 #include "cli/PortJobs.h"
-#include "link/SimHarness.h"
-#include "radio/Backups.h"
-#include "radio/ChannelTable.h"
-#include "radio/NewDocumentImage.h"
+#include "core/link/SimHarness.h"
+#include "core/files/Backups.h"
+#include "core/radio/ChannelTable.h"
+#include "core/files/NewDocumentImage.h"
 #include "support/ScopedEnv.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "link/CloneLink.h"
+#include "core/link/CloneLink.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "radio/RadioImage.h"
+#include "core/radio/RadioImage.h"
 
 struct SimFaults {
   bool silent = false;     // never acknowledges the handshake

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "radio/DataFile.h"
+#include "core/files/DataFile.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include "RadioSim.h"
 #include "SimCommandLine.h"
-#include "app/ProgramVersion.h"
-#include "radio/DataFile.h"
-#include "radio/NewDocumentImage.h"
+#include "core/files/ProgramVersion.h"
+#include "core/files/DataFile.h"
+#include "core/files/NewDocumentImage.h"
 
 namespace {
 

@@ -1,0 +1,69 @@
+#include "gui/editor/TransferRunner.h"
+
+#include <QMetaObject>
+
+namespace {
+// Changed on the GUI thread only: at Start and when a transfer has ended.
+int g_nRunning = 0;
+
+LinkSettings& Settings() {
+  static LinkSettings settings = MainLinkSettings();
+  return settings;
+}
+}  // namespace
+
+const LinkSettings& WindowLinkSettings() { return Settings(); }
+void SetWindowLinkSettings(const LinkSettings& settings) { Settings() = settings; }
+
+CTransferRunner::CTransferRunner(QObject* parent) : QObject(parent) {}
+
+CTransferRunner::~CTransferRunner() {
+  if (!IsRunning()) return;
+  Cancel();
+  m_thread.join();
+  --g_nRunning;
+}
+
+bool CTransferRunner::AnyRunning() { return g_nRunning > 0; }
+
+bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image, const WindowTransferSteps& steps) {
+  // Everything queued to `this` is dropped if the runner is gone by then.
+  request.onProgress = [this](const TransferProgress& p) {
+    const QString percent = QString::fromStdString(p.percentText);
+    QMetaObject::invokeMethod(
+        this, [this, p, percent] { emit progress(p.done, p.total, percent); }, Qt::QueuedConnection);
+  };
+  request.isCancelled = [this] { return m_bCancel.load(); };
+  const auto onVerify = [this] {
+    QMetaObject::invokeMethod(this, [this] { emit verifying(); }, Qt::QueuedConnection);
+  };
+  return Run([request = std::move(request), steps, onVerify](RadioImage& copy) {
+    return RunWindowTransfer(request, copy, steps, onVerify);
+  }, image);
+}
+
+bool CTransferRunner::Start(std::function<TransferResult(RadioImage&)> job, const RadioImage& image) {
+  return Run([job = std::move(job)](RadioImage& copy) {
+    WindowTransferResult result;
+    result.transfer = job(copy);
+    return result;
+  }, image);
+}
+
+bool CTransferRunner::Run(std::function<WindowTransferResult(RadioImage&)> job, const RadioImage& image) {
+  if (IsRunning()) return false;
+  m_bCancel = false;
+  ++g_nRunning;
+  m_thread = std::thread([this, job = std::move(job), copy = RadioImage(image)]() mutable {
+    const WindowTransferResult result = job(copy);
+    QMetaObject::invokeMethod(
+        this, [this, result, copy] { Finish(result, copy); }, Qt::QueuedConnection);
+  });
+  return true;
+}
+
+void CTransferRunner::Finish(const WindowTransferResult& result, const RadioImage& image) {
+  m_thread.join();
+  --g_nRunning;
+  emit finished(result, image);
+}
