@@ -44,7 +44,7 @@ void TransferRunnerTest::outcomes() {
   SimOptions options;
   options.baud = cancelAfter != 0 ? 9600 : 0;
   std::string error;
-  if (!fault.isEmpty() && fault != "no port") QVERIFY(ApplyFaultSpec(fault.toStdString(), options.faults, error));
+  if (!fault.isEmpty() && fault != "no port") QVERIFY(ApplyFault(fault.toStdString(), options.faults, error));
   const RadioImage radio = PatternImage(1);
   CSimHarness sim(radio, options);
 
