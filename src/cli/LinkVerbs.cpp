@@ -31,7 +31,7 @@ void LoadProgramProfile(CProfileFile& profile) {
   const std::string path = ProgramProfilePaths(ProgramFolder()).read;
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return;
-  profile.Load(path, /*saveOnClose=*/false, /*ignoreCase=*/true, /*backup=*/false);
+  profile.Load(path, ProfileOptions::IgnoreCase);
 }
 
 bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& device) {
