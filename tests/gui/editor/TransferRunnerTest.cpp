@@ -64,15 +64,15 @@ void TransferRunnerTest::outcomes() {
     percents << percent;
     if (percents.size() == cancelAfter) runner.Cancel();
   });
-  WindowTransferResult result;
+  TransferSessionResult result;
   RadioImage copy;
   int ended = 0;
-  connect(&runner, &CTransferRunner::finished, this, [&](const WindowTransferResult& r, const RadioImage& image) {
+  connect(&runner, &CTransferRunner::finished, this, [&](const TransferSessionResult& r, const RadioImage& image) {
     result = r;
     copy = image;
     ++ended;
   });
-  WindowTransferSteps steps;
+  TransferSteps steps;
   steps.verify = verify;
   QVERIFY(runner.Start(request, mine, steps));
   QVERIFY(CTransferRunner::AnyRunning());
