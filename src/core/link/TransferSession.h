@@ -28,6 +28,7 @@ inline constexpr const char* kLastTransferTraceName = "last-transfer.txt";
 struct TransferSteps {
   // Every pass's bytes; null: no trace. A caller with several ports opens
   // each port's trace before the first port opens; else the session does.
+  // One session per trace: the session closes it.
   std::shared_ptr<CWireTraceFile> trace;
   bool verify = false;       // read a successful Write back and compare
   std::string backupFolder;  // keep a complete Read there; empty: no backup

@@ -69,7 +69,6 @@ class CWireTraceFile {
   // (kNotRegularFile for a FIFO or a device, which would block or swallow it).
   // Asked again, the first answer.
   int Open();
-  bool IsOpen() const { return m_file.IsOpen(); }
   // The "# title" line of a transfer that is about to open its port, and the
   // tap to hand to its link.
   WireTap Begin(const std::string& title);
