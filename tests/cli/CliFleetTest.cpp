@@ -51,7 +51,7 @@ TEST(CliFleet, VerifyPassesOnAGoodRadioAndNamesTheAddressOnADroppingOne) {
   for (const auto& [fault, status] : cases) {
     SimOptions options = CSimHarness::Fast();
     std::string error;
-    if (*fault) ASSERT_TRUE(ApplyFaultSpec(fault, options.faults, error)) << error;
+    if (*fault) ASSERT_TRUE(ApplyFault(fault, options.faults, error)) << error;
     CSimHarness h(PatternImage(1), options);
     ASSERT_TRUE(SaveDataFile(h.dir().file("in.dat"), PatternImage(2)).ok());
     const ProgramRun run = Cli({"write", "--port", h.device(), h.dir().file("in.dat"), "--verify"});

@@ -206,7 +206,7 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
   const CliFailureCase& c = GetParam();
   SimOptions options = CSimHarness::Fast();
   std::string error;
-  if (*c.fault) ASSERT_TRUE(ApplyFaultSpec(c.fault, options.faults, error)) << error;
+  if (*c.fault) ASSERT_TRUE(ApplyFault(c.fault, options.faults, error)) << error;
   CSimHarness h(PatternImage(1), options);
   const TempDir& dir = h.dir();
   ASSERT_TRUE(SaveDataFile(dir.file("in.dat"), PatternImage(2)).ok());

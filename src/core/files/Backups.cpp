@@ -1,6 +1,5 @@
 #include "core/files/Backups.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +11,7 @@
 #include <utility>
 
 #include "core/files/DataFile.h"
+#include "core/files/FolderEntries.h"
 #include "core/lang/Language.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/SaveTemporary.h"
@@ -140,13 +140,8 @@ bool IsBackupFile(const std::string& path, const std::string& folder) {
 
 std::vector<std::string> ListBackups(const std::string& folder) {
   std::vector<std::pair<std::int64_t, std::string>> found;
-  if (DIR* dir = ::opendir(folder.c_str())) {
-    while (const dirent* entry = ::readdir(dir)) {
-      const std::string name = entry->d_name;
-      if (const auto at = BackupNameTime(name)) found.emplace_back(*at, name);
-    }
-    ::closedir(dir);
-  }
+  for (std::string& name : FolderEntryNames(folder))
+    if (const auto at = BackupNameTime(name)) found.emplace_back(*at, std::move(name));
   std::sort(found.begin(), found.end());
   std::vector<std::string> names;
   for (auto& f : found) names.push_back(std::move(f.second));

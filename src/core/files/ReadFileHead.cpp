@@ -1,16 +1,20 @@
 #include "core/files/ReadFileHead.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 
 #include "core/files/RegularFile.h"
 
-int ReadFileHead(const std::string& path, std::size_t limit, std::string& out) {
+namespace {
+
+int ReadOpened(const std::string& path, int extraFlags, std::size_t limit, std::string& out) {
   out.clear();
   int err = 0;
-  const int fd = OpenRegularFile(path, 0, err);
+  const int fd = OpenRegularFile(path, extraFlags, err);
   if (fd < 0) return err;
   char buffer[8192];
   while (out.size() < limit) {
@@ -27,4 +31,16 @@ int ReadFileHead(const std::string& path, std::size_t limit, std::string& out) {
   }
   ::close(fd);
   return 0;
+}
+
+}  // namespace
+
+int ReadFileHead(const std::string& path, std::size_t limit, std::string& out) {
+  return ReadOpened(path, 0, limit, out);
+}
+
+int ReadOrCreateFile(const std::string& path, std::string& out) {
+  constexpr std::size_t kWhole = std::numeric_limits<std::size_t>::max();
+  const int err = ReadOpened(path, 0, kWhole, out);
+  return err == ENOENT ? ReadOpened(path, O_CREAT, kWhole, out) : err;
 }

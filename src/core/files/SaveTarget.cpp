@@ -66,3 +66,14 @@ bool IsSameFile(const std::string& a, const std::string& b) {
   if (ResolveSaveTarget(a, ta) != 0 || ResolveSaveTarget(b, tb) != 0) return false;
   return CanonicalPlace(ta) == CanonicalPlace(tb);
 }
+
+bool MayWrite(const std::string& path) {
+  if (::access(path.c_str(), W_OK) != 0) return false;
+  struct stat st {};
+  return ::geteuid() != 0 || (::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) != 0);
+}
+
+bool PathExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}

@@ -36,6 +36,7 @@ class CBytePort {
 
   // The clock that the link's waits are measured on: monotonic milliseconds.
   virtual std::int64_t NowMs() const;
+  // Sleeps at least ms milliseconds on that clock.
   virtual void SleepMs(int ms);
 
   void SetTap(WireTap tap) { m_tap = std::move(tap); }

@@ -1,6 +1,6 @@
 #pragma once
-// Millisecond stopwatch on a line's clock, and a sleep on the monotonic
-// clock: wall-clock changes must not stretch or cut a reply wait.
+// Millisecond stopwatch on a line's clock, so that a scripted line's waits
+// pass on its own clock.
 #include <cstdint>
 
 #include "core/link/BytePort.h"
@@ -14,6 +14,3 @@ class CElapsedTimer {
   const CBytePort& m_line;
   std::int64_t m_nStart;
 };
-
-// Sleeps at least ms milliseconds; a signal does not shorten it.
-void SleepMs(int ms);

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/link/TransferDriver.h"
+#include "core/link/TransferResult.h"
 #include "core/lang/Language.h"
 
 namespace {

@@ -82,14 +82,19 @@ void CWireTraceFormatter::EmitBurst() {
   m_burst.clear();
 }
 
-CWireTraceFile::CWireTraceFile()
-    : m_formatter([this](const std::string& line) {
+CWireTraceFile::CWireTraceFile(std::string path, Folder folder)
+    : m_strPath(std::move(path)), m_folder(folder), m_formatter([this](const std::string& line) {
         const std::string text = line + "\n";
         m_file.Write(text.data(), text.size());
       }) {}
 
-int CWireTraceFile::Open(const std::string& path) {
-  return m_file.Open(path, FileAccess::Private);
+int CWireTraceFile::Open() {
+  if (m_bOpenAsked) return m_nOpenError;
+  m_bOpenAsked = true;
+  const std::string folder = m_strPath.substr(0, m_strPath.rfind('/') + 1);
+  if (m_folder == Folder::MadeWhenMissing && !folder.empty()) m_nOpenError = MakeFolders(folder);
+  if (m_nOpenError == 0) m_nOpenError = m_file.Open(m_strPath, FileAccess::Private);
+  return m_nOpenError;
 }
 
 WireTap CWireTraceFile::Begin(const std::string& title) {

@@ -51,20 +51,24 @@ class CWireTraceFormatter {
 };
 
 // The trace in a file, saved like every file the program writes (see
-// SafeFileWrite.h) and private to its owner: it holds a radio's memory.
-//
-// One rule for the window and programcli alike: a trace that cannot be
-// created stops the transfer before its port opens (nothing is sent); one
-// that fails later is only a warning beside the transfer's own result.
+// SafeFileWrite.h) and private to its owner: it holds a radio's memory. What
+// a transfer does when it cannot be had is the transfer session's rule (see
+// TransferSession.h).
 class CWireTraceFile {
  public:
-  CWireTraceFile();
+  enum class Folder {
+    MustExist,        // a path the user named is taken as it stands
+    MadeWhenMissing,  // the program's own cache folder
+  };
+  explicit CWireTraceFile(std::string path, Folder folder = Folder::MustExist);
   CWireTraceFile(const CWireTraceFile&) = delete;
   CWireTraceFile& operator=(const CWireTraceFile&) = delete;
 
+  const std::string& Path() const { return m_strPath; }
   // Checks the target and creates the trace's temporary file; 0 or the error
   // (kNotRegularFile for a FIFO or a device, which would block or swallow it).
-  int Open(const std::string& path);
+  // Asked again, the first answer.
+  int Open();
   // The "# title" line of a transfer that is about to open its port, and the
   // tap to hand to its link.
   WireTap Begin(const std::string& title);
@@ -73,6 +77,10 @@ class CWireTraceFile {
   int Close();
 
  private:
+  std::string m_strPath;
+  Folder m_folder;
+  bool m_bOpenAsked = false;
+  int m_nOpenError = 0;
   CSafeFile m_file;
   CWireTraceFormatter m_formatter;
 };

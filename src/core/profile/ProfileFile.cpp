@@ -1,16 +1,12 @@
 #include "core/profile/ProfileFile.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
+#include "core/files/FolderEntries.h"
 #include "core/files/ProgramFolder.h"
-#include "core/files/RegularFile.h"
+#include "core/files/ReadFileHead.h"
 #include "core/files/SafeFileWrite.h"
 
 namespace {
@@ -37,31 +33,7 @@ void CutAt(std::string& s, const char* mark) {
   if (at != std::string::npos) s.resize(at);
 }
 
-enum class ReadOutcome { Ok, Missing, Failed };
-
 const std::string kByteOrderMark = "\xEF\xBB\xBF";
-
-// The whole of a regular file. A FIFO or device would block or never end, so
-// only regular files count as readable.
-ReadOutcome ReadWholeFile(const std::string& path, int flags, std::string& out, int& err) {
-  const int fd = OpenRegularFile(path, flags, err);
-  if (fd < 0) return err == ENOENT ? ReadOutcome::Missing : ReadOutcome::Failed;
-  out.clear();
-  char buf[8192];
-  for (;;) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      err = errno;
-      ::close(fd);
-      return ReadOutcome::Failed;
-    }
-    if (n == 0) break;
-    out.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return ReadOutcome::Ok;
-}
 
 // The number in the last three characters of a name; non-digits end it.
 int TrailingNumber(const std::string& name) {
@@ -83,25 +55,22 @@ CProfileFile::~CProfileFile() {
   Clear();
 }
 
-bool CProfileFile::Open(const std::string& fileName, bool saveOnClose, bool ignoreCase,
-                        bool backup) {
-  return Load(ProgramFolder() + fileName, saveOnClose, ignoreCase, backup);
+bool CProfileFile::Open(const std::string& fileName, ProfileOptions options) {
+  return Load(ProgramFolder() + fileName, options);
 }
 
-bool CProfileFile::Load(const std::string& path, bool saveOnClose, bool ignoreCase, bool backup) {
+bool CProfileFile::Load(const std::string& path, ProfileOptions options) {
   if (!m_strPath.empty()) {
     if (!Save(false).ok) return false;
   }
   Clear();
-  m_bSaveOnClose = saveOnClose;
-  m_bIgnoreCase = ignoreCase;
-  m_bBackup = backup;
+  m_bSaveOnClose = HasOption(options, ProfileOptions::SaveOnClose);
+  m_bIgnoreCase = HasOption(options, ProfileOptions::IgnoreCase);
+  m_bBackup = HasOption(options, ProfileOptions::Backup);
 
+  // Only a regular file: a FIFO or a device would block or never end.
   std::string text;
-  int err = 0;
-  ReadOutcome r = ReadWholeFile(path, 0, text, err);
-  if (r == ReadOutcome::Missing) r = ReadWholeFile(path, O_CREAT, text, err);
-  if (r != ReadOutcome::Ok) return false;
+  if (ReadOrCreateFile(path, text) != 0) return false;
 
   ParseText(text);
   m_strPath = path;
@@ -243,15 +212,8 @@ std::string CProfileFile::BackupName() {
   if (dot != std::string::npos) stem.resize(dot);
 
   int largest = 0;
-  if (DIR* dir = ::opendir(folder.c_str())) {
-    while (const dirent* entry = ::readdir(dir)) {
-      const std::string name = entry->d_name;
-      if (name == "." || name == "..") continue;
-      if (name.compare(0, stem.size(), stem) != 0) continue;
-      largest = std::max(largest, TrailingNumber(name));
-    }
-    ::closedir(dir);
-  }
+  for (const std::string& name : FolderEntryNames(folder))
+    if (name.compare(0, stem.size(), stem) == 0) largest = std::max(largest, TrailingNumber(name));
   char number[16];
   std::snprintf(number, sizeof number, ".%.3d", largest + 1);
   m_strBackupName = m_strPath + number;
@@ -276,15 +238,14 @@ CProfileFile::SaveResult CProfileFile::Save(bool backup) {
   if (backup) {
     const std::string name = BackupName();
     std::string old;
-    int err = 0;
-    const ReadOutcome r = ReadWholeFile(m_strPath, 0, old, err);
-    if (r == ReadOutcome::Failed) {
+    int err = ReadFileHead(m_strPath, old.max_size(), old);
+    if (err != 0 && err != ENOENT) {
       result.ok = false;
       result.sysError = err;
       return result;
     }
     // A file removed behind our back leaves nothing to keep a copy of.
-    if (r == ReadOutcome::Ok) {
+    if (err == 0) {
       err = SafeFileWrite(name, old.data(), old.size());
       if (err != 0) {
         result.ok = false;

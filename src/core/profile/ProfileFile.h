@@ -4,6 +4,20 @@
 #include <string>
 #include <vector>
 
+// How a loaded profile behaves; combined with |.
+enum class ProfileOptions : unsigned {
+  None = 0,
+  SaveOnClose = 1u << 0,  // the destructor saves what changed
+  IgnoreCase = 1u << 1,   // section and key names match without regard to ASCII letter case
+  Backup = 1u << 2,       // that save first keeps the old file as NAME.001, NAME.002...
+};
+constexpr ProfileOptions operator|(ProfileOptions a, ProfileOptions b) {
+  return static_cast<ProfileOptions>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+constexpr bool HasOption(ProfileOptions options, ProfileOptions option) {
+  return (static_cast<unsigned>(options) & static_cast<unsigned>(option)) != 0;
+}
+
 class CProfileFile {
  public:
   explicit CProfileFile(int growBy = 4);  // a step below 1 counts as 1
@@ -12,11 +26,11 @@ class CProfileFile {
   CProfileFile& operator=(const CProfileFile&) = delete;
 
   // fileName is taken relative to the program folder.
-  bool Open(const std::string& fileName, bool saveOnClose, bool ignoreCase, bool backup);
+  bool Open(const std::string& fileName, ProfileOptions options);
   // A missing file is created empty. False when the file cannot be opened or
   // read (nothing is loaded then), and also when a file loaded before had
   // changes that could not be saved (that file then stays loaded).
-  bool Load(const std::string& path, bool saveOnClose, bool ignoreCase, bool backup);
+  bool Load(const std::string& path, ProfileOptions options);
 
   std::string GetString(const std::string& section, const std::string& key,
                         const std::string& defaultValue) const;

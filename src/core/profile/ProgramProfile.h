@@ -7,6 +7,8 @@
 // read.
 #include <string>
 
+constexpr const char* kProfileFileName = "Program.ini";
+
 struct ProfilePaths {
   std::string read;   // the file to load
   std::string write;  // where a change is saved

@@ -2,9 +2,6 @@
 
 #include <cstdio>
 
-#include "core/radio/ToneTables.h"
-
-const LangText kNoToneText{"None", "无"};
 const LangText kWideText{"Wide", "宽"};
 const LangText kNarrowText{"Narrow", "窄"};
 const LangText kScanYesText{"Yes", "是"};

@@ -10,6 +10,7 @@
 #include "core/lang/Language.h"
 #include "core/radio/NumberText.h"
 #include "core/radio/RadioImage.h"
+#include "core/radio/ToneTables.h"
 
 // Units of 10 Hz of a typed frequency in MHz, through DecimalScale, truncated
 // toward zero (saturating, see TruncateToInteger).
@@ -47,7 +48,6 @@ std::array<std::uint8_t, 4> EncodeFrequency(const std::string& text);
 std::string DecodeTone(ToneWord word, const std::string& noToneText);
 ToneWord EncodeTone(const std::string& text);
 
-extern const LangText kNoToneText;       // "None"
 extern const LangText kWideText;         // "Wide"
 extern const LangText kNarrowText;       // "Narrow"
 extern const LangText kScanYesText;      // "Yes"

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/radio/ChannelCodecs.h"
-
 namespace {
 
 // The standard 104 codes and 645.
@@ -32,6 +30,8 @@ std::vector<int> AllCodes() {
 int OctalValue(int code) { return (code / 100) * 64 + (code / 10 % 10) * 8 + code % 10; }
 
 }  // namespace
+
+const LangText kNoToneText{"None", "无"};
 
 const std::vector<int>& DcsCodes() {
   static const std::vector<int> codes = AllCodes();

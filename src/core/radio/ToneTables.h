@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
+
 // Codes are written as their octal digits read in decimal (023 is 23).
 // The 107 codes the codecs know, ascending: the 105 offered plus 017 and 050.
 const std::vector<int>& DcsCodes();
@@ -15,6 +17,9 @@ const std::vector<std::string>& CtcssToneTexts();
 int DcsStoredValue(long long code);
 // The code of a stored value, or 0 when no code has that value.
 int DcsCodeOfValue(int storedValue);
+
+// What a channel without a tone shows, and the tone list's first entry.
+extern const LangText kNoToneText;  // "None"
 
 constexpr int kToneListSize = 264;
 

@@ -33,6 +33,5 @@ const char* LoadLanguageFailMessage(bool chinese);
 
 // The executable started again after a language change.
 constexpr const char* kProgramExecutable = "Program";
-constexpr const char* kProfileFileName = "Program.ini";
 constexpr const char* kTitleIconFile = "title.ico";
 constexpr const char* kBackgroundFile = "background.bmp";

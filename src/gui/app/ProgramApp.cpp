@@ -61,7 +61,7 @@ CProgramApp::~CProgramApp() {
 bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arguments) {
   // The profile file, the language and everything named after it.
   const ProfilePaths profile = ProgramProfilePaths(appDir);
-  g_profile.Load(profile.read, true, true, false);
+  g_profile.Load(profile.read, ProfileOptions::SaveOnClose | ProfileOptions::IgnoreCase);
   if (profile.write != profile.read) g_profile.SaveTo(profile.write);
   g_strLanguage = g_profile.GetString("Setup", "Language", "");
   g_bChinese = IsChineseLanguage(g_strLanguage);

@@ -81,9 +81,11 @@ void CLinkCommands::OnStartTransfer() {
   request.chinese = g_bChinese;
   request.settings = WindowLinkSettings();
   const std::string appName = g_profile.GetString("Setup", "AppName", "");
-  WindowTransferSteps steps;
+  TransferSteps steps;
   steps.verify = UserSwitchOn(kVerifyAfterWriteSetting);
-  if (UserSwitchOn(kSerialTraceSetting)) steps.traceFolder = TraceFolder(appName);
+  if (UserSwitchOn(kSerialTraceSetting))
+    steps.trace = std::make_shared<CWireTraceFile>(TraceFolder(appName) + kLastTransferTraceName,
+                                                   CWireTraceFile::Folder::MadeWhenMissing);
   steps.backupFolder = BackupFolder(appName);
   steps.port = g_strPortName;
   m_runner.Start(std::move(request), m_pView->GetDocument()->image, steps);
@@ -98,7 +100,7 @@ bool CLinkCommands::WriteOutsideBandConfirmed() const {
                            QMessageBox::Question) == QMessageBox::Yes;
 }
 
-void CLinkCommands::OnTransferEnded(const WindowTransferResult& result, const RadioImage& image) {
+void CLinkCommands::OnTransferEnded(const TransferSessionResult& result, const RadioImage& image) {
   CloseProgress();
   QWidget* mainWindow = m_pView->window();
   if (result.transfer.ok() && m_direction == Direction::Read) {
@@ -130,10 +132,7 @@ void CLinkCommands::OnTransferEnded(const WindowTransferResult& result, const Ra
     }
     if (!lines.isEmpty()) ProgramMessageBox(mainWindow, lines.join(QLatin1Char('\n')));
   }
-  if (result.backup && !result.backup->ok)
-    ProgramMessageBox(mainWindow, FromStd(BackupFailureMessage(*result.backup, g_bChinese)));
-  if (const std::string warning = TraceWarning(result, g_bChinese); !warning.empty())
-    ProgramMessageBox(mainWindow, FromStd(warning));
+  for (const std::string& warning : SessionWarnings(result, g_bChinese)) ProgramMessageBox(mainWindow, FromStd(warning));
   if (const std::string note = TraceNote(result, g_bChinese); !note.empty())
     status += (status.empty() ? "" : g_bChinese ? "。" : ". ") + note;
   if (!status.empty())

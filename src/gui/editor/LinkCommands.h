@@ -39,7 +39,7 @@ class CLinkCommands : public QObject {
   // Before a Write: true unless channels lie outside the band and the user
   // answers No to sending them.
   bool WriteOutsideBandConfirmed() const;
-  void OnTransferEnded(const WindowTransferResult& result, const RadioImage& image);
+  void OnTransferEnded(const TransferSessionResult& result, const RadioImage& image);
   void CloseProgress();
   void UpdateFrameCommands() const;
 

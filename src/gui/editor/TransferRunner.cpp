@@ -26,7 +26,7 @@ CTransferRunner::~CTransferRunner() {
 
 bool CTransferRunner::AnyRunning() { return g_nRunning > 0; }
 
-bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image, const WindowTransferSteps& steps) {
+bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image, const TransferSteps& steps) {
   // Everything queued to `this` is dropped if the runner is gone by then.
   request.onProgress = [this](const TransferProgress& p) {
     const QString percent = QString::fromStdString(p.percentText);
@@ -34,35 +34,35 @@ bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image
         this, [this, p, percent] { emit progress(p.done, p.total, percent); }, Qt::QueuedConnection);
   };
   request.isCancelled = [this] { return m_bCancel.load(); };
-  const auto onVerify = [this] {
-    QMetaObject::invokeMethod(this, [this] { emit verifying(); }, Qt::QueuedConnection);
+  TransferHooks hooks;
+  hooks.onPass = [this](TransferPass pass, const std::string&) {
+    if (pass == TransferPass::Verify)
+      QMetaObject::invokeMethod(this, [this] { emit verifying(); }, Qt::QueuedConnection);
   };
-  return Run([request = std::move(request), steps, onVerify](RadioImage& copy) {
-    return RunWindowTransfer(request, copy, steps, onVerify);
+  return Run([request = std::move(request), steps, hooks](RadioImage& copy) {
+    return RunTransferSession(request, steps, copy, hooks);
   }, image);
 }
 
-bool CTransferRunner::Start(std::function<TransferResult(RadioImage&)> job, const RadioImage& image) {
-  return Run([job = std::move(job)](RadioImage& copy) {
-    WindowTransferResult result;
-    result.transfer = job(copy);
-    return result;
-  }, image);
+bool CTransferRunner::Start(const ServiceTransferRequest& request, const LinkSettings& settings,
+                            const RadioImage& image) {
+  return Run([request, settings](RadioImage& copy) { return RunTransferSession(request, settings, {}, copy); },
+             image);
 }
 
-bool CTransferRunner::Run(std::function<WindowTransferResult(RadioImage&)> job, const RadioImage& image) {
+bool CTransferRunner::Run(std::function<TransferSessionResult(RadioImage&)> job, const RadioImage& image) {
   if (IsRunning()) return false;
   m_bCancel = false;
   ++g_nRunning;
   m_thread = std::thread([this, job = std::move(job), copy = RadioImage(image)]() mutable {
-    const WindowTransferResult result = job(copy);
+    const TransferSessionResult result = job(copy);
     QMetaObject::invokeMethod(
         this, [this, result, copy] { Finish(result, copy); }, Qt::QueuedConnection);
   });
   return true;
 }
 
-void CTransferRunner::Finish(const WindowTransferResult& result, const RadioImage& image) {
+void CTransferRunner::Finish(const TransferSessionResult& result, const RadioImage& image) {
   m_thread.join();
   --g_nRunning;
   emit finished(result, image);

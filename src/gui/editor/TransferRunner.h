@@ -1,10 +1,10 @@
 #pragma once
 // Runs a Read or Write of the channel window (or of a service dialog) off the
-// GUI thread, with the trace, read-back and backup a window transfer asks
-// for, so the window repaints and Cancel works even while a silent radio is
-// asked again and again. The link works on a copy of the image; the owner
-// gets the outcome and that copy back on the GUI thread and decides what the
-// document takes from it.
+// GUI thread as a transfer session, with the trace, read-back and backup it
+// asks for, so the window repaints and Cancel works even while a silent
+// radio is asked again and again. The link works on a copy of the image; the
+// owner gets the outcome and that copy back on the GUI thread and decides
+// what the document takes from it.
 #include <QObject>
 #include <QString>
 #include <atomic>
@@ -12,7 +12,7 @@
 #include <memory>
 #include <thread>
 
-#include "core/link/WindowTransfer.h"
+#include "core/link/TransferSession.h"
 
 class CTransferRunner : public QObject {
   Q_OBJECT
@@ -23,10 +23,9 @@ class CTransferRunner : public QObject {
 
   // Starts `request` (its callbacks are the runner's own) with a copy of
   // `image` and the `steps` around it; false while a transfer runs.
-  bool Start(MainTransferRequest request, const RadioImage& image, const WindowTransferSteps& steps = {});
-  // Any other transfer: `job` gets a copy of `image` on the link's thread
-  // (the service dialogs' transfers, which have no progress and no cancel).
-  bool Start(std::function<TransferResult(RadioImage&)> job, const RadioImage& image);
+  bool Start(MainTransferRequest request, const RadioImage& image, const TransferSteps& steps = {});
+  // A service dialog's transfer, which has no progress and no cancel.
+  bool Start(const ServiceTransferRequest& request, const LinkSettings& settings, const RadioImage& image);
   // Stops after the current block or handshake attempt.
   void Cancel() { m_bCancel = true; }
   bool IsRunning() const { return m_thread.joinable(); }
@@ -41,11 +40,11 @@ class CTransferRunner : public QObject {
   void progress(int done, int total, const QString& percent);
   void verifying();
   // `image` is the copy the link worked on.
-  void finished(const WindowTransferResult& result, const RadioImage& image);
+  void finished(const TransferSessionResult& result, const RadioImage& image);
 
  private:
-  bool Run(std::function<WindowTransferResult(RadioImage&)> job, const RadioImage& image);
-  void Finish(const WindowTransferResult& result, const RadioImage& image);
+  bool Run(std::function<TransferSessionResult(RadioImage&)> job, const RadioImage& image);
+  void Finish(const TransferSessionResult& result, const RadioImage& image);
 
   std::thread m_thread;
   std::atomic<bool> m_bCancel{false};

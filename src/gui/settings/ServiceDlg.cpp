@@ -85,13 +85,12 @@ void CServiceDlg::Start(Direction direction) {
   request.area = m_area;
   request.chinese = g_bChinese;
   const LinkSettings settings = ServiceDialogLinkSettings(direction);
-  const auto job = [request, settings](RadioImage& copy) { return RunServiceTransfer(request, settings, copy); };
-  if (!m_pRunner->Start(job, m_pDoc->image)) return;
+  if (!m_pRunner->Start(request, settings, m_pDoc->image)) return;
   setEnabled(false);
   setCursor(Qt::BusyCursor);
   connect(
       m_pRunner, &CTransferRunner::finished, this,
-      [this](const WindowTransferResult& run, const RadioImage& copy) { OnTransferFinished(run.transfer, copy); },
+      [this](const TransferSessionResult& run, const RadioImage& copy) { OnTransferFinished(run.transfer, copy); },
       Qt::SingleShotConnection);
 }
 

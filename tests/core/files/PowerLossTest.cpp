@@ -69,7 +69,7 @@ int ProfileGeneration(const std::string& text) {
 
 int SaveProfileGeneration(const std::string& folder, int g) {
   CProfileFile profile;
-  if (!profile.Load(folder + "/Program.ini", false, true, false)) return EIO;
+  if (!profile.Load(folder + "/Program.ini", ProfileOptions::IgnoreCase)) return EIO;
   SetProfileGeneration(profile, g);
   return profile.Save(false).sysError;
 }

@@ -72,7 +72,7 @@ class PortResolution : public ::testing::Test {
     m_dir.Write("Program.ini",
                 "[Setup]\nLanguage=English\n"
                 "[Ports]\nCOM3=/dev/serial/by-id/usb-cable-if00\ncom12=/dev/ttyS9\nCOM4=\n");
-    ASSERT_TRUE(m_profile.Load(m_dir.file("Program.ini"), false, true, false));
+    ASSERT_TRUE(m_profile.Load(m_dir.file("Program.ini"), ProfileOptions::IgnoreCase));
   }
   TempDir m_dir;
   CProfileFile m_profile;

@@ -9,7 +9,7 @@
 
 namespace {
 
-struct FaultSpecCase {
+struct FaultCase {
   const char* faultText;
   bool ok;
   SimFaults expected;
@@ -27,8 +27,8 @@ bool SameFaults(const SimFaults& a, const SimFaults& b) {
          a.hangupAt == b.hangupAt && a.dropBlockAt == b.dropBlockAt;
 }
 
-TEST(SimFaultSpec, EachFaultAndItsArgument) {
-  const FaultSpecCase cases[] = {
+TEST(SimFault, EachFaultAndItsArgument) {
+  const FaultCase cases[] = {
       {"silent", true, With([](SimFaults& f) { f.silent = true; })},
       {"noise", true, With([](SimFaults& f) { f.noiseBytes = 3; })},
       {"noise:8", true, With([](SimFaults& f) { f.noiseBytes = 8; })},
@@ -51,10 +51,10 @@ TEST(SimFaultSpec, EachFaultAndItsArgument) {
       {"loud", false, {}},
       {"", false, {}},
   };
-  for (const FaultSpecCase& c : cases) {
+  for (const FaultCase& c : cases) {
     SimFaults f;
     std::string error;
-    EXPECT_EQ(ApplyFaultSpec(c.faultText, f, error), c.ok) << c.faultText;
+    EXPECT_EQ(ApplyFault(c.faultText, f, error), c.ok) << c.faultText;
     if (c.ok)
       EXPECT_TRUE(SameFaults(f, c.expected)) << c.faultText;
     else

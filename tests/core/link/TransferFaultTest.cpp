@@ -26,7 +26,7 @@ TEST_P(TransferFault, EndsInCommunicationErrorWithThePortFree) {
   const FaultCase& c = GetParam();
   SimOptions options = CSimHarness::Fast();
   std::string error;
-  ASSERT_TRUE(ApplyFaultSpec(c.fault, options.faults, error)) << error;
+  ASSERT_TRUE(ApplyFault(c.fault, options.faults, error)) << error;
   const RadioImage radio = PatternImage(1);
   CSimHarness h(radio, options);
 
@@ -199,7 +199,7 @@ TEST(ServiceTransferFault, ImageUntouchedAndTheDialogsMessage) {
   for (const ServiceFaultCase& c : cases) {
     SimOptions options = CSimHarness::Fast();
     std::string error;
-    ASSERT_TRUE(ApplyFaultSpec(c.fault, options.faults, error)) << error;
+    ASSERT_TRUE(ApplyFault(c.fault, options.faults, error)) << error;
     CSimHarness h(PatternImage(1), options);
     RadioImage image = PatternImage(2);
     const RadioImage before = image;

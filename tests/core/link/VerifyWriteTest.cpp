@@ -25,7 +25,7 @@ TEST_P(VerifyWriteCase, ReadsBackWhatWasWritten) {
   const VerifyCase& c = GetParam();
   SimOptions options = CSimHarness::Fast();
   std::string error;
-  if (*c.fault) ASSERT_TRUE(ApplyFaultSpec(c.fault, options.faults, error)) << error;
+  if (*c.fault) ASSERT_TRUE(ApplyFault(c.fault, options.faults, error)) << error;
   // Every byte of the two images differs, so a dropped block shows whole.
   CSimHarness h(PatternImage(1), options);
   RadioImage image = PatternImage(2);

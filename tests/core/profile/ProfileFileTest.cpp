@@ -37,7 +37,7 @@ TEST_P(ProfileLookup, GetString) {
   TempDir dir;
   dir.Write("p.ini", c.text);
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(dir.file("p.ini"), false, c.ignoreCase, false));
+  ASSERT_TRUE(profile.Load(dir.file("p.ini"), c.ignoreCase ? ProfileOptions::IgnoreCase : ProfileOptions::None));
   EXPECT_EQ(profile.GetString(c.section, c.key, c.defaultValue), c.expected);
 }
 
@@ -148,7 +148,7 @@ TEST_P(ProfileSet, ChangesAndFlag) {
   TempDir dir;
   dir.Write("p.ini", c.text);
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(dir.file("p.ini"), false, c.ignoreCase, false));
+  ASSERT_TRUE(profile.Load(dir.file("p.ini"), c.ignoreCase ? ProfileOptions::IgnoreCase : ProfileOptions::None));
   profile.SetString(c.section, c.key, c.value);
   EXPECT_EQ(profile.IsModified(), c.modified);
   EXPECT_EQ(profile.SerializedText(), c.expected);
@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileGrowth,
 TEST(ProfileFile, MissingFileIsCreatedEmpty) {
   TempDir dir;
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(dir.file("Program.ini"), false, true, false));
+  ASSERT_TRUE(profile.Load(dir.file("Program.ini"), ProfileOptions::IgnoreCase));
   EXPECT_TRUE(std::filesystem::is_regular_file(dir.file("Program.ini")));
   EXPECT_EQ(dir.Read("Program.ini"), "");
   EXPECT_EQ(profile.Path(), dir.file("Program.ini"));
@@ -260,7 +260,7 @@ TEST(ProfileFile, UnopenableFileLoadsNothing) {
   const std::string paths[] = {dir.file("folder.ini"), dir.file("no/such/folder/p.ini")};
   for (const std::string& path : paths) {
     CProfileFile profile;
-    EXPECT_FALSE(profile.Load(path, true, true, false)) << path;
+    EXPECT_FALSE(profile.Load(path, ProfileOptions::SaveOnClose | ProfileOptions::IgnoreCase)) << path;
     EXPECT_TRUE(profile.Path().empty());
     profile.SetString("Setup", "Language", "Chinese");
     EXPECT_FALSE(profile.IsModified());
@@ -273,7 +273,7 @@ TEST(ProfileFile, OpenResolvesInProgramFolder) {
   const std::string expected = ProgramFolder() + name;
   {
     CProfileFile profile;
-    ASSERT_TRUE(profile.Open(name, false, true, false));
+    ASSERT_TRUE(profile.Open(name, ProfileOptions::IgnoreCase));
     EXPECT_EQ(profile.Path(), expected);
   }
   EXPECT_TRUE(std::filesystem::exists(expected));
@@ -285,7 +285,7 @@ TEST(ProfileFile, SaveWritesOnlyWhenModifiedAndKeepsFlag) {
   const std::string original = "; remark\n[Setup]\n\nLanguage=English // x\n";
   dir.Write("p.ini", original);
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(dir.file("p.ini"), false, true, false));
+  ASSERT_TRUE(profile.Load(dir.file("p.ini"), ProfileOptions::IgnoreCase));
 
   CProfileFile::SaveResult r = profile.Save(false);
   EXPECT_TRUE(r.ok);
@@ -312,7 +312,8 @@ TEST(ProfileFile, SavedOnDestructionOnlyWhenAsked) {
     dir.Write("p.ini", "[Setup]\nLanguage=English\n");
     {
       CProfileFile profile;
-      ASSERT_TRUE(profile.Load(dir.file("p.ini"), saveOnClose, true, false));
+      const ProfileOptions close = saveOnClose ? ProfileOptions::SaveOnClose : ProfileOptions::None;
+      ASSERT_TRUE(profile.Load(dir.file("p.ini"), close | ProfileOptions::IgnoreCase));
       profile.SetString("Setup", "Language", "Chinese");
     }
     EXPECT_EQ(dir.Read("p.ini"), saveOnClose ? "[Setup]\nLanguage=Chinese\n"
@@ -325,9 +326,9 @@ TEST(ProfileFile, LoadingAnotherFileSavesTheFirst) {
   dir.Write("a.ini", "[S]\nk=1\n");
   dir.Write("b.ini", "[T]\nk=2\n");
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(dir.file("a.ini"), false, true, false));
+  ASSERT_TRUE(profile.Load(dir.file("a.ini"), ProfileOptions::IgnoreCase));
   profile.SetString("S", "k", "9");
-  ASSERT_TRUE(profile.Load(dir.file("b.ini"), false, true, false));
+  ASSERT_TRUE(profile.Load(dir.file("b.ini"), ProfileOptions::IgnoreCase));
   EXPECT_EQ(dir.Read("a.ini"), "[S]\nk=9\n");
   EXPECT_FALSE(profile.IsModified());
   EXPECT_EQ(profile.GetString("T", "k", ""), "2");
@@ -361,7 +362,7 @@ TEST(ProfileFile, FailedSaveKeepsOldFileAndSaysSo) {
   const std::string original = "[Setup]\nLanguage=English\n";
   dir.Write("p.ini", original);
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(dir.file("p.ini"), false, true, false));
+  ASSERT_TRUE(profile.Load(dir.file("p.ini"), ProfileOptions::IgnoreCase));
   profile.SetString("Setup", "Language", std::string(4000, 'x'));
   CProfileFile::SaveResult r;
   WithFileSizeLimit(100, [&] { r = profile.Save(false); });
@@ -380,7 +381,7 @@ TEST(ProfileFile, FailedSaveOnDestructionKeepsOldFile) {
   dir.Write("p.ini", original);
   WithFileSizeLimit(100, [&] {
     CProfileFile profile;
-    ASSERT_TRUE(profile.Load(dir.file("p.ini"), true, true, false));
+    ASSERT_TRUE(profile.Load(dir.file("p.ini"), ProfileOptions::SaveOnClose | ProfileOptions::IgnoreCase));
     profile.SetString("Setup", "Language", std::string(4000, 'x'));
   });
   EXPECT_EQ(dir.Read("p.ini"), original);
@@ -392,7 +393,7 @@ TEST(ProfileFile, FailedBackupStopsTheSave) {
   const std::string original = "[Setup]\nLanguage=" + std::string(4000, 'y') + "\n";
   dir.Write("p.ini", original);
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(dir.file("p.ini"), false, true, false));
+  ASSERT_TRUE(profile.Load(dir.file("p.ini"), ProfileOptions::IgnoreCase));
   profile.SetString("Setup", "Language", "Chinese");  // the new text fits the limit, the copy not
   CProfileFile::SaveResult r;
   WithFileSizeLimit(1000, [&] { r = profile.Save(true); });
@@ -421,7 +422,7 @@ TEST_P(ProfileBackup, NameAndCopyBeforeSave) {
   dir.Write("Program.ini", original);
   for (const std::string& other : c.others) dir.Write(other, "other");
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(dir.file("Program.ini"), false, true, true));
+  ASSERT_TRUE(profile.Load(dir.file("Program.ini"), ProfileOptions::IgnoreCase | ProfileOptions::Backup));
   profile.SetString("Setup", "Language", "Chinese");
 
   const CProfileFile::SaveResult r = profile.Save(true);
@@ -459,10 +460,10 @@ TEST(ProfileFile, BackupNameBelongsToItsFile) {
   two.Write("b.ini", "[S]\nk=1\n");
   two.Write("b.ini.007", "old");
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(one.file("a.ini"), false, true, true));
+  ASSERT_TRUE(profile.Load(one.file("a.ini"), ProfileOptions::IgnoreCase | ProfileOptions::Backup));
   profile.SetString("S", "k", "2");
   EXPECT_EQ(profile.Save(true).backupName, one.file("a.ini.001"));
-  ASSERT_TRUE(profile.Load(two.file("b.ini"), false, true, true));
+  ASSERT_TRUE(profile.Load(two.file("b.ini"), ProfileOptions::IgnoreCase | ProfileOptions::Backup));
   profile.SetString("S", "k", "2");
   EXPECT_EQ(profile.Save(true).backupName, two.file("b.ini.008"));
 }

@@ -85,7 +85,7 @@ TEST(ProfileSaveTo, FirstSaveMakesTheCopy) {
   const std::string shipped = "; shipped\n[Setup]\nLanguage=English\nAppName=Quill\n";
   program.Write("Program.ini", shipped);
   CProfileFile profile;
-  ASSERT_TRUE(profile.Load(program.file("Program.ini"), false, true, false));
+  ASSERT_TRUE(profile.Load(program.file("Program.ini"), ProfileOptions::IgnoreCase));
   profile.SaveTo(config.file("a/Quill/Program.ini"));
   profile.SetString("Setup", "Language", "Chinese");
   EXPECT_TRUE(profile.Save(false).ok);

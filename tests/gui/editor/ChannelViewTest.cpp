@@ -162,7 +162,7 @@ void ChannelViewTest::productSync() {
   QFETCH(QList<qlonglong>, limits);
 
   ShellFixture shell(ViewProfile(language.toStdString()));
-  g_profile.Load(shell.FilePath("Program.ini"), false, true, false);
+  g_profile.Load(shell.FilePath("Program.ini"), ProfileOptions::IgnoreCase);
   if (stored[0] >= 0) WriteUserNumber("Type", stored[0]);
   if (stored[1] >= 0) WriteUserNumber("Field", stored[1]);
   QStringList arguments;

@@ -82,7 +82,7 @@ void SafeProgrammingTest::verifyAfterWrite() {
   QFETCH(QString, message);
   SimOptions options = CSimHarness::Fast();
   std::string error;
-  if (!fault.isEmpty()) QVERIFY(ApplyFaultSpec(fault.toStdString(), options.faults, error));
+  if (!fault.isEmpty()) QVERIFY(ApplyFault(fault.toStdString(), options.faults, error));
   RadioWindow window(language.toStdString(), options);
   QVERIFY(window.Start());
   if (verify) TurnOn(window, Cmd::kVerifyAfterWrite);

@@ -44,7 +44,7 @@ void TransferRunnerTest::outcomes() {
   SimOptions options;
   options.baud = cancelAfter != 0 ? 9600 : 0;
   std::string error;
-  if (!fault.isEmpty() && fault != "no port") QVERIFY(ApplyFaultSpec(fault.toStdString(), options.faults, error));
+  if (!fault.isEmpty() && fault != "no port") QVERIFY(ApplyFault(fault.toStdString(), options.faults, error));
   const RadioImage radio = PatternImage(1);
   CSimHarness sim(radio, options);
 
@@ -64,15 +64,15 @@ void TransferRunnerTest::outcomes() {
     percents << percent;
     if (percents.size() == cancelAfter) runner.Cancel();
   });
-  WindowTransferResult result;
+  TransferSessionResult result;
   RadioImage copy;
   int ended = 0;
-  connect(&runner, &CTransferRunner::finished, this, [&](const WindowTransferResult& r, const RadioImage& image) {
+  connect(&runner, &CTransferRunner::finished, this, [&](const TransferSessionResult& r, const RadioImage& image) {
     result = r;
     copy = image;
     ++ended;
   });
-  WindowTransferSteps steps;
+  TransferSteps steps;
   steps.verify = verify;
   QVERIFY(runner.Start(request, mine, steps));
   QVERIFY(CTransferRunner::AnyRunning());

@@ -238,7 +238,7 @@ void TransferTest::failureGivesOneMessage() {
   QFETCH(QString, message);
   SimOptions options = CSimHarness::Fast();
   std::string error;
-  if (fault != "held") QVERIFY(ApplyFaultSpec(fault.toStdString(), options.faults, error));
+  if (fault != "held") QVERIFY(ApplyFault(fault.toStdString(), options.faults, error));
   RadioWindow window(language.toStdString(), options);
   QVERIFY(window.Start());
   CSerialPort holder;
