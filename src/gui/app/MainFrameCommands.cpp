@@ -13,7 +13,7 @@
 #include "gui/shell/AppGlobals.h"
 #include "gui/editor/ProgramView.h"
 #include "core/shell/TransferRules.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 
 namespace {
 constexpr int kBusyNoteMs = 4000;

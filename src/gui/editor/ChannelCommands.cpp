@@ -19,7 +19,7 @@
 #include "gui/widgets/MSFlexGrid.h"
 #include "gui/editor/ProgramView.h"
 #include "core/shell/TransferRules.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/files/ProgramDoc.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "gui/editor/ComSetupDlg.h"
 #include "gui/editor/ProgressDlg.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 
 class CProgramView;
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "gui/app/LanguageDlg.h"
+#include "gui/editor/LanguageDlg.h"
 #include "gui/editor/LinkCommands.h"
 #include "core/radio/ChannelCellRules.h"
 #include "core/radio/ChannelTable.h"

@@ -9,7 +9,7 @@
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/link/PortNames.h"
 #include "core/profile/ProfileFile.h"
 #include "core/files/ProgramDoc.h"

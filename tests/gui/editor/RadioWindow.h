@@ -9,7 +9,7 @@
 #include "gui/app/MainFrame.h"
 #include "gui/editor/ProgramView.h"
 #include "gui/editor/ProgressDlg.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/link/SimHarness.h"
 #include "core/files/ProgramDoc.h"
 

@@ -22,7 +22,7 @@
 #include "gui/editor/ProgramView.h"
 #include "gui/editor/ProgressDlg.h"
 #include "core/shell/TransferRules.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/link/SerialPort.h"
 #include "core/link/SimHarness.h"
 #include "core/radio/ChannelTable.h"

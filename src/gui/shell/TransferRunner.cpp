@@ -1,4 +1,4 @@
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 
 #include <QMetaObject>
 

@@ -1,4 +1,4 @@
-#include "gui/app/LanguageDlg.h"
+#include "gui/editor/LanguageDlg.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
