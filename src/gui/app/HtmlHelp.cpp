@@ -9,20 +9,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
 #include "core/shell/HelpTopics.h"
+#include "gui/shell/AppContext.h"
+#include "gui/shell/AppGlobals.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/widgets/ControlId.h"
 
 namespace {
-HtmlHelpSink& Sink() {
-  static HtmlHelpSink sink;
-  return sink;
-}
-QPointer<CHelpWindow>& Window() {
-  static QPointer<CHelpWindow> window;
-  return window;
-}
+CHelpWindow* Window() { return qobject_cast<CHelpWindow*>(AppContext().m_pHelpWindow.data()); }
 
 // A modal dialog blocks every window but its own: help asked for from it
 // belongs to it while it runs, and goes back to the owner when it ends.
@@ -48,22 +42,24 @@ QWidget* ShowInHelpWindow(QWidget* owner, const std::string& file, unsigned comm
   if (command != kHelpContextCommand) return nullptr;
   const QString path = FromStd(g_strAppDir + HelpHtmlFileName(file));
   QWidget* parent = HelpParent(owner);
-  if (!Window() || Window()->parentWidget() != parent) {
-    delete Window();
-    Window() = new CHelpWindow(parent);
+  CHelpWindow* window = Window();
+  if (window == nullptr || window->parentWidget() != parent) {
+    delete window;
+    window = new CHelpWindow(parent);
+    AppContext().m_pHelpWindow = window;
     ReturnToOwnerWhenFinished(parent, owner);
   }
-  if (!Window()->ShowTopic(path, data)) return nullptr;
-  Window()->show();
-  Window()->raise();
-  return Window();
+  if (!window->ShowTopic(path, data)) return nullptr;
+  window->show();
+  window->raise();
+  return window;
 }
 }  // namespace
 
-void SetHtmlHelpSink(HtmlHelpSink sink) { Sink() = std::move(sink); }
+void SetHtmlHelpSink(HtmlHelpSink sink) { AppContext().Hooks().help = std::move(sink); }
 
 QWidget* CallHtmlHelp(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data) {
-  if (Sink()) return Sink()(owner, file, command, data);
+  if (const HtmlHelpSink& sink = AppContext().Hooks().help) return sink(owner, file, command, data);
   return ShowInHelpWindow(owner, file, command, data);
 }
 

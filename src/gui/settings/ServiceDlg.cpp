@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "gui/shell/AppContext.h"
 #include "gui/shell/AppGlobals.h"
 #include "gui/app/HtmlHelp.h"
 #include "core/shell/ResourceIds.h"
@@ -17,20 +18,13 @@
 #include "core/settings/ParamArea.h"
 #include "core/settings/PowerTable.h"
 
-namespace {
-std::function<LinkSettings(Direction)>& SettingsOverride() {
-  static std::function<LinkSettings(Direction)> settings;
-  return settings;
-}
-}  // namespace
-
 LinkSettings ServiceDialogLinkSettings(Direction direction) {
-  if (SettingsOverride()) return SettingsOverride()(direction);
+  if (const auto& settings = AppContext().Hooks().serviceLink) return settings(direction);
   return ServiceLinkSettings(direction == Direction::Write);
 }
 
 void SetServiceDialogLinkSettings(std::function<LinkSettings(Direction)> settings) {
-  SettingsOverride() = std::move(settings);
+  AppContext().Hooks().serviceLink = std::move(settings);
 }
 
 CServiceDlg::CServiceDlg(int dialogId, ServiceArea area, QWidget* parent)

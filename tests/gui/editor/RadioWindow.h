@@ -21,7 +21,6 @@ class RadioWindow {
       : sim(radio, options), shell(MakeProfile(language) + "[Ports]\nCOM1=" + sim.device() + "\n") {
     SetWindowLinkSettings(FastLinkSettings());
   }
-  ~RadioWindow() { SetWindowLinkSettings(MainLinkSettings()); }
 
   bool Start() {
     if (!shell.Start()) return false;
@@ -59,5 +58,6 @@ class RadioWindow {
   }
 
   CSimHarness sim;
+  // The short time-outs are put back with the rest of the state.
   ShellFixture shell;
 };

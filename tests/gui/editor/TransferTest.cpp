@@ -331,7 +331,6 @@ void TransferTest::refusedWhileTransferring() {
   for (int command : refused)
     if (command != Cmd::kEditUndo && command != Cmd::kEditPaste)  // nothing to undo, nothing to paste
       QVERIFY2(frame->IsCommandEnabled(command), qPrintable(QString::number(command)));
-  g_bServiceMode = false;
 }
 
 void TransferTest::readIsOneUndoStep_data() {
