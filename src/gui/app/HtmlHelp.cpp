@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -67,16 +66,6 @@ void HelpForFocusedControl(QWidget* owner) {
   const int id = ControlId(QApplication::focusWidget());
   CallHtmlHelp(owner, g_strHelpFile, kHelpContextCommand, static_cast<std::uint32_t>(id));
 }
-
-namespace {
-QPointer<QWidget>& Owner() {
-  static QPointer<QWidget> owner;
-  return owner;
-}
-}  // namespace
-
-void SetHelpOwner(QWidget* owner) { Owner() = owner; }
-QWidget* HelpOwner() { return Owner(); }
 
 CHelpWindow* ExistingHelpWindow() { return Window(); }
 

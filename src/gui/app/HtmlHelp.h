@@ -17,10 +17,6 @@ void SetHtmlHelpSink(HtmlHelpSink sink);
 // Returns the window showing the topic, or nullptr when nothing was shown.
 QWidget* CallHtmlHelp(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data);
 
-// Help windows belong to the main window (nullptr while there is none).
-void SetHelpOwner(QWidget* owner);
-QWidget* HelpOwner();
-
 // The F1 hook of a dialog or view: help for the focused control's id.
 void HelpForFocusedControl(QWidget* owner);
 

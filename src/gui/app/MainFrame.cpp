@@ -18,6 +18,7 @@
 #include "gui/app/DocumentFiles.h"
 #include "core/shell/HelpTopics.h"
 #include "gui/app/HtmlHelp.h"
+#include "gui/app/LanguageRestart.h"
 #include "core/shell/KeyLocks.h"
 #include "gui/app/NavigationBar.h"
 #include "core/shell/NavigationItems.h"
@@ -186,6 +187,15 @@ void CMainFrame::WinHelp(quint32 helpData) {
 }
 
 void CMainFrame::OnHelp() { WinHelp(kHelpResourceBase + Res::kMainFrame); }
+
+void CMainFrame::ShowHelpForFocus() { HelpForFocusedControl(this); }
+
+void CMainFrame::ShowCommandHelp(int command, QWidget* owner) {
+  QWidget* helpOwner = owner != nullptr ? owner : this;
+  CallHtmlHelp(helpOwner, g_strHelpFile, kHelpContextCommand, static_cast<std::uint32_t>(command));
+}
+
+bool CMainFrame::RestartProgram() { return RestartAfterLanguageChange(this); }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();

@@ -11,7 +11,7 @@
 #include "gui/app/ChildFrame.h"
 #include "gui/app/DocTemplate.h"
 #include "gui/app/DocumentFiles.h"
-#include "gui/app/HtmlHelp.h"
+#include "gui/app/FeatureCommands.h"
 #include "gui/app/MainFrame.h"
 #include "core/profile/ProfileFile.h"
 #include "core/profile/ProgramProfile.h"
@@ -25,10 +25,8 @@
 #include "core/shell/StartupRules.h"
 #include "gui/shell/UiHooks.h"
 #include "core/files/UserFolders.h"
-#include "gui/editor/ChannelCommands.h"
 #include "gui/print/PrintCommands.h"
 #include "core/files/Backups.h"
-#include "gui/settings/SettingsCommands.h"
 
 namespace {
 void UseCjkCapableFont() {
@@ -54,6 +52,7 @@ CProgramApp::CProgramApp(int& argc, char** argv) {
 CProgramApp::CProgramApp() = default;
 
 CProgramApp::~CProgramApp() {
+  RegisterFrameServices(nullptr);
   m_pMainFrame.reset();
   m_pDocTemplate.reset();
 }
@@ -83,7 +82,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
     m_pMainFrame.reset();
     return false;
   }
-  SetHelpOwner(m_pMainFrame.get());
+  RegisterFrameServices(m_pMainFrame.get());
   m_pDocTemplate = std::make_unique<CDocTemplate>(m_pMainFrame->Client());
   m_pMainFrame->SetCommandHandler(Cmd::kFileNew, [this] { OnFileNewConfirm(); });
   m_pMainFrame->SetCommandHandler(Cmd::kFileOpen, [this] { OnFileOpen(); });
@@ -136,7 +135,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
 int CProgramApp::Run() { return QApplication::exec(); }
 
 int CProgramApp::ExitInstance() {
-  SetHelpOwner(nullptr);
+  RegisterFrameServices(nullptr);
   m_pDocTemplate.reset();
   m_pMainFrame.reset();
   UnloadLanguageModule();

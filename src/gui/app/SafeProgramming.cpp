@@ -70,8 +70,6 @@ void OnFileCompare(CMainFrame& frame) {
 
 }  // namespace
 
-bool UserSwitchOn(const char* setting) { return ReadUserNumber(setting, 0) != 0; }
-
 void InstallSafeProgrammingCommands(CMainFrame& frame, CProgramApp& app) {
   frame.SetCommandHandler(Cmd::kFileOpenBackup, [&frame, &app] { OnFileOpenBackup(frame, app); });
   frame.SetCommandHandler(

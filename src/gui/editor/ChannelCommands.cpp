@@ -8,7 +8,6 @@
 #include <QMenu>
 
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
@@ -24,9 +23,10 @@
 
 namespace {
 
-const int kCommands[] = {Cmd::kEditUndo,       Cmd::kEditRedo,       Cmd::kEditCut,         Cmd::kEditCopy,
-                         Cmd::kEditPaste,      Cmd::kInsertChannel,  Cmd::kDeleteChannel,   Cmd::kMoveChannelUp,
-                         Cmd::kMoveChannelDown, Cmd::kClearChannel,  Cmd::kImportChannels,  Cmd::kExportChannels};
+const std::vector<int> kCommands{Cmd::kEditUndo,       Cmd::kEditRedo,        Cmd::kEditCut,
+                                 Cmd::kEditCopy,       Cmd::kEditPaste,       Cmd::kInsertChannel,
+                                 Cmd::kDeleteChannel,  Cmd::kMoveChannelUp,   Cmd::kMoveChannelDown,
+                                 Cmd::kClearChannel,   Cmd::kImportChannels,  Cmd::kExportChannels};
 
 constexpr int kSeparator = 0;
 const int kContextMenu[] = {Cmd::kEditUndo,      Cmd::kEditRedo,       kSeparator,          Cmd::kEditCut,
@@ -66,27 +66,10 @@ int ChannelCommandOfKey(const QKeySequence& keys) {
   return 0;
 }
 
-void InstallChannelCommands(CMainFrame& frame) {
-  for (int command : kCommands) {
-    // The channel window shown, not one closed to hide it.
-    auto view = [&frame]() -> CProgramView* {
-      CProgramView* active = frame.ActiveView();
-      return active != nullptr && active->isVisible() ? active : nullptr;
-    };
-    frame.SetCommandHandler(
-        command,
-        [view, command] {
-          if (CProgramView* active = view()) active->ChannelCommands().OnCommand(command);
-        },
-        [view, command] {
-          const CProgramView* active = view();
-          return active != nullptr && active->ChannelCommands().IsEnabled(command);
-        });
-  }
-}
+const std::vector<int>& CChannelCommands::Commands() { return kCommands; }
 
 bool CChannelCommands::Handles(int command) {
-  return std::find(std::begin(kCommands), std::end(kCommands), command) != std::end(kCommands);
+  return std::find(kCommands.begin(), kCommands.end(), command) != kCommands.end();
 }
 
 CellRange CChannelCommands::Selection() const {

@@ -16,13 +16,14 @@ class QLineEdit;
 class QMenu;
 class QPoint;
 class QWidget;
-class CMainFrame;
 class CProgramView;
 
 class CChannelCommands {
  public:
   explicit CChannelCommands(CProgramView* view) : m_pView(view) {}
 
+  // Every command it runs, and whether it runs `command`.
+  static const std::vector<int>& Commands();
   static bool Handles(int command);
   bool IsEnabled(int command) const;
   void OnCommand(int command);
@@ -75,6 +76,3 @@ struct CommandKeys {
 const std::vector<CommandKeys>& ChannelCommandKeys();
 // The command of a key press (0 for none of them).
 int ChannelCommandOfKey(const QKeySequence& keys);
-
-// The frame runs the commands on its active channel window.
-void InstallChannelCommands(CMainFrame& frame);

@@ -6,11 +6,11 @@
 #include <QStatusBar>
 
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/shell/ResourceText.h"
-#include "gui/app/SafeProgramming.h"
+#include "gui/shell/FrameServices.h"
 #include "gui/shell/UiHooks.h"
+#include "gui/shell/UserSettings.h"
 #include "core/files/UserFolders.h"
 #include "gui/editor/ProgramView.h"
 #include "core/link/PortNames.h"
@@ -148,6 +148,4 @@ void CLinkCommands::CloseProgress() {
   progress->deleteLater();
 }
 
-void CLinkCommands::UpdateFrameCommands() const {
-  if (auto* frame = qobject_cast<CMainFrame*>(m_pView->window())) frame->UpdateCommandUI();
-}
+void CLinkCommands::UpdateFrameCommands() const { FrameServices().UpdateCommandUI(); }

@@ -7,10 +7,11 @@
 #include <QWidget>
 #include <memory>
 
-#include "gui/editor/LanguageDlg.h"
-#include "gui/editor/LinkCommands.h"
 #include "core/radio/ChannelCellRules.h"
 #include "core/radio/ChannelTable.h"
+#include "gui/editor/LanguageDlg.h"
+#include "gui/editor/LinkCommands.h"
+#include "gui/shell/ChannelWindow.h"
 
 class QLabel;
 class CChannelCommands;
@@ -19,13 +20,13 @@ class CMSFlexGrid;
 class CProgramDoc;
 struct ProductTexts;
 
-class CProgramView : public QWidget {
+class CProgramView : public QWidget, public CChannelWindow {
   Q_OBJECT
  public:
   CProgramView(CProgramDoc* doc, QWidget* parent);
   ~CProgramView() override;
 
-  CProgramDoc* GetDocument() const { return m_pDoc; }
+  CProgramDoc* GetDocument() const override { return m_pDoc; }
 
   // Called once the view and its document exist: builds the table the first
   // time, fits the channel window to the form and fills the table.
@@ -58,7 +59,7 @@ class CProgramView : public QWidget {
   void StoreToImage();
 
   // The sixteen rows as the table shows them.
-  ChannelTable Table() const;
+  ChannelTable Table() const override;
   // Replaces the whole table (an edit in progress is dropped) as one step
   // that can be undone; the document is marked modified when a cell changed.
   void SetTable(const ChannelTable& table);
@@ -68,12 +69,12 @@ class CProgramView : public QWidget {
 
   // The accepted frequency range; set by RefreshFromImage, and by whoever
   // changes the radio's type or band.
-  const BandLimits& GetBandLimits() const { return m_bandLimits; }
+  const BandLimits& GetBandLimits() const override { return m_bandLimits; }
   void SetBandLimits(const BandLimits& limits) { m_bandLimits = limits; }
   // The band text the limits come from, as messages name it.
   const std::string& BandText() const { return m_strBand; }
   // The main window's caption and the band limits for a type and band.
-  void ShowProduct(const ProductTexts& product);
+  void ShowProduct(const ProductTexts& product) override;
 
   // Commits the visible editor into its cell, as leaving the cell does
   // (messages included); nothing happens when no edit is in progress. A

@@ -7,8 +7,7 @@
 #include <QLineEdit>
 
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/HtmlHelp.h"
-#include "gui/app/MainFrame.h"
+#include "gui/shell/FrameServices.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
@@ -55,7 +54,7 @@ void CProgramView::ShowEditor() {
   if (m_pGrid->HasBlockSelection()) return;
   // The table is looked at, not changed, while a transfer works on it.
   if (CTransferRunner::AnyRunning()) {
-    if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ShowTransferBusyNote();
+    FrameServices().ShowTransferBusyNote();
     return;
   }
   const int column = m_pGrid->GetCol();
@@ -167,7 +166,7 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
   if (key == Qt::Key_F1) {
     // Once, where the key arrives: unused, it rises through the editor's
     // parents to the view.
-    if (watched == QApplication::focusWidget()) HelpForFocusedControl(HelpOwner());
+    if (watched == QApplication::focusWidget()) FrameServices().ShowHelpForFocus();
     return false;
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -5,7 +5,7 @@
 
 #include "gui/shell/AppContext.h"
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/HtmlHelp.h"
+#include "gui/shell/FrameServices.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
@@ -103,6 +103,6 @@ void CServiceDlg::OnTransferFinished(const TransferResult& result, const RadioIm
 }
 
 void CServiceDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) HelpForFocusedControl(HelpOwner());
+  if (event->key() == Qt::Key_F1) FrameServices().ShowHelpForFocus();
   QDialog::keyPressEvent(event);
 }

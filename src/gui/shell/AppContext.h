@@ -1,8 +1,8 @@
 #pragma once
 // The Qt layer's state for one run of the program, beside the process-wide
 // values the Parts name (AppGlobals.h): the language module, the caption of
-// message boxes, the help window, the transfers under way, and the hooks
-// through which a test answers for the person. The
+// message boxes, the help window, the transfers under way, the main window's
+// services, and the hooks through which a test answers for the person. The
 // application owns one for as long as it runs; before and after it, and for
 // windows a test makes without an application, the process has one of its
 // own.
@@ -17,6 +17,7 @@
 
 class QTranslator;
 class QWidget;
+class CFrameServices;
 
 class CAppContext {
  public:
@@ -47,6 +48,7 @@ class CAppContext {
   std::unique_ptr<QTranslator> m_pQtTexts;         // Qt's own texts in Chinese
   QPointer<QWidget> m_pHelpWindow;                 // one for the whole run
   int m_nRunningTransfers = 0;                     // changed on the GUI thread only
+  CFrameServices* m_pFrame = nullptr;              // the main window once it has registered
 
  private:
   CAppContext* m_pReplaced;
