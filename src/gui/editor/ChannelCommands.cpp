@@ -13,10 +13,9 @@
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
 #include "core/csv/CsvImportReport.h"
-#include "gui/editor/ChannelEditors.h"
 #include "core/shell/EditorRules.h"
 #include "gui/widgets/MSFlexGrid.h"
-#include "gui/editor/ProgramView.h"
+#include "gui/editor/ChannelView.h"
 #include "core/shell/TransferRules.h"
 #include "gui/shell/TransferRunner.h"
 #include "core/files/ProgramDoc.h"
@@ -78,16 +77,11 @@ CellRange CChannelCommands::Selection() const {
           std::max(grid->GetRow(), grid->GetRowSel()), std::max(grid->GetCol(), grid->GetColSel())};
 }
 
-QLineEdit* CChannelCommands::EditorText() const {
-  QWidget* editor = m_pView->m_pEditors == nullptr ? nullptr : m_pView->m_pEditors->Visible();
-  return editor == nullptr ? nullptr : CChannelEditors::TextField(editor);
-}
-
 bool CChannelCommands::IsEnabled(int command) const {
   // The table's context menu asks here without the frame.
   if (CTransferRunner::AnyRunning() && RefusedDuringTransfer(command)) return false;
   const CellRange rows = Selection();
-  const QLineEdit* text = EditorText();
+  const QLineEdit* text = m_pView->EditorText();
   switch (command) {
     case Cmd::kEditUndo: return (text != nullptr && text->isUndoAvailable()) || m_history.CanUndo();
     case Cmd::kEditRedo: return (text != nullptr && text->isRedoAvailable()) || m_history.CanRedo();
@@ -127,7 +121,7 @@ QMenu* CChannelCommands::ContextMenu(QWidget* parent) {
     QAction* action = menu->addAction(ResourceText(MenuItemKey(Res::kMenuDocument, command)));
     action->setData(command);  // F1 on the item finds its topic
     action->setEnabled(IsEnabled(command));
-    QObject::connect(action, &QAction::triggered, m_pView, [this, command] { OnCommand(command); });
+    QObject::connect(action, &QAction::triggered, m_pView->Widget(), [this, command] { OnCommand(command); });
   }
   return menu;
 }
@@ -138,14 +132,16 @@ void CChannelCommands::ReopenEditor(bool wasEditing) {
 
 void CChannelCommands::ShowMessage(const QString& text, bool warning) const {
   if (warning)
-    ProgramMessageBox(m_pView, text, QMessageBox::Ok, QMessageBox::Warning, ResourceText(StringKey(Res::kStrCaution)));
+    ProgramMessageBox(m_pView->Widget(), text, QMessageBox::Ok, QMessageBox::Warning,
+                      ResourceText(StringKey(Res::kStrCaution)));
   else
-    ProgramMessageBox(m_pView, text, QMessageBox::Ok, QMessageBox::Information);
+    ProgramMessageBox(m_pView->Widget(), text, QMessageBox::Ok, QMessageBox::Information);
 }
 
 void CChannelCommands::OnUndo(bool redo) {
   // An editor's own typing is undone first, as in any text field.
-  if (QLineEdit* text = EditorText(); text != nullptr && (redo ? text->isRedoAvailable() : text->isUndoAvailable())) {
+  QLineEdit* text = m_pView->EditorText();
+  if (text != nullptr && (redo ? text->isRedoAvailable() : text->isUndoAvailable())) {
     redo ? text->redo() : text->undo();
     return;
   }
@@ -164,7 +160,7 @@ void CChannelCommands::OnUndo(bool redo) {
 
 void CChannelCommands::OnCopy(bool cut) {
   // An open editor's text is the editor's to copy or cut.
-  if (QLineEdit* text = EditorText()) {
+  if (QLineEdit* text = m_pView->EditorText()) {
     cut ? text->cut() : text->copy();
     return;
   }
@@ -186,7 +182,7 @@ void CChannelCommands::OnPaste() {
   const std::string text = ToStd(QApplication::clipboard()->text());
   const CellBlock block = ParseBlockText(text);
   // One value goes into an open editor, to be committed as typed.
-  if (QLineEdit* field = EditorText(); field != nullptr && !IsBlockText(text)) {
+  if (QLineEdit* field = m_pView->EditorText(); field != nullptr && !IsBlockText(text)) {
     field->insert(FromStd(block.front().front()));
     return;
   }
@@ -238,14 +234,14 @@ void CChannelCommands::ExportChannels(const QString& path, CsvForm form) {
   const std::string file = ToStd(path);
   const int err = SaveChannelsCsv(file, image, form);
   // As a data file that cannot be written is told.
-  if (err != 0) ProgramMessageBox(m_pView, FromStd(CsvWriteFailureText(file, err, g_bChinese)));
+  if (err != 0) ProgramMessageBox(m_pView->Widget(), FromStd(CsvWriteFailureText(file, err, g_bChinese)));
 }
 
 void CChannelCommands::ImportChannels(const QString& path) {
   const std::string file = ToStd(path);
   const CsvImportResult result = ImportChannelsCsvFile(file, m_pView->GetBandLimits(), g_bChinese);
   if (!result.Readable()) {
-    ProgramMessageBox(m_pView, FromStd(file + "\n" + CsvFileFailureText(result, g_bChinese)));
+    ProgramMessageBox(m_pView->Widget(), FromStd(file + "\n" + CsvFileFailureText(result, g_bChinese)));
     return;
   }
   if (result.ReplacesTable()) m_pView->SetTable(result.table);
@@ -259,14 +255,14 @@ void CChannelCommands::OnExportChannels() {
   QString proposed = document.completeBaseName() + QLatin1Char('.') + kCsvSuffix;
   if (doc->HasFileName()) proposed = document.dir().filePath(proposed);
   int chosen = 0;
-  const QString path = AskFileName(m_pView, CsvFileRequest(true, proposed, Cmd::kExportChannels, kChirpFormFilter),
-                                   &chosen);
+  const QString path = AskFileName(
+      m_pView->Widget(), CsvFileRequest(true, proposed, Cmd::kExportChannels, kChirpFormFilter), &chosen);
   if (!path.isEmpty()) ExportChannels(path, chosen == 1 ? CsvForm::Chirp : CsvForm::Own);
 }
 
 void CChannelCommands::OnImportChannels() {
   m_pView->CommitPendingEdit();
   const QString path =
-      AskFileName(m_pView, CsvFileRequest(false, QString(), Cmd::kImportChannels, kAllFilesFilter));
+      AskFileName(m_pView->Widget(), CsvFileRequest(false, QString(), Cmd::kImportChannels, kAllFilesFilter));
   if (!path.isEmpty()) ImportChannels(path);
 }

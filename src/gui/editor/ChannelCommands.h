@@ -16,11 +16,11 @@ class QLineEdit;
 class QMenu;
 class QPoint;
 class QWidget;
-class CProgramView;
+class CChannelView;
 
 class CChannelCommands {
  public:
-  explicit CChannelCommands(CProgramView* view) : m_pView(view) {}
+  explicit CChannelCommands(CChannelView* view) : m_pView(view) {}
 
   // Every command it runs, and whether it runs `command`.
   static const std::vector<int>& Commands();
@@ -47,8 +47,6 @@ class CChannelCommands {
  private:
   // The selected cells; the current cell when nothing more is selected.
   CellRange Selection() const;
-  // The text field of the editor in use, or nullptr.
-  QLineEdit* EditorText() const;
   void OnUndo(bool redo);
   void OnCopy(bool cut);
   void OnPaste();
@@ -63,7 +61,7 @@ class CChannelCommands {
   // What was refused, as a cell's Caution; otherwise a plain report.
   void ShowMessage(const QString& text, bool warning) const;
 
-  CProgramView* m_pView;
+  CChannelView* m_pView;
   CChannelHistory m_history;
 };
 

@@ -33,6 +33,11 @@ int CautionText(CellVerdict verdict) {
 
 bool CProgramView::IsEditing() const { return m_pEditors != nullptr && m_pEditors->Visible() != nullptr; }
 
+QLineEdit* CProgramView::EditorText() const {
+  QWidget* editor = m_pEditors == nullptr ? nullptr : m_pEditors->Visible();
+  return editor == nullptr ? nullptr : CChannelEditors::TextField(editor);
+}
+
 void CProgramView::OnEnterCell() { ShowEditor(); }
 
 void CProgramView::OnMouseDown(int, int, int, int) { ShowEditor(); }
