@@ -234,7 +234,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (RefuseWhileTransferring(true) || !SaveModifiedDocuments(this)) {
+  if (RefuseWhileTransferring(true) || !SaveModifiedDocuments(this, m_wndClient)) {
     event->ignore();
     return;
   }

@@ -45,8 +45,6 @@ class CMainFrame : public QMainWindow, public CFrameServices {
   // The active channel window, even while it is hidden; nullptr when none.
   CChildFrame* MDIGetActive() const;
   CProgramView* ActiveView() const;
-  // Shows a channel window, a hidden one too, and makes it the active one.
-  void ShowChildFrame(CChildFrame* frame);
   CBackgroundClient* Client() const { return m_wndClient; }
   CNavigationBar* NavigationBar() const { return m_wndNavBar; }
   QTreeWidgetItem* NavRoot() const { return m_pNavRoot; }

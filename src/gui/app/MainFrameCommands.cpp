@@ -114,12 +114,7 @@ void CMainFrame::UpdateCommandUI() {
 }
 
 void CMainFrame::OnChannelInformation() {
-  if (CChildFrame* frame = MDIGetActive()) ShowChildFrame(frame);
-}
-
-void CMainFrame::ShowChildFrame(CChildFrame* frame) {
-  frame->showNormal();
-  m_wndClient->setActiveSubWindow(frame);
+  if (CChildFrame* frame = MDIGetActive()) frame->ShowAndActivate();
 }
 
 void CMainFrame::OnFileClose() {

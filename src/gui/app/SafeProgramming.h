@@ -4,7 +4,12 @@
 // differs between the open document and a data file), and the Setup check
 // items Verify After Write and Serial Trace, which the next Read or Write
 // takes from the settings store (UserSettings.h).
-class CMainFrame;
-class CProgramApp;
+#include <QString>
+#include <functional>
 
-void InstallSafeProgrammingCommands(CMainFrame& frame, CProgramApp& app);
+class CMainFrame;
+
+// `openDataFile` asks for a data file in an Open dialog at `proposed` (a
+// folder or a file in it), captioned with `command`'s name, and opens it.
+void InstallSafeProgrammingCommands(CMainFrame& frame,
+                                    std::function<void(const QString& proposed, int command)> openDataFile);
