@@ -20,7 +20,7 @@
 #include "core/shell/ResourceIds.h"
 #include "gui/shell/UiHooks.h"
 #include "gui/editor/ProgressDlg.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 
 namespace {
 

@@ -13,11 +13,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "gui/shell/AppGlobals.h"
 #include "gui/widgets/ControlId.h"
 #include "gui/app/HtmlHelp.h"
 #include "gui/app/MainFrame.h"
-#include "core/profile/ProfileFile.h"
 #include "gui/app/ProgramApp.h"
 
 std::string MakeProfile(const std::string& language, const std::string& extraSetup,
@@ -42,18 +40,6 @@ void ShellFixture::CopyFromBuild(const std::string& name, const std::string& as)
                              std::filesystem::copy_options::overwrite_existing);
 }
 
-namespace {
-void ResetProcessValues() {
-  g_strLanguage.clear();
-  g_bChinese = false;
-  g_strHelpFile = "enHelp.chm";
-  g_strAppDir.clear();
-  g_bNewDocument = false;
-  g_bServiceMode = false;
-  g_profile.Clear();
-}
-}  // namespace
-
 void ShellFixture::Remove(const std::string& name) const { std::filesystem::remove(m_dir.file(name)); }
 
 ShellFixture::ShellFixture(const std::string& profile) {
@@ -67,7 +53,7 @@ ShellFixture::ShellFixture(const std::string& profile) {
   // QSettings reads the folder once per process; each test has its own.
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(m_dir.file("config")));
 
-  ResetProcessValues();
+  m_state.StartAfresh();
 
   SetMessageBoxHook([this](const MessageRequest& request) {
     messages.push_back(request);
@@ -103,12 +89,6 @@ ShellFixture::ShellFixture(const std::string& profile) {
 ShellFixture::~ShellFixture() {
   m_pApp->ExitInstance();
   m_pApp.reset();
-  g_profile.Clear();
-  SetMessageBoxHook({});
-  SetModalHook({});
-  SetStartProgramHook({});
-  SetFileNameHook({});
-  SetHtmlHelpSink({});
 }
 
 bool ShellFixture::Start(const QStringList& arguments) {
@@ -118,7 +98,7 @@ bool ShellFixture::Start(const QStringList& arguments) {
 bool ShellFixture::Restart(const QStringList& arguments) {
   m_pApp->ExitInstance();
   m_pApp.reset();
-  ResetProcessValues();
+  m_state.StartAfresh();
   m_pApp = std::make_unique<CProgramApp>();
   return Start(arguments);
 }

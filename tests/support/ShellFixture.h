@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gui/shell/UiHooks.h"
+#include "support/ScopedProgramState.h"
 #include "support/TempDir.h"
 
 class CMainFrame;
@@ -68,6 +69,8 @@ class ShellFixture {
 
  private:
   TempDir m_dir;
+  // The process-wide values and hooks, put back once the program has ended.
+  CScopedProgramState m_state;
   std::unique_ptr<CProgramApp> m_pApp;
 };
 

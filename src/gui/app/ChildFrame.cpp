@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <QMenu>
 
 #include "gui/shell/ResourceText.h"
@@ -30,6 +31,11 @@ void CChildFrame::UpdateTitle() {
   setWindowTitle(FromStd(m_pDoc->GetTitle()).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
                  QStringLiteral("[*]"));
   setWindowModified(m_pDoc->IsModified());
+}
+
+void CChildFrame::ShowAndActivate() {
+  showNormal();
+  if (QMdiArea* area = mdiArea()) area->setActiveSubWindow(this);
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

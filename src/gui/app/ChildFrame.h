@@ -17,6 +17,8 @@ class CChildFrame : public QMdiSubWindow {
   CProgramDoc* Document() const { return m_pDoc.get(); }
   CProgramView* View() const { return m_pView; }
   void UpdateTitle();
+  // Shows the window, a hidden or minimized one too, as the active one.
+  void ShowAndActivate();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

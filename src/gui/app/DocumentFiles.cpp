@@ -1,13 +1,12 @@
 #include "gui/app/DocumentFiles.h"
 
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStringList>
 
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/BackgroundClient.h"
 #include "gui/app/ChildFrame.h"
-#include "gui/app/MainFrame.h"
 #include "gui/app/RecentFiles.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
@@ -57,21 +56,21 @@ bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName) {
   return true;
 }
 
-bool SaveModifiedDocuments(CMainFrame* frame) {
-  if (frame->Client() == nullptr) return true;
-  for (QMdiSubWindow* window : frame->Client()->subWindowList()) {
+bool SaveModifiedDocuments(QWidget* owner, QMdiArea* client) {
+  if (client == nullptr) return true;
+  for (QMdiSubWindow* window : client->subWindowList()) {
     auto* child = qobject_cast<CChildFrame*>(window);
     if (child == nullptr) continue;
     child->View()->CommitPendingEdit();
     CProgramDoc* doc = child->Document();
     if (!doc->IsModified()) continue;
     // The user sees what the question is about.
-    frame->ShowChildFrame(child);
+    child->ShowAndActivate();
     const QMessageBox::StandardButton answer =
-        ProgramMessageBox(frame, FromStd(SaveChangesQuestion(doc->GetTitle(), g_bChinese)),
+        ProgramMessageBox(owner, FromStd(SaveChangesQuestion(doc->GetTitle(), g_bChinese)),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
     if (answer == QMessageBox::No) continue;
-    if (answer != QMessageBox::Yes || !SaveDocument(frame, child, false)) return false;
+    if (answer != QMessageBox::Yes || !SaveDocument(owner, child, false)) return false;
   }
   return true;
 }

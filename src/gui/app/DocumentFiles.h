@@ -5,9 +5,9 @@
 
 #include "gui/shell/UiHooks.h"
 
+class QMdiArea;
 class QWidget;
 class CChildFrame;
-class CMainFrame;
 
 // The file dialogs' filter ("*.dat (*.dat)") and the extension a name typed
 // without one gets (".dat").
@@ -23,7 +23,7 @@ FileDialogRequest DataFileRequest(bool saving, const QString& proposed, int comm
 // (no frame, the dialog cancelled, or the write failed, which was reported).
 bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName);
 
-// Before the program closes: for each modified document, shows its window
-// (a hidden one too) and asks Yes (save), No or Cancel. False on Cancel or a
-// save that did not happen.
-bool SaveModifiedDocuments(CMainFrame* frame);
+// Before the program closes: for each modified document in `client`, shows
+// its window (a hidden one too) and asks Yes (save), No or Cancel, over
+// `owner`. False on Cancel or a save that did not happen.
+bool SaveModifiedDocuments(QWidget* owner, QMdiArea* client);

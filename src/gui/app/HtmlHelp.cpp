@@ -4,25 +4,18 @@
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
 #include "core/shell/HelpTopics.h"
+#include "gui/shell/AppContext.h"
+#include "gui/shell/AppGlobals.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/widgets/ControlId.h"
 
 namespace {
-HtmlHelpSink& Sink() {
-  static HtmlHelpSink sink;
-  return sink;
-}
-QPointer<CHelpWindow>& Window() {
-  static QPointer<CHelpWindow> window;
-  return window;
-}
+CHelpWindow* Window() { return qobject_cast<CHelpWindow*>(AppContext().m_pHelpWindow.data()); }
 
 // A modal dialog blocks every window but its own: help asked for from it
 // belongs to it while it runs, and goes back to the owner when it ends.
@@ -48,22 +41,24 @@ QWidget* ShowInHelpWindow(QWidget* owner, const std::string& file, unsigned comm
   if (command != kHelpContextCommand) return nullptr;
   const QString path = FromStd(g_strAppDir + HelpHtmlFileName(file));
   QWidget* parent = HelpParent(owner);
-  if (!Window() || Window()->parentWidget() != parent) {
-    delete Window();
-    Window() = new CHelpWindow(parent);
+  CHelpWindow* window = Window();
+  if (window == nullptr || window->parentWidget() != parent) {
+    delete window;
+    window = new CHelpWindow(parent);
+    AppContext().m_pHelpWindow = window;
     ReturnToOwnerWhenFinished(parent, owner);
   }
-  if (!Window()->ShowTopic(path, data)) return nullptr;
-  Window()->show();
-  Window()->raise();
-  return Window();
+  if (!window->ShowTopic(path, data)) return nullptr;
+  window->show();
+  window->raise();
+  return window;
 }
 }  // namespace
 
-void SetHtmlHelpSink(HtmlHelpSink sink) { Sink() = std::move(sink); }
+void SetHtmlHelpSink(HtmlHelpSink sink) { AppContext().Hooks().help = std::move(sink); }
 
 QWidget* CallHtmlHelp(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data) {
-  if (Sink()) return Sink()(owner, file, command, data);
+  if (const HtmlHelpSink& sink = AppContext().Hooks().help) return sink(owner, file, command, data);
   return ShowInHelpWindow(owner, file, command, data);
 }
 
@@ -71,16 +66,6 @@ void HelpForFocusedControl(QWidget* owner) {
   const int id = ControlId(QApplication::focusWidget());
   CallHtmlHelp(owner, g_strHelpFile, kHelpContextCommand, static_cast<std::uint32_t>(id));
 }
-
-namespace {
-QPointer<QWidget>& Owner() {
-  static QPointer<QWidget> owner;
-  return owner;
-}
-}  // namespace
-
-void SetHelpOwner(QWidget* owner) { Owner() = owner; }
-QWidget* HelpOwner() { return Owner(); }
 
 CHelpWindow* ExistingHelpWindow() { return Window(); }
 

@@ -4,15 +4,12 @@
 // shows nothing and is not an error.
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 #include <string>
+
+#include "gui/shell/UiHooks.h"
 
 class QKeyEvent;
 class QTextBrowser;
-
-// The arguments of every help request, as a test sees them.
-using HtmlHelpSink =
-    std::function<QWidget*(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data)>;
 
 // Replaces where help requests go; an empty sink restores the help window.
 void SetHtmlHelpSink(HtmlHelpSink sink);
@@ -20,14 +17,10 @@ void SetHtmlHelpSink(HtmlHelpSink sink);
 // Returns the window showing the topic, or nullptr when nothing was shown.
 QWidget* CallHtmlHelp(QWidget* owner, const std::string& file, unsigned command, std::uint32_t data);
 
-// Help windows belong to the main window (nullptr while there is none).
-void SetHelpOwner(QWidget* owner);
-QWidget* HelpOwner();
-
 // The F1 hook of a dialog or view: help for the focused control's id.
 void HelpForFocusedControl(QWidget* owner);
 
-// The window shown for help requests; one for the whole process.
+// The window shown for help requests; one for the whole run.
 class CHelpWindow : public QWidget {
   Q_OBJECT
  public:

@@ -18,6 +18,7 @@
 #include "gui/app/DocumentFiles.h"
 #include "core/shell/HelpTopics.h"
 #include "gui/app/HtmlHelp.h"
+#include "gui/app/LanguageRestart.h"
 #include "core/shell/KeyLocks.h"
 #include "gui/app/NavigationBar.h"
 #include "core/shell/NavigationItems.h"
@@ -187,6 +188,15 @@ void CMainFrame::WinHelp(quint32 helpData) {
 
 void CMainFrame::OnHelp() { WinHelp(kHelpResourceBase + Res::kMainFrame); }
 
+void CMainFrame::ShowHelpForFocus() { HelpForFocusedControl(this); }
+
+void CMainFrame::ShowCommandHelp(int command, QWidget* owner) {
+  QWidget* helpOwner = owner != nullptr ? owner : this;
+  CallHtmlHelp(helpOwner, g_strHelpFile, kHelpContextCommand, static_cast<std::uint32_t>(command));
+}
+
+bool CMainFrame::RestartProgram() { return RestartAfterLanguageChange(this); }
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return QMainWindow::eventFilter(watched, event);
@@ -224,7 +234,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (RefuseWhileTransferring(true) || !SaveModifiedDocuments(this)) {
+  if (RefuseWhileTransferring(true) || !SaveModifiedDocuments(this, m_wndClient)) {
     event->ignore();
     return;
   }

@@ -10,6 +10,8 @@
 #include <map>
 #include <vector>
 
+#include "gui/shell/FrameServices.h"
+
 class QAction;
 class QLabel;
 class QMdiSubWindow;
@@ -20,7 +22,7 @@ class CChildFrame;
 class CNavigationBar;
 class CProgramView;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public CFrameServices {
   Q_OBJECT
  public:
   CMainFrame();
@@ -38,13 +40,11 @@ class CMainFrame : public QMainWindow {
   // whose `enabled` says no. A command with `checked` is a check item.
   void SetCommandHandler(int command, std::function<void()> handler, std::function<bool()> enabled = {},
                          std::function<bool()> checked = {});
-  void UpdateCommandUI();
+  void UpdateCommandUI() override;
 
   // The active channel window, even while it is hidden; nullptr when none.
   CChildFrame* MDIGetActive() const;
   CProgramView* ActiveView() const;
-  // Shows a channel window, a hidden one too, and makes it the active one.
-  void ShowChildFrame(CChildFrame* frame);
   CBackgroundClient* Client() const { return m_wndClient; }
   CNavigationBar* NavigationBar() const { return m_wndNavBar; }
   QTreeWidgetItem* NavRoot() const { return m_pNavRoot; }
@@ -73,8 +73,11 @@ class CMainFrame : public QMainWindow {
   void CyclePanes(bool forward);
   bool IsControlBarVisible() const;
 
-  // Says in the status bar that a command waits for the transfer to end.
-  void ShowTransferBusyNote();
+  // What the channel window and the dialogs ask of the frame.
+  void ShowTransferBusyNote() override;
+  void ShowHelpForFocus() override;
+  void ShowCommandHelp(int command, QWidget* owner) override;
+  bool RestartProgram() override;
 
   void OnNavSelChanged();
   void UnlockService();

@@ -13,7 +13,7 @@
 #include "gui/shell/AppGlobals.h"
 #include "gui/editor/ProgramView.h"
 #include "core/shell/TransferRules.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 
 namespace {
 constexpr int kBusyNoteMs = 4000;
@@ -114,12 +114,7 @@ void CMainFrame::UpdateCommandUI() {
 }
 
 void CMainFrame::OnChannelInformation() {
-  if (CChildFrame* frame = MDIGetActive()) ShowChildFrame(frame);
-}
-
-void CMainFrame::ShowChildFrame(CChildFrame* frame) {
-  frame->showNormal();
-  m_wndClient->setActiveSubWindow(frame);
+  if (CChildFrame* frame = MDIGetActive()) frame->ShowAndActivate();
 }
 
 void CMainFrame::OnFileClose() {

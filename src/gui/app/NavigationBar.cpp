@@ -1,6 +1,5 @@
 #include "gui/app/NavigationBar.h"
 
-#include <QAccessible>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMainWindow>
@@ -12,7 +11,6 @@
 
 #include "core/shell/AccessibleTexts.h"
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/NavigationBarAccessible.h"
 #include "gui/widgets/ControlId.h"
 #include "gui/app/NavigationTree.h"
 #include "core/profile/ProfileFile.h"
@@ -50,8 +48,6 @@ CNavigationBar::CNavigationBar(QMainWindow* frame, QWidget* parent) : QWidget(pa
 
 bool CNavigationBar::Initialize() {
   setWindowTitle(QStringLiteral("IE Control Bar"));
-  static const bool accessible = (QAccessible::installFactory(&CNavigationBarAccessible::Factory), true);
-  Q_UNUSED(accessible);
   m_font = font();
   m_font.setFamilies({QStringLiteral("Time New Roman"), QStringLiteral("Liberation Serif"),
                       QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});

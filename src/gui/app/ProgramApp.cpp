@@ -1,5 +1,6 @@
 #include "gui/app/ProgramApp.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFont>
@@ -11,8 +12,9 @@
 #include "gui/app/ChildFrame.h"
 #include "gui/app/DocTemplate.h"
 #include "gui/app/DocumentFiles.h"
-#include "gui/app/HtmlHelp.h"
+#include "gui/app/FeatureCommands.h"
 #include "gui/app/MainFrame.h"
+#include "gui/app/NavigationBarAccessible.h"
 #include "core/profile/ProfileFile.h"
 #include "core/profile/ProgramProfile.h"
 #include "gui/widgets/ProgramIcons.h"
@@ -22,13 +24,13 @@
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/app/SafeProgramming.h"
+#include "gui/app/StatusNotice.h"
 #include "core/shell/StartupRules.h"
 #include "gui/shell/UiHooks.h"
 #include "core/files/UserFolders.h"
-#include "gui/editor/ChannelCommands.h"
 #include "gui/print/PrintCommands.h"
 #include "core/files/Backups.h"
-#include "gui/settings/SettingsCommands.h"
+#include "gui/widgets/GridAccessible.h"
 
 namespace {
 void UseCjkCapableFont() {
@@ -38,6 +40,15 @@ void UseCjkCapableFont() {
   families << QStringLiteral("WenQuanYi Micro Hei") << QStringLiteral("Noto Sans CJK SC");
   font.setFamilies(families);
   QApplication::setFont(font);
+}
+
+// What a screen reader needs beyond Qt's own: the grid's cells and headers,
+// the navigation bar's painted close button, the status bar's notices.
+// Installed before the first window, which a screen reader may ask at once.
+void InstallAccessibleParts() {
+  QAccessible::installFactory(&CGridAccessible::Factory);
+  QAccessible::installFactory(&CNavigationBarAccessible::Factory);
+  QAccessible::installFactory(&CStatusNotice::Factory);
 }
 
 // A backup opens as a copy, so that no save rewrites what the radio held.
@@ -54,6 +65,7 @@ CProgramApp::CProgramApp(int& argc, char** argv) {
 CProgramApp::CProgramApp() = default;
 
 CProgramApp::~CProgramApp() {
+  RegisterFrameServices(nullptr);
   m_pMainFrame.reset();
   m_pDocTemplate.reset();
 }
@@ -78,12 +90,13 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   g_strAppDir = appDir;
 
   // The main window with its bars, tree and client area.
+  InstallAccessibleParts();
   m_pMainFrame = std::make_unique<CMainFrame>();
   if (!m_pMainFrame->OnCreate()) {
     m_pMainFrame.reset();
     return false;
   }
-  SetHelpOwner(m_pMainFrame.get());
+  RegisterFrameServices(m_pMainFrame.get());
   m_pDocTemplate = std::make_unique<CDocTemplate>(m_pMainFrame->Client());
   m_pMainFrame->SetCommandHandler(Cmd::kFileNew, [this] { OnFileNewConfirm(); });
   m_pMainFrame->SetCommandHandler(Cmd::kFileOpen, [this] { OnFileOpen(); });
@@ -92,7 +105,8 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   InstallPrintCommands(*m_pMainFrame, *m_pPrintCommands);
   InstallSettingsCommands(*m_pMainFrame);
   InstallChannelCommands(*m_pMainFrame);
-  InstallSafeProgrammingCommands(*m_pMainFrame, *this);
+  InstallSafeProgrammingCommands(
+      *m_pMainFrame, [this](const QString& proposed, int command) { AskAndOpenDataFile(proposed, command); });
   for (int i = 0; i < static_cast<int>(kRecentFileCount); ++i)
     m_pMainFrame->SetCommandHandler(Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); },
                                     [i] { return i < RecentFiles().size(); });
@@ -136,7 +150,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
 int CProgramApp::Run() { return QApplication::exec(); }
 
 int CProgramApp::ExitInstance() {
-  SetHelpOwner(nullptr);
+  RegisterFrameServices(nullptr);
   m_pDocTemplate.reset();
   m_pMainFrame.reset();
   UnloadLanguageModule();

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "gui/shell/AppContext.h"
+
 class QApplication;
 class CDocTemplate;
 class CMainFrame;
@@ -46,6 +48,8 @@ class CProgramApp {
 
  private:
   std::unique_ptr<QApplication> m_pApplication;
+  // The state of this run; in force from the construction to the end.
+  CAppContext m_context;
   // Outlives the frame, whose print commands use it.
   std::unique_ptr<CPrintCommands> m_pPrintCommands;
   std::unique_ptr<CMainFrame> m_pMainFrame;

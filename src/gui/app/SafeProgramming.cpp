@@ -8,7 +8,6 @@
 #include "gui/settings/CompareDlg.h"
 #include "gui/app/DocumentFiles.h"
 #include "gui/app/MainFrame.h"
-#include "gui/app/ProgramApp.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
@@ -32,14 +31,14 @@ QString AppBackupFolder() { return FromStd(BackupFolder(g_profile.GetString("Set
 
 // The dialog opens on the newest backup, so Enter opens what the radio
 // held before the last change.
-void OnFileOpenBackup(CMainFrame& frame, CProgramApp& app) {
+void OnFileOpenBackup(CMainFrame& frame, const std::function<void(const QString&, int)>& openDataFile) {
   const QString folder = AppBackupFolder();
   const std::vector<std::string> names = ListBackups(ToStd(folder));
   if (names.empty()) {
     ProgramMessageBox(&frame, LangString(kNoBackups).arg(folder));
     return;
   }
-  app.AskAndOpenDataFile(folder + FromStd(names.back()), Cmd::kFileOpenBackup);
+  openDataFile(folder + FromStd(names.back()), Cmd::kFileOpenBackup);
 }
 
 // The open document as its table shows it, edits not yet stored included,
@@ -70,10 +69,10 @@ void OnFileCompare(CMainFrame& frame) {
 
 }  // namespace
 
-bool UserSwitchOn(const char* setting) { return ReadUserNumber(setting, 0) != 0; }
-
-void InstallSafeProgrammingCommands(CMainFrame& frame, CProgramApp& app) {
-  frame.SetCommandHandler(Cmd::kFileOpenBackup, [&frame, &app] { OnFileOpenBackup(frame, app); });
+void InstallSafeProgrammingCommands(CMainFrame& frame,
+                                    std::function<void(const QString& proposed, int command)> openDataFile) {
+  frame.SetCommandHandler(Cmd::kFileOpenBackup,
+                          [&frame, openDataFile] { OnFileOpenBackup(frame, openDataFile); });
   frame.SetCommandHandler(
       Cmd::kFileCompare, [&frame] { OnFileCompare(frame); }, [&frame] { return frame.MDIGetActive() != nullptr; });
   for (const auto& [command, setting] : {std::pair{Cmd::kVerifyAfterWrite, kVerifyAfterWriteSetting},

@@ -3,13 +3,13 @@
 // (the images kept of every complete Read), File › Compare With... (what
 // differs between the open document and a data file), and the Setup check
 // items Verify After Write and Serial Trace, which the next Read or Write
-// takes from the settings store.
+// takes from the settings store (UserSettings.h).
+#include <QString>
+#include <functional>
+
 class CMainFrame;
-class CProgramApp;
 
-// The check items' names in the settings store; off unless stored as 1.
-inline constexpr const char* kVerifyAfterWriteSetting = "VerifyAfterWrite";
-inline constexpr const char* kSerialTraceSetting = "SerialTrace";
-bool UserSwitchOn(const char* setting);
-
-void InstallSafeProgrammingCommands(CMainFrame& frame, CProgramApp& app);
+// `openDataFile` asks for a data file in an Open dialog at `proposed` (a
+// folder or a file in it), captioned with `command`'s name, and opens it.
+void InstallSafeProgrammingCommands(CMainFrame& frame,
+                                    std::function<void(const QString& proposed, int command)> openDataFile);

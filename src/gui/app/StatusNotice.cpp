@@ -5,8 +5,6 @@
 #include <QStatusBar>
 
 CStatusNotice::CStatusNotice(QStatusBar* bar) : QWidget(bar) {
-  static const bool accessible = (QAccessible::installFactory(&CStatusNotice::Factory), true);
-  Q_UNUSED(accessible);
   // Not in the status bar's layout, which hides its widgets under a message.
   setGeometry(0, 0, 0, 0);
   hide();

@@ -8,25 +8,24 @@
 #include <QMenu>
 
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
 #include "core/csv/CsvImportReport.h"
-#include "gui/editor/ChannelEditors.h"
 #include "core/shell/EditorRules.h"
 #include "gui/widgets/MSFlexGrid.h"
-#include "gui/editor/ProgramView.h"
+#include "gui/editor/ChannelView.h"
 #include "core/shell/TransferRules.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/files/ProgramDoc.h"
 
 namespace {
 
-const int kCommands[] = {Cmd::kEditUndo,       Cmd::kEditRedo,       Cmd::kEditCut,         Cmd::kEditCopy,
-                         Cmd::kEditPaste,      Cmd::kInsertChannel,  Cmd::kDeleteChannel,   Cmd::kMoveChannelUp,
-                         Cmd::kMoveChannelDown, Cmd::kClearChannel,  Cmd::kImportChannels,  Cmd::kExportChannels};
+const std::vector<int> kCommands{Cmd::kEditUndo,       Cmd::kEditRedo,        Cmd::kEditCut,
+                                 Cmd::kEditCopy,       Cmd::kEditPaste,       Cmd::kInsertChannel,
+                                 Cmd::kDeleteChannel,  Cmd::kMoveChannelUp,   Cmd::kMoveChannelDown,
+                                 Cmd::kClearChannel,   Cmd::kImportChannels,  Cmd::kExportChannels};
 
 constexpr int kSeparator = 0;
 const int kContextMenu[] = {Cmd::kEditUndo,      Cmd::kEditRedo,       kSeparator,          Cmd::kEditCut,
@@ -66,27 +65,10 @@ int ChannelCommandOfKey(const QKeySequence& keys) {
   return 0;
 }
 
-void InstallChannelCommands(CMainFrame& frame) {
-  for (int command : kCommands) {
-    // The channel window shown, not one closed to hide it.
-    auto view = [&frame]() -> CProgramView* {
-      CProgramView* active = frame.ActiveView();
-      return active != nullptr && active->isVisible() ? active : nullptr;
-    };
-    frame.SetCommandHandler(
-        command,
-        [view, command] {
-          if (CProgramView* active = view()) active->ChannelCommands().OnCommand(command);
-        },
-        [view, command] {
-          const CProgramView* active = view();
-          return active != nullptr && active->ChannelCommands().IsEnabled(command);
-        });
-  }
-}
+const std::vector<int>& CChannelCommands::Commands() { return kCommands; }
 
 bool CChannelCommands::Handles(int command) {
-  return std::find(std::begin(kCommands), std::end(kCommands), command) != std::end(kCommands);
+  return std::find(kCommands.begin(), kCommands.end(), command) != kCommands.end();
 }
 
 CellRange CChannelCommands::Selection() const {
@@ -95,16 +77,11 @@ CellRange CChannelCommands::Selection() const {
           std::max(grid->GetRow(), grid->GetRowSel()), std::max(grid->GetCol(), grid->GetColSel())};
 }
 
-QLineEdit* CChannelCommands::EditorText() const {
-  QWidget* editor = m_pView->m_pEditors == nullptr ? nullptr : m_pView->m_pEditors->Visible();
-  return editor == nullptr ? nullptr : CChannelEditors::TextField(editor);
-}
-
 bool CChannelCommands::IsEnabled(int command) const {
   // The table's context menu asks here without the frame.
   if (CTransferRunner::AnyRunning() && RefusedDuringTransfer(command)) return false;
   const CellRange rows = Selection();
-  const QLineEdit* text = EditorText();
+  const QLineEdit* text = m_pView->EditorText();
   switch (command) {
     case Cmd::kEditUndo: return (text != nullptr && text->isUndoAvailable()) || m_history.CanUndo();
     case Cmd::kEditRedo: return (text != nullptr && text->isRedoAvailable()) || m_history.CanRedo();
@@ -144,7 +121,7 @@ QMenu* CChannelCommands::ContextMenu(QWidget* parent) {
     QAction* action = menu->addAction(ResourceText(MenuItemKey(Res::kMenuDocument, command)));
     action->setData(command);  // F1 on the item finds its topic
     action->setEnabled(IsEnabled(command));
-    QObject::connect(action, &QAction::triggered, m_pView, [this, command] { OnCommand(command); });
+    QObject::connect(action, &QAction::triggered, m_pView->Widget(), [this, command] { OnCommand(command); });
   }
   return menu;
 }
@@ -155,14 +132,16 @@ void CChannelCommands::ReopenEditor(bool wasEditing) {
 
 void CChannelCommands::ShowMessage(const QString& text, bool warning) const {
   if (warning)
-    ProgramMessageBox(m_pView, text, QMessageBox::Ok, QMessageBox::Warning, ResourceText(StringKey(Res::kStrCaution)));
+    ProgramMessageBox(m_pView->Widget(), text, QMessageBox::Ok, QMessageBox::Warning,
+                      ResourceText(StringKey(Res::kStrCaution)));
   else
-    ProgramMessageBox(m_pView, text, QMessageBox::Ok, QMessageBox::Information);
+    ProgramMessageBox(m_pView->Widget(), text, QMessageBox::Ok, QMessageBox::Information);
 }
 
 void CChannelCommands::OnUndo(bool redo) {
   // An editor's own typing is undone first, as in any text field.
-  if (QLineEdit* text = EditorText(); text != nullptr && (redo ? text->isRedoAvailable() : text->isUndoAvailable())) {
+  QLineEdit* text = m_pView->EditorText();
+  if (text != nullptr && (redo ? text->isRedoAvailable() : text->isUndoAvailable())) {
     redo ? text->redo() : text->undo();
     return;
   }
@@ -181,7 +160,7 @@ void CChannelCommands::OnUndo(bool redo) {
 
 void CChannelCommands::OnCopy(bool cut) {
   // An open editor's text is the editor's to copy or cut.
-  if (QLineEdit* text = EditorText()) {
+  if (QLineEdit* text = m_pView->EditorText()) {
     cut ? text->cut() : text->copy();
     return;
   }
@@ -203,7 +182,7 @@ void CChannelCommands::OnPaste() {
   const std::string text = ToStd(QApplication::clipboard()->text());
   const CellBlock block = ParseBlockText(text);
   // One value goes into an open editor, to be committed as typed.
-  if (QLineEdit* field = EditorText(); field != nullptr && !IsBlockText(text)) {
+  if (QLineEdit* field = m_pView->EditorText(); field != nullptr && !IsBlockText(text)) {
     field->insert(FromStd(block.front().front()));
     return;
   }
@@ -255,14 +234,14 @@ void CChannelCommands::ExportChannels(const QString& path, CsvForm form) {
   const std::string file = ToStd(path);
   const int err = SaveChannelsCsv(file, image, form);
   // As a data file that cannot be written is told.
-  if (err != 0) ProgramMessageBox(m_pView, FromStd(CsvWriteFailureText(file, err, g_bChinese)));
+  if (err != 0) ProgramMessageBox(m_pView->Widget(), FromStd(CsvWriteFailureText(file, err, g_bChinese)));
 }
 
 void CChannelCommands::ImportChannels(const QString& path) {
   const std::string file = ToStd(path);
   const CsvImportResult result = ImportChannelsCsvFile(file, m_pView->GetBandLimits(), g_bChinese);
   if (!result.Readable()) {
-    ProgramMessageBox(m_pView, FromStd(file + "\n" + CsvFileFailureText(result, g_bChinese)));
+    ProgramMessageBox(m_pView->Widget(), FromStd(file + "\n" + CsvFileFailureText(result, g_bChinese)));
     return;
   }
   if (result.ReplacesTable()) m_pView->SetTable(result.table);
@@ -276,14 +255,14 @@ void CChannelCommands::OnExportChannels() {
   QString proposed = document.completeBaseName() + QLatin1Char('.') + kCsvSuffix;
   if (doc->HasFileName()) proposed = document.dir().filePath(proposed);
   int chosen = 0;
-  const QString path = AskFileName(m_pView, CsvFileRequest(true, proposed, Cmd::kExportChannels, kChirpFormFilter),
-                                   &chosen);
+  const QString path = AskFileName(
+      m_pView->Widget(), CsvFileRequest(true, proposed, Cmd::kExportChannels, kChirpFormFilter), &chosen);
   if (!path.isEmpty()) ExportChannels(path, chosen == 1 ? CsvForm::Chirp : CsvForm::Own);
 }
 
 void CChannelCommands::OnImportChannels() {
   m_pView->CommitPendingEdit();
   const QString path =
-      AskFileName(m_pView, CsvFileRequest(false, QString(), Cmd::kImportChannels, kAllFilesFilter));
+      AskFileName(m_pView->Widget(), CsvFileRequest(false, QString(), Cmd::kImportChannels, kAllFilesFilter));
   if (!path.isEmpty()) ImportChannels(path);
 }

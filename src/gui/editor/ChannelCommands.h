@@ -16,13 +16,14 @@ class QLineEdit;
 class QMenu;
 class QPoint;
 class QWidget;
-class CMainFrame;
-class CProgramView;
+class CChannelView;
 
 class CChannelCommands {
  public:
-  explicit CChannelCommands(CProgramView* view) : m_pView(view) {}
+  explicit CChannelCommands(CChannelView* view) : m_pView(view) {}
 
+  // Every command it runs, and whether it runs `command`.
+  static const std::vector<int>& Commands();
   static bool Handles(int command);
   bool IsEnabled(int command) const;
   void OnCommand(int command);
@@ -46,8 +47,6 @@ class CChannelCommands {
  private:
   // The selected cells; the current cell when nothing more is selected.
   CellRange Selection() const;
-  // The text field of the editor in use, or nullptr.
-  QLineEdit* EditorText() const;
   void OnUndo(bool redo);
   void OnCopy(bool cut);
   void OnPaste();
@@ -62,7 +61,7 @@ class CChannelCommands {
   // What was refused, as a cell's Caution; otherwise a plain report.
   void ShowMessage(const QString& text, bool warning) const;
 
-  CProgramView* m_pView;
+  CChannelView* m_pView;
   CChannelHistory m_history;
 };
 
@@ -75,6 +74,3 @@ struct CommandKeys {
 const std::vector<CommandKeys>& ChannelCommandKeys();
 // The command of a key press (0 for none of them).
 int ChannelCommandOfKey(const QKeySequence& keys);
-
-// The frame runs the commands on its active channel window.
-void InstallChannelCommands(CMainFrame& frame);

@@ -6,19 +6,20 @@
 #include <QStatusBar>
 
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/shell/ResourceText.h"
-#include "gui/app/SafeProgramming.h"
+#include "gui/shell/FrameServices.h"
 #include "gui/shell/UiHooks.h"
+#include "gui/shell/UserSettings.h"
 #include "core/files/UserFolders.h"
-#include "gui/editor/ProgramView.h"
+#include "gui/editor/ChannelView.h"
 #include "core/link/PortNames.h"
 #include "core/profile/ProfileFile.h"
 #include "core/radio/BandCheck.h"
 #include "core/files/ProgramDoc.h"
 
-CLinkCommands::CLinkCommands(CProgramView* view) : QObject(view), m_dlgComSetup(view), m_pView(view) {
+CLinkCommands::CLinkCommands(CChannelView* view)
+    : QObject(view->Widget()), m_dlgComSetup(view->Widget()), m_pView(view) {
   connect(&m_runner, &CTransferRunner::progress, this, [this](int done, int, const QString& percent) {
     if (m_pProgress != nullptr) m_pProgress->SetProgress(done, percent);
   });
@@ -49,7 +50,7 @@ void CLinkCommands::OnTransferCommand(Direction direction) {
   if (m_runner.IsRunning()) return;
   m_direction = direction;
   if (m_pProgress == nullptr) {
-    m_pProgress = new CProgressDlg(m_pView->window());
+    m_pProgress = new CProgressDlg(m_pView->Widget()->window());
     connect(m_pProgress, &CProgressDlg::startRequested, this, &CLinkCommands::OnStartTransfer);
     connect(m_pProgress, &CProgressDlg::cancelRequested, this, [this] { m_runner.Cancel(); });
     connect(m_pProgress, &QDialog::rejected, this, &CLinkCommands::CloseProgress);
@@ -96,13 +97,13 @@ bool CLinkCommands::WriteOutsideBandConfirmed() const {
   const std::vector<int> outside = ChannelsOutsideBand(m_pView->GetDocument()->image, m_pView->GetBandLimits());
   if (outside.empty()) return true;
   const std::string question = WriteOutsideBandQuestion(m_pView->BandText(), outside, g_bChinese);
-  return ProgramMessageBox(m_pView->window(), FromStd(question), QMessageBox::Yes | QMessageBox::No,
+  return ProgramMessageBox(m_pView->Widget()->window(), FromStd(question), QMessageBox::Yes | QMessageBox::No,
                            QMessageBox::Question) == QMessageBox::Yes;
 }
 
 void CLinkCommands::OnTransferEnded(const TransferSessionResult& result, const RadioImage& image) {
   CloseProgress();
-  QWidget* mainWindow = m_pView->window();
+  QWidget* mainWindow = m_pView->Widget()->window();
   if (result.transfer.ok() && m_direction == Direction::Read) {
     RadioImage read = m_pView->GetDocument()->image;
     CopyRanges(MainTransferRanges(Direction::Read, g_bServiceMode), image, read);
@@ -115,7 +116,8 @@ void CLinkCommands::OnTransferEnded(const TransferSessionResult& result, const R
   if (result.ok()) {
     status = TransferCompleteText(m_direction, g_bChinese);
     // A channel window hidden by File Close comes back with the result.
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(m_pView->parentWidget()); frame != nullptr && frame->isHidden()) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(m_pView->Widget()->parentWidget());
+    if (frame != nullptr && frame->isHidden()) {
       frame->showNormal();
       if (QMdiArea* area = frame->mdiArea()) area->setActiveSubWindow(frame);
     }
@@ -147,6 +149,4 @@ void CLinkCommands::CloseProgress() {
   progress->deleteLater();
 }
 
-void CLinkCommands::UpdateFrameCommands() const {
-  if (auto* frame = qobject_cast<CMainFrame*>(m_pView->window())) frame->UpdateCommandUI();
-}
+void CLinkCommands::UpdateFrameCommands() const { FrameServices().UpdateCommandUI(); }

@@ -10,14 +10,14 @@
 
 #include "gui/editor/ComSetupDlg.h"
 #include "gui/editor/ProgressDlg.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 
-class CProgramView;
+class CChannelView;
 
 class CLinkCommands : public QObject {
   Q_OBJECT
  public:
-  explicit CLinkCommands(CProgramView* view);
+  explicit CLinkCommands(CChannelView* view);
   // A progress window not yet started goes with its view (File New removes
   // the view; the window belongs to the main window and would stay behind).
   ~CLinkCommands() override;
@@ -43,7 +43,7 @@ class CLinkCommands : public QObject {
   void CloseProgress();
   void UpdateFrameCommands() const;
 
-  CProgramView* m_pView;
+  CChannelView* m_pView;
   Direction m_direction = Direction::Read;
   QPointer<CProgressDlg> m_pProgress;
   CTransferRunner m_runner;

@@ -12,8 +12,7 @@
 #include "gui/shell/AppGlobals.h"
 #include "gui/widgets/ControlId.h"
 #include "gui/widgets/DialogUnits.h"
-#include "gui/app/HtmlHelp.h"
-#include "gui/app/LanguageRestart.h"
+#include "gui/shell/FrameServices.h"
 #include "core/shell/NavigationItems.h"
 #include "gui/widgets/ProgramIcons.h"
 #include "core/shell/ResourceIds.h"
@@ -249,8 +248,7 @@ bool CProgramView::OnCommand(int command) {
 }
 
 void CProgramView::OnLanguage() {
-  if (m_dlgLanguage.DoModal() == QDialog::Accepted && m_dlgLanguage.m_bChanged)
-    RestartAfterLanguageChange(window());
+  if (m_dlgLanguage.DoModal() == QDialog::Accepted && m_dlgLanguage.m_bChanged) FrameServices().RestartProgram();
 }
 
 void CProgramView::contextMenuEvent(QContextMenuEvent* event) {
@@ -278,7 +276,7 @@ void CProgramView::keyPressEvent(QKeyEvent* event) {
   // here, so the main window does not ask a second time.
   if (event->key() == Qt::Key_F1) {
     QWidget* focus = QApplication::focusWidget();
-    if (focus != m_pGrid && !m_pGrid->isAncestorOf(focus)) HelpForFocusedControl(HelpOwner());
+    if (focus != m_pGrid && !m_pGrid->isAncestorOf(focus)) FrameServices().ShowHelpForFocus();
     event->accept();
     return;
   }

@@ -7,25 +7,27 @@
 #include <QWidget>
 #include <memory>
 
-#include "gui/app/LanguageDlg.h"
-#include "gui/editor/LinkCommands.h"
 #include "core/radio/ChannelCellRules.h"
 #include "core/radio/ChannelTable.h"
+#include "gui/editor/ChannelView.h"
+#include "gui/editor/LanguageDlg.h"
+#include "gui/editor/LinkCommands.h"
 
 class QLabel;
+class QLineEdit;
 class CChannelCommands;
 class CChannelEditors;
 class CMSFlexGrid;
 class CProgramDoc;
 struct ProductTexts;
 
-class CProgramView : public QWidget {
+class CProgramView : public QWidget, public CChannelView {
   Q_OBJECT
  public:
   CProgramView(CProgramDoc* doc, QWidget* parent);
   ~CProgramView() override;
 
-  CProgramDoc* GetDocument() const { return m_pDoc; }
+  CProgramDoc* GetDocument() const override { return m_pDoc; }
 
   // Called once the view and its document exist: builds the table the first
   // time, fits the channel window to the form and fills the table.
@@ -48,44 +50,50 @@ class CProgramView : public QWidget {
   // A complete Read: `read` becomes the document's image and the table shows
   // it, as one step that Undo takes back, the image included. The modified
   // flag stays as it was: a transfer never touches it.
-  void TakeRead(const RadioImage& read);
+  void TakeRead(const RadioImage& read) override;
   // The last used radio type and band in the settings store (a new document
   // takes them from there, any other records its own), the main window's
   // caption and the band limits, from the image.
-  void SyncProduct();
+  void SyncProduct() override;
   // All sixteen rows into the document's image, then the programmed marker.
   // An edit in progress is not committed here (see CommitPendingEdit).
-  void StoreToImage();
+  void StoreToImage() override;
 
   // The sixteen rows as the table shows them.
-  ChannelTable Table() const;
+  ChannelTable Table() const override;
   // Replaces the whole table (an edit in progress is dropped) as one step
   // that can be undone; the document is marked modified when a cell changed.
-  void SetTable(const ChannelTable& table);
+  void SetTable(const ChannelTable& table) override;
 
   // Undo, the clipboard, the channel rows and the CSV channel lists.
   CChannelCommands& ChannelCommands() const { return *m_pChannelCommands; }
 
   // The accepted frequency range; set by RefreshFromImage, and by whoever
   // changes the radio's type or band.
-  const BandLimits& GetBandLimits() const { return m_bandLimits; }
+  const BandLimits& GetBandLimits() const override { return m_bandLimits; }
   void SetBandLimits(const BandLimits& limits) { m_bandLimits = limits; }
   // The band text the limits come from, as messages name it.
-  const std::string& BandText() const { return m_strBand; }
+  const std::string& BandText() const override { return m_strBand; }
   // The main window's caption and the band limits for a type and band.
-  void ShowProduct(const ProductTexts& product);
+  void ShowProduct(const ProductTexts& product) override;
 
   // Commits the visible editor into its cell, as leaving the cell does
   // (messages included); nothing happens when no edit is in progress. A
   // transfer and a save call it first, so a value still being typed counts.
-  void CommitPendingEdit();
-  bool IsEditing() const;
+  void CommitPendingEdit() override;
+  bool IsEditing() const override;
   // The focus into the table from another pane (F6): onto the editor over
   // the current cell, opened as moving to the cell opens it, so what is
   // typed next goes into the cell.
   void FocusCurrentCell();
 
-  CMSFlexGrid* Grid() const { return m_pGrid; }
+  QWidget* Widget() override { return this; }
+  CMSFlexGrid* Grid() const override { return m_pGrid; }
+  QLineEdit* EditorText() const override;
+  // Opens the editor over the current cell (none over a block).
+  void ShowEditor() override;
+  // Shows `table`, an edit in progress dropped, as no step of the history.
+  void WriteTable(const ChannelTable& table) override;
   QLabel* TitleLine() const { return m_pTitle; }
   // The in-place editor with a control id; nullptr before the first edit.
   QWidget* Editor(int controlId) const;
@@ -106,7 +114,6 @@ class CProgramView : public QWidget {
   // The in-place editors, made at the first call.
   CChannelEditors& Editors();
   void LayOutForm();
-  void WriteTable(const ChannelTable& table);
   ChannelRow RowCells(int row) const;
   void SetRowCells(int row, const ChannelRow& cells);
 
@@ -114,7 +121,6 @@ class CProgramView : public QWidget {
   void OnEnterCell();
   void OnLeaveCell();
   void OnMouseDown(int button, int shift, int x, int y);
-  void ShowEditor();
   void HideEditor();
   // False when the commit showed a message.
   bool Commit();
@@ -135,5 +141,4 @@ class CProgramView : public QWidget {
   BandLimits m_bandLimits;
   std::string m_strBand;
   std::unique_ptr<CChannelCommands> m_pChannelCommands;
-  friend class CChannelCommands;
 };

@@ -7,8 +7,7 @@
 #include <QLineEdit>
 
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/HtmlHelp.h"
-#include "gui/app/MainFrame.h"
+#include "gui/shell/FrameServices.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
@@ -19,7 +18,7 @@
 #include "gui/widgets/GridEditor.h"
 #include "gui/widgets/MSFlexGrid.h"
 #include "gui/editor/ProgramView.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/files/ProgramDoc.h"
 
 namespace {
@@ -33,6 +32,11 @@ int CautionText(CellVerdict verdict) {
 }  // namespace
 
 bool CProgramView::IsEditing() const { return m_pEditors != nullptr && m_pEditors->Visible() != nullptr; }
+
+QLineEdit* CProgramView::EditorText() const {
+  QWidget* editor = m_pEditors == nullptr ? nullptr : m_pEditors->Visible();
+  return editor == nullptr ? nullptr : CChannelEditors::TextField(editor);
+}
 
 void CProgramView::OnEnterCell() { ShowEditor(); }
 
@@ -55,7 +59,7 @@ void CProgramView::ShowEditor() {
   if (m_pGrid->HasBlockSelection()) return;
   // The table is looked at, not changed, while a transfer works on it.
   if (CTransferRunner::AnyRunning()) {
-    if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ShowTransferBusyNote();
+    FrameServices().ShowTransferBusyNote();
     return;
   }
   const int column = m_pGrid->GetCol();
@@ -167,7 +171,7 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
   if (key == Qt::Key_F1) {
     // Once, where the key arrives: unused, it rises through the editor's
     // parents to the view.
-    if (watched == QApplication::focusWidget()) HelpForFocusedControl(HelpOwner());
+    if (watched == QApplication::focusWidget()) FrameServices().ShowHelpForFocus();
     return false;
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -8,12 +8,10 @@
 #include <QPrinter>
 
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/ChildFrame.h"
-#include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
-#include "gui/editor/ProgramView.h"
+#include "gui/shell/ChannelWindow.h"
 #include "gui/printout/PdfReport.h"
 #include "gui/printout/PrintoutPainter.h"
 #include "core/profile/ProfileFile.h"
@@ -100,31 +98,11 @@ void CPrintCommands::OnFilePrintPreview(QWidget* parent, const PrintoutSource& s
   RunModal(dialog);
 }
 
-std::optional<PrintoutSource> ActivePrintoutSource(const CMainFrame& frame) {
-  const CChildFrame* window = frame.MDIGetActive();
-  if (window == nullptr || window->Document() == nullptr) return std::nullopt;
+PrintoutSource ChannelWindowPrintout(const CChannelWindow& window) {
   PrintoutSource source;
-  source.image = window->Document()->image;
+  source.image = window.GetDocument()->image;
   source.chinese = g_bChinese;
-  // The channels as the table shows them, edits not yet stored included.
-  source.table = window->View()->Table();
+  source.table = window.Table();
   source.owner = PrintoutOwner(g_profile, g_strLanguage);
   return source;
-}
-
-void InstallPrintCommands(CMainFrame& frame, CPrintCommands& commands) {
-  const auto hasSource = [&frame] { return frame.MDIGetActive() != nullptr; };
-  frame.SetCommandHandler(Cmd::kFilePrintSetup, [&frame, &commands] { commands.OnFilePrintSetup(&frame); });
-  frame.SetCommandHandler(
-      Cmd::kFilePrint,
-      [&frame, &commands] {
-        if (const auto s = ActivePrintoutSource(frame)) commands.OnFilePrint(&frame, *s);
-      },
-      hasSource);
-  frame.SetCommandHandler(
-      Cmd::kFilePrintPreview,
-      [&frame, &commands] {
-        if (const auto s = ActivePrintoutSource(frame)) commands.OnFilePrintPreview(&frame, *s);
-      },
-      hasSource);
 }

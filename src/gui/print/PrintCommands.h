@@ -4,11 +4,10 @@
 // it; the pages come from the page plan and the drawing code that programcli
 // uses for its PDF.
 #include <memory>
-#include <optional>
 
 #include "core/print/PrintoutPage.h"
 
-class CMainFrame;
+class CChannelWindow;
 class QPrinter;
 class QWidget;
 
@@ -34,11 +33,7 @@ class CPrintCommands {
   std::unique_ptr<QPrinter> m_pPrinter;
 };
 
-// What the active channel window prints: its document's image and its
-// channel table's texts, the owner text and the language of this run;
-// nothing when no channel window exists.
-std::optional<PrintoutSource> ActivePrintoutSource(const CMainFrame& frame);
-
-// Print Setup always; Print and Print Preview of ActivePrintoutSource while a
-// channel window exists.
-void InstallPrintCommands(CMainFrame& frame, CPrintCommands& commands);
+// What a channel window prints: its document's image and its channel
+// table's texts (edits not yet stored included), the owner text and the
+// language of this run.
+PrintoutSource ChannelWindowPrintout(const CChannelWindow& window);

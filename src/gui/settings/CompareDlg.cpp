@@ -13,8 +13,7 @@
 
 #include "gui/shell/AppGlobals.h"
 #include "gui/widgets/ControlId.h"
-#include "core/shell/HelpTopics.h"
-#include "gui/app/HtmlHelp.h"
+#include "gui/shell/FrameServices.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/shell/ResourceText.h"
 #include "core/settings/ImageCompare.h"
@@ -158,7 +157,7 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
 
 void CCompareDlg::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
-    CallHtmlHelp(this, g_strHelpFile, kHelpContextCommand, Cmd::kFileCompare);
+    FrameServices().ShowCommandHelp(Cmd::kFileCompare, this);
     return;
   }
   QDialog::keyPressEvent(event);

@@ -8,7 +8,7 @@
 
 #include "gui/shell/AppGlobals.h"
 #include "gui/widgets/DialogUnits.h"
-#include "gui/app/HtmlHelp.h"
+#include "gui/shell/FrameServices.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
@@ -101,6 +101,6 @@ void COptionalFeaturesDlg::OnOK() {
 }
 
 void COptionalFeaturesDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) HelpForFocusedControl(HelpOwner());
+  if (event->key() == Qt::Key_F1) FrameServices().ShowHelpForFocus();
   QDialog::keyPressEvent(event);
 }

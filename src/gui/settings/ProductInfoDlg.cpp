@@ -11,13 +11,13 @@
 
 #include "gui/shell/AppGlobals.h"
 #include "gui/widgets/DialogUnits.h"
-#include "gui/app/HtmlHelp.h"
+#include "gui/shell/FrameServices.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
 #include "gui/shell/UserSettings.h"
-#include "gui/editor/ProgramView.h"
+#include "gui/shell/ChannelWindow.h"
 #include "core/profile/ProfileFile.h"
 #include "core/radio/BandCheck.h"
 #include "core/radio/ChannelTable.h"
@@ -75,7 +75,7 @@ CProductInfoDlg::CProductInfoDlg(QWidget* parent)
   setMinimumWidth(DluX(this, 159));
 }
 
-int CProductInfoDlg::DoModal(CProgramView& view) {
+int CProductInfoDlg::DoModal(CChannelWindow& view) {
   m_pView = &view;
   OnInitDialog();
   const int result = RunModal(*this);
@@ -124,6 +124,6 @@ void CProductInfoDlg::OnOK() {
 }
 
 void CProductInfoDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) HelpForFocusedControl(HelpOwner());
+  if (event->key() == Qt::Key_F1) FrameServices().ShowHelpForFocus();
   QDialog::keyPressEvent(event);
 }

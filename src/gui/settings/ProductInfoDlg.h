@@ -5,7 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
-class CProgramView;
+class CChannelWindow;
 
 class CProductInfoDlg : public QDialog {
   Q_OBJECT
@@ -16,7 +16,7 @@ class CProductInfoDlg : public QDialog {
 
   // Shows the choice last stored in the settings store and runs the dialog
   // for `view`'s document.
-  int DoModal(CProgramView& view);
+  int DoModal(CChannelWindow& view);
   void OnInitDialog();
   void OnOK();
   // The band list of the selected model, its first entry selected.
@@ -29,5 +29,5 @@ class CProductInfoDlg : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  CProgramView* m_pView = nullptr;
+  CChannelWindow* m_pView = nullptr;
 };

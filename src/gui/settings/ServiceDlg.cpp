@@ -3,13 +3,14 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "gui/shell/AppContext.h"
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/HtmlHelp.h"
+#include "gui/shell/FrameServices.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/link/PortNames.h"
 #include "core/profile/ProfileFile.h"
 #include "core/files/ProgramDoc.h"
@@ -17,20 +18,13 @@
 #include "core/settings/ParamArea.h"
 #include "core/settings/PowerTable.h"
 
-namespace {
-std::function<LinkSettings(Direction)>& SettingsOverride() {
-  static std::function<LinkSettings(Direction)> settings;
-  return settings;
-}
-}  // namespace
-
 LinkSettings ServiceDialogLinkSettings(Direction direction) {
-  if (SettingsOverride()) return SettingsOverride()(direction);
+  if (const auto& settings = AppContext().Hooks().serviceLink) return settings(direction);
   return ServiceLinkSettings(direction == Direction::Write);
 }
 
 void SetServiceDialogLinkSettings(std::function<LinkSettings(Direction)> settings) {
-  SettingsOverride() = std::move(settings);
+  AppContext().Hooks().serviceLink = std::move(settings);
 }
 
 CServiceDlg::CServiceDlg(int dialogId, ServiceArea area, QWidget* parent)
@@ -108,6 +102,6 @@ void CServiceDlg::OnTransferFinished(const TransferResult& result, const RadioIm
 }
 
 void CServiceDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) HelpForFocusedControl(HelpOwner());
+  if (event->key() == Qt::Key_F1) FrameServices().ShowHelpForFocus();
   QDialog::keyPressEvent(event);
 }

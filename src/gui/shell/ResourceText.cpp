@@ -5,17 +5,15 @@
 #include <QTranslator>
 #include <memory>
 
-#include "gui/shell/AppGlobals.h"
 #include "core/shell/ResourceTable.h"
+#include "gui/shell/AppContext.h"
+#include "gui/shell/AppGlobals.h"
 
 namespace {
 // The translation context that holds every resource key.
 constexpr const char* kResourceContext = "Resources";
 
-std::unique_ptr<QTranslator>& Module() {
-  static std::unique_ptr<QTranslator> module;
-  return module;
-}
+std::unique_ptr<QTranslator>& Module() { return AppContext().m_pLanguageModule; }
 }  // namespace
 
 bool LoadLanguageModule(const QString& path) {
@@ -31,7 +29,7 @@ void UnloadLanguageModule() {
 }
 
 void LoadQtTexts(bool chinese) {
-  static std::unique_ptr<QTranslator> qtTexts;
+  std::unique_ptr<QTranslator>& qtTexts = AppContext().m_pQtTexts;
   if (qtTexts) QCoreApplication::removeTranslator(qtTexts.get());
   qtTexts.reset();
   if (!chinese) return;

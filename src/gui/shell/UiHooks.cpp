@@ -13,8 +13,9 @@
 #include <QSpacerItem>
 #include <QTreeView>
 
-#include "gui/shell/ResourceText.h"
 #include "core/files/TypedFileName.h"
+#include "gui/shell/AppContext.h"
+#include "gui/shell/ResourceText.h"
 
 namespace {
 const LangText kOk{"OK", "确定"};
@@ -23,22 +24,8 @@ const LangText kYes{"&Yes", "是(&Y)"};
 const LangText kNo{"&No", "否(&N)"};
 const LangText kReplaceQuestion{"%1 already exists.\nDo you want to replace it?", "%1 已存在。\n要替换它吗？"};
 
-MessageBoxHook& MessageHook() {
-  static MessageBoxHook hook;
-  return hook;
-}
-ModalHook& DialogHook() {
-  static ModalHook hook;
-  return hook;
-}
-StartProgramHook& StartHook() {
-  static StartProgramHook hook;
-  return hook;
-}
-FileNameHook& FileHook() {
-  static FileNameHook hook;
-  return hook;
-}
+CAppContext::HookSet& Hooks() { return AppContext().Hooks(); }
+
 // Qt's own file dialog gives its columns fixed widths, which cut long names
 // and dates: once the folder is read, each column takes its contents' width
 // and the dialog grows to show them, within the screen.
@@ -65,7 +52,7 @@ void ShowNamesWhole(QFileDialog& dialog) {
 // about replacing "foo" while "foo.dat" is written. Names are shown whole,
 // a backup's date and port included.
 QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, int* filter) {
-  if (FileHook()) return FileHook()(request, filter);
+  if (const FileNameHook& hook = Hooks().fileName) return hook(request, filter);
   QFileDialog dialog(parent, request.caption, request.proposed, request.filters.join(QStringLiteral(";;")));
   dialog.setAcceptMode(request.saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -77,10 +64,8 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, int* fi
   return dialog.selectedFiles().value(0);
 }
 
-QString& Caption() {
-  static QString caption = QStringLiteral("Program");
-  return caption;
-}
+QString& Caption() { return AppContext().m_strMessageBoxCaption; }
+
 // A short text makes a narrow box, and the window manager then cuts the
 // caption (the company name) to "...": widen the box to hold it, with room
 // for the title bar's buttons.
@@ -95,10 +80,10 @@ void KeepCaptionWhole(QMessageBox& box) {
 }
 }  // namespace
 
-void SetMessageBoxHook(MessageBoxHook hook) { MessageHook() = std::move(hook); }
-void SetModalHook(ModalHook hook) { DialogHook() = std::move(hook); }
-void SetStartProgramHook(StartProgramHook hook) { StartHook() = std::move(hook); }
-void SetFileNameHook(FileNameHook hook) { FileHook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook) { Hooks().messageBox = std::move(hook); }
+void SetModalHook(ModalHook hook) { Hooks().modal = std::move(hook); }
+void SetStartProgramHook(StartProgramHook hook) { Hooks().startProgram = std::move(hook); }
+void SetFileNameHook(FileNameHook hook) { Hooks().fileName = std::move(hook); }
 
 void SetMessageBoxCaption(const QString& caption) { Caption() = caption; }
 QString MessageBoxCaption() { return Caption(); }
@@ -108,7 +93,7 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
                                               QMessageBox::Icon icon, const QString& caption,
                                               QMessageBox::StandardButton defaultButton) {
   const MessageRequest request{parent, caption.isEmpty() ? Caption() : caption, text, buttons, icon, defaultButton};
-  if (MessageHook()) return MessageHook()(request);
+  if (const MessageBoxHook& hook = Hooks().messageBox) return hook(request);
   QMessageBox box(icon, request.caption, text, buttons, parent);
   if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
   const struct {
@@ -122,12 +107,12 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
 }
 
 int RunModal(QDialog& dialog) {
-  if (DialogHook()) return DialogHook()(dialog);
+  if (const ModalHook& hook = Hooks().modal) return hook(dialog);
   return dialog.exec();
 }
 
 bool StartProgram(const QString& program) {
-  if (StartHook()) return StartHook()(program);
+  if (const StartProgramHook& hook = Hooks().startProgram) return hook(program);
   return QProcess::startDetached(program, {});
 }
 

@@ -27,6 +27,8 @@ void WriteUserNumber(const char* name, int value) {
   store.sync();
 }
 
+bool UserSwitchOn(const char* setting) { return ReadUserNumber(setting, 0) != 0; }
+
 QStringList ReadUserStrings(const char* name) { return Store().value(QLatin1String(name)).toStringList(); }
 
 void WriteUserStrings(const char* name, const QStringList& values) {

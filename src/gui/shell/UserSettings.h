@@ -16,5 +16,11 @@ void WriteUserNumber(const char* name, int value);
 QStringList ReadUserStrings(const char* name);
 void WriteUserStrings(const char* name, const QStringList& values);
 
+// The Setup menu's check items Verify After Write and Serial Trace, which
+// the next Read or Write takes from the store; off unless stored as 1.
+inline constexpr const char* kVerifyAfterWriteSetting = "VerifyAfterWrite";
+inline constexpr const char* kSerialTraceSetting = "SerialTrace";
+bool UserSwitchOn(const char* setting);
+
 // The file that holds the store, for tests and messages.
 QString UserSettingsFile();

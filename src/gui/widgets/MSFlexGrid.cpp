@@ -15,7 +15,6 @@
 #include "gui/shell/AppGlobals.h"
 #include "gui/shell/ResourceText.h"
 #include "core/shell/EditorRules.h"
-#include "gui/widgets/GridAccessible.h"
 
 namespace {
 
@@ -52,8 +51,6 @@ int ShiftValue(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent), m_fixedColor(palette().color(QPalette::ButtonText)) {
-  static const bool accessible = (QAccessible::installFactory(&CGridAccessible::Factory), true);
-  Q_UNUSED(accessible);
   setEditTriggers(NoEditTriggers);
   setSelectionMode(SingleSelection);
   setSelectionBehavior(SelectItems);
@@ -280,8 +277,10 @@ void CMSFlexGrid::SetTextMatrix(int row, int col, const QString& text) {
 
 void CMSFlexGrid::NotifyCellChanged(int row, int col) {
   if (!QAccessible::isActive()) return;
-  auto* table = static_cast<CGridAccessible*>(QAccessible::queryAccessibleInterface(this));
-  QAccessibleInterface* cell = table == nullptr ? nullptr : table->Cell(row, col);
+  // The table numbers its cells row by row, fixed ones included
+  // (GridAccessible.h), as Qt's item views do.
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+  QAccessibleInterface* cell = table == nullptr ? nullptr : table->child(row * GetCols() + col);
   if (cell == nullptr) return;
   QAccessibleEvent name(cell, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&name);

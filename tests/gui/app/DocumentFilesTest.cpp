@@ -11,7 +11,7 @@
 #include "support/ShellFixture.h"
 #include "gui/app/BackgroundClient.h"
 #include "gui/app/ChildFrame.h"
-#include "gui/app/LanguageDlg.h"
+#include "gui/editor/LanguageDlg.h"
 #include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/widgets/MSFlexGrid.h"

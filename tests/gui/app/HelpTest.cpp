@@ -13,7 +13,7 @@
 #include "gui/app/ChildFrame.h"
 #include "gui/widgets/ControlId.h"
 #include "gui/app/HtmlHelp.h"
-#include "gui/app/LanguageDlg.h"
+#include "gui/editor/LanguageDlg.h"
 #include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"

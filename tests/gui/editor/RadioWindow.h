@@ -9,7 +9,7 @@
 #include "gui/app/MainFrame.h"
 #include "gui/editor/ProgramView.h"
 #include "gui/editor/ProgressDlg.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/link/SimHarness.h"
 #include "core/files/ProgramDoc.h"
 
@@ -21,7 +21,6 @@ class RadioWindow {
       : sim(radio, options), shell(MakeProfile(language) + "[Ports]\nCOM1=" + sim.device() + "\n") {
     SetWindowLinkSettings(FastLinkSettings());
   }
-  ~RadioWindow() { SetWindowLinkSettings(MainLinkSettings()); }
 
   bool Start() {
     if (!shell.Start()) return false;
@@ -59,5 +58,6 @@ class RadioWindow {
   }
 
   CSimHarness sim;
+  // The short time-outs are put back with the rest of the state.
   ShellFixture shell;
 };

@@ -22,7 +22,7 @@
 #include "gui/editor/ProgramView.h"
 #include "gui/editor/ProgressDlg.h"
 #include "core/shell/TransferRules.h"
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/link/SerialPort.h"
 #include "core/link/SimHarness.h"
 #include "core/radio/ChannelTable.h"
@@ -331,7 +331,6 @@ void TransferTest::refusedWhileTransferring() {
   for (int command : refused)
     if (command != Cmd::kEditUndo && command != Cmd::kEditPaste)  // nothing to undo, nothing to paste
       QVERIFY2(frame->IsCommandEnabled(command), qPrintable(QString::number(command)));
-  g_bServiceMode = false;
 }
 
 void TransferTest::readIsOneUndoStep_data() {

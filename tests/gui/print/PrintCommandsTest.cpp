@@ -13,6 +13,7 @@
 
 #include "support/ShellFixture.h"
 #include "gui/app/ChildFrame.h"
+#include "gui/app/FeatureCommands.h"
 #include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/editor/ProgramView.h"

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <memory>
+#include <optional>
 
 #include "DialogShell.h"
 #include "RadioSim.h"
@@ -17,6 +18,7 @@
 #include "core/link/TransferRanges.h"
 #include "gui/settings/ParamAdjustDlg.h"
 #include "gui/settings/PowerAdjustDlg.h"
+#include "support/ScopedProgramState.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -93,8 +95,11 @@ struct ServiceShell : DialogShell {
 class ServiceDialogsTest : public QObject {
   Q_OBJECT
  private slots:
-  void init() { SetServiceDialogLinkSettings(FastServiceSettings); }
-  void cleanup() { SetServiceDialogLinkSettings({}); }
+  void init() {
+    m_state.emplace();
+    SetServiceDialogLinkSettings(FastServiceSettings);
+  }
+  void cleanup() { m_state.reset(); }
   void powerGrid_data();
   void powerGrid();
   void paramOpenAndClose_data();
@@ -105,6 +110,10 @@ class ServiceDialogsTest : public QObject {
   void powerRunStartsAfresh();
   void transfer_data();
   void transfer();
+
+ private:
+  // The service transfers' short time-outs, for one test at a time.
+  std::optional<CScopedProgramState> m_state;
 };
 
 void ServiceDialogsTest::powerGrid_data() {

@@ -1,19 +1,16 @@
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 
 #include <QMetaObject>
 
+#include "gui/shell/AppContext.h"
+
 namespace {
 // Changed on the GUI thread only: at Start and when a transfer has ended.
-int g_nRunning = 0;
-
-LinkSettings& Settings() {
-  static LinkSettings settings = MainLinkSettings();
-  return settings;
-}
+int& Running() { return AppContext().m_nRunningTransfers; }
 }  // namespace
 
-const LinkSettings& WindowLinkSettings() { return Settings(); }
-void SetWindowLinkSettings(const LinkSettings& settings) { Settings() = settings; }
+const LinkSettings& WindowLinkSettings() { return AppContext().Hooks().windowLink; }
+void SetWindowLinkSettings(const LinkSettings& settings) { AppContext().Hooks().windowLink = settings; }
 
 CTransferRunner::CTransferRunner(QObject* parent) : QObject(parent) {}
 
@@ -21,10 +18,10 @@ CTransferRunner::~CTransferRunner() {
   if (!IsRunning()) return;
   Cancel();
   m_thread.join();
-  --g_nRunning;
+  --Running();
 }
 
-bool CTransferRunner::AnyRunning() { return g_nRunning > 0; }
+bool CTransferRunner::AnyRunning() { return Running() > 0; }
 
 bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image, const TransferSteps& steps) {
   // Everything queued to `this` is dropped if the runner is gone by then.
@@ -53,7 +50,7 @@ bool CTransferRunner::Start(const ServiceTransferRequest& request, const LinkSet
 bool CTransferRunner::Run(std::function<TransferSessionResult(RadioImage&)> job, const RadioImage& image) {
   if (IsRunning()) return false;
   m_bCancel = false;
-  ++g_nRunning;
+  ++Running();
   m_thread = std::thread([this, job = std::move(job), copy = RadioImage(image)]() mutable {
     const TransferSessionResult result = job(copy);
     QMetaObject::invokeMethod(
@@ -64,6 +61,6 @@ bool CTransferRunner::Run(std::function<TransferSessionResult(RadioImage&)> job,
 
 void CTransferRunner::Finish(const TransferSessionResult& result, const RadioImage& image) {
   m_thread.join();
-  --g_nRunning;
+  --Running();
   emit finished(result, image);
 }

@@ -8,7 +8,7 @@
 
 #include "support/ShellFixture.h"
 #include "gui/shell/AppGlobals.h"
-#include "gui/app/LanguageDlg.h"
+#include "gui/editor/LanguageDlg.h"
 #include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 

@@ -3,7 +3,7 @@
 // the caller's image is never touched by the link.
 #include <QTest>
 
-#include "gui/editor/TransferRunner.h"
+#include "gui/shell/TransferRunner.h"
 #include "core/link/SimHarness.h"
 
 Q_DECLARE_METATYPE(Direction)

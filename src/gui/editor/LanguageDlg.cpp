@@ -1,4 +1,4 @@
-#include "gui/app/LanguageDlg.h"
+#include "gui/editor/LanguageDlg.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -11,8 +11,7 @@
 #include "gui/shell/AppGlobals.h"
 #include "gui/widgets/ControlId.h"
 #include "gui/widgets/DialogUnits.h"
-#include "core/shell/HelpTopics.h"
-#include "gui/app/HtmlHelp.h"
+#include "gui/shell/FrameServices.h"
 #include "core/profile/ProfileFile.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
@@ -87,6 +86,6 @@ void CLanguageDlg::OnOK() {
 
 void CLanguageDlg::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1)
-    CallHtmlHelp(HelpOwner(), g_strHelpFile, kHelpContextCommand, Cmd::kLanguage);
+    FrameServices().ShowCommandHelp(Cmd::kLanguage, nullptr);
   QDialog::keyPressEvent(event);
 }
