@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "RadioSim.h"
-#include "radio/NewDocumentImage.h"
+#include "core/files/NewDocumentImage.h"
 
 namespace bench {
 

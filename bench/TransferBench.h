@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "link/TransferRanges.h"
+#include "core/link/TransferRanges.h"
 
 namespace bench {
 

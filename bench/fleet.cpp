@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "RadioSim.h"
-#include "radio/DataFile.h"
-#include "radio/NewDocumentImage.h"
+#include "core/files/DataFile.h"
+#include "core/files/NewDocumentImage.h"
 
 extern char** environ;
 

@@ -9,5 +9,5 @@ cd "$(dirname "$0")/.."
 
 build=${BUILD_DIR:-build-test}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPROGRAM_SANITIZE=ON >/dev/null
-cmake --build "$build" -j2 --target radio_tests
-PROGRAM_POWERLOSS_KILLS=${KILLS:-300} "$build/tests/radio_tests" --gtest_filter='PowerLoss.*'
+cmake --build "$build" -j2 --target files_tests
+PROGRAM_POWERLOSS_KILLS=${KILLS:-300} "$build/tests/files_tests" --gtest_filter='PowerLoss.*'

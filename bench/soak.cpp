@@ -28,10 +28,10 @@
 #include <string>
 #include <vector>
 
-#include "link/TransferDriver.h"
-#include "link/TransferRanges.h"
-#include "radio/ChannelTable.h"
-#include "radio/DataFile.h"
+#include "core/files/DataFile.h"
+#include "core/link/TransferDriver.h"
+#include "core/link/TransferRanges.h"
+#include "core/radio/ChannelTable.h"
 #include "support/SeedText.h"
 
 extern char** environ;

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramApp.h"
+#include "gui/app/ProgramApp.h"
 
 extern char** environ;
 

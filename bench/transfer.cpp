@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "TransferBench.h"
-#include "link/TransferDriver.h"
-#include "radio/NewDocumentImage.h"
+#include "core/link/TransferDriver.h"
+#include "core/files/NewDocumentImage.h"
 
 int main(int argc, char** argv) {
   const char* title = "The core's transfer driver, 9600 baud:";

@@ -15,12 +15,12 @@
 #include <stdlib.h>
 
 #include "TransferBench.h"
-#include "app/MainFrame.h"
-#include "app/ProgramApp.h"
-#include "app/ResourceIds.h"
-#include "app/UiHooks.h"
-#include "editor/ProgressDlg.h"
-#include "editor/TransferRunner.h"
+#include "gui/app/MainFrame.h"
+#include "gui/app/ProgramApp.h"
+#include "core/shell/ResourceIds.h"
+#include "gui/shell/UiHooks.h"
+#include "gui/editor/ProgressDlg.h"
+#include "gui/shell/TransferRunner.h"
 
 namespace {
 

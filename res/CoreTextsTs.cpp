@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/ResourceTable.h"
+#include "core/shell/ResourceTable.h"
 
 namespace {
 

@@ -28,6 +28,8 @@ build_packages=(
 
 # The tests, on top of the above.
 test_packages=(
+  # tools/check-layers, the screen reader test.
+  python3
   libgtest-dev
   libgmock-dev
   googletest

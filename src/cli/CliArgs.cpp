@@ -4,7 +4,7 @@
 
 #include "cli/ExitStatus.h"
 
-bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, std::string& error) {
+bool CliArgs::Parse(const Args& args, std::initializer_list<OptionDefinition> options, std::string& error) {
   m_values.clear();
   m_positionals.clear();
   bool optionsEnded = false;
@@ -18,7 +18,7 @@ bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, s
       optionsEnded = true;
       continue;
     }
-    const OptionSpec* option = nullptr;
+    const OptionDefinition* option = nullptr;
     std::string inlineValue;
     bool hasInline = false;
     if (word.compare(0, 2, "--") == 0) {
@@ -29,11 +29,11 @@ bool CliArgs::Parse(const Args& args, std::initializer_list<OptionSpec> specs, s
         hasInline = true;
         name.resize(eq);
       }
-      for (const OptionSpec& s : specs)
-        if (name == s.longName) option = &s;
+      for (const OptionDefinition& d : options)
+        if (name == d.longName) option = &d;
     } else if (word.size() == 2) {
-      for (const OptionSpec& s : specs)
-        if (s.shortName != 0 && word[1] == s.shortName) option = &s;
+      for (const OptionDefinition& d : options)
+        if (d.shortName != 0 && word[1] == d.shortName) option = &d;
     }
     if (!option) {
       error = "unknown option '" + word + "'";

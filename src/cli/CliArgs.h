@@ -8,7 +8,8 @@
 
 #include "cli/Verb.h"
 
-struct OptionSpec {
+// What one option of a verb is: its names and whether a value follows it.
+struct OptionDefinition {
   const char* longName;  // without "--"
   char shortName;        // 0 when none
   bool takesValue;
@@ -20,7 +21,7 @@ struct OptionSpec {
 class CliArgs {
  public:
   // False on an unknown option or a missing or empty value; `error` then says which.
-  bool Parse(const Args& args, std::initializer_list<OptionSpec> specs, std::string& error);
+  bool Parse(const Args& args, std::initializer_list<OptionDefinition> options, std::string& error);
 
   bool Has(const std::string& longName) const { return m_values.count(longName) != 0; }
   // The last value given for the option.

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "cli/LinkVerbs.h"
-#include "profile/ProfileFile.h"
-#include "radio/Language.h"
-#include "settings/ProductInfo.h"
+#include "core/profile/ProfileFile.h"
+#include "core/lang/Language.h"
+#include "core/settings/ProductInfo.h"
 
 namespace {
 // The radio type and band index of the file.

@@ -3,9 +3,9 @@
 // takes it: the file's radio type and band looked up in Program.ini.
 #include <string>
 
-#include "radio/BandText.h"
-#include "radio/ChannelCodecs.h"
-#include "radio/RadioImage.h"
+#include "core/radio/BandText.h"
+#include "core/radio/ChannelCodecs.h"
+#include "core/radio/RadioImage.h"
 
 // Why a band text is refused, to follow "'TEXT' ".
 std::string BandTextErrorText(BandTextError error, bool chinese = false);

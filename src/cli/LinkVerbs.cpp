@@ -1,19 +1,19 @@
 #include "cli/LinkVerbs.h"
 
 #include <signal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
 
-#include "profile/ProfileFile.h"
-#include "profile/ProgramProfile.h"
-#include "app/ProgramFolder.h"
+#include "core/profile/ProfileFile.h"
+#include "core/profile/ProgramProfile.h"
+#include "core/files/ProgramFolder.h"
+#include "core/files/SaveTarget.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
-#include "link/PortNames.h"
-#include "link/PortProbe.h"
+#include "core/link/PortNames.h"
+#include "core/link/PortProbe.h"
 
 namespace {
 
@@ -29,9 +29,8 @@ extern "C" void OnInterrupt(int) { g_interrupted = true; }
 
 void LoadProgramProfile(CProfileFile& profile) {
   const std::string path = ProgramProfilePaths(ProgramFolder()).read;
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return;
-  profile.Load(path, /*saveOnClose=*/false, /*ignoreCase=*/true, /*backup=*/false);
+  if (!PathExists(path)) return;
+  profile.Load(path, ProfileOptions::IgnoreCase);
 }
 
 bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& device) {

@@ -4,7 +4,7 @@
 // and an exit status.
 #include <string>
 
-#include "link/TransferDriver.h"
+#include "core/link/TransferDriver.h"
 
 class CProfileFile;
 

@@ -6,12 +6,11 @@
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/VerbFiles.h"
-#include "link/TransferTexts.h"
-#include "link/VerifyWrite.h"
-#include "link/WireTrace.h"
-#include "radio/Backups.h"
-#include "radio/DataFile.h"
-#include "radio/Language.h"
+#include "core/files/Backups.h"
+#include "core/files/DataFile.h"
+#include "core/lang/Language.h"
+#include "core/link/TransferSession.h"
+#include "core/link/WireTrace.h"
 
 namespace {
 
@@ -27,43 +26,49 @@ PortReport Failed(int status, const std::string& text) {
   return report;
 }
 
-// One port's transfers with the trace they share, when there is one.
-class CPortSession {
- public:
-  CPortSession(const PortTask& task, const PortProgress& progress, bool chinese, const LinkSettings& settings)
-      : m_task(task), m_progress(progress), m_bChinese(chinese), m_settings(settings) {}
-
-  // The progress caption is the transfer's own, or the read-back's.
-  MainTransferRequest Request(Direction direction, bool verify = false) {
-    MainTransferRequest request;
-    request.device = m_task.device;
-    request.direction = direction;
-    request.chinese = m_bChinese;
-    request.settings = m_settings;
-    const std::string shown = verify ? VerifyCaption(m_bChinese) : TransferCaption(direction, m_bChinese);
-    request.onProgress = [this, shown](const TransferProgress& p) { m_progress(shown, p); };
-    request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
-    // The trace's header for a transfer that is about to open the port.
-    if (m_task.traceFile) request.tap = m_task.traceFile->Begin(shown + " " + m_task.device);
-    return request;
-  }
-
-  // A trace that failed midway is told; the transfer's result stands.
-  void CloseTrace(PortReport& report) {
-    if (!m_task.traceFile) return;
-    if (const int err = m_task.traceFile->Close(); err != 0)
-      report.warnings.push_back(TraceNotSavedText(m_task.trace, err, m_bChinese));
-  }
-
- private:
-  const PortTask& m_task;
-  const PortProgress& m_progress;
-  bool m_bChinese;
-  LinkSettings m_settings;
-};
-
 PortReport FromTransfer(const TransferResult& result, const PortTask& task, bool chinese) {
   return Failed(TransferExitStatus(result.outcome), TransferFailureText(result, task.device, chinese));
+}
+
+MainTransferRequest PortRequest(const PortTask& task, Direction direction, bool chinese, const LinkSettings& settings) {
+  MainTransferRequest request;
+  request.device = task.device;
+  request.direction = direction;
+  request.chinese = chinese;
+  request.settings = settings;
+  return request;
+}
+
+// One port's transfer, run as the transfer session runs the window's too.
+// Progress shows the caption of the pass under way (the transfer's own, then
+// the read-back's); `done` is the report of a success, as it stands once the
+// session is over.
+PortReport RunPortSession(MainTransferRequest request, const TransferSteps& steps, RadioImage& image,
+                          const PortTask& task, const PortProgress& progress, TransferHooks hooks,
+                          const PortReport& done) {
+  const bool chinese = request.chinese;
+  std::string caption;
+  request.onProgress = [&](const TransferProgress& p) { progress(caption, p); };
+  request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
+  hooks.onPass = [&](TransferPass, const std::string& shown) { caption = shown; };
+  const TransferSessionResult result = RunTransferSession(request, steps, image, hooks);
+  PortReport report;
+  switch (result.Outcome()) {
+    case SessionOutcome::Succeeded:
+      report = done;
+      break;
+    case SessionOutcome::TraceNotCreated:
+      report = Failed(kExitFileError, result.FailureMessage());
+      break;
+    case SessionOutcome::VerifyFailed:
+      report = Failed(kExitVerifyFailed, result.FailureMessage());
+      break;
+    default:  // the port, the line or Ctrl+C, in the transfer or its read-back
+      report = FromTransfer(result.transfer.ok() ? result.verify->readBack : result.transfer, task, chinese);
+      break;
+  }
+  for (std::string& warning : SessionWarnings(result, chinese)) report.warnings.push_back(std::move(warning));
+  return report;
 }
 
 }  // namespace
@@ -71,8 +76,8 @@ PortReport FromTransfer(const TransferResult& result, const PortTask& task, bool
 int OpenPortTraces(const char* verb, std::vector<PortTask>& tasks, bool chinese) {
   for (PortTask& task : tasks) {
     if (task.trace.empty()) continue;
-    task.traceFile = std::make_shared<CWireTraceFile>();
-    if (const int err = task.traceFile->Open(task.trace); err != 0) {
+    task.traceFile = std::make_shared<CWireTraceFile>(task.trace);
+    if (const int err = task.traceFile->Open(); err != 0) {
       std::fprintf(stderr, "programcli %s: %s\n", verb, TraceNotCreatedText(task.trace, err, chinese).c_str());
       // The traces opened so far go without leaving anything.
       for (PortTask& t : tasks) t.traceFile.reset();
@@ -88,53 +93,31 @@ std::string ReadOutputPath(const std::string& output, const std::string& port) {
 }
 
 PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgress& progress) {
-  CPortSession session(task, progress, job.chinese, job.settings);
-  PortReport report;
-  MainTransferRequest request = session.Request(Direction::Read);
-  RadioImage image = job.base;
-  const TransferResult result = RunMainTransfer(request, image);
-  if (!result.ok()) {
-    report = FromTransfer(result, task, job.chinese);
-  } else {
+  TransferSteps steps;
+  steps.trace = task.traceFile;
+  steps.backupFolder = job.backupFolder;
+  steps.port = task.port;
+  // The output file before the backup, which is kept whatever became of it.
+  PortReport done;
+  TransferHooks hooks;
+  hooks.onRead = [&](const RadioImage& image) {
     const std::string path = ReadOutputPath(job.output, task.port);
     std::string text;
     const int status = DataFileFailure(path, SaveDataFile(path, image), true, job.chinese, text);
-    report = status == kExitOk ? PortReport{kExitOk, kReadInto(job.chinese) + path, "", {}} : Failed(status, text);
-    // The backup is kept whatever became of the output file.
-    const BackupResult backup = SaveBackup(job.backupFolder, image, task.port);
-    if (!backup.ok) report.warnings.push_back(BackupFailureMessage(backup, job.chinese));
-  }
-  session.CloseTrace(report);
-  return report;
+    done = status == kExitOk ? PortReport{kExitOk, kReadInto(job.chinese) + path, "", {}} : Failed(status, text);
+  };
+  RadioImage image = job.base;
+  return RunPortSession(PortRequest(task, Direction::Read, job.chinese, job.settings), steps, image, task, progress,
+                        hooks, done);
 }
 
 PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProgress& progress) {
-  CPortSession session(task, progress, job.chinese, job.settings);
-  PortReport report;
-  MainTransferRequest request = session.Request(Direction::Write);
+  TransferSteps steps;
+  steps.trace = task.traceFile;
+  steps.verify = job.verify;
+  const PortReport done{kExitOk, job.verify ? kVerified(job.chinese) : kWritten(job.chinese), "", {}};
+  MainTransferRequest request = PortRequest(task, Direction::Write, job.chinese, job.settings);
   request.serviceMode = job.serviceMode;
   RadioImage image = job.image;
-  const TransferResult result = RunMainTransfer(request, image);
-  if (!result.ok()) {
-    report = FromTransfer(result, task, job.chinese);
-  } else if (!job.verify) {
-    report = PortReport{kExitOk, kWritten(job.chinese), "", {}};
-  } else {
-    MainTransferRequest check = session.Request(Direction::Write, true);
-    check.serviceMode = job.serviceMode;
-    const VerifyResult verify = VerifyWrite(check, image);
-    switch (verify.outcome) {
-      case VerifyOutcome::Matched:
-        report = PortReport{kExitOk, kVerified(job.chinese), "", {}};
-        break;
-      case VerifyOutcome::Cancelled:
-        report = FromTransfer(verify.readBack, task, job.chinese);
-        break;
-      default:
-        report = Failed(kExitVerifyFailed, verify.message);
-        break;
-    }
-  }
-  session.CloseTrace(report);
-  return report;
+  return RunPortSession(request, steps, image, task, progress, {}, done);
 }

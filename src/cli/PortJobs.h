@@ -1,12 +1,12 @@
 #pragma once
-// What read and write do on one port, wherever it runs: the transfer, with
-// its trace when asked for; then for a read the output file and the backup,
-// for a write the verify step when asked for.
+// What read and write do on one port, wherever it runs: the transfer session
+// (see core/link/TransferSession.h) with the trace, the read-back and the
+// backup asked for, and for a read the output file before the backup.
 #include <string>
 #include <vector>
 
 #include "cli/PortRuns.h"
-#include "radio/RadioImage.h"
+#include "core/radio/RadioImage.h"
 
 struct ReadJob {
   RadioImage base;          // the bytes a read does not fill

@@ -16,9 +16,9 @@
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/VerbFiles.h"
-#include "link/DeviceIdentity.h"
-#include "radio/Backups.h"
-#include "radio/Language.h"
+#include "core/link/DeviceIdentity.h"
+#include "core/files/Backups.h"
+#include "core/lang/Language.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "link/TransferDriver.h"
+#include "core/link/TransferDriver.h"
 
 class CWireTraceFile;
 

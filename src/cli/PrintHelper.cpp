@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramFolder.h"
+#include "core/files/ProgramFolder.h"
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 

@@ -9,11 +9,11 @@
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "csv/ChannelCsv.h"
-#include "csv/CsvImportReport.h"
-#include "radio/ChannelTable.h"
-#include "radio/NumberText.h"
-#include "radio/SafeFileWrite.h"
+#include "core/csv/ChannelCsv.h"
+#include "core/csv/CsvImportReport.h"
+#include "core/radio/ChannelTable.h"
+#include "core/radio/NumberText.h"
+#include "core/files/SafeFileWrite.h"
 
 namespace {
 

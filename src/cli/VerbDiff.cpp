@@ -7,8 +7,8 @@
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "profile/ProfileFile.h"
-#include "settings/ImageCompare.h"
+#include "core/profile/ProfileFile.h"
+#include "core/settings/ImageCompare.h"
 
 namespace {
 

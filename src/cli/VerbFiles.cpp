@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/ProgramVersion.h"
+#include "core/files/ProgramVersion.h"
 #include "cli/ExitStatus.h"
-#include "radio/DataFile.h"
-#include "radio/DataFileMessage.h"
-#include "radio/SafeFileWrite.h"
-#include "radio/SaveTarget.h"
-#include "radio/RegularFile.h"
+#include "core/files/DataFile.h"
+#include "core/files/DataFileMessage.h"
+#include "core/files/SafeFileWrite.h"
+#include "core/files/SaveTarget.h"
+#include "core/files/RegularFile.h"
 
 int PrintVerbHelp(const char* usage, const char* description, const char* options) {
   const std::string line = usage;

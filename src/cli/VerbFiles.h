@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "radio/DataFile.h"
-#include "radio/RadioImage.h"
+#include "core/files/DataFile.h"
+#include "core/radio/RadioImage.h"
 
 // usage ("programcli VERB ..."), a description, the options, then the exit
 // status table; to stdout, as WriteOutput writes.

@@ -2,12 +2,12 @@
 // data file.
 #include <string>
 
-#include "app/ProgramFolder.h"
+#include "core/files/ProgramFolder.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "radio/NewDocumentImage.h"
+#include "core/files/NewDocumentImage.h"
 
 int RunNew(const Args& args) {
   CliArgs cli;

@@ -1,14 +1,14 @@
 // programcli ports: COM1-COM16, the device behind each, and whether it opens.
 #include <string>
 
-#include "profile/ProfileFile.h"
+#include "core/profile/ProfileFile.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "link/PortNames.h"
-#include "link/PortProbe.h"
+#include "core/link/PortNames.h"
+#include "core/link/PortProbe.h"
 
 int RunPorts(const Args& args) {
   CliArgs cli;

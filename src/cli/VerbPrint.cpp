@@ -13,11 +13,11 @@
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "print/PdfReport.h"
-#include "profile/ProfileFile.h"
-#include "radio/ChannelTable.h"
-#include "radio/ProgramDoc.h"
-#include "radio/SafeFileWrite.h"
+#include "gui/printout/PdfReport.h"
+#include "core/profile/ProfileFile.h"
+#include "core/radio/ChannelTable.h"
+#include "core/files/ProgramDoc.h"
+#include "core/files/SafeFileWrite.h"
 
 namespace {
 

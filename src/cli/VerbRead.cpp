@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "app/UserFolders.h"
+#include "core/files/UserFolders.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/PortJobs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "profile/ProfileFile.h"
-#include "radio/DataFile.h"
-#include "radio/RadioImage.h"
-#include "radio/SafeFileWrite.h"
+#include "core/files/DataFile.h"
+#include "core/files/SafeFileWrite.h"
+#include "core/profile/ProfileFile.h"
+#include "core/radio/RadioImage.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "profile/ProfileFile.h"
-#include "settings/RadioOptions.h"
+#include "core/profile/ProfileFile.h"
+#include "core/settings/RadioOptions.h"
 
 int RunSet(const Args& args) {
   CliArgs cli;

@@ -8,10 +8,10 @@
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "print/OptionLines.h"
-#include "profile/ProfileFile.h"
-#include "radio/ChannelTable.h"
-#include "settings/RadioOptions.h"
+#include "core/print/OptionLines.h"
+#include "core/profile/ProfileFile.h"
+#include "core/radio/ChannelTable.h"
+#include "core/settings/RadioOptions.h"
 
 namespace {
 

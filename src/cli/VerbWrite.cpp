@@ -12,11 +12,11 @@
 #include "cli/PortJobs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "radio/BandCheck.h"
-#include "radio/ChannelTable.h"
-#include "radio/Language.h"
-#include "radio/RadioImage.h"
-#include "settings/ServicePassword.h"
+#include "core/radio/BandCheck.h"
+#include "core/radio/ChannelTable.h"
+#include "core/lang/Language.h"
+#include "core/radio/RadioImage.h"
+#include "core/settings/ServicePassword.h"
 
 namespace {
 

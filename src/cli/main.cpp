@@ -2,7 +2,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/ProgramVersion.h"
+#include "core/files/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"

@@ -15,10 +15,10 @@
 #include "cli/CliLinkSupport.h"
 #include "cli/ExitStatus.h"
 #include "cli/PortJobs.h"
-#include "link/SimHarness.h"
-#include "radio/Backups.h"
-#include "radio/ChannelTable.h"
-#include "radio/NewDocumentImage.h"
+#include "core/link/SimHarness.h"
+#include "core/files/Backups.h"
+#include "core/radio/ChannelTable.h"
+#include "core/files/NewDocumentImage.h"
 #include "support/ScopedEnv.h"
 
 namespace {
@@ -51,7 +51,7 @@ TEST(CliFleet, VerifyPassesOnAGoodRadioAndNamesTheAddressOnADroppingOne) {
   for (const auto& [fault, status] : cases) {
     SimOptions options = CSimHarness::Fast();
     std::string error;
-    if (*fault) ASSERT_TRUE(ApplyFaultSpec(fault, options.faults, error)) << error;
+    if (*fault) ASSERT_TRUE(ApplyFault(fault, options.faults, error)) << error;
     CSimHarness h(PatternImage(1), options);
     ASSERT_TRUE(SaveDataFile(h.dir().file("in.dat"), PatternImage(2)).ok());
     const ProgramRun run = Cli({"write", "--port", h.device(), h.dir().file("in.dat"), "--verify"});

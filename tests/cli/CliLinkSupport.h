@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "cli/RunProgram.h"
-#include "radio/DataFile.h"
+#include "core/files/DataFile.h"
 #include "support/TempDir.h"
 
 extern char** environ;

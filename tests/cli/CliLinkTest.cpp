@@ -14,13 +14,13 @@
 
 #include "cli/CliLinkSupport.h"
 #include "cli/ExitStatus.h"
-#include "link/SerialPort.h"
-#include "link/SimHarness.h"
-#include "radio/Backups.h"
-#include "radio/ChannelCodecs.h"
-#include "radio/ChannelTable.h"
-#include "radio/DataFile.h"
-#include "radio/NewDocumentImage.h"
+#include "core/link/SerialPort.h"
+#include "core/link/SimHarness.h"
+#include "core/files/Backups.h"
+#include "core/radio/ChannelCodecs.h"
+#include "core/radio/ChannelTable.h"
+#include "core/files/DataFile.h"
+#include "core/files/NewDocumentImage.h"
 
 namespace {
 
@@ -206,7 +206,7 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
   const CliFailureCase& c = GetParam();
   SimOptions options = CSimHarness::Fast();
   std::string error;
-  if (*c.fault) ASSERT_TRUE(ApplyFaultSpec(c.fault, options.faults, error)) << error;
+  if (*c.fault) ASSERT_TRUE(ApplyFault(c.fault, options.faults, error)) << error;
   CSimHarness h(PatternImage(1), options);
   const TempDir& dir = h.dir();
   ASSERT_TRUE(SaveDataFile(dir.file("in.dat"), PatternImage(2)).ok());

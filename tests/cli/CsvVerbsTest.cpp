@@ -9,11 +9,11 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
-#include "csv/ChannelCsv.h"
-#include "radio/ChannelCellRules.h"
-#include "radio/ChannelTable.h"
-#include "radio/DataFile.h"
-#include "radio/NewDocumentImage.h"
+#include "core/csv/ChannelCsv.h"
+#include "core/radio/ChannelCellRules.h"
+#include "core/radio/ChannelTable.h"
+#include "core/files/DataFile.h"
+#include "core/files/NewDocumentImage.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

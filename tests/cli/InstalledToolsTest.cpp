@@ -12,11 +12,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ProgramVersion.h"
+#include "core/files/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
-#include "radio/DataFile.h"
-#include "radio/NewDocumentImage.h"
+#include "core/files/DataFile.h"
+#include "core/files/NewDocumentImage.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

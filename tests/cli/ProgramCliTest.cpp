@@ -11,8 +11,8 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
-#include "radio/DataFile.h"
-#include "radio/NewDocumentImage.h"
+#include "core/files/DataFile.h"
+#include "core/files/NewDocumentImage.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

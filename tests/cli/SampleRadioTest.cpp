@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "cli/RunProgram.h"
-#include "radio/ChannelTable.h"
-#include "radio/DataFile.h"
+#include "core/radio/ChannelTable.h"
+#include "core/files/DataFile.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -8,9 +8,9 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
-#include "radio/DataFile.h"
-#include "radio/ImageMap.h"
-#include "radio/NewDocumentImage.h"
+#include "core/files/DataFile.h"
+#include "core/radio/ImageMap.h"
+#include "core/files/NewDocumentImage.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

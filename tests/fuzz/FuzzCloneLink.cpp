@@ -15,7 +15,7 @@
 #include <cstdlib>
 
 #include "fuzz/FuzzEntries.h"
-#include "link/TransferDriver.h"
+#include "core/link/TransferDriver.h"
 #include "support/ScriptedPort.h"
 
 namespace {

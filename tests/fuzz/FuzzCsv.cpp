@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "csv/ChannelCsv.h"
-#include "csv/CsvImportReport.h"
-#include "csv/CsvText.h"
+#include "core/csv/ChannelCsv.h"
+#include "core/csv/CsvImportReport.h"
+#include "core/csv/CsvText.h"
 #include "fuzz/FuzzEntries.h"
-#include "radio/ChannelTable.h"
+#include "core/radio/ChannelTable.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "fuzz/FuzzEntries.h"
-#include "print/OptionLines.h"
-#include "radio/ChannelTable.h"
-#include "radio/DataFile.h"
+#include "core/print/OptionLines.h"
+#include "core/radio/ChannelTable.h"
+#include "core/files/DataFile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "profile/ProfileFile.h"
+#include "core/profile/ProfileFile.h"
 #include "fuzz/FuzzEntries.h"
 
 namespace {

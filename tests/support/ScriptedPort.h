@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "link/BytePort.h"
+#include "core/link/BytePort.h"
 
 struct ScriptedReply {
   std::vector<std::uint8_t> bytes;

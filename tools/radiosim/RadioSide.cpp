@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "link/CloneLink.h"
+#include "core/link/CloneLink.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ bool ParseCount(const std::string& text, int low, int high, int& value) {
 
 }  // namespace
 
-bool ApplyFaultSpec(const std::string& text, SimFaults& faults, std::string& error) {
+bool ApplyFault(const std::string& text, SimFaults& faults, std::string& error) {
   const auto colon = text.find(':');
   const std::string name = text.substr(0, colon);
   const std::string arg = colon == std::string::npos ? "" : text.substr(colon + 1);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "radio/RadioImage.h"
+#include "core/radio/RadioImage.h"
 
 struct SimFaults {
   bool silent = false;     // never acknowledges the handshake
@@ -25,7 +25,7 @@ struct SimFaults {
 // "no-confirm", "short-block:5", "refuse-block:5", "hangup:5", "drop-block:5")
 // into `faults`.
 // False with `error` set when the word is not one of them.
-bool ApplyFaultSpec(const std::string& text, SimFaults& faults, std::string& error);
+bool ApplyFault(const std::string& text, SimFaults& faults, std::string& error);
 
 struct RadioReply {
   std::vector<std::uint8_t> bytes;

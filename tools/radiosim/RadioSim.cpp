@@ -11,12 +11,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "radio/DataFile.h"
-#include "radio/DataFileMessage.h"
-
+#include "core/files/DataFile.h"
+#include "core/files/DataFileMessage.h"
 namespace {
 
-timespec ToTimespec(std::chrono::nanoseconds ns) {
+timespec ToTimeout(std::chrono::nanoseconds ns) {
   if (ns.count() < 0) ns = std::chrono::nanoseconds(0);
   timespec ts{};
   ts.tv_sec = static_cast<time_t>(ns.count() / 1000000000);
@@ -255,10 +254,10 @@ void CRadioSim::Run() {
     if (pcAbsent) {
       // With nobody on the other side the master reports a hang-up without
       // end; look again every few milliseconds instead of spinning.
-      ts = ToTimespec(std::chrono::milliseconds(5));
+      ts = ToTimeout(std::chrono::milliseconds(5));
       timeout = &ts;
     } else if (next != Clock::time_point::max()) {
-      ts = ToTimespec(next - Clock::now());
+      ts = ToTimeout(next - Clock::now());
       timeout = &ts;
     }
     const int r = ::ppoll(fds, pcAbsent ? 1 : 2, timeout, nullptr);

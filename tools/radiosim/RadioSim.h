@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "RadioSide.h"
-#include "radio/RadioImage.h"
+#include "core/radio/RadioImage.h"
 
 enum class SaveWhen {
   EachWrite,  // after every transfer that wrote blocks, and on exit

@@ -69,7 +69,7 @@ bool ParseSimCommandLine(const std::vector<std::string>& args, SimCommandLine& o
       }
     } else if (name == "--fault") {
       if (!take()) return false;
-      if (!ApplyFaultSpec(value, out.options.faults, error)) return false;
+      if (!ApplyFault(value, out.options.faults, error)) return false;
     } else {
       error = "unknown option '" + args[i] + "'";
       return false;

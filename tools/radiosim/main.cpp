@@ -6,12 +6,11 @@
 
 #include "RadioSim.h"
 #include "SimCommandLine.h"
-#include "app/ProgramVersion.h"
-#include "radio/DataFile.h"
-#include "radio/DataFileMessage.h"
-#include "radio/SafeFileWrite.h"
-#include "radio/NewDocumentImage.h"
-
+#include "core/files/DataFile.h"
+#include "core/files/DataFileMessage.h"
+#include "core/files/NewDocumentImage.h"
+#include "core/files/ProgramVersion.h"
+#include "core/files/SafeFileWrite.h"
 namespace {
 
 CRadioSim* g_sim = nullptr;

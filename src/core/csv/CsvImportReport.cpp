@@ -1,0 +1,122 @@
+#include "core/csv/CsvImportReport.h"
+
+#include <cstring>
+
+#include "core/files/RegularFile.h"
+#include "core/lang/Language.h"
+#include "core/radio/ChannelTable.h"
+namespace {
+
+void Replace(std::string& text, const char* placeholder, const std::string& value) {
+  const std::size_t at = text.find(placeholder);
+  if (at != std::string::npos) text.replace(at, std::strlen(placeholder), value);
+}
+
+const LangText kRefusalTexts[] = {
+    /* None */ {"Line {line}", "第 {line} 行"},
+    /* NoFrequency */ {"Line {line}: no receive frequency", "第 {line} 行：没有接收频率"},
+    /* OutOfRange */ {"", ""},  // CellRefusalText
+    /* OffRaster */ {"", ""},  // CellRefusalText
+    /* ReceiveOnly */
+    {"Line {line}: a receive-only channel, which this radio does not have", "第 {line} 行：只收信道，本机没有只收信道"},
+    /* UnknownDuplex */ {"Line {line}: unknown Duplex '{value}'", "第 {line} 行：未知的 Duplex“{value}”"},
+    /* UnknownToneMode */ {"Line {line}: unknown tone mode '{value}'", "第 {line} 行：未知的亚音方式“{value}”"},
+    /* UnknownTone */ {"", ""},  // CellRefusalText
+    /* UnknownPolarity */
+    {"Line {line}: unknown DCS polarity '{value}'", "第 {line} 行：未知的 DCS 极性“{value}”"},
+    /* UnknownMode */
+    {"Line {line}: unknown mode '{value}' (FM or NFM)", "第 {line} 行：未知的模式“{value}”（FM 或 NFM）"},
+    /* UnknownValue */ {"", ""},  // CellRefusalText
+    /* TooManyChannels */ {"Line {line}: more than 16 channels", "第 {line} 行：超过 16 个信道"},
+    /* ChannelTaken */
+    {"Line {line}: channel {value} is taken by an earlier line", "第 {line} 行：信道 {value} 已被前面的行占用"},
+    /* NotTableText */
+    {"Line {line}: {column} '{value}' is not written as the table writes it (MHz with five decimals: 446.00625)",
+     "第 {line} 行：{column}“{value}”不是表中的写法（MHz，五位小数：446.00625）"},
+    /* NotANumber */ {"Line {line}: '{value}' is not a number of MHz", "第 {line} 行：“{value}”不是以 MHz 计的数"},
+    /* NoOffset */ {"Line {line}: Duplex '{value}' without an Offset", "第 {line} 行：Duplex“{value}”没有 Offset"},
+    /* NegativeOffset */
+    {"Line {line}: Offset '{value}' is negative (Duplex gives the side)",
+     "第 {line} 行：Offset“{value}”为负数（方向由 Duplex 给出）"},
+};
+static_assert(sizeof kRefusalTexts / sizeof kRefusalTexts[0] ==
+                  static_cast<std::size_t>(CsvRefusalReason::NegativeOffset) + 1,
+              "a text for every reason");
+
+const LangText kLinePrefix{"Line {line}: ", "第 {line} 行："};
+
+// A value a cell's own rules refused is told as the channel window tells it.
+CellVerdict CellVerdictOf(CsvRefusalReason reason) {
+  switch (reason) {
+    case CsvRefusalReason::OutOfRange: return CellVerdict::OutOfRange;
+    case CsvRefusalReason::OffRaster: return CellVerdict::OffRaster;
+    case CsvRefusalReason::UnknownTone: return CellVerdict::UnknownTone;
+    case CsvRefusalReason::UnknownValue: return CellVerdict::NotAnItem;
+    default: return CellVerdict::Accepted;
+  }
+}
+
+}  // namespace
+
+std::string CsvFileFailureText(const CsvImportResult& result, bool chinese) {
+  std::string text;
+  switch (result.failure) {
+    case CsvFileFailure::None:
+      break;
+    case CsvFileFailure::CannotRead:
+      text = chinese ? "无法读取文件：{value}。" : "The file cannot be read: {value}.";
+      Replace(text, "{value}", FileErrorText(result.sysError, chinese));
+      break;
+    case CsvFileFailure::TooLarge:
+      text = chinese ? "文件大于 4 MB，不是信道列表。" : "The file is larger than 4 MB: not a channel list.";
+      break;
+    case CsvFileFailure::NotUtf8:
+      text = chinese ? "文件不是 UTF-8 文本。" : "The file is not UTF-8 text.";
+      break;
+    case CsvFileFailure::UnclosedQuote:
+      text = chinese ? "第 {line} 行：引号没有闭合。" : "Line {line}: a quoted field is not closed.";
+      Replace(text, "{line}", std::to_string(result.failureLine));
+      break;
+    case CsvFileFailure::NotChannelList:
+      text = chinese ? "第一行没有频率列（接收频率或 Frequency），不是信道列表。"
+                     : "The first line names no frequency column (Rx Frequency or Frequency): not a channel list.";
+      break;
+  }
+  return text;
+}
+
+std::string CsvWriteFailureText(const std::string& path, int err, bool chinese) {
+  return (chinese ? "无法写入文件 " + path + "：" : "Cannot write the file " + path + ": ") +
+         FileErrorText(err, chinese) + (chinese ? "。" : ".");
+}
+
+std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {
+  const CellVerdict verdict = CellVerdictOf(refusal.reason);
+  std::string text = verdict == CellVerdict::Accepted ? kRefusalTexts[static_cast<int>(refusal.reason)](chinese)
+                                                      : kLinePrefix(chinese);
+  Replace(text, "{line}", std::to_string(refusal.line));
+  if (verdict != CellVerdict::Accepted) return text + CellRefusalText(verdict, refusal.value, refusal.column, chinese);
+  // The value last: a file's text may hold a placeholder of its own.
+  if (refusal.column > 0) Replace(text, "{column}", ChannelColumnTitle(refusal.column, chinese));
+  Replace(text, "{value}", ShownValue(refusal.value));
+  return text;
+}
+
+std::string CsvImportReport(const CsvImportResult& result, bool chinese, std::size_t maxRefusals) {
+  if (!result.Readable()) return CsvFileFailureText(result, chinese) + "\n";
+  const std::string count = std::to_string(result.imported);
+  std::string report = chinese ? "已导入 " + count + " 个信道。\n"
+                               : count + (result.imported == 1 ? " channel" : " channels") + " imported.\n";
+  if (!result.refused.empty()) {
+    const std::string refused = std::to_string(result.refused.size());
+    report += chinese ? refused + " 行未导入：\n"
+                      : refused + (result.refused.size() == 1 ? " line" : " lines") + " refused:\n";
+  }
+  for (std::size_t i = 0; i < result.refused.size() && i < maxRefusals; ++i)
+    report += CsvRefusalText(result.refused[i], chinese) + "\n";
+  if (result.refused.size() > maxRefusals) {
+    const std::string more = std::to_string(result.refused.size() - maxRefusals);
+    report += chinese ? "……另有 " + more + " 行。\n" : "... and " + more + " more.\n";
+  }
+  return report;
+}

@@ -1,0 +1,63 @@
+#include "core/files/ProgramDoc.h"
+
+#include "core/lang/Language.h"
+#include "core/files/NewDocumentImage.h"
+
+namespace {
+const LangText kNewDocumentTitle{"Channel Information", "信道信息"};
+}  // namespace
+
+std::string FileNameOfPath(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void CProgramDoc::OnNewDocument(const std::string& appDir, const std::string& appName,
+                                bool chinese) {
+  image = NewDocumentImage(appDir);
+  m_strTitle = kNewDocumentTitle(chinese);
+  m_strPathName = appName;
+  SetModifiedFlag(false);
+  m_bHasFileName = false;
+}
+
+DataFileResult CProgramDoc::OnOpenDocument(const std::string& path) {
+  RadioImage loaded;
+  const DataFileResult result = LoadDataFile(path, loaded);
+  if (!result.ok()) return result;
+  image = loaded;
+  TakeFile(path);
+  return result;
+}
+
+DataFileResult CProgramDoc::OnOpenCopy(const std::string& path, const std::string& appName, bool chinese) {
+  RadioImage loaded;
+  const DataFileResult result = LoadDataFile(path, loaded);
+  if (!result.ok()) return result;
+  image = loaded;
+  m_strTitle = kNewDocumentTitle(chinese);
+  m_strPathName = appName;
+  m_bModified = false;
+  m_bHasFileName = false;
+  return result;
+}
+
+DataFileResult CProgramDoc::OnSaveDocument(const std::string& path) {
+  const DataFileResult result = SaveDataFile(path, image);
+  if (!result.ok()) return result;
+  TakeFile(path);
+  return result;
+}
+
+void CProgramDoc::SetModifiedFlag(bool modified) {
+  if (modified == m_bModified) return;
+  m_bModified = modified;
+  if (m_onModified) m_onModified(modified);
+}
+
+void CProgramDoc::TakeFile(const std::string& path) {
+  m_strPathName = path;
+  m_strTitle = FileNameOfPath(path);
+  SetModifiedFlag(false);
+  m_bHasFileName = true;
+}

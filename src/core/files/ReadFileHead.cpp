@@ -1,0 +1,46 @@
+#include "core/files/ReadFileHead.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <limits>
+
+#include "core/files/RegularFile.h"
+
+namespace {
+
+int ReadOpened(const std::string& path, int extraFlags, std::size_t limit, std::string& out) {
+  out.clear();
+  int err = 0;
+  const int fd = OpenRegularFile(path, extraFlags, err);
+  if (fd < 0) return err;
+  char buffer[8192];
+  while (out.size() < limit) {
+    const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, limit - out.size()));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      err = errno;
+      ::close(fd);
+      out.clear();
+      return err;
+    }
+    if (n == 0) break;
+    out.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return 0;
+}
+
+}  // namespace
+
+int ReadFileHead(const std::string& path, std::size_t limit, std::string& out) {
+  return ReadOpened(path, 0, limit, out);
+}
+
+int ReadOrCreateFile(const std::string& path, std::string& out) {
+  constexpr std::size_t kWhole = std::numeric_limits<std::size_t>::max();
+  const int err = ReadOpened(path, 0, kWhole, out);
+  return err == ENOENT ? ReadOpened(path, O_CREAT, kWhole, out) : err;
+}

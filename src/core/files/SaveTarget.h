@@ -1,0 +1,23 @@
+#pragma once
+// Which file a save to a name replaces, whether two names are one file, and
+// whether this user may write a place at all.
+#include <string>
+
+// The file a save to `path` replaces: symbolic links followed to their end,
+// also to a link that leads nowhere yet (the save then creates the file it
+// names, and the link stays). 0, or the errno of the failure (ELOOP for a
+// ring of links).
+int ResolveSaveTarget(const std::string& path, std::string& target);
+
+// True when `a` and `b` are one file once links are followed: the same
+// device and inode, or, for a file not made yet, the same place.
+bool IsSameFile(const std::string& a, const std::string& b);
+
+// Whether this user may write `path`, a file or a folder. The permission bits
+// count for root too, so that a program folder made read-only stays so for an
+// administrator (access() alone would let root write anything on a writable
+// file system).
+bool MayWrite(const std::string& path);
+
+// Whether anything is at `path`, links followed.
+bool PathExists(const std::string& path);

@@ -1,0 +1,34 @@
+#include "core/files/TypedFileName.h"
+
+#include <sys/stat.h>
+
+std::string WithDefaultExtension(const std::string& typed, const std::string& extension) {
+  const std::size_t slash = typed.rfind('/');
+  const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+  if (start == typed.size() || extension.empty()) return typed;
+  const std::string name = typed.substr(start);
+  if (name == "." || name == "..") return typed;
+  // A leading dot hides a file; it starts no extension.
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0 && dot + 1 < name.size()) return typed;
+  // "foo." already holds the dot the extension begins with.
+  if (dot + 1 == name.size() && dot > 0 && extension.front() == '.') return typed + extension.substr(1);
+  return typed + extension;
+}
+
+namespace {
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && ::lstat(path.c_str(), &st) == 0;
+}
+}  // namespace
+
+std::string OpenedFileName(const std::string& typed, const std::string& extension) {
+  return Exists(typed) ? typed : WithDefaultExtension(typed, extension);
+}
+
+bool SaveReplacesFile(const std::string& path) {
+  struct stat st {};
+  if (!Exists(path)) return false;
+  return ::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode);
+}

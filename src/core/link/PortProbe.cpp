@@ -1,0 +1,119 @@
+#include "core/link/PortProbe.h"
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "core/link/SerialPort.h"
+#include "core/lang/Language.h"
+
+namespace {
+
+long LookupBufferSize() {
+  const long size = ::sysconf(_SC_GETGR_R_SIZE_MAX);
+  const long users = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  return std::max({size, users, 16384L});
+}
+
+std::string GroupName(gid_t gid) {
+  std::vector<char> buffer(static_cast<std::size_t>(LookupBufferSize()));
+  group entry{};
+  group* found = nullptr;
+  if (::getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return std::to_string(gid);
+  return found->gr_name;
+}
+
+std::string UserName(uid_t uid) {
+  std::vector<char> buffer(static_cast<std::size_t>(LookupBufferSize()));
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return std::to_string(uid);
+  return found->pw_name;
+}
+
+// Joining the device's group helps only when the group may read and write it.
+void NameWhoMayOpen(const std::string& device, ProbeResult& r) {
+  struct stat st {};
+  if (::stat(device.c_str(), &st) != 0) return;
+  if ((st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP))
+    r.group = GroupName(st.st_gid);
+  else
+    r.owner = UserName(st.st_uid);
+}
+
+constexpr LangText kAvailable = {"available", "可用"};
+constexpr LangText kMissing = {"missing: no such device", "不存在：没有这个设备"};
+constexpr LangText kBusy = {"busy: another program has it open", "被占用：另一个程序正在使用它"};
+constexpr LangText kDenied = {"permission denied", "没有权限"};
+// '@' stands for the owner or the group.
+constexpr LangText kOwnerOnly = {"permission denied: only its owner '@' may open it; no group has read and write access",
+                                 "没有权限：只有其所有者“@”可以打开它，没有哪个组有读写权限"};
+constexpr LangText kJoinGroup = {
+    "permission denied: the device belongs to group '@'; membership of that group grants access "
+    "(sudo usermod -aG @ $USER, then log in again)",
+    "没有权限：设备属于组“@”，加入该组即可访问（sudo usermod -aG @ $USER，然后重新登录）"};
+constexpr LangText kNotSerial = {"not a serial device", "不是串口设备"};
+constexpr LangText kCannotOpen = {"cannot open: ", "无法打开："};
+
+std::string Fill(const char* text, const std::string& name) {
+  std::string out;
+  for (const char* p = text; *p; ++p) {
+    if (*p == '@')
+      out += name;
+    else
+      out += *p;
+  }
+  return out;
+}
+
+}  // namespace
+
+ProbeResult ClassifyOpenError(const std::string& device, int err) {
+  ProbeResult r;
+  r.sysError = err;
+  switch (err) {
+    case 0: r.status = ProbeStatus::Available; break;
+    case ENOENT:
+    case ENODEV:
+    case ENXIO: r.status = ProbeStatus::Missing; break;
+    case EBUSY:
+    case EWOULDBLOCK: r.status = ProbeStatus::Busy; break;
+    case EACCES:
+    case EPERM:
+      r.status = ProbeStatus::PermissionDenied;
+      NameWhoMayOpen(device, r);
+      break;
+    case ENOTTY: r.status = ProbeStatus::NotSerial; break;
+    default: r.status = ProbeStatus::OtherError; break;
+  }
+  return r;
+}
+
+ProbeResult ProbePort(const std::string& device) {
+  if (device.empty()) return ClassifyOpenError(device, ENOENT);
+  CSerialPort port;
+  const int err = port.OpenExclusive(device);
+  port.Close();
+  return ClassifyOpenError(device, err);
+}
+
+std::string DescribeProbe(const ProbeResult& result, bool chinese) {
+  switch (result.status) {
+    case ProbeStatus::Available: return kAvailable(chinese);
+    case ProbeStatus::Missing: return kMissing(chinese);
+    case ProbeStatus::Busy: return kBusy(chinese);
+    case ProbeStatus::PermissionDenied:
+      if (!result.owner.empty()) return Fill(kOwnerOnly(chinese), result.owner);
+      if (result.group.empty()) return kDenied(chinese);
+      return Fill(kJoinGroup(chinese), result.group);
+    case ProbeStatus::NotSerial: return kNotSerial(chinese);
+    case ProbeStatus::OtherError: break;
+  }
+  return std::string(kCannotOpen(chinese)) + std::strerror(result.sysError);
+}

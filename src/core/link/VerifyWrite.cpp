@@ -1,0 +1,67 @@
+#include "core/link/VerifyWrite.h"
+
+#include <cstdio>
+
+#include "core/lang/Language.h"
+
+namespace {
+
+constexpr LangText kDiffers = {
+    "Verify failed: at 0x%03X the radio holds 0x%02X where 0x%02X was written (%d bytes differ)",
+    "校验失败：电台在 0x%03X 处为 0x%02X，写入的是 0x%02X（共 %d 字节不同）"};
+constexpr LangText kReadBackFailed = {"Verify failed: the read-back stopped at 0x%03X (%s)",
+                                      "校验失败：回读在 0x%03X 处中断（%s）"};
+
+// Offset of the block with index `index` (0-based) in the ranges, or the end
+// of the last range when there are fewer blocks.
+std::uint16_t BlockStart(const Ranges& ranges, int index) {
+  std::uint16_t last = 0;
+  for (const AddressRange& r : ranges) {
+    for (std::size_t a = r.start; a < r.end; a += BlockLength(a, r.end))
+      if (index-- == 0) return static_cast<std::uint16_t>(a);
+    last = r.end;
+  }
+  return last;
+}
+
+}  // namespace
+
+VerifyResult VerifyWrite(const MainTransferRequest& write, const RadioImage& written) {
+  MainTransferRequest read = write;
+  read.direction = Direction::Read;
+  read.ranges = write.ranges.empty() ? MainTransferRanges(Direction::Write, write.serviceMode) : write.ranges;
+  // The read-back fills only the ranges; everything else keeps the written
+  // bytes and so cannot differ.
+  RadioImage radio = written;
+
+  VerifyResult result;
+  result.readBack = RunMainTransfer(read, radio);
+  char text[512];
+  switch (result.readBack.outcome) {
+    case TransferOutcome::Cancelled:
+      result.outcome = VerifyOutcome::Cancelled;
+      return result;
+    case TransferOutcome::Succeeded:
+      break;
+    default:
+      result.outcome = VerifyOutcome::ReadBackFailed;
+      result.address = BlockStart(read.ranges, result.readBack.blocksDone);
+      std::snprintf(text, sizeof text, kReadBackFailed(write.chinese), result.address,
+                    result.readBack.message.c_str());
+      result.message = text;
+      return result;
+  }
+  for (std::size_t a = 0; a < radio.size(); ++a) {
+    if (radio[a] == written[a]) continue;
+    if (result.differingBytes++ > 0) continue;
+    result.address = static_cast<std::uint16_t>(a);
+    result.radioByte = radio[a];
+    result.writtenByte = written[a];
+  }
+  if (result.differingBytes == 0) return result;
+  result.outcome = VerifyOutcome::Differs;
+  std::snprintf(text, sizeof text, kDiffers(write.chinese), result.address, result.radioByte, result.writtenByte,
+                result.differingBytes);
+  result.message = text;
+  return result;
+}

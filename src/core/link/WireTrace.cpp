@@ -1,0 +1,117 @@
+#include "core/link/WireTrace.h"
+
+#include <cstdio>
+
+#include "core/lang/Language.h"
+
+namespace {
+
+constexpr LangText kTraceNotCreated = {"Serial trace '%s' cannot be written: %s. Nothing was sent.",
+                                       "无法写入串口跟踪“%s”：%s。没有发送任何数据。"};
+constexpr LangText kTraceNotSaved = {"Serial trace '%s' was not saved: %s.", "串口跟踪“%s”未能保存：%s。"};
+
+// The two "%s" of `format` filled, however long the path.
+std::string Format(const char* format, const std::string& path, const std::string& reason) {
+  std::string text = format;
+  const std::size_t first = text.find("%s");
+  text.replace(first, 2, path);
+  text.replace(text.find("%s", first + path.size()), 2, reason);
+  return text;
+}
+
+std::string Milliseconds(CWireTraceFormatter::Clock::duration d) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%10.3f",
+                static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(d).count()) / 1000.0);
+  return text;
+}
+
+}  // namespace
+
+CWireTraceFormatter::CWireTraceFormatter(LineSink sink, std::chrono::milliseconds burstGap)
+    : m_sink(std::move(sink)), m_burstGap(burstGap) {}
+
+void CWireTraceFormatter::BeginSession(const std::string& title, Clock::time_point now) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  EmitBurst();
+  m_start = now;
+  m_sink("# " + title);
+}
+
+WireTap CWireTraceFormatter::Tap() {
+  return [this](WireEvent event, const std::uint8_t* data, std::size_t n) { OnEvent(event, data, n, Clock::now()); };
+}
+
+void CWireTraceFormatter::OnEvent(WireEvent event, const std::uint8_t* data, std::size_t n, Clock::time_point at) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  if (event == WireEvent::Purged) {
+    EmitBurst();
+    m_sink(Milliseconds(at - m_start) + "  purge");
+    return;
+  }
+  if (n == 0) return;
+  if (!m_burst.empty() && (event != m_burstEvent || at - m_lastByte > m_burstGap)) EmitBurst();
+  if (m_burst.empty()) {
+    m_burstEvent = event;
+    m_burstStart = at;
+  }
+  m_burst.insert(m_burst.end(), data, data + n);
+  m_lastByte = at;
+}
+
+void CWireTraceFormatter::Flush() {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  EmitBurst();
+}
+
+void CWireTraceFormatter::EmitBurst() {
+  if (m_burst.empty()) return;
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string hex;
+  std::string ascii;
+  for (std::uint8_t b : m_burst) {
+    if (!hex.empty()) hex += ' ';
+    hex += kHex[b >> 4];
+    hex += kHex[b & 0x0F];
+    ascii += (b >= 0x20 && b < 0x7F) ? static_cast<char>(b) : '.';
+  }
+  // Hex padded to a 16-byte block's width, so that short bursts line up.
+  if (hex.size() < 47) hex.resize(47, ' ');
+  m_sink(Milliseconds(m_burstStart - m_start) + (m_burstEvent == WireEvent::Sent ? "  send  " : "  recv  ") + hex +
+         "  |" + ascii + "|");
+  m_burst.clear();
+}
+
+CWireTraceFile::CWireTraceFile(std::string path, Folder folder)
+    : m_strPath(std::move(path)), m_folder(folder), m_formatter([this](const std::string& line) {
+        const std::string text = line + "\n";
+        m_file.Write(text.data(), text.size());
+      }) {}
+
+int CWireTraceFile::Open() {
+  if (m_bOpenAsked) return m_nOpenError;
+  m_bOpenAsked = true;
+  const std::string folder = m_strPath.substr(0, m_strPath.rfind('/') + 1);
+  if (m_folder == Folder::MadeWhenMissing && !folder.empty()) m_nOpenError = MakeFolders(folder);
+  if (m_nOpenError == 0) m_nOpenError = m_file.Open(m_strPath, FileAccess::Private);
+  return m_nOpenError;
+}
+
+WireTap CWireTraceFile::Begin(const std::string& title) {
+  m_formatter.BeginSession(title);
+  return m_formatter.Tap();
+}
+
+int CWireTraceFile::Close() {
+  if (!m_file.IsOpen()) return 0;
+  m_formatter.Flush();
+  return m_file.Commit();
+}
+
+std::string TraceNotCreatedText(const std::string& path, int err, bool chinese) {
+  return Format(kTraceNotCreated(chinese), path, FileErrorText(err, chinese));
+}
+
+std::string TraceNotSavedText(const std::string& path, int err, bool chinese) {
+  return Format(kTraceNotSaved(chinese), path, FileErrorText(err, chinese));
+}

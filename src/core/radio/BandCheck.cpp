@@ -1,0 +1,65 @@
+#include "core/radio/BandCheck.h"
+
+#include "core/lang/Language.h"
+
+namespace {
+
+// The band text, then the channel numbers.
+constexpr LangText kBandChange = {"These channels lie outside the band %s and are kept as they are:\n%s",
+                                  "以下信道超出频段 %s，已保持原样：\n%s"};
+constexpr LangText kWriteQuestion = {
+    "These channels lie outside the band %s:\n%s\nWrite them to the radio all the same?",
+    "以下信道超出频段 %s：\n%s\n仍要写入电台吗？"};
+constexpr LangText kWriteRefusal = {
+    "channels outside the band %s: %s; nothing was sent (--raw sends the file as it is)",
+    "以下信道超出频段 %s：%s；没有发送任何数据（--raw 按原样发送文件）"};
+
+std::string Numbers(const std::vector<int>& channels, bool chinese) {
+  std::string text;
+  for (int n : channels) text += (text.empty() ? "" : chinese ? "、" : ", ") + std::to_string(n);
+  return text;
+}
+
+std::string Format(const LangText& format, const std::string& bandText, const std::vector<int>& channels,
+                   bool chinese) {
+  std::string text = format(chinese);
+  std::size_t from = 0;  // past what was put in, which may hold "%s" itself
+  for (const std::string& value : {bandText, Numbers(channels, chinese)}) {
+    from = text.find("%s", from);
+    text.replace(from, 2, value);
+    from += value.size();
+  }
+  return text;
+}
+
+}  // namespace
+
+std::vector<int> ChannelsOutsideBand(const RadioImage& image, const BandLimits& band) {
+  std::vector<int> outside;
+  if (!IsUsableBand(band)) return outside;
+  for (int n = 1; n <= ImageMap::kChannelCount; ++n) {
+    const ChannelRecord record = image.Channel(n);
+    for (const std::uint8_t* frequency : {record.rxFrequency(), record.txFrequency()})
+      if (FrequencyIsSet(frequency) && !band.Contains(StoredFrequencyUnits(frequency))) {
+        outside.push_back(n);
+        break;
+      }
+  }
+  return outside;
+}
+
+bool IsUsableBand(const BandLimits& band) {
+  return band.lower > 0 && band.lower < band.upper && band.upper <= kMaxStorableFrequency;
+}
+
+std::string BandChangeNote(const std::string& bandText, const std::vector<int>& channels, bool chinese) {
+  return Format(kBandChange, bandText, channels, chinese);
+}
+
+std::string WriteOutsideBandQuestion(const std::string& bandText, const std::vector<int>& channels, bool chinese) {
+  return Format(kWriteQuestion, bandText, channels, chinese);
+}
+
+std::string WriteOutsideBandRefusal(const std::string& bandText, const std::vector<int>& channels, bool chinese) {
+  return Format(kWriteRefusal, bandText, channels, chinese);
+}

@@ -1,0 +1,194 @@
+#include "core/radio/ChannelCellRules.h"
+
+#include <cctype>
+
+#include "core/radio/ToneTables.h"
+
+namespace {
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
+  if (prefix.size() > text.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+      return false;
+  return true;
+}
+
+bool RowHasData(const ChannelRow& row) {
+  return !row[kColRxFrequency].empty() || !row[kColTxFrequency].empty();
+}
+
+// A typed frequency: its "%3.5f" text, and whether band and raster take it.
+struct TypedFrequency {
+  std::string text;
+  CellVerdict verdict = CellVerdict::Accepted;
+};
+
+TypedFrequency CheckFrequency(const std::string& typed, const BandLimits& band) {
+  const long long n = FrequencyUnits(LeadingNumber(typed));
+  // The text shows the very units the checks took: rounding the typed number
+  // instead would turn 446.006256 into 446.00626, a value off the raster.
+  TypedFrequency result{FrequencyText(n)};
+  // A band reaching below 10 MHz must not let in a frequency that a save
+  // would turn into an empty channel.
+  if (!band.Contains(n) || !FrequencyIsStorable(n))
+    result.verdict = CellVerdict::OutOfRange;
+  else if (!OnChannelRaster(n))
+    result.verdict = CellVerdict::OffRaster;
+  return result;
+}
+
+// The tone check: a number with a decimal point from 60.0 to 259.9 Hz, kept
+// to one decimal; otherwise the first list entry the text begins, so the cell
+// shows what a store will write; anything else is no tone.
+std::string CheckedTone(const std::string& typed, bool chinese) {
+  const std::vector<std::string>& list = ToneList(chinese);
+  if (typed.find('.') != std::string::npos) {
+    const long long v = ToneTenths(LeadingNumber(typed));
+    if (v >= 600 && v < 2600) return FormatFixed(DecimalScale(static_cast<double>(v), 0.1), 1);
+    return kNoToneText(chinese);
+  }
+  const int entry = FirstEntryBeginning(list, typed);
+  return entry >= 0 ? list[static_cast<std::size_t>(entry)] : std::string(kNoToneText(chinese));
+}
+
+// "None" in any case, or "无": the text asks for no tone.
+bool IsNoToneText(const std::string& text) {
+  const std::string english = kNoToneText(false);
+  return (text.size() == english.size() && StartsWithIgnoringCase(english, text)) || text == kNoToneText(true);
+}
+
+const LangText* const kColumnItems[][3] = {
+    {&kWideText, &kNarrowText, nullptr},
+    {&kScanYesText, &kScanNoText, nullptr},
+    {&kBusyOffText, &kBusyCarrierText, &kBusyToneText},
+    {&kPowerHighText, &kPowerMiddleText, &kPowerLowText},
+};
+
+}  // namespace
+
+const std::vector<std::string>& ToneList(bool chinese) {
+  static const std::vector<std::string> english = BuildToneList(false);
+  static const std::vector<std::string> chineseList = BuildToneList(true);
+  return chinese ? chineseList : english;
+}
+
+std::vector<std::string> ColumnItems(int column, bool chinese) {
+  std::vector<std::string> items;
+  if (column < kColBandwidth || column > kColPower) return items;
+  for (const LangText* item : kColumnItems[column - kColBandwidth])
+    if (item != nullptr) items.emplace_back((*item)(chinese));
+  return items;
+}
+
+int FirstEntryBeginning(const std::vector<std::string>& entries, const std::string& text) {
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (StartsWithIgnoringCase(entries[i], text)) return static_cast<int>(i);
+  return -1;
+}
+
+bool IsTableText(int column, const std::string& text) {
+  switch (column) {
+    case kColRxFrequency:
+    case kColTxFrequency:
+      return FrequencyText(FrequencyUnits(LeadingNumber(text))) == text;
+    case kColDecodeTone:
+    case kColEncodeTone:
+      return CheckedTone(text, false) == text || CheckedTone(text, true) == text;
+    default:
+      for (bool chinese : {false, true})
+        for (const std::string& item : ColumnItems(column, chinese))
+          if (item == text) return true;
+      return false;
+  }
+}
+
+void ClearChannelRow(ChannelRow& row) {
+  for (int column = kColRxFrequency; column < kChannelColumns; ++column) row[column].clear();
+}
+
+void FillNewChannelDefaults(ChannelRow& row, const std::string& f, bool chinese) {
+  row[kColRxFrequency] = f;
+  row[kColTxFrequency] = f;
+  row[kColDecodeTone] = kNoToneText(chinese);
+  row[kColEncodeTone] = kNoToneText(chinese);
+  row[kColBandwidth] = kWideText(chinese);
+  row[kColScan] = kScanYesText(chinese);
+  row[kColBusyLock] = kBusyOffText(chinese);
+  row[kColPower] = kPowerHighText(chinese);
+}
+
+CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
+                              bool chinese) {
+  const bool hasData = RowHasData(row);
+  switch (column) {
+    case kColRxFrequency: {
+      if (text.empty()) {
+        ClearChannelRow(row);
+        return CellVerdict::Accepted;
+      }
+      const TypedFrequency f = CheckFrequency(text, band);
+      if (f.verdict != CellVerdict::Accepted) {
+        ClearChannelRow(row);
+        return f.verdict;
+      }
+      if (row[kColRxFrequency].empty())
+        FillNewChannelDefaults(row, f.text, chinese);
+      else
+        row[kColRxFrequency] = f.text;
+      return CellVerdict::Accepted;
+    }
+    case kColTxFrequency: {
+      if (text.empty()) {
+        row[kColTxFrequency] = row[kColRxFrequency];
+        return CellVerdict::Accepted;
+      }
+      const TypedFrequency f = CheckFrequency(text, band);
+      // A refused value leaves the cell as it was: an emptied cell would
+      // show a channel that the image cannot hold without its transmit
+      // frequency, and clearing the row would lose the channel for a typo.
+      if (f.verdict == CellVerdict::Accepted)
+        row[kColTxFrequency] = row[kColRxFrequency].empty() ? std::string() : f.text;
+      return f.verdict;
+    }
+    case kColDecodeTone:
+    case kColEncodeTone:
+      row[column] = hasData ? CheckedTone(text, chinese) : std::string();
+      return CellVerdict::Accepted;
+    case kColBandwidth:
+    case kColScan:
+    case kColBusyLock:
+    case kColPower: {
+      if (!hasData) {
+        row[column].clear();
+        return CellVerdict::Accepted;
+      }
+      // Either language's entry is taken and shown in the table's language.
+      for (bool language : {chinese, !chinese}) {
+        const std::vector<std::string> items = ColumnItems(column, language);
+        for (std::size_t i = 0; i < items.size(); ++i)
+          if (items[i] == text) {
+            row[column] = ColumnItems(column, chinese)[i];
+            return CellVerdict::Accepted;
+          }
+      }
+      return CellVerdict::NotAnItem;
+    }
+    default:
+      return CellVerdict::Accepted;
+  }
+}
+
+CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
+                               bool chinese) {
+  if (column != kColRxFrequency && !RowHasData(row)) return text.empty() ? CellVerdict::Accepted : CellVerdict::NoChannel;
+  ChannelRow work = row;
+  CellVerdict verdict = CommitChannelCell(work, column, text, band, chinese);
+  const bool toneColumn = column == kColDecodeTone || column == kColEncodeTone;
+  // The empty text clears a tone to no tone, as a cleared editor does.
+  if (verdict == CellVerdict::Accepted && toneColumn && !text.empty() && work[column] == kNoToneText(chinese) &&
+      !IsNoToneText(text))
+    verdict = CellVerdict::UnknownTone;
+  if (verdict == CellVerdict::Accepted) row = work;
+  return verdict;
+}

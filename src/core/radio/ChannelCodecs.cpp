@@ -1,0 +1,160 @@
+#include "core/radio/ChannelCodecs.h"
+
+#include <cstdio>
+
+const LangText kWideText{"Wide", "宽"};
+const LangText kNarrowText{"Narrow", "窄"};
+const LangText kScanYesText{"Yes", "是"};
+const LangText kScanNoText{"No", "否"};
+const LangText kBusyOffText{"Off", "关"};
+const LangText kBusyCarrierText{"Carrier", "载波"};
+const LangText kBusyToneText{"QT/DQT", "QT/DQT"};
+const LangText kPowerHighText{"High", "高"};
+const LangText kPowerMiddleText{"Middle", "中"};
+const LangText kPowerLowText{"Low", "低"};
+
+namespace {
+
+using namespace ImageMap::Channel;
+
+constexpr long long kUnitsPerMegahertz = 100000;  // units of 10 Hz
+constexpr std::uint8_t kDcsNormal = 0x28;
+constexpr std::uint8_t kDcsInverted = 0xA8;
+// Codes from 372 up have a stored value of 256 or more (the first such code
+// in the table is 411).
+constexpr long long kFirstHighDcsCode = 372;
+constexpr ToneWord kNoTone = 0xFFFF;
+
+// Either language's text; comparisons are exact, case included.
+bool Is(const std::string& text, const LangText& t) {
+  return text == t.english || text == t.chinese;
+}
+
+std::uint8_t WithBits(std::uint8_t byte, std::uint8_t mask, std::uint8_t bits) {
+  return static_cast<std::uint8_t>((byte & ~mask) | bits);
+}
+
+}  // namespace
+
+long long FrequencyUnits(double megahertz) {
+  return TruncateToInteger(DecimalScale(megahertz, 100000.0));
+}
+
+long long ToneTenths(double hertz) { return TruncateToInteger(DecimalScale(hertz, 10.0)); }
+
+bool FrequencyIsSet(const std::uint8_t* bytes) { return bytes[3] != 0x00 && bytes[3] != 0xFF; }
+
+long long StoredFrequencyUnits(const std::uint8_t* bytes) {
+  // The sum stays below 2^31 whatever the nibbles hold.
+  long long v = 0;
+  for (int i = 3; i >= 0; --i) v = v * 100 + (bytes[i] >> 4) * 10 + (bytes[i] & 0x0F);
+  return v;
+}
+
+std::string DecodeFrequency(const std::uint8_t* bytes) {
+  if (!FrequencyIsSet(bytes)) return std::string();
+  return FrequencyText(StoredFrequencyUnits(bytes));
+}
+
+std::string FrequencyText(long long units) {
+  // units * 0.00001 printed with five decimals, without a binary fraction on
+  // the way: the digits are exactly those of the integer.
+  const bool negative = units < 0;
+  const unsigned long long v =
+      negative ? 0ULL - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
+  const unsigned long long perMegahertz = kUnitsPerMegahertz;
+  char text[48];
+  std::snprintf(text, sizeof text, "%s%llu.%05llu", negative ? "-" : "", v / perMegahertz, v % perMegahertz);
+  return text;
+}
+
+std::array<std::uint8_t, 4> EncodeFrequency(const std::string& text) {
+  long long n = FrequencyUnits(LeadingNumber(text));
+  std::array<std::uint8_t, 4> bytes{0xFF, 0xFF, 0xFF, 0xFF};
+  if (n <= 0 || n > kMaxStorableFrequency) return bytes;
+  long long divisor = 1000000;
+  for (int p = 3; p >= 0; --p, divisor /= 100) {
+    const long long q = n / divisor;
+    n %= divisor;
+    bytes[p] = static_cast<std::uint8_t>((q / 10) * 16 + q % 10);
+  }
+  return bytes;
+}
+
+std::string DecodeTone(ToneWord word, const std::string& noToneText) {
+  const std::uint8_t high = ToneHigh(word);
+  const std::uint8_t low = ToneLow(word);
+  if (high == 0x00 || high == 0xFF) return noToneText;
+  if ((high & 0xFE) == kDcsNormal || (high & 0xFE) == kDcsInverted) {
+    const int code = DcsCodeOfValue((high & 1) * 256 + low);
+    char text[16];
+    std::snprintf(text, sizeof text, "D%03d%c", code, (high & 0xFE) == kDcsNormal ? 'N' : 'I');
+    return text;
+  }
+  // (H * 256 + L) * 0.1 printed with one decimal is exactly this.
+  char text[16];
+  std::snprintf(text, sizeof text, "%d.%d", word / 10, word % 10);
+  return text;
+}
+
+ToneWord EncodeTone(const std::string& text) {
+  if (text.find('D') != std::string::npos) {
+    const std::string rest = text.substr(1);
+    const long long code = LeadingInteger(rest);
+    std::uint8_t high = rest.find('N') != std::string::npos ? kDcsNormal : kDcsInverted;
+    if (code >= kFirstHighDcsCode) high |= 1;
+    const int value = DcsStoredValue(code);
+    return MakeToneWord(high, value < 0 ? 0x00 : static_cast<std::uint8_t>(value & 0xFF));
+  }
+  const long long v = ToneTenths(LeadingNumber(text));
+  // Zero is no tone; a negative number or one beyond 16 bits has no place in
+  // the word and is stored as no tone rather than wrapped into another.
+  if (v <= 0 || v > 0xFFFF) return kNoTone;
+  return static_cast<ToneWord>(v);
+}
+
+std::string DecodeBandwidth(std::uint8_t modeFlags, bool chinese) {
+  return (modeFlags & kWideBit) ? kWideText(chinese) : kNarrowText(chinese);
+}
+
+std::uint8_t EncodeBandwidth(std::uint8_t modeFlags, const std::string& text) {
+  return WithBits(modeFlags, kWideBit, Is(text, kNarrowText) ? 0 : kWideBit);
+}
+
+std::string DecodeScan(bool inScanList, bool chinese) {
+  return inScanList ? kScanYesText(chinese) : kScanNoText(chinese);
+}
+
+bool EncodeScan(const std::string& text) { return !Is(text, kScanNoText); }
+
+std::string DecodeBusyLock(std::uint8_t signalFlags, bool chinese) {
+  switch (signalFlags & kBusyLockMask) {
+    case 0: return kBusyOffText(chinese);
+    case kBusyLockCarrier: return kBusyCarrierText(chinese);
+    default: return kBusyToneText(chinese);
+  }
+}
+
+std::uint8_t EncodeBusyLock(std::uint8_t signalFlags, const std::string& text) {
+  std::uint8_t bits = kBusyLockTone;
+  if (Is(text, kBusyOffText)) bits = 0;
+  else if (Is(text, kBusyCarrierText)) bits = kBusyLockCarrier;
+  return WithBits(signalFlags, kBusyLockMask, bits);
+}
+
+std::string DecodePower(std::uint8_t modeFlags, bool chinese) {
+  switch (modeFlags & kPowerMask) {
+    case 0: return kPowerLowText(chinese);
+    case kPowerMiddle: return kPowerMiddleText(chinese);
+    default: return kPowerHighText(chinese);
+  }
+}
+
+std::uint8_t EncodePower(std::uint8_t modeFlags, const std::string& text) {
+  std::uint8_t bits = kPowerHigh;  // unknown texts, the empty one included
+  if (Is(text, kPowerMiddleText)) bits = kPowerMiddle;
+  else if (Is(text, kPowerLowText)) bits = 0;
+  return WithBits(modeFlags, kPowerMask, bits);
+}
+
+bool OnChannelRaster(long long n) { return n % 500 == 0 || n % 625 == 0; }

@@ -1,0 +1,83 @@
+#include "core/radio/ChannelTable.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/radio/ChannelCodecs.h"
+
+namespace {
+
+const LangText kColumnTitles[kChannelColumns] = {
+    {"CH", "信道"},
+    {"Rx Frequency", "接收频率"},
+    {"Tx Frequency", "发射频率"},
+    {"QT/DQT Dec", "QT/DQT解码"},
+    {"QT/DQT Enc", "QT/DQT编码"},
+    {"W/N", "宽/窄"},
+    {"Scan", "扫描"},
+    {"Busy Lock", "繁忙锁定"},
+    {"Power", "功率"},
+};
+
+}  // namespace
+
+const char* ChannelColumnTitle(int column, bool chinese) {
+  if (column < 0 || column >= kChannelColumns) return "";
+  return kColumnTitles[column](chinese);
+}
+
+std::string ChannelNumberText(int n) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%2d", n);
+  return text;
+}
+
+ChannelRow DecodeChannelRow(const RadioImage& image, int n, bool chinese) {
+  const ChannelRecord record = image.Channel(n);
+  ChannelRow row;
+  row[kColChannel] = ChannelNumberText(n);
+  row[kColRxFrequency] = DecodeFrequency(record.rxFrequency());
+  row[kColTxFrequency] = DecodeFrequency(record.txFrequency());
+
+  const bool empty = !FrequencyIsSet(record.rxFrequency()) || !FrequencyIsSet(record.txFrequency());
+  // A tone that is set still shows in an empty row; "None" would suggest a
+  // channel that does not exist.
+  const std::string noTone = empty ? std::string() : std::string(kNoToneText(chinese));
+  row[kColDecodeTone] = DecodeTone(record.decodeTone(), noTone);
+  row[kColEncodeTone] = DecodeTone(record.encodeTone(), noTone);
+  if (!empty) {
+    row[kColBandwidth] = DecodeBandwidth(record.modeFlags(), chinese);
+    row[kColScan] = DecodeScan(image.ScanBit(n), chinese);
+    row[kColBusyLock] = DecodeBusyLock(record.signalFlags(), chinese);
+    row[kColPower] = DecodePower(record.modeFlags(), chinese);
+  }
+  return row;
+}
+
+void EncodeChannelRow(const ChannelRow& row, int n, RadioImage& image) {
+  ChannelRecord record = image.Channel(n);
+  const auto rx = EncodeFrequency(row[kColRxFrequency]);
+  const auto tx = EncodeFrequency(row[kColTxFrequency]);
+  std::copy(rx.begin(), rx.end(), record.rxFrequency());
+  std::copy(tx.begin(), tx.end(), record.txFrequency());
+  record.setDecodeTone(EncodeTone(row[kColDecodeTone]));
+  record.setEncodeTone(EncodeTone(row[kColEncodeTone]));
+  record.modeFlags() = EncodeBandwidth(record.modeFlags(), row[kColBandwidth]);
+  record.signalFlags() = EncodeBusyLock(record.signalFlags(), row[kColBusyLock]);
+  record.modeFlags() = EncodePower(record.modeFlags(), row[kColPower]);
+  image.SetChannel(n, record);
+  image.SetScanBit(n, EncodeScan(row[kColScan]));
+}
+
+ChannelTable TableFromImage(const RadioImage& image, bool chinese) {
+  ChannelTable table;
+  for (int n = 1; n <= ImageMap::kChannelCount; ++n) table[n - 1] = DecodeChannelRow(image, n, chinese);
+  return table;
+}
+
+void StoreTableToImage(const ChannelTable& table, RadioImage& image) {
+  for (int n = 1; n <= ImageMap::kChannelCount; ++n) EncodeChannelRow(table[n - 1], n, image);
+  image[ImageMap::kProgrammedMarker] = ImageMap::kProgrammedMarkerValue;
+}
+
+void StoreImageThroughTable(RadioImage& image) { StoreTableToImage(TableFromImage(image, false), image); }

@@ -1,0 +1,52 @@
+#pragma once
+// The radio-wide options: eleven drop-down lists, each bound to one byte (the
+// side keys to three bits of one byte), as the Optional Features dialog shows
+// them and as programcli names them.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/radio/RadioImage.h"
+
+// In the dialog's order: the left column, then the right one.
+enum class OptionList {
+  TimeOutTime,
+  SquelchLevel,
+  PriorityChannel,
+  VoiceAnnunciation,
+  SideKey1,
+  SideKey2,
+  Vox,
+  VoxGainLevel,
+  VoxDelayTime,
+  Beep,
+  BatterySaver,
+};
+constexpr int kOptionListCount = 11;
+
+// A list's position in an OptionIndexes and in every table of lists.
+constexpr std::size_t ListSlot(OptionList list) { return static_cast<std::size_t>(list); }
+
+// The image byte a list is stored in.
+std::uint16_t OptionListOffset(OptionList list);
+
+// The list's entries, index 0 first.
+std::vector<std::string> OptionListEntries(OptionList list, bool chinese);
+
+// The selected entry of each list; kNoSelection when the stored value has no
+// entry.
+constexpr int kNoSelection = -1;
+using OptionIndexes = std::array<int, kOptionListCount>;
+
+// The entry a list shows for the image. A side key whose code has no entry
+// (7) shows entry 0, "Off".
+int OptionIndexFromImage(const RadioImage& image, OptionList list);
+OptionIndexes OptionIndexesFromImage(const RadioImage& image);
+
+// Stores one list's selection. No selection (or an index outside the list)
+// leaves the byte as it was: confirming a list the user never touched must
+// not turn an unknown value into another. A side key changes only its own
+// three bits.
+void StoreOptionIndex(OptionList list, int index, RadioImage& image);
+// The dialog's OK: every list. No two lists share a bit, so the order is free.
+void StoreOptionIndexes(const OptionIndexes& indexes, RadioImage& image);

@@ -1,0 +1,185 @@
+#include "core/settings/RadioOptions.h"
+
+#include <cstdio>
+#include <set>
+
+#include "core/radio/ImageMap.h"
+#include "core/settings/OptionalFeatures.h"
+#include "core/settings/ProductInfo.h"
+
+namespace {
+
+// Indexed by ListSlot.
+const char* const kListNames[kOptionListCount] = {
+    "timeout", "squelch", "priority", "voice",     "side-key-1",    "side-key-2",
+    "vox",     "vox-gain", "vox-delay", "beep", "battery-saver",
+};
+const char* const kModel = "model";
+const char* const kBand = "band";
+
+// Case, blanks, '-' and '_' do not tell values apart. Only ASCII letters
+// fold: the Chinese texts compare byte for byte.
+std::string Folded(const std::string& text) {
+  std::string out = text;
+  for (char& c : out) {
+    if (c == ' ' || c == '_') c = '-';
+    else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+std::string ByteText(std::uint8_t byte) {
+  char text[8];
+  std::snprintf(text, sizeof text, "(0x%02X)", byte);
+  return text;
+}
+
+// "a, b, c", or with `shorten` "a, b, ..., z" for a long list.
+std::string Listed(const std::vector<std::string>& items, bool shorten = true) {
+  constexpr std::size_t kLongList = 8;
+  std::string text;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (shorten && items.size() > kLongList && i == 2) {
+      text += ", ...";
+      i = items.size() - 1;
+    }
+    text += (text.empty() ? "" : ", ") + items[i];
+  }
+  return text;
+}
+
+int FindEntry(OptionList list, const std::string& value) {
+  const std::vector<std::string> english = OptionListEntries(list, false);
+  const std::vector<std::string> chinese = OptionListEntries(list, true);
+  // The unit of the seconds lists may be left out.
+  for (const std::string& typed : {Folded(value), Folded(value + "s")})
+    for (std::size_t i = 0; i < english.size(); ++i)
+      if (typed == Folded(english[i]) || typed == Folded(chinese[i])) return static_cast<int>(i);
+  return kNoSelection;
+}
+
+std::string ListHint(OptionList list) {
+  std::vector<std::string> entries = OptionListEntries(list, false);
+  for (std::string& e : entries) e = Folded(e);
+  return Listed(entries);
+}
+
+// A model or band: its name, else its number from 1. Empty entries name
+// nothing.
+int FindNamed(const std::vector<std::string>& names, const std::string& value) {
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (!names[i].empty() && Folded(names[i]) == Folded(value)) return static_cast<int>(i);
+  if (value.empty() || value.size() > 3 || value.find_first_not_of("0123456789") != std::string::npos)
+    return kNoSelection;
+  const std::size_t n = std::stoul(value);
+  if (n < 1 || n > names.size() || names[n - 1].empty()) return kNoSelection;
+  return static_cast<int>(n - 1);
+}
+
+std::string NamedHint(const std::vector<std::string>& names) {
+  std::vector<std::string> given;
+  for (const std::string& n : names)
+    if (!n.empty()) given.push_back(n);
+  if (given.empty()) return "Program.ini beside the program lists none";
+  return "one of: " + Listed(given) + ", or 1-" + std::to_string(names.size());
+}
+
+struct Assignment {
+  bool given = false;
+  std::string value;
+};
+
+bool ApplyProduct(const Assignment& model, const Assignment& band, const CProfileFile& profile,
+                  RadioImage& image, std::string& error) {
+  const BandLimits before = BandLimitsFromText(ProductTextsOfImage(profile, image).band);
+  int modelIndex = image.productType();
+  if (model.given) {
+    const std::vector<std::string> models = ModelList(profile);
+    modelIndex = FindNamed(models, model.value);
+    if (modelIndex == kNoSelection) {
+      error = "'" + model.value + "' is no model (" + NamedHint(models) + ")";
+      return false;
+    }
+  }
+  const std::vector<std::string> bands = BandList(profile, modelIndex);
+  int bandIndex = 0;
+  if (band.given) {
+    bandIndex = FindNamed(bands, band.value);
+    if (bandIndex == kNoSelection) {
+      const std::string name = ModelName(profile, modelIndex);
+      error = "'" + band.value + "' is no band of model " +
+              (name.empty() ? std::to_string(modelIndex + 1) : name) + " (" + NamedHint(bands) + ")";
+      return false;
+    }
+  }
+  StoreProductChoice(modelIndex, bandIndex, bands[static_cast<std::size_t>(bandIndex)], before, image);
+  return true;
+}
+
+}  // namespace
+
+const std::vector<std::string>& RadioOptionNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> all(std::begin(kListNames), std::end(kListNames));
+    all.push_back(kModel);
+    all.push_back(kBand);
+    return all;
+  }();
+  return names;
+}
+
+std::vector<RadioOptionValue> RadioOptionsOfImage(const RadioImage& image, const CProfileFile& profile,
+                                                  bool chinese) {
+  std::vector<RadioOptionValue> values;
+  for (int i = 0; i < kOptionListCount; ++i) {
+    const auto list = static_cast<OptionList>(i);
+    const int index = OptionIndexFromImage(image, list);
+    values.push_back({kListNames[i], index == kNoSelection
+                                         ? ByteText(image[OptionListOffset(list)])
+                                         : OptionListEntries(list, chinese)[static_cast<std::size_t>(index)]});
+  }
+  const ProductTexts product = ProductTextsOfImage(profile, image);
+  values.push_back({kModel, product.model.empty() ? ByteText(image.productType()) : product.model});
+  values.push_back({kBand, product.band.empty() ? ByteText(image.productBand()) : product.band});
+  return values;
+}
+
+bool ApplyRadioOptions(const std::vector<std::string>& assignments, const CProfileFile& profile,
+                       RadioImage& image, std::string& error) {
+  RadioImage changed = image;
+  std::set<std::string> seen;
+  Assignment model, band;
+  for (const std::string& word : assignments) {
+    const std::size_t eq = word.find('=');
+    if (eq == std::string::npos) {
+      error = "'" + word + "' is no NAME=VALUE";
+      return false;
+    }
+    const std::string name = Folded(word.substr(0, eq));
+    const std::string value = word.substr(eq + 1);
+    if (!seen.insert(name).second) {
+      error = name + " is given twice";
+      return false;
+    }
+    if (name == kModel || name == kBand) {
+      (name == kModel ? model : band) = {true, value};
+      continue;
+    }
+    int slot = 0;
+    while (slot < kOptionListCount && name != kListNames[slot]) ++slot;
+    if (slot == kOptionListCount) {
+      error = "'" + word.substr(0, eq) + "' is no option (one of: " + Listed(RadioOptionNames(), false) + ")";
+      return false;
+    }
+    const auto list = static_cast<OptionList>(slot);
+    const int index = FindEntry(list, value);
+    if (index == kNoSelection) {
+      error = "'" + value + "' is no value of " + name + " (one of: " + ListHint(list) + ")";
+      return false;
+    }
+    StoreOptionIndex(list, index, changed);
+  }
+  if ((model.given || band.given) && !ApplyProduct(model, band, profile, changed, error)) return false;
+  image = changed;
+  return true;
+}

@@ -1,0 +1,34 @@
+#include "core/shell/AccessibleTexts.h"
+
+#include <cctype>
+
+const LangText kA11yNavigationTree{"Navigation", "导航"};
+const LangText kA11yChannelTable{"Channels", "信道表"};
+const LangText kA11yPowerTable{"Transmit power table", "发射功率表"};
+const LangText kA11ySqlTable{"SQL thresholds", "静噪门限表"};
+const LangText kA11yRxTable{"Rx parameters", "接收参数表"};
+const LangText kA11yProgressBar{"Progress", "进度"};
+const LangText kA11yPercentage{"Percentage", "百分比"};
+const LangText kA11yHelpText{"Help", "帮助"};
+
+std::string ChannelRowName(int channel, bool chinese) {
+  return std::string(chinese ? "信道 " : "Channel ") + std::to_string(channel);
+}
+
+std::string BandPointRowName(int megahertz) { return std::to_string(megahertz) + " MHz"; }
+
+std::string CellEditorName(const std::string& column, const std::string& row, bool chinese) {
+  if (column.empty() || row.empty()) return column + row;
+  if (chinese) return column + "，" + row;
+  std::string tail = row;
+  // A capitalised word goes on in lower case ("channel 3"); a number or a
+  // word in capitals ("SQL") stays as it is.
+  if (tail.size() > 1 && std::isupper(static_cast<unsigned char>(tail[0])) &&
+      std::islower(static_cast<unsigned char>(tail[1])))
+    tail[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(tail[0])));
+  return column + ", " + tail;
+}
+
+std::string PercentageName(const std::string& percent, bool chinese) {
+  return std::string(chinese ? "百分比 " : "Percentage ") + percent;
+}

@@ -1,0 +1,52 @@
+#include "core/shell/StartupRules.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/radio/NumberText.h"
+
+std::string HelpFileForLanguage(bool chinese) { return chinese ? "chHelp.chm" : "enHelp.chm"; }
+
+std::string LanguageModuleName(const std::string& language) { return language + ".qm"; }
+
+namespace {
+bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i];
+    char y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+}  // namespace
+
+bool IsChineseLanguage(const std::string& language) { return EqualIgnoringAsciiCase(language, "Chinese"); }
+
+std::string LanguageChoiceName(int choice) {
+  return choice == 0 ? "English" : (choice == 1 ? "Chinese" : std::string());
+}
+
+std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
+  if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")
+    return {};
+  std::error_code error;
+  const std::filesystem::path exact = std::filesystem::path(folder) / name;
+  if (std::filesystem::is_regular_file(exact, error)) return exact.string();
+  std::filesystem::directory_iterator it(folder, error);
+  if (error) return {};
+  for (const auto& entry : it) {
+    const std::string entryName = entry.path().filename().string();
+    if (EqualIgnoringAsciiCase(entryName, name) && entry.is_regular_file(error))
+      return entry.path().string();
+  }
+  return {};
+}
+
+bool ShowLanguageCommand(const std::string& showLang) { return LeadingInteger(showLang) != 0; }
+
+const char* LoadLanguageFailMessage(bool chinese) {
+  return chinese ? "加载语言链接库失败" : "Load language DLL fail";
+}

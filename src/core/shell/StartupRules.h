@@ -1,0 +1,37 @@
+#pragma once
+// Start-up decisions that need no window: the language flag, the help file,
+// the language module's file and whether the Language command is offered.
+#include <string>
+
+// Without regard to ASCII letter case, as the language module and the
+// profile's section are found: "chinese" is Chinese throughout, texts built
+// in code as well as menus and dialogs. Blanks count: "Chinese " is not.
+bool IsChineseLanguage(const std::string& language);
+
+// The name the Language dialog stores for its choice: "English" (0) or
+// "Chinese" (1); empty for anything else.
+std::string LanguageChoiceName(int choice);
+
+// The help file name as the rest of the program knows it.
+std::string HelpFileForLanguage(bool chinese);
+
+// The language module is named after the language as it stands, blanks and
+// all: "English " looks for "English .qm".
+std::string LanguageModuleName(const std::string& language);
+
+// The path of the entry of `folder` (ending in '/') whose name equals `name`
+// without regard to ASCII letter case, an exact match first; empty when there
+// is none. Only entries of that folder itself are considered, so a name with
+// a '/' in it matches nothing.
+std::string FindFileIgnoringCase(const std::string& folder, const std::string& name);
+
+// [Setup] ShowLang as a decimal number (leading digits only); 0, empty or
+// absent hides the Language command.
+bool ShowLanguageCommand(const std::string& showLang);
+
+const char* LoadLanguageFailMessage(bool chinese);
+
+// The executable started again after a language change.
+constexpr const char* kProgramExecutable = "Program";
+constexpr const char* kTitleIconFile = "title.ico";
+constexpr const char* kBackgroundFile = "background.bmp";

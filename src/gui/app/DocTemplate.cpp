@@ -1,0 +1,48 @@
+#include "gui/app/DocTemplate.h"
+
+#include <QMdiArea>
+#include <memory>
+
+#include "gui/shell/AppGlobals.h"
+#include "gui/app/ChildFrame.h"
+#include "gui/app/RecentFiles.h"
+#include "core/profile/ProfileFile.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UiHooks.h"
+#include "gui/editor/ProgramView.h"
+#include "core/files/ProgramDoc.h"
+
+CChildFrame* CDocTemplate::AddFrame(CChildFrame* frame) {
+  m_pArea->addSubWindow(frame);
+  frame->setGeometry(0, 0, 1600, 1200);
+  frame->show();
+  frame->View()->OnInitialUpdate();
+  m_pArea->setActiveSubWindow(frame);
+  return frame;
+}
+
+CChildFrame* CDocTemplate::NewDocument() {
+  auto doc = std::make_unique<CProgramDoc>();
+  doc->OnNewDocument(g_strAppDir, g_profile.GetString("Setup", "AppName", ""), g_bChinese);
+  g_bNewDocument = true;
+  return AddFrame(new CChildFrame(std::move(doc)));
+}
+
+CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile,
+                                           OpenAs as) {
+  auto doc = std::make_unique<CProgramDoc>();
+  const std::string file = ToStd(path);
+  const DataFileResult result = as == OpenAs::Copy
+                                    ? doc->OnOpenCopy(file, g_profile.GetString("Setup", "AppName", ""), g_bChinese)
+                                    : doc->OnOpenDocument(file);
+  if (!result.ok()) {
+    const std::string message = reportShortFile ? CommandLineOpenMessage(result, file, g_bChinese)
+                                                : DataFileFailureMessage(result, file, false, g_bChinese);
+    if (!message.empty()) ProgramMessageBox(m_pArea->window(), FromStd(message));
+    return nullptr;
+  }
+  if (previous != nullptr) previous->close();
+  g_bNewDocument = false;
+  if (as == OpenAs::File) NoteRecentFile(path);
+  return AddFrame(new CChildFrame(std::move(doc)));
+}

@@ -1,0 +1,76 @@
+#include "gui/app/DocumentFiles.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStringList>
+
+#include "gui/shell/AppGlobals.h"
+#include "gui/app/ChildFrame.h"
+#include "gui/app/RecentFiles.h"
+#include "core/shell/ResourceIds.h"
+#include "core/shell/ResourceTable.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UiHooks.h"
+#include "gui/editor/ProgramView.h"
+#include "core/files/DataFileMessage.h"
+#include "core/files/ProgramDoc.h"
+
+namespace {
+// The document strings: title, name, new name, filter name, extension, ...
+QStringList DocumentStrings() { return ResourceText(StringKey(Res::kDocumentStrings)).split(QLatin1Char('\n')); }
+}  // namespace
+
+QString DataFileDialogFilter() { return QStringLiteral("%1 (%1)").arg(DocumentStrings().value(3)); }
+
+QString DataFileExtension() { return DocumentStrings().value(4); }
+
+FileDialogRequest DataFileRequest(bool saving, const QString& proposed, int command) {
+  return FileDialogRequest{saving, CommandToolTip(command), proposed, {DataFileDialogFilter()}, DataFileExtension()};
+}
+
+bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName) {
+  if (frame == nullptr) return false;
+  CProgramDoc* doc = frame->Document();
+  // What is typed in a cell belongs in the file, as it does in a transfer.
+  frame->View()->CommitPendingEdit();
+  frame->View()->StoreToImage();
+
+  QString path = FromStd(doc->GetPathName());
+  const QFileInfo info(path);
+  // A new document's name is only a proposal: a file of that name in the
+  // current folder is never overwritten without asking.
+  if (askName || !doc->HasFileName() || path.isEmpty() || (info.exists() && !info.isWritable())) {
+    path = AskFileName(owner, DataFileRequest(true, path, Cmd::kFileSaveAs));
+    if (path.isEmpty()) return false;
+  }
+  const std::string file = ToStd(path);
+  const DataFileResult result = doc->OnSaveDocument(file);
+  if (!result.ok()) {
+    const std::string message = DataFileFailureMessage(result, file, true, g_bChinese);
+    if (!message.empty()) ProgramMessageBox(owner, FromStd(message));
+    return false;
+  }
+  frame->UpdateTitle();
+  NoteRecentFile(path);
+  return true;
+}
+
+bool SaveModifiedDocuments(QWidget* owner, QMdiArea* client) {
+  if (client == nullptr) return true;
+  for (QMdiSubWindow* window : client->subWindowList()) {
+    auto* child = qobject_cast<CChildFrame*>(window);
+    if (child == nullptr) continue;
+    child->View()->CommitPendingEdit();
+    CProgramDoc* doc = child->Document();
+    if (!doc->IsModified()) continue;
+    // The user sees what the question is about.
+    child->ShowAndActivate();
+    const QMessageBox::StandardButton answer =
+        ProgramMessageBox(owner, FromStd(SaveChangesQuestion(doc->GetTitle(), g_bChinese)),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
+    if (answer == QMessageBox::No) continue;
+    if (answer != QMessageBox::Yes || !SaveDocument(owner, child, false)) return false;
+  }
+  return true;
+}

@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <QStringList>
+#include <cstdio>
+#include <cstring>
+
+#include "gui/app/ProgramApp.h"
+#include "core/files/ProgramFolder.h"
+#include "core/files/ProgramVersion.h"
+
+int main(int argc, char** argv) {
+  // Answered before Qt starts, so that they need no display.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return PrintVersion("Program");
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    return WriteStandardOutput("Program",
+                               "usage: Program [FILE.dat]\n"
+                               "       Program --version | --help\n\n"
+                               "Reads, edits and writes the memory of a 16-channel FM radio. With no\n"
+                               "argument the program starts with a new document; FILE.dat opens that data\n"
+                               "file. See Program(1).\n")
+               ? 0
+               : 1;
+  }
+  CProgramApp app(argc, argv);
+  QStringList arguments = QApplication::arguments();
+  arguments.removeFirst();
+  if (!app.InitInstance(ProgramFolder(), arguments)) {
+    app.ExitInstance();
+    return 1;
+  }
+  const int status = app.Run();
+  app.ExitInstance();
+  return status;
+}

@@ -1,0 +1,62 @@
+#include "gui/shell/ResourceText.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+#include "core/shell/ResourceTable.h"
+#include "gui/shell/AppContext.h"
+#include "gui/shell/AppGlobals.h"
+
+namespace {
+// The translation context that holds every resource key.
+constexpr const char* kResourceContext = "Resources";
+
+std::unique_ptr<QTranslator>& Module() { return AppContext().m_pLanguageModule; }
+}  // namespace
+
+bool LoadLanguageModule(const QString& path) {
+  auto module = std::make_unique<QTranslator>();
+  if (path.isEmpty() || !module->load(path)) return false;
+  Module() = std::move(module);
+  return true;
+}
+
+void UnloadLanguageModule() {
+  Module().reset();
+  LoadQtTexts(false);
+}
+
+void LoadQtTexts(bool chinese) {
+  std::unique_ptr<QTranslator>& qtTexts = AppContext().m_pQtTexts;
+  if (qtTexts) QCoreApplication::removeTranslator(qtTexts.get());
+  qtTexts.reset();
+  if (!chinese) return;
+  auto translator = std::make_unique<QTranslator>();
+  if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator.get());
+    qtTexts = std::move(translator);
+  }
+}
+
+bool LanguageModuleLoaded() { return Module() != nullptr; }
+
+QString ResourceText(const std::string& key) {
+  if (Module()) {
+    const QString text = Module()->translate(kResourceContext, key.c_str());
+    if (!text.isEmpty()) return text;
+  }
+  if (const char* english = EnglishResourceText(key)) return QString::fromUtf8(english);
+  return FromStd(key);
+}
+
+QString CommandToolTip(int command) { return FromStd(PromptToolTip(ToStd(ResourceText(StringKey(command))))); }
+
+QString LangString(const LangText& text) { return QString::fromUtf8(text(g_bChinese)); }
+
+QString FromStd(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToStd(const QString& text) { return text.toUtf8().toStdString(); }

@@ -1,3 +1,0 @@
-#include "settings/ServicePassword.h"
-
-bool IsServicePassword(const std::string& text) { return text == kServicePassword; }

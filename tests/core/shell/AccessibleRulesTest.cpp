@@ -1,0 +1,38 @@
+// What a screen reader hears for an editor over a cell, and where F6 goes.
+#include <gtest/gtest.h>
+
+#include "core/shell/AccessibleTexts.h"
+#include "core/shell/PaneCycle.h"
+
+TEST(AccessibleTexts, CellEditorName) {
+  const struct {
+    const char* column;
+    std::string row;
+    bool chinese;
+    const char* name;
+  } cases[] = {
+      {"Rx Frequency", ChannelRowName(3, false), false, "Rx Frequency, channel 3"},
+      {"接收频率", ChannelRowName(3, true), true, "接收频率，信道 3"},
+      {"Low Power", BandPointRowName(400), false, "Low Power, 400 MHz"},
+      {"Wide", "SQL", false, "Wide, SQL"},  // a word in capitals stays so
+      {"Wide", "", false, "Wide"},
+      {"", "Param 1", false, "Param 1"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CellEditorName(c.column, c.row, c.chinese), c.name) << c.name;
+}
+
+TEST(PaneCycle, NextPane) {
+  const struct {
+    std::vector<bool> available;
+    int current;
+    bool forward;
+    int next;
+  } cases[] = {
+      {{true, true}, 0, true, 1},           {{true, true}, 1, true, 0},  // comes round
+      {{true, true}, 0, false, 1},          {{true, false, true}, 0, true, 2},
+      {{false, true}, 1, true, 1},          // the only pane stays
+      {{true, true, true}, -1, true, 0},    {{true, true, true}, -1, false, 2},
+      {{false, false}, 0, true, -1},        {{}, -1, true, -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NextPane(c.available, c.current, c.forward), c.next);
+}

@@ -1,0 +1,39 @@
+#include "support/ScopedProgramState.h"
+
+#include "core/link/PortNames.h"
+#include "core/profile/ProfileFile.h"
+#include "core/shell/StartupRules.h"
+#include "gui/shell/AppGlobals.h"
+
+CScopedProgramState::CScopedProgramState()
+    : m_strLanguage(g_strLanguage),
+      m_bChinese(g_bChinese),
+      m_strHelpFile(g_strHelpFile),
+      m_strAppDir(g_strAppDir),
+      m_strPortName(g_strPortName),
+      m_bNewDocument(g_bNewDocument),
+      m_bServiceMode(g_bServiceMode),
+      m_hooks(AppContext().Hooks()) {}
+
+CScopedProgramState::~CScopedProgramState() {
+  g_profile.Clear();
+  g_strLanguage = m_strLanguage;
+  g_bChinese = m_bChinese;
+  g_strHelpFile = m_strHelpFile;
+  g_strAppDir = m_strAppDir;
+  g_strPortName = m_strPortName;
+  g_bNewDocument = m_bNewDocument;
+  g_bServiceMode = m_bServiceMode;
+  AppContext().Hooks() = m_hooks;
+}
+
+void CScopedProgramState::StartAfresh() {
+  g_profile.Clear();
+  g_strLanguage.clear();
+  g_bChinese = false;
+  g_strHelpFile = HelpFileForLanguage(false);
+  g_strAppDir.clear();
+  g_strPortName = PortNameFromNumber(kFirstPort);
+  g_bNewDocument = false;
+  g_bServiceMode = false;
+}
