@@ -31,13 +31,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: coretexts_ts English|Chinese OUT.ts\n");
     return 2;
   }
-  const bool chinese = language == "Chinese";
+  const Language texts = language == "Chinese" ? Language::Chinese : Language::English;
   std::string ts = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n";
-  ts += std::string("<TS version=\"2.1\" language=\"") + (chinese ? "zh_CN" : "en_US") + "\">\n";
+  ts += std::string("<TS version=\"2.1\" language=\"") + (texts == Language::Chinese ? "zh_CN" : "en_US") + "\">\n";
   ts += "<context>\n    <name>Resources</name>\n";
   for (const CoreResource& core : CoreResources()) {
     ts += "    <message>\n        <source>" + Escaped(core.key) + "</source>\n";
-    ts += "        <translation>" + Escaped(core.text(chinese)) + "</translation>\n    </message>\n";
+    ts += "        <translation>" + Escaped(core.text(texts)) + "</translation>\n    </message>\n";
   }
   ts += "</context>\n</TS>\n";
   std::FILE* out = std::fopen(argv[2], "wb");

@@ -25,23 +25,25 @@ std::string Format(const char* pattern, const std::string& a, const std::string&
 }
 }  // namespace
 
-std::string BandTextErrorText(BandTextError error, bool chinese) {
+std::string BandTextErrorText(BandTextError error, Language language) {
   switch (error) {
     case BandTextError::None:
       break;
     case BandTextError::NotLowHigh:
-      return chinese ? "不是 LOW-HIGH 形式（两个以 MHz 为单位的整数，例如 400-470）"
-                     : "is not LOW-HIGH, two whole numbers of MHz such as 400-470";
+      return language == Language::Chinese ? "不是 LOW-HIGH 形式（两个以 MHz 为单位的整数，例如 400-470）"
+                                           : "is not LOW-HIGH, two whole numbers of MHz such as 400-470";
     case BandTextError::NotAscending:
-      return chinese ? "的下限不低于上限" : "does not have LOW below HIGH";
+      return LangText{"does not have LOW below HIGH", "的下限不低于上限"}(language);
     case BandTextError::NotStorable:
-      return chinese ? "低于 10 MHz 或高于 1598 MHz，信道无法存放这样的频率"
-                     : "reaches below 10 MHz or above 1598 MHz, where a channel cannot hold a frequency";
+      return language == Language::Chinese
+                 ? "低于 10 MHz 或高于 1598 MHz，信道无法存放这样的频率"
+                 : "reaches below 10 MHz or above 1598 MHz, where a channel cannot hold a frequency";
   }
   return std::string();
 }
 
-bool DataFileBand(const RadioImage& image, BandLimits& band, std::string& bandText, std::string& why, bool chinese) {
+bool DataFileBand(const RadioImage& image, BandLimits& band, std::string& bandText, std::string& why,
+                  Language language) {
   CProfileFile profile;
   LoadProgramProfile(profile);
   bandText = ProductTextsOfImage(profile, image).band;
@@ -49,14 +51,14 @@ bool DataFileBand(const RadioImage& image, BandLimits& band, std::string& bandTe
   band = parsed.limits;
   if (parsed.error == BandTextError::None) return true;
   char where[256];
-  std::snprintf(where, sizeof where, kWhere(chinese), image.productType(), image.productBand());
+  std::snprintf(where, sizeof where, kWhere(language), image.productType(), image.productBand());
   if (!profile.IsLoaded())
-    why = Format(kNoProfile(chinese), where);
+    why = Format(kNoProfile(language), where);
   else if (bandText.empty())
-    why = Format(kNoBand(chinese), where);
-  else if (chinese)
-    why = Format(kBadBand(chinese), where, bandText, BandTextErrorText(parsed.error, chinese));
+    why = Format(kNoBand(language), where);
+  else if (language == Language::Chinese)
+    why = Format(kBadBand(language), where, bandText, BandTextErrorText(parsed.error, language));
   else
-    why = Format(kBadBand(chinese), bandText, where, BandTextErrorText(parsed.error, chinese));
+    why = Format(kBadBand(language), bandText, where, BandTextErrorText(parsed.error, language));
   return false;
 }

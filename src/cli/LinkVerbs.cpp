@@ -43,12 +43,12 @@ bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& 
   return false;
 }
 
-bool ParseLangOption(const char* verb, const std::string& value, bool& chinese) {
+bool ParseLangOption(const char* verb, const std::string& value, Language& language) {
   if (value != "English" && value != "Chinese") {
     UsageError(verb, "--lang takes English or Chinese, not '" + value + "'");
     return false;
   }
-  chinese = value == "Chinese";
+  language = value == "Chinese" ? Language::Chinese : Language::English;
   return true;
 }
 
@@ -102,22 +102,22 @@ int TransferExitStatus(TransferOutcome outcome) {
   return kExitFailure;
 }
 
-std::string TransferFailureText(const TransferResult& result, const std::string& device, bool chinese) {
+std::string TransferFailureText(const TransferResult& result, const std::string& device, Language language) {
   std::string text;
   switch (result.outcome) {
     case TransferOutcome::Succeeded:
       return text;
     case TransferOutcome::PortNotOpened:
-      text = result.message + "\n  " + device + ": " +
-             DescribeProbe(ClassifyOpenError(device, result.sysError), chinese);
+      text =
+          result.message + "\n  " + device + ": " + DescribeProbe(ClassifyOpenError(device, result.sysError), language);
       break;
     case TransferOutcome::CommunicationError:
       text = result.message;
       break;
     case TransferOutcome::Cancelled:
-      text = CancelledMessage(chinese);
+      text = CancelledMessage(language);
       break;
   }
-  for (const std::string& line : TransferFailureDetails(result, chinese)) text += "\n  " + line;
+  for (const std::string& line : TransferFailureDetails(result, language)) text += "\n  " + line;
   return text;
 }

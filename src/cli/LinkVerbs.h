@@ -4,6 +4,7 @@
 // and an exit status.
 #include <string>
 
+#include "core/lang/Language.h"
 #include "core/link/TransferDriver.h"
 
 class CProfileFile;
@@ -18,7 +19,7 @@ void LoadProgramProfile(CProfileFile& profile);
 bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& device);
 
 // --lang English|Chinese (default English); false after printing a usage error.
-bool ParseLangOption(const char* verb, const std::string& value, bool& chinese);
+bool ParseLangOption(const char* verb, const std::string& value, Language& language);
 
 // SIGINT sets a flag instead of ending the process, for as long as this lives.
 class CInterruptCatcher {
@@ -47,6 +48,6 @@ class CProgressPrinter {
 // The message of a failed transfer, printed after "programcli VERB: ", then
 // in plain words why (the port's probe, the step that failed, a partly
 // written radio), in the language asked for; empty on success.
-std::string TransferFailureText(const TransferResult& result, const std::string& device, bool chinese);
+std::string TransferFailureText(const TransferResult& result, const std::string& device, Language language);
 // The exit status of the outcome.
 int TransferExitStatus(TransferOutcome outcome);

@@ -26,15 +26,16 @@ PortReport Failed(int status, const std::string& text) {
   return report;
 }
 
-PortReport FromTransfer(const TransferResult& result, const PortTask& task, bool chinese) {
-  return Failed(TransferExitStatus(result.outcome), TransferFailureText(result, task.device, chinese));
+PortReport FromTransfer(const TransferResult& result, const PortTask& task, Language language) {
+  return Failed(TransferExitStatus(result.outcome), TransferFailureText(result, task.device, language));
 }
 
-MainTransferRequest PortRequest(const PortTask& task, Direction direction, bool chinese, const LinkSettings& settings) {
+MainTransferRequest PortRequest(const PortTask& task, Direction direction, Language language,
+                                const LinkSettings& settings) {
   MainTransferRequest request;
   request.device = task.device;
   request.direction = direction;
-  request.chinese = chinese;
+  request.language = language;
   request.settings = settings;
   return request;
 }
@@ -46,7 +47,7 @@ MainTransferRequest PortRequest(const PortTask& task, Direction direction, bool 
 PortReport RunPortSession(MainTransferRequest request, const TransferSteps& steps, RadioImage& image,
                           const PortTask& task, const PortProgress& progress, TransferHooks hooks,
                           const PortReport& done) {
-  const bool chinese = request.chinese;
+  const Language language = request.language;
   std::string caption;
   request.onProgress = [&](const TransferProgress& p) { progress(caption, p); };
   request.isCancelled = [] { return CInterruptCatcher::Interrupted(); };
@@ -64,21 +65,21 @@ PortReport RunPortSession(MainTransferRequest request, const TransferSteps& step
       report = Failed(kExitVerifyFailed, result.FailureMessage());
       break;
     default:  // the port, the line or Ctrl+C, in the transfer or its read-back
-      report = FromTransfer(result.transfer.ok() ? result.verify->readBack : result.transfer, task, chinese);
+      report = FromTransfer(result.transfer.ok() ? result.verify->readBack : result.transfer, task, language);
       break;
   }
-  for (std::string& warning : SessionWarnings(result, chinese)) report.warnings.push_back(std::move(warning));
+  for (std::string& warning : SessionWarnings(result, language)) report.warnings.push_back(std::move(warning));
   return report;
 }
 
 }  // namespace
 
-int OpenPortTraces(const char* verb, std::vector<PortTask>& tasks, bool chinese) {
+int OpenPortTraces(const char* verb, std::vector<PortTask>& tasks, Language language) {
   for (PortTask& task : tasks) {
     if (task.trace.empty()) continue;
     task.traceFile = std::make_shared<CWireTraceFile>(task.trace);
     if (const int err = task.traceFile->Open(); err != 0) {
-      std::fprintf(stderr, "programcli %s: %s\n", verb, TraceNotCreatedText(task.trace, err, chinese).c_str());
+      std::fprintf(stderr, "programcli %s: %s\n", verb, TraceNotCreatedText(task.trace, err, language).c_str());
       // The traces opened so far go without leaving anything.
       for (PortTask& t : tasks) t.traceFile.reset();
       return kExitFileError;
@@ -103,11 +104,11 @@ PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgre
   hooks.onRead = [&](const RadioImage& image) {
     const std::string path = ReadOutputPath(job.output, task.port);
     std::string text;
-    const int status = DataFileFailure(path, SaveDataFile(path, image), true, job.chinese, text);
-    done = status == kExitOk ? PortReport{kExitOk, kReadInto(job.chinese) + path, "", {}} : Failed(status, text);
+    const int status = DataFileFailure(path, SaveDataFile(path, image), true, job.language, text);
+    done = status == kExitOk ? PortReport{kExitOk, kReadInto(job.language) + path, "", {}} : Failed(status, text);
   };
   RadioImage image = job.base;
-  return RunPortSession(PortRequest(task, Direction::Read, job.chinese, job.settings), steps, image, task, progress,
+  return RunPortSession(PortRequest(task, Direction::Read, job.language, job.settings), steps, image, task, progress,
                         hooks, done);
 }
 
@@ -115,8 +116,8 @@ PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProg
   TransferSteps steps;
   steps.trace = task.traceFile;
   steps.verify = job.verify;
-  const PortReport done{kExitOk, job.verify ? kVerified(job.chinese) : kWritten(job.chinese), "", {}};
-  MainTransferRequest request = PortRequest(task, Direction::Write, job.chinese, job.settings);
+  const PortReport done{kExitOk, job.verify ? kVerified(job.language) : kWritten(job.language), "", {}};
+  MainTransferRequest request = PortRequest(task, Direction::Write, job.language, job.settings);
   request.serviceMode = job.serviceMode;
   RadioImage image = job.image;
   return RunPortSession(request, steps, image, task, progress, {}, done);

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "cli/PortRuns.h"
+#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 
 struct ReadJob {
   RadioImage base;          // the bytes a read does not fill
   std::string output;       // the data file; a folder ending in '/' for one file per port
   std::string backupFolder;
-  bool chinese = false;
+  Language language = Language::English;
   LinkSettings settings = MainLinkSettings();
 };
 PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgress& progress);
@@ -21,7 +22,7 @@ struct WriteJob {
   RadioImage image;
   bool serviceMode = false;
   bool verify = false;
-  bool chinese = false;
+  Language language = Language::English;
   LinkSettings settings = MainLinkSettings();
 };
 PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProgress& progress);
@@ -29,7 +30,7 @@ PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProg
 // Opens the trace of every task that asks for one, before any port is
 // opened: a trace that cannot be created fails the command with nothing sent.
 // kExitOk, or kExitFileError after printing why.
-int OpenPortTraces(const char* verb, std::vector<PortTask>& tasks, bool chinese);
+int OpenPortTraces(const char* verb, std::vector<PortTask>& tasks, Language language);
 
 // The file a read on `port` writes: `output` itself, or for a folder (ending
 // in '/') the port's safe name with ".dat" in it.

@@ -62,12 +62,12 @@ std::string Seconds(double seconds) {
 // "PORT: Caption NN%" line for each tenth of a port's step.
 class CProgressBoard {
  public:
-  CProgressBoard(const std::vector<PortTask>& tasks, bool chinese)
+  CProgressBoard(const std::vector<PortTask>& tasks, Language language)
       : m_bTerminal(::isatty(STDERR_FILENO) == 1), m_last(tasks.size()) {
     for (const PortTask& t : tasks) m_width = std::max(m_width, DisplayWidth(t.port));
     for (const PortTask& t : tasks) m_ports.push_back(Padded(t.port, m_width));
     if (!m_bTerminal) return;
-    for (const std::string& port : m_ports) std::fprintf(stderr, "%s  %s\n", port.c_str(), kWaiting(chinese));
+    for (const std::string& port : m_ports) std::fprintf(stderr, "%s  %s\n", port.c_str(), kWaiting(language));
     std::fflush(stderr);
   }
 
@@ -118,8 +118,8 @@ int RunOnePort(const char* verb, const PortTask& task, const PortJob& job) {
   return report.status;
 }
 
-int RunManyPorts(const char* verb, const std::vector<PortTask>& tasks, bool chinese, const PortJob& job) {
-  CProgressBoard board(tasks, chinese);
+int RunManyPorts(const char* verb, const std::vector<PortTask>& tasks, Language language, const PortJob& job) {
+  CProgressBoard board(tasks, language);
   std::vector<PortReport> reports(tasks.size());
   std::vector<double> seconds(tasks.size());
   std::vector<std::thread> threads;
@@ -137,16 +137,16 @@ int RunManyPorts(const char* verb, const std::vector<PortTask>& tasks, bool chin
   }
   for (std::thread& t : threads) t.join();
 
-  std::size_t portWidth = DisplayWidth(kPortTitle(chinese));
-  std::size_t outcomeWidth = DisplayWidth(kOutcomeTitle(chinese));
+  std::size_t portWidth = DisplayWidth(kPortTitle(language));
+  std::size_t outcomeWidth = DisplayWidth(kOutcomeTitle(language));
   std::vector<std::string> outcomes;
   for (std::size_t i = 0; i < tasks.size(); ++i) {
     outcomes.push_back(OneLine(reports[i].outcome));
     portWidth = std::max(portWidth, DisplayWidth(tasks[i].port));
     outcomeWidth = std::max(outcomeWidth, DisplayWidth(outcomes.back()));
   }
-  std::string table = Padded(kPortTitle(chinese), portWidth) + "  " + Padded(kOutcomeTitle(chinese), outcomeWidth) +
-                      "  " + kTimeTitle(chinese) + "\n";
+  std::string table = Padded(kPortTitle(language), portWidth) + "  " + Padded(kOutcomeTitle(language), outcomeWidth) +
+                      "  " + kTimeTitle(language) + "\n";
   for (std::size_t i = 0; i < tasks.size(); ++i)
     table += Padded(tasks[i].port, portWidth) + "  " + Padded(outcomes[i], outcomeWidth) + "  " + Seconds(seconds[i]) +
              "\n";
@@ -188,10 +188,10 @@ bool CollectPortTasks(const char* verb, const std::vector<std::string>& ports, c
   return true;
 }
 
-int RunOnPorts(const char* verb, const std::vector<PortTask>& tasks, bool chinese, const PortJob& job) {
+int RunOnPorts(const char* verb, const std::vector<PortTask>& tasks, Language language, const PortJob& job) {
   CInterruptCatcher interrupt;
   if (tasks.size() == 1) return RunOnePort(verb, tasks.front(), job);
-  return RunManyPorts(verb, tasks, chinese, job);
+  return RunManyPorts(verb, tasks, language, job);
 }
 
 std::string TracePathForPort(const std::string& trace, const std::string& port, bool severalPorts) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/link/TransferDriver.h"
 
 class CWireTraceFile;
@@ -40,7 +41,7 @@ bool CollectPortTasks(const char* verb, const std::vector<std::string>& ports, c
 
 // Runs `job` for every task; the exit status of the first task that failed,
 // in the order given, or kExitOk.
-int RunOnPorts(const char* verb, const std::vector<PortTask>& tasks, bool chinese, const PortJob& job);
+int RunOnPorts(const char* verb, const std::vector<PortTask>& tasks, Language language, const PortJob& job);
 
 // "trace.txt" for one port; "trace-COM1.txt", "trace-COM2.txt" for several.
 std::string TracePathForPort(const std::string& trace, const std::string& port, bool severalPorts);

@@ -112,11 +112,11 @@ int RunImportCsv(const Args& args) {
     return UsageError("import-csv", cli.Positionals().size() < 2 ? "missing FILE.dat or IN.csv"
                                                                  : "unexpected argument '" + cli.Positionals()[2] + "'");
   if (!cli.Has("output") || cli.Value("output").empty()) return UsageError("import-csv", "-o NEW.dat is required");
-  bool chinese = false;
-  if (!ParseLangOption("import-csv", cli.Value("lang", "English"), chinese)) return kExitUsage;
+  Language language = Language::English;
+  if (!ParseLangOption("import-csv", cli.Value("lang", "English"), language)) return kExitUsage;
 
   RadioImage image;
-  const int status = LoadDataFileForVerb("import-csv", cli.Positionals()[0], image, chinese);
+  const int status = LoadDataFileForVerb("import-csv", cli.Positionals()[0], image, language);
   if (status != kExitOk) return status;
   BandLimits band;
   std::string bandSource;
@@ -124,21 +124,21 @@ int RunImportCsv(const Args& args) {
 
   const std::string& csvPath = cli.Positionals()[1];
   // NEW.dat may be FILE.dat itself, updated in place; never the list it came from.
-  if (const int refused = RefuseOutputOverInput("import-csv", cli.Value("output"), {csvPath}, chinese);
+  if (const int refused = RefuseOutputOverInput("import-csv", cli.Value("output"), {csvPath}, language);
       refused != kExitOk)
     return refused;
-  const CsvImportResult result = ImportChannelsCsvFile(csvPath, band, chinese);
+  const CsvImportResult result = ImportChannelsCsvFile(csvPath, band, language);
   if (!result.Readable()) {
     std::fprintf(stderr, "programcli import-csv: %s: %s\n", csvPath.c_str(),
-                 CsvFileFailureText(result, chinese).c_str());
+                 CsvFileFailureText(result, language).c_str());
     return kExitFileError;
   }
   if (result.ReplacesTable()) StoreTableToImage(result.table, image);
-  const int saved = SaveDataFileForVerb("import-csv", cli.Value("output"), image, chinese);
+  const int saved = SaveDataFileForVerb("import-csv", cli.Value("output"), image, language);
   if (saved != kExitOk) return saved;
-  std::fprintf(stderr, chinese ? "频段 %s（%s）\n" : "Band %s (%s)\n", bandSource.c_str(),
+  std::fprintf(stderr, LangText{"Band %s (%s)\n", "频段 %s（%s）\n"}(language), bandSource.c_str(),
                cli.Has("band") ? "--band" : "Program.ini");
   // stderr can take every refused line.
-  std::fprintf(stderr, "%s", CsvImportReport(result, chinese, result.refused.size()).c_str());
+  std::fprintf(stderr, "%s", CsvImportReport(result, language, result.refused.size()).c_str());
   return result.refused.empty() ? kExitOk : kExitLinesRefused;
 }

@@ -20,26 +20,26 @@ std::string Cells(const ChannelRow& row) {
 
 // Sections are separated by a blank line; each has a heading naming the two
 // files, then tab-separated lines with the first file's side, "|", the second's.
-std::string DiffText(const ImageComparison& d, const std::string& a, const std::string& b, bool chinese) {
-  if (d.Same()) return std::string(kImagesSameText(chinese)) + "\n";
+std::string DiffText(const ImageComparison& d, const std::string& a, const std::string& b, Language language) {
+  if (d.Same()) return std::string(kImagesSameText(language)) + "\n";
   const std::string sides = " (" + a + " | " + b + ")\n";
   std::string out;
   if (!d.channels.empty()) {
-    out += kChannelsHeading(chinese) + sides;
+    out += kChannelsHeading(language) + sides;
     std::string titles;
-    for (int c = 1; c < kChannelColumns; ++c) titles += std::string("\t") + ChannelColumnTitle(c, chinese);
-    out += ChannelColumnTitle(0, chinese) + titles + "\t|" + titles + "\n";
+    for (int c = 1; c < kChannelColumns; ++c) titles += std::string("\t") + ChannelColumnTitle(c, language);
+    out += ChannelColumnTitle(0, language) + titles + "\t|" + titles + "\n";
     for (const ChannelDifference& c : d.channels)
       out += ChannelNumberText(c.channel) + "\t" + Cells(c.first) + "\t|\t" + Cells(c.second) + "\n";
   }
   if (!d.options.empty()) {
     if (!out.empty()) out += "\n";
-    out += kOptionsHeading(chinese) + sides;
+    out += kOptionsHeading(language) + sides;
     for (const OptionDifference& o : d.options) out += o.name + "\t" + o.first + "\t|\t" + o.second + "\n";
   }
   if (!d.bytes.empty()) {
     if (!out.empty()) out += "\n";
-    out += kBytesHeading(chinese) + sides;
+    out += kBytesHeading(language) + sides;
     for (const ByteDifference& r : d.bytes)
       out += AddressRangeText(r) + "\t" + HexText(r.first) + "\t|\t" + HexText(r.second) + "\n";
   }
@@ -65,20 +65,20 @@ int RunDiff(const Args& args) {
         "  --lang English|Chinese  the language of the texts (default English)\n"
         "  -h, --help              this help\n");
   }
-  bool chinese = false;
-  if (!ParseLangOption("diff", cli.Value("lang", "English"), chinese)) return kExitUsage;
+  Language language = Language::English;
+  if (!ParseLangOption("diff", cli.Value("lang", "English"), language)) return kExitUsage;
   if (cli.Positionals().size() != 2) return UsageError("diff", "give two data files, A.dat B.dat");
   const std::string& a = cli.Positionals()[0];
   const std::string& b = cli.Positionals()[1];
   RadioImage first;
   RadioImage second;
-  int status = LoadDataFileForVerb("diff", a, first, chinese);
-  if (status == kExitOk) status = LoadDataFileForVerb("diff", b, second, chinese);
+  int status = LoadDataFileForVerb("diff", a, first, language);
+  if (status == kExitOk) status = LoadDataFileForVerb("diff", b, second, language);
   if (status != kExitOk) return status;
   CProfileFile profile;
   LoadProgramProfile(profile);
-  const ImageComparison d = CompareImages(first, second, profile, chinese);
-  status = WriteOutput("diff", DiffText(d, a, b, chinese));
+  const ImageComparison d = CompareImages(first, second, profile, language);
+  status = WriteOutput("diff", DiffText(d, a, b, language));
   if (status != kExitOk) return status;
   return d.Same() ? kExitOk : kExitDiffer;
 }

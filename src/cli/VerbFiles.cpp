@@ -33,18 +33,20 @@ int StatusOf(DataFileStatus status) {
 
 }  // namespace
 
-int DataFileFailure(const std::string& path, const DataFileResult& r, bool saving, bool chinese, std::string& text) {
+int DataFileFailure(const std::string& path, const DataFileResult& r, bool saving, Language language,
+                    std::string& text) {
   text.clear();
   if (r.ok()) return kExitOk;
   if (r.status == DataFileStatus::ShortFile) {
     // The window says nothing here; a script needs a reason.
     const std::string size = std::to_string(kDataFileSize);
-    text = path + (chinese ? "：文件短于 " + size + " 字节" : ": the file is shorter than " + size + " bytes");
+    text = path + (language == Language::Chinese ? "：文件短于 " + size + " 字节"
+                                                 : ": the file is shorter than " + size + " bytes");
   } else if (r.status == DataFileStatus::BadSignature) {
     // The same text the window shows for this failure.
-    text = path + (chinese ? "：" : ": ") + DataFileFailureMessage(r, path, saving, chinese);
-  } else if (chinese) {
-    text = DataFileFailureMessage(r, path, saving, chinese);
+    text = path + LangText{": ", "："}(language) + DataFileFailureMessage(r, path, saving, language);
+  } else if (language == Language::Chinese) {
+    text = DataFileFailureMessage(r, path, saving, language);
   } else {
     const char* what = r.status == DataFileStatus::CannotWrite ? "cannot write '" : "cannot open '";
     text = what + path + "': " + FileErrorText(r.sysError);
@@ -54,30 +56,31 @@ int DataFileFailure(const std::string& path, const DataFileResult& r, bool savin
 
 namespace {
 
-int Report(const char* verb, const std::string& path, const DataFileResult& r, bool saving, bool chinese) {
+int Report(const char* verb, const std::string& path, const DataFileResult& r, bool saving, Language language) {
   std::string text;
-  const int status = DataFileFailure(path, r, saving, chinese, text);
+  const int status = DataFileFailure(path, r, saving, language, text);
   if (status != kExitOk) std::fprintf(stderr, "programcli %s: %s\n", verb, text.c_str());
   return status;
 }
 
 }  // namespace
 
-int LoadDataFileForVerb(const char* verb, const std::string& path, RadioImage& image, bool chinese) {
-  return Report(verb, path, LoadDataFile(path, image), false, chinese);
+int LoadDataFileForVerb(const char* verb, const std::string& path, RadioImage& image, Language language) {
+  return Report(verb, path, LoadDataFile(path, image), false, language);
 }
 
-int SaveDataFileForVerb(const char* verb, const std::string& path, const RadioImage& image, bool chinese) {
-  return Report(verb, path, SaveDataFile(path, image), true, chinese);
+int SaveDataFileForVerb(const char* verb, const std::string& path, const RadioImage& image, Language language) {
+  return Report(verb, path, SaveDataFile(path, image), true, language);
 }
 
 int RefuseOutputOverInput(const char* verb, const std::string& output, const std::vector<std::string>& inputs,
-                          bool chinese) {
+                          Language language) {
   for (const std::string& input : inputs) {
     if (!IsSameFile(output, input)) continue;
     std::fprintf(stderr,
-                 chinese ? "programcli %s: 无法写入“%s”：它与“%s”是同一个文件，没有写入任何内容\n"
-                         : "programcli %s: cannot write '%s': it is the same file as '%s'; nothing was written\n",
+                 language == Language::Chinese
+                     ? "programcli %s: 无法写入“%s”：它与“%s”是同一个文件，没有写入任何内容\n"
+                     : "programcli %s: cannot write '%s': it is the same file as '%s'; nothing was written\n",
                  verb, output.c_str(), input.c_str());
     return kExitFileError;
   }

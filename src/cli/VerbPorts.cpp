@@ -23,8 +23,8 @@ int RunPorts(const Args& args) {
                          "  -h, --help                  this text\n");
   }
   if (!cli.Positionals().empty()) return UsageError("ports", "unexpected argument '" + cli.Positionals()[0] + "'");
-  bool chinese = false;
-  if (!ParseLangOption("ports", cli.Value("lang", "English"), chinese)) return kExitUsage;
+  Language language = Language::English;
+  if (!ParseLangOption("ports", cli.Value("lang", "English"), language)) return kExitUsage;
   CProfileFile profile;
   LoadProgramProfile(profile);
   std::string text;
@@ -34,7 +34,7 @@ int RunPorts(const Args& args) {
     name.resize(7, ' ');
     std::string shown = device;
     if (shown.size() < 16) shown.resize(16, ' ');
-    text += name + shown + " " + DescribeProbe(ProbePort(device), chinese) + "\n";
+    text += name + shown + " " + DescribeProbe(ProbePort(device), language) + "\n";
   }
   return WriteOutput("ports", text);
 }

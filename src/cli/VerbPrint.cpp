@@ -73,8 +73,8 @@ int RunPrint(const Args& args) {
         "                           Program.ini beside the program)\n"
         "  -h, --help               this help\n");
   }
-  bool chinese = false;
-  if (!ParseLangOption("print", cli.Value("lang", "English"), chinese)) return kExitUsage;
+  Language language = Language::English;
+  if (!ParseLangOption("print", cli.Value("lang", "English"), language)) return kExitUsage;
   if (cli.Positionals().empty()) return UsageError("print", "missing FILE.dat");
   if (cli.Positionals().size() > 1)
     return UsageError("print", "unexpected argument '" + cli.Positionals()[1] + "'");
@@ -87,14 +87,14 @@ int RunPrint(const Args& args) {
   int status = LoadDataFileForVerb("print", path, source.image);
   if (status == kExitOk) status = RefuseOutputOverInput("print", output, {path});
   if (status != kExitOk) return status;
-  source.chinese = chinese;
-  source.table = TableFromImage(source.image, chinese);
+  source.language = language;
+  source.table = TableFromImage(source.image, language);
   if (cli.Has("owner")) {
     source.owner = cli.Value("owner");
   } else {
     CProfileFile profile;
     LoadProgramProfile(profile);
-    source.owner = PrintoutOwner(profile, chinese ? "Chinese" : "English");
+    source.owner = PrintoutOwner(profile, language == Language::Chinese ? "Chinese" : "English");
   }
 
   QByteArray pdf;

@@ -79,15 +79,15 @@ int RunRead(const Args& args) {
   if (!cli.Positionals().empty()) return UsageError("read", "unexpected argument '" + cli.Positionals()[0] + "'");
   if (!cli.Has("port")) return UsageError("read", "--port is required");
   if (!cli.Has("output") || cli.Value("output").empty()) return UsageError("read", "-o FILE.dat is required");
-  bool chinese = false;
-  if (!ParseLangOption("read", cli.Value("lang", "English"), chinese)) return kExitUsage;
+  Language language = Language::English;
+  if (!ParseLangOption("read", cli.Value("lang", "English"), language)) return kExitUsage;
   std::vector<PortTask> tasks;
   if (!CollectPortTasks("read", cli.Values("port"), cli.Value("trace"), true, tasks)) return kExitUsage;
 
   ReadJob job;  // the base image is all 0xFF
-  job.chinese = chinese;
+  job.language = language;
   if (cli.Has("base")) {
-    const int status = LoadDataFileForVerb("read", cli.Value("base"), job.base, chinese);
+    const int status = LoadDataFileForVerb("read", cli.Value("base"), job.base, language);
     if (status != kExitOk) return status;
   }
   job.output = cli.Value("output");
@@ -102,18 +102,18 @@ int RunRead(const Args& args) {
     const int err = CheckSaveTarget(files[i]);
     if (err == 0) continue;
     std::string text;
-    status = DataFileFailure(files[i], {DataFileStatus::CannotWrite, err}, true, chinese, text);
+    status = DataFileFailure(files[i], {DataFileStatus::CannotWrite, err}, true, language, text);
     std::fprintf(stderr, "programcli read: %s\n", text.c_str());
   }
   for (const PortTask& task : tasks)
-    if (status == kExitOk && !task.trace.empty()) status = RefuseOutputOverInput("read", task.trace, files, chinese);
-  if (status == kExitOk) status = OpenPortTraces("read", tasks, chinese);
+    if (status == kExitOk && !task.trace.empty()) status = RefuseOutputOverInput("read", task.trace, files, language);
+  if (status == kExitOk) status = OpenPortTraces("read", tasks, language);
   if (status != kExitOk) return status;
   CProfileFile profile;
   LoadProgramProfile(profile);
   job.backupFolder = BackupFolder(profile.GetString("Setup", "AppName", ""));
 
-  return RunOnPorts("read", tasks, chinese, [&job](const PortTask& task, const PortProgress& progress) {
+  return RunOnPorts("read", tasks, language, [&job](const PortTask& task, const PortProgress& progress) {
     return RunReadJob(job, task, progress);
   });
 }

@@ -15,14 +15,14 @@
 
 namespace {
 
-std::string ShowText(const RadioImage& image, const CProfileFile& profile, bool chinese) {
+std::string ShowText(const RadioImage& image, const CProfileFile& profile, Language language) {
   std::string out;
   for (int c = 0; c < kChannelColumns; ++c) {
     if (c > 0) out += '\t';
-    out += ChannelColumnTitle(c, chinese);
+    out += ChannelColumnTitle(c, language);
   }
   out += '\n';
-  const ChannelTable table = TableFromImage(image, chinese);
+  const ChannelTable table = TableFromImage(image, language);
   for (int n = 1; n <= ImageMap::kChannelCount; ++n) {
     out += ChannelNumberText(n);
     const ChannelRow& row = table[static_cast<std::size_t>(n - 1)];
@@ -33,10 +33,9 @@ std::string ShowText(const RadioImage& image, const CProfileFile& profile, bool 
     out += '\n';
   }
   out += '\n';
-  for (const OptionLine& line : OptionLinesFromImage(image, chinese))
-    out += line.label + '\t' + line.value + '\n';
+  for (const OptionLine& line : OptionLinesFromImage(image, language)) out += line.label + '\t' + line.value + '\n';
   out += '\n';
-  for (const RadioOptionValue& option : RadioOptionsOfImage(image, profile, chinese))
+  for (const RadioOptionValue& option : RadioOptionsOfImage(image, profile, language))
     out += option.name + '=' + option.value + '\n';
   return out;
 }
@@ -61,18 +60,17 @@ int RunShow(const Args& args) {
         "  --lang English|Chinese  the language of the texts (default English)\n"
         "  -h, --help              this help\n");
   }
-  const std::string lang = cli.Value("lang", "English");
-  if (lang != "English" && lang != "Chinese")
-    return UsageError("show", "--lang takes English or Chinese, not '" + lang + "'");
+  Language language = Language::English;
+  if (!ParseLangOption("show", cli.Value("lang", "English"), language)) return kExitUsage;
   if (cli.Positionals().empty()) return UsageError("show", "missing FILE.dat");
   if (cli.Positionals().size() > 1)
     return UsageError("show", "unexpected argument '" + cli.Positionals()[1] + "'");
 
   const std::string& path = cli.Positionals().front();
   RadioImage image;
-  const int status = LoadDataFileForVerb("show", path, image, lang == "Chinese");
+  const int status = LoadDataFileForVerb("show", path, image, language);
   if (status != kExitOk) return status;
   CProfileFile profile;
   LoadProgramProfile(profile);
-  return WriteOutput("show", ShowText(image, profile, lang == "Chinese"));
+  return WriteOutput("show", ShowText(image, profile, language));
 }

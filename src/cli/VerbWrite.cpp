@@ -25,17 +25,18 @@ constexpr LangText kBandUnknown = {"the channels were not checked against a band
 // The channels against the band the channel window would use for the file:
 // any outside it refuse the whole file. Without a band in Program.ini there
 // is nothing to check against, and stderr says so.
-int CheckChannelsInBand(const RadioImage& image, bool chinese) {
+int CheckChannelsInBand(const RadioImage& image, Language language) {
   BandLimits band;
   std::string bandText;
   std::string why;
-  if (!DataFileBand(image, band, bandText, why, chinese)) {
-    std::fprintf(stderr, "programcli write: %s%s%s\n", why.c_str(), chinese ? "；" : "; ", kBandUnknown(chinese));
+  if (!DataFileBand(image, band, bandText, why, language)) {
+    std::fprintf(stderr, "programcli write: %s%s%s\n", why.c_str(), LangText{"; ", "；"}(language),
+                 kBandUnknown(language));
     return kExitOk;
   }
   const std::vector<int> outside = ChannelsOutsideBand(image, band);
   if (outside.empty()) return kExitOk;
-  std::fprintf(stderr, "programcli write: %s\n", WriteOutsideBandRefusal(bandText, outside, chinese).c_str());
+  std::fprintf(stderr, "programcli write: %s\n", WriteOutsideBandRefusal(bandText, outside, language).c_str());
   return kExitOutsideBand;
 }
 
@@ -87,42 +88,44 @@ int RunWrite(const Args& args) {
   }
   if (cli.Positionals().size() != 1) return UsageError("write", "give exactly one FILE.dat");
   if (!cli.Has("port")) return UsageError("write", "--port is required");
-  bool chinese = false;
-  if (!ParseLangOption("write", cli.Value("lang", "English"), chinese)) return kExitUsage;
+  Language language = Language::English;
+  if (!ParseLangOption("write", cli.Value("lang", "English"), language)) return kExitUsage;
   std::vector<PortTask> tasks;
   if (!CollectPortTasks("write", cli.Values("port"), cli.Value("trace"), false, tasks)) return kExitUsage;
 
   WriteJob job;
-  job.chinese = chinese;
+  job.language = language;
   job.verify = cli.Has("verify");
-  const int status = LoadDataFileForVerb("write", cli.Positionals()[0], job.image, chinese);
+  const int status = LoadDataFileForVerb("write", cli.Positionals()[0], job.image, language);
   if (status != kExitOk) return status;
   job.serviceMode = cli.Has("service");
   std::string password = cli.Value("service");
   // "-": the first line of stdin, kept out of the process list.
   if (job.serviceMode && password == "-" && ReadPasswordLine(password) == PasswordInput::Cancelled) {
-    std::fprintf(stderr, "programcli write: %s\n", chinese ? "已取消，没有发送任何数据" : "cancelled; nothing was sent");
+    std::fprintf(stderr, "programcli write: %s\n",
+                 LangText{"cancelled; nothing was sent", "已取消，没有发送任何数据"}(language));
     return kExitCancelled;
   }
   if (job.serviceMode && !IsServicePassword(password)) {
-    std::fprintf(stderr, "programcli write: %s\n",
-                 chinese ? "维修密码错误，没有发送任何数据" : "the service password is wrong; nothing was sent");
+    std::fprintf(
+        stderr, "programcli write: %s\n",
+        LangText{"the service password is wrong; nothing was sent", "维修密码错误，没有发送任何数据"}(language));
     return kExitPasswordRefused;
   }
   if (!cli.Has("raw")) {
     StoreImageThroughTable(job.image);
-    const int band = CheckChannelsInBand(job.image, chinese);
+    const int band = CheckChannelsInBand(job.image, language);
     if (band != kExitOk) return band;
   }
   // A trace never replaces the data file being written.
   for (const PortTask& task : tasks) {
     if (task.trace.empty()) continue;
-    if (const int refused = RefuseOutputOverInput("write", task.trace, {cli.Positionals()[0]}, chinese);
+    if (const int refused = RefuseOutputOverInput("write", task.trace, {cli.Positionals()[0]}, language);
         refused != kExitOk)
       return refused;
   }
-  if (const int traced = OpenPortTraces("write", tasks, chinese); traced != kExitOk) return traced;
-  return RunOnPorts("write", tasks, chinese, [&job](const PortTask& task, const PortProgress& progress) {
+  if (const int traced = OpenPortTraces("write", tasks, language); traced != kExitOk) return traced;
+  return RunOnPorts("write", tasks, language, [&job](const PortTask& task, const PortProgress& progress) {
     return RunWriteJob(job, task, progress);
   });
 }

@@ -206,9 +206,9 @@ TEST(CliFleet, AFleetWriteWithASilentRadioEndsInThreeSuccessesAndAFailure) {
   job.verify = true;
   job.settings = FastLinkSettings();
   ::testing::internal::CaptureStdout();
-  const int status = RunOnPorts("write", tasks, false, [&](const PortTask& task, const PortProgress& progress) {
-    return RunWriteJob(job, task, progress);
-  });
+  const int status =
+      RunOnPorts("write", tasks, Language::English,
+                 [&](const PortTask& task, const PortProgress& progress) { return RunWriteJob(job, task, progress); });
   const std::vector<std::string> table = Lines(::testing::internal::GetCapturedStdout());
   EXPECT_EQ(status, kExitCommunication);
   ASSERT_EQ(table.size(), 5u);

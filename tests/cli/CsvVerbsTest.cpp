@@ -43,7 +43,7 @@ class CsvVerbs : public ::testing::Test {
   ChannelTable TableOf(const std::string& name) {
     RadioImage image;
     EXPECT_TRUE(LoadDataFile(m_dir.file(name), image).ok());
-    return TableFromImage(image, false);
+    return TableFromImage(image, Language::English);
   }
   TempDir m_dir;
 };
@@ -121,8 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
 // channels as they were.
 TEST_F(CsvVerbs, NoLineTakenKeepsTheChannels) {
   RadioImage image = Document();
-  ChannelTable table = TableFromImage(image, false);
-  FillNewChannelDefaults(table[2], "446.50000", false);
+  ChannelTable table = TableFromImage(image, Language::English);
+  FillNewChannelDefaults(table[2], "446.50000", Language::English);
   StoreTableToImage(table, image);
   m_dir.Write("doc.dat", DataFileBytes(image));
   for (const auto& [csv, status] : {std::pair<std::string, int>{"Frequency\n480\n", kExitLinesRefused},

@@ -32,7 +32,7 @@ TEST(SampleRadio, AFreshRadioHoldsAVariedPlanPrivateToItsOwner) {
   std::set<std::string> tones, bandwidths, scans, powers;
   double lowest = 1e9, highest = 0;
   int used = 0;
-  for (const ChannelRow& row : TableFromImage(image, false)) {
+  for (const ChannelRow& row : TableFromImage(image, Language::English)) {
     if (row[kColRxFrequency].empty()) continue;
     ++used;
     const double rx = std::stod(row[kColRxFrequency]);

@@ -31,7 +31,7 @@ struct Case {
   bool serviceModeOrParamArea = false;
   bool otherSettings = false;
   bool openFails = false;
-  bool chinese = false;
+  Language language = Language::English;
   bool cancelAtOnce = false;
   int cancelAfter = 0;
   std::vector<ScriptedReply> script;
@@ -46,7 +46,7 @@ Case Decode(const std::uint8_t* data, std::size_t size) {
   c.serviceModeOrParamArea = flags & 0x04;
   c.otherSettings = flags & 0x08;
   c.openFails = flags & 0x10;
-  c.chinese = flags & 0x20;
+  c.language = (flags & 0x20) ? Language::Chinese : Language::English;
   c.cancelAtOnce = flags & 0x40;
   c.cancelAfter = size > 1 ? data[1] : 0;
   for (std::size_t at = 2; at < size;) {
@@ -139,7 +139,7 @@ int FuzzCloneLinkInput(const std::uint8_t* data, std::size_t size) {
     ServiceTransferRequest request;
     request.direction = direction;
     request.area = c.serviceModeOrParamArea ? ServiceArea::ParamArea : ServiceArea::PowerTable;
-    request.chinese = c.chinese;
+    request.language = c.language;
     request.port = &port;
     ranges = ServiceTransferRanges(request.area);
     r = RunServiceTransfer(request, c.otherSettings ? MainLinkSettings() : ServiceLinkSettings(c.write), image);
@@ -147,7 +147,7 @@ int FuzzCloneLinkInput(const std::uint8_t* data, std::size_t size) {
     MainTransferRequest request;
     request.direction = direction;
     request.serviceMode = c.serviceModeOrParamArea;
-    request.chinese = c.chinese;
+    request.language = c.language;
     request.port = &port;
     if (c.otherSettings) request.settings = ServiceLinkSettings(c.write);
     ranges = MainTransferRanges(direction, request.serviceMode);

@@ -29,9 +29,9 @@ void CheckRecordsWriteBack(const CsvReadResult& read) {
     if (again.records[i].fields != read.records[i].fields) Fail("fields changed");
 }
 
-void CheckImport(const std::string& text, const BandLimits& band, bool chinese) {
-  const CsvImportResult result = ImportChannelsCsv(text, band, chinese);
-  CsvImportReport(result, chinese);
+void CheckImport(const std::string& text, const BandLimits& band, Language language) {
+  const CsvImportResult result = ImportChannelsCsv(text, band, language);
+  CsvImportReport(result, language);
   if (!result.Readable()) return;
   if (result.imported < 0 || result.imported > ImageMap::kChannelCount) Fail("imported count out of range");
   int inUse = 0;
@@ -48,8 +48,8 @@ void CheckImport(const std::string& text, const BandLimits& band, bool chinese) 
 
   RadioImage image;
   StoreTableToImage(result.table, image);
-  if (TableFromImage(image, chinese) != result.table) Fail("an imported channel is not in the image");
-  const CsvImportResult again = ImportChannelsCsv(ExportChannelsCsv(image, CsvForm::Own), band, chinese);
+  if (TableFromImage(image, language) != result.table) Fail("an imported channel is not in the image");
+  const CsvImportResult again = ImportChannelsCsv(ExportChannelsCsv(image, CsvForm::Own), band, language);
   if (!again.refused.empty() || again.table != result.table) Fail("own form does not round-trip");
   ExportChannelsCsv(image, CsvForm::Chirp);
 }
@@ -60,10 +60,10 @@ int FuzzCsvInput(const std::uint8_t* data, std::size_t size) {
   const std::string text = size ? std::string(reinterpret_cast<const char*>(data), size) : std::string();
   const CsvReadResult read = ReadCsv(text);
   if (read.status == CsvReadStatus::Ok) CheckRecordsWriteBack(read);
-  CheckImport(text, BandLimitsFromText("400-470"), size % 2 == 1);
-  CheckImport(text, BandLimitsFromText("136-174"), false);
+  CheckImport(text, BandLimitsFromText("400-470"), size % 2 == 1 ? Language::Chinese : Language::English);
+  CheckImport(text, BandLimitsFromText("136-174"), Language::English);
   // A band from Program.ini may reach below what a channel can hold.
-  CheckImport(text, BandLimitsFromText("1-30"), true);
+  CheckImport(text, BandLimitsFromText("1-30"), Language::Chinese);
   return 0;
 }
 

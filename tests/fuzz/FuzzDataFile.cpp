@@ -44,16 +44,16 @@ int FuzzDataFileInput(const std::uint8_t* data, std::size_t size) {
   static const std::uint8_t kNoBytes[1] = {0};
   RadioImage image;
   if (!ParseDataFile(size ? data : kNoBytes, size, image).ok()) return 0;
-  for (const bool chinese : {false, true}) {
-    const ChannelTable table = TableFromImage(image, chinese);
+  for (const Language language : {Language::English, Language::Chinese}) {
+    const ChannelTable table = TableFromImage(image, language);
     RadioImage stored = image;
     StoreTableToImage(table, stored);
     CheckOnlyOwnedBitsChanged(image, stored);
     // And once more from the stored image, whose fields are now canonical.
     RadioImage again = stored;
-    StoreTableToImage(TableFromImage(stored, chinese), again);
+    StoreTableToImage(TableFromImage(stored, language), again);
     CheckOnlyOwnedBitsChanged(stored, again);
-    for (const OptionLine& line : OptionLinesFromImage(image, chinese))
+    for (const OptionLine& line : OptionLinesFromImage(image, language))
       if (line.label.empty() || line.value.empty()) Fail("empty option text", 0);
   }
   return 0;

@@ -31,7 +31,7 @@ void CScopedProgramState::StartAfresh() {
   g_profile.Clear();
   g_strLanguage.clear();
   g_bChinese = false;
-  g_strHelpFile = HelpFileForLanguage(false);
+  g_strHelpFile = HelpFileForLanguage(Language::English);
   g_strAppDir.clear();
   g_strPortName = PortNameFromNumber(kFirstPort);
   g_bNewDocument = false;

@@ -223,7 +223,7 @@ void CRadioSim::SaveIfDue(bool exiting) {
       ++m_stats.saves;
       m_nSavedAt = m_side.WriteSessionsEnded();
     } else {
-      Notice(DataFileFailureMessage(r, m_options.saveFile, true, false));
+      Notice(DataFileFailureMessage(r, m_options.saveFile, true, Language::English));
     }
   }
   m_changed.notify_all();

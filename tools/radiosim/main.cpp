@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     if (!r.ok()) {
       // "Data Format Error" alone would not say which file.
       const std::string prefix = r.status == DataFileStatus::BadSignature ? cmd.memoryFile + ": " : "";
-      const std::string text = CommandLineOpenMessage(r, cmd.memoryFile, false);
+      const std::string text = CommandLineOpenMessage(r, cmd.memoryFile, Language::English);
       std::fprintf(stderr, "radiosim: %s%s\n", prefix.c_str(), text.c_str());
       return 1;
     }
@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
   // A memory that could never be saved is told now, not after a session.
   if (!cmd.options.saveFile.empty()) {
     if (const int err = CheckSaveTarget(cmd.options.saveFile); err != 0) {
-      const std::string text = DataFileFailureMessage({DataFileStatus::CannotWrite, err}, cmd.options.saveFile,
-                                                      true, false);
+      const std::string text =
+          DataFileFailureMessage({DataFileStatus::CannotWrite, err}, cmd.options.saveFile, true, Language::English);
       std::fprintf(stderr, "radiosim: %s\n", text.c_str());
       return 1;
     }

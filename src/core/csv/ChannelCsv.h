@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/ChannelCodecs.h"
 #include "core/radio/ChannelTable.h"
 
@@ -70,12 +71,12 @@ struct CsvImportResult {
 // `text` is the whole file. Lines are placed from channel 1 in file order,
 // or on their Location (CH) when every line has one from 1 to 16. Each
 // value must be exactly a text of the table (IsTableText) and then goes
-// through CommitOutsideValue with `band`; the table's texts are in the
-// language `chinese` asks for.
-CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& band, bool chinese);
+// through CommitOutsideValue with `band`; the table's texts are in
+// `language`.
+CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& band, Language language);
 // The same from a file; a file that cannot be read gives CannotRead or
 // TooLarge.
-CsvImportResult ImportChannelsCsvFile(const std::string& path, const BandLimits& band, bool chinese);
+CsvImportResult ImportChannelsCsvFile(const std::string& path, const BandLimits& band, Language language);
 
 // The channels of `image` in use (both frequencies set), English texts.
 std::string ExportChannelsCsv(const RadioImage& image, CsvForm form);

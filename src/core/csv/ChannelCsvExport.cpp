@@ -5,7 +5,7 @@
 #include "core/files/SafeFileWrite.h"
 
 std::string ExportChannelsCsv(const RadioImage& image, CsvForm form) {
-  const ChannelTable table = TableFromImage(image, false);
+  const ChannelTable table = TableFromImage(image, Language::English);
   return form == CsvForm::Chirp ? ChirpCsvText(table) : OwnCsvText(table);
 }
 

@@ -34,7 +34,7 @@ CsvRefusal InexactValue(int column, const std::string& text) {
 
 // The line's texts committed into a new channel, column by column, as the
 // grid's editors commit them; the first refused value refuses the line.
-CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, bool chinese, ChannelRow& row) {
+CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, Language language, ChannelRow& row) {
   using R = CsvRefusalReason;
   const std::string& rx = line.cells[kColRxFrequency];
   if (rx.empty()) return {0, R::NoFrequency, rx};
@@ -44,7 +44,7 @@ CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, bool c
     // The cell rules complete and cut what is typed ("1" becomes 100.0,
     // 88.49 becomes 88.4); a file says exactly what it means or nothing.
     if (!IsTableText(column, text)) return InexactValue(column, text);
-    switch (CommitOutsideValue(row, column, text, band, chinese)) {
+    switch (CommitOutsideValue(row, column, text, band, language)) {
       case CellVerdict::Accepted:
         break;
       case CellVerdict::OutOfRange:
@@ -72,7 +72,7 @@ int ChannelOfLocation(const std::string& location) {
 
 }  // namespace
 
-CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& band, bool chinese) {
+CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& band, Language language) {
   CsvImportResult result;
   result.table = EmptyTable();
   const CsvReadResult read = ReadCsv(text);
@@ -97,7 +97,8 @@ CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& ban
   int locationColumn = -1;
   if (own.Recognised()) {
     result.form = CsvForm::Own;
-    locationColumn = columns.Find({ChannelColumnTitle(kColChannel, false), ChannelColumnTitle(kColChannel, true)});
+    locationColumn = columns.Find(
+        {ChannelColumnTitle(kColChannel, Language::English), ChannelColumnTitle(kColChannel, Language::Chinese)});
   } else if (chirp.Recognised()) {
     result.form = CsvForm::Chirp;
     locationColumn = columns.Find({"Location"});
@@ -128,7 +129,7 @@ CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& ban
     CsvRefusal refusal{lineNumber, line.refusal, line.refusedValue};
     ChannelRow row;
     if (refusal.reason == CsvRefusalReason::None) {
-      refusal = CommitLine(line, band, chinese, row);
+      refusal = CommitLine(line, band, language, row);
       refusal.line = lineNumber;
     }
     const int channel = byLocation ? ChannelOfLocation(locations[i]) : next;
@@ -151,7 +152,7 @@ CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& ban
   return result;
 }
 
-CsvImportResult ImportChannelsCsvFile(const std::string& path, const BandLimits& band, bool chinese) {
+CsvImportResult ImportChannelsCsvFile(const std::string& path, const BandLimits& band, Language language) {
   std::string text;
   const int err = ReadFileHead(path, kMaxChannelCsvSize + 1, text);
   CsvImportResult result;
@@ -161,7 +162,7 @@ CsvImportResult ImportChannelsCsvFile(const std::string& path, const BandLimits&
   } else if (text.size() > kMaxChannelCsvSize) {
     result.failure = CsvFileFailure::TooLarge;
   } else {
-    return ImportChannelsCsv(text, band, chinese);
+    return ImportChannelsCsv(text, band, language);
   }
   result.table = EmptyTable();
   return result;

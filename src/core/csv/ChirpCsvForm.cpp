@@ -62,7 +62,7 @@ const ToneModePlan* FindPlan(const ToneModePlan* begin, const ToneModePlan* end,
 }
 
 bool InToneList(const std::string& text) {
-  const std::vector<std::string>& list = ToneList(false);
+  const std::vector<std::string>& list = ToneList(Language::English);
   return std::find(list.begin() + 1, list.end(), text) != list.end();
 }
 
@@ -173,21 +173,22 @@ CsvChannelLine CChirpCsvForm::Line(const CsvRecord& record) const {
 
   const std::string mode = field(m_nMode, "FM");
   if (AsciiLower(mode) == "fm")
-    line.cells[kColBandwidth] = kWideText(false);
+    line.cells[kColBandwidth] = kWideText(Language::English);
   else if (AsciiLower(mode) == "nfm")
-    line.cells[kColBandwidth] = kNarrowText(false);
+    line.cells[kColBandwidth] = kNarrowText(Language::English);
   else
     return RefusedLine(R::UnknownMode, mode);
 
-  line.cells[kColScan] = AsciiLower(field(m_nSkip, "")) == "s" ? kScanNoText(false) : kScanYesText(false);
+  line.cells[kColScan] =
+      AsciiLower(field(m_nSkip, "")) == "s" ? kScanNoText(Language::English) : kScanYesText(Language::English);
 
   const std::string power = AsciiLower(field(m_nPower, ""));
   if (power.find("low") != std::string::npos)
-    line.cells[kColPower] = kPowerLowText(false);
+    line.cells[kColPower] = kPowerLowText(Language::English);
   else if (power.find("mid") != std::string::npos)
-    line.cells[kColPower] = kPowerMiddleText(false);
+    line.cells[kColPower] = kPowerMiddleText(Language::English);
   else
-    line.cells[kColPower] = kPowerHighText(false);
+    line.cells[kColPower] = kPowerHighText(Language::English);
   return line;
 }
 
@@ -201,7 +202,7 @@ struct ToneParts {
 
 ToneParts SplitTone(const std::string& text) {
   ToneParts parts;
-  if (text.empty() || text == kNoToneText(false)) return parts;
+  if (text.empty() || text == kNoToneText(Language::English)) return parts;
   if (text.size() == 5 && text[0] == 'D') {
     parts.kind = ToneParts::Dcs;
     parts.value = text.substr(1, 3);
@@ -282,12 +283,12 @@ std::string ChirpCsvText(const ChannelTable& table) {
     f[kDtcsPolarity] = kDefaultPolarity;
     f[kCrossMode] = kDefaultCrossMode;
     WriteTones(row, f);
-    f[kMode] = row[kColBandwidth] == kNarrowText(false) ? "NFM" : "FM";
+    f[kMode] = row[kColBandwidth] == kNarrowText(Language::English) ? "NFM" : "FM";
     f[kTStep] = "5.00";
-    f[kSkip] = row[kColScan] == kScanNoText(false) ? "S" : "";
-    f[kPower] = row[kColPower] == kPowerLowText(false)      ? "Low"
-                : row[kColPower] == kPowerMiddleText(false) ? "Mid"
-                                                            : "High";
+    f[kSkip] = row[kColScan] == kScanNoText(Language::English) ? "S" : "";
+    f[kPower] = row[kColPower] == kPowerLowText(Language::English)      ? "Low"
+                : row[kColPower] == kPowerMiddleText(Language::English) ? "Mid"
+                                                                        : "High";
     text += CsvLine(f);
   }
   return text;

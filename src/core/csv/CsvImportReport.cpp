@@ -58,65 +58,68 @@ CellVerdict CellVerdictOf(CsvRefusalReason reason) {
 
 }  // namespace
 
-std::string CsvFileFailureText(const CsvImportResult& result, bool chinese) {
+std::string CsvFileFailureText(const CsvImportResult& result, Language language) {
   std::string text;
   switch (result.failure) {
     case CsvFileFailure::None:
       break;
     case CsvFileFailure::CannotRead:
-      text = chinese ? "无法读取文件：{value}。" : "The file cannot be read: {value}.";
-      Replace(text, "{value}", FileErrorText(result.sysError, chinese));
+      text = LangText{"The file cannot be read: {value}.", "无法读取文件：{value}。"}(language);
+      Replace(text, "{value}", FileErrorText(result.sysError, language));
       break;
     case CsvFileFailure::TooLarge:
-      text = chinese ? "文件大于 4 MB，不是信道列表。" : "The file is larger than 4 MB: not a channel list.";
+      text = LangText{"The file is larger than 4 MB: not a channel list.", "文件大于 4 MB，不是信道列表。"}(language);
       break;
     case CsvFileFailure::NotUtf8:
-      text = chinese ? "文件不是 UTF-8 文本。" : "The file is not UTF-8 text.";
+      text = LangText{"The file is not UTF-8 text.", "文件不是 UTF-8 文本。"}(language);
       break;
     case CsvFileFailure::UnclosedQuote:
-      text = chinese ? "第 {line} 行：引号没有闭合。" : "Line {line}: a quoted field is not closed.";
+      text = LangText{"Line {line}: a quoted field is not closed.", "第 {line} 行：引号没有闭合。"}(language);
       Replace(text, "{line}", std::to_string(result.failureLine));
       break;
     case CsvFileFailure::NotChannelList:
-      text = chinese ? "第一行没有频率列（接收频率或 Frequency），不是信道列表。"
-                     : "The first line names no frequency column (Rx Frequency or Frequency): not a channel list.";
+      text = language == Language::Chinese
+                 ? "第一行没有频率列（接收频率或 Frequency），不是信道列表。"
+                 : "The first line names no frequency column (Rx Frequency or Frequency): not a channel list.";
       break;
   }
   return text;
 }
 
-std::string CsvWriteFailureText(const std::string& path, int err, bool chinese) {
-  return (chinese ? "无法写入文件 " + path + "：" : "Cannot write the file " + path + ": ") +
-         FileErrorText(err, chinese) + (chinese ? "。" : ".");
+std::string CsvWriteFailureText(const std::string& path, int err, Language language) {
+  return (language == Language::Chinese ? "无法写入文件 " + path + "：" : "Cannot write the file " + path + ": ") +
+         FileErrorText(err, language) + LangText{".", "。"}(language);
 }
 
-std::string CsvRefusalText(const CsvRefusal& refusal, bool chinese) {
+std::string CsvRefusalText(const CsvRefusal& refusal, Language language) {
   const CellVerdict verdict = CellVerdictOf(refusal.reason);
-  std::string text = verdict == CellVerdict::Accepted ? kRefusalTexts[static_cast<int>(refusal.reason)](chinese)
-                                                      : kLinePrefix(chinese);
+  std::string text = verdict == CellVerdict::Accepted ? kRefusalTexts[static_cast<int>(refusal.reason)](language)
+                                                      : kLinePrefix(language);
   Replace(text, "{line}", std::to_string(refusal.line));
-  if (verdict != CellVerdict::Accepted) return text + CellRefusalText(verdict, refusal.value, refusal.column, chinese);
+  if (verdict != CellVerdict::Accepted) return text + CellRefusalText(verdict, refusal.value, refusal.column, language);
   // The value last: a file's text may hold a placeholder of its own.
-  if (refusal.column > 0) Replace(text, "{column}", ChannelColumnTitle(refusal.column, chinese));
+  if (refusal.column > 0) Replace(text, "{column}", ChannelColumnTitle(refusal.column, language));
   Replace(text, "{value}", ShownValue(refusal.value));
   return text;
 }
 
-std::string CsvImportReport(const CsvImportResult& result, bool chinese, std::size_t maxRefusals) {
-  if (!result.Readable()) return CsvFileFailureText(result, chinese) + "\n";
+std::string CsvImportReport(const CsvImportResult& result, Language language, std::size_t maxRefusals) {
+  if (!result.Readable()) return CsvFileFailureText(result, language) + "\n";
   const std::string count = std::to_string(result.imported);
-  std::string report = chinese ? "已导入 " + count + " 个信道。\n"
-                               : count + (result.imported == 1 ? " channel" : " channels") + " imported.\n";
+  std::string report = language == Language::Chinese
+                           ? "已导入 " + count + " 个信道。\n"
+                           : count + (result.imported == 1 ? " channel" : " channels") + " imported.\n";
   if (!result.refused.empty()) {
     const std::string refused = std::to_string(result.refused.size());
-    report += chinese ? refused + " 行未导入：\n"
-                      : refused + (result.refused.size() == 1 ? " line" : " lines") + " refused:\n";
+    report += language == Language::Chinese
+                  ? refused + " 行未导入：\n"
+                  : refused + (result.refused.size() == 1 ? " line" : " lines") + " refused:\n";
   }
   for (std::size_t i = 0; i < result.refused.size() && i < maxRefusals; ++i)
-    report += CsvRefusalText(result.refused[i], chinese) + "\n";
+    report += CsvRefusalText(result.refused[i], language) + "\n";
   if (result.refused.size() > maxRefusals) {
     const std::string more = std::to_string(result.refused.size() - maxRefusals);
-    report += chinese ? "……另有 " + more + " 行。\n" : "... and " + more + " more.\n";
+    report += language == Language::Chinese ? "……另有 " + more + " 行。\n" : "... and " + more + " more.\n";
   }
   return report;
 }

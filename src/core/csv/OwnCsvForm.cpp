@@ -4,7 +4,7 @@
 
 COwnCsvForm::COwnCsvForm(const CCsvColumns& columns) {
   for (int c = kColRxFrequency; c < kChannelColumns; ++c)
-    m_columns[c] = columns.Find({ChannelColumnTitle(c, false), ChannelColumnTitle(c, true)});
+    m_columns[c] = columns.Find({ChannelColumnTitle(c, Language::English), ChannelColumnTitle(c, Language::Chinese)});
 }
 
 CsvChannelLine COwnCsvForm::Line(const CsvRecord& record) const {
@@ -21,7 +21,7 @@ CsvChannelLine COwnCsvForm::Line(const CsvRecord& record) const {
 
 std::string OwnCsvText(const ChannelTable& table) {
   std::vector<std::string> fields;
-  for (int c = 0; c < kChannelColumns; ++c) fields.emplace_back(ChannelColumnTitle(c, false));
+  for (int c = 0; c < kChannelColumns; ++c) fields.emplace_back(ChannelColumnTitle(c, Language::English));
   std::string text = CsvLine(fields);
   for (std::size_t i = 0; i < table.size(); ++i) {
     const ChannelRow& row = table[i];

@@ -189,12 +189,12 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
   return result;
 }
 
-std::string BackupFailureMessage(const BackupResult& result, bool chinese) {
+std::string BackupFailureMessage(const BackupResult& result, Language language) {
   // The folder, not the file: the file's name was only made up, and reads
   // from several radios into one folder then meet one and the same message.
   const std::string folder = result.path.substr(0, result.path.rfind('/') + 1);
   char text[1024];
-  std::snprintf(text, sizeof text, kBackupFailed(chinese), folder.c_str(),
-                FileErrorText(result.sysError ? result.sysError : EIO, chinese).c_str());
+  std::snprintf(text, sizeof text, kBackupFailed(language), folder.c_str(),
+                FileErrorText(result.sysError ? result.sysError : EIO, language).c_str());
   return text;
 }

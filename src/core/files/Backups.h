@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 
 constexpr int kBackupsKept = 50;
@@ -48,4 +49,4 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
                         int keep = kBackupsKept);
 
 // "No backup was saved: cannot write 'FOLDER/': reason" in the language asked for.
-std::string BackupFailureMessage(const BackupResult& result, bool chinese);
+std::string BackupFailureMessage(const BackupResult& result, Language language);

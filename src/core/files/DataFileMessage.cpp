@@ -15,31 +15,31 @@ const LangText kSaveChanges[2] = {{"Save changes to ", "是否保存对 "}, {"?"
 
 }  // namespace
 
-std::string DataFileFailureMessage(const DataFileResult& result, const std::string& path,
-                                   bool saving, bool chinese) {
+std::string DataFileFailureMessage(const DataFileResult& result, const std::string& path, bool saving,
+                                   Language language) {
   switch (result.status) {
     case DataFileStatus::Ok:
     case DataFileStatus::ShortFile:
       return std::string();
     case DataFileStatus::BadSignature:
-      return kFormatError(chinese);
+      return kFormatError(language);
     case DataFileStatus::CannotOpen:
     case DataFileStatus::CannotWrite:
       break;
   }
   const bool save = saving || result.status == DataFileStatus::CannotWrite;
-  std::string text = save ? kCannotSave(chinese) : kCannotOpen(chinese);
+  std::string text = save ? kCannotSave(language) : kCannotOpen(language);
   text += path;
-  text += kReasonSeparator(chinese);
-  text += result.sysError != 0 ? FileErrorText(result.sysError, chinese) : kUnknownReason(chinese);
+  text += kReasonSeparator(language);
+  text += result.sysError != 0 ? FileErrorText(result.sysError, language) : kUnknownReason(language);
   return text;
 }
 
-std::string CommandLineOpenMessage(const DataFileResult& result, const std::string& path, bool chinese) {
-  if (result.status != DataFileStatus::ShortFile) return DataFileFailureMessage(result, path, false, chinese);
-  return kCannotOpen(chinese) + path + kReasonSeparator(chinese) + kShortFile(chinese);
+std::string CommandLineOpenMessage(const DataFileResult& result, const std::string& path, Language language) {
+  if (result.status != DataFileStatus::ShortFile) return DataFileFailureMessage(result, path, false, language);
+  return kCannotOpen(language) + path + kReasonSeparator(language) + kShortFile(language);
 }
 
-std::string SaveChangesQuestion(const std::string& title, bool chinese) {
-  return kSaveChanges[0](chinese) + title + kSaveChanges[1](chinese);
+std::string SaveChangesQuestion(const std::string& title, Language language) {
+  return kSaveChanges[0](language) + title + kSaveChanges[1](language);
 }

@@ -12,10 +12,9 @@ std::string FileNameOfPath(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void CProgramDoc::OnNewDocument(const std::string& appDir, const std::string& appName,
-                                bool chinese) {
+void CProgramDoc::OnNewDocument(const std::string& appDir, const std::string& appName, Language language) {
   image = NewDocumentImage(appDir);
-  m_strTitle = kNewDocumentTitle(chinese);
+  m_strTitle = kNewDocumentTitle(language);
   m_strPathName = appName;
   SetModifiedFlag(false);
   m_bHasFileName = false;
@@ -30,12 +29,12 @@ DataFileResult CProgramDoc::OnOpenDocument(const std::string& path) {
   return result;
 }
 
-DataFileResult CProgramDoc::OnOpenCopy(const std::string& path, const std::string& appName, bool chinese) {
+DataFileResult CProgramDoc::OnOpenCopy(const std::string& path, const std::string& appName, Language language) {
   RadioImage loaded;
   const DataFileResult result = LoadDataFile(path, loaded);
   if (!result.ok()) return result;
   image = loaded;
-  m_strTitle = kNewDocumentTitle(chinese);
+  m_strTitle = kNewDocumentTitle(language);
   m_strPathName = appName;
   m_bModified = false;
   m_bHasFileName = false;

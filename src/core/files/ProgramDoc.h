@@ -7,6 +7,7 @@
 
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
+#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 
 class CProgramDoc {
@@ -14,7 +15,7 @@ class CProgramDoc {
   // The image from "Default.dat" in appDir (ending in '/') or the built-in
   // defaults; title "Channel Information" / "信道信息"; path name appName, so
   // a first save offers that name.
-  void OnNewDocument(const std::string& appDir, const std::string& appName, bool chinese);
+  void OnNewDocument(const std::string& appDir, const std::string& appName, Language language);
 
   // On success the image, the path name and the title (the file's name) are
   // replaced; on any failure the document is exactly as it was.
@@ -22,7 +23,7 @@ class CProgramDoc {
   // The file's image as a new document: a new document's title, and appName
   // as the name a first save proposes, so that no save writes back to `path`
   // (a backup stays as the radio held it). On failure nothing changes.
-  DataFileResult OnOpenCopy(const std::string& path, const std::string& appName, bool chinese);
+  DataFileResult OnOpenCopy(const std::string& path, const std::string& appName, Language language);
 
   // Writes the image as it is (the caller stores the channel table into it
   // first). On success the document takes the path and its file name as

@@ -26,7 +26,7 @@ int OpenRegularFile(const std::string& path, int extraFlags, int& err) {
   return -1;
 }
 
-std::string FileErrorText(int err, bool chinese) {
-  if (err == kNotRegularFile) return chinese ? "不是普通文件" : "not a regular file";
+std::string FileErrorText(int err, Language language) {
+  if (err == kNotRegularFile) return LangText{"not a regular file", "不是普通文件"}(language);
   return std::strerror(err);
 }

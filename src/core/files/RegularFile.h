@@ -4,6 +4,8 @@
 // file is taken.
 #include <string>
 
+#include "core/lang/Language.h"
+
 // The error of a file that exists and is no regular file (a FIFO, a device,
 // a socket), to be read or replaced; beyond every errno.
 constexpr int kNotRegularFile = 0x10000;
@@ -16,4 +18,4 @@ int OpenRegularFile(const std::string& path, int extraFlags, int& err);
 
 // Why a file could not be read or saved, for a message: "not a regular file"
 // for kNotRegularFile, else the system's text of the errno.
-std::string FileErrorText(int err, bool chinese = false);
+std::string FileErrorText(int err, Language language = Language::English);

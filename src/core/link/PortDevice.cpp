@@ -93,15 +93,15 @@ PortDevice DescribePortDevice(const std::string& path, const DeviceRoots& roots)
   return device;
 }
 
-std::string PortDeviceText(const PortDevice& device, bool chinese) {
+std::string PortDeviceText(const PortDevice& device, Language language) {
   std::string text = device.path;
-  if (!device.present) return text + " (" + kNotPresent(chinese) + ")";
+  if (!device.present) return text + " (" + kNotPresent(language) + ")";
   if (!device.target.empty()) text += " -> " + device.target;
-  const char* separator = chinese ? "：" : ": ";
+  const char* separator = LangText{": ", "："}(language);
   const std::pair<const LangText*, const std::string*> lines[] = {
       {&kMaker, &device.manufacturer}, {&kProduct, &device.product}, {&kSerial, &device.serial}};
   for (const auto& line : lines)
-    if (!line.second->empty()) text += "\n" + std::string((*line.first)(chinese)) + separator + *line.second;
+    if (!line.second->empty()) text += "\n" + std::string((*line.first)(language)) + separator + *line.second;
   if (!device.byId.empty()) text += "\n/dev/serial/by-id/" + device.byId;
   return text;
 }

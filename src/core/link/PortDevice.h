@@ -4,6 +4,8 @@
 // so that a technician with two cables can tell them apart.
 #include <string>
 
+#include "core/lang/Language.h"
+
 // Where the kernel's device tree and the device nodes are; a test points
 // them at a tree of its own.
 struct DeviceRoots {
@@ -26,4 +28,4 @@ PortDevice DescribePortDevice(const std::string& path, const DeviceRoots& roots 
 
 // One line each: the path (and its target), maker, product, serial number,
 // the by-id name; for a missing device the path and that it is not present.
-std::string PortDeviceText(const PortDevice& device, bool chinese);
+std::string PortDeviceText(const PortDevice& device, Language language);

@@ -103,17 +103,17 @@ ProbeResult ProbePort(const std::string& device) {
   return ClassifyOpenError(device, err);
 }
 
-std::string DescribeProbe(const ProbeResult& result, bool chinese) {
+std::string DescribeProbe(const ProbeResult& result, Language language) {
   switch (result.status) {
-    case ProbeStatus::Available: return kAvailable(chinese);
-    case ProbeStatus::Missing: return kMissing(chinese);
-    case ProbeStatus::Busy: return kBusy(chinese);
+    case ProbeStatus::Available: return kAvailable(language);
+    case ProbeStatus::Missing: return kMissing(language);
+    case ProbeStatus::Busy: return kBusy(language);
     case ProbeStatus::PermissionDenied:
-      if (!result.owner.empty()) return Fill(kOwnerOnly(chinese), result.owner);
-      if (result.group.empty()) return kDenied(chinese);
-      return Fill(kJoinGroup(chinese), result.group);
-    case ProbeStatus::NotSerial: return kNotSerial(chinese);
+      if (!result.owner.empty()) return Fill(kOwnerOnly(language), result.owner);
+      if (result.group.empty()) return kDenied(language);
+      return Fill(kJoinGroup(language), result.group);
+    case ProbeStatus::NotSerial: return kNotSerial(language);
     case ProbeStatus::OtherError: break;
   }
-  return std::string(kCannotOpen(chinese)) + std::strerror(result.sysError);
+  return std::string(kCannotOpen(language)) + std::strerror(result.sysError);
 }

@@ -2,6 +2,8 @@
 // Whether a device can be opened for exclusive use now, and if not, why.
 #include <string>
 
+#include "core/lang/Language.h"
+
 enum class ProbeStatus {
   Available,
   Missing,           // no such device
@@ -27,4 +29,4 @@ ProbeResult ProbePort(const std::string& device);
 ProbeResult ClassifyOpenError(const std::string& device, int err);
 
 // One line for the user: "available", "missing", "busy: ...", ...
-std::string DescribeProbe(const ProbeResult& result, bool chinese = false);
+std::string DescribeProbe(const ProbeResult& result, Language language = Language::English);

@@ -62,14 +62,14 @@ TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& i
       break;
     case LinkStatus::PortOpenFailed:
       result.outcome = TransferOutcome::PortNotOpened;
-      result.message = PortOpenFailedMessage(request.chinese);
+      result.message = PortOpenFailedMessage(request.language);
       break;
     case LinkStatus::Cancelled:
       result.outcome = TransferOutcome::Cancelled;
       break;
     default:
       result.outcome = TransferOutcome::CommunicationError;
-      result.message = CommunicationErrorMessage(request.chinese);
+      result.message = CommunicationErrorMessage(request.language);
       break;
   }
   return result;
@@ -91,15 +91,15 @@ TransferResult RunServiceTransfer(const ServiceTransferRequest& request, const L
     case LinkStatus::Ok:
       result.outcome = TransferOutcome::Succeeded;
       if (request.direction == Direction::Read) CopyRanges(ranges, staging, image);
-      result.message = ServiceSuccessMessage(request.direction, request.chinese);
+      result.message = ServiceSuccessMessage(request.direction, request.language);
       break;
     case LinkStatus::PortOpenFailed:
       result.outcome = TransferOutcome::PortNotOpened;
-      result.message = ServicePortOpenFailedMessage(request.chinese);
+      result.message = ServicePortOpenFailedMessage(request.language);
       break;
     default:
       result.outcome = TransferOutcome::CommunicationError;
-      result.message = ServiceCommunicationErrorMessage(request.direction, request.chinese);
+      result.message = ServiceCommunicationErrorMessage(request.direction, request.language);
       break;
   }
   return result;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "core/lang/Language.h"
 #include "core/link/CloneLink.h"
 #include "core/link/LinkSettings.h"
 #include "core/link/TransferRanges.h"
@@ -15,7 +16,7 @@ struct MainTransferRequest {
   std::string device;
   Direction direction = Direction::Read;
   bool serviceMode = false;
-  bool chinese = false;
+  Language language = Language::English;
   LinkSettings settings = MainLinkSettings();
   // Empty: the main ranges of the direction. The verify step reads back
   // exactly what a Write sent.
@@ -36,7 +37,7 @@ struct ServiceTransferRequest {
   std::string device;
   Direction direction = Direction::Read;
   ServiceArea area = ServiceArea::PowerTable;
-  bool chinese = false;
+  Language language = Language::English;
   WireTap tap;
   CBytePort* port = nullptr;  // null: the serial device named above
 };

@@ -20,11 +20,11 @@ class CSessionTrace {
   }
 
   // Nothing may be sent: the transfer ends as one whose port never opened.
-  bool RefusesTransfer(Direction direction, bool chinese) {
+  bool RefusesTransfer(Direction direction, Language language) {
     if (!m_file || m_result.traceCreated) return false;
     m_result.transfer.outcome = TransferOutcome::PortNotOpened;
     m_result.transfer.direction = direction;
-    m_result.transfer.message = TraceNotCreatedText(m_result.tracePath, m_result.traceError, chinese);
+    m_result.transfer.message = TraceNotCreatedText(m_result.tracePath, m_result.traceError, language);
     return true;
   }
 
@@ -68,16 +68,16 @@ TransferSessionResult RunTransferSession(const MainTransferRequest& request, con
                                          RadioImage& image, const TransferHooks& hooks) {
   TransferSessionResult result;
   CSessionTrace trace(steps.trace, result);
-  if (trace.RefusesTransfer(request.direction, request.chinese)) return result;
+  if (trace.RefusesTransfer(request.direction, request.language)) return result;
   MainTransferRequest pass = request;
   const auto begin = [&](TransferPass which, const std::string& caption) {
     if (hooks.onPass) hooks.onPass(which, caption);
     pass.tap = trace.Begin(caption, request.device, request.tap);
   };
-  begin(TransferPass::Transfer, TransferCaption(request.direction, request.chinese));
+  begin(TransferPass::Transfer, TransferCaption(request.direction, request.language));
   result.transfer = RunMainTransfer(pass, image);
   if (result.transfer.ok() && request.direction == Direction::Write && steps.verify) {
-    begin(TransferPass::Verify, VerifyCaption(request.chinese));
+    begin(TransferPass::Verify, VerifyCaption(request.language));
     result.verify = VerifyWrite(pass, image);
   }
   trace.Close();
@@ -92,25 +92,25 @@ TransferSessionResult RunTransferSession(const ServiceTransferRequest& request, 
                                          const TransferSteps& steps, RadioImage& image) {
   TransferSessionResult result;
   CSessionTrace trace(steps.trace, result);
-  if (trace.RefusesTransfer(request.direction, request.chinese)) return result;
+  if (trace.RefusesTransfer(request.direction, request.language)) return result;
   ServiceTransferRequest pass = request;
-  pass.tap = trace.Begin(TransferCaption(request.direction, request.chinese), request.device, request.tap);
+  pass.tap = trace.Begin(TransferCaption(request.direction, request.language), request.device, request.tap);
   result.transfer = RunServiceTransfer(pass, settings, image);
   trace.Close();
   return result;
 }
 
-std::vector<std::string> SessionWarnings(const TransferSessionResult& result, bool chinese) {
+std::vector<std::string> SessionWarnings(const TransferSessionResult& result, Language language) {
   std::vector<std::string> warnings;
-  if (result.backup && !result.backup->ok) warnings.push_back(BackupFailureMessage(*result.backup, chinese));
+  if (result.backup && !result.backup->ok) warnings.push_back(BackupFailureMessage(*result.backup, language));
   if (result.traceCreated && result.traceError != 0)
-    warnings.push_back(TraceNotSavedText(result.tracePath, result.traceError, chinese));
+    warnings.push_back(TraceNotSavedText(result.tracePath, result.traceError, language));
   return warnings;
 }
 
-std::string TraceNote(const TransferSessionResult& result, bool chinese) {
+std::string TraceNote(const TransferSessionResult& result, Language language) {
   if (!result.traceCreated) return {};
-  if (result.traceError != 0) return TraceNotSavedText(result.tracePath, result.traceError, chinese);
-  std::string text = kTraceWritten(chinese);
+  if (result.traceError != 0) return TraceNotSavedText(result.tracePath, result.traceError, language);
+  std::string text = kTraceWritten(language);
   return text.replace(text.find("%s"), 2, result.tracePath);
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/files/Backups.h"
+#include "core/lang/Language.h"
 #include "core/link/TransferDriver.h"
 #include "core/link/VerifyWrite.h"
 #include "core/link/WireTrace.h"
@@ -82,7 +83,7 @@ TransferSessionResult RunTransferSession(const ServiceTransferRequest& request, 
 
 // What is told beside the result, whatever it was, in this order: a backup
 // that could not be written, a trace that failed midway.
-std::vector<std::string> SessionWarnings(const TransferSessionResult& result, bool chinese);
+std::vector<std::string> SessionWarnings(const TransferSessionResult& result, Language language);
 // The status bar's note after a traced transfer: the trace file, or why it
 // was not saved; empty when there is no trace.
-std::string TraceNote(const TransferSessionResult& result, bool chinese);
+std::string TraceNote(const TransferSessionResult& result, Language language);

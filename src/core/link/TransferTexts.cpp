@@ -43,27 +43,27 @@ std::string Format(const char* format, int a, int b) {
 
 }  // namespace
 
-const char* TransferCaption(Direction direction, bool chinese) {
-  return direction == Direction::Read ? kReadData(chinese) : kWriteData(chinese);
+const char* TransferCaption(Direction direction, Language language) {
+  return direction == Direction::Read ? kReadData(language) : kWriteData(language);
 }
 
-const char* VerifyCaption(bool chinese) { return kVerify(chinese); }
+const char* VerifyCaption(Language language) { return kVerify(language); }
 
-const char* PortOpenFailedMessage(bool chinese) { return kPortOpenFailed(chinese); }
-const char* CommunicationErrorMessage(bool chinese) { return kCommunicationError(chinese); }
-const char* CancelledMessage(bool chinese) { return kCancelled(chinese); }
-const char* TransferCompleteText(Direction direction, bool chinese) {
-  return direction == Direction::Read ? kReadComplete(chinese) : kWriteComplete(chinese);
+const char* PortOpenFailedMessage(Language language) { return kPortOpenFailed(language); }
+const char* CommunicationErrorMessage(Language language) { return kCommunicationError(language); }
+const char* CancelledMessage(Language language) { return kCancelled(language); }
+const char* TransferCompleteText(Direction direction, Language language) {
+  return direction == Direction::Read ? kReadComplete(language) : kWriteComplete(language);
 }
-const char* ServicePortOpenFailedMessage(bool chinese) { return kServicePortOpenFailed(chinese); }
-const char* ServiceSuccessMessage(Direction direction, bool chinese) {
-  return direction == Direction::Read ? kReadSuccessfully(chinese) : kWriteSuccessfully(chinese);
+const char* ServicePortOpenFailedMessage(Language language) { return kServicePortOpenFailed(language); }
+const char* ServiceSuccessMessage(Direction direction, Language language) {
+  return direction == Direction::Read ? kReadSuccessfully(language) : kWriteSuccessfully(language);
 }
-const char* ServiceCommunicationErrorMessage(Direction direction, bool chinese) {
-  return direction == Direction::Read ? kCommunicationError(chinese) : kServiceWriteError(chinese);
+const char* ServiceCommunicationErrorMessage(Direction direction, Language language) {
+  return direction == Direction::Read ? kCommunicationError(language) : kServiceWriteError(language);
 }
 
-std::vector<std::string> TransferFailureDetails(const TransferResult& result, bool chinese) {
+std::vector<std::string> TransferFailureDetails(const TransferResult& result, Language language) {
   std::vector<std::string> lines;
   const int failedBlock = result.blocksDone + 1;
   switch (result.status) {
@@ -71,26 +71,32 @@ std::vector<std::string> TransferFailureDetails(const TransferResult& result, bo
     case LinkStatus::PortOpenFailed:
       return lines;
     case LinkStatus::Cancelled: break;
-    case LinkStatus::NoHandshakeReply: lines.push_back(kNoReply(chinese)); break;
-    case LinkStatus::IdentTooShort: lines.push_back(kShortIdent(chinese)); break;
-    case LinkStatus::ConfirmNotAcked: lines.push_back(kNotConfirmed(chinese)); break;
+    case LinkStatus::NoHandshakeReply:
+      lines.push_back(kNoReply(language));
+      break;
+    case LinkStatus::IdentTooShort:
+      lines.push_back(kShortIdent(language));
+      break;
+    case LinkStatus::ConfirmNotAcked:
+      lines.push_back(kNotConfirmed(language));
+      break;
     case LinkStatus::ShortBlock:
-      lines.push_back(Format(kShortBlock(chinese), failedBlock, result.blocksTotal));
+      lines.push_back(Format(kShortBlock(language), failedBlock, result.blocksTotal));
       break;
     case LinkStatus::BlockNotAcked:
-      lines.push_back(Format(kBlockNotAcked(chinese), failedBlock, result.blocksTotal));
+      lines.push_back(Format(kBlockNotAcked(language), failedBlock, result.blocksTotal));
       break;
   }
-  if (std::string partly = PartlyWrittenLine(result, chinese); !partly.empty()) lines.push_back(std::move(partly));
+  if (std::string partly = PartlyWrittenLine(result, language); !partly.empty()) lines.push_back(std::move(partly));
   return lines;
 }
 
-std::string PartlyWrittenLine(const TransferResult& result, bool chinese) {
+std::string PartlyWrittenLine(const TransferResult& result, Language language) {
   if (result.direction != Direction::Write || result.status == LinkStatus::Ok ||
       result.status == LinkStatus::PortOpenFailed)
     return {};
   // A block the radio did not acknowledge may still have been stored.
   const bool blocksSent = result.blocksDone > 0 || result.status == LinkStatus::ShortBlock ||
                           result.status == LinkStatus::BlockNotAcked;
-  return blocksSent ? Format(kPartlyWritten(chinese), result.blocksDone, result.blocksTotal) : std::string();
+  return blocksSent ? Format(kPartlyWritten(language), result.blocksDone, result.blocksTotal) : std::string();
 }

@@ -46,7 +46,7 @@ VerifyResult VerifyWrite(const MainTransferRequest& write, const RadioImage& wri
     default:
       result.outcome = VerifyOutcome::ReadBackFailed;
       result.address = BlockStart(read.ranges, result.readBack.blocksDone);
-      std::snprintf(text, sizeof text, kReadBackFailed(write.chinese), result.address,
+      std::snprintf(text, sizeof text, kReadBackFailed(write.language), result.address,
                     result.readBack.message.c_str());
       result.message = text;
       return result;
@@ -60,7 +60,7 @@ VerifyResult VerifyWrite(const MainTransferRequest& write, const RadioImage& wri
   }
   if (result.differingBytes == 0) return result;
   result.outcome = VerifyOutcome::Differs;
-  std::snprintf(text, sizeof text, kDiffers(write.chinese), result.address, result.radioByte, result.writtenByte,
+  std::snprintf(text, sizeof text, kDiffers(write.language), result.address, result.radioByte, result.writtenByte,
                 result.differingBytes);
   result.message = text;
   return result;

@@ -108,10 +108,10 @@ int CWireTraceFile::Close() {
   return m_file.Commit();
 }
 
-std::string TraceNotCreatedText(const std::string& path, int err, bool chinese) {
-  return Format(kTraceNotCreated(chinese), path, FileErrorText(err, chinese));
+std::string TraceNotCreatedText(const std::string& path, int err, Language language) {
+  return Format(kTraceNotCreated(language), path, FileErrorText(err, language));
 }
 
-std::string TraceNotSavedText(const std::string& path, int err, bool chinese) {
-  return Format(kTraceNotSaved(chinese), path, FileErrorText(err, chinese));
+std::string TraceNotSavedText(const std::string& path, int err, Language language) {
+  return Format(kTraceNotSaved(language), path, FileErrorText(err, language));
 }

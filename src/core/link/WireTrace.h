@@ -17,8 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "core/link/SerialPort.h"
 #include "core/files/SafeFileWrite.h"
+#include "core/lang/Language.h"
+#include "core/link/SerialPort.h"
 
 class CWireTraceFormatter {
  public:
@@ -86,6 +87,6 @@ class CWireTraceFile {
 };
 
 // "Serial trace 'PATH' cannot be written: REASON. Nothing was sent."
-std::string TraceNotCreatedText(const std::string& path, int err, bool chinese);
+std::string TraceNotCreatedText(const std::string& path, int err, Language language);
 // "Serial trace 'PATH' was not saved: REASON."
-std::string TraceNotSavedText(const std::string& path, int err, bool chinese);
+std::string TraceNotSavedText(const std::string& path, int err, Language language);

@@ -26,29 +26,29 @@ const LangText kVoiceEnglish{"English", "英文"};
 // Index 5 also stands for every value past the list.
 const char* const kVoxDelays[] = {"0.3s", "0.5s", "1.0s", "1.5s", "2.0s", "3.0s"};
 
-std::string VoiceText(std::uint8_t b, bool chinese) {
-  if (b == 0) return kOff(chinese);
-  if (b == 1) return kVoiceChinese(chinese);
-  return kVoiceEnglish(chinese);
+std::string VoiceText(std::uint8_t b, Language language) {
+  if (b == 0) return kOff(language);
+  if (b == 1) return kVoiceChinese(language);
+  return kVoiceEnglish(language);
 }
 
-std::string OnOff(std::uint8_t b, bool chinese) { return (b & 1) ? kOn(chinese) : kOff(chinese); }
+std::string OnOff(std::uint8_t b, Language language) { return (b & 1) ? kOn(language) : kOff(language); }
 
 }  // namespace
 
-const char* OptionPageTitle(bool chinese) { return kTitle(chinese); }
-const char* OptionPageHeading(bool chinese) { return kHeading(chinese); }
+const char* OptionPageTitle(Language language) { return kTitle(language); }
+const char* OptionPageHeading(Language language) { return kHeading(language); }
 
-OptionLines OptionLinesFromImage(const RadioImage& image, bool chinese) {
+OptionLines OptionLinesFromImage(const RadioImage& image, Language language) {
   const std::uint8_t delay = image.voxDelayTime();
   const std::uint8_t gain = image.voxGainLevel();
   return {{
-      {kTimeOutLabel(chinese), std::to_string(image.timeOutTimer() * 15) + "s"},
-      {kSquelchLabel(chinese), std::to_string(image.squelchLevel())},
-      {kVoiceLabel(chinese), VoiceText(image.voiceAnnunciation(), chinese)},
-      {kVoxDelayLabel(chinese), kVoxDelays[delay < 5 ? delay : 5]},
-      {kVoxGainLabel(chinese), gain == 0 ? std::string(kOff(chinese)) : std::to_string(gain)},
-      {kBatterySaverLabel(chinese), OnOff(image.batterySaver(), chinese)},
-      {kBeepLabel(chinese), OnOff(image.beep(), chinese)},
+      {kTimeOutLabel(language), std::to_string(image.timeOutTimer() * 15) + "s"},
+      {kSquelchLabel(language), std::to_string(image.squelchLevel())},
+      {kVoiceLabel(language), VoiceText(image.voiceAnnunciation(), language)},
+      {kVoxDelayLabel(language), kVoxDelays[delay < 5 ? delay : 5]},
+      {kVoxGainLabel(language), gain == 0 ? std::string(kOff(language)) : std::to_string(gain)},
+      {kBatterySaverLabel(language), OnOff(image.batterySaver(), language)},
+      {kBeepLabel(language), OnOff(image.beep(), language)},
   }};
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 
 constexpr int kOptionLineCount = 7;
@@ -16,9 +17,9 @@ struct OptionLine {
 
 using OptionLines = std::array<OptionLine, kOptionLineCount>;
 
-const char* OptionPageTitle(bool chinese);    // "Option"
-const char* OptionPageHeading(bool chinese);  // "Function"
+const char* OptionPageTitle(Language language);    // "Option"
+const char* OptionPageHeading(Language language);  // "Function"
 
 // Time-out time, squelch level, voice annunciation, VOX delay time, VOX gain
 // level, battery saver, beep, in print order.
-OptionLines OptionLinesFromImage(const RadioImage& image, bool chinese);
+OptionLines OptionLinesFromImage(const RadioImage& image, Language language);

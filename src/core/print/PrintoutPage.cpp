@@ -41,10 +41,10 @@ void AddRulesAndFooter(PrintoutPage& page, const PrintUnits& m, const std::strin
 }
 
 void AddOptionsBody(PrintoutPage& page, const PrintoutSource& source, const PrintUnits& m) {
-  page.texts.push_back({PrintFont::A, 6 * m.u, -m.la, OptionPageTitle(source.chinese)});
-  page.texts.push_back({PrintFont::B, 6 * m.u, -4 * m.lb, OptionPageHeading(source.chinese)});
+  page.texts.push_back({PrintFont::A, 6 * m.u, -m.la, OptionPageTitle(source.language)});
+  page.texts.push_back({PrintFont::B, 6 * m.u, -4 * m.lb, OptionPageHeading(source.language)});
   int n = 5;
-  for (const OptionLine& line : OptionLinesFromImage(source.image, source.chinese)) {
+  for (const OptionLine& line : OptionLinesFromImage(source.image, source.language)) {
     page.texts.push_back({PrintFont::B, 9 * m.u, -n * m.lb, line.label});
     page.texts.push_back({PrintFont::B, 35 * m.u, -n * m.lb, line.value});
     ++n;
@@ -53,19 +53,19 @@ void AddOptionsBody(PrintoutPage& page, const PrintoutSource& source, const Prin
 
 void AddChannelBody(PrintoutPage& page, const PrintoutSource& source, const ChannelPagePlan& plan, int channelPage,
                     const PrintUnits& m) {
-  const bool zh = source.chinese;
-  page.texts.push_back({PrintFont::A, 6 * m.u, -m.la, kChannelTitle(zh)});
+  const Language language = source.language;
+  page.texts.push_back({PrintFont::A, 6 * m.u, -m.la, kChannelTitle(language)});
   int s = 0;
   for (int n : ChannelsOnPage(source.table, plan, channelPage)) {
     const ChannelRow& row = source.table[static_cast<std::size_t>(n - 1)];
     const int top = kLinesPerChannel * s + 4;
-    page.texts.push_back({PrintFont::B, 4 * m.u, -top * m.lb, Numbered(kChannelHeading(zh), n)});
+    page.texts.push_back({PrintFont::B, 4 * m.u, -top * m.lb, Numbered(kChannelHeading(language), n)});
     int line = top + 1;
     for (const ChannelLine& c : kChannelLines) {
       const int y = -line * m.lb;
-      page.texts.push_back({PrintFont::B, 5 * m.u, y, c.leftLabel(zh)});
+      page.texts.push_back({PrintFont::B, 5 * m.u, y, c.leftLabel(language)});
       page.texts.push_back({PrintFont::B, 22 * m.u, y, row[static_cast<std::size_t>(c.leftColumn)]});
-      page.texts.push_back({PrintFont::B, 36 * m.u, y, c.rightLabel(zh)});
+      page.texts.push_back({PrintFont::B, 36 * m.u, y, c.rightLabel(language)});
       page.texts.push_back({PrintFont::B, 55 * m.u, y, row[static_cast<std::size_t>(c.rightColumn)]});
       ++line;
     }

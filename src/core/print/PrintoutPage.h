@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/print/ChannelPages.h"
 #include "core/radio/ChannelTable.h"
 #include "core/radio/RadioImage.h"
@@ -17,7 +18,7 @@ struct PrintoutSource {
   RadioImage image;    // page 1: the options
   ChannelTable table;  // the channel pages: the texts the channel table shows
   std::string owner;   // the footer's owner text, may be empty
-  bool chinese = false;
+  Language language = Language::English;
 };
 
 // The owner text: "Copyrights Owner" in the language's section of the profile.

@@ -14,17 +14,17 @@ constexpr LangText kWriteRefusal = {
     "channels outside the band %s: %s; nothing was sent (--raw sends the file as it is)",
     "以下信道超出频段 %s：%s；没有发送任何数据（--raw 按原样发送文件）"};
 
-std::string Numbers(const std::vector<int>& channels, bool chinese) {
+std::string Numbers(const std::vector<int>& channels, Language language) {
   std::string text;
-  for (int n : channels) text += (text.empty() ? "" : chinese ? "、" : ", ") + std::to_string(n);
+  for (int n : channels) text += (text.empty() ? "" : LangText{", ", "、"}(language)) + std::to_string(n);
   return text;
 }
 
 std::string Format(const LangText& format, const std::string& bandText, const std::vector<int>& channels,
-                   bool chinese) {
-  std::string text = format(chinese);
+                   Language language) {
+  std::string text = format(language);
   std::size_t from = 0;  // past what was put in, which may hold "%s" itself
-  for (const std::string& value : {bandText, Numbers(channels, chinese)}) {
+  for (const std::string& value : {bandText, Numbers(channels, language)}) {
     from = text.find("%s", from);
     text.replace(from, 2, value);
     from += value.size();
@@ -52,14 +52,14 @@ bool IsUsableBand(const BandLimits& band) {
   return band.lower > 0 && band.lower < band.upper && band.upper <= kMaxStorableFrequency;
 }
 
-std::string BandChangeNote(const std::string& bandText, const std::vector<int>& channels, bool chinese) {
-  return Format(kBandChange, bandText, channels, chinese);
+std::string BandChangeNote(const std::string& bandText, const std::vector<int>& channels, Language language) {
+  return Format(kBandChange, bandText, channels, language);
 }
 
-std::string WriteOutsideBandQuestion(const std::string& bandText, const std::vector<int>& channels, bool chinese) {
-  return Format(kWriteQuestion, bandText, channels, chinese);
+std::string WriteOutsideBandQuestion(const std::string& bandText, const std::vector<int>& channels, Language language) {
+  return Format(kWriteQuestion, bandText, channels, language);
 }
 
-std::string WriteOutsideBandRefusal(const std::string& bandText, const std::vector<int>& channels, bool chinese) {
-  return Format(kWriteRefusal, bandText, channels, chinese);
+std::string WriteOutsideBandRefusal(const std::string& bandText, const std::vector<int>& channels, Language language) {
+  return Format(kWriteRefusal, bandText, channels, language);
 }

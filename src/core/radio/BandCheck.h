@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/ChannelCodecs.h"
 #include "core/radio/RadioImage.h"
 
@@ -18,8 +19,8 @@ bool IsUsableBand(const BandLimits& band);
 std::vector<int> ChannelsOutsideBand(const RadioImage& image, const BandLimits& band);
 
 // After the band changed to `bandText`: the channels outside it, which are kept.
-std::string BandChangeNote(const std::string& bandText, const std::vector<int>& channels, bool chinese);
+std::string BandChangeNote(const std::string& bandText, const std::vector<int>& channels, Language language);
 // Before a Write: whether to send the channels outside the band all the same.
-std::string WriteOutsideBandQuestion(const std::string& bandText, const std::vector<int>& channels, bool chinese);
+std::string WriteOutsideBandQuestion(const std::string& bandText, const std::vector<int>& channels, Language language);
 // programcli write's refusal of such a file.
-std::string WriteOutsideBandRefusal(const std::string& bandText, const std::vector<int>& channels, bool chinese);
+std::string WriteOutsideBandRefusal(const std::string& bandText, const std::vector<int>& channels, Language language);

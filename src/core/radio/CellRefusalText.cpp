@@ -34,10 +34,10 @@ std::string ShownValue(const std::string& value) {
   return shown;
 }
 
-std::string CellRefusalText(CellVerdict verdict, const std::string& value, int column, bool chinese) {
-  if (verdict == CellVerdict::NotAnItem && value.empty()) return kNeedsValue(chinese);
-  std::string text = kReasons[static_cast<int>(verdict)](chinese);
+std::string CellRefusalText(CellVerdict verdict, const std::string& value, int column, Language language) {
+  if (verdict == CellVerdict::NotAnItem && value.empty()) return kNeedsValue(language);
+  std::string text = kReasons[static_cast<int>(verdict)](language);
   Replace(text, "{value}", ShownValue(value));
-  Replace(text, "{column}", column > 0 ? ChannelColumnTitle(column, chinese) : kThisColumn(chinese));
+  Replace(text, "{column}", column > 0 ? ChannelColumnTitle(column, language) : kThisColumn(language));
   return text;
 }

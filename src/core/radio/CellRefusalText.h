@@ -4,6 +4,7 @@
 // the report of a CSV import (window and programcli alike).
 #include <string>
 
+#include "core/lang/Language.h"
 #include "core/radio/ChannelCellRules.h"
 
 // A value from a file or the clipboard made safe to show in a message: no
@@ -15,4 +16,4 @@ std::string ShownValue(const std::string& value);
 // "500 is outside the band". A value that is not one of its column's list
 // names `column` (1-8), or says "this column" for 0, where the column is
 // named already. Empty for Accepted.
-std::string CellRefusalText(CellVerdict verdict, const std::string& value, int column, bool chinese);
+std::string CellRefusalText(CellVerdict verdict, const std::string& value, int column, Language language);

@@ -41,21 +41,22 @@ TypedFrequency CheckFrequency(const std::string& typed, const BandLimits& band) 
 // The tone check: a number with a decimal point from 60.0 to 259.9 Hz, kept
 // to one decimal; otherwise the first list entry the text begins, so the cell
 // shows what a store will write; anything else is no tone.
-std::string CheckedTone(const std::string& typed, bool chinese) {
-  const std::vector<std::string>& list = ToneList(chinese);
+std::string CheckedTone(const std::string& typed, Language language) {
+  const std::vector<std::string>& list = ToneList(language);
   if (typed.find('.') != std::string::npos) {
     const long long v = ToneTenths(LeadingNumber(typed));
     if (v >= 600 && v < 2600) return FormatFixed(DecimalScale(static_cast<double>(v), 0.1), 1);
-    return kNoToneText(chinese);
+    return kNoToneText(language);
   }
   const int entry = FirstEntryBeginning(list, typed);
-  return entry >= 0 ? list[static_cast<std::size_t>(entry)] : std::string(kNoToneText(chinese));
+  return entry >= 0 ? list[static_cast<std::size_t>(entry)] : std::string(kNoToneText(language));
 }
 
 // "None" in any case, or "无": the text asks for no tone.
 bool IsNoToneText(const std::string& text) {
-  const std::string english = kNoToneText(false);
-  return (text.size() == english.size() && StartsWithIgnoringCase(english, text)) || text == kNoToneText(true);
+  const std::string english = kNoToneText(Language::English);
+  return (text.size() == english.size() && StartsWithIgnoringCase(english, text)) ||
+         text == kNoToneText(Language::Chinese);
 }
 
 const LangText* const kColumnItems[][3] = {
@@ -67,17 +68,17 @@ const LangText* const kColumnItems[][3] = {
 
 }  // namespace
 
-const std::vector<std::string>& ToneList(bool chinese) {
-  static const std::vector<std::string> english = BuildToneList(false);
-  static const std::vector<std::string> chineseList = BuildToneList(true);
-  return chinese ? chineseList : english;
+const std::vector<std::string>& ToneList(Language language) {
+  static const std::vector<std::string> english = BuildToneList(Language::English);
+  static const std::vector<std::string> chineseList = BuildToneList(Language::Chinese);
+  return language == Language::Chinese ? chineseList : english;
 }
 
-std::vector<std::string> ColumnItems(int column, bool chinese) {
+std::vector<std::string> ColumnItems(int column, Language language) {
   std::vector<std::string> items;
   if (column < kColBandwidth || column > kColPower) return items;
   for (const LangText* item : kColumnItems[column - kColBandwidth])
-    if (item != nullptr) items.emplace_back((*item)(chinese));
+    if (item != nullptr) items.emplace_back((*item)(language));
   return items;
 }
 
@@ -94,10 +95,10 @@ bool IsTableText(int column, const std::string& text) {
       return FrequencyText(FrequencyUnits(LeadingNumber(text))) == text;
     case kColDecodeTone:
     case kColEncodeTone:
-      return CheckedTone(text, false) == text || CheckedTone(text, true) == text;
+      return CheckedTone(text, Language::English) == text || CheckedTone(text, Language::Chinese) == text;
     default:
-      for (bool chinese : {false, true})
-        for (const std::string& item : ColumnItems(column, chinese))
+      for (Language language : {Language::English, Language::Chinese})
+        for (const std::string& item : ColumnItems(column, language))
           if (item == text) return true;
       return false;
   }
@@ -107,19 +108,19 @@ void ClearChannelRow(ChannelRow& row) {
   for (int column = kColRxFrequency; column < kChannelColumns; ++column) row[column].clear();
 }
 
-void FillNewChannelDefaults(ChannelRow& row, const std::string& f, bool chinese) {
+void FillNewChannelDefaults(ChannelRow& row, const std::string& f, Language language) {
   row[kColRxFrequency] = f;
   row[kColTxFrequency] = f;
-  row[kColDecodeTone] = kNoToneText(chinese);
-  row[kColEncodeTone] = kNoToneText(chinese);
-  row[kColBandwidth] = kWideText(chinese);
-  row[kColScan] = kScanYesText(chinese);
-  row[kColBusyLock] = kBusyOffText(chinese);
-  row[kColPower] = kPowerHighText(chinese);
+  row[kColDecodeTone] = kNoToneText(language);
+  row[kColEncodeTone] = kNoToneText(language);
+  row[kColBandwidth] = kWideText(language);
+  row[kColScan] = kScanYesText(language);
+  row[kColBusyLock] = kBusyOffText(language);
+  row[kColPower] = kPowerHighText(language);
 }
 
 CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
-                              bool chinese) {
+                              Language language) {
   const bool hasData = RowHasData(row);
   switch (column) {
     case kColRxFrequency: {
@@ -133,7 +134,7 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
         return f.verdict;
       }
       if (row[kColRxFrequency].empty())
-        FillNewChannelDefaults(row, f.text, chinese);
+        FillNewChannelDefaults(row, f.text, language);
       else
         row[kColRxFrequency] = f.text;
       return CellVerdict::Accepted;
@@ -153,7 +154,7 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
     }
     case kColDecodeTone:
     case kColEncodeTone:
-      row[column] = hasData ? CheckedTone(text, chinese) : std::string();
+      row[column] = hasData ? CheckedTone(text, language) : std::string();
       return CellVerdict::Accepted;
     case kColBandwidth:
     case kColScan:
@@ -164,11 +165,11 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
         return CellVerdict::Accepted;
       }
       // Either language's entry is taken and shown in the table's language.
-      for (bool language : {chinese, !chinese}) {
-        const std::vector<std::string> items = ColumnItems(column, language);
+      for (Language tried : {language, language == Language::Chinese ? Language::English : Language::Chinese}) {
+        const std::vector<std::string> items = ColumnItems(column, tried);
         for (std::size_t i = 0; i < items.size(); ++i)
           if (items[i] == text) {
-            row[column] = ColumnItems(column, chinese)[i];
+            row[column] = ColumnItems(column, language)[i];
             return CellVerdict::Accepted;
           }
       }
@@ -180,13 +181,13 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
 }
 
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
-                               bool chinese) {
+                               Language language) {
   if (column != kColRxFrequency && !RowHasData(row)) return text.empty() ? CellVerdict::Accepted : CellVerdict::NoChannel;
   ChannelRow work = row;
-  CellVerdict verdict = CommitChannelCell(work, column, text, band, chinese);
+  CellVerdict verdict = CommitChannelCell(work, column, text, band, language);
   const bool toneColumn = column == kColDecodeTone || column == kColEncodeTone;
   // The empty text clears a tone to no tone, as a cleared editor does.
-  if (verdict == CellVerdict::Accepted && toneColumn && !text.empty() && work[column] == kNoToneText(chinese) &&
+  if (verdict == CellVerdict::Accepted && toneColumn && !text.empty() && work[column] == kNoToneText(language) &&
       !IsNoToneText(text))
     verdict = CellVerdict::UnknownTone;
   if (verdict == CellVerdict::Accepted) row = work;

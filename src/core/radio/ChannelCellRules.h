@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/ChannelCodecs.h"
 #include "core/radio/ChannelTable.h"
 
@@ -19,11 +20,11 @@ enum class CellVerdict {
 };
 
 // The tone editors' 264 entries, built once per language.
-const std::vector<std::string>& ToneList(bool chinese);
+const std::vector<std::string>& ToneList(Language language);
 
 // The entries of the list editors of columns 5-8, in order; empty for any
 // other column.
-std::vector<std::string> ColumnItems(int column, bool chinese);
+std::vector<std::string> ColumnItems(int column, Language language);
 
 // The index of the first entry that begins with `text`, without regard to
 // ASCII case; -1 when none does. Every entry begins with the empty text.
@@ -36,7 +37,7 @@ int FirstEntryBeginning(const std::vector<std::string>& entries, const std::stri
 // leaves the row as it was. Anything but Accepted is reported to the user;
 // the row is left as the rule says.
 CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
-                              bool chinese);
+                              Language language);
 
 // A value pasted or imported rather than typed: the rules of a typed value,
 // except that a value those rules would not keep as given is refused and the
@@ -44,7 +45,7 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
 // tone check would make no tone, and any value but the empty text in columns
 // 2-8 of a row without frequencies.
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
-                               bool chinese);
+                               Language language);
 
 // Whether `text` is exactly a text the channel table, English or Chinese,
 // shows in `column` (1-8): what a file must give, since a file is not typing
@@ -56,4 +57,4 @@ bool IsTableText(int column, const std::string& text);
 void ClearChannelRow(ChannelRow& row);
 
 // The row of a new channel whose receive and transmit frequency are `f`.
-void FillNewChannelDefaults(ChannelRow& row, const std::string& f, bool chinese);
+void FillNewChannelDefaults(ChannelRow& row, const std::string& f, Language language);

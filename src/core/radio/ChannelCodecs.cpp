@@ -113,25 +113,25 @@ ToneWord EncodeTone(const std::string& text) {
   return static_cast<ToneWord>(v);
 }
 
-std::string DecodeBandwidth(std::uint8_t modeFlags, bool chinese) {
-  return (modeFlags & kWideBit) ? kWideText(chinese) : kNarrowText(chinese);
+std::string DecodeBandwidth(std::uint8_t modeFlags, Language language) {
+  return (modeFlags & kWideBit) ? kWideText(language) : kNarrowText(language);
 }
 
 std::uint8_t EncodeBandwidth(std::uint8_t modeFlags, const std::string& text) {
   return WithBits(modeFlags, kWideBit, Is(text, kNarrowText) ? 0 : kWideBit);
 }
 
-std::string DecodeScan(bool inScanList, bool chinese) {
-  return inScanList ? kScanYesText(chinese) : kScanNoText(chinese);
+std::string DecodeScan(bool inScanList, Language language) {
+  return inScanList ? kScanYesText(language) : kScanNoText(language);
 }
 
 bool EncodeScan(const std::string& text) { return !Is(text, kScanNoText); }
 
-std::string DecodeBusyLock(std::uint8_t signalFlags, bool chinese) {
+std::string DecodeBusyLock(std::uint8_t signalFlags, Language language) {
   switch (signalFlags & kBusyLockMask) {
-    case 0: return kBusyOffText(chinese);
-    case kBusyLockCarrier: return kBusyCarrierText(chinese);
-    default: return kBusyToneText(chinese);
+    case 0: return kBusyOffText(language);
+    case kBusyLockCarrier: return kBusyCarrierText(language);
+    default: return kBusyToneText(language);
   }
 }
 
@@ -142,11 +142,11 @@ std::uint8_t EncodeBusyLock(std::uint8_t signalFlags, const std::string& text) {
   return WithBits(signalFlags, kBusyLockMask, bits);
 }
 
-std::string DecodePower(std::uint8_t modeFlags, bool chinese) {
+std::string DecodePower(std::uint8_t modeFlags, Language language) {
   switch (modeFlags & kPowerMask) {
-    case 0: return kPowerLowText(chinese);
-    case kPowerMiddle: return kPowerMiddleText(chinese);
-    default: return kPowerHighText(chinese);
+    case 0: return kPowerLowText(language);
+    case kPowerMiddle: return kPowerMiddleText(language);
+    default: return kPowerHighText(language);
   }
 }
 

@@ -59,13 +59,13 @@ extern const LangText kPowerHighText;    // "High"
 extern const LangText kPowerMiddleText;  // "Middle"
 extern const LangText kPowerLowText;     // "Low"
 
-std::string DecodeBandwidth(std::uint8_t modeFlags, bool chinese);
+std::string DecodeBandwidth(std::uint8_t modeFlags, Language language);
 std::uint8_t EncodeBandwidth(std::uint8_t modeFlags, const std::string& text);
-std::string DecodeScan(bool inScanList, bool chinese);
+std::string DecodeScan(bool inScanList, Language language);
 bool EncodeScan(const std::string& text);
-std::string DecodeBusyLock(std::uint8_t signalFlags, bool chinese);
+std::string DecodeBusyLock(std::uint8_t signalFlags, Language language);
 std::uint8_t EncodeBusyLock(std::uint8_t signalFlags, const std::string& text);
-std::string DecodePower(std::uint8_t modeFlags, bool chinese);
+std::string DecodePower(std::uint8_t modeFlags, Language language);
 std::uint8_t EncodePower(std::uint8_t modeFlags, const std::string& text);
 
 // The step rule: n units of 10 Hz lie on the 5 kHz or the 6.25 kHz raster.

@@ -109,16 +109,17 @@ bool RunRowOp(ChannelRowOp op, int first, int last, RadioImage& image) {
 
 }  // namespace
 
-bool ApplyChannelRowOp(ChannelRowOp op, int n, ChannelTable& table, RadioImage& image, bool chinese) {
-  return ApplyChannelRowOp(op, n, n, table, image, chinese);
+bool ApplyChannelRowOp(ChannelRowOp op, int n, ChannelTable& table, RadioImage& image, Language language) {
+  return ApplyChannelRowOp(op, n, n, table, image, language);
 }
 
-bool ApplyChannelRowOp(ChannelRowOp op, int first, int last, ChannelTable& table, RadioImage& image, bool chinese) {
+bool ApplyChannelRowOp(ChannelRowOp op, int first, int last, ChannelTable& table, RadioImage& image,
+                       Language language) {
   RadioImage work = image;
   StoreTableToImage(table, work);
   if (!RunRowOp(op, first, last, work)) return false;
   image = work;
-  table = TableFromImage(image, chinese);
+  table = TableFromImage(image, language);
   return true;
 }
 

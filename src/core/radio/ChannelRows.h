@@ -2,6 +2,7 @@
 // Whole channels moved, inserted, deleted and cleared in the image, so that
 // every byte of a record goes with its channel, with the channel's scan bit
 // and the priority channel that names it.
+#include "core/lang/Language.h"
 #include "core/radio/ChannelTable.h"
 #include "core/radio/RadioImage.h"
 
@@ -28,11 +29,11 @@ enum class ChannelRowOp { Insert, Delete, MoveUp, MoveDown, Clear };
 // edits and the image under it: the table is stored into the image, the
 // operation runs there and the table is decoded again. False when the
 // operation is refused; table and image are then both unchanged.
-bool ApplyChannelRowOp(ChannelRowOp op, int n, ChannelTable& table, RadioImage& image, bool chinese);
+bool ApplyChannelRowOp(ChannelRowOp op, int n, ChannelTable& table, RadioImage& image, Language language);
 // The same on channels first-last as one block: Insert makes room for as
 // many empty channels as the block has, Delete and Clear take them all, a
 // move shifts the block by one and its neighbour goes round to the other end.
-bool ApplyChannelRowOp(ChannelRowOp op, int first, int last, ChannelTable& table, RadioImage& image, bool chinese);
+bool ApplyChannelRowOp(ChannelRowOp op, int first, int last, ChannelTable& table, RadioImage& image, Language language);
 
 // Puts the channels of `wanted` (records and scan bits) back in place of
 // those `replaced` holds, as undoing or redoing a row operation does; the

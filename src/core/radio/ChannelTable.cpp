@@ -21,9 +21,9 @@ const LangText kColumnTitles[kChannelColumns] = {
 
 }  // namespace
 
-const char* ChannelColumnTitle(int column, bool chinese) {
+const char* ChannelColumnTitle(int column, Language language) {
   if (column < 0 || column >= kChannelColumns) return "";
-  return kColumnTitles[column](chinese);
+  return kColumnTitles[column](language);
 }
 
 std::string ChannelNumberText(int n) {
@@ -32,7 +32,7 @@ std::string ChannelNumberText(int n) {
   return text;
 }
 
-ChannelRow DecodeChannelRow(const RadioImage& image, int n, bool chinese) {
+ChannelRow DecodeChannelRow(const RadioImage& image, int n, Language language) {
   const ChannelRecord record = image.Channel(n);
   ChannelRow row;
   row[kColChannel] = ChannelNumberText(n);
@@ -42,14 +42,14 @@ ChannelRow DecodeChannelRow(const RadioImage& image, int n, bool chinese) {
   const bool empty = !FrequencyIsSet(record.rxFrequency()) || !FrequencyIsSet(record.txFrequency());
   // A tone that is set still shows in an empty row; "None" would suggest a
   // channel that does not exist.
-  const std::string noTone = empty ? std::string() : std::string(kNoToneText(chinese));
+  const std::string noTone = empty ? std::string() : std::string(kNoToneText(language));
   row[kColDecodeTone] = DecodeTone(record.decodeTone(), noTone);
   row[kColEncodeTone] = DecodeTone(record.encodeTone(), noTone);
   if (!empty) {
-    row[kColBandwidth] = DecodeBandwidth(record.modeFlags(), chinese);
-    row[kColScan] = DecodeScan(image.ScanBit(n), chinese);
-    row[kColBusyLock] = DecodeBusyLock(record.signalFlags(), chinese);
-    row[kColPower] = DecodePower(record.modeFlags(), chinese);
+    row[kColBandwidth] = DecodeBandwidth(record.modeFlags(), language);
+    row[kColScan] = DecodeScan(image.ScanBit(n), language);
+    row[kColBusyLock] = DecodeBusyLock(record.signalFlags(), language);
+    row[kColPower] = DecodePower(record.modeFlags(), language);
   }
   return row;
 }
@@ -69,9 +69,9 @@ void EncodeChannelRow(const ChannelRow& row, int n, RadioImage& image) {
   image.SetScanBit(n, EncodeScan(row[kColScan]));
 }
 
-ChannelTable TableFromImage(const RadioImage& image, bool chinese) {
+ChannelTable TableFromImage(const RadioImage& image, Language language) {
   ChannelTable table;
-  for (int n = 1; n <= ImageMap::kChannelCount; ++n) table[n - 1] = DecodeChannelRow(image, n, chinese);
+  for (int n = 1; n <= ImageMap::kChannelCount; ++n) table[n - 1] = DecodeChannelRow(image, n, language);
   return table;
 }
 
@@ -80,4 +80,4 @@ void StoreTableToImage(const ChannelTable& table, RadioImage& image) {
   image[ImageMap::kProgrammedMarker] = ImageMap::kProgrammedMarkerValue;
 }
 
-void StoreImageThroughTable(RadioImage& image) { StoreTableToImage(TableFromImage(image, false), image); }
+void StoreImageThroughTable(RadioImage& image) { StoreTableToImage(TableFromImage(image, Language::English), image); }

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 
 constexpr int kChannelColumns = 9;  // column 0 is the channel number
@@ -24,18 +25,18 @@ enum ChannelColumn {
 using ChannelRow = std::array<std::string, kChannelColumns>;
 using ChannelTable = std::array<ChannelRow, ImageMap::kChannelCount>;  // [0] is channel 1
 
-const char* ChannelColumnTitle(int column, bool chinese);
+const char* ChannelColumnTitle(int column, Language language);
 std::string ChannelNumberText(int n);  // "%2d"
 
 // Channel n (1-16) as the window shows it. A row whose receive or transmit
 // frequency is not set is empty: its tones show only when set (never "None")
 // and columns 5-8 stay empty.
-ChannelRow DecodeChannelRow(const RadioImage& image, int n, bool chinese);
+ChannelRow DecodeChannelRow(const RadioImage& image, int n, Language language);
 // The texts of one row into channel n's record and scan bit; bytes 14-15 and
 // the flag bits no column owns are kept. Texts of either language are read.
 void EncodeChannelRow(const ChannelRow& row, int n, RadioImage& image);
 
-ChannelTable TableFromImage(const RadioImage& image, bool chinese);
+ChannelTable TableFromImage(const RadioImage& image, Language language);
 // All sixteen rows, then the programmed marker.
 void StoreTableToImage(const ChannelTable& table, RadioImage& image);
 

@@ -64,10 +64,10 @@ int DcsCodeOfValue(int storedValue) {
   return 0;
 }
 
-std::vector<std::string> BuildToneList(bool chinese) {
+std::vector<std::string> BuildToneList(Language language) {
   std::vector<std::string> list;
   list.reserve(kToneListSize);
-  list.emplace_back(kNoToneText(chinese));
+  list.emplace_back(kNoToneText(language));
   const std::vector<std::string>& ctcss = CtcssToneTexts();
   list.insert(list.end(), ctcss.begin(), ctcss.end());
   for (const char* suffix : {"N", "I"}) {

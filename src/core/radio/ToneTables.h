@@ -25,4 +25,4 @@ constexpr int kToneListSize = 264;
 
 // 264 entries: the no-tone text, 53 CTCSS tones, 105 DCS codes normal, the
 // same 105 inverted.
-std::vector<std::string> BuildToneList(bool chinese);
+std::vector<std::string> BuildToneList(Language language);

@@ -37,10 +37,10 @@ BandTable BandTableFor(const BandLimits& band, int entryCount) {
   return table;
 }
 
-std::string BandCutNote(const BandTable& table, bool chinese) {
+std::string BandCutNote(const BandTable& table, Language language) {
   if (!table.Cut()) return std::string();
   const std::string total = std::to_string(table.bandPointCount);
   const std::string shown = std::to_string(table.points.size());
-  if (chinese) return "频段的 " + total + " 个点中只有 " + shown + " 个有表项，其余没有表项。";
+  if (language == Language::Chinese) return "频段的 " + total + " 个点中只有 " + shown + " 个有表项，其余没有表项。";
   return "Only " + shown + " of the band's " + total + " points have table entries; the rest have none.";
 }

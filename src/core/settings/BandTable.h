@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/ChannelCodecs.h"
 
 // The points of a band in MHz: `first`, then every multiple of `step` above
@@ -27,4 +28,4 @@ BandTable BandTableFor(const BandLimits& band, int entryCount);
 
 // One line saying that part of the band has no table entries; empty when
 // every point has one.
-std::string BandCutNote(const BandTable& table, bool chinese);
+std::string BandCutNote(const BandTable& table, Language language);

@@ -14,10 +14,10 @@ struct View {
 
 class CViewer {
  public:
-  CViewer(const CProfileFile& profile, bool chinese) : m_profile(profile), m_bChinese(chinese) {}
+  CViewer(const CProfileFile& profile, Language language) : m_profile(profile), m_language(language) {}
 
   View Of(const RadioImage& image) const {
-    return View{TableFromImage(image, m_bChinese), RadioOptionsOfImage(image, m_profile, m_bChinese)};
+    return View{TableFromImage(image, m_language), RadioOptionsOfImage(image, m_profile, m_language)};
   }
 
   // True when `changed` shows something different from `view` in one of the
@@ -25,9 +25,9 @@ class CViewer {
   bool ShownIn(const RadioImage& changed, const View& view, const std::vector<int>& channels,
                const std::vector<std::size_t>& options) const {
     for (int n : channels)
-      if (DecodeChannelRow(changed, n, m_bChinese) != view.table[static_cast<std::size_t>(n - 1)]) return true;
+      if (DecodeChannelRow(changed, n, m_language) != view.table[static_cast<std::size_t>(n - 1)]) return true;
     if (options.empty()) return false;
-    const std::vector<RadioOptionValue> values = RadioOptionsOfImage(changed, m_profile, m_bChinese);
+    const std::vector<RadioOptionValue> values = RadioOptionsOfImage(changed, m_profile, m_language);
     for (std::size_t i : options)
       if (values[i].value != view.options[i].value) return true;
     return false;
@@ -35,15 +35,15 @@ class CViewer {
 
  private:
   const CProfileFile& m_profile;
-  bool m_bChinese;
+  Language m_language;
 };
 
 }  // namespace
 
 ImageComparison CompareImages(const RadioImage& first, const RadioImage& second, const CProfileFile& profile,
-                              bool chinese) {
+                              Language language) {
   ImageComparison result;
-  const CViewer viewer(profile, chinese);
+  const CViewer viewer(profile, language);
   const View a = viewer.Of(first);
   const View b = viewer.Of(second);
   std::vector<int> channels;

@@ -43,7 +43,7 @@ struct ImageComparison {
 
 // `profile` names the models and bands ("Program.ini").
 ImageComparison CompareImages(const RadioImage& first, const RadioImage& second, const CProfileFile& profile,
-                              bool chinese);
+                              Language language);
 
 // How a differing range reads: "0x040" or "0x040-0x04F"; its bytes "2A 8F".
 std::string AddressRangeText(const ByteDifference& range);

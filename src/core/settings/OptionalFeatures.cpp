@@ -63,35 +63,35 @@ std::vector<std::string> Numbers(int first, int count, int step = 1, const char*
 }
 
 template <std::size_t N>
-std::vector<std::string> Texts(const LangText (&texts)[N], bool chinese) {
+std::vector<std::string> Texts(const LangText (&texts)[N], Language language) {
   std::vector<std::string> entries;
-  for (const LangText& t : texts) entries.push_back(t(chinese));
+  for (const LangText& t : texts) entries.push_back(t(language));
   return entries;
 }
 
-int EntryCount(OptionList list) { return static_cast<int>(OptionListEntries(list, false).size()); }
+int EntryCount(OptionList list) { return static_cast<int>(OptionListEntries(list, Language::English).size()); }
 
 }  // namespace
 
 std::uint16_t OptionListOffset(OptionList list) { return kRules[ListSlot(list)].offset; }
 
-std::vector<std::string> OptionListEntries(OptionList list, bool chinese) {
+std::vector<std::string> OptionListEntries(OptionList list, Language language) {
   switch (list) {
     case OptionList::TimeOutTime: return Numbers(15, 40, 15, "s");  // one stored unit is 15 s
     case OptionList::SquelchLevel: return Numbers(0, 10);
     case OptionList::PriorityChannel: {
-      std::vector<std::string> entries{kOff(chinese)};
+      std::vector<std::string> entries{kOff(language)};
       for (std::string& n : Numbers(1, ImageMap::kChannelCount)) entries.push_back(std::move(n));
       return entries;
     }
-    case OptionList::VoiceAnnunciation: return Texts(kVoiceEntries, chinese);
+    case OptionList::VoiceAnnunciation: return Texts(kVoiceEntries, language);
     case OptionList::SideKey1:
-    case OptionList::SideKey2: return Texts(kSideKeyEntries, chinese);
+    case OptionList::SideKey2: return Texts(kSideKeyEntries, language);
     case OptionList::VoxGainLevel: return Numbers(1, 8);
     case OptionList::VoxDelayTime: return {std::begin(kVoxDelays), std::end(kVoxDelays)};
     case OptionList::Vox:
     case OptionList::Beep:
-    case OptionList::BatterySaver: return {kOn(chinese), kOff(chinese)};
+    case OptionList::BatterySaver: return {kOn(language), kOff(language)};
   }
   return {};
 }

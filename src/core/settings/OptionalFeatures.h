@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 
 // In the dialog's order: the left column, then the right one.
@@ -31,7 +32,7 @@ constexpr std::size_t ListSlot(OptionList list) { return static_cast<std::size_t
 std::uint16_t OptionListOffset(OptionList list);
 
 // The list's entries, index 0 first.
-std::vector<std::string> OptionListEntries(OptionList list, bool chinese);
+std::vector<std::string> OptionListEntries(OptionList list, Language language);
 
 // The selected entry of each list; kNoSelection when the stored value has no
 // entry.

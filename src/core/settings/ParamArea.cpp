@@ -53,9 +53,9 @@ std::vector<std::string> ParamListEntries(ParamList list) {
 
 BandTable SquelchTableFor(const BandLimits& band) { return BandTableFor(band, kSquelchTableEntries); }
 
-const char* SquelchColumnTitle(bool chinese) { return kSquelchTitle(chinese); }
-const char* RxRowTitle(int row, bool chinese) { return kRxRowTitles[row - 1](chinese); }
-const char* RxColumnTitle(int column, bool chinese) { return kRxColumnTitles[column - 1](chinese); }
+const char* SquelchColumnTitle(Language language) { return kSquelchTitle(language); }
+const char* RxRowTitle(int row, Language language) { return kRxRowTitles[row - 1](language); }
+const char* RxColumnTitle(int column, Language language) { return kRxColumnTitles[column - 1](language); }
 
 ParamControls ParamControlsFromImage(const RadioImage& image, const BandTable& table) {
   RadioImage shown = image;

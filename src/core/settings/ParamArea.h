@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 #include "core/settings/BandTable.h"
 
@@ -38,9 +39,9 @@ constexpr int kTxLists = 6;
 // The SQL grid's rows for a band (BandTableFor over the 13 squelch entries).
 BandTable SquelchTableFor(const BandLimits& band);
 
-const char* SquelchColumnTitle(bool chinese);        // "SQL"
-const char* RxRowTitle(int row, bool chinese);       // 1-3: "Param 1" ...
-const char* RxColumnTitle(int column, bool chinese);  // 1 "Wide", 2 "Narrow"
+const char* SquelchColumnTitle(Language language);         // "SQL"
+const char* RxRowTitle(int row, Language language);        // 1-3: "Param 1" ...
+const char* RxColumnTitle(int column, Language language);  // 1 "Wide", 2 "Narrow"
 
 // The texts of the dialog's controls.
 struct ParamControls {

@@ -21,7 +21,7 @@ std::uint16_t PowerCellOffset(int base, int row, int column) {
   return static_cast<std::uint16_t>(ImageMap::kPowerTable + base + kPowerColumns * (row - 1) + (column - 1));
 }
 
-const char* PowerColumnTitle(int column, bool chinese) { return kColumnTitles[column - 1](chinese); }
+const char* PowerColumnTitle(int column, Language language) { return kColumnTitles[column - 1](language); }
 
 std::vector<PowerRow> PowerCellsFromImage(const RadioImage& image, const BandTable& table) {
   const int base = PowerBaseOffset(table);

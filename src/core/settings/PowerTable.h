@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 #include "core/settings/BandTable.h"
 
@@ -22,7 +23,7 @@ int PowerBaseOffset(const BandTable& table);
 std::uint16_t PowerCellOffset(int base, int row, int column);
 
 // Column `column` (1-3)'s title: "Low Power", "Middle Power", "High Power".
-const char* PowerColumnTitle(int column, bool chinese);
+const char* PowerColumnTitle(int column, Language language);
 
 // The cells of every row, "%d" of their bytes.
 using PowerRow = std::array<std::string, kPowerColumns>;

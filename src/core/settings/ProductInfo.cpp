@@ -59,8 +59,8 @@ ProductTexts ProductTextsOfImage(const CProfileFile& profile, const RadioImage& 
           band < bands.size() ? bands[band] : bands.back()};
 }
 
-std::string ProductCaption(const std::string& appTitle, const ProductTexts& product, bool chinese) {
-  return appTitle + kTypeLabel(chinese) + product.model + kBandLabel(chinese) + product.band + " ]";
+std::string ProductCaption(const std::string& appTitle, const ProductTexts& product, Language language) {
+  return appTitle + kTypeLabel(language) + product.model + kBandLabel(language) + product.band + " ]";
 }
 
 BandLimits StoreProductChoice(int model, int band, const std::string& bandText, const BandLimits& before,

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/ChannelCodecs.h"
 #include "core/radio/RadioImage.h"
 
@@ -33,7 +34,7 @@ ProductTexts ProductTextsOfImage(const CProfileFile& profile, const RadioImage& 
 
 // The main window's caption: the application title, then
 // "  [ Type:MODEL  Fre:BAND ]" ("  [ 类型:MODEL  频率:BAND ]" in Chinese).
-std::string ProductCaption(const std::string& appTitle, const ProductTexts& product, bool chinese);
+std::string ProductCaption(const std::string& appTitle, const ProductTexts& product, Language language);
 
 // The Product Information dialog's OK on the image: productType and
 // productBand (-1, no selection, stored as 0xFF), and the narrow squelch

@@ -49,8 +49,8 @@ std::string Listed(const std::vector<std::string>& items, bool shorten = true) {
 }
 
 int FindEntry(OptionList list, const std::string& value) {
-  const std::vector<std::string> english = OptionListEntries(list, false);
-  const std::vector<std::string> chinese = OptionListEntries(list, true);
+  const std::vector<std::string> english = OptionListEntries(list, Language::English);
+  const std::vector<std::string> chinese = OptionListEntries(list, Language::Chinese);
   // The unit of the seconds lists may be left out.
   for (const std::string& typed : {Folded(value), Folded(value + "s")})
     for (std::size_t i = 0; i < english.size(); ++i)
@@ -59,7 +59,7 @@ int FindEntry(OptionList list, const std::string& value) {
 }
 
 std::string ListHint(OptionList list) {
-  std::vector<std::string> entries = OptionListEntries(list, false);
+  std::vector<std::string> entries = OptionListEntries(list, Language::English);
   for (std::string& e : entries) e = Folded(e);
   return Listed(entries);
 }
@@ -129,14 +129,14 @@ const std::vector<std::string>& RadioOptionNames() {
 }
 
 std::vector<RadioOptionValue> RadioOptionsOfImage(const RadioImage& image, const CProfileFile& profile,
-                                                  bool chinese) {
+                                                  Language language) {
   std::vector<RadioOptionValue> values;
   for (int i = 0; i < kOptionListCount; ++i) {
     const auto list = static_cast<OptionList>(i);
     const int index = OptionIndexFromImage(image, list);
     values.push_back({kListNames[i], index == kNoSelection
                                          ? ByteText(image[OptionListOffset(list)])
-                                         : OptionListEntries(list, chinese)[static_cast<std::size_t>(index)]});
+                                         : OptionListEntries(list, language)[static_cast<std::size_t>(index)]});
   }
   const ProductTexts product = ProductTextsOfImage(profile, image);
   values.push_back({kModel, product.model.empty() ? ByteText(image.productType()) : product.model});

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 
 class CProfileFile;
@@ -23,7 +24,7 @@ struct RadioOptionValue {
 // the channel window's caption. A value that shows nothing there is given as
 // its byte, "(0x03)".
 std::vector<RadioOptionValue> RadioOptionsOfImage(const RadioImage& image, const CProfileFile& profile,
-                                                  bool chinese);
+                                                  Language language);
 
 // Applies "name=value" assignments. A value is an entry of the option's list
 // in either language, compared without regard to case, with blanks, '-' and

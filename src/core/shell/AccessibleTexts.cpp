@@ -11,15 +11,15 @@ const LangText kA11yProgressBar{"Progress", "进度"};
 const LangText kA11yPercentage{"Percentage", "百分比"};
 const LangText kA11yHelpText{"Help", "帮助"};
 
-std::string ChannelRowName(int channel, bool chinese) {
-  return std::string(chinese ? "信道 " : "Channel ") + std::to_string(channel);
+std::string ChannelRowName(int channel, Language language) {
+  return std::string(LangText{"Channel ", "信道 "}(language)) + std::to_string(channel);
 }
 
 std::string BandPointRowName(int megahertz) { return std::to_string(megahertz) + " MHz"; }
 
-std::string CellEditorName(const std::string& column, const std::string& row, bool chinese) {
+std::string CellEditorName(const std::string& column, const std::string& row, Language language) {
   if (column.empty() || row.empty()) return column + row;
-  if (chinese) return column + "，" + row;
+  if (language == Language::Chinese) return column + "，" + row;
   std::string tail = row;
   // A capitalised word goes on in lower case ("channel 3"); a number or a
   // word in capitals ("SQL") stays as it is.
@@ -29,6 +29,6 @@ std::string CellEditorName(const std::string& column, const std::string& row, bo
   return column + ", " + tail;
 }
 
-std::string PercentageName(const std::string& percent, bool chinese) {
-  return std::string(chinese ? "百分比 " : "Percentage ") + percent;
+std::string PercentageName(const std::string& percent, Language language) {
+  return std::string(LangText{"Percentage ", "百分比 "}(language)) + percent;
 }

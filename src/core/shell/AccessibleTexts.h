@@ -17,12 +17,12 @@ extern const LangText kA11yPercentage;       // and its percentage
 extern const LangText kA11yHelpText;         // the help window's text
 
 // A channel table row: "Channel 3" / "信道 3".
-std::string ChannelRowName(int channel, bool chinese);
+std::string ChannelRowName(int channel, Language language);
 // A row of a table over the band's points: "400 MHz".
 std::string BandPointRowName(int megahertz);
 // An in-place editor over a cell: its column and its row, "Rx Frequency,
 // channel 3" / "接收频率，信道 3". After an English comma a capitalised
 // word goes on in lower case; an empty part is left out.
-std::string CellEditorName(const std::string& column, const std::string& row, bool chinese);
+std::string CellEditorName(const std::string& column, const std::string& row, Language language);
 // The percentage field as it is read out: "Percentage 42%".
-std::string PercentageName(const std::string& percent, bool chinese);
+std::string PercentageName(const std::string& percent, Language language);

@@ -43,10 +43,10 @@ bool InUse(const ChannelRow& row) { return !row[kColRxFrequency].empty() || !row
 
 // A value for a row without a channel: its own fault, found in a channel
 // made for the purpose, before the missing channel.
-CellVerdict ChannelLessVerdict(int column, const std::string& text, const BandLimits& band, bool chinese) {
+CellVerdict ChannelLessVerdict(int column, const std::string& text, const BandLimits& band, Language language) {
   ChannelRow probe{};
-  FillNewChannelDefaults(probe, FrequencyText(band.lower), chinese);
-  const CellVerdict own = CommitOutsideValue(probe, column, text, band, chinese);
+  FillNewChannelDefaults(probe, FrequencyText(band.lower), language);
+  const CellVerdict own = CommitOutsideValue(probe, column, text, band, language);
   return own == CellVerdict::Accepted ? CellVerdict::NoChannel : own;
 }
 
@@ -82,7 +82,7 @@ bool IsBlockText(const std::string& text) {
 }
 
 PasteResult PasteBlock(ChannelTable& table, const CellRange& target, const CellBlock& block, const BandLimits& band,
-                       bool chinese) {
+                       Language language) {
   PasteResult result;
   if (block.empty()) return result;
   std::size_t width = 0;
@@ -109,8 +109,8 @@ PasteResult PasteBlock(ChannelTable& table, const CellRange& target, const CellB
       }
       written[static_cast<std::size_t>(column)] = true;
       const std::string& text = cells[index];
-      CellVerdict verdict = CommitOutsideValue(RowOf(table, channel), column, text, band, chinese);
-      if (verdict == CellVerdict::NoChannel) verdict = ChannelLessVerdict(column, text, band, chinese);
+      CellVerdict verdict = CommitOutsideValue(RowOf(table, channel), column, text, band, language);
+      if (verdict == CellVerdict::NoChannel) verdict = ChannelLessVerdict(column, text, band, language);
       if (verdict != CellVerdict::Accepted) result.refused.push_back({channel, column, verdict, text});
     }
     if (!inTable || !InUse(before) || InUse(RowOf(table, channel))) continue;
@@ -123,46 +123,49 @@ PasteResult PasteBlock(ChannelTable& table, const CellRange& target, const CellB
   return result;
 }
 
-PasteResult ClearBlock(ChannelTable& table, const CellRange& range, const BandLimits& band, bool chinese) {
+PasteResult ClearBlock(ChannelTable& table, const CellRange& range, const BandLimits& band, Language language) {
   const CellBlock empty(static_cast<std::size_t>(range.Rows()),
                         std::vector<std::string>(static_cast<std::size_t>(range.Cols())));
-  return PasteBlock(table, range, empty, band, chinese);
+  return PasteBlock(table, range, empty, band, language);
 }
 
-std::string PasteReport(const PasteResult& result, bool cut, bool chinese) {
+std::string PasteReport(const PasteResult& result, bool cut, Language language) {
   std::string report;
   const std::size_t count = result.refused.size();
   if (count > 0) {
     const std::string n = std::to_string(count);
     if (cut)
-      report = chinese ? n + " 个单元格无法清除，保持原值：\n"
-                       : n + (count == 1 ? " cell could not be cleared" : " cells could not be cleared") +
-                             " and kept their values:\n";
+      report = language == Language::Chinese
+                   ? n + " 个单元格无法清除，保持原值：\n"
+                   : n + (count == 1 ? " cell could not be cleared" : " cells could not be cleared") +
+                         " and kept their values:\n";
     else
-      report = chinese ? n + " 个单元格未粘贴，保持原值：\n"
-                       : n + (count == 1 ? " cell was not pasted" : " cells were not pasted") +
-                             " and kept their values:\n";
+      report = language == Language::Chinese
+                   ? n + " 个单元格未粘贴，保持原值：\n"
+                   : n + (count == 1 ? " cell was not pasted" : " cells were not pasted") + " and kept their values:\n";
   }
   for (std::size_t i = 0; i < count && i < kReportedRefusals; ++i) {
     const PasteRefusal& refusal = result.refused[i];
     const std::string channel = std::to_string(refusal.channel);
-    const std::string title = ChannelColumnTitle(refusal.column, chinese);
-    report += (chinese ? "信道 " + channel + "，" + title + "：" : "CH " + channel + ", " + title + ": ") +
-              CellRefusalText(refusal.verdict, refusal.text, 0, chinese) + "\n";
+    const std::string title = ChannelColumnTitle(refusal.column, language);
+    report += (language == Language::Chinese ? "信道 " + channel + "，" + title + "："
+                                             : "CH " + channel + ", " + title + ": ") +
+              CellRefusalText(refusal.verdict, refusal.text, 0, language) + "\n";
   }
   if (count > kReportedRefusals) {
     const std::string more = std::to_string(count - kReportedRefusals);
-    report += chinese ? "……另有 " + more + " 个。\n" : "... and " + more + " more.\n";
+    report += language == Language::Chinese ? "……另有 " + more + " 个。\n" : "... and " + more + " more.\n";
   }
   for (int channel : result.cleared) {
     const std::string n = std::to_string(channel);
-    report += chinese ? "信道 " + n + " 已清除：其接收频率为空。\n"
-                      : "CH " + n + " was cleared: its Rx Frequency was emptied.\n";
+    report += language == Language::Chinese ? "信道 " + n + " 已清除：其接收频率为空。\n"
+                                            : "CH " + n + " was cleared: its Rx Frequency was emptied.\n";
   }
   if (result.outside > 0) {
     const std::string n = std::to_string(result.outside);
-    report += chinese ? n + " 个单元格超出表格，未粘贴。\n"
-                      : n + (result.outside == 1 ? " cell fell" : " cells fell") + " outside the table.\n";
+    report += language == Language::Chinese
+                  ? n + " 个单元格超出表格，未粘贴。\n"
+                  : n + (result.outside == 1 ? " cell fell" : " cells fell") + " outside the table.\n";
   }
   return report;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lang/Language.h"
 #include "core/radio/ChannelCellRules.h"
 #include "core/radio/ChannelTable.h"
 
@@ -52,14 +53,14 @@ struct PasteResult {
 // missing channel. A channel that an emptied receive frequency cleared,
 // cells the block did not write included, is listed as cleared.
 PasteResult PasteBlock(ChannelTable& table, const CellRange& target, const CellBlock& block, const BandLimits& band,
-                       bool chinese);
+                       Language language);
 
 // Clears every cell of `range` as emptying its editor would (an emptied
 // receive frequency clears the channel); cells a channel in use cannot do
 // without are refused.
-PasteResult ClearBlock(ChannelTable& table, const CellRange& range, const BandLimits& band, bool chinese);
+PasteResult ClearBlock(ChannelTable& table, const CellRange& range, const BandLimits& band, Language language);
 
 // The one message that tells every refused cell with its channel, column,
 // value and reason, every channel cleared and the cells beyond the table;
 // empty when there is nothing to tell. `cut`: the result of ClearBlock.
-std::string PasteReport(const PasteResult& result, bool cut, bool chinese);
+std::string PasteReport(const PasteResult& result, bool cut, Language language);

@@ -29,12 +29,13 @@ GridCell NextCellAfterEnter(GridCell current, int rows, int cols) {
   return {1, 1};
 }
 
-std::string InsertRefusedText(int count, bool chinese) {
+std::string InsertRefusedText(int count, Language language) {
   if (count <= 1)
-    return chinese ? "信道 16 已使用，没有位置插入信道。请先删除或清除一个信道。"
-                   : "Channel 16 is in use: there is no room to insert a channel. Delete or clear a channel first.";
+    return language == Language::Chinese
+               ? "信道 16 已使用，没有位置插入信道。请先删除或清除一个信道。"
+               : "Channel 16 is in use: there is no room to insert a channel. Delete or clear a channel first.";
   const std::string n = std::to_string(count);
   const std::string first = std::to_string(ImageMap::kChannelCount + 1 - count);
-  return chinese ? "插入 " + n + " 个信道需要信道 " + first + "-16 为空。"
-                 : "Inserting " + n + " channels needs channels " + first + "-16 to be empty.";
+  return language == Language::Chinese ? "插入 " + n + " 个信道需要信道 " + first + "-16 为空。"
+                                       : "Inserting " + n + " channels needs channels " + first + "-16 to be empty.";
 }

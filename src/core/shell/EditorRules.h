@@ -3,6 +3,8 @@
 // widths, where Enter moves the current cell, and the row commands' message.
 #include <string>
 
+#include "core/lang/Language.h"
+
 // Grid positions and sizes are kept in twips, 1440 to the logical inch.
 // A pixel count becomes the smallest twips value that maps back to it, so a
 // position survives the round trip at any resolution.
@@ -25,4 +27,4 @@ GridCell NextCellAfterEnter(GridCell current, int rows, int cols);
 
 // Why inserting `count` empty channels was refused: the last `count`
 // channels must be empty to make room.
-std::string InsertRefusedText(int count, bool chinese);
+std::string InsertRefusedText(int count, Language language);

@@ -25,12 +25,12 @@ const NavigationItem& NavParameterAdjustment() {
   return item;
 }
 
-int NavCommandForText(const char* text, bool chinese) {
+int NavCommandForText(const char* text, Language language) {
   if (text == nullptr) return 0;
   const NavigationItem* items[] = {&NavChannelInformation(), &NavOptionalFeatures(),
                                    &NavProductInformation(), &NavPowerAdjustment(),
                                    &NavParameterAdjustment()};
   for (const NavigationItem* item : items)
-    if (std::strcmp(text, item->text(chinese)) == 0) return item->command;
+    if (std::strcmp(text, item->text(language)) == 0) return item->command;
   return 0;
 }

@@ -18,4 +18,4 @@ const NavigationItem& NavParameterAdjustment();
 
 // 0 for any other text (the root, empty space), compared byte-wise with the
 // texts of the given language only.
-int NavCommandForText(const char* text, bool chinese);
+int NavCommandForText(const char* text, Language language);

@@ -28,7 +28,7 @@ std::string DialogItemKey(int dialog, int control, int index) {
 
 const std::vector<CoreResource>& CoreResources() {
   static const std::vector<CoreResource> table = {
-      {"string61453", {PortOpenFailedMessage(false), PortOpenFailedMessage(true)}},
+      {"string61453", {PortOpenFailedMessage(Language::English), PortOpenFailedMessage(Language::Chinese)}},
   };
   return table;
 }
@@ -152,7 +152,7 @@ const std::vector<ResourceEntry>& EnglishResources() {
       // Messages.
       {"string61448", "Out of range,please input again."},
       {"string61452", "All data will be Cleared!"},
-      {"string61453", PortOpenFailedMessage(false)},  // the core's text: programcli shows it too
+      {"string61453", PortOpenFailedMessage(Language::English)},  // the core's text: programcli shows it too
       {"string61456", "Error data Value, please input according the step value(6.25K/5k)."},
       {"string61458", "Caution"},
       // About box (its caption and lines come from "Program.ini").

@@ -5,7 +5,9 @@
 
 #include "core/radio/NumberText.h"
 
-std::string HelpFileForLanguage(bool chinese) { return chinese ? "chHelp.chm" : "enHelp.chm"; }
+std::string HelpFileForLanguage(Language language) {
+  return language == Language::Chinese ? "chHelp.chm" : "enHelp.chm";
+}
 
 std::string LanguageModuleName(const std::string& language) { return language + ".qm"; }
 
@@ -47,6 +49,6 @@ std::string FindFileIgnoringCase(const std::string& folder, const std::string& n
 
 bool ShowLanguageCommand(const std::string& showLang) { return LeadingInteger(showLang) != 0; }
 
-const char* LoadLanguageFailMessage(bool chinese) {
-  return chinese ? "加载语言链接库失败" : "Load language DLL fail";
+const char* LoadLanguageFailMessage(Language language) {
+  return LangText{"Load language DLL fail", "加载语言链接库失败"}(language);
 }

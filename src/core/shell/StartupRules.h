@@ -3,6 +3,8 @@
 // the language module's file and whether the Language command is offered.
 #include <string>
 
+#include "core/lang/Language.h"
+
 // Without regard to ASCII letter case, as the language module and the
 // profile's section are found: "chinese" is Chinese throughout, texts built
 // in code as well as menus and dialogs. Blanks count: "Chinese " is not.
@@ -13,7 +15,7 @@ bool IsChineseLanguage(const std::string& language);
 std::string LanguageChoiceName(int choice);
 
 // The help file name as the rest of the program knows it.
-std::string HelpFileForLanguage(bool chinese);
+std::string HelpFileForLanguage(Language language);
 
 // The language module is named after the language as it stands, blanks and
 // all: "English " looks for "English .qm".
@@ -29,7 +31,7 @@ std::string FindFileIgnoringCase(const std::string& folder, const std::string& n
 // absent hides the Language command.
 bool ShowLanguageCommand(const std::string& showLang);
 
-const char* LoadLanguageFailMessage(bool chinese);
+const char* LoadLanguageFailMessage(Language language);
 
 // The executable started again after a language change.
 constexpr const char* kProgramExecutable = "Program";

@@ -45,4 +45,4 @@ bool RefusedDuringTransfer(int command) {
   }
 }
 
-const char* TransferBusyNote(bool chinese) { return kBusy(chinese); }
+const char* TransferBusyNote(Language language) { return kBusy(language); }

@@ -8,4 +8,4 @@
 bool RefusedDuringTransfer(int command);
 
 // The status bar note for a refused command, close or cell edit.
-const char* TransferBusyNote(bool chinese);
+const char* TransferBusyNote(Language language);

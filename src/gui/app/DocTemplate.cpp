@@ -3,14 +3,15 @@
 #include <QMdiArea>
 #include <memory>
 
-#include "gui/shell/AppGlobals.h"
+#include "core/files/ProgramDoc.h"
+#include "core/profile/ProfileFile.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/RecentFiles.h"
-#include "core/profile/ProfileFile.h"
+#include "gui/editor/ProgramView.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
-#include "gui/editor/ProgramView.h"
-#include "core/files/ProgramDoc.h"
 
 CChildFrame* CDocTemplate::AddFrame(CChildFrame* frame) {
   m_pArea->addSubWindow(frame);
@@ -23,7 +24,7 @@ CChildFrame* CDocTemplate::AddFrame(CChildFrame* frame) {
 
 CChildFrame* CDocTemplate::NewDocument() {
   auto doc = std::make_unique<CProgramDoc>();
-  doc->OnNewDocument(g_strAppDir, g_profile.GetString("Setup", "AppName", ""), g_bChinese);
+  doc->OnNewDocument(g_strAppDir, g_profile.GetString("Setup", "AppName", ""), CurrentLanguage());
   g_bNewDocument = true;
   return AddFrame(new CChildFrame(std::move(doc)));
 }
@@ -32,12 +33,12 @@ CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* pr
                                            OpenAs as) {
   auto doc = std::make_unique<CProgramDoc>();
   const std::string file = ToStd(path);
-  const DataFileResult result = as == OpenAs::Copy
-                                    ? doc->OnOpenCopy(file, g_profile.GetString("Setup", "AppName", ""), g_bChinese)
-                                    : doc->OnOpenDocument(file);
+  const DataFileResult result =
+      as == OpenAs::Copy ? doc->OnOpenCopy(file, g_profile.GetString("Setup", "AppName", ""), CurrentLanguage())
+                         : doc->OnOpenDocument(file);
   if (!result.ok()) {
-    const std::string message = reportShortFile ? CommandLineOpenMessage(result, file, g_bChinese)
-                                                : DataFileFailureMessage(result, file, false, g_bChinese);
+    const std::string message = reportShortFile ? CommandLineOpenMessage(result, file, CurrentLanguage())
+                                                : DataFileFailureMessage(result, file, false, CurrentLanguage());
     if (!message.empty()) ProgramMessageBox(m_pArea->window(), FromStd(message));
     return nullptr;
   }

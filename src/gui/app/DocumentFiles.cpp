@@ -5,16 +5,16 @@
 #include <QMdiSubWindow>
 #include <QStringList>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/app/ChildFrame.h"
-#include "gui/app/RecentFiles.h"
-#include "core/shell/ResourceIds.h"
-#include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
-#include "gui/shell/UiHooks.h"
-#include "gui/editor/ProgramView.h"
 #include "core/files/DataFileMessage.h"
 #include "core/files/ProgramDoc.h"
+#include "core/shell/ResourceIds.h"
+#include "core/shell/ResourceTable.h"
+#include "gui/app/ChildFrame.h"
+#include "gui/app/RecentFiles.h"
+#include "gui/editor/ProgramView.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UiHooks.h"
 
 namespace {
 // The document strings: title, name, new name, filter name, extension, ...
@@ -47,7 +47,7 @@ bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName) {
   const std::string file = ToStd(path);
   const DataFileResult result = doc->OnSaveDocument(file);
   if (!result.ok()) {
-    const std::string message = DataFileFailureMessage(result, file, true, g_bChinese);
+    const std::string message = DataFileFailureMessage(result, file, true, CurrentLanguage());
     if (!message.empty()) ProgramMessageBox(owner, FromStd(message));
     return false;
   }
@@ -67,7 +67,7 @@ bool SaveModifiedDocuments(QWidget* owner, QMdiArea* client) {
     // The user sees what the question is about.
     child->ShowAndActivate();
     const QMessageBox::StandardButton answer =
-        ProgramMessageBox(owner, FromStd(SaveChangesQuestion(doc->GetTitle(), g_bChinese)),
+        ProgramMessageBox(owner, FromStd(SaveChangesQuestion(doc->GetTitle(), CurrentLanguage())),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Warning);
     if (answer == QMessageBox::No) continue;
     if (answer != QMessageBox::Yes || !SaveDocument(owner, child, false)) return false;

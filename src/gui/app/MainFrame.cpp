@@ -29,6 +29,7 @@
 #include "gui/app/StatusNotice.h"
 #include "gui/editor/ProgramView.h"
 #include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/widgets/ProgramIcons.h"
 
@@ -139,7 +140,7 @@ void CMainFrame::OnNavSelChanged() {
 void CMainFrame::RunNavItem(const QTreeWidgetItem* item) {
   QTreeWidget* tree = m_wndNavBar->Tree();
   const std::string text = item != nullptr ? ToStd(item->text(0)) : std::string();
-  const int command = NavCommandForText(text.c_str(), g_bChinese);
+  const int command = NavCommandForText(text.c_str(), CurrentLanguage());
   if (command != 0) OnCommand(command);
   m_bReselectingRoot = true;
   tree->setCurrentItem(m_pNavRoot);

@@ -5,14 +5,14 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "core/shell/ResourceIds.h"
+#include "core/shell/TransferRules.h"
 #include "gui/app/BackgroundClient.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/DocumentFiles.h"
 #include "gui/app/MainFrame.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/shell/AppGlobals.h"
 #include "gui/editor/ProgramView.h"
-#include "core/shell/TransferRules.h"
+#include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/TransferRunner.h"
 
 namespace {
@@ -62,7 +62,7 @@ bool CMainFrame::RefuseWhileTransferring(bool refusedThen) {
 }
 
 void CMainFrame::ShowTransferBusyNote() {
-  m_wndStatusBar->showMessage(QString::fromUtf8(TransferBusyNote(g_bChinese)), kBusyNoteMs);
+  m_wndStatusBar->showMessage(QString::fromUtf8(TransferBusyNote(CurrentLanguage())), kBusyNoteMs);
 }
 
 void CMainFrame::OnCommand(int command) {

@@ -6,8 +6,15 @@
 #include <QFont>
 #include <QMenu>
 
+#include "core/files/Backups.h"
+#include "core/files/UserFolders.h"
+#include "core/profile/ProfileFile.h"
+#include "core/profile/ProgramProfile.h"
+#include "core/shell/RecentFileList.h"
+#include "core/shell/ResourceIds.h"
+#include "core/shell/ResourceTable.h"
+#include "core/shell/StartupRules.h"
 #include "gui/app/AboutDlg.h"
-#include "gui/shell/AppGlobals.h"
 #include "gui/app/BackgroundClient.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/DocTemplate.h"
@@ -15,22 +22,16 @@
 #include "gui/app/FeatureCommands.h"
 #include "gui/app/MainFrame.h"
 #include "gui/app/NavigationBarAccessible.h"
-#include "core/profile/ProfileFile.h"
-#include "core/profile/ProgramProfile.h"
-#include "gui/widgets/ProgramIcons.h"
-#include "core/shell/RecentFileList.h"
 #include "gui/app/RecentFiles.h"
-#include "core/shell/ResourceIds.h"
-#include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
 #include "gui/app/SafeProgramming.h"
 #include "gui/app/StatusNotice.h"
-#include "core/shell/StartupRules.h"
-#include "gui/shell/UiHooks.h"
-#include "core/files/UserFolders.h"
 #include "gui/print/PrintCommands.h"
-#include "core/files/Backups.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UiHooks.h"
 #include "gui/widgets/GridAccessible.h"
+#include "gui/widgets/ProgramIcons.h"
 
 namespace {
 void UseCjkCapableFont() {
@@ -77,16 +78,16 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   if (profile.write != profile.read) g_profile.SaveTo(profile.write);
   g_strLanguage = g_profile.GetString("Setup", "Language", "");
   g_bChinese = IsChineseLanguage(g_strLanguage);
-  g_strHelpFile = HelpFileForLanguage(g_bChinese);
+  g_strHelpFile = HelpFileForLanguage(CurrentLanguage());
   SetMessageBoxCaption(ResourceText(StringKey(Res::kStrAppTitle)));
 
   const std::string module = FindFileIgnoringCase(appDir, LanguageModuleName(g_strLanguage));
   if (!LoadLanguageModule(FromStd(module))) {
-    ProgramMessageBox(nullptr, QString::fromUtf8(LoadLanguageFailMessage(g_bChinese)));
+    ProgramMessageBox(nullptr, QString::fromUtf8(LoadLanguageFailMessage(CurrentLanguage())));
     return false;
   }
   UseCjkCapableFont();
-  LoadQtTexts(g_bChinese);
+  LoadQtTexts(CurrentLanguage());
   g_strAppDir = appDir;
 
   // The main window with its bars, tree and client area.

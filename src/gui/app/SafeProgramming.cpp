@@ -3,23 +3,24 @@
 #include <string>
 #include <vector>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/app/ChildFrame.h"
-#include "gui/settings/CompareDlg.h"
-#include "gui/app/DocumentFiles.h"
-#include "gui/app/MainFrame.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/shell/ResourceText.h"
-#include "gui/shell/UiHooks.h"
-#include "core/files/UserFolders.h"
-#include "gui/shell/UserSettings.h"
-#include "gui/editor/ProgramView.h"
-#include "core/profile/ProfileFile.h"
 #include "core/files/Backups.h"
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
 #include "core/files/ProgramDoc.h"
+#include "core/files/UserFolders.h"
+#include "core/profile/ProfileFile.h"
 #include "core/settings/ImageCompare.h"
+#include "core/shell/ResourceIds.h"
+#include "gui/app/ChildFrame.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/MainFrame.h"
+#include "gui/editor/ProgramView.h"
+#include "gui/settings/CompareDlg.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UiHooks.h"
+#include "gui/shell/UserSettings.h"
 
 namespace {
 
@@ -53,12 +54,12 @@ void OnFileCompare(CMainFrame& frame) {
   const DataFileResult loaded = LoadDataFile(ToStd(path), other);
   if (!loaded.ok()) {
     // A short file is told too: keeping silent would look like no difference.
-    ProgramMessageBox(&frame, FromStd(CommandLineOpenMessage(loaded, ToStd(path), g_bChinese)));
+    ProgramMessageBox(&frame, FromStd(CommandLineOpenMessage(loaded, ToStd(path), CurrentLanguage())));
     return;
   }
   RadioImage shown = window->Document()->image;
   StoreTableToImage(window->View()->Table(), shown);
-  const ImageComparison differences = CompareImages(shown, other, g_profile, g_bChinese);
+  const ImageComparison differences = CompareImages(shown, other, g_profile, CurrentLanguage());
   if (differences.Same()) {
     ProgramMessageBox(&frame, LangString(kImagesSameText));
     return;

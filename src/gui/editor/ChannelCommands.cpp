@@ -7,18 +7,18 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "gui/shell/AppGlobals.h"
+#include "core/csv/CsvImportReport.h"
+#include "core/files/ProgramDoc.h"
+#include "core/shell/EditorRules.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
-#include "gui/shell/UiHooks.h"
-#include "core/csv/CsvImportReport.h"
-#include "core/shell/EditorRules.h"
-#include "gui/widgets/MSFlexGrid.h"
-#include "gui/editor/ChannelView.h"
 #include "core/shell/TransferRules.h"
+#include "gui/editor/ChannelView.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/ResourceText.h"
 #include "gui/shell/TransferRunner.h"
-#include "core/files/ProgramDoc.h"
+#include "gui/shell/UiHooks.h"
+#include "gui/widgets/MSFlexGrid.h"
 
 namespace {
 
@@ -173,7 +173,7 @@ void CChannelCommands::OnCopy(bool cut) {
     ReopenEditor(wasEditing);
     return;
   }
-  const PasteResult result = ClearBlock(table, range, m_pView->GetBandLimits(), g_bChinese);
+  const PasteResult result = ClearBlock(table, range, m_pView->GetBandLimits(), CurrentLanguage());
   TakePaste(table, result, true);
   ReopenEditor(wasEditing);
 }
@@ -189,14 +189,14 @@ void CChannelCommands::OnPaste() {
   const bool wasEditing = m_pView->IsEditing();
   m_pView->CommitPendingEdit();
   ChannelTable table = m_pView->Table();
-  const PasteResult result = PasteBlock(table, Selection(), block, m_pView->GetBandLimits(), g_bChinese);
+  const PasteResult result = PasteBlock(table, Selection(), block, m_pView->GetBandLimits(), CurrentLanguage());
   TakePaste(table, result, false);
   ReopenEditor(wasEditing);
 }
 
 void CChannelCommands::TakePaste(const ChannelTable& table, const PasteResult& result, bool cut) {
   m_pView->SetTable(table);
-  const std::string report = PasteReport(result, cut, g_bChinese);
+  const std::string report = PasteReport(result, cut, CurrentLanguage());
   // Channels cleared by the rules alone are news, not a caution.
   if (!report.empty()) ShowMessage(FromStd(report), !result.refused.empty() || result.outside > 0);
 }
@@ -209,8 +209,8 @@ void CChannelCommands::OnRowOp(ChannelRowOp op) {
   const ChannelTable before = m_pView->Table();
   const RadioImage imageBefore = doc->image;
   ChannelTable table = before;
-  if (!ApplyChannelRowOp(op, range.top, range.bottom, table, doc->image, g_bChinese)) {
-    if (op == ChannelRowOp::Insert) ShowMessage(FromStd(InsertRefusedText(range.Rows(), g_bChinese)), true);
+  if (!ApplyChannelRowOp(op, range.top, range.bottom, table, doc->image, CurrentLanguage())) {
+    if (op == ChannelRowOp::Insert) ShowMessage(FromStd(InsertRefusedText(range.Rows(), CurrentLanguage())), true);
     return;
   }
   if (table == before && doc->image == imageBefore) return;
@@ -234,18 +234,18 @@ void CChannelCommands::ExportChannels(const QString& path, CsvForm form) {
   const std::string file = ToStd(path);
   const int err = SaveChannelsCsv(file, image, form);
   // As a data file that cannot be written is told.
-  if (err != 0) ProgramMessageBox(m_pView->Widget(), FromStd(CsvWriteFailureText(file, err, g_bChinese)));
+  if (err != 0) ProgramMessageBox(m_pView->Widget(), FromStd(CsvWriteFailureText(file, err, CurrentLanguage())));
 }
 
 void CChannelCommands::ImportChannels(const QString& path) {
   const std::string file = ToStd(path);
-  const CsvImportResult result = ImportChannelsCsvFile(file, m_pView->GetBandLimits(), g_bChinese);
+  const CsvImportResult result = ImportChannelsCsvFile(file, m_pView->GetBandLimits(), CurrentLanguage());
   if (!result.Readable()) {
-    ProgramMessageBox(m_pView->Widget(), FromStd(file + "\n" + CsvFileFailureText(result, g_bChinese)));
+    ProgramMessageBox(m_pView->Widget(), FromStd(file + "\n" + CsvFileFailureText(result, CurrentLanguage())));
     return;
   }
   if (result.ReplacesTable()) m_pView->SetTable(result.table);
-  ShowMessage(FromStd(CsvImportReport(result, g_bChinese)).trimmed(), !result.refused.empty());
+  ShowMessage(FromStd(CsvImportReport(result, CurrentLanguage())).trimmed(), !result.refused.empty());
 }
 
 void CChannelCommands::OnExportChannels() {

@@ -15,13 +15,13 @@ constexpr int kEditorIds[] = {2127, 2128, 2132, 2133, 2134, 2135, 1130, 1129};
 
 bool IsToneColumn(int column) { return column == kColDecodeTone || column == kColEncodeTone; }
 
-std::vector<std::string> ColumnEntries(int column, bool chinese) {
-  return IsToneColumn(column) ? ToneList(chinese) : ColumnItems(column, chinese);
+std::vector<std::string> ColumnEntries(int column, Language language) {
+  return IsToneColumn(column) ? ToneList(language) : ColumnItems(column, language);
 }
 
 }  // namespace
 
-CChannelEditors::CChannelEditors(QWidget* grid, bool chinese) : m_bChinese(chinese) {
+CChannelEditors::CChannelEditors(QWidget* grid, Language language) : m_language(language) {
   for (int column = kColRxFrequency; column < kChannelColumns; ++column) {
     QWidget* editor = nullptr;
     if (column == kColRxFrequency || column == kColTxFrequency) {
@@ -35,7 +35,7 @@ CChannelEditors::CChannelEditors(QWidget* grid, bool chinese) : m_bChinese(chine
       combo->setMaxVisibleItems(IsToneColumn(column) ? 12 : 3);
       // In one insertion: item by item, the model announces 264 tone rows one at a time.
       QStringList entries;
-      for (const std::string& entry : ColumnEntries(column, chinese)) entries << FromStd(entry);
+      for (const std::string& entry : ColumnEntries(column, language)) entries << FromStd(entry);
       combo->addItems(entries);
       if (QLineEdit* text = combo->lineEdit()) text->setCompleter(nullptr);
       editor = combo;
@@ -70,7 +70,7 @@ void CChannelEditors::Load(int column, const QString& cellText) const {
     return;
   }
   auto* combo = static_cast<QComboBox*>(editor);
-  const int entry = FirstEntryBeginning(ColumnEntries(column, m_bChinese), ToStd(cellText));
+  const int entry = FirstEntryBeginning(ColumnEntries(column, m_language), ToStd(cellText));
   if (entry >= 0) {
     combo->setCurrentIndex(entry);
   } else if (combo->isEditable()) {

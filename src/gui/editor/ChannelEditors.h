@@ -5,13 +5,15 @@
 #include <QString>
 #include <vector>
 
+#include "core/lang/Language.h"
+
 class QLineEdit;
 class QWidget;
 
 class CChannelEditors {
  public:
   // Creates the editors over `grid` with the lists of the given language.
-  CChannelEditors(QWidget* grid, bool chinese);
+  CChannelEditors(QWidget* grid, Language language);
 
   // The editor of a grid column; columns without one of their own use the
   // receive frequency's.
@@ -33,6 +35,6 @@ class CChannelEditors {
   static QLineEdit* TextField(QWidget* editor);
 
  private:
-  bool m_bChinese;
+  Language m_language;
   std::vector<QWidget*> m_editors;  // in column order 1-8
 };

@@ -8,17 +8,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/widgets/DialogUnits.h"
-#include "core/shell/ResourceIds.h"
-#include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
-#include "gui/shell/UiHooks.h"
-#include "gui/shell/UserSettings.h"
 #include "core/link/PortDevice.h"
 #include "core/link/PortProbe.h"
 #include "core/profile/ProfileFile.h"
+#include "core/shell/ResourceIds.h"
+#include "core/shell/ResourceTable.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UiHooks.h"
+#include "gui/shell/UserSettings.h"
+#include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogUnits.h"
 
 namespace {
 constexpr int kFirstPortControl = 1006;  // + n
@@ -69,7 +70,7 @@ void CComSetupDlg::OnInitDialog() {
     const std::string device = DevicePathForPort(n, g_profile);
     QRadioButton* button = PortButton(n);
     button->setEnabled(ProbePort(device).status == ProbeStatus::Available);
-    button->setToolTip(FromStd(PortDeviceText(DescribePortDevice(device), g_bChinese)));
+    button->setToolTip(FromStd(PortDeviceText(DescribePortDevice(device), CurrentLanguage())));
   }
   // The current port is checked only when it can be opened now; its number
   // is read back from the name as the name rule wrote it.

@@ -8,17 +8,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/widgets/DialogUnits.h"
-#include "gui/shell/FrameServices.h"
+#include "core/files/SafeFileWrite.h"
 #include "core/profile/ProfileFile.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
 #include "core/shell/StartupRules.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/FrameServices.h"
+#include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
-#include "core/files/SafeFileWrite.h"
+#include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogUnits.h"
 
 CLanguageDlg::CLanguageDlg(QWidget* parent)
     : QDialog(parent),
@@ -74,7 +75,7 @@ void CLanguageDlg::OnOK() {
       m_bChanged = true;
     } else {
       // Restarting would only come back in the old language.
-      const QString reason = QString::fromStdString(FileErrorText(saved.sysError, g_bChinese));
+      const QString reason = QString::fromStdString(FileErrorText(saved.sysError, CurrentLanguage()));
       const QString path = FromStd(g_profile.Path());
       ProgramMessageBox(this, g_bChinese ? QStringLiteral("无法把语言设置保存到“%1”：%2").arg(path, reason)
                                          : QStringLiteral("The language could not be saved in \"%1\": %2").arg(path, reason),

@@ -5,18 +5,19 @@
 #include <QMdiSubWindow>
 #include <QStatusBar>
 
-#include "gui/shell/AppGlobals.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/shell/ResourceText.h"
-#include "gui/shell/FrameServices.h"
-#include "gui/shell/UiHooks.h"
-#include "gui/shell/UserSettings.h"
+#include "core/files/ProgramDoc.h"
 #include "core/files/UserFolders.h"
-#include "gui/editor/ChannelView.h"
 #include "core/link/PortNames.h"
 #include "core/profile/ProfileFile.h"
 #include "core/radio/BandCheck.h"
-#include "core/files/ProgramDoc.h"
+#include "core/shell/ResourceIds.h"
+#include "gui/editor/ChannelView.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/FrameServices.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UiHooks.h"
+#include "gui/shell/UserSettings.h"
 
 CLinkCommands::CLinkCommands(CChannelView* view)
     : QObject(view->Widget()), m_dlgComSetup(view->Widget()), m_pView(view) {
@@ -24,7 +25,7 @@ CLinkCommands::CLinkCommands(CChannelView* view)
     if (m_pProgress != nullptr) m_pProgress->SetProgress(done, percent);
   });
   connect(&m_runner, &CTransferRunner::verifying, this, [this] {
-    if (m_pProgress != nullptr) m_pProgress->BeginPass(QString::fromUtf8(VerifyCaption(g_bChinese)));
+    if (m_pProgress != nullptr) m_pProgress->BeginPass(QString::fromUtf8(VerifyCaption(CurrentLanguage())));
   });
   connect(&m_runner, &CTransferRunner::finished, this, &CLinkCommands::OnTransferEnded);
 }
@@ -56,7 +57,7 @@ void CLinkCommands::OnTransferCommand(Direction direction) {
     connect(m_pProgress, &QDialog::rejected, this, &CLinkCommands::CloseProgress);
   }
   const int blocks = static_cast<int>(CountBlocks(MainTransferRanges(direction, g_bServiceMode)));
-  m_pProgress->OnInitDialog(QString::fromUtf8(TransferCaption(direction, g_bChinese)), blocks);
+  m_pProgress->OnInitDialog(QString::fromUtf8(TransferCaption(direction, CurrentLanguage())), blocks);
   // Modeless: the main window stays usable beside it. A command given again
   // brings the window that is already open to the front.
   if (m_pProgress->isVisible()) m_pProgress->raise();
@@ -86,7 +87,7 @@ void CLinkCommands::OnStartTransfer() {
   request.device = ResolvePortArgument(g_strPortName, g_profile);
   request.direction = m_direction;
   request.serviceMode = g_bServiceMode;
-  request.chinese = g_bChinese;
+  request.language = CurrentLanguage();
   request.settings = WindowLinkSettings();
   const std::string appName = g_profile.GetString("Setup", "AppName", "");
   TransferSteps steps;
@@ -103,7 +104,7 @@ void CLinkCommands::OnStartTransfer() {
 bool CLinkCommands::WriteOutsideBandConfirmed() const {
   const std::vector<int> outside = ChannelsOutsideBand(m_pView->GetDocument()->image, m_pView->GetBandLimits());
   if (outside.empty()) return true;
-  const std::string question = WriteOutsideBandQuestion(m_pView->BandText(), outside, g_bChinese);
+  const std::string question = WriteOutsideBandQuestion(m_pView->BandText(), outside, CurrentLanguage());
   return ProgramMessageBox(m_pView->Widget()->window(), FromStd(question), QMessageBox::Yes | QMessageBox::No,
                            QMessageBox::Question) == QMessageBox::Yes;
 }
@@ -121,7 +122,7 @@ void CLinkCommands::OnTransferEnded(const TransferSessionResult& result, const R
   UpdateFrameCommands();
   std::string status;
   if (result.ok()) {
-    status = TransferCompleteText(m_direction, g_bChinese);
+    status = TransferCompleteText(m_direction, CurrentLanguage());
     // A channel window hidden by File Close comes back with the result.
     auto* frame = qobject_cast<QMdiSubWindow*>(m_pView->Widget()->parentWidget());
     if (frame != nullptr && frame->isHidden()) {
@@ -135,14 +136,15 @@ void CLinkCommands::OnTransferEnded(const TransferSessionResult& result, const R
     // written again.
     QStringList lines;
     if (const std::string message = result.FailureMessage(); !message.empty()) lines << FromStd(message);
-    if (QString partly = FromStd(PartlyWrittenLine(result.transfer, g_bChinese)); !partly.isEmpty()) {
+    if (QString partly = FromStd(PartlyWrittenLine(result.transfer, CurrentLanguage())); !partly.isEmpty()) {
       partly[0] = partly[0].toUpper();
       lines << partly;
     }
     if (!lines.isEmpty()) ProgramMessageBox(mainWindow, lines.join(QLatin1Char('\n')));
   }
-  for (const std::string& warning : SessionWarnings(result, g_bChinese)) ProgramMessageBox(mainWindow, FromStd(warning));
-  if (const std::string note = TraceNote(result, g_bChinese); !note.empty())
+  for (const std::string& warning : SessionWarnings(result, CurrentLanguage()))
+    ProgramMessageBox(mainWindow, FromStd(warning));
+  if (const std::string note = TraceNote(result, CurrentLanguage()); !note.empty())
     status += (status.empty() ? "" : g_bChinese ? "。" : ". ") + note;
   if (!status.empty())
     if (auto* frame = qobject_cast<QMainWindow*>(mainWindow)) frame->statusBar()->showMessage(FromStd(status));

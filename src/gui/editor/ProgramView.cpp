@@ -4,30 +4,31 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenu>
 
+#include "core/files/ProgramDoc.h"
+#include "core/profile/ProfileFile.h"
+#include "core/settings/ProductInfo.h"
 #include "core/shell/AccessibleTexts.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/widgets/DialogUnits.h"
-#include "gui/shell/FrameServices.h"
+#include "core/shell/EditorRules.h"
 #include "core/shell/NavigationItems.h"
-#include "gui/widgets/ProgramIcons.h"
 #include "core/shell/ResourceIds.h"
-#include "gui/shell/ResourceText.h"
 #include "core/shell/StartupRules.h"
-#include "gui/shell/UserSettings.h"
 #include "gui/editor/ChannelCommands.h"
 #include "gui/editor/ChannelEditors.h"
 #include "gui/editor/ComSetupDlg.h"
-#include "core/shell/EditorRules.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/FrameServices.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UserSettings.h"
+#include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogUnits.h"
 #include "gui/widgets/GridEditor.h"
 #include "gui/widgets/MSFlexGrid.h"
-#include "core/profile/ProfileFile.h"
-#include "core/files/ProgramDoc.h"
-#include "core/settings/ProductInfo.h"
+#include "gui/widgets/ProgramIcons.h"
 
 namespace {
 // The form template, in dialog units.
@@ -104,11 +105,12 @@ void CProgramView::FirstSetup() {
   m_pGrid->SetForeColorFixed(kHeaderColor);
   m_pGrid->installEventFilter(this);
 
-  for (int c = 0; c < kChannelColumns; ++c) m_pGrid->SetTextMatrix(0, c, QString::fromUtf8(ChannelColumnTitle(c, g_bChinese)));
+  for (int c = 0; c < kChannelColumns; ++c)
+    m_pGrid->SetTextMatrix(0, c, QString::fromUtf8(ChannelColumnTitle(c, CurrentLanguage())));
   m_pTitle->setText(FromStd(g_profile.GetString(g_bChinese ? "Chinese" : "English", "Title", "")));
   for (int r = 1; r < m_pGrid->GetRows(); ++r) {
     m_pGrid->SetTextMatrix(r, 0, FromStd(ChannelNumberText(r)));
-    m_pGrid->SetRowName(r, FromStd(ChannelRowName(r, g_bChinese)));
+    m_pGrid->SetRowName(r, FromStd(ChannelRowName(r, CurrentLanguage())));
   }
   for (int c = 0; c < m_pGrid->GetCols(); ++c) m_pGrid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
   const int w = m_pGrid->GetColWidth(0);
@@ -129,7 +131,7 @@ CChannelEditors& CProgramView::Editors() {
   // Made at the first edit rather than with the window: none of them shows
   // before that, and the two tone lists hold hundreds of entries.
   if (m_pEditors != nullptr) return *m_pEditors;
-  m_pEditors = std::make_unique<CChannelEditors>(m_pGrid, g_bChinese);
+  m_pEditors = std::make_unique<CChannelEditors>(m_pGrid, CurrentLanguage());
   for (QWidget* editor : m_pEditors->All()) {
     // Their context menu is the table's (contextMenuEvent).
     editor->installEventFilter(this);
@@ -192,7 +194,7 @@ void CProgramView::SetTable(const ChannelTable& table) {
 }
 
 void CProgramView::ShowImage() {
-  WriteTable(TableFromImage(m_pDoc->image, g_bChinese));
+  WriteTable(TableFromImage(m_pDoc->image, CurrentLanguage()));
   SyncProduct();
 }
 
@@ -226,7 +228,7 @@ void CProgramView::SyncProduct() {
 
 void CProgramView::ShowProduct(const ProductTexts& product) {
   const std::string appTitle = g_profile.GetString(g_strLanguage, "AppName", "");
-  window()->setWindowTitle(FromStd(ProductCaption(appTitle, product, g_bChinese)));
+  window()->setWindowTitle(FromStd(ProductCaption(appTitle, product, CurrentLanguage())));
   m_strBand = product.band;
   m_bandLimits = BandLimitsFromText(product.band);
 }

@@ -6,20 +6,20 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/shell/FrameServices.h"
+#include "core/files/ProgramDoc.h"
+#include "core/shell/EditorRules.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
-#include "gui/shell/UiHooks.h"
 #include "gui/editor/ChannelCommands.h"
 #include "gui/editor/ChannelEditors.h"
-#include "core/shell/EditorRules.h"
+#include "gui/editor/ProgramView.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/FrameServices.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/TransferRunner.h"
+#include "gui/shell/UiHooks.h"
 #include "gui/widgets/GridEditor.h"
 #include "gui/widgets/MSFlexGrid.h"
-#include "gui/editor/ProgramView.h"
-#include "gui/shell/TransferRunner.h"
-#include "core/files/ProgramDoc.h"
 
 namespace {
 int CautionText(CellVerdict verdict) {
@@ -95,7 +95,7 @@ bool CProgramView::Commit() {
   const ChannelTable tableBefore = Table();
   ChannelRow cells = RowCells(row);
   const CellVerdict verdict =
-      CommitChannelCell(cells, m_pGrid->GetCol(), ToStd(m_pEditors->Text(editor)), m_bandLimits, g_bChinese);
+      CommitChannelCell(cells, m_pGrid->GetCol(), ToStd(m_pEditors->Text(editor)), m_bandLimits, CurrentLanguage());
   HideEditor();
   SetRowCells(row, cells);
   if (cells != tableBefore[static_cast<std::size_t>(row - 1)]) {

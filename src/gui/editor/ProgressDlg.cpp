@@ -6,12 +6,12 @@
 #include <QPushButton>
 
 #include "core/shell/AccessibleTexts.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/widgets/DialogUnits.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
+#include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogUnits.h"
 
 namespace {
 constexpr int kCtlBar = 1001;
@@ -71,7 +71,7 @@ void CProgressDlg::SetProgress(int done, const QString& percent) {
   m_pBar->setValue(done);
   m_pPercent->setText(percent);
   // Read out with what it counts; the change itself reaches a screen reader.
-  m_pPercent->setAccessibleName(FromStd(PercentageName(ToStd(percent), g_bChinese)));
+  m_pPercent->setAccessibleName(FromStd(PercentageName(ToStd(percent), CurrentLanguage())));
 }
 
 void CProgressDlg::BeginPass(const QString& caption) {

@@ -1,23 +1,24 @@
 #include "gui/print/PrintCommands.h"
 
-#include <QPaintEngine>
 #include <QPageRanges>
 #include <QPageSetupDialog>
+#include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "gui/shell/AppGlobals.h"
+#include "core/files/DataFileMessage.h"
+#include "core/files/ProgramDoc.h"
+#include "core/lang/Language.h"
+#include "core/profile/ProfileFile.h"
 #include "core/shell/ResourceIds.h"
-#include "gui/shell/ResourceText.h"
-#include "gui/shell/UiHooks.h"
-#include "gui/shell/ChannelWindow.h"
 #include "gui/printout/PdfReport.h"
 #include "gui/printout/PrintoutPainter.h"
-#include "core/profile/ProfileFile.h"
-#include "core/files/DataFileMessage.h"
-#include "core/lang/Language.h"
-#include "core/files/ProgramDoc.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/ChannelWindow.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UiHooks.h"
 
 namespace {
 
@@ -42,14 +43,15 @@ bool PrintsToFile(QPrinter& printer) {
 void SaveToFile(QWidget* parent, QPrinter& printer, const PrintoutSource& source, int copies) {
   const QByteArray pdf = PrintoutPdf(source, printer.pageLayout(), printer.docName(), printer.pageRanges(), copies);
   if (pdf.isEmpty()) {
-    ProgramMessageBox(parent, QString::fromUtf8(kPrintFailed(g_bChinese)), QMessageBox::Ok, QMessageBox::Warning);
+    ProgramMessageBox(parent, QString::fromUtf8(kPrintFailed(CurrentLanguage())), QMessageBox::Ok,
+                      QMessageBox::Warning);
     return;
   }
   const std::string path = printer.outputFileName().toStdString();
   const int err = SafeFileWrite(path, pdf.constData(), static_cast<std::size_t>(pdf.size()));
   if (err == 0) return;
   const DataFileResult failed{DataFileStatus::CannotWrite, err};
-  ProgramMessageBox(parent, FromStd(DataFileFailureMessage(failed, path, true, g_bChinese)), QMessageBox::Ok,
+  ProgramMessageBox(parent, FromStd(DataFileFailureMessage(failed, path, true, CurrentLanguage())), QMessageBox::Ok,
                     QMessageBox::Warning);
 }
 
@@ -61,7 +63,8 @@ void Draw(QWidget* parent, QPrinter& printer, const PrintoutSource& source) {
     return;
   }
   if (!DrawPrintout(printer, source, copies))
-    ProgramMessageBox(parent, QString::fromUtf8(kPrintFailed(g_bChinese)), QMessageBox::Ok, QMessageBox::Warning);
+    ProgramMessageBox(parent, QString::fromUtf8(kPrintFailed(CurrentLanguage())), QMessageBox::Ok,
+                      QMessageBox::Warning);
 }
 
 }  // namespace
@@ -101,7 +104,7 @@ void CPrintCommands::OnFilePrintPreview(QWidget* parent, const PrintoutSource& s
 PrintoutSource ChannelWindowPrintout(const CChannelWindow& window) {
   PrintoutSource source;
   source.image = window.GetDocument()->image;
-  source.chinese = g_bChinese;
+  source.language = CurrentLanguage();
   source.table = window.Table();
   source.owner = PrintoutOwner(g_profile, g_strLanguage);
   return source;

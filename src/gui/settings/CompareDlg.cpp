@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/shell/FrameServices.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/shell/ResourceText.h"
 #include "core/settings/ImageCompare.h"
+#include "core/shell/ResourceIds.h"
 #include "gui/settings/OptionLabels.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/FrameServices.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/widgets/ControlId.h"
 
 namespace {
 
@@ -93,9 +93,9 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
   layout->addWidget(new QLabel(LangString(kSides).arg(path), this));
 
   if (!differences.channels.empty()) {
-    QStringList titles{FromStd(ChannelColumnTitle(kColChannel, g_bChinese))};
+    QStringList titles{FromStd(ChannelColumnTitle(kColChannel, CurrentLanguage()))};
     for (int side = 0; side < 2; ++side)
-      for (int c = 1; c < kChannelColumns; ++c) titles << FromStd(ChannelColumnTitle(c, g_bChinese));
+      for (int c = 1; c < kChannelColumns; ++c) titles << FromStd(ChannelColumnTitle(c, CurrentLanguage()));
     m_pChannels = NewTable(this, static_cast<int>(differences.channels.size()) + 1, titles);
     // The first row names the sides above their columns.
     m_pChannels->setSpan(0, 1, 1, kSideColumns);

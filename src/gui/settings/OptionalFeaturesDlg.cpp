@@ -6,15 +6,15 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/DialogUnits.h"
-#include "gui/shell/FrameServices.h"
+#include "core/files/ProgramDoc.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/FrameServices.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
-#include "core/files/ProgramDoc.h"
 #include "gui/widgets/DialogParts.h"
+#include "gui/widgets/DialogUnits.h"
 
 namespace {
 constexpr int kDialog = Res::kDlgOptions;
@@ -36,7 +36,7 @@ QStringList Entries(OptionList list) {
     for (int index : {0, 1}) entries << ResourceText(DialogItemKey(kDialog, id, index));
     return entries;
   }
-  for (const std::string& entry : OptionListEntries(list, g_bChinese)) entries << FromStd(entry);
+  for (const std::string& entry : OptionListEntries(list, CurrentLanguage())) entries << FromStd(entry);
   return entries;
 }
 }  // namespace

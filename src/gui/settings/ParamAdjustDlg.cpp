@@ -9,17 +9,17 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "core/files/ProgramDoc.h"
 #include "core/shell/AccessibleTexts.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/widgets/DialogUnits.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
+#include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogParts.h"
+#include "gui/widgets/DialogUnits.h"
 #include "gui/widgets/GridEditor.h"
 #include "gui/widgets/MSFlexGrid.h"
-#include "core/files/ProgramDoc.h"
-#include "gui/widgets/DialogParts.h"
 
 namespace {
 constexpr int kDialog = Res::kDlgParam;
@@ -149,15 +149,17 @@ void CParamAdjustDlg::OnInitDialog() {
     m_pSqlGrid->SetTextMatrix(static_cast<int>(r) + 1, 0, QString::number(m_table.points[r]));
     m_pSqlGrid->SetRowName(static_cast<int>(r) + 1, FromStd(BandPointRowName(m_table.points[r])));
   }
-  m_pSqlGrid->SetTextMatrix(0, 1, QString::fromUtf8(SquelchColumnTitle(g_bChinese)));
+  m_pSqlGrid->SetTextMatrix(0, 1, QString::fromUtf8(SquelchColumnTitle(CurrentLanguage())));
   SetUpGrid(m_pRxGrid, kRxRows + 1, kRxColumns + 1);
-  for (int r = 1; r <= kRxRows; ++r) m_pRxGrid->SetTextMatrix(r, 0, QString::fromUtf8(RxRowTitle(r, g_bChinese)));
-  for (int c = 1; c <= kRxColumns; ++c) m_pRxGrid->SetTextMatrix(0, c, QString::fromUtf8(RxColumnTitle(c, g_bChinese)));
+  for (int r = 1; r <= kRxRows; ++r)
+    m_pRxGrid->SetTextMatrix(r, 0, QString::fromUtf8(RxRowTitle(r, CurrentLanguage())));
+  for (int c = 1; c <= kRxColumns; ++c)
+    m_pRxGrid->SetTextMatrix(0, c, QString::fromUtf8(RxColumnTitle(c, CurrentLanguage())));
   m_pSqlGrid->setMinimumSize(GridContentSize(m_pSqlGrid).expandedTo(QSize(DluX(this, 137), DluY(this, 130))));
   const QSize rx = GridContentSize(m_pRxGrid);
   m_pRxGrid->setMinimumWidth(std::max(rx.width(), DluX(this, 137)));
   m_pRxGrid->setFixedHeight(rx.height());
-  const std::string note = BandCutNote(m_table, g_bChinese);
+  const std::string note = BandCutNote(m_table, CurrentLanguage());
   m_pCutNote->setText(FromStd(note));
   m_pCutNote->setVisible(!note.empty());
   ShowImage();

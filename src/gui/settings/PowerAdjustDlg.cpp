@@ -6,17 +6,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/files/ProgramDoc.h"
+#include "core/settings/PowerTable.h"
 #include "core/shell/AccessibleTexts.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/widgets/DialogUnits.h"
 #include "core/shell/ResourceIds.h"
+#include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogParts.h"
+#include "gui/widgets/DialogUnits.h"
 #include "gui/widgets/GridEditor.h"
 #include "gui/widgets/MSFlexGrid.h"
-#include "core/files/ProgramDoc.h"
-#include "gui/widgets/DialogParts.h"
-#include "core/settings/PowerTable.h"
 
 namespace {
 constexpr int kColumns = kPowerColumns + 1;
@@ -75,14 +75,15 @@ void CPowerAdjustDlg::OnInitDialog() {
     m_pGrid->SetTextMatrix(static_cast<int>(r) + 1, 0, QString::number(m_table.points[r]));
     m_pGrid->SetRowName(static_cast<int>(r) + 1, FromStd(BandPointRowName(m_table.points[r])));
   }
-  for (int c = 1; c < kColumns; ++c) m_pGrid->SetTextMatrix(0, c, QString::fromUtf8(PowerColumnTitle(c, g_bChinese)));
+  for (int c = 1; c < kColumns; ++c)
+    m_pGrid->SetTextMatrix(0, c, QString::fromUtf8(PowerColumnTitle(c, CurrentLanguage())));
   for (int c = 0; c < kColumns; ++c) {
     m_pGrid->SetColWidth(c, static_cast<int>(m_nFirstColWidth * kWidthFactors[c]));
     m_pGrid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
   }
   // The template's size, larger when the rows need it: no cell out of view.
   m_pGrid->setMinimumSize(GridContentSize(m_pGrid).expandedTo(QSize(DluX(this, 185), DluY(this, 92))));
-  const std::string note = BandCutNote(m_table, g_bChinese);
+  const std::string note = BandCutNote(m_table, CurrentLanguage());
   m_pCutNote->setText(FromStd(note));
   m_pCutNote->setVisible(!note.empty());
   ShowImage();

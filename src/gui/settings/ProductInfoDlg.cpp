@@ -9,21 +9,22 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/DialogUnits.h"
-#include "gui/shell/FrameServices.h"
-#include "core/shell/ResourceIds.h"
-#include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
-#include "gui/shell/UiHooks.h"
-#include "gui/shell/UserSettings.h"
-#include "gui/shell/ChannelWindow.h"
+#include "core/files/ProgramDoc.h"
 #include "core/profile/ProfileFile.h"
 #include "core/radio/BandCheck.h"
 #include "core/radio/ChannelTable.h"
-#include "core/files/ProgramDoc.h"
-#include "gui/widgets/DialogParts.h"
 #include "core/settings/ProductInfo.h"
+#include "core/shell/ResourceIds.h"
+#include "core/shell/ResourceTable.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/ChannelWindow.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/FrameServices.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/UiHooks.h"
+#include "gui/shell/UserSettings.h"
+#include "gui/widgets/DialogParts.h"
+#include "gui/widgets/DialogUnits.h"
 
 namespace {
 constexpr int kDialog = Res::kDlgProduct;
@@ -119,7 +120,7 @@ void CProductInfoDlg::OnOK() {
   StoreTableToImage(m_pView->Table(), shown);
   const std::vector<int> outside = ChannelsOutsideBand(shown, m_pView->GetBandLimits());
   if (!outside.empty())
-    ProgramMessageBox(parentWidget(), FromStd(BandChangeNote(texts.band, outside, g_bChinese)), QMessageBox::Ok,
+    ProgramMessageBox(parentWidget(), FromStd(BandChangeNote(texts.band, outside, CurrentLanguage())), QMessageBox::Ok,
                       QMessageBox::Warning);
 }
 

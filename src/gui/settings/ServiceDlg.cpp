@@ -3,20 +3,21 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "gui/shell/AppContext.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/shell/FrameServices.h"
-#include "core/shell/ResourceIds.h"
-#include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
-#include "gui/shell/UiHooks.h"
-#include "gui/shell/TransferRunner.h"
+#include "core/files/ProgramDoc.h"
 #include "core/link/PortNames.h"
 #include "core/profile/ProfileFile.h"
-#include "core/files/ProgramDoc.h"
-#include "gui/widgets/DialogParts.h"
 #include "core/settings/ParamArea.h"
 #include "core/settings/PowerTable.h"
+#include "core/shell/ResourceIds.h"
+#include "core/shell/ResourceTable.h"
+#include "gui/shell/AppContext.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/FrameServices.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/shell/TransferRunner.h"
+#include "gui/shell/UiHooks.h"
+#include "gui/widgets/DialogParts.h"
 
 LinkSettings ServiceDialogLinkSettings(Direction direction) {
   if (const auto& settings = AppContext().Hooks().serviceLink) return settings(direction);
@@ -77,7 +78,7 @@ void CServiceDlg::Start(Direction direction) {
   request.device = ResolvePortArgument(g_strPortName, g_profile);
   request.direction = direction;
   request.area = m_area;
-  request.chinese = g_bChinese;
+  request.language = CurrentLanguage();
   const LinkSettings settings = ServiceDialogLinkSettings(direction);
   if (!m_pRunner->Start(request, settings, m_pDoc->image)) return;
   setEnabled(false);

@@ -7,7 +7,7 @@
 
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/AppContext.h"
-#include "gui/shell/AppGlobals.h"
+#include "gui/shell/CurrentLanguage.h"
 
 namespace {
 // The translation context that holds every resource key.
@@ -25,14 +25,14 @@ bool LoadLanguageModule(const QString& path) {
 
 void UnloadLanguageModule() {
   Module().reset();
-  LoadQtTexts(false);
+  LoadQtTexts(Language::English);
 }
 
-void LoadQtTexts(bool chinese) {
+void LoadQtTexts(Language language) {
   std::unique_ptr<QTranslator>& qtTexts = AppContext().m_pQtTexts;
   if (qtTexts) QCoreApplication::removeTranslator(qtTexts.get());
   qtTexts.reset();
-  if (!chinese) return;
+  if (language != Language::Chinese) return;
   auto translator = std::make_unique<QTranslator>();
   if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(translator.get());
@@ -53,7 +53,7 @@ QString ResourceText(const std::string& key) {
 
 QString CommandToolTip(int command) { return FromStd(PromptToolTip(ToStd(ResourceText(StringKey(command))))); }
 
-QString LangString(const LangText& text) { return QString::fromUtf8(text(g_bChinese)); }
+QString LangString(const LangText& text) { return QString::fromUtf8(text(CurrentLanguage())); }
 
 QString FromStd(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -13,7 +13,7 @@ void UnloadLanguageModule();
 
 // Qt's own texts (standard dialogs, their buttons) in Chinese for a Chinese
 // run; nothing happens when Qt's translations are not installed.
-void LoadQtTexts(bool chinese);
+void LoadQtTexts(Language language);
 bool LanguageModuleLoaded();
 
 // The module's text for a resource key, else the program's English text,

@@ -12,9 +12,9 @@
 #include <algorithm>
 
 #include "core/shell/AccessibleTexts.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/shell/ResourceText.h"
 #include "core/shell/EditorRules.h"
+#include "gui/shell/CurrentLanguage.h"
+#include "gui/shell/ResourceText.h"
 
 namespace {
 
@@ -306,7 +306,7 @@ QString CMSFlexGrid::ColName(int col) const { return GetTextMatrix(0, col).trimm
 
 QString CMSFlexGrid::CellName(int row, int col) const {
   return FromStd(CellEditorName(ToStd(m_nFixedRows > 0 ? ColName(col) : QString()),
-                                ToStd(m_nFixedCols > 0 ? RowName(row) : QString()), g_bChinese));
+                                ToStd(m_nFixedCols > 0 ? RowName(row) : QString()), CurrentLanguage()));
 }
 
 bool CMSFlexGrid::IsOwnPart(const QObject* child) const {

@@ -23,7 +23,7 @@ TEST(OwnCsv, ExportOfImportGivesTheSameFile) {
                            "9,446.10000,446.10000,88.8,None,Wide,Yes,Off,Low\r\n"
                            "16,470.00000,440.00000,D131I,100.0,Narrow,No,Off,High\r\n";
   // An empty channel written out by a spreadsheet is no line of its own.
-  const CsvImportResult result = ImportChannelsCsv(file + "3,,,,,,,,\r\n", kBand, false);
+  const CsvImportResult result = ImportChannelsCsv(file + "3,,,,,,,,\r\n", kBand, Language::English);
   EXPECT_TRUE(result.refused.empty());
   EXPECT_EQ(result.imported, 4);
   EXPECT_EQ(result.table[8], (ChannelRow{" 9", "446.10000", "446.10000", "88.8", "None", "Wide", "Yes", "Off", "Low"}));
@@ -38,14 +38,14 @@ TEST(OwnCsv, ChineseTitlesAndTextsInAnotherOrder) {
       "中,2,446.01250,D023I,载波,窄,否,无,446.02500\n";
   ChannelTable english = EmptyChannelTable();
   PutRow(english, 2, Row("446.01250", "446.02500", "None", "D023I", "Narrow", "No", "Carrier", "Middle"));
-  EXPECT_EQ(ImportChannelsCsv(file, kBand, false).table, english);
+  EXPECT_EQ(ImportChannelsCsv(file, kBand, Language::English).table, english);
   ChannelTable chinese = EmptyChannelTable();
   PutRow(chinese, 2, Row("446.01250", "446.02500", "无", "D023I", "窄", "否", "载波", "中"));
-  EXPECT_EQ(ImportChannelsCsv(file, kBand, true).table, chinese);
+  EXPECT_EQ(ImportChannelsCsv(file, kBand, Language::Chinese).table, chinese);
 }
 
 TEST(OwnCsv, MissingColumnsTakeNewChannelDefaults) {
-  const CsvImportResult result = ImportChannelsCsv("Power, Rx Frequency \n Low ,446.50000\n", kBand, false);
+  const CsvImportResult result = ImportChannelsCsv("Power, Rx Frequency \n Low ,446.50000\n", kBand, Language::English);
   ChannelTable expected = EmptyChannelTable();
   PutRow(expected, 1, Row("446.50000", "446.50000", "None", "None", "Wide", "Yes", "Off", "Low"));
   EXPECT_EQ(result.table, expected);
@@ -63,8 +63,8 @@ class OwnCsvRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(OwnCsvRefusal, LineTakesNoChannel) {
   const RefusalCase& c = GetParam();
-  const CsvImportResult result =
-      ImportChannelsCsv(kOwnHeader + c.line + "\r\n1,446.00625,,None,None,Wide,Yes,Off,High\r\n", kBand, false);
+  const CsvImportResult result = ImportChannelsCsv(
+      kOwnHeader + c.line + "\r\n1,446.00625,,None,None,Wide,Yes,Off,High\r\n", kBand, Language::English);
   EXPECT_EQ(result.imported, 0);
   EXPECT_EQ(result.table, EmptyChannelTable());
   ASSERT_EQ(result.refused.size(), 2u);
@@ -109,7 +109,7 @@ TEST(ChannelCsvPlacement, TwentyLinesFillSixteenChannels) {
   std::string file = "Rx Frequency\n";
   for (int i = 0; i < 20; ++i)
     file += (i == 3 ? "480.00000" : "44" + std::to_string(i % 10) + ".50000") + std::string("\n");
-  const CsvImportResult result = ImportChannelsCsv(file, kBand, false);
+  const CsvImportResult result = ImportChannelsCsv(file, kBand, Language::English);
   EXPECT_EQ(result.imported, 16);
   EXPECT_EQ(result.table[3][kColRxFrequency], "444.50000");  // line 6 took channel 4
   EXPECT_EQ(result.table[15][kColRxFrequency], "446.50000");  // line 18
@@ -123,13 +123,13 @@ TEST(ChannelCsvPlacement, TwentyLinesFillSixteenChannels) {
 
 TEST(ChannelCsvPlacement, LocationsFromOneToSixteenPlaceTheirLines) {
   const std::string chirp = "Location,Frequency\n5,446.5\n3,446.25\n5,446.75\n";
-  const CsvImportResult byLocation = ImportChannelsCsv(chirp, kBand, false);
+  const CsvImportResult byLocation = ImportChannelsCsv(chirp, kBand, Language::English);
   EXPECT_EQ(byLocation.table[4][kColRxFrequency], "446.50000");
   EXPECT_EQ(byLocation.table[2][kColRxFrequency], "446.25000");
   ASSERT_EQ(byLocation.refused.size(), 1u);
   EXPECT_EQ(byLocation.refused[0].reason, R::ChannelTaken);
   // One Location outside 1-16: every line goes in file order.
-  const CsvImportResult inOrder = ImportChannelsCsv(chirp + "17,440\n", kBand, false);
+  const CsvImportResult inOrder = ImportChannelsCsv(chirp + "17,440\n", kBand, Language::English);
   EXPECT_EQ(inOrder.imported, 4);
   EXPECT_EQ(inOrder.table[0][kColRxFrequency], "446.50000");
   EXPECT_EQ(inOrder.table[3][kColRxFrequency], "440.00000");
@@ -141,14 +141,14 @@ TEST(ChannelCsvPlacement, LocationsFromOneToSixteenPlaceTheirLines) {
 TEST(ChannelCsvPlacement, ImportedChannelsAreInTheImage) {
   const CsvImportResult result =
       ImportChannelsCsv("Frequency,Duplex,Offset\n5.0,,\n10.0,,\n29.5,split,9.995\n29.5,-,0.5\n",
-                        BandLimitsFromText("1-30MHz"), false);
+                        BandLimitsFromText("1-30MHz"), Language::English);
   EXPECT_EQ(result.imported, 2);
   ASSERT_EQ(result.refused.size(), 2u);
   EXPECT_EQ(result.refused[0].reason, R::OutOfRange);
   EXPECT_EQ(result.refused[1].reason, R::OutOfRange);
   RadioImage image;
   StoreTableToImage(result.table, image);
-  EXPECT_EQ(TableFromImage(image, false), result.table);
+  EXPECT_EQ(TableFromImage(image, Language::English), result.table);
 }
 
 TEST(ChannelCsvFile, UnreadableFilesImportNothing) {
@@ -163,55 +163,58 @@ TEST(ChannelCsvFile, UnreadableFilesImportNothing) {
       {"Frequency,Name\n446,\"open\n", CsvFileFailure::UnclosedQuote},
   };
   for (const auto& c : cases) {
-    const CsvImportResult result = ImportChannelsCsv(c.text, kBand, false);
+    const CsvImportResult result = ImportChannelsCsv(c.text, kBand, Language::English);
     EXPECT_EQ(result.failure, c.failure) << c.text;
     EXPECT_EQ(result.table, EmptyChannelTable());
     EXPECT_EQ(result.imported, 0);
   }
   TempDir dir;
-  EXPECT_EQ(ImportChannelsCsvFile(dir.file("missing.csv"), kBand, false).failure, CsvFileFailure::CannotRead);
+  EXPECT_EQ(ImportChannelsCsvFile(dir.file("missing.csv"), kBand, Language::English).failure,
+            CsvFileFailure::CannotRead);
   dir.Write("large.csv", "Frequency\n" + std::string(kMaxChannelCsvSize, '\n'));
-  EXPECT_EQ(ImportChannelsCsvFile(dir.file("large.csv"), kBand, false).failure, CsvFileFailure::TooLarge);
+  EXPECT_EQ(ImportChannelsCsvFile(dir.file("large.csv"), kBand, Language::English).failure, CsvFileFailure::TooLarge);
   ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
   for (const std::string& device : {std::string("/dev/zero"), dir.file("fifo")}) {
-    EXPECT_EQ(CsvFileFailureText(ImportChannelsCsvFile(device, kBand, false), false),
+    EXPECT_EQ(CsvFileFailureText(ImportChannelsCsvFile(device, kBand, Language::English), Language::English),
               "The file cannot be read: not a regular file.");
   }
   dir.Write("ok.csv", "Frequency\n446.5\n");
-  EXPECT_EQ(ImportChannelsCsvFile(dir.file("ok.csv"), kBand, false).imported, 1);
+  EXPECT_EQ(ImportChannelsCsvFile(dir.file("ok.csv"), kBand, Language::English).imported, 1);
 }
 
 TEST(CsvImportReport, CountAndEveryRefusedLine) {
-  const CsvImportResult result = ImportChannelsCsv(
-      "Frequency,Mode,Tone,rToneFreq\n446.5,FM,,\n446.5,\"A\nM\",,\n480,FM,,\n446.5,FM,Tone,69.4\n", kBand, false);
-  EXPECT_EQ(CsvImportReport(result, false),
+  const CsvImportResult result =
+      ImportChannelsCsv("Frequency,Mode,Tone,rToneFreq\n446.5,FM,,\n446.5,\"A\nM\",,\n480,FM,,\n446.5,FM,Tone,69.4\n",
+                        kBand, Language::English);
+  EXPECT_EQ(CsvImportReport(result, Language::English),
             "1 channel imported.\n"
             "3 lines refused:\n"
             "Line 3: unknown mode 'A?M' (FM or NFM)\n"
             "Line 5: 480.00000 is outside the band\n"
             "Line 6: unknown tone '69.4'\n");
-  EXPECT_EQ(CsvImportReport(result, true),
+  EXPECT_EQ(CsvImportReport(result, Language::Chinese),
             "已导入 1 个信道。\n"
             "3 行未导入：\n"
             "第 3 行：未知的模式“A?M”（FM 或 NFM）\n"
             "第 5 行：480.00000 超出频段\n"
             "第 6 行：未知的亚音“69.4”\n");
-  EXPECT_EQ(CsvImportReport(result, false, 1),
+  EXPECT_EQ(CsvImportReport(result, Language::English, 1),
             "1 channel imported.\n3 lines refused:\nLine 3: unknown mode 'A?M' (FM or NFM)\n... and 2 more.\n");
   // A frequency not written as the table writes it names its column.
-  const CsvImportResult inexact = ImportChannelsCsv(
-      kOwnHeader + "1,446.00625,446.1,None,None,Wide,Yes,Off,High\r\n1,{column},446.00625,,,,,,\r\n", kBand, false);
-  EXPECT_EQ(CsvImportReport(inexact, false),
+  const CsvImportResult inexact =
+      ImportChannelsCsv(kOwnHeader + "1,446.00625,446.1,None,None,Wide,Yes,Off,High\r\n1,{column},446.00625,,,,,,\r\n",
+                        kBand, Language::English);
+  EXPECT_EQ(CsvImportReport(inexact, Language::English),
             "0 channels imported.\n2 lines refused:\nLine 2: Tx Frequency '446.1' is not written as the table "
             "writes it (MHz with five decimals: 446.00625)\nLine 3: Rx Frequency '{column}' is not written as the "
             "table writes it (MHz with five decimals: 446.00625)\n");
-  EXPECT_EQ(CsvImportReport(inexact, true),
+  EXPECT_EQ(CsvImportReport(inexact, Language::Chinese),
             "已导入 0 个信道。\n2 行未导入：\n第 2 行：发射频率“446.1”不是表中的写法（MHz，五位小数：446.00625）\n"
             "第 3 行：接收频率“{column}”不是表中的写法（MHz，五位小数：446.00625）\n");
   CsvImportResult unreadable;
   unreadable.failure = CsvFileFailure::UnclosedQuote;
   unreadable.failureLine = 7;
-  EXPECT_EQ(CsvImportReport(unreadable, false), "Line 7: a quoted field is not closed.\n");
+  EXPECT_EQ(CsvImportReport(unreadable, Language::English), "Line 7: a quoted field is not closed.\n");
 }
 
 }  // namespace

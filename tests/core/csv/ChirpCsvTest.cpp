@@ -44,7 +44,7 @@ TEST_P(ChirpImport, OneLine) {
   const ImportCase& c = GetParam();
   Line line;
   c.change(line);
-  const CsvImportResult result = ImportChannelsCsv(kHeader + line.Csv(), WideBand(), false);
+  const CsvImportResult result = ImportChannelsCsv(kHeader + line.Csv(), WideBand(), Language::English);
   ASSERT_TRUE(result.Readable());
   EXPECT_EQ(result.form, CsvForm::Chirp);
   if (c.refusal == R::None) {
@@ -149,7 +149,7 @@ TEST_P(ChirpExport, LineAndBack) {
   StoreTableToImage(table, image);
   const std::string text = ExportChannelsCsv(image, CsvForm::Chirp);
   EXPECT_EQ(text, kHeader + "1,," + c.line + "\r\n");
-  const CsvImportResult back = ImportChannelsCsv(text, WideBand(), false);
+  const CsvImportResult back = ImportChannelsCsv(text, WideBand(), Language::English);
   EXPECT_TRUE(back.refused.empty());
   EXPECT_EQ(back.table, table);
 }
@@ -190,7 +190,7 @@ TEST(ChirpFile, HandWrittenImportsToTable) {
       "Airband,2,127.500000,High,,,0,88.5,88.5,AM,,,\n"
       "Duplex off,3,446.100000,High,,off,0,88.5,88.5,FM,,,\n"
       "Cross,4,446.200000,Mid,Cross,+,1.000000,88.5,88.5,FM,P,,\n";
-  const CsvImportResult result = ImportChannelsCsv(file, WideBand(), false);
+  const CsvImportResult result = ImportChannelsCsv(file, WideBand(), Language::English);
   ChannelTable expected = EmptyChannelTable();
   PutRow(expected, 1, Row(F, F, "88.5", "88.5", "Narrow"));
   PutRow(expected, 2, Row("146.52000", "145.92000", "None", "127.3", "Wide", "No", "Off", "Low"));

@@ -149,9 +149,9 @@ TEST(Backups, AFolderThatCannotBeMadeIsToldWithThePath) {
   const BackupResult r = SaveBackup(dir.file("file/Program"), RadioImage(), "COM1");
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.sysError, ENOTDIR);
-  const std::string message = BackupFailureMessage(r, false);
+  const std::string message = BackupFailureMessage(r, Language::English);
   EXPECT_EQ(message.rfind("No backup was saved: cannot write '" + dir.file("file/Program/"), 0), 0u) << message;
-  EXPECT_EQ(BackupFailureMessage(r, true).rfind("未保存备份", 0), 0u);
+  EXPECT_EQ(BackupFailureMessage(r, Language::Chinese).rfind("未保存备份", 0), 0u);
 }
 
 TEST(UserFolders, FollowTheXdgVariablesAndTheApplicationName) {

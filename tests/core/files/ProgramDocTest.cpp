@@ -37,11 +37,11 @@ void ExpectSame(const CProgramDoc& a, const CProgramDoc& b) {
 
 TEST(ProgramDoc, NewDocumentWithoutDefaultDat) {
   TempDir dir;
-  for (bool chinese : {false, true}) {
+  for (Language language : {Language::English, Language::Chinese}) {
     CProgramDoc doc = KnownDocument();
-    doc.OnNewDocument(dir.path() + "/", "Program", chinese);
+    doc.OnNewDocument(dir.path() + "/", "Program", language);
     EXPECT_EQ(doc.image, BuiltInDefaults());
-    EXPECT_EQ(doc.GetTitle(), chinese ? "信道信息" : "Channel Information");
+    EXPECT_EQ(doc.GetTitle(), language == Language::Chinese ? "信道信息" : "Channel Information");
     EXPECT_EQ(doc.GetPathName(), "Program");
   }
 }
@@ -50,7 +50,7 @@ TEST(ProgramDoc, NewDocumentFromDefaultDat) {
   TempDir dir;
   dir.Write("Default.dat", DataFileBytes(Pattern(7)));
   CProgramDoc doc;
-  doc.OnNewDocument(dir.path() + "/", "", false);
+  doc.OnNewDocument(dir.path() + "/", "", Language::English);
   EXPECT_EQ(doc.image, Pattern(7));
   EXPECT_EQ(doc.GetPathName(), "");
 }
@@ -120,17 +120,20 @@ TEST(ProgramDoc, FailedSaveChangesNothing) {
 struct MessageCase {
   DataFileResult result;
   bool saving;
-  bool chinese;
+  Language language;
   std::string expected;
 };
 
-void PrintTo(const MessageCase& c, std::ostream* os) { *os << std::to_string(static_cast<int>(c.result.status)) + " errno " + std::to_string(c.result.sysError) + (c.saving ? " saving" : " opening") + (c.chinese ? " Chinese" : " English"); }
+void PrintTo(const MessageCase& c, std::ostream* os) {
+  *os << std::to_string(static_cast<int>(c.result.status)) + " errno " + std::to_string(c.result.sysError) +
+             (c.saving ? " saving" : " opening") + (c.language == Language::Chinese ? " Chinese" : " English");
+}
 
 class FailureMessages : public ::testing::TestWithParam<MessageCase> {};
 
 TEST_P(FailureMessages, Text) {
   const MessageCase& c = GetParam();
-  EXPECT_EQ(DataFileFailureMessage(c.result, "/data/a b.dat", c.saving, c.chinese), c.expected);
+  EXPECT_EQ(DataFileFailureMessage(c.result, "/data/a b.dat", c.saving, c.language), c.expected);
 }
 
 const std::string kNoEntry = std::strerror(ENOENT);
@@ -139,18 +142,26 @@ const std::string kNoSpace = std::strerror(ENOSPC);
 INSTANTIATE_TEST_SUITE_P(
     Table, FailureMessages,
     ::testing::Values(
-        MessageCase{{DataFileStatus::BadSignature, 0}, false, false, "Data Format Error"},
-        MessageCase{{DataFileStatus::BadSignature, 0}, false, true, "数据格式不正确"},
-        MessageCase{{DataFileStatus::ShortFile, 0}, false, false, ""},
-        MessageCase{{DataFileStatus::ShortFile, 0}, false, true, ""},
-        MessageCase{{DataFileStatus::Ok, 0}, true, false, ""},
-        MessageCase{{DataFileStatus::CannotOpen, ENOENT}, false, false,
+        MessageCase{{DataFileStatus::BadSignature, 0}, false, Language::English, "Data Format Error"},
+        MessageCase{{DataFileStatus::BadSignature, 0}, false, Language::Chinese, "数据格式不正确"},
+        MessageCase{{DataFileStatus::ShortFile, 0}, false, Language::English, ""},
+        MessageCase{{DataFileStatus::ShortFile, 0}, false, Language::Chinese, ""},
+        MessageCase{{DataFileStatus::Ok, 0}, true, Language::English, ""},
+        MessageCase{{DataFileStatus::CannotOpen, ENOENT},
+                    false,
+                    Language::English,
                     "Cannot open the file /data/a b.dat: " + kNoEntry},
-        MessageCase{{DataFileStatus::CannotOpen, ENOENT}, false, true, "无法打开文件 /data/a b.dat：" + kNoEntry},
-        MessageCase{{DataFileStatus::CannotWrite, ENOSPC}, true, false,
+        MessageCase{
+            {DataFileStatus::CannotOpen, ENOENT}, false, Language::Chinese, "无法打开文件 /data/a b.dat：" + kNoEntry},
+        MessageCase{{DataFileStatus::CannotWrite, ENOSPC},
+                    true,
+                    Language::English,
                     "Cannot save the file /data/a b.dat: " + kNoSpace},
-        MessageCase{{DataFileStatus::CannotWrite, ENOSPC}, true, true, "无法保存文件 /data/a b.dat：" + kNoSpace},
-        MessageCase{{DataFileStatus::CannotOpen, 0}, false, false,
+        MessageCase{
+            {DataFileStatus::CannotWrite, ENOSPC}, true, Language::Chinese, "无法保存文件 /data/a b.dat：" + kNoSpace},
+        MessageCase{{DataFileStatus::CannotOpen, 0},
+                    false,
+                    Language::English,
                     "Cannot open the file /data/a b.dat: the file could not be read or written"}));
 
 TEST(FailureMessages, OpeningAMissingFileNamesItAndTheReason) {
@@ -158,7 +169,8 @@ TEST(FailureMessages, OpeningAMissingFileNamesItAndTheReason) {
   CProgramDoc doc;
   const std::string path = dir.file("gone.dat");
   const DataFileResult r = doc.OnOpenDocument(path);
-  EXPECT_EQ(DataFileFailureMessage(r, path, false, false), "Cannot open the file " + path + ": " + kNoEntry);
+  EXPECT_EQ(DataFileFailureMessage(r, path, false, Language::English),
+            "Cannot open the file " + path + ": " + kNoEntry);
 }
 
 }  // namespace

@@ -235,7 +235,7 @@ TEST(ServiceTransfer, ReadFillsOnlyThePowerTable) {
   request.device = h.device();
   request.direction = Direction::Read;
   request.area = ServiceArea::PowerTable;
-  request.chinese = true;
+  request.language = Language::Chinese;
   const TransferResult r = RunServiceTransfer(request, image);
   ASSERT_TRUE(r.ok()) << LinkStatusName(r.status);
   EXPECT_EQ(r.message, "读数据成功");

@@ -53,29 +53,29 @@ TEST(PortDevice, TextNamesWhatLinuxReports) {
   const std::string radio = tree.File("radio");
   const struct {
     std::string path;
-    bool chinese;
+    Language language;
     std::string text;
   } cases[] = {
-      {"/dev/ttyUSB0", false,
+      {"/dev/ttyUSB0", Language::English,
        "/dev/ttyUSB0\nMaker: FTDI\nProduct: FT232R USB UART\nSerial number: A600XK1D\n"
        "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A600XK1D-if00-port0"},
-      {"/dev/ttyUSB0", true,
+      {"/dev/ttyUSB0", Language::Chinese,
        "/dev/ttyUSB0\n制造商：FTDI\n产品：FT232R USB UART\n序列号：A600XK1D\n"
        "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A600XK1D-if00-port0"},
       // A by-id link in the profile resolves to the node it names.
-      {"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A600XK1D-if00-port0", false,
+      {"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A600XK1D-if00-port0", Language::English,
        "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A600XK1D-if00-port0 -> /dev/ttyUSB0\nMaker: FTDI\n"
        "Product: FT232R USB UART\nSerial number: A600XK1D\n"
        "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A600XK1D-if00-port0"},
-      {"/dev/ttyACM0", false, "/dev/ttyACM0\nMaker: QinHeng\nProduct: CH9102 串口"},
-      {radio, false, radio + " -> /dev/ttyACM0\nMaker: QinHeng\nProduct: CH9102 串口"},
-      {"/dev/ttyS0", false, "/dev/ttyS0"},
-      {"/dev/ttyUSB1", false, "/dev/ttyUSB1 (not present)"},
-      {"/dev/ttyUSB1", true, "/dev/ttyUSB1 (不存在)"},
-      {"", false, " (not present)"},
+      {"/dev/ttyACM0", Language::English, "/dev/ttyACM0\nMaker: QinHeng\nProduct: CH9102 串口"},
+      {radio, Language::English, radio + " -> /dev/ttyACM0\nMaker: QinHeng\nProduct: CH9102 串口"},
+      {"/dev/ttyS0", Language::English, "/dev/ttyS0"},
+      {"/dev/ttyUSB1", Language::English, "/dev/ttyUSB1 (not present)"},
+      {"/dev/ttyUSB1", Language::Chinese, "/dev/ttyUSB1 (不存在)"},
+      {"", Language::English, " (not present)"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(PortDeviceText(DescribePortDevice(c.path, tree.Roots()), c.chinese), c.text) << c.path;
+    EXPECT_EQ(PortDeviceText(DescribePortDevice(c.path, tree.Roots()), c.language), c.text) << c.path;
 }
 
 TEST(PortDevice, MissingTreesGiveThePathAlone) {
@@ -83,7 +83,7 @@ TEST(PortDevice, MissingTreesGiveThePathAlone) {
   const DeviceRoots roots{empty.file("sys"), empty.file("dev")};
   const PortDevice device = DescribePortDevice("/dev/null", {empty.file("sys"), "/dev"});
   EXPECT_TRUE(device.present);
-  EXPECT_EQ(PortDeviceText(device, false), "/dev/null");
+  EXPECT_EQ(PortDeviceText(device, Language::English), "/dev/null");
   EXPECT_FALSE(DescribePortDevice("/dev/null", roots).present);
 }
 

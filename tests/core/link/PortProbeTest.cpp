@@ -110,7 +110,7 @@ TEST(DescribeProbe, InChinese) {
       {group, "没有权限：设备属于组“dialout”，加入该组即可访问（sudo usermod -aG dialout $USER，然后重新登录）"},
       {owner, "没有权限：只有其所有者“root”可以打开它，没有哪个组有读写权限"},
   };
-  for (const auto& c : cases) EXPECT_EQ(DescribeProbe(c.first, true), c.second);
+  for (const auto& c : cases) EXPECT_EQ(DescribeProbe(c.first, Language::Chinese), c.second);
 }
 
 }  // namespace

@@ -99,15 +99,15 @@ TEST(TransferPortFailure, MissingDeviceSendsNothingAndSaysWhy) {
   TempDir dir;
   RadioImage image = PatternImage(2);
   const RadioImage before = image;
-  for (bool chinese : {false, true}) {
+  for (Language language : {Language::English, Language::Chinese}) {
     MainTransferRequest request;
     request.device = dir.file("no-such-device");
-    request.chinese = chinese;
+    request.language = language;
     const TransferResult r = RunMainTransfer(request, image);
     EXPECT_EQ(r.outcome, TransferOutcome::PortNotOpened);
     EXPECT_EQ(r.status, LinkStatus::PortOpenFailed);
     EXPECT_EQ(r.sysError, ENOENT);
-    EXPECT_EQ(r.message, PortOpenFailedMessage(chinese));
+    EXPECT_EQ(r.message, PortOpenFailedMessage(language));
   }
   EXPECT_EQ(image, before);
 
@@ -185,16 +185,16 @@ struct ServiceFaultCase {
   Direction direction;
   ServiceArea area;
   const char* fault;
-  bool chinese;
+  Language language;
   const char* message;
 };
 
 TEST(ServiceTransferFault, ImageUntouchedAndTheDialogsMessage) {
   const ServiceFaultCase cases[] = {
-      {Direction::Read, ServiceArea::PowerTable, "short-block:2", false, "Communication Error"},
-      {Direction::Read, ServiceArea::ParamArea, "refuse-block:2", true, "通信出错"},
-      {Direction::Write, ServiceArea::ParamArea, "refuse-block:1", true, "通讯出错"},
-      {Direction::Write, ServiceArea::PowerTable, "no-confirm", false, "Communication Error"},
+      {Direction::Read, ServiceArea::PowerTable, "short-block:2", Language::English, "Communication Error"},
+      {Direction::Read, ServiceArea::ParamArea, "refuse-block:2", Language::Chinese, "通信出错"},
+      {Direction::Write, ServiceArea::ParamArea, "refuse-block:1", Language::Chinese, "通讯出错"},
+      {Direction::Write, ServiceArea::PowerTable, "no-confirm", Language::English, "Communication Error"},
   };
   for (const ServiceFaultCase& c : cases) {
     SimOptions options = CSimHarness::Fast();
@@ -207,7 +207,7 @@ TEST(ServiceTransferFault, ImageUntouchedAndTheDialogsMessage) {
     request.device = h.device();
     request.direction = c.direction;
     request.area = c.area;
-    request.chinese = c.chinese;
+    request.language = c.language;
     const TransferResult r = RunServiceTransfer(request, FastLinkSettings(ServiceLinkSettings(c.direction == Direction::Write)), image);
     EXPECT_EQ(r.outcome, TransferOutcome::CommunicationError) << c.fault;
     EXPECT_EQ(r.message, c.message) << c.fault;

@@ -73,16 +73,16 @@ TEST(PercentText, IntegerDivisionReachingHundredOnlyAtTheEnd) {
 struct MessageCase {
   const char* english;
   const char* chinese;
-  const char* (*text)(bool);
+  const char* (*text)(Language);
 };
 
-const char* MainPortFailed(bool c) { return PortOpenFailedMessage(c); }
-const char* MainCommError(bool c) { return CommunicationErrorMessage(c); }
-const char* ServicePortFailed(bool c) { return ServicePortOpenFailedMessage(c); }
-const char* ServiceReadOk(bool c) { return ServiceSuccessMessage(Direction::Read, c); }
-const char* ServiceWriteOk(bool c) { return ServiceSuccessMessage(Direction::Write, c); }
-const char* ServiceReadError(bool c) { return ServiceCommunicationErrorMessage(Direction::Read, c); }
-const char* ServiceWriteError(bool c) { return ServiceCommunicationErrorMessage(Direction::Write, c); }
+const char* MainPortFailed(Language c) { return PortOpenFailedMessage(c); }
+const char* MainCommError(Language c) { return CommunicationErrorMessage(c); }
+const char* ServicePortFailed(Language c) { return ServicePortOpenFailedMessage(c); }
+const char* ServiceReadOk(Language c) { return ServiceSuccessMessage(Direction::Read, c); }
+const char* ServiceWriteOk(Language c) { return ServiceSuccessMessage(Direction::Write, c); }
+const char* ServiceReadError(Language c) { return ServiceCommunicationErrorMessage(Direction::Read, c); }
+const char* ServiceWriteError(Language c) { return ServiceCommunicationErrorMessage(Direction::Write, c); }
 
 TEST(TransferMessages, EnglishAndChineseTexts) {
   const MessageCase cases[] = {
@@ -96,8 +96,8 @@ TEST(TransferMessages, EnglishAndChineseTexts) {
       {"Communication Error", "通讯出错", ServiceWriteError},
   };
   for (const MessageCase& c : cases) {
-    EXPECT_STREQ(c.text(false), c.english);
-    EXPECT_STREQ(c.text(true), c.chinese);
+    EXPECT_STREQ(c.text(Language::English), c.english);
+    EXPECT_STREQ(c.text(Language::Chinese), c.chinese);
   }
 }
 
@@ -131,8 +131,8 @@ TEST(TransferMessages, FailureDetailsInPlainWords) {
     r.direction = c.direction;
     r.blocksDone = c.done;
     r.blocksTotal = 60;
-    EXPECT_EQ(TransferFailureDetails(r, false), c.english) << LinkStatusName(c.status) << " " << c.done;
-    const std::vector<std::string> chinese = TransferFailureDetails(r, true);
+    EXPECT_EQ(TransferFailureDetails(r, Language::English), c.english) << LinkStatusName(c.status) << " " << c.done;
+    const std::vector<std::string> chinese = TransferFailureDetails(r, Language::Chinese);
     ASSERT_EQ(chinese.size(), c.english.size());
     for (std::size_t i = 0; i < chinese.size(); ++i) EXPECT_NE(chinese[i], c.english[i]);
   }
@@ -141,7 +141,7 @@ TEST(TransferMessages, FailureDetailsInPlainWords) {
   partly.direction = Direction::Write;
   partly.blocksDone = 4;
   partly.blocksTotal = 60;
-  EXPECT_EQ(TransferFailureDetails(partly, true),
+  EXPECT_EQ(TransferFailureDetails(partly, Language::Chinese),
             (std::vector<std::string>{"电台没有确认第 5 块（共 60 块）",
                                       "电台中的数据只写入了一部分（已确认 4 块，共 60 块），请重新写入整个文件"}));
 }

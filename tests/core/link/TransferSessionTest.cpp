@@ -132,7 +132,7 @@ TEST_P(TransferSessionCase, OneRuleForEveryFailure) {
   EXPECT_EQ(r.Outcome(), c.outcome);
   EXPECT_EQ(r.ok(), c.outcome == SessionOutcome::Succeeded);
   EXPECT_EQ(Joined(passes), c.passes);
-  ExpectParts(SessionWarnings(r, false), c.warnings);
+  ExpectParts(SessionWarnings(r, Language::English), c.warnings);
   const std::string failure = r.FailureMessage();
   ExpectParts(failure.empty() ? std::vector<std::string>() : std::vector<std::string>{failure}, c.failure);
   if (c.outcome == SessionOutcome::TraceNotCreated) EXPECT_TRUE(h.FromPc().empty()) << "the radio was spoken to";

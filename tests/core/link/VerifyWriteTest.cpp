@@ -78,7 +78,7 @@ TEST(VerifyWrite, AReadBackThatCannotOpenThePortFailsInChinese) {
   TempDir dir;
   MainTransferRequest write;
   write.device = dir.file("none");
-  write.chinese = true;
+  write.language = Language::Chinese;
   const VerifyResult v = VerifyWrite(write, PatternImage(1));
   EXPECT_EQ(v.outcome, VerifyOutcome::ReadBackFailed);
   EXPECT_EQ(v.readBack.outcome, TransferOutcome::PortNotOpened);

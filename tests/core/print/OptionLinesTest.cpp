@@ -15,12 +15,12 @@ TEST(OptionLines, TitleHeadingAndLabels) {
                                  "Beep:"};
   const char* const chinese[] = {"超时定时器:",   "静噪电平:", "语音报号:", "声控延迟时间:",
                                  "声控增益电平:", "电池省电:", "哔音:"};
-  EXPECT_STREQ(OptionPageTitle(false), "Option");
-  EXPECT_STREQ(OptionPageTitle(true), "可选功能");
-  EXPECT_STREQ(OptionPageHeading(false), "Function");
-  EXPECT_STREQ(OptionPageHeading(true), "功能");
-  const OptionLines en = OptionLinesFromImage(BuiltInDefaults(), false);
-  const OptionLines zh = OptionLinesFromImage(BuiltInDefaults(), true);
+  EXPECT_STREQ(OptionPageTitle(Language::English), "Option");
+  EXPECT_STREQ(OptionPageTitle(Language::Chinese), "可选功能");
+  EXPECT_STREQ(OptionPageHeading(Language::English), "Function");
+  EXPECT_STREQ(OptionPageHeading(Language::Chinese), "功能");
+  const OptionLines en = OptionLinesFromImage(BuiltInDefaults(), Language::English);
+  const OptionLines zh = OptionLinesFromImage(BuiltInDefaults(), Language::Chinese);
   for (int i = 0; i < kOptionLineCount; ++i) {
     EXPECT_EQ(en[static_cast<std::size_t>(i)].label, english[i]);
     EXPECT_EQ(zh[static_cast<std::size_t>(i)].label, chinese[i]);
@@ -44,8 +44,8 @@ TEST_P(OptionValue, FromImageByte) {
   RadioImage image = BuiltInDefaults();
   image[c.offset] = c.byte;
   const auto row = static_cast<std::size_t>(c.row);
-  EXPECT_EQ(OptionLinesFromImage(image, false)[row].value, c.english);
-  EXPECT_EQ(OptionLinesFromImage(image, true)[row].value, c.chinese);
+  EXPECT_EQ(OptionLinesFromImage(image, Language::English)[row].value, c.english);
+  EXPECT_EQ(OptionLinesFromImage(image, Language::Chinese)[row].value, c.chinese);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -29,21 +29,21 @@ void ExpectItems(const PrintoutPage& page, const std::vector<Item>& expected) {
   }
 }
 
-PrintoutSource Source(bool chinese, const std::vector<int>& inUse) {
+PrintoutSource Source(Language language, const std::vector<int>& inUse) {
   PrintoutSource s;
   s.image = BuiltInDefaults();
-  s.table = TableFromImage(s.image, chinese);
+  s.table = TableFromImage(s.image, language);
   for (int n : inUse) {
     s.table[static_cast<std::size_t>(n - 1)] = {"", "446.0" + std::to_string(n), "447.0" + std::to_string(n),
                                                 "88.5", "D023N", "Wide", "Yes", "Carrier", "High"};
   }
   s.owner = "Owner Ltd";
-  s.chinese = chinese;
+  s.language = language;
   return s;
 }
 
 TEST(PrintoutPage, RulesAndFooterOnEveryPage) {
-  const PrintoutSource source = Source(false, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+  const PrintoutSource source = Source(Language::English, {1, 2, 3, 4, 5, 6, 7, 8, 9});
   for (int p = 1; p <= 3; ++p) {
     const PrintoutPage page = LayOutPrintoutPage(source, p, kUnits);
     ASSERT_EQ(page.rules.size(), 3u);
@@ -59,7 +59,7 @@ TEST(PrintoutPage, RulesAndFooterOnEveryPage) {
 }
 
 TEST(PrintoutPage, OptionsPageAloneWithoutChannels) {
-  PrintoutSource source = Source(false, {});
+  PrintoutSource source = Source(Language::English, {});
   source.image[0x130] = 255;
   const PrintoutPage page = LayOutPrintoutPage(source, 1, kUnits);
   // Title, heading, seven rows of two, owner and page number.
@@ -74,7 +74,7 @@ TEST(PrintoutPage, OptionsPageAloneWithoutChannels) {
 }
 
 TEST(PrintoutPage, ChannelPagePlacesEachChannelInFiveLines) {
-  const PrintoutPage page = LayOutPrintoutPage(Source(false, {1, 5, 16}), 2, kUnits);
+  const PrintoutPage page = LayOutPrintoutPage(Source(Language::English, {1, 5, 16}), 2, kUnits);
   // Title, then per channel its heading and three lines of four, then the
   // footer: busy lock and power are not printed.
   EXPECT_EQ(page.texts.size(), 1u + 3u * 13u + 2u);
@@ -91,12 +91,12 @@ TEST(PrintoutPage, ChannelPagePlacesEachChannelInFiveLines) {
                      {PrintFont::B, 2200, y - 480, "Wide"},
                      {PrintFont::B, 5500, y - 480, "Yes"},
                      {PrintFont::B, 400, -14 * 240, "Channel 16:"}});
-  ExpectItems(LayOutPrintoutPage(Source(true, {5}), 2, kUnits),
+  ExpectItems(LayOutPrintoutPage(Source(Language::Chinese, {5}), 2, kUnits),
               {{PrintFont::A, 600, -300, "信道"}, {PrintFont::B, 400, -4 * 240, "信道5:"}});
 }
 
 TEST(PrintoutPage, ChannelsClearedSincePrintingBeforeAllMoveUp) {
-  PrintoutSource source = Source(false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+  PrintoutSource source = Source(Language::English, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
   ExpectItems(LayOutPrintoutPage(source, 3, kUnits), {{PrintFont::B, 400, -4 * 240, "Channel 9:"}});
   for (int n : {1, 2, 4, 6, 7, 8, 11}) source.table[static_cast<std::size_t>(n - 1)][kColRxFrequency].clear();
   const PrintoutPage page = LayOutPrintoutPage(source, 2, kUnits);

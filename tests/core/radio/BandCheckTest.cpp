@@ -46,10 +46,10 @@ TEST(BandCheck, ChannelsWithAFrequencyOutsideTheBand) {
 }
 
 TEST(BandCheck, MessagesTakeTheBandNameAsItIs) {
-  EXPECT_EQ(WriteOutsideBandQuestion("400-470MHz", {2, 5, 16}, true),
+  EXPECT_EQ(WriteOutsideBandQuestion("400-470MHz", {2, 5, 16}, Language::Chinese),
             "以下信道超出频段 400-470MHz：\n2、5、16\n仍要写入电台吗？");
   // A band name from Program.ini may hold anything.
-  EXPECT_EQ(WriteOutsideBandRefusal("1%s-2%d", {7}, false),
+  EXPECT_EQ(WriteOutsideBandRefusal("1%s-2%d", {7}, Language::English),
             "channels outside the band 1%s-2%d: 7; nothing was sent (--raw sends the file as it is)");
 }
 

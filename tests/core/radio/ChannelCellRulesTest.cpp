@@ -23,7 +23,7 @@ struct CommitCase {
   const char* text;
   CellVerdict verdict;
   ChannelRow after;
-  bool chinese = false;
+  Language language = Language::English;
   const char* band = "400-470MHz";
 };
 
@@ -39,7 +39,7 @@ const CellVerdict OK = CellVerdict::Accepted;
 const CommitCase kCases[] = {
     {"new_channel_takes_defaults", kEmpty, 1, "446.00625", OK, kSet},
     {"new_channel_chinese_defaults", kEmpty, 1, "446.00625", OK,
-     Row("446.00625", "446.00625", "无", "无", "宽", "是", "关", "高"), true},
+     Row("446.00625", "446.00625", "无", "无", "宽", "是", "关", "高"), Language::Chinese},
     {"existing_rx_keeps_other_cells", kSet, 1, "446", OK, With(kSet, 1, "446.00000")},
     {"rx_off_raster_clears_row", kSet, 1, "446.003", CellVerdict::OffRaster, kCleared},
     // The cell keeps the units the checks took, not a rounding off the raster.
@@ -66,19 +66,19 @@ const CommitCase kCases[] = {
     {"dcs_prefix_completed", kSet, 4, "D02", OK, With(kSet, 4, "D023N")},
     {"enter_applies_tone_check", kSet, 3, "1024", OK, kSet},
     {"tone_in_empty_row_dropped", kEmpty, 3, "88.5", OK, kEmpty},
-    {"other_language_no_tone", With(kSet, 3, "88.5"), 3, "None", OK, With(kSet, 3, "无"), true},
+    {"other_language_no_tone", With(kSet, 3, "88.5"), 3, "None", OK, With(kSet, 3, "无"), Language::Chinese},
     {"list_item_taken", kSet, 5, "Narrow", OK, With(kSet, 5, "Narrow")},
     {"list_item_other_language", kSet, 8, "低", OK, With(kSet, 8, "Low")},
     {"list_item_in_empty_row_dropped", kEmpty, 7, "Carrier", OK, kEmpty},
     {"unknown_item_refused", kSet, 6, "Maybe", CellVerdict::NotAnItem, kSet},
     // Whatever the band says, a frequency the record would store as an empty
     // channel (top byte 0x00) or not at all is outside.
-    {"below_10_mhz_in_a_wide_band", kEmpty, 1, "5", CellVerdict::OutOfRange, kCleared, false, "1-30MHz"},
+    {"below_10_mhz_in_a_wide_band", kEmpty, 1, "5", CellVerdict::OutOfRange, kCleared, Language::English, "1-30MHz"},
     {"tx_below_10_mhz_in_a_wide_band", With(With(kSet, 1, "20.00000"), 2, "20.00000"), 2, "9.995",
-     CellVerdict::OutOfRange, With(With(kSet, 1, "20.00000"), 2, "20.00000"), false, "1-30MHz"},
+     CellVerdict::OutOfRange, With(With(kSet, 1, "20.00000"), 2, "20.00000"), Language::English, "1-30MHz"},
     {"10_mhz_held", kEmpty, 1, "10", OK, Row("10.00000", "10.00000", "None", "None", "Wide", "Yes", "Off", "High"),
-     false, "1-30MHz"},
-    {"above_1599_mhz", kEmpty, 1, "1600", CellVerdict::OutOfRange, kCleared, false, "1-2000MHz"},
+     Language::English, "1-30MHz"},
+    {"above_1599_mhz", kEmpty, 1, "1600", CellVerdict::OutOfRange, kCleared, Language::English, "1-2000MHz"},
 };
 
 class CommitCases : public ::testing::TestWithParam<CommitCase> {};
@@ -86,7 +86,7 @@ class CommitCases : public ::testing::TestWithParam<CommitCase> {};
 TEST_P(CommitCases, RowAfterCommit) {
   const CommitCase& c = GetParam();
   ChannelRow row = c.before;
-  EXPECT_EQ(CommitChannelCell(row, c.column, c.text, BandLimitsFromText(c.band), c.chinese), c.verdict);
+  EXPECT_EQ(CommitChannelCell(row, c.column, c.text, BandLimitsFromText(c.band), c.language), c.verdict);
   EXPECT_EQ(row, c.after);
 }
 
@@ -115,16 +115,17 @@ TEST(ChannelCellOutside, RefusedValuesChangeNothing) {
   };
   for (const auto& c : cases) {
     ChannelRow row = c.before;
-    EXPECT_EQ(CommitOutsideValue(row, c.column, c.text, BandLimitsFromText("400-470MHz"), false), c.verdict) << c.name;
+    EXPECT_EQ(CommitOutsideValue(row, c.column, c.text, BandLimitsFromText("400-470MHz"), Language::English), c.verdict)
+        << c.name;
     EXPECT_EQ(row, c.after) << c.name;
   }
 }
 
 TEST(ChannelCellLists, ItemsOfTheListColumns) {
-  EXPECT_EQ(ColumnItems(kColBusyLock, false), (std::vector<std::string>{"Off", "Carrier", "QT/DQT"}));
-  EXPECT_EQ(ColumnItems(kColPower, true), (std::vector<std::string>{"高", "中", "低"}));
-  EXPECT_TRUE(ColumnItems(kColRxFrequency, false).empty());
-  EXPECT_EQ(ToneList(true).size(), 264u);
+  EXPECT_EQ(ColumnItems(kColBusyLock, Language::English), (std::vector<std::string>{"Off", "Carrier", "QT/DQT"}));
+  EXPECT_EQ(ColumnItems(kColPower, Language::Chinese), (std::vector<std::string>{"高", "中", "低"}));
+  EXPECT_TRUE(ColumnItems(kColRxFrequency, Language::English).empty());
+  EXPECT_EQ(ToneList(Language::Chinese).size(), 264u);
 }
 
 }  // namespace

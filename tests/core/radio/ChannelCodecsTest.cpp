@@ -226,11 +226,11 @@ std::uint8_t EncodeField(Field f, std::uint8_t byte, const std::string& text) {
   return byte;
 }
 
-std::string DecodeField(Field f, std::uint8_t byte, bool chinese) {
+std::string DecodeField(Field f, std::uint8_t byte, Language language) {
   switch (f) {
-    case Field::Bandwidth: return DecodeBandwidth(byte, chinese);
-    case Field::BusyLock: return DecodeBusyLock(byte, chinese);
-    case Field::Power: return DecodePower(byte, chinese);
+    case Field::Bandwidth: return DecodeBandwidth(byte, language);
+    case Field::BusyLock: return DecodeBusyLock(byte, language);
+    case Field::Power: return DecodePower(byte, language);
   }
   return std::string();
 }
@@ -292,8 +292,8 @@ TEST_P(DecodeFlagCases, TextForEveryByteWithTheseBits) {
   const DecodeFlagCase& c = GetParam();
   for (int other = 0; other < 256; ++other) {
     const auto byte = static_cast<std::uint8_t>((other & ~MaskOf(c.field)) | c.bits);
-    ASSERT_EQ(DecodeField(c.field, byte, false), c.english) << other;
-    ASSERT_EQ(DecodeField(c.field, byte, true), c.chinese) << other;
+    ASSERT_EQ(DecodeField(c.field, byte, Language::English), c.english) << other;
+    ASSERT_EQ(DecodeField(c.field, byte, Language::Chinese), c.chinese) << other;
   }
 }
 
@@ -320,9 +320,9 @@ TEST(FlagFields, EncodersKeepForeignBitsAndRoundTrip) {
       const auto b = static_cast<std::uint8_t>(byte);
       for (const std::string& t : texts)
         ASSERT_EQ(EncodeField(f, b, t) & ~mask, b & ~mask) << t << " " << byte;
-      for (bool chinese : {false, true}) {
-        const std::uint8_t back = EncodeField(f, static_cast<std::uint8_t>(~b), DecodeField(f, b, chinese));
-        ASSERT_EQ(DecodeField(f, back, chinese), DecodeField(f, b, chinese)) << byte;
+      for (Language language : {Language::English, Language::Chinese}) {
+        const std::uint8_t back = EncodeField(f, static_cast<std::uint8_t>(~b), DecodeField(f, b, language));
+        ASSERT_EQ(DecodeField(f, back, language), DecodeField(f, b, language)) << byte;
       }
     }
   }
@@ -345,10 +345,10 @@ INSTANTIATE_TEST_SUITE_P(Table, ScanCases,
                                            ScanCase{"no", true}, ScanCase{"NO", true}));
 
 TEST(Scan, Decode) {
-  EXPECT_EQ(DecodeScan(true, false), "Yes");
-  EXPECT_EQ(DecodeScan(false, false), "No");
-  EXPECT_EQ(DecodeScan(true, true), "是");
-  EXPECT_EQ(DecodeScan(false, true), "否");
+  EXPECT_EQ(DecodeScan(true, Language::English), "Yes");
+  EXPECT_EQ(DecodeScan(false, Language::English), "No");
+  EXPECT_EQ(DecodeScan(true, Language::Chinese), "是");
+  EXPECT_EQ(DecodeScan(false, Language::Chinese), "否");
 }
 
 // --- step and band rules --------------------------------------------------

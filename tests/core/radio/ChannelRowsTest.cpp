@@ -113,23 +113,23 @@ INSTANTIATE_TEST_SUITE_P(
 // commands work on both.
 TEST(ChannelRowOpOnTable, TableEditsMoveAndRefuse) {
   RadioImage image;
-  ChannelTable table = TableFromImage(image, false);
+  ChannelTable table = TableFromImage(image, Language::English);
   table[1] = ChannelRow{" 2", "446.00625", "446.00625", "88.5", "None", "Narrow", "No", "Carrier", "Low"};
   const ChannelTable edited = table;
 
-  EXPECT_TRUE(ApplyChannelRowOp(ChannelRowOp::MoveDown, 2, table, image, false));
-  EXPECT_EQ(table[1], TableFromImage(RadioImage(), false)[1]);
+  EXPECT_TRUE(ApplyChannelRowOp(ChannelRowOp::MoveDown, 2, table, image, Language::English));
+  EXPECT_EQ(table[1], TableFromImage(RadioImage(), Language::English)[1]);
   ChannelRow moved = edited[1];
   moved[kColChannel] = " 3";
   EXPECT_EQ(table[2], moved);
-  EXPECT_EQ(TableFromImage(image, false), table);
+  EXPECT_EQ(TableFromImage(image, Language::English), table);
 
   // Channel 16 in use only in the table still refuses an insert.
   table[15] = ChannelRow{"16", "440.00000", "440.00000", "None", "None", "Wide", "Yes", "Off", "High"};
   const ChannelTable tableBefore = table;
   const RadioImage imageBefore = image;
-  EXPECT_FALSE(ApplyChannelRowOp(ChannelRowOp::Insert, 1, table, image, false));
-  EXPECT_FALSE(ApplyChannelRowOp(ChannelRowOp::MoveUp, 1, table, image, false));
+  EXPECT_FALSE(ApplyChannelRowOp(ChannelRowOp::Insert, 1, table, image, Language::English));
+  EXPECT_FALSE(ApplyChannelRowOp(ChannelRowOp::MoveUp, 1, table, image, Language::English));
   EXPECT_EQ(table, tableBefore);
   EXPECT_EQ(image, imageBefore);
 }
@@ -137,7 +137,7 @@ TEST(ChannelRowOpOnTable, TableEditsMoveAndRefuse) {
 // Channels 1-6 in use at 44n.00000 MHz, the odd ones scanning; byte 14 of
 // each record (shown nowhere in the table) holds the channel's number.
 ChannelTable SixChannels(RadioImage& image) {
-  ChannelTable table = TableFromImage(image, false);
+  ChannelTable table = TableFromImage(image, Language::English);
   for (int n = 1; n <= 6; ++n) {
     const std::string f = "44" + std::to_string(n) + ".00000";
     table[n - 1] = ChannelRow{ChannelNumberText(n), f, f, "None", "None", "Wide", n % 2 ? "Yes" : "No", "Off", "High"};
@@ -181,7 +181,7 @@ TEST(ChannelRowOpOnTable, BlocksMoveWithTheirBytesAndScanBits) {
     RadioImage image;
     ChannelTable table = SixChannels(image);
     const RadioImage before = image;
-    EXPECT_EQ(ApplyChannelRowOp(c.op, c.first, c.last, table, image, false), c.done) << c.name;
+    EXPECT_EQ(ApplyChannelRowOp(c.op, c.first, c.last, table, image, Language::English), c.done) << c.name;
     EXPECT_EQ(Shown(table), c.channels) << c.name;
     EXPECT_EQ(Bytes(image), c.channels) << c.name;
     for (int n = 1; n <= 16; ++n) {

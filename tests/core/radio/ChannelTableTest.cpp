@@ -30,11 +30,11 @@ TEST(ChannelColumns, TitlesInBothLanguages) {
   const char* chinese[] = {"信道", "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
                            "宽/窄", "扫描", "繁忙锁定", "功率"};
   for (int c = 0; c < kChannelColumns; ++c) {
-    EXPECT_STREQ(ChannelColumnTitle(c, false), english[c]);
-    EXPECT_STREQ(ChannelColumnTitle(c, true), chinese[c]);
+    EXPECT_STREQ(ChannelColumnTitle(c, Language::English), english[c]);
+    EXPECT_STREQ(ChannelColumnTitle(c, Language::Chinese), chinese[c]);
   }
-  EXPECT_STREQ(ChannelColumnTitle(-1, false), "");
-  EXPECT_STREQ(ChannelColumnTitle(kChannelColumns, true), "");
+  EXPECT_STREQ(ChannelColumnTitle(-1, Language::English), "");
+  EXPECT_STREQ(ChannelColumnTitle(kChannelColumns, Language::Chinese), "");
   EXPECT_EQ(ChannelNumberText(1), " 1");
   EXPECT_EQ(ChannelNumberText(9), " 9");
   EXPECT_EQ(ChannelNumberText(16), "16");
@@ -44,7 +44,7 @@ struct RowCase {
   const char* name;
   Record record;
   bool scan;
-  bool chinese;
+  Language language;
   ChannelRow expected;  // column 0 is filled in by the test
 };
 
@@ -57,7 +57,7 @@ TEST_P(DecodeRowCases, Texts) {
   for (int n : {1, 9, 16}) {
     ChannelRow expected = c.expected;
     expected[kColChannel] = ChannelNumberText(n);
-    EXPECT_EQ(DecodeChannelRow(ImageWithChannel(n, c.record, c.scan), n, c.chinese), expected)
+    EXPECT_EQ(DecodeChannelRow(ImageWithChannel(n, c.record, c.scan), n, c.language), expected)
         << c.name << ", channel " << n;
   }
 }
@@ -78,20 +78,36 @@ constexpr Record kErased = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
 INSTANTIATE_TEST_SUITE_P(
     Table, DecodeRowCases,
     ::testing::Values(
-        RowCase{"full", kFull, true, false,
+        RowCase{"full",
+                kFull,
+                true,
+                Language::English,
                 {"", "446.00625", "136.12500", "88.5", "D023N", "Wide", "Yes", "Carrier", "High"}},
-        RowCase{"full, Chinese", kFull, true, true,
+        RowCase{"full, Chinese",
+                kFull,
+                true,
+                Language::Chinese,
                 {"", "446.00625", "136.12500", "88.5", "D023N", "宽", "是", "载波", "高"}},
-        RowCase{"narrow, low, off", kNarrowLowOff, false, false,
+        RowCase{"narrow, low, off",
+                kNarrowLowOff,
+                false,
+                Language::English,
                 {"", "446.00625", "446.00625", "None", "D754I", "Narrow", "No", "Off", "Low"}},
-        RowCase{"no tone in Chinese", kNarrowLowOff, false, true,
+        RowCase{"no tone in Chinese",
+                kNarrowLowOff,
+                false,
+                Language::Chinese,
                 {"", "446.00625", "446.00625", "无", "D754I", "窄", "否", "关", "低"}},
         // An empty row: no "None", no flag texts, the set frequency still shown.
-        RowCase{"tx not set", kTxNotSet, true, false, {"", "446.00625", "", "", "", "", "", "", ""}},
-        RowCase{"tx top byte 0", kTxTopZero, true, false, {"", "446.00625", "", "88.5", "", "", "", "", ""}},
-        RowCase{"rx not set, tones set", kRxNotSetTonesSet, true, true,
+        RowCase{"tx not set", kTxNotSet, true, Language::English, {"", "446.00625", "", "", "", "", "", "", ""}},
+        RowCase{
+            "tx top byte 0", kTxTopZero, true, Language::English, {"", "446.00625", "", "88.5", "", "", "", "", ""}},
+        RowCase{"rx not set, tones set",
+                kRxNotSetTonesSet,
+                true,
+                Language::Chinese,
                 {"", "", "446.00625", "D023N", "254.1", "", "", "", ""}},
-        RowCase{"erased", kErased, true, false, {"", "", "", "", "", "", "", "", ""}}));
+        RowCase{"erased", kErased, true, Language::English, {"", "", "", "", "", "", "", "", ""}}));
 
 // Storing an empty row: the encoders read the empty texts as wide, scan yes,
 // QT/DQT and high.
@@ -129,8 +145,8 @@ TEST(EncodeRow, TextsOfEitherLanguageGiveTheSameBytes) {
       RadioImage zh;
       en.bytes.fill(0x5A);
       zh.bytes.fill(0x5A);
-      EncodeChannelRow(DecodeChannelRow(source, 5, false), 5, en);
-      EncodeChannelRow(DecodeChannelRow(source, 5, true), 5, zh);
+      EncodeChannelRow(DecodeChannelRow(source, 5, Language::English), 5, en);
+      EncodeChannelRow(DecodeChannelRow(source, 5, Language::Chinese), 5, zh);
       EXPECT_EQ(en, zh);
       EXPECT_EQ(en.ScanBit(5), scan);
       // A valid record comes back byte for byte in the fields it owns.
@@ -145,7 +161,7 @@ TEST(EncodeRow, TextsOfEitherLanguageGiveTheSameBytes) {
 TEST(StoreTable, ErasedImageChangesOnlyFlagsScanAndMarker) {
   const RadioImage erased;
   RadioImage image = erased;
-  StoreTableToImage(TableFromImage(erased, false), image);
+  StoreTableToImage(TableFromImage(erased, Language::English), image);
   for (int n = 1; n <= 16; ++n) {
     const ChannelRecord r = image.Channel(n);
     EXPECT_EQ(r.raw[12], 0xF7) << n;
@@ -187,9 +203,9 @@ TEST(StoreTable, EveryBitTheTableDoesNotOwnPassesThrough) {
   std::mt19937 rng(TestSeed());
   for (int round = 0; round < 50; ++round) {
     const RadioImage original = RandomImage(rng);
-    for (bool chinese : {false, true}) {
+    for (Language language : {Language::English, Language::Chinese}) {
       RadioImage stored = original;
-      StoreTableToImage(TableFromImage(original, chinese), stored);
+      StoreTableToImage(TableFromImage(original, language), stored);
       for (std::size_t i = 0; i < original.size(); ++i)
         for (int bit = 0; bit < 8; ++bit)
           if (!OwnedByTable(i, bit))
@@ -208,10 +224,10 @@ TEST(StoreTable, ImageThroughTableIsWhatTheWindowStores) {
     const RadioImage image = RandomImage(rng);
     RadioImage through = image;
     StoreImageThroughTable(through);
-    for (bool chinese : {false, true}) {
+    for (Language language : {Language::English, Language::Chinese}) {
       RadioImage stored = image;
-      StoreTableToImage(TableFromImage(image, chinese), stored);
-      ASSERT_EQ(through, stored) << "round " << round << (chinese ? " Chinese" : " English");
+      StoreTableToImage(TableFromImage(image, language), stored);
+      ASSERT_EQ(through, stored) << "round " << round << (language == Language::Chinese ? " Chinese" : " English");
     }
   }
 }
@@ -228,11 +244,11 @@ TEST(StoreTable, TableShownIsTableStored) {
         if (b != 0xFF && b >= 0xF0) b = static_cast<std::uint8_t>(b & 0x7F);
       }
     }
-    for (bool chinese : {false, true}) {
-      const ChannelTable shown = TableFromImage(image, chinese);
+    for (Language language : {Language::English, Language::Chinese}) {
+      const ChannelTable shown = TableFromImage(image, language);
       RadioImage stored = image;
       StoreTableToImage(shown, stored);
-      ASSERT_EQ(TableFromImage(stored, chinese), shown) << "round " << round;
+      ASSERT_EQ(TableFromImage(stored, language), shown) << "round " << round;
     }
   }
 }

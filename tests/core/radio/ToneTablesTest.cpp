@@ -70,10 +70,10 @@ TEST(DcsCodeTable, ValuesAndCodesMapOneToOne) {
 }
 
 TEST(ToneList, LayoutInBothLanguages) {
-  for (bool chinese : {false, true}) {
-    const std::vector<std::string> list = BuildToneList(chinese);
+  for (Language language : {Language::English, Language::Chinese}) {
+    const std::vector<std::string> list = BuildToneList(language);
     ASSERT_EQ(list.size(), 264u);
-    EXPECT_EQ(list[0], chinese ? "无" : "None");
+    EXPECT_EQ(list[0], language == Language::Chinese ? "无" : "None");
     EXPECT_EQ(list[1], "62.5");
     EXPECT_EQ(list[3], "65.5");
     EXPECT_EQ(list[4], "67.0");
@@ -88,13 +88,13 @@ TEST(ToneList, LayoutInBothLanguages) {
     EXPECT_EQ(std::count(list.begin(), list.end(), "D017N"), 0);
     EXPECT_EQ(std::count(list.begin(), list.end(), "D050I"), 0);
   }
-  const std::vector<std::string> en = BuildToneList(false);
-  const std::vector<std::string> zh = BuildToneList(true);
+  const std::vector<std::string> en = BuildToneList(Language::English);
+  const std::vector<std::string> zh = BuildToneList(Language::Chinese);
   EXPECT_TRUE(std::equal(en.begin() + 1, en.end(), zh.begin() + 1));
 }
 
 TEST(ToneList, CtcssEntriesAscendAndFitTheToneCheck) {
-  const std::vector<std::string> list = BuildToneList(false);
+  const std::vector<std::string> list = BuildToneList(Language::English);
   long long previous = 0;
   for (int i = 1; i <= 53; ++i) {
     const long long tenths = ToneTenths(LeadingNumber(list[i]));
@@ -108,9 +108,9 @@ TEST(ToneList, CtcssEntriesAscendAndFitTheToneCheck) {
 // Every entry the tone editors offer must come back from the image as the same
 // text, in both languages (entry 0 as the no-tone text).
 TEST(ToneList, EveryEntryEncodesAndDecodesToItself) {
-  for (bool chinese : {false, true}) {
-    const std::string noTone = kNoToneText(chinese);
-    for (const std::string& entry : BuildToneList(chinese)) {
+  for (Language language : {Language::English, Language::Chinese}) {
+    const std::string noTone = kNoToneText(language);
+    for (const std::string& entry : BuildToneList(language)) {
       const ToneWord word = EncodeTone(entry);
       EXPECT_EQ(DecodeTone(word, noTone), entry) << entry << " -> " << std::hex << word;
     }

@@ -68,13 +68,13 @@ TEST(ImageCompare, ListsWhatTheUserSeesAndEveryOtherByte) {
     const RadioImage a = Base();
     RadioImage b = a;
     c.change(b);
-    const ImageComparison d = CompareImages(a, b, Profile(), false);
+    const ImageComparison d = CompareImages(a, b, Profile(), Language::English);
     EXPECT_EQ(d.Same(), a == b) << c.name;
     std::vector<int> channels;
     for (const ChannelDifference& ch : d.channels) {
       channels.push_back(ch.channel);
-      EXPECT_EQ(ch.first, DecodeChannelRow(a, ch.channel, false)) << c.name;
-      EXPECT_EQ(ch.second, DecodeChannelRow(b, ch.channel, false)) << c.name;
+      EXPECT_EQ(ch.first, DecodeChannelRow(a, ch.channel, Language::English)) << c.name;
+      EXPECT_EQ(ch.second, DecodeChannelRow(b, ch.channel, Language::English)) << c.name;
     }
     EXPECT_EQ(channels, c.channels) << c.name;
     std::vector<std::string> options;
@@ -96,7 +96,7 @@ TEST(ImageCompare, OptionValuesSideBySideInTheLanguageAsked) {
   RadioImage b = Base();
   b[ImageMap::kSquelchLevel] = 3;
   b[ImageMap::kBeep] = 0;
-  const ImageComparison d = CompareImages(Base(), b, Profile(), true);
+  const ImageComparison d = CompareImages(Base(), b, Profile(), Language::Chinese);
   ASSERT_EQ(d.options.size(), 2u);
   EXPECT_EQ(d.options[0].name, "squelch");
   EXPECT_EQ(RadioOptionNames()[d.options[0].option], "squelch");

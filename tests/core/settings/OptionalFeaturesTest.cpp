@@ -27,14 +27,14 @@ TEST(OptionalFeatures, ListEntriesInBothLanguages) {
       {L::VoxDelayTime, 6, "0.3s", "3.0s", "0.3s", "3.0s"},
   };
   for (const auto& c : cases) {
-    const std::vector<std::string> en = OptionListEntries(c.list, false);
-    const std::vector<std::string> zh = OptionListEntries(c.list, true);
+    const std::vector<std::string> en = OptionListEntries(c.list, Language::English);
+    const std::vector<std::string> zh = OptionListEntries(c.list, Language::Chinese);
     ASSERT_EQ(en.size(), c.count) << c.enFirst;
     ASSERT_EQ(zh.size(), c.count) << c.enFirst;
     EXPECT_EQ(en.front() + "|" + en.back() + "|" + zh.front() + "|" + zh.back(),
               std::string(c.enFirst) + "|" + c.enLast + "|" + c.zhFirst + "|" + c.zhLast);
   }
-  EXPECT_EQ(OptionListEntries(L::SideKey1, false)[2], "Monitor Momentary");
+  EXPECT_EQ(OptionListEntries(L::SideKey1, Language::English)[2], "Monitor Momentary");
 }
 
 // One byte, the entry it shows, and the byte an OK of the whole dialog

@@ -78,8 +78,8 @@ TEST_F(ProductInfo, ImageTextsTakeTheLastBandWhenTheIndexIsBeyond) {
 
 TEST(ProductCaption, BothLanguages) {
   const ProductTexts texts{"QR-160", "136-174MHz"};
-  EXPECT_EQ(ProductCaption("Title", texts, false), "Title  [ Type:QR-160  Fre:136-174MHz ]");
-  EXPECT_EQ(ProductCaption("标题", texts, true), "标题  [ 类型:QR-160  频率:136-174MHz ]");
+  EXPECT_EQ(ProductCaption("Title", texts, Language::English), "Title  [ Type:QR-160  Fre:136-174MHz ]");
+  EXPECT_EQ(ProductCaption("标题", texts, Language::Chinese), "标题  [ 类型:QR-160  频率:136-174MHz ]");
 }
 
 TEST(StoreProductChoice, IndexesLimitsAndNarrowSquelchDefault) {

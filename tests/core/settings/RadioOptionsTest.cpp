@@ -65,8 +65,8 @@ TEST_F(RadioOptions, RefusalsChangeNothing) {
 TEST_F(RadioOptions, ShownValuesReadBackThroughSet) {
   m_image[ImageMap::kVoiceAnnunciation] = 3;  // no entry
   m_image[ImageMap::kSideKeys] = 0x8B;
-  for (bool chinese : {false, true}) {
-    const std::vector<RadioOptionValue> values = RadioOptionsOfImage(m_image, m_profile, chinese);
+  for (Language language : {Language::English, Language::Chinese}) {
+    const std::vector<RadioOptionValue> values = RadioOptionsOfImage(m_image, m_profile, language);
     ASSERT_EQ(values.size(), RadioOptionNames().size());
     Words words;
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -74,7 +74,7 @@ TEST_F(RadioOptions, ShownValuesReadBackThroughSet) {
       if (values[i].name != "voice") words.push_back(values[i].name + "=" + values[i].value);
     }
     EXPECT_EQ(values[3].value, "(0x03)");
-    EXPECT_EQ(values[4].value, chinese ? "扫描开关" : "Scan Switch");
+    EXPECT_EQ(values[4].value, language == Language::Chinese ? "扫描开关" : "Scan Switch");
     RadioImage image = m_image;
     std::string error;
     EXPECT_TRUE(ApplyRadioOptions(words, m_profile, image, error)) << error;

@@ -59,10 +59,11 @@ TEST(BandTableFor, RowsBaseAndCut) {
 }
 
 TEST(BandCutNote, OneLineOnlyWhenCut) {
-  EXPECT_EQ(BandCutNote(PowerTableFor(BandLimitsFromText("400-470MHz")), false), "");
+  EXPECT_EQ(BandCutNote(PowerTableFor(BandLimitsFromText("400-470MHz")), Language::English), "");
   const BandTable cut = PowerTableFor(BandLimitsFromText("450-520MHz"));
-  EXPECT_EQ(BandCutNote(cut, false), "Only 4 of the band's 8 points have table entries; the rest have none.");
-  EXPECT_EQ(BandCutNote(cut, true), "频段的 8 个点中只有 4 个有表项，其余没有表项。");
+  EXPECT_EQ(BandCutNote(cut, Language::English),
+            "Only 4 of the band's 8 points have table entries; the rest have none.");
+  EXPECT_EQ(BandCutNote(cut, Language::Chinese), "频段的 8 个点中只有 4 个有表项，其余没有表项。");
 }
 
 // ------------------------------------------------------------ power table
@@ -82,7 +83,7 @@ TEST(PowerTable, CellOffsets) {
     const BandTable table = PowerTableFor(BandLimitsFromText(c.band));
     EXPECT_EQ(HexWord(PowerCellOffset(PowerBaseOffset(table), c.row, c.column)), HexWord(c.offset)) << c.band;
   }
-  EXPECT_STREQ(PowerColumnTitle(3, true), "高功率");
+  EXPECT_STREQ(PowerColumnTitle(3, Language::Chinese), "高功率");
 }
 
 TEST(PowerTable, CellsStayInsideTheTable) {
@@ -128,9 +129,9 @@ TEST(ParamArea, ListEntriesAndTitles) {
   const std::vector<std::string> narrow = ParamListEntries(ParamList::NarrowSql);
   ASSERT_EQ(narrow.size(), 21u);
   EXPECT_EQ(narrow.front() + " " + narrow[10] + " " + narrow.back(), "-10 0 10");
-  EXPECT_STREQ(SquelchColumnTitle(true), "静噪");
-  EXPECT_STREQ(RxRowTitle(3, false), "Param 3");
-  EXPECT_STREQ(RxColumnTitle(2, true), "窄带");
+  EXPECT_STREQ(SquelchColumnTitle(Language::Chinese), "静噪");
+  EXPECT_STREQ(RxRowTitle(3, Language::English), "Param 3");
+  EXPECT_STREQ(RxColumnTitle(2, Language::Chinese), "窄带");
 }
 
 TEST(ParamArea, NarrowSquelchSignAndMagnitude) {

@@ -8,17 +8,17 @@ TEST(AccessibleTexts, CellEditorName) {
   const struct {
     const char* column;
     std::string row;
-    bool chinese;
+    Language language;
     const char* name;
   } cases[] = {
-      {"Rx Frequency", ChannelRowName(3, false), false, "Rx Frequency, channel 3"},
-      {"接收频率", ChannelRowName(3, true), true, "接收频率，信道 3"},
-      {"Low Power", BandPointRowName(400), false, "Low Power, 400 MHz"},
-      {"Wide", "SQL", false, "Wide, SQL"},  // a word in capitals stays so
-      {"Wide", "", false, "Wide"},
-      {"", "Param 1", false, "Param 1"},
+      {"Rx Frequency", ChannelRowName(3, Language::English), Language::English, "Rx Frequency, channel 3"},
+      {"接收频率", ChannelRowName(3, Language::Chinese), Language::Chinese, "接收频率，信道 3"},
+      {"Low Power", BandPointRowName(400), Language::English, "Low Power, 400 MHz"},
+      {"Wide", "SQL", Language::English, "Wide, SQL"},  // a word in capitals stays so
+      {"Wide", "", Language::English, "Wide"},
+      {"", "Param 1", Language::English, "Param 1"},
   };
-  for (const auto& c : cases) EXPECT_EQ(CellEditorName(c.column, c.row, c.chinese), c.name) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(CellEditorName(c.column, c.row, c.language), c.name) << c.name;
 }
 
 TEST(PaneCycle, NextPane) {

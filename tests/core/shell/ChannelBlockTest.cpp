@@ -88,7 +88,7 @@ TEST_P(PasteCases, TableAndRefusals) {
   ChannelTable table = TwoChannels();
   ChannelTable expected = table;
   for (const auto& [channel, row] : c.rows) expected[channel - 1] = row;
-  const PasteResult result = PasteBlock(table, c.target, ParseBlockText(c.text), kBand, false);
+  const PasteResult result = PasteBlock(table, c.target, ParseBlockText(c.text), kBand, Language::English);
   EXPECT_EQ(table, expected);
   ASSERT_EQ(result.refused.size(), c.refused.size());
   for (std::size_t i = 0; i < c.refused.size(); ++i) EXPECT_TRUE(c.refused[i] == result.refused[i]) << i;
@@ -115,16 +115,16 @@ TEST(ChannelBlock, TextBothWays) {
 TEST(ChannelBlock, ClearAsEmptiedEditors) {
   ChannelTable table = TwoChannels();
   // Tones become no tone; a channel in use keeps W/N and Scan.
-  PasteResult result = ClearBlock(table, {2, 3, 2, 6}, kBand, false);
+  PasteResult result = ClearBlock(table, {2, 3, 2, 6}, kBand, Language::English);
   EXPECT_EQ(table[1], Row("440.00000", "445.00000", "None", "None"));
   ASSERT_EQ(result.refused.size(), 2u);
   EXPECT_TRUE((Refused{2, 5, kItem}) == result.refused[0]);
   // An emptied receive frequency clears its channel, so nothing is refused
   // after it; the channel counts as cleared when cells beyond the cut went.
-  result = ClearBlock(table, {1, 1, 1, 1}, kBand, false);
+  result = ClearBlock(table, {1, 1, 1, 1}, kBand, Language::English);
   EXPECT_EQ(table[0], ChannelRow{});
   EXPECT_EQ(result.cleared, std::vector<int>{1});
-  result = ClearBlock(table, {1, 1, 2, 8}, kBand, false);
+  result = ClearBlock(table, {1, 1, 2, 8}, kBand, Language::English);
   EXPECT_EQ(table, ChannelTable{});
   EXPECT_TRUE(result.refused.empty());
   EXPECT_TRUE(result.cleared.empty());
@@ -135,7 +135,7 @@ TEST(ChannelBlock, OneMessageForTheRefusals) {
   result.refused = {{1, 1, kRange, "500"}, {3, 4, kTone, "99"}, {3, 6, kItem, "Maybe"}, {4, 2, kEmpty, "446.5"}};
   result.cleared = {2};
   result.outside = 2;
-  EXPECT_EQ(PasteReport(result, false, false),
+  EXPECT_EQ(PasteReport(result, false, Language::English),
             "4 cells were not pasted and kept their values:\n"
             "CH 1, Rx Frequency: 500 is outside the band\n"
             "CH 3, QT/DQT Enc: unknown tone '99'\n"
@@ -143,12 +143,13 @@ TEST(ChannelBlock, OneMessageForTheRefusals) {
             "CH 4, Tx Frequency: the channel is empty: give it an Rx Frequency first\n"
             "CH 2 was cleared: its Rx Frequency was emptied.\n"
             "2 cells fell outside the table.\n");
-  EXPECT_EQ(PasteReport({{}, {5}, 0}, false, true), "信道 5 已清除：其接收频率为空。\n");
+  EXPECT_EQ(PasteReport({{}, {5}, 0}, false, Language::Chinese), "信道 5 已清除：其接收频率为空。\n");
   result = {{{2, 5, kItem, ""}}, {}, 0};
-  EXPECT_EQ(PasteReport(result, true, true), "1 个单元格无法清除，保持原值：\n信道 2，宽/窄：使用中的信道此处必须有值\n");
-  EXPECT_EQ(PasteReport(PasteResult{}, false, false), "");
+  EXPECT_EQ(PasteReport(result, true, Language::Chinese),
+            "1 个单元格无法清除，保持原值：\n信道 2，宽/窄：使用中的信道此处必须有值\n");
+  EXPECT_EQ(PasteReport(PasteResult{}, false, Language::English), "");
   result.refused.assign(kReportedRefusals + 3, {1, 6, kItem, "x"});
-  const std::string report = PasteReport(result, false, false);
+  const std::string report = PasteReport(result, false, Language::English);
   EXPECT_NE(report.find("... and 3 more."), std::string::npos);
 }
 

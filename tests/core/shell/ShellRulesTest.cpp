@@ -29,7 +29,8 @@ TEST(StartupRules, LanguageFlagAndHelpFile) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(IsChineseLanguage(c.language), c.chinese) << '"' << c.language << '"';
-    EXPECT_EQ(HelpFileForLanguage(IsChineseLanguage(c.language)), c.chinese ? "chHelp.chm" : "enHelp.chm");
+    EXPECT_EQ(HelpFileForLanguage(IsChineseLanguage(c.language) ? Language::Chinese : Language::English),
+              c.chinese ? "chHelp.chm" : "enHelp.chm");
   }
 }
 
@@ -70,8 +71,8 @@ TEST(StartupRules, ShowLangIsALeadingNumber) {
 }
 
 TEST(StartupRules, LoadFailureMessage) {
-  EXPECT_STREQ(LoadLanguageFailMessage(false), "Load language DLL fail");
-  EXPECT_STREQ(LoadLanguageFailMessage(true), "加载语言链接库失败");
+  EXPECT_STREQ(LoadLanguageFailMessage(Language::English), "Load language DLL fail");
+  EXPECT_STREQ(LoadLanguageFailMessage(Language::Chinese), "加载语言链接库失败");
 }
 
 TEST(NavBarGeometry, TrackerAndWidthLimits) {
@@ -132,28 +133,28 @@ TEST(NavBarGeometry, TreeStaysInsideTheFrame) {
 TEST(NavigationItems, TextsMapToCommandsInTheirLanguageOnly) {
   const struct {
     const char* text;
-    bool chinese;
+    Language language;
     int command;
   } cases[] = {
-      {"Product Information", false, Cmd::kProductInformation},
-      {"Channel Information", false, Cmd::kChannelInformation},
-      {"Optional Features", false, Cmd::kOptionalFeatures},
-      {"Power Adjustment", false, Cmd::kPowerAdjust},
-      {"Parameter Adjustment", false, Cmd::kParamAdjust},
-      {"类型设置", true, Cmd::kProductInformation},
-      {"信道信息", true, Cmd::kChannelInformation},
-      {"可选功能", true, Cmd::kOptionalFeatures},
-      {"功率调整", true, Cmd::kPowerAdjust},
-      {"参数调整", true, Cmd::kParamAdjust},
-      {"类型设置", false, 0},
-      {"Product Information", true, 0},
-      {"product information", false, 0},
-      {"Product Information ", false, 0},
-      {"Quillmoor Radio Works", false, 0},
-      {"", false, 0},
+      {"Product Information", Language::English, Cmd::kProductInformation},
+      {"Channel Information", Language::English, Cmd::kChannelInformation},
+      {"Optional Features", Language::English, Cmd::kOptionalFeatures},
+      {"Power Adjustment", Language::English, Cmd::kPowerAdjust},
+      {"Parameter Adjustment", Language::English, Cmd::kParamAdjust},
+      {"类型设置", Language::Chinese, Cmd::kProductInformation},
+      {"信道信息", Language::Chinese, Cmd::kChannelInformation},
+      {"可选功能", Language::Chinese, Cmd::kOptionalFeatures},
+      {"功率调整", Language::Chinese, Cmd::kPowerAdjust},
+      {"参数调整", Language::Chinese, Cmd::kParamAdjust},
+      {"类型设置", Language::English, 0},
+      {"Product Information", Language::Chinese, 0},
+      {"product information", Language::English, 0},
+      {"Product Information ", Language::English, 0},
+      {"Quillmoor Radio Works", Language::English, 0},
+      {"", Language::English, 0},
   };
-  for (const auto& c : cases) EXPECT_EQ(NavCommandForText(c.text, c.chinese), c.command) << c.text;
-  EXPECT_EQ(NavCommandForText(nullptr, false), 0);
+  for (const auto& c : cases) EXPECT_EQ(NavCommandForText(c.text, c.language), c.command) << c.text;
+  EXPECT_EQ(NavCommandForText(nullptr, Language::English), 0);
 }
 
 TEST(HelpTopics, FileNamesAndContexts) {

@@ -47,7 +47,7 @@ void TypeTxFrequency(CProgramView* view, const QString& text) {
 std::string TxFrequencyInFile(const ShellFixture& shell, const std::string& name) {
   RadioImage image;
   if (!LoadDataFile(shell.FilePath(name), image).ok()) return "(no file)";
-  return TableFromImage(image, false)[0][kColTxFrequency];
+  return TableFromImage(image, Language::English)[0][kColTxFrequency];
 }
 
 // The Language dialog, Chinese chosen and confirmed.

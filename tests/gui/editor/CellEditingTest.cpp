@@ -108,7 +108,7 @@ void CellEditingTest::commit() {
   // What the window shows is what the file keeps.
   RadioImage stored = s.view->GetDocument()->image;
   StoreTableToImage(s.view->Table(), stored);
-  const ChannelRow decoded = DecodeChannelRow(stored, 1, false);
+  const ChannelRow decoded = DecodeChannelRow(stored, 1, Language::English);
   QStringList readBack;
   for (int c = 1; c <= 8; ++c) readBack << QString::fromStdString(decoded[static_cast<std::size_t>(c)]);
   QCOMPARE(s.Row(1), readBack);

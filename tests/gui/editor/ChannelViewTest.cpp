@@ -96,7 +96,7 @@ void ChannelViewTest::refreshAndStore() {
   QVERIFY(shell.Start({QString::fromStdString(shell.FilePath("radio.dat"))}));
   CProgramView* view = shell.Frame()->ActiveView();
   const ChannelTable table = view->Table();
-  QVERIFY(table == TableFromImage(image, false));
+  QVERIFY(table == TableFromImage(image, Language::English));
   QCOMPARE(view->Grid()->GetTextMatrix(1, 1), QStringLiteral("446.00625"));
   QCOMPARE(view->Grid()->GetTextMatrix(2, 3), QStringLiteral("88.5"));
   QCOMPARE(view->Grid()->GetTextMatrix(2, 5), QString());
@@ -114,7 +114,7 @@ void ChannelViewTest::refreshAndStore() {
   view->SetTable(changed);
   QVERIFY(view->GetDocument()->IsModified());
   view->StoreToImage();
-  QVERIFY(TableFromImage(view->GetDocument()->image, false) == changed);
+  QVERIFY(TableFromImage(view->GetDocument()->image, Language::English) == changed);
 
   // Refreshing shows the image again and forgets the change.
   view->GetDocument()->image = image;

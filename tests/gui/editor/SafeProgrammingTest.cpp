@@ -110,7 +110,7 @@ void SafeProgrammingTest::readKeepsABackup() {
   QVERIFY(window.Transfer(Cmd::kRead));
 
   // The Read itself always succeeds.
-  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), false));
+  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), Language::English));
   const std::string folder = AppFolder(UserDataFolder());
   const std::vector<std::string> backups = ListBackups(folder);
   if (blocked) {
@@ -246,7 +246,7 @@ void SafeProgrammingTest::serialTrace() {
     QVERIFY2(window.sim.FromPc().empty(), "the radio was spoken to");
     return;
   }
-  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), false));
+  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), Language::English));
 
   // The transfer's own result first, then the trace's.
   const QString complete = command == Cmd::kRead ? "Read complete" : "Write complete";
@@ -295,7 +295,7 @@ void SafeProgrammingTest::compareWith() {
   QFETCH(bool, sameFile);
   QFETCH(QString, documentSide);
   QFETCH(QString, optionLabel);
-  const bool chinese = language == "Chinese";
+  const Language texts = language == "Chinese" ? Language::Chinese : Language::English;
   RadioWindow window(language.toStdString());
   QVERIFY(window.Start());
   window.View()->StoreToImage();
@@ -304,7 +304,7 @@ void SafeProgrammingTest::compareWith() {
   if (!sameFile) {
     table[1][kColRxFrequency] = "150.00000";
     table[1][kColTxFrequency] = "150.00000";
-    ChannelTable changed = TableFromImage(file, chinese);
+    ChannelTable changed = TableFromImage(file, texts);
     changed[1] = table[1];
     StoreTableToImage(changed, file);
     file[ImageMap::kSquelchLevel] = static_cast<std::uint8_t>(file[ImageMap::kSquelchLevel] ^ 1);
@@ -343,7 +343,7 @@ void SafeProgrammingTest::compareWith() {
     sides[1] = documentSide;
     sides[kChannelColumns] = "other.dat";
     QStringList row{" 2"};
-    for (const ChannelRow& side : {window.Table()[1], TableFromImage(file, chinese)[1]})
+    for (const ChannelRow& side : {window.Table()[1], TableFromImage(file, texts)[1]})
       for (int c = 1; c < kChannelColumns; ++c) row << QString::fromStdString(side[std::size_t(c)]);
     QCOMPARE(channels, (QStringList{sides.join('|'), row.join('|')}));
   }

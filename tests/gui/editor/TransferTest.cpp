@@ -100,9 +100,9 @@ void TransferTest::readFillsTheTable() {
   QVERIFY(window.WaitForEnd());
 
   QCOMPARE(window.Messages(), QStringList());
-  const bool chinese = language == "Chinese";
-  QCOMPARE(window.Frame()->statusBar()->currentMessage(), chinese ? "读取完成" : "Read complete");
-  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), chinese));
+  const Language texts = language == "Chinese" ? Language::Chinese : Language::English;
+  QCOMPARE(window.Frame()->statusBar()->currentMessage(), texts == Language::Chinese ? "读取完成" : "Read complete");
+  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), texts));
   // The radio's bytes, and the document's own beyond what a Read moves.
   RadioImage expected = before;
   CopyRanges(MainTransferRanges(Direction::Read, false), window.sim.sim().Memory(), expected);
@@ -143,8 +143,8 @@ void TransferTest::writeSendsWhatTheTableShows() {
   QCOMPARE(window.Messages(), messages);
   QCOMPARE(window.Frame()->statusBar()->currentMessage(), QStringLiteral("Write complete"));
   const RadioImage memory = window.sim.sim().Memory();
-  QCOMPARE(QString::fromStdString(TableFromImage(memory, false)[2][kColRxFrequency]), rx);
-  QVERIFY(TableFromImage(memory, false) == window.Table());
+  QCOMPARE(QString::fromStdString(TableFromImage(memory, Language::English)[2][kColRxFrequency]), rx);
+  QVERIFY(TableFromImage(memory, Language::English) == window.Table());
   RadioImage written = PatternImage(1);
   CopyRanges(MainTransferRanges(Direction::Write, false), window.Doc()->image, written);
   QVERIFY(memory == written);
@@ -298,7 +298,7 @@ void TransferTest::refusedWhileTransferring() {
   QCOMPARE(window.View()->Grid()->GetRow(), 3);
   // ... but no cell opens its editor, and the status bar says why.
   QVERIFY(!window.View()->IsEditing());
-  QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(false)));
+  QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(Language::English)));
   // The table's own menu asks the same rule.
   std::unique_ptr<QMenu> context(window.View()->ChannelCommands().ContextMenu(window.View()));
   for (QAction* action : context->actions())
@@ -313,11 +313,11 @@ void TransferTest::refusedWhileTransferring() {
     frame->statusBar()->clearMessage();
     QVERIFY2(!frame->IsCommandEnabled(command), qPrintable(QString::number(command)));
     frame->OnCommand(command);
-    QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(false)));
+    QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(Language::English)));
   }
   frame->statusBar()->clearMessage();
   QVERIFY(DropFile(frame, recent));
-  QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(false)));
+  QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(Language::English)));
   QVERIFY(!frame->close());
   QVERIFY(frame->isVisible());
   QCOMPARE(frame->MDIGetActive(), child);
@@ -358,7 +358,7 @@ void TransferTest::oneTransferAtATime() {
   QVERIFY(CTransferRunner::AnyRunning());
   frame->statusBar()->clearMessage();
   first->OkButton()->click();
-  QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(false)));
+  QCOMPARE(frame->statusBar()->currentMessage(), QString::fromUtf8(TransferBusyNote(Language::English)));
   QVERIFY(first->OkButton()->isEnabled());
   // Only the running transfer's own end is told.
   QTRY_VERIFY_WITH_TIMEOUT(!CTransferRunner::AnyRunning(), 10000);
@@ -391,7 +391,7 @@ void TransferTest::readIsOneUndoStep() {
 
   QVERIFY(window.Transfer(Cmd::kRead));
   QCOMPARE(doc->IsModified(), edited);
-  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), false));
+  QVERIFY(window.Table() == TableFromImage(window.sim.sim().Memory(), Language::English));
   const RadioImage read = doc->image;
   QVERIFY(window.Frame()->windowTitle() != captionBefore);
   // An option changed after the Read is no step of its own: Undo keeps it.
@@ -407,7 +407,7 @@ void TransferTest::readIsOneUndoStep() {
   QCOMPARE(window.Frame()->windowTitle(), captionBefore);
   QVERIFY(doc->IsModified());
   window.Frame()->OnCommand(Cmd::kEditRedo);
-  QVERIFY(window.Table() == TableFromImage(read, false));
+  QVERIFY(window.Table() == TableFromImage(read, Language::English));
   expected = read;
   expected[kSquelch] = doc->image[kSquelch];
   QVERIFY(doc->image == expected);

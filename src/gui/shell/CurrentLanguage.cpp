@@ -1,0 +1,5 @@
+#include "gui/shell/CurrentLanguage.h"
+
+#include "gui/shell/AppGlobals.h"
+
+Language CurrentLanguage() { return g_bChinese ? Language::Chinese : Language::English; }
