@@ -1,22 +1,12 @@
 #include "core/radio/BandCheck.h"
 
-#include "core/lang/Language.h"
+#include "core/radio/RadioTexts.h"
 
 namespace {
 
-// The band text, then the channel numbers.
-constexpr LangText kBandChange = {"These channels lie outside the band %s and are kept as they are:\n%s",
-                                  "以下信道超出频段 %s，已保持原样：\n%s"};
-constexpr LangText kWriteQuestion = {
-    "These channels lie outside the band %s:\n%s\nWrite them to the radio all the same?",
-    "以下信道超出频段 %s：\n%s\n仍要写入电台吗？"};
-constexpr LangText kWriteRefusal = {
-    "channels outside the band %s: %s; nothing was sent (--raw sends the file as it is)",
-    "以下信道超出频段 %s：%s；没有发送任何数据（--raw 按原样发送文件）"};
-
 std::string Numbers(const std::vector<int>& channels, Language language) {
   std::string text;
-  for (int n : channels) text += (text.empty() ? "" : LangText{", ", "、"}(language)) + std::to_string(n);
+  for (int n : channels) text += (text.empty() ? "" : kChannelNumberSeparator(language)) + std::to_string(n);
   return text;
 }
 
@@ -53,13 +43,13 @@ bool IsUsableBand(const BandLimits& band) {
 }
 
 std::string BandChangeNote(const std::string& bandText, const std::vector<int>& channels, Language language) {
-  return Format(kBandChange, bandText, channels, language);
+  return Format(kBandChangeText, bandText, channels, language);
 }
 
 std::string WriteOutsideBandQuestion(const std::string& bandText, const std::vector<int>& channels, Language language) {
-  return Format(kWriteQuestion, bandText, channels, language);
+  return Format(kBandWriteQuestion, bandText, channels, language);
 }
 
 std::string WriteOutsideBandRefusal(const std::string& bandText, const std::vector<int>& channels, Language language) {
-  return Format(kWriteRefusal, bandText, channels, language);
+  return Format(kBandWriteRefusal, bandText, channels, language);
 }

@@ -1,19 +1,13 @@
 #include "core/radio/CellRefusalText.h"
 
-#include "core/lang/Language.h"
+#include <iterator>
+
+#include "core/radio/RadioTexts.h"
 
 namespace {
 
-const LangText kReasons[] = {
-    /* Accepted */ {"", ""},
-    /* OutOfRange */ {"{value} is outside the band", "{value} 超出频段"},
-    /* OffRaster */ {"{value} is off the step (6.25K/5K)", "{value} 不符合步进（6.25K/5K）"},
-    /* NotAnItem */ {"'{value}' is not a value of {column}", "“{value}”不是{column}的值"},
-    /* UnknownTone */ {"unknown tone '{value}'", "未知的亚音“{value}”"},
-    /* NoChannel */ {"the channel is empty: give it an Rx Frequency first", "信道为空：请先给出接收频率"},
-};
-constexpr LangText kNeedsValue{"a channel in use needs a value here", "使用中的信道此处必须有值"};
-constexpr LangText kThisColumn{"this column", "此列"};
+static_assert(std::size(kCellRefusalReasons) == static_cast<std::size_t>(CellVerdict::NoChannel) + 1,
+              "a reason for every verdict");
 
 void Replace(std::string& text, const std::string& placeholder, const std::string& value) {
   const std::size_t at = text.find(placeholder);
@@ -35,9 +29,9 @@ std::string ShownValue(const std::string& value) {
 }
 
 std::string CellRefusalText(CellVerdict verdict, const std::string& value, int column, Language language) {
-  if (verdict == CellVerdict::NotAnItem && value.empty()) return kNeedsValue(language);
-  std::string text = kReasons[static_cast<int>(verdict)](language);
+  if (verdict == CellVerdict::NotAnItem && value.empty()) return kCellNeedsValueText(language);
+  std::string text = kCellRefusalReasons[static_cast<int>(verdict)](language);
   Replace(text, "{value}", ShownValue(value));
-  Replace(text, "{column}", column > 0 ? ChannelColumnTitle(column, language) : kThisColumn(language));
+  Replace(text, "{column}", column > 0 ? ChannelColumnTitle(column, language) : kThisColumnText(language));
   return text;
 }

@@ -2,17 +2,6 @@
 
 #include <cstdio>
 
-const LangText kWideText{"Wide", "宽"};
-const LangText kNarrowText{"Narrow", "窄"};
-const LangText kScanYesText{"Yes", "是"};
-const LangText kScanNoText{"No", "否"};
-const LangText kBusyOffText{"Off", "关"};
-const LangText kBusyCarrierText{"Carrier", "载波"};
-const LangText kBusyToneText{"QT/DQT", "QT/DQT"};
-const LangText kPowerHighText{"High", "高"};
-const LangText kPowerMiddleText{"Middle", "中"};
-const LangText kPowerLowText{"Low", "低"};
-
 namespace {
 
 using namespace ImageMap::Channel;

@@ -10,6 +10,7 @@
 #include "core/lang/Language.h"
 #include "core/radio/NumberText.h"
 #include "core/radio/RadioImage.h"
+#include "core/radio/RadioTexts.h"
 #include "core/radio/ToneTables.h"
 
 // Units of 10 Hz of a typed frequency in MHz, through DecimalScale, truncated
@@ -47,17 +48,6 @@ std::array<std::uint8_t, 4> EncodeFrequency(const std::string& text);
 // for DCS, "%3.1f" Hz for CTCSS.
 std::string DecodeTone(ToneWord word, const std::string& noToneText);
 ToneWord EncodeTone(const std::string& text);
-
-extern const LangText kWideText;         // "Wide"
-extern const LangText kNarrowText;       // "Narrow"
-extern const LangText kScanYesText;      // "Yes"
-extern const LangText kScanNoText;       // "No"
-extern const LangText kBusyOffText;      // "Off"
-extern const LangText kBusyCarrierText;  // "Carrier"
-extern const LangText kBusyToneText;     // "QT/DQT"
-extern const LangText kPowerHighText;    // "High"
-extern const LangText kPowerMiddleText;  // "Middle"
-extern const LangText kPowerLowText;     // "Low"
 
 std::string DecodeBandwidth(std::uint8_t modeFlags, Language language);
 std::uint8_t EncodeBandwidth(std::uint8_t modeFlags, const std::string& text);

@@ -2,28 +2,16 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "core/radio/ChannelCodecs.h"
+#include "core/radio/RadioTexts.h"
 
-namespace {
-
-const LangText kColumnTitles[kChannelColumns] = {
-    {"CH", "信道"},
-    {"Rx Frequency", "接收频率"},
-    {"Tx Frequency", "发射频率"},
-    {"QT/DQT Dec", "QT/DQT解码"},
-    {"QT/DQT Enc", "QT/DQT编码"},
-    {"W/N", "宽/窄"},
-    {"Scan", "扫描"},
-    {"Busy Lock", "繁忙锁定"},
-    {"Power", "功率"},
-};
-
-}  // namespace
+static_assert(std::size(kChannelColumnTitles) == kChannelColumns, "a title for every column");
 
 const char* ChannelColumnTitle(int column, Language language) {
   if (column < 0 || column >= kChannelColumns) return "";
-  return kColumnTitles[column](language);
+  return kChannelColumnTitles[column](language);
 }
 
 std::string ChannelNumberText(int n) {

@@ -31,8 +31,6 @@ int OctalValue(int code) { return (code / 100) * 64 + (code / 10 % 10) * 8 + cod
 
 }  // namespace
 
-const LangText kNoToneText{"None", "无"};
-
 const std::vector<int>& DcsCodes() {
   static const std::vector<int> codes = AllCodes();
   return codes;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/lang/Language.h"
+#include "core/radio/RadioTexts.h"
 
 // Codes are written as their octal digits read in decimal (023 is 23).
 // The 107 codes the codecs know, ascending: the 105 offered plus 017 and 050.
@@ -19,7 +20,6 @@ int DcsStoredValue(long long code);
 int DcsCodeOfValue(int storedValue);
 
 // What a channel without a tone shows, and the tone list's first entry.
-extern const LangText kNoToneText;  // "None"
 
 constexpr int kToneListSize = 264;
 
