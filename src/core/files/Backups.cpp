@@ -12,13 +12,12 @@
 
 #include "core/files/DataFile.h"
 #include "core/files/FolderEntries.h"
-#include "core/lang/Language.h"
+#include "core/files/FileTexts.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/SaveTemporary.h"
 
 namespace {
 
-constexpr LangText kBackupFailed = {"No backup was saved: cannot write '%s': %s", "未保存备份：无法写入“%s”：%s"};
 constexpr std::size_t kStampLength = 19;     // "YYYY-MM-DD HH.MM.SS"
 constexpr std::size_t kOldStampLength = 24;  // "YYYYMMDD-HHMMSS.mmm+hhmm", earlier versions' names
 constexpr char kExtension[] = ".dat";
@@ -194,7 +193,7 @@ std::string BackupFailureMessage(const BackupResult& result, Language language) 
   // from several radios into one folder then meet one and the same message.
   const std::string folder = result.path.substr(0, result.path.rfind('/') + 1);
   char text[1024];
-  std::snprintf(text, sizeof text, kBackupFailed(language), folder.c_str(),
+  std::snprintf(text, sizeof text, kBackupFailedText(language), folder.c_str(),
                 FileErrorText(result.sysError ? result.sysError : EIO, language).c_str());
   return text;
 }

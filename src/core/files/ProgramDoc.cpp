@@ -1,11 +1,7 @@
 #include "core/files/ProgramDoc.h"
 
-#include "core/lang/Language.h"
+#include "core/files/FileTexts.h"
 #include "core/files/NewDocumentImage.h"
-
-namespace {
-const LangText kNewDocumentTitle{"Channel Information", "信道信息"};
-}  // namespace
 
 std::string FileNameOfPath(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/files/FileTexts.h"
+
 int OpenRegularFile(const std::string& path, int extraFlags, int& err) {
   // O_NONBLOCK lets the open of a FIFO return at once; on a regular file it
   // changes nothing.
@@ -27,6 +29,6 @@ int OpenRegularFile(const std::string& path, int extraFlags, int& err) {
 }
 
 std::string FileErrorText(int err, Language language) {
-  if (err == kNotRegularFile) return LangText{"not a regular file", "不是普通文件"}(language);
+  if (err == kNotRegularFile) return kNotRegularFileText(language);
   return std::strerror(err);
 }

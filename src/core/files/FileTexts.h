@@ -1,0 +1,25 @@
+#pragma once
+// The texts of data files, the document and backups, in English and Chinese.
+#include "core/lang/Language.h"
+
+// A new document's title.
+inline constexpr LangText kNewDocumentTitle{"Channel Information", "信道信息"};
+
+// A path that is there but no regular file.
+inline constexpr LangText kNotRegularFileText{"not a regular file", "不是普通文件"};
+
+// Opening or saving a data file: the opening words before the path, the
+// separator before the reason, the reasons no system error gives.
+inline constexpr LangText kFormatErrorText{"Data Format Error", "数据格式不正确"};
+inline constexpr LangText kCannotOpenFileText{"Cannot open the file ", "无法打开文件 "};
+inline constexpr LangText kCannotSaveFileText{"Cannot save the file ", "无法保存文件 "};
+inline constexpr LangText kReasonSeparator{": ", "："};
+inline constexpr LangText kUnknownFileReason{"the file could not be read or written", "无法读写该文件"};
+inline constexpr LangText kShortFileReason{"the file is shorter than a data file", "文件比数据文件短"};
+// The question before closing changed work: the words before and after the title.
+inline constexpr LangText kSaveChangesBefore{"Save changes to ", "是否保存对 "};
+inline constexpr LangText kSaveChangesAfter{"?", " 的修改？"};
+
+// The backup folder, then the system's reason.
+inline constexpr LangText kBackupFailedText{"No backup was saved: cannot write '%s': %s",
+                                            "未保存备份：无法写入“%s”：%s"};
