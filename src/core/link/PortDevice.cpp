@@ -4,16 +4,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/lang/Language.h"
+#include "core/link/TransferTexts.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr LangText kNotPresent = {"not present", "不存在"};
-constexpr LangText kMaker = {"Maker", "制造商"};
-constexpr LangText kProduct = {"Product", "产品"};
-constexpr LangText kSerial = {"Serial number", "序列号"};
 // A USB device sits a few levels above its tty: interface, then device.
 constexpr int kMaxLevelsUp = 4;
 // Descriptor strings are short; anything longer is not shown whole.
@@ -95,11 +91,13 @@ PortDevice DescribePortDevice(const std::string& path, const DeviceRoots& roots)
 
 std::string PortDeviceText(const PortDevice& device, Language language) {
   std::string text = device.path;
-  if (!device.present) return text + " (" + kNotPresent(language) + ")";
+  if (!device.present) return text + " (" + kDeviceNotPresentText(language) + ")";
   if (!device.target.empty()) text += " -> " + device.target;
-  const char* separator = LangText{": ", "："}(language);
+  const char* separator = kDeviceFieldSeparator(language);
   const std::pair<const LangText*, const std::string*> lines[] = {
-      {&kMaker, &device.manufacturer}, {&kProduct, &device.product}, {&kSerial, &device.serial}};
+      {&kDeviceMakerLabel, &device.manufacturer},
+      {&kDeviceProductLabel, &device.product},
+      {&kDeviceSerialLabel, &device.serial}};
   for (const auto& line : lines)
     if (!line.second->empty()) text += "\n" + std::string((*line.first)(language)) + separator + *line.second;
   if (!device.byId.empty()) text += "\n/dev/serial/by-id/" + device.byId;

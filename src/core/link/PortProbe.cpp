@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/link/SerialPort.h"
-#include "core/lang/Language.h"
+#include "core/link/TransferTexts.h"
 
 namespace {
 
@@ -46,20 +46,6 @@ void NameWhoMayOpen(const std::string& device, ProbeResult& r) {
   else
     r.owner = UserName(st.st_uid);
 }
-
-constexpr LangText kAvailable = {"available", "可用"};
-constexpr LangText kMissing = {"missing: no such device", "不存在：没有这个设备"};
-constexpr LangText kBusy = {"busy: another program has it open", "被占用：另一个程序正在使用它"};
-constexpr LangText kDenied = {"permission denied", "没有权限"};
-// '@' stands for the owner or the group.
-constexpr LangText kOwnerOnly = {"permission denied: only its owner '@' may open it; no group has read and write access",
-                                 "没有权限：只有其所有者“@”可以打开它，没有哪个组有读写权限"};
-constexpr LangText kJoinGroup = {
-    "permission denied: the device belongs to group '@'; membership of that group grants access "
-    "(sudo usermod -aG @ $USER, then log in again)",
-    "没有权限：设备属于组“@”，加入该组即可访问（sudo usermod -aG @ $USER，然后重新登录）"};
-constexpr LangText kNotSerial = {"not a serial device", "不是串口设备"};
-constexpr LangText kCannotOpen = {"cannot open: ", "无法打开："};
 
 std::string Fill(const char* text, const std::string& name) {
   std::string out;
@@ -105,15 +91,15 @@ ProbeResult ProbePort(const std::string& device) {
 
 std::string DescribeProbe(const ProbeResult& result, Language language) {
   switch (result.status) {
-    case ProbeStatus::Available: return kAvailable(language);
-    case ProbeStatus::Missing: return kMissing(language);
-    case ProbeStatus::Busy: return kBusy(language);
+    case ProbeStatus::Available: return kPortAvailableText(language);
+    case ProbeStatus::Missing: return kPortMissingText(language);
+    case ProbeStatus::Busy: return kPortBusyText(language);
     case ProbeStatus::PermissionDenied:
-      if (!result.owner.empty()) return Fill(kOwnerOnly(language), result.owner);
-      if (result.group.empty()) return kDenied(language);
-      return Fill(kJoinGroup(language), result.group);
-    case ProbeStatus::NotSerial: return kNotSerial(language);
+      if (!result.owner.empty()) return Fill(kPortOwnerOnlyText(language), result.owner);
+      if (result.group.empty()) return kPortDeniedText(language);
+      return Fill(kPortJoinGroupText(language), result.group);
+    case ProbeStatus::NotSerial: return kPortNotSerialText(language);
     case ProbeStatus::OtherError: break;
   }
-  return std::string(kCannotOpen(language)) + std::strerror(result.sysError);
+  return std::string(kPortCannotOpenText(language)) + std::strerror(result.sysError);
 }

@@ -1,11 +1,8 @@
 #include "core/link/TransferSession.h"
 
-#include "core/lang/Language.h"
 #include "core/link/TransferTexts.h"
 
 namespace {
-
-constexpr LangText kTraceWritten = {"Serial trace of the last transfer: %s", "最近一次传输的串口跟踪：%s"};
 
 // A session's trace: opened as the session starts unless it was before,
 // closed once the line is done.
@@ -111,6 +108,6 @@ std::vector<std::string> SessionWarnings(const TransferSessionResult& result, La
 std::string TraceNote(const TransferSessionResult& result, Language language) {
   if (!result.traceCreated) return {};
   if (result.traceError != 0) return TraceNotSavedText(result.tracePath, result.traceError, language);
-  std::string text = kTraceWritten(language);
+  std::string text = kTraceWrittenText(language);
   return text.replace(text.find("%s"), 2, result.tracePath);
 }

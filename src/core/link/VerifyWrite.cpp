@@ -2,15 +2,9 @@
 
 #include <cstdio>
 
-#include "core/lang/Language.h"
+#include "core/link/TransferTexts.h"
 
 namespace {
-
-constexpr LangText kDiffers = {
-    "Verify failed: at 0x%03X the radio holds 0x%02X where 0x%02X was written (%d bytes differ)",
-    "校验失败：电台在 0x%03X 处为 0x%02X，写入的是 0x%02X（共 %d 字节不同）"};
-constexpr LangText kReadBackFailed = {"Verify failed: the read-back stopped at 0x%03X (%s)",
-                                      "校验失败：回读在 0x%03X 处中断（%s）"};
 
 // Offset of the block with index `index` (0-based) in the ranges, or the end
 // of the last range when there are fewer blocks.
@@ -46,7 +40,7 @@ VerifyResult VerifyWrite(const MainTransferRequest& write, const RadioImage& wri
     default:
       result.outcome = VerifyOutcome::ReadBackFailed;
       result.address = BlockStart(read.ranges, result.readBack.blocksDone);
-      std::snprintf(text, sizeof text, kReadBackFailed(write.language), result.address,
+      std::snprintf(text, sizeof text, kVerifyReadBackFailedText(write.language), result.address,
                     result.readBack.message.c_str());
       result.message = text;
       return result;
@@ -60,8 +54,8 @@ VerifyResult VerifyWrite(const MainTransferRequest& write, const RadioImage& wri
   }
   if (result.differingBytes == 0) return result;
   result.outcome = VerifyOutcome::Differs;
-  std::snprintf(text, sizeof text, kDiffers(write.language), result.address, result.radioByte, result.writtenByte,
-                result.differingBytes);
+  std::snprintf(text, sizeof text, kVerifyDiffersText(write.language), result.address, result.radioByte,
+                result.writtenByte, result.differingBytes);
   result.message = text;
   return result;
 }

@@ -2,13 +2,9 @@
 
 #include <cstdio>
 
-#include "core/lang/Language.h"
+#include "core/link/TransferTexts.h"
 
 namespace {
-
-constexpr LangText kTraceNotCreated = {"Serial trace '%s' cannot be written: %s. Nothing was sent.",
-                                       "无法写入串口跟踪“%s”：%s。没有发送任何数据。"};
-constexpr LangText kTraceNotSaved = {"Serial trace '%s' was not saved: %s.", "串口跟踪“%s”未能保存：%s。"};
 
 // The two "%s" of `format` filled, however long the path.
 std::string Format(const char* format, const std::string& path, const std::string& reason) {
@@ -109,9 +105,9 @@ int CWireTraceFile::Close() {
 }
 
 std::string TraceNotCreatedText(const std::string& path, int err, Language language) {
-  return Format(kTraceNotCreated(language), path, FileErrorText(err, language));
+  return Format(kTraceNotCreatedText(language), path, FileErrorText(err, language));
 }
 
 std::string TraceNotSavedText(const std::string& path, int err, Language language) {
-  return Format(kTraceNotSaved(language), path, FileErrorText(err, language));
+  return Format(kTraceNotSavedText(language), path, FileErrorText(err, language));
 }
