@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/settings/SettingsTexts.h"
+
 namespace {
 
 constexpr long long kUnitsPerMegahertz = 100000;  // units of 10 Hz
@@ -39,8 +41,5 @@ BandTable BandTableFor(const BandLimits& band, int entryCount) {
 
 std::string BandCutNote(const BandTable& table, Language language) {
   if (!table.Cut()) return std::string();
-  const std::string total = std::to_string(table.bandPointCount);
-  const std::string shown = std::to_string(table.points.size());
-  if (language == Language::Chinese) return "频段的 " + total + " 个点中只有 " + shown + " 个有表项，其余没有表项。";
-  return "Only " + shown + " of the band's " + total + " points have table entries; the rest have none.";
+  return BandCutText(table.points.size(), table.bandPointCount, language);
 }

@@ -10,6 +10,7 @@
 
 #include "core/radio/ChannelTable.h"
 #include "core/lang/Language.h"
+#include "core/settings/SettingsTexts.h"
 #include "core/radio/RadioImage.h"
 
 class CProfileFile;
@@ -49,8 +50,3 @@ ImageComparison CompareImages(const RadioImage& first, const RadioImage& second,
 std::string AddressRangeText(const ByteDifference& range);
 std::string HexText(const std::vector<std::uint8_t>& bytes);
 
-// The verdict and the headings that the window and programcli diff show.
-inline constexpr LangText kImagesSameText = {"The images are the same.", "两个文件的数据相同。"};
-inline constexpr LangText kChannelsHeading = {"Channels", "信道"};
-inline constexpr LangText kOptionsHeading = {"Options", "可选功能"};
-inline constexpr LangText kBytesHeading = {"Other bytes", "其他字节"};

@@ -4,22 +4,10 @@
 #include <utility>
 
 #include "core/radio/ImageMap.h"
-#include "core/lang/Language.h"
+#include "core/settings/SettingsTexts.h"
 
 namespace {
 
-const LangText kOff{"Off", "关"};
-const LangText kOn{"On", "开"};
-const LangText kVoiceEntries[] = {kOff, {"Chinese", "中文"}, {"English", "英文"}};
-const LangText kSideKeyEntries[] = {
-    {"Off", "关闭"},
-    {"Monitor", "监听"},
-    {"Monitor Momentary", "瞬时监听"},
-    {"Scan Switch", "扫描开关"},
-    {"Vox Switch", "声控开关"},
-    {"Local Alarm", "本地报警"},
-    {"Remote Alarm", "远程报警"},
-};
 const char* const kVoxDelays[] = {"0.3s", "0.5s", "1.0s", "1.5s", "2.0s", "3.0s"};
 
 // How a list's index and its stored value meet.
@@ -80,7 +68,7 @@ std::vector<std::string> OptionListEntries(OptionList list, Language language) {
     case OptionList::TimeOutTime: return Numbers(15, 40, 15, "s");  // one stored unit is 15 s
     case OptionList::SquelchLevel: return Numbers(0, 10);
     case OptionList::PriorityChannel: {
-      std::vector<std::string> entries{kOff(language)};
+      std::vector<std::string> entries{kOptionOffText(language)};
       for (std::string& n : Numbers(1, ImageMap::kChannelCount)) entries.push_back(std::move(n));
       return entries;
     }
@@ -91,7 +79,7 @@ std::vector<std::string> OptionListEntries(OptionList list, Language language) {
     case OptionList::VoxDelayTime: return {std::begin(kVoxDelays), std::end(kVoxDelays)};
     case OptionList::Vox:
     case OptionList::Beep:
-    case OptionList::BatterySaver: return {kOn(language), kOff(language)};
+    case OptionList::BatterySaver: return {kOptionOnText(language), kOptionOffText(language)};
   }
   return {};
 }

@@ -1,18 +1,18 @@
 #include "core/settings/ParamArea.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/radio/ImageMap.h"
-#include "core/lang/Language.h"
 #include "core/radio/NumberText.h"
+#include "core/settings/SettingsTexts.h"
 
 namespace {
 
 using namespace ImageMap;
 
-const LangText kSquelchTitle{"SQL", "静噪"};
-const LangText kRxRowTitles[kRxRows] = {{"Param 1", "参数1"}, {"Param 2", "参数2"}, {"Param 3", "参数3"}};
-const LangText kRxColumnTitles[kRxColumns] = {{"Wide", "宽带"}, {"Narrow", "窄带"}};
+static_assert(std::size(kRxRowTitles) == kRxRows && std::size(kRxColumnTitles) == kRxColumns,
+              "a title for every row and column");
 
 struct ParamRange {
   int min;

@@ -1,15 +1,15 @@
 #include "core/settings/PowerTable.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/radio/ImageMap.h"
-#include "core/lang/Language.h"
 #include "core/radio/NumberText.h"
+#include "core/settings/SettingsTexts.h"
 
 namespace {
 
-const LangText kColumnTitles[kPowerColumns] = {
-    {"Low Power", "低功率"}, {"Middle Power", "中功率"}, {"High Power", "高功率"}};
+static_assert(std::size(kPowerColumnTitles) == kPowerColumns, "a title for every column");
 
 }  // namespace
 
@@ -21,7 +21,7 @@ std::uint16_t PowerCellOffset(int base, int row, int column) {
   return static_cast<std::uint16_t>(ImageMap::kPowerTable + base + kPowerColumns * (row - 1) + (column - 1));
 }
 
-const char* PowerColumnTitle(int column, Language language) { return kColumnTitles[column - 1](language); }
+const char* PowerColumnTitle(int column, Language language) { return kPowerColumnTitles[column - 1](language); }
 
 std::vector<PowerRow> PowerCellsFromImage(const RadioImage& image, const BandTable& table) {
   const int base = PowerBaseOffset(table);

@@ -2,12 +2,11 @@
 
 #include "core/profile/ProfileFile.h"
 #include "core/radio/ImageMap.h"
+#include "core/settings/SettingsTexts.h"
 
 namespace {
 
 const char* const kSetup = "Setup";
-const LangText kTypeLabel{"  [ Type:", "  [ 类型:"};
-const LangText kBandLabel{"  Fre:", "  频率:"};
 
 constexpr long long kUnitsPerHundredMegahertz = 10000000;  // units of 10 Hz
 
@@ -60,7 +59,7 @@ ProductTexts ProductTextsOfImage(const CProfileFile& profile, const RadioImage& 
 }
 
 std::string ProductCaption(const std::string& appTitle, const ProductTexts& product, Language language) {
-  return appTitle + kTypeLabel(language) + product.model + kBandLabel(language) + product.band + " ]";
+  return appTitle + kProductTypeLabel(language) + product.model + kProductBandLabel(language) + product.band + " ]";
 }
 
 BandLimits StoreProductChoice(int model, int band, const std::string& bandText, const BandLimits& before,
