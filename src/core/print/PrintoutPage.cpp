@@ -4,12 +4,9 @@
 
 #include "core/print/OptionLines.h"
 #include "core/profile/ProfileFile.h"
-#include "core/lang/Language.h"
+#include "core/print/PrintTexts.h"
 
 namespace {
-
-const LangText kChannelTitle{"Channel", "信道"};
-const LangText kChannelHeading{"Channel %d:", "信道%d:"};
 
 // The three lines under a channel's heading: a label and a column of the
 // channel table at the left, another pair at the right.
@@ -19,11 +16,10 @@ struct ChannelLine {
   LangText rightLabel;
   int rightColumn;
 };
-// The printed labels have always carried these spellings.
 const ChannelLine kChannelLines[] = {
-    {{"Receive Frequency:", "接收频率:"}, kColRxFrequency, {"Transceive Frequency:", "发射频率:"}, kColTxFrequency},
-    {{"QT/DQT Decode:", "QT/DQT解码:"}, kColDecodeTone, {"QT/DQT Encode:", "QT/DQT编码:"}, kColEncodeTone},
-    {{"W/N:", "宽/窄:"}, kColBandwidth, {"Scan:", "扫描:"}, kColScan},
+    {kRxFrequencyLabel, kColRxFrequency, kTxFrequencyLabel, kColTxFrequency},
+    {kDecodeToneLabel, kColDecodeTone, kEncodeToneLabel, kColEncodeTone},
+    {kBandwidthLabel, kColBandwidth, kScanLabel, kColScan},
 };
 constexpr int kLinesPerChannel = 5;  // the heading, three lines, one blank
 
@@ -54,7 +50,7 @@ void AddOptionsBody(PrintoutPage& page, const PrintoutSource& source, const Prin
 void AddChannelBody(PrintoutPage& page, const PrintoutSource& source, const ChannelPagePlan& plan, int channelPage,
                     const PrintUnits& m) {
   const Language language = source.language;
-  page.texts.push_back({PrintFont::A, 6 * m.u, -m.la, kChannelTitle(language)});
+  page.texts.push_back({PrintFont::A, 6 * m.u, -m.la, kChannelPageTitle(language)});
   int s = 0;
   for (int n : ChannelsOnPage(source.table, plan, channelPage)) {
     const ChannelRow& row = source.table[static_cast<std::size_t>(n - 1)];
