@@ -5,6 +5,7 @@
 
 #include "core/csv/CsvImportReport.h"
 #include "core/radio/CellRefusalText.h"
+#include "core/shell/ShellTexts.h"
 
 namespace {
 
@@ -132,40 +133,14 @@ PasteResult ClearBlock(ChannelTable& table, const CellRange& range, const BandLi
 std::string PasteReport(const PasteResult& result, bool cut, Language language) {
   std::string report;
   const std::size_t count = result.refused.size();
-  if (count > 0) {
-    const std::string n = std::to_string(count);
-    if (cut)
-      report = language == Language::Chinese
-                   ? n + " 个单元格无法清除，保持原值：\n"
-                   : n + (count == 1 ? " cell could not be cleared" : " cells could not be cleared") +
-                         " and kept their values:\n";
-    else
-      report = language == Language::Chinese
-                   ? n + " 个单元格未粘贴，保持原值：\n"
-                   : n + (count == 1 ? " cell was not pasted" : " cells were not pasted") + " and kept their values:\n";
-  }
+  if (count > 0) report = PasteRefusedHeading(count, cut, language);
   for (std::size_t i = 0; i < count && i < kReportedRefusals; ++i) {
     const PasteRefusal& refusal = result.refused[i];
-    const std::string channel = std::to_string(refusal.channel);
-    const std::string title = ChannelColumnTitle(refusal.column, language);
-    report += (language == Language::Chinese ? "信道 " + channel + "，" + title + "："
-                                             : "CH " + channel + ", " + title + ": ") +
-              CellRefusalText(refusal.verdict, refusal.text, 0, language) + "\n";
+    report += PasteRefusalLine(refusal.channel, ChannelColumnTitle(refusal.column, language),
+                               CellRefusalText(refusal.verdict, refusal.text, 0, language), language);
   }
-  if (count > kReportedRefusals) {
-    const std::string more = std::to_string(count - kReportedRefusals);
-    report += language == Language::Chinese ? "……另有 " + more + " 个。\n" : "... and " + more + " more.\n";
-  }
-  for (int channel : result.cleared) {
-    const std::string n = std::to_string(channel);
-    report += language == Language::Chinese ? "信道 " + n + " 已清除：其接收频率为空。\n"
-                                            : "CH " + n + " was cleared: its Rx Frequency was emptied.\n";
-  }
-  if (result.outside > 0) {
-    const std::string n = std::to_string(result.outside);
-    report += language == Language::Chinese
-                  ? n + " 个单元格超出表格，未粘贴。\n"
-                  : n + (result.outside == 1 ? " cell fell" : " cells fell") + " outside the table.\n";
-  }
+  if (count > kReportedRefusals) report += PasteMoreLine(count - kReportedRefusals, language);
+  for (int channel : result.cleared) report += PasteClearedLine(channel, language);
+  if (result.outside > 0) report += PasteOutsideLine(result.outside, language);
   return report;
 }

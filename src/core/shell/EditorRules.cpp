@@ -1,6 +1,7 @@
 #include "core/shell/EditorRules.h"
 
 #include "core/radio/ImageMap.h"
+#include "core/shell/ShellTexts.h"
 
 namespace {
 constexpr int kTwipsPerInch = 1440;
@@ -30,12 +31,6 @@ GridCell NextCellAfterEnter(GridCell current, int rows, int cols) {
 }
 
 std::string InsertRefusedText(int count, Language language) {
-  if (count <= 1)
-    return language == Language::Chinese
-               ? "信道 16 已使用，没有位置插入信道。请先删除或清除一个信道。"
-               : "Channel 16 is in use: there is no room to insert a channel. Delete or clear a channel first.";
-  const std::string n = std::to_string(count);
-  const std::string first = std::to_string(ImageMap::kChannelCount + 1 - count);
-  return language == Language::Chinese ? "插入 " + n + " 个信道需要信道 " + first + "-16 为空。"
-                                       : "Inserting " + n + " channels needs channels " + first + "-16 to be empty.";
+  if (count <= 1) return kInsertNoRoomText(language);
+  return InsertNeedsEmptyText(count, ImageMap::kChannelCount + 1 - count, language);
 }

@@ -3,25 +3,26 @@
 #include <cstring>
 
 #include "core/shell/ResourceIds.h"
+#include "core/shell/ShellTexts.h"
 
 const NavigationItem& NavProductInformation() {
-  static const NavigationItem item{Cmd::kProductInformation, {"Product Information", "类型设置"}};
+  static const NavigationItem item{Cmd::kProductInformation, kNavProductInformationText};
   return item;
 }
 const NavigationItem& NavChannelInformation() {
-  static const NavigationItem item{Cmd::kChannelInformation, {"Channel Information", "信道信息"}};
+  static const NavigationItem item{Cmd::kChannelInformation, kNavChannelInformationText};
   return item;
 }
 const NavigationItem& NavOptionalFeatures() {
-  static const NavigationItem item{Cmd::kOptionalFeatures, {"Optional Features", "可选功能"}};
+  static const NavigationItem item{Cmd::kOptionalFeatures, kNavOptionalFeaturesText};
   return item;
 }
 const NavigationItem& NavPowerAdjustment() {
-  static const NavigationItem item{Cmd::kPowerAdjust, {"Power Adjustment", "功率调整"}};
+  static const NavigationItem item{Cmd::kPowerAdjust, kNavPowerAdjustmentText};
   return item;
 }
 const NavigationItem& NavParameterAdjustment() {
-  static const NavigationItem item{Cmd::kParamAdjust, {"Parameter Adjustment", "参数调整"}};
+  static const NavigationItem item{Cmd::kParamAdjust, kNavParameterAdjustmentText};
   return item;
 }
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/radio/NumberText.h"
+#include "core/shell/ShellTexts.h"
 
 std::string HelpFileForLanguage(Language language) {
   return language == Language::Chinese ? "chHelp.chm" : "enHelp.chm";
@@ -49,6 +50,4 @@ std::string FindFileIgnoringCase(const std::string& folder, const std::string& n
 
 bool ShowLanguageCommand(const std::string& showLang) { return LeadingInteger(showLang) != 0; }
 
-const char* LoadLanguageFailMessage(Language language) {
-  return LangText{"Load language DLL fail", "加载语言链接库失败"}(language);
-}
+const char* LoadLanguageFailMessage(Language language) { return kLoadLanguageFailText(language); }

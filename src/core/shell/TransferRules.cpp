@@ -2,10 +2,7 @@
 
 #include "core/shell/RecentFileList.h"
 #include "core/shell/ResourceIds.h"
-
-namespace {
-constexpr LangText kBusy = {"A transfer is running; wait until it ends.", "正在与电台通信，请等待通信结束。"};
-}  // namespace
+#include "core/shell/ShellTexts.h"
 
 bool RefusedDuringTransfer(int command) {
   switch (command) {
@@ -45,4 +42,4 @@ bool RefusedDuringTransfer(int command) {
   }
 }
 
-const char* TransferBusyNote(Language language) { return kBusy(language); }
+const char* TransferBusyNote(Language language) { return kTransferBusyText(language); }
