@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "cli/CliTexts.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/VerbFiles.h"
@@ -13,10 +14,6 @@
 #include "core/link/WireTrace.h"
 
 namespace {
-
-constexpr LangText kReadInto = {"read into ", "已读入 "};
-constexpr LangText kWritten = {"written", "已写入"};
-constexpr LangText kVerified = {"written and verified", "已写入并校验"};
 
 PortReport Failed(int status, const std::string& text) {
   PortReport report;
@@ -105,7 +102,7 @@ PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgre
     const std::string path = ReadOutputPath(job.output, task.port);
     std::string text;
     const int status = DataFileFailure(path, SaveDataFile(path, image), true, job.language, text);
-    done = status == kExitOk ? PortReport{kExitOk, kReadInto(job.language) + path, "", {}} : Failed(status, text);
+    done = status == kExitOk ? PortReport{kExitOk, kPortReadInto(job.language) + path, "", {}} : Failed(status, text);
   };
   RadioImage image = job.base;
   return RunPortSession(PortRequest(task, Direction::Read, job.language, job.settings), steps, image, task, progress,
@@ -116,7 +113,7 @@ PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProg
   TransferSteps steps;
   steps.trace = task.traceFile;
   steps.verify = job.verify;
-  const PortReport done{kExitOk, job.verify ? kVerified(job.language) : kWritten(job.language), "", {}};
+  const PortReport done{kExitOk, job.verify ? kPortVerified(job.language) : kPortWritten(job.language), "", {}};
   MainTransferRequest request = PortRequest(task, Direction::Write, job.language, job.settings);
   request.serviceMode = job.serviceMode;
   RadioImage image = job.image;

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "cli/CliArgs.h"
+#include "cli/CliTexts.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/VerbFiles.h"
@@ -21,11 +22,6 @@
 #include "core/lang/Language.h"
 
 namespace {
-
-constexpr LangText kPortTitle = {"Port", "端口"};
-constexpr LangText kOutcomeTitle = {"Outcome", "结果"};
-constexpr LangText kTimeTitle = {"Time", "用时"};
-constexpr LangText kWaiting = {"waiting", "等待"};
 
 // Columns on a terminal: CJK characters take two.
 std::size_t DisplayWidth(const std::string& text) {
@@ -67,7 +63,7 @@ class CProgressBoard {
     for (const PortTask& t : tasks) m_width = std::max(m_width, DisplayWidth(t.port));
     for (const PortTask& t : tasks) m_ports.push_back(Padded(t.port, m_width));
     if (!m_bTerminal) return;
-    for (const std::string& port : m_ports) std::fprintf(stderr, "%s  %s\n", port.c_str(), kWaiting(language));
+    for (const std::string& port : m_ports) std::fprintf(stderr, "%s  %s\n", port.c_str(), kPortWaiting(language));
     std::fflush(stderr);
   }
 
@@ -137,16 +133,16 @@ int RunManyPorts(const char* verb, const std::vector<PortTask>& tasks, Language 
   }
   for (std::thread& t : threads) t.join();
 
-  std::size_t portWidth = DisplayWidth(kPortTitle(language));
-  std::size_t outcomeWidth = DisplayWidth(kOutcomeTitle(language));
+  std::size_t portWidth = DisplayWidth(kPortColumnTitle(language));
+  std::size_t outcomeWidth = DisplayWidth(kOutcomeColumnTitle(language));
   std::vector<std::string> outcomes;
   for (std::size_t i = 0; i < tasks.size(); ++i) {
     outcomes.push_back(OneLine(reports[i].outcome));
     portWidth = std::max(portWidth, DisplayWidth(tasks[i].port));
     outcomeWidth = std::max(outcomeWidth, DisplayWidth(outcomes.back()));
   }
-  std::string table = Padded(kPortTitle(language), portWidth) + "  " + Padded(kOutcomeTitle(language), outcomeWidth) +
-                      "  " + kTimeTitle(language) + "\n";
+  std::string table = Padded(kPortColumnTitle(language), portWidth) + "  " +
+                      Padded(kOutcomeColumnTitle(language), outcomeWidth) + "  " + kTimeColumnTitle(language) + "\n";
   for (std::size_t i = 0; i < tasks.size(); ++i)
     table += Padded(tasks[i].port, portWidth) + "  " + Padded(outcomes[i], outcomeWidth) + "  " + Seconds(seconds[i]) +
              "\n";

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliArgs.h"
+#include "cli/CliTexts.h"
 #include "cli/DataFileBand.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
@@ -136,8 +137,7 @@ int RunImportCsv(const Args& args) {
   if (result.ReplacesTable()) StoreTableToImage(result.table, image);
   const int saved = SaveDataFileForVerb("import-csv", cli.Value("output"), image, language);
   if (saved != kExitOk) return saved;
-  std::fprintf(stderr, LangText{"Band %s (%s)\n", "频段 %s（%s）\n"}(language), bandSource.c_str(),
-               cli.Has("band") ? "--band" : "Program.ini");
+  std::fputs(ImportBandLine(bandSource, cli.Has("band") ? "--band" : "Program.ini", language).c_str(), stderr);
   // stderr can take every refused line.
   std::fprintf(stderr, "%s", CsvImportReport(result, language, result.refused.size()).c_str());
   return result.refused.empty() ? kExitOk : kExitLinesRefused;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/CliTexts.h"
 #include "core/files/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "core/files/DataFile.h"
@@ -39,12 +40,10 @@ int DataFileFailure(const std::string& path, const DataFileResult& r, bool savin
   if (r.ok()) return kExitOk;
   if (r.status == DataFileStatus::ShortFile) {
     // The window says nothing here; a script needs a reason.
-    const std::string size = std::to_string(kDataFileSize);
-    text = path + (language == Language::Chinese ? "：文件短于 " + size + " 字节"
-                                                 : ": the file is shorter than " + size + " bytes");
+    text = ShortDataFileText(path, kDataFileSize, language);
   } else if (r.status == DataFileStatus::BadSignature) {
     // The same text the window shows for this failure.
-    text = path + LangText{": ", "："}(language) + DataFileFailureMessage(r, path, saving, language);
+    text = path + kNameSeparator(language) + DataFileFailureMessage(r, path, saving, language);
   } else if (language == Language::Chinese) {
     text = DataFileFailureMessage(r, path, saving, language);
   } else {
@@ -77,11 +76,7 @@ int RefuseOutputOverInput(const char* verb, const std::string& output, const std
                           Language language) {
   for (const std::string& input : inputs) {
     if (!IsSameFile(output, input)) continue;
-    std::fprintf(stderr,
-                 language == Language::Chinese
-                     ? "programcli %s: 无法写入“%s”：它与“%s”是同一个文件，没有写入任何内容\n"
-                     : "programcli %s: cannot write '%s': it is the same file as '%s'; nothing was written\n",
-                 verb, output.c_str(), input.c_str());
+    std::fputs(OutputIsInputText(verb, output, input, language).c_str(), stderr);
     return kExitFileError;
   }
   return kExitOk;

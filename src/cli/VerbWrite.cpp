@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliArgs.h"
+#include "cli/CliTexts.h"
 #include "cli/DataFileBand.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
@@ -20,8 +21,6 @@
 
 namespace {
 
-constexpr LangText kBandUnknown = {"the channels were not checked against a band", "没有按频段检查信道"};
-
 // The channels against the band the channel window would use for the file:
 // any outside it refuse the whole file. Without a band in Program.ini there
 // is nothing to check against, and stderr says so.
@@ -30,8 +29,8 @@ int CheckChannelsInBand(const RadioImage& image, Language language) {
   std::string bandText;
   std::string why;
   if (!DataFileBand(image, band, bandText, why, language)) {
-    std::fprintf(stderr, "programcli write: %s%s%s\n", why.c_str(), LangText{"; ", "；"}(language),
-                 kBandUnknown(language));
+    std::fprintf(stderr, "programcli write: %s%s%s\n", why.c_str(), kClauseSeparator(language),
+                 kBandNotChecked(language));
     return kExitOk;
   }
   const std::vector<int> outside = ChannelsOutsideBand(image, band);
@@ -102,14 +101,11 @@ int RunWrite(const Args& args) {
   std::string password = cli.Value("service");
   // "-": the first line of stdin, kept out of the process list.
   if (job.serviceMode && password == "-" && ReadPasswordLine(password) == PasswordInput::Cancelled) {
-    std::fprintf(stderr, "programcli write: %s\n",
-                 LangText{"cancelled; nothing was sent", "已取消，没有发送任何数据"}(language));
+    std::fprintf(stderr, "programcli write: %s\n", kWriteCancelled(language));
     return kExitCancelled;
   }
   if (job.serviceMode && !IsServicePassword(password)) {
-    std::fprintf(
-        stderr, "programcli write: %s\n",
-        LangText{"the service password is wrong; nothing was sent", "维修密码错误，没有发送任何数据"}(language));
+    std::fprintf(stderr, "programcli write: %s\n", kWrongServicePassword(language));
     return kExitPasswordRefused;
   }
   if (!cli.Has("raw")) {

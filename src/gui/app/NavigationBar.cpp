@@ -17,6 +17,7 @@
 #include "gui/widgets/ProgramIcons.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/shell/WindowTexts.h"
 
 // The width tracker: two dotted lines two pixels apart, drawn over the main
 // window while the strip is dragged.
@@ -39,7 +40,6 @@ class CTrackerLine : public QWidget {
 
 namespace {
 QRect ToQRect(const NavRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
-const LangText kCloseTip{"Close", "关闭"};
 }  // namespace
 
 CNavigationBar::CNavigationBar(QMainWindow* frame, QWidget* parent) : QWidget(parent), m_pFrame(frame) {

@@ -21,12 +21,9 @@
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
 #include "gui/shell/UserSettings.h"
+#include "gui/shell/WindowTexts.h"
 
 namespace {
-
-constexpr LangText kNoBackups = {
-    "No backup has been kept yet. Every complete Read from a radio is kept in %1",
-    "还没有备份。每次从电台完整读取的数据都会保存在 %1"};
 
 QString AppBackupFolder() { return FromStd(BackupFolder(g_profile.GetString("Setup", "AppName", ""))); }
 

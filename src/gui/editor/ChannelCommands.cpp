@@ -18,6 +18,7 @@
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/TransferRunner.h"
 #include "gui/shell/UiHooks.h"
+#include "gui/shell/WindowTexts.h"
 #include "gui/widgets/MSFlexGrid.h"
 
 namespace {
@@ -32,10 +33,6 @@ const int kContextMenu[] = {Cmd::kEditUndo,      Cmd::kEditRedo,       kSeparato
                             Cmd::kEditCopy,      Cmd::kEditPaste,      kSeparator,          Cmd::kInsertChannel,
                             Cmd::kDeleteChannel, Cmd::kMoveChannelUp,  Cmd::kMoveChannelDown, Cmd::kClearChannel};
 
-// The file dialogs' filters; an export's filter picks the form.
-const LangText kOwnFormFilter{"Channel list (*.csv)", "信道列表 (*.csv)"};
-const LangText kChirpFormFilter{"Channel list for CHIRP (*.csv)", "CHIRP 信道列表 (*.csv)"};
-const LangText kAllFilesFilter{"All files (*)", "所有文件 (*)"};
 const QString kCsvSuffix = QStringLiteral("csv");
 
 // Import and Export: our own form first, then `second`, the CHIRP form (an

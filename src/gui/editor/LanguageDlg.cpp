@@ -18,6 +18,7 @@
 #include "gui/shell/FrameServices.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
+#include "gui/shell/WindowTexts.h"
 #include "gui/widgets/ControlId.h"
 #include "gui/widgets/DialogUnits.h"
 
@@ -77,9 +78,7 @@ void CLanguageDlg::OnOK() {
       // Restarting would only come back in the old language.
       const QString reason = QString::fromStdString(FileErrorText(saved.sysError, CurrentLanguage()));
       const QString path = FromStd(g_profile.Path());
-      ProgramMessageBox(this, g_bChinese ? QStringLiteral("无法把语言设置保存到“%1”：%2").arg(path, reason)
-                                         : QStringLiteral("The language could not be saved in \"%1\": %2").arg(path, reason),
-                        QMessageBox::Ok, QMessageBox::Warning);
+      ProgramMessageBox(this, LangString(kLanguageNotSaved).arg(path, reason), QMessageBox::Ok, QMessageBox::Warning);
     }
   }
   accept();

@@ -18,6 +18,7 @@
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
 #include "gui/shell/UserSettings.h"
+#include "gui/shell/WindowTexts.h"
 
 CLinkCommands::CLinkCommands(CChannelView* view)
     : QObject(view->Widget()), m_dlgComSetup(view->Widget()), m_pView(view) {
@@ -145,7 +146,7 @@ void CLinkCommands::OnTransferEnded(const TransferSessionResult& result, const R
   for (const std::string& warning : SessionWarnings(result, CurrentLanguage()))
     ProgramMessageBox(mainWindow, FromStd(warning));
   if (const std::string note = TraceNote(result, CurrentLanguage()); !note.empty())
-    status += (status.empty() ? "" : g_bChinese ? "。" : ". ") + note;
+    status += (status.empty() ? "" : kSentenceSeparator(CurrentLanguage())) + note;
   if (!status.empty())
     if (auto* frame = qobject_cast<QMainWindow*>(mainWindow)) frame->statusBar()->showMessage(FromStd(status));
 }

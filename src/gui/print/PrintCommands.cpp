@@ -19,10 +19,9 @@
 #include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
+#include "gui/shell/WindowTexts.h"
 
 namespace {
-
-const LangText kPrintFailed{"Could not start print job.", "无法启动打印作业。"};
 
 // Every dialog starts from all pages, whatever an earlier one chose.
 void OfferAllPages(QPrinter& printer, int pages) {

@@ -17,16 +17,10 @@
 #include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/FrameServices.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/shell/WindowTexts.h"
 #include "gui/widgets/ControlId.h"
 
 namespace {
-
-constexpr LangText kSides = {"Left: the open document as its channel table shows it.\nRight: %1",
-                             "左边：当前文档（以信道表所示为准）。\n右边：%1"};
-constexpr LangText kDocumentSide = {"Open document", "当前文档"};
-constexpr LangText kOption = {"Option", "选项"};
-constexpr LangText kAddress = {"Address", "地址"};
-constexpr LangText kOk = {"OK", "确定"};
 
 constexpr int kSideColumns = kChannelColumns - 1;  // a row's cells without its number
 
@@ -90,7 +84,7 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
   const QString fileSide = QFileInfo(path).fileName();
   setWindowTitle(CommandToolTip(Cmd::kFileCompare) + QStringLiteral(" - ") + fileSide);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(LangString(kSides).arg(path), this));
+  layout->addWidget(new QLabel(LangString(kCompareSides).arg(path), this));
 
   if (!differences.channels.empty()) {
     QStringList titles{FromStd(ChannelColumnTitle(kColChannel, CurrentLanguage()))};
@@ -100,7 +94,8 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
     // The first row names the sides above their columns.
     m_pChannels->setSpan(0, 1, 1, kSideColumns);
     m_pChannels->setSpan(0, 1 + kSideColumns, 1, kSideColumns);
-    for (const auto& [column, text] : {std::pair{1, LangString(kDocumentSide)}, std::pair{1 + kSideColumns, fileSide}}) {
+    for (const auto& [column, text] :
+         {std::pair{1, LangString(kCompareDocumentSide)}, std::pair{1 + kSideColumns, fileSide}}) {
       m_pChannels->setItem(0, column, Cell(text));
       m_pChannels->item(0, column)->setTextAlignment(Qt::AlignCenter);
     }
@@ -119,9 +114,10 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
     layout->addWidget(m_pChannels);
   }
 
-  const QStringList sides{LangString(kDocumentSide), fileSide};
+  const QStringList sides{LangString(kCompareDocumentSide), fileSide};
   if (!differences.options.empty()) {
-    m_pOptions = NewTable(this, static_cast<int>(differences.options.size()), QStringList{LangString(kOption)} + sides);
+    m_pOptions = NewTable(this, static_cast<int>(differences.options.size()),
+                          QStringList{LangString(kCompareOptionTitle)} + sides);
     int row = 0;
     for (const OptionDifference& d : differences.options) {
       m_pOptions->setItem(row, 0, Cell(RadioOptionLabel(d.option)));
@@ -134,7 +130,8 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
   }
 
   if (!differences.bytes.empty()) {
-    m_pBytes = NewTable(this, static_cast<int>(differences.bytes.size()), QStringList{LangString(kAddress)} + sides);
+    m_pBytes = NewTable(this, static_cast<int>(differences.bytes.size()),
+                        QStringList{LangString(kCompareAddressTitle)} + sides);
     int row = 0;
     for (const ByteDifference& d : differences.bytes) {
       m_pBytes->setItem(row, 0, Cell(FromStd(AddressRangeText(d))));
@@ -150,7 +147,7 @@ CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, co
   for (QTableWidget* table : {m_pOptions, m_pBytes})
     if (table != nullptr) FitTable(table, 1);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(LangString(kOk), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(LangString(kOkButton), QDialogButtonBox::AcceptRole);
   SetControlId(ok, Res::kIdOk);
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

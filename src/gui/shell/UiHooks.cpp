@@ -16,14 +16,9 @@
 #include "core/files/TypedFileName.h"
 #include "gui/shell/AppContext.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/shell/WindowTexts.h"
 
 namespace {
-const LangText kOk{"OK", "确定"};
-const LangText kCancel{"Cancel", "取消"};
-const LangText kYes{"&Yes", "是(&Y)"};
-const LangText kNo{"&No", "否(&N)"};
-const LangText kReplaceQuestion{"%1 already exists.\nDo you want to replace it?", "%1 已存在。\n要替换它吗？"};
-
 CAppContext::HookSet& Hooks() { return AppContext().Hooks(); }
 
 // Qt's own file dialog gives its columns fixed widths, which cut long names
@@ -99,7 +94,10 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
   const struct {
     QMessageBox::StandardButton button;
     const LangText& text;
-  } labels[] = {{QMessageBox::Ok, kOk}, {QMessageBox::Cancel, kCancel}, {QMessageBox::Yes, kYes}, {QMessageBox::No, kNo}};
+  } labels[] = {{QMessageBox::Ok, kOkButton},
+                {QMessageBox::Cancel, kCancelButton},
+                {QMessageBox::Yes, kYesButton},
+                {QMessageBox::No, kNoButton}};
   for (const auto& label : labels)
     if (QAbstractButton* button = box.button(label.button)) button->setText(LangString(label.text));
   KeepCaptionWhole(box);
