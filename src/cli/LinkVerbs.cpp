@@ -44,12 +44,13 @@ bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& 
 }
 
 bool ParseLangOption(const char* verb, const std::string& value, Language& language) {
-  if (value != "English" && value != "Chinese") {
-    UsageError(verb, "--lang takes English or Chinese, not '" + value + "'");
-    return false;
+  for (Language each : {Language::English, Language::Chinese}) {
+    if (value != LanguageName(each)) continue;
+    language = each;
+    return true;
   }
-  language = value == "Chinese" ? Language::Chinese : Language::English;
-  return true;
+  UsageError(verb, "--lang takes English or Chinese, not '" + value + "'");
+  return false;
 }
 
 CInterruptCatcher::CInterruptCatcher() {

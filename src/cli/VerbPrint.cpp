@@ -94,7 +94,7 @@ int RunPrint(const Args& args) {
   } else {
     CProfileFile profile;
     LoadProgramProfile(profile);
-    source.owner = PrintoutOwner(profile, language == Language::Chinese ? "Chinese" : "English");
+    source.owner = PrintoutOwner(profile, LanguageName(language));
   }
 
   QByteArray pdf;

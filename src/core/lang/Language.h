@@ -3,6 +3,11 @@
 // which one it wants (the program passes its language).
 enum class Language { English, Chinese };
 
+// The language's name as "Program.ini" spells it: the [Setup] Language value
+// the Language dialog stores, the section of the company texts, and
+// programcli's --lang value.
+inline const char* LanguageName(Language language) { return language == Language::Chinese ? "Chinese" : "English"; }
+
 struct LangText {
   const char* english;
   const char* chinese;

@@ -26,10 +26,13 @@ bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
 }
 }  // namespace
 
-bool IsChineseLanguage(const std::string& language) { return EqualIgnoringAsciiCase(language, "Chinese"); }
+bool IsChineseLanguage(const std::string& language) {
+  return EqualIgnoringAsciiCase(language, LanguageName(Language::Chinese));
+}
 
 std::string LanguageChoiceName(int choice) {
-  return choice == 0 ? "English" : (choice == 1 ? "Chinese" : std::string());
+  if (choice != 0 && choice != 1) return {};
+  return LanguageName(choice == 1 ? Language::Chinese : Language::English);
 }
 
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {

@@ -107,7 +107,7 @@ void CProgramView::FirstSetup() {
 
   for (int c = 0; c < kChannelColumns; ++c)
     m_pGrid->SetTextMatrix(0, c, QString::fromUtf8(ChannelColumnTitle(c, CurrentLanguage())));
-  m_pTitle->setText(FromStd(g_profile.GetString(g_bChinese ? "Chinese" : "English", "Title", "")));
+  m_pTitle->setText(FromStd(g_profile.GetString(LanguageName(CurrentLanguage()), "Title", "")));
   for (int r = 1; r < m_pGrid->GetRows(); ++r) {
     m_pGrid->SetTextMatrix(r, 0, FromStd(ChannelNumberText(r)));
     m_pGrid->SetRowName(r, FromStd(ChannelRowName(r, CurrentLanguage())));
