@@ -82,8 +82,8 @@ int RunTransferBench(int argc, char** argv, const char* program, const char* tit
     std::sort(times.begin(), times.end());
     const double median = times[times.size() / 2];
     worst = std::max(worst, median / limit);
-    std::printf("%-8s  %4d  %8.3f  %10.3f  %8.3f (%ld B)  %6.3f\n", c.name, runs, times.front(), median, limit,
-                bytes, median / limit);
+    std::printf("%-8s  %4d  %8.3f  %10.3f  %8.3f (%ld B)  %6.3f\n", c.name, runs, times.front(), median, limit, bytes,
+                median / limit);
   }
   sim.Stop();
   ::unlink(options.linkPath.c_str());

@@ -40,7 +40,7 @@ namespace {
 
 // The faults radiosim knows, and what each must do to a transfer.
 enum class Fault { None, Noise, LongIdent, Silent, ShortIdent, NoConfirm, ShortBlock, RefuseBlock, HangUp };
-const char* const kFaultNames[] = {"none",        "noise",      "long-ident",   "silent", "short-ident",
+const char* const kFaultNames[] = {"none",       "noise",       "long-ident",   "silent", "short-ident",
                                    "no-confirm", "short-block", "refuse-block", "hangup"};
 constexpr int kFaultKinds = 9;
 
@@ -171,8 +171,9 @@ class CSimProcess {
       : m_strDir(dir) {
     SaveDataFile(dir + "/memory.dat", memory);
     ::unlink((dir + "/after.dat").c_str());
-    std::vector<std::string> argv = {bin + "/radiosim", "--baud", "0", "--link", link(),
-                                     "--memory", dir + "/memory.dat", "--save", dir + "/after.dat"};
+    std::vector<std::string> argv = {
+        bin + "/radiosim", "--baud",          "0", "--link", link(), "--memory", dir + "/memory.dat",
+        "--save",          dir + "/after.dat"};
     if (fault != "none") {
       argv.push_back("--fault");
       argv.push_back(fault);
@@ -258,7 +259,8 @@ struct Soak {
     ++faults[kFaultNames[static_cast<int>(p.fault)]];
     const Ranges ranges = MainTransferRanges(p.direction, p.serviceMode);
     const Expected want = ExpectedFor(p, static_cast<int>(CountBlocks(ranges)));
-    ++ways[std::string(p.viaCli ? "programcli " : "in-process ") + (p.direction == Direction::Read ? "read " : "write ") +
+    ++ways[std::string(p.viaCli ? "programcli " : "in-process ") +
+           (p.direction == Direction::Read ? "read " : "write ") +
            (want.status == LinkStatus::Ok ? "succeeds" : "fails")];
     const RadioImage radio = RandomImage(random);
     const RadioImage image = TableStable(RandomImage(random));
@@ -282,9 +284,10 @@ struct Soak {
       const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
       transferOk = r.ok();
       if (r.status != want.status || done != want.blocksDone)
-        Fail(n, p, std::string("ended in ") + LinkStatusName(r.status) + " after " + std::to_string(done) +
-                       " blocks, not " + LinkStatusName(want.status) + " after " + std::to_string(want.blocksDone) +
-                       " (" + std::to_string(ms.count()) + " ms)");
+        Fail(n, p,
+             std::string("ended in ") + LinkStatusName(r.status) + " after " + std::to_string(done) + " blocks, not " +
+                 LinkStatusName(want.status) + " after " + std::to_string(want.blocksDone) + " (" +
+                 std::to_string(ms.count()) + " ms)");
       if (p.direction == Direction::Write && got != image) Fail(n, p, "a write changed the image");
     }
 
@@ -294,7 +297,8 @@ struct Soak {
       RadioImage expected = image;
       if (transferOk)
         for (std::size_t a = 0; a < 0x3FB; ++a) expected[a] = radio[a];
-      if (got != expected) Fail(n, p, transferOk ? "the memory read is not the radio's" : "a failed read changed the image");
+      if (got != expected)
+        Fail(n, p, transferOk ? "the memory read is not the radio's" : "a failed read changed the image");
       if (after != radio) Fail(n, p, "a read changed the radio");
     } else if (after != AfterWrite(radio, image, ranges, want.blocksDone)) {
       Fail(n, p, "the radio does not hold what was written");

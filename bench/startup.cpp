@@ -113,7 +113,8 @@ StartTime TimeStart(const char* self, const char* role, const std::string& folde
   ::wait4(pid, &status, 0, &usage);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || text.empty()) return {};
   auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
-  return {static_cast<double>(std::atoll(text.c_str()) - start) / 1e9, seconds(usage.ru_utime) + seconds(usage.ru_stime)};
+  return {static_cast<double>(std::atoll(text.c_str()) - start) / 1e9,
+          seconds(usage.ru_utime) + seconds(usage.ru_stime)};
 }
 
 }  // namespace

@@ -15,12 +15,12 @@
 #include <stdlib.h>
 
 #include "TransferBench.h"
+#include "core/shell/ResourceIds.h"
 #include "gui/app/MainFrame.h"
 #include "gui/app/ProgramApp.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/shell/UiHooks.h"
 #include "gui/editor/ProgressDlg.h"
 #include "gui/shell/TransferRunner.h"
+#include "gui/shell/UiHooks.h"
 
 namespace {
 
@@ -41,7 +41,8 @@ struct Program {
                                              "Type1=QR-160\nField1=136-174MHz\n[English]\nAppName=Bench\n"
                                              "[Ports]\nCOM1="
                                           << device << "\n";
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString((folder / "config").string()));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString((folder / "config").string()));
     // The backup of every Read stays in the bench's folder too.
     ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
     ::setenv("XDG_CACHE_HOME", (folder / "cache").c_str(), 1);
@@ -77,20 +78,20 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   Program program;
   const char* title = "Read and Write through the channel window (OK to table refreshed), 9600 baud:";
-  return bench::RunTransferBench(argc, argv, "bench_view_transfer", title, [&](const std::string& device,
-                                                                               Direction direction, bool& ok) {
-    ok = false;
-    if (!program.app && !program.Start(device)) return 0.0;
-    const int failures = program.failures;
-    program.app->MainFrame()->OnCommand(direction == Direction::Read ? Cmd::kRead : Cmd::kWrite);
-    CProgressDlg* progress = program.Progress();
-    if (progress == nullptr) return 0.0;
-    const auto start = std::chrono::steady_clock::now();
-    progress->OkButton()->click();
-    while (CTransferRunner::AnyRunning() || program.Progress() != nullptr)
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    const auto end = std::chrono::steady_clock::now();
-    ok = program.failures == failures;
-    return std::chrono::duration<double>(end - start).count();
-  });
+  return bench::RunTransferBench(
+      argc, argv, "bench_view_transfer", title, [&](const std::string& device, Direction direction, bool& ok) {
+        ok = false;
+        if (!program.app && !program.Start(device)) return 0.0;
+        const int failures = program.failures;
+        program.app->MainFrame()->OnCommand(direction == Direction::Read ? Cmd::kRead : Cmd::kWrite);
+        CProgressDlg* progress = program.Progress();
+        if (progress == nullptr) return 0.0;
+        const auto start = std::chrono::steady_clock::now();
+        progress->OkButton()->click();
+        while (CTransferRunner::AnyRunning() || program.Progress() != nullptr)
+          QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const auto end = std::chrono::steady_clock::now();
+        ok = program.failures == failures;
+        return std::chrono::duration<double>(end - start).count();
+      });
 }

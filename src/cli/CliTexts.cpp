@@ -3,8 +3,7 @@
 #include <cstdio>
 
 namespace {
-std::string Format(const char* pattern, const std::string& a, const std::string& b = {},
-                   const std::string& c = {}) {
+std::string Format(const char* pattern, const std::string& a, const std::string& b = {}, const std::string& c = {}) {
   char text[512];
   std::snprintf(text, sizeof text, pattern, a.c_str(), b.c_str(), c.c_str());
   return text;
@@ -35,10 +34,9 @@ std::string NoProfileForBandText(const std::string& place, Language language) {
 }
 
 std::string NoBandInProfileText(const std::string& place, Language language) {
-  return Format(
-      LangText{"Program.ini beside programcli has no band for %s", "programcli 旁的 Program.ini 中没有%s对应的频段"}(
-          language),
-      place);
+  return Format(LangText{"Program.ini beside programcli has no band for %s",
+                         "programcli 旁的 Program.ini 中没有%s对应的频段"}(language),
+                place);
 }
 
 // The Chinese names the place before the band text.

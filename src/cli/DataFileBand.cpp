@@ -2,20 +2,16 @@
 
 #include "cli/CliTexts.h"
 #include "cli/LinkVerbs.h"
-#include "core/profile/ProfileFile.h"
 #include "core/lang/Language.h"
+#include "core/profile/ProfileFile.h"
 #include "core/settings/ProductInfo.h"
 
 std::string BandTextErrorText(BandTextError error, Language language) {
   switch (error) {
-    case BandTextError::None:
-      break;
-    case BandTextError::NotLowHigh:
-      return kBandNotLowHigh(language);
-    case BandTextError::NotAscending:
-      return kBandNotAscending(language);
-    case BandTextError::NotStorable:
-      return kBandNotStorable(language);
+    case BandTextError::None: break;
+    case BandTextError::NotLowHigh: return kBandNotLowHigh(language);
+    case BandTextError::NotAscending: return kBandNotAscending(language);
+    case BandTextError::NotStorable: return kBandNotStorable(language);
   }
   return std::string();
 }

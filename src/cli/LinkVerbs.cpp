@@ -6,14 +6,14 @@
 #include <atomic>
 #include <cstdio>
 
-#include "core/profile/ProfileFile.h"
-#include "core/profile/ProgramProfile.h"
-#include "core/files/ProgramFolder.h"
-#include "core/files/SaveTarget.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
+#include "core/files/ProgramFolder.h"
+#include "core/files/SaveTarget.h"
 #include "core/link/PortNames.h"
 #include "core/link/PortProbe.h"
+#include "core/profile/ProfileFile.h"
+#include "core/profile/ProgramProfile.h"
 
 namespace {
 
@@ -38,8 +38,9 @@ bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& 
   LoadProgramProfile(profile);
   device = ResolvePortArgument(port, profile);
   if (!device.empty()) return true;
-  UsageError(verb, "'" + port + "' is no port: give COM1-COM16 or a device path such as /dev/ttyUSB0 "
-                      "(./NAME for one in the working folder)");
+  UsageError(verb, "'" + port +
+                       "' is no port: give COM1-COM16 or a device path such as /dev/ttyUSB0 "
+                       "(./NAME for one in the working folder)");
   return false;
 }
 
@@ -91,14 +92,10 @@ void CProgressPrinter::Finish() {
 
 int TransferExitStatus(TransferOutcome outcome) {
   switch (outcome) {
-    case TransferOutcome::Succeeded:
-      return kExitOk;
-    case TransferOutcome::PortNotOpened:
-      return kExitPortNotOpened;
-    case TransferOutcome::CommunicationError:
-      return kExitCommunication;
-    case TransferOutcome::Cancelled:
-      return kExitCancelled;
+    case TransferOutcome::Succeeded: return kExitOk;
+    case TransferOutcome::PortNotOpened: return kExitPortNotOpened;
+    case TransferOutcome::CommunicationError: return kExitCommunication;
+    case TransferOutcome::Cancelled: return kExitCancelled;
   }
   return kExitFailure;
 }
@@ -106,18 +103,13 @@ int TransferExitStatus(TransferOutcome outcome) {
 std::string TransferFailureText(const TransferResult& result, const std::string& device, Language language) {
   std::string text;
   switch (result.outcome) {
-    case TransferOutcome::Succeeded:
-      return text;
+    case TransferOutcome::Succeeded: return text;
     case TransferOutcome::PortNotOpened:
       text =
           result.message + "\n  " + device + ": " + DescribeProbe(ClassifyOpenError(device, result.sysError), language);
       break;
-    case TransferOutcome::CommunicationError:
-      text = result.message;
-      break;
-    case TransferOutcome::Cancelled:
-      text = CancelledMessage(language);
-      break;
+    case TransferOutcome::CommunicationError: text = result.message; break;
+    case TransferOutcome::Cancelled: text = CancelledMessage(language); break;
   }
   for (const std::string& line : TransferFailureDetails(result, language)) text += "\n  " + line;
   return text;

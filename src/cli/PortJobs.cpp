@@ -52,15 +52,9 @@ PortReport RunPortSession(MainTransferRequest request, const TransferSteps& step
   const TransferSessionResult result = RunTransferSession(request, steps, image, hooks);
   PortReport report;
   switch (result.Outcome()) {
-    case SessionOutcome::Succeeded:
-      report = done;
-      break;
-    case SessionOutcome::TraceNotCreated:
-      report = Failed(kExitFileError, result.FailureMessage());
-      break;
-    case SessionOutcome::VerifyFailed:
-      report = Failed(kExitVerifyFailed, result.FailureMessage());
-      break;
+    case SessionOutcome::Succeeded: report = done; break;
+    case SessionOutcome::TraceNotCreated: report = Failed(kExitFileError, result.FailureMessage()); break;
+    case SessionOutcome::VerifyFailed: report = Failed(kExitVerifyFailed, result.FailureMessage()); break;
     default:  // the port, the line or Ctrl+C, in the transfer or its read-back
       report = FromTransfer(result.transfer.ok() ? result.verify->readBack : result.transfer, task, language);
       break;

@@ -10,8 +10,8 @@
 #include "core/radio/RadioImage.h"
 
 struct ReadJob {
-  RadioImage base;          // the bytes a read does not fill
-  std::string output;       // the data file; a folder ending in '/' for one file per port
+  RadioImage base;     // the bytes a read does not fill
+  std::string output;  // the data file; a folder ending in '/' for one file per port
   std::string backupFolder;
   Language language = Language::English;
   LinkSettings settings = MainLinkSettings();

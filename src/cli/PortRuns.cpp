@@ -17,9 +17,9 @@
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
 #include "cli/VerbFiles.h"
-#include "core/link/DeviceIdentity.h"
 #include "core/files/Backups.h"
 #include "core/lang/Language.h"
+#include "core/link/DeviceIdentity.h"
 
 namespace {
 
@@ -144,8 +144,8 @@ int RunManyPorts(const char* verb, const std::vector<PortTask>& tasks, Language 
   std::string table = Padded(kPortColumnTitle(language), portWidth) + "  " +
                       Padded(kOutcomeColumnTitle(language), outcomeWidth) + "  " + kTimeColumnTitle(language) + "\n";
   for (std::size_t i = 0; i < tasks.size(); ++i)
-    table += Padded(tasks[i].port, portWidth) + "  " + Padded(outcomes[i], outcomeWidth) + "  " + Seconds(seconds[i]) +
-             "\n";
+    table +=
+        Padded(tasks[i].port, portWidth) + "  " + Padded(outcomes[i], outcomeWidth) + "  " + Seconds(seconds[i]) + "\n";
   // The same warning from every port (one backup folder for all) is told once.
   std::set<std::string> told;
   for (const PortReport& r : reports)

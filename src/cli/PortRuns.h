@@ -15,16 +15,16 @@
 class CWireTraceFile;
 
 struct PortTask {
-  std::string port;    // as the user gave it
-  std::string device;  // what it resolved to
-  std::string trace;   // the trace file for this port; empty for none
+  std::string port;                           // as the user gave it
+  std::string device;                         // what it resolved to
+  std::string trace;                          // the trace file for this port; empty for none
   std::shared_ptr<CWireTraceFile> traceFile;  // opened before any port is
 };
 
 struct PortReport {
-  int status = 0;        // kExitOk or the exit status of the failure
-  std::string outcome;   // for the closing table: what was done, or what failed
-  std::string failure;   // printed after "programcli VERB: " when one port failed
+  int status = 0;                     // kExitOk or the exit status of the failure
+  std::string outcome;                // for the closing table: what was done, or what failed
+  std::string failure;                // printed after "programcli VERB: " when one port failed
   std::vector<std::string> warnings;  // told but no failure (a backup or a trace that could not be written)
 };
 

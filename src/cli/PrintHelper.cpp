@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/files/ProgramFolder.h"
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
+#include "core/files/ProgramFolder.h"
 
 int RunPrintHelper(const Args& args) {
   const std::string helper = ProgramFolder() + kPrintHelperName;

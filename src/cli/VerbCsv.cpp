@@ -12,9 +12,9 @@
 #include "cli/VerbFiles.h"
 #include "core/csv/ChannelCsv.h"
 #include "core/csv/CsvImportReport.h"
+#include "core/files/SafeFileWrite.h"
 #include "core/radio/ChannelTable.h"
 #include "core/radio/NumberText.h"
-#include "core/files/SafeFileWrite.h"
 
 namespace {
 
@@ -44,18 +44,17 @@ int RunExportCsv(const Args& args) {
   if (!cli.Parse(args, {{"output", 'o', true}, {"format", 0, true}, {"help", 'h', false}}, error))
     return UsageError("export-csv", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp(
-        "programcli export-csv FILE.dat -o OUT.csv [--format ours|chirp]",
-        "Writes the channels in use of a data file (both frequencies set) as a CSV\n"
-        "channel list, UTF-8 with CRLF line ends:\n"
-        "  ours   the channel table's English titles and texts, CH first\n"
-        "  chirp  Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,... the\n"
-        "         form other radio programming tools read and write\n"
-        "The file is replaced through a temporary file, so a failed write leaves\n"
-        "the old one whole.",
-        "  -o, --output OUT.csv    the CSV file to write\n"
-        "      --format ours|chirp the form (default ours)\n"
-        "  -h, --help              this help\n");
+    return PrintVerbHelp("programcli export-csv FILE.dat -o OUT.csv [--format ours|chirp]",
+                         "Writes the channels in use of a data file (both frequencies set) as a CSV\n"
+                         "channel list, UTF-8 with CRLF line ends:\n"
+                         "  ours   the channel table's English titles and texts, CH first\n"
+                         "  chirp  Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,... the\n"
+                         "         form other radio programming tools read and write\n"
+                         "The file is replaced through a temporary file, so a failed write leaves\n"
+                         "the old one whole.",
+                         "  -o, --output OUT.csv    the CSV file to write\n"
+                         "      --format ours|chirp the form (default ours)\n"
+                         "  -h, --help              this help\n");
   }
   const std::string format = cli.Value("format", "ours");
   if (format != "ours" && format != "chirp")
@@ -82,36 +81,36 @@ int RunImportCsv(const Args& args) {
   if (!cli.Parse(args, {{"output", 'o', true}, {"band", 0, true}, {"lang", 0, true}, {"help", 'h', false}}, error))
     return UsageError("import-csv", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp(
-        "programcli import-csv FILE.dat IN.csv -o NEW.dat [--band LOW-HIGH] [--lang English|Chinese]",
-        "Replaces the channel table of FILE.dat by the channels of a CSV channel\n"
-        "list and writes the result to NEW.dat; the options and every byte outside\n"
-        "the channels stay as they are.\n"
-        "Both forms of export-csv are read (found by their header line; columns\n"
-        "in any order; our own form also with its Chinese titles and texts).\n"
-        "Lines fill channels 1-16 in file order, or go to their CH/Location when\n"
-        "every line has one from 1 to 16. Each value is checked as a value typed\n"
-        "into the channel window: band, 5 kHz / 6.25 kHz step, tone list, list\n"
-        "texts; in our form it must be written exactly as the table writes it\n"
-        "(446.00625, 88.5, D023N), in the other a Frequency or Offset must be a\n"
-        "plain number of MHz and an Offset is never negative. A line with a\n"
-        "refused value takes no channel. Channels not in the file are empty;\n"
-        "when no line is taken the channels stay as they were.\n"
-        "The report (channels imported, each refused line with its reason) goes\n"
-        "to stderr.\n"
-        "\n"
-        "The band is --band when given, else the band the channel window would\n"
-        "use for FILE.dat: its radio type and band looked up in Program.ini beside\n"
-        "programcli. Without either, nothing is written.",
-        "  -o, --output NEW.dat    the data file to write (may be FILE.dat itself)\n"
-        "      --band LOW-HIGH     the band: two whole numbers of MHz, LOW below HIGH\n"
-        "                          (400-470 accepts 400.00000 to 471.00000 MHz)\n"
-        "      --lang English|Chinese  the language of the report (default English)\n"
-        "  -h, --help              this help\n");
+    return PrintVerbHelp("programcli import-csv FILE.dat IN.csv -o NEW.dat [--band LOW-HIGH] [--lang English|Chinese]",
+                         "Replaces the channel table of FILE.dat by the channels of a CSV channel\n"
+                         "list and writes the result to NEW.dat; the options and every byte outside\n"
+                         "the channels stay as they are.\n"
+                         "Both forms of export-csv are read (found by their header line; columns\n"
+                         "in any order; our own form also with its Chinese titles and texts).\n"
+                         "Lines fill channels 1-16 in file order, or go to their CH/Location when\n"
+                         "every line has one from 1 to 16. Each value is checked as a value typed\n"
+                         "into the channel window: band, 5 kHz / 6.25 kHz step, tone list, list\n"
+                         "texts; in our form it must be written exactly as the table writes it\n"
+                         "(446.00625, 88.5, D023N), in the other a Frequency or Offset must be a\n"
+                         "plain number of MHz and an Offset is never negative. A line with a\n"
+                         "refused value takes no channel. Channels not in the file are empty;\n"
+                         "when no line is taken the channels stay as they were.\n"
+                         "The report (channels imported, each refused line with its reason) goes\n"
+                         "to stderr.\n"
+                         "\n"
+                         "The band is --band when given, else the band the channel window would\n"
+                         "use for FILE.dat: its radio type and band looked up in Program.ini beside\n"
+                         "programcli. Without either, nothing is written.",
+                         "  -o, --output NEW.dat    the data file to write (may be FILE.dat itself)\n"
+                         "      --band LOW-HIGH     the band: two whole numbers of MHz, LOW below HIGH\n"
+                         "                          (400-470 accepts 400.00000 to 471.00000 MHz)\n"
+                         "      --lang English|Chinese  the language of the report (default English)\n"
+                         "  -h, --help              this help\n");
   }
   if (cli.Positionals().size() != 2)
-    return UsageError("import-csv", cli.Positionals().size() < 2 ? "missing FILE.dat or IN.csv"
-                                                                 : "unexpected argument '" + cli.Positionals()[2] + "'");
+    return UsageError("import-csv", cli.Positionals().size() < 2
+                                        ? "missing FILE.dat or IN.csv"
+                                        : "unexpected argument '" + cli.Positionals()[2] + "'");
   if (!cli.Has("output") || cli.Value("output").empty()) return UsageError("import-csv", "-o NEW.dat is required");
   Language language = Language::English;
   if (!ParseLangOption("import-csv", cli.Value("lang", "English"), language)) return kExitUsage;

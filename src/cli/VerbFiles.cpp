@@ -4,19 +4,19 @@
 #include <cstring>
 
 #include "cli/CliTexts.h"
-#include "core/files/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
+#include "core/files/ProgramVersion.h"
+#include "core/files/RegularFile.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/SaveTarget.h"
-#include "core/files/RegularFile.h"
 
 int PrintVerbHelp(const char* usage, const char* description, const char* options) {
   const std::string line = usage;
   const std::string who = line.substr(0, line.find(' ', line.find(' ') + 1));
-  return WriteToStdout(who, "usage: " + line + "\n\n" + description + "\n\noptions:\n" + options + "\n" +
-                                ExitStatusHelp());
+  return WriteToStdout(who,
+                       "usage: " + line + "\n\n" + description + "\n\noptions:\n" + options + "\n" + ExitStatusHelp());
 }
 
 namespace {

@@ -1,7 +1,6 @@
 // programcli ports: COM1-COM16, the device behind each, and whether it opens.
 #include <string>
 
-#include "core/profile/ProfileFile.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
@@ -9,6 +8,7 @@
 #include "cli/VerbFiles.h"
 #include "core/link/PortNames.h"
 #include "core/link/PortProbe.h"
+#include "core/profile/ProfileFile.h"
 
 int RunPorts(const Args& args) {
   CliArgs cli;

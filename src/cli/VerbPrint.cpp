@@ -13,11 +13,11 @@
 #include "cli/LinkVerbs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "gui/printout/PdfReport.h"
-#include "core/profile/ProfileFile.h"
-#include "core/radio/ChannelTable.h"
 #include "core/files/ProgramDoc.h"
 #include "core/files/SafeFileWrite.h"
+#include "core/profile/ProfileFile.h"
+#include "core/radio/ChannelTable.h"
+#include "gui/printout/PdfReport.h"
 
 namespace {
 
@@ -61,23 +61,21 @@ int RunPrint(const Args& args) {
                  error))
     return UsageError("print", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp(
-        "programcli print FILE.dat -o REPORT.pdf [--lang English|Chinese] [--owner TEXT]",
-        "Writes the printout of a data file as a PDF on A4 paper: page 1 the seven\n"
-        "options, then the channels in use, eight to a page, each page with the owner\n"
-        "text and its page number at the foot. Needs no display.",
-        "  -o, --output REPORT.pdf  the PDF to write (replaced if it exists)\n"
-        "  --lang English|Chinese   the language of the texts (default English)\n"
-        "  --owner TEXT             the owner text at the foot of each page (default\n"
-        "                           \"Copyrights Owner\" of the language's section of\n"
-        "                           Program.ini beside the program)\n"
-        "  -h, --help               this help\n");
+    return PrintVerbHelp("programcli print FILE.dat -o REPORT.pdf [--lang English|Chinese] [--owner TEXT]",
+                         "Writes the printout of a data file as a PDF on A4 paper: page 1 the seven\n"
+                         "options, then the channels in use, eight to a page, each page with the owner\n"
+                         "text and its page number at the foot. Needs no display.",
+                         "  -o, --output REPORT.pdf  the PDF to write (replaced if it exists)\n"
+                         "  --lang English|Chinese   the language of the texts (default English)\n"
+                         "  --owner TEXT             the owner text at the foot of each page (default\n"
+                         "                           \"Copyrights Owner\" of the language's section of\n"
+                         "                           Program.ini beside the program)\n"
+                         "  -h, --help               this help\n");
   }
   Language language = Language::English;
   if (!ParseLangOption("print", cli.Value("lang", "English"), language)) return kExitUsage;
   if (cli.Positionals().empty()) return UsageError("print", "missing FILE.dat");
-  if (cli.Positionals().size() > 1)
-    return UsageError("print", "unexpected argument '" + cli.Positionals()[1] + "'");
+  if (cli.Positionals().size() > 1) return UsageError("print", "unexpected argument '" + cli.Positionals()[1] + "'");
   if (!cli.Has("output")) return UsageError("print", "missing -o REPORT.pdf");
   const std::string output = cli.Value("output");
   if (output.empty()) return UsageError("print", "the output file name is empty");

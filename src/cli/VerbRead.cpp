@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/files/UserFolders.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
@@ -16,6 +15,7 @@
 #include "cli/VerbFiles.h"
 #include "core/files/DataFile.h"
 #include "core/files/SafeFileWrite.h"
+#include "core/files/UserFolders.h"
 #include "core/profile/ProfileFile.h"
 #include "core/radio/RadioImage.h"
 
@@ -41,8 +41,13 @@ int OutputForPorts(std::string& output, std::size_t ports) {
 int RunRead(const Args& args) {
   CliArgs cli;
   std::string error;
-  if (!cli.Parse(args, {{"help", 'h', false}, {"port", 'p', true}, {"output", 'o', true}, {"base", 0, true},
-                        {"lang", 0, true}, {"trace", 0, true}},
+  if (!cli.Parse(args,
+                 {{"help", 'h', false},
+                  {"port", 'p', true},
+                  {"output", 'o', true},
+                  {"base", 0, true},
+                  {"lang", 0, true},
+                  {"trace", 0, true}},
                  error))
     return UsageError("read", error);
   if (cli.Has("help")) {

@@ -45,26 +45,23 @@ std::string ShowText(const RadioImage& image, const CProfileFile& profile, Langu
 int RunShow(const Args& args) {
   CliArgs cli;
   std::string error;
-  if (!cli.Parse(args, {{"lang", 0, true}, {"help", 'h', false}}, error))
-    return UsageError("show", error);
+  if (!cli.Parse(args, {{"lang", 0, true}, {"help", 'h', false}}, error)) return UsageError("show", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp(
-        "programcli show FILE.dat [--lang English|Chinese]",
-        "Prints the channel table of a data file as the channel window shows it: a\n"
-        "line of the nine column titles, then sixteen rows, cells separated by one\n"
-        "tab. Then a blank line and the seven option lines of the printout (label,\n"
-        "tab, value). Then a blank line and every radio-wide option as NAME=VALUE,\n"
-        "by the names programcli set takes: the list entry the Optional Features\n"
-        "dialog shows, or the byte as (0xNN) when it shows none, and the model and\n"
-        "band named by Program.ini beside the program.",
-        "  --lang English|Chinese  the language of the texts (default English)\n"
-        "  -h, --help              this help\n");
+    return PrintVerbHelp("programcli show FILE.dat [--lang English|Chinese]",
+                         "Prints the channel table of a data file as the channel window shows it: a\n"
+                         "line of the nine column titles, then sixteen rows, cells separated by one\n"
+                         "tab. Then a blank line and the seven option lines of the printout (label,\n"
+                         "tab, value). Then a blank line and every radio-wide option as NAME=VALUE,\n"
+                         "by the names programcli set takes: the list entry the Optional Features\n"
+                         "dialog shows, or the byte as (0xNN) when it shows none, and the model and\n"
+                         "band named by Program.ini beside the program.",
+                         "  --lang English|Chinese  the language of the texts (default English)\n"
+                         "  -h, --help              this help\n");
   }
   Language language = Language::English;
   if (!ParseLangOption("show", cli.Value("lang", "English"), language)) return kExitUsage;
   if (cli.Positionals().empty()) return UsageError("show", "missing FILE.dat");
-  if (cli.Positionals().size() > 1)
-    return UsageError("show", "unexpected argument '" + cli.Positionals()[1] + "'");
+  if (cli.Positionals().size() > 1) return UsageError("show", "unexpected argument '" + cli.Positionals()[1] + "'");
 
   const std::string& path = cli.Positionals().front();
   RadioImage image;

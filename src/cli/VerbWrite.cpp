@@ -13,9 +13,9 @@
 #include "cli/PortJobs.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
+#include "core/lang/Language.h"
 #include "core/radio/BandCheck.h"
 #include "core/radio/ChannelTable.h"
-#include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 #include "core/settings/ServicePassword.h"
 
@@ -45,8 +45,14 @@ int RunWrite(const Args& args) {
   CliArgs cli;
   std::string error;
   // An empty service password is a password, and a wrong one.
-  if (!cli.Parse(args, {{"help", 'h', false}, {"port", 'p', true}, {"service", 0, true, true}, {"lang", 0, true},
-                        {"raw", 0, false}, {"verify", 0, false}, {"trace", 0, true}},
+  if (!cli.Parse(args,
+                 {{"help", 'h', false},
+                  {"port", 'p', true},
+                  {"service", 0, true, true},
+                  {"lang", 0, true},
+                  {"raw", 0, false},
+                  {"verify", 0, false},
+                  {"trace", 0, true}},
                  error))
     return UsageError("write", error);
   if (cli.Has("help")) {

@@ -2,10 +2,10 @@
 #include <cstring>
 #include <string>
 
-#include "core/files/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
+#include "core/files/ProgramVersion.h"
 
 namespace {
 

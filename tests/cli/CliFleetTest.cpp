@@ -15,10 +15,10 @@
 #include "cli/CliLinkSupport.h"
 #include "cli/ExitStatus.h"
 #include "cli/PortJobs.h"
-#include "core/link/SimHarness.h"
 #include "core/files/Backups.h"
-#include "core/radio/ChannelTable.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/link/SimHarness.h"
+#include "core/radio/ChannelTable.h"
 #include "support/ScopedEnv.h"
 
 namespace {
@@ -174,16 +174,16 @@ TEST(CliFleet, DiffNamesTheChannelTheOptionAndTheUnnamedByte) {
   const ProgramRun run = Cli({"diff", pa, pb});
   EXPECT_EQ(run.status, kExitDiffer) << run.err;
   const std::string titles = "\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tW/N\tScan\tBusy Lock\tPower";
-  EXPECT_EQ(run.out, "Channels (" + pa + " | " + pb + ")\n" +
-                         "CH" + titles + "\t|" + titles + "\n" +
+  EXPECT_EQ(run.out, "Channels (" + pa + " | " + pb + ")\n" + "CH" + titles + "\t|" + titles + "\n" +
                          " 3\t446.00625\t446.00625\tNone\tNone\tWide\tYes\tOff\tHigh\t|\t"
                          "446.10000\t446.00625\tNone\tNone\tWide\tYes\tOff\tHigh\n"
                          "\n"
-                         "Options (" + pa + " | " + pb + ")\n" +
+                         "Options (" +
+                         pa + " | " + pb + ")\n" +
                          "squelch\t5\t|\t3\n"
                          "\n"
-                         "Other bytes (" + pa + " | " + pb + ")\n" +
-                         "0x3FB\tFF\t|\t00\n");
+                         "Other bytes (" +
+                         pa + " | " + pb + ")\n" + "0x3FB\tFF\t|\t00\n");
 
   const ProgramRun same = Cli({"diff", pa, pa, "--lang", "Chinese"});
   EXPECT_EQ(same.status, kExitOk);
@@ -216,7 +216,8 @@ TEST(CliFleet, AFleetWriteWithASilentRadioEndsInThreeSuccessesAndAFailure) {
   for (std::size_t i = 0; i < 4; ++i) {
     const std::string& line = table[i + 1];
     EXPECT_EQ(line.rfind(radios[i]->device() + "  ", 0), 0u) << line;
-    EXPECT_NE(line.find(i == 2 ? "Communication Error; the radio did not answer" : "written and verified"), std::string::npos)
+    EXPECT_NE(line.find(i == 2 ? "Communication Error; the radio did not answer" : "written and verified"),
+              std::string::npos)
         << line;
     EXPECT_EQ(line.back(), 's') << "the time closes the line";
     const RadioImage memory = radios[i]->sim().Memory();

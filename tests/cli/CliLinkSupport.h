@@ -101,4 +101,3 @@ class CBackground {
 };
 
 inline ProgramRun Cli(const std::vector<std::string>& args) { return RunProgram(BuiltProgram("programcli"), args); }
-

@@ -14,13 +14,13 @@
 
 #include "cli/CliLinkSupport.h"
 #include "cli/ExitStatus.h"
-#include "core/link/SerialPort.h"
-#include "core/link/SimHarness.h"
 #include "core/files/Backups.h"
-#include "core/radio/ChannelCodecs.h"
-#include "core/radio/ChannelTable.h"
 #include "core/files/DataFile.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/link/SerialPort.h"
+#include "core/link/SimHarness.h"
+#include "core/radio/ChannelCodecs.h"
+#include "core/radio/ChannelTable.h"
 
 namespace {
 
@@ -108,8 +108,11 @@ TEST(CliLink, ServicePasswordFromStandardInput) {
   const struct {
     const char* input;
     int status;
-  } cases[] = {{"731904\n", kExitOk},       {"731904\r\nmore\n", kExitOk}, {"731904", kExitOk},
-               {"731905\n", kExitPasswordRefused}, {"\n731904\n", kExitPasswordRefused},
+  } cases[] = {{"731904\n", kExitOk},
+               {"731904\r\nmore\n", kExitOk},
+               {"731904", kExitOk},
+               {"731905\n", kExitPasswordRefused},
+               {"\n731904\n", kExitPasswordRefused},
                {"", kExitPasswordRefused}};
   for (const auto& c : cases) {
     CSimHarness h(PatternImage(1), CSimHarness::Fast());
@@ -192,7 +195,7 @@ TEST(CliLink, WriteRefusesChannelsOutsideTheBand) {
 
 struct CliFailureCase {
   const char* name;
-  const char* fault;  // for the simulated radio; "" for none
+  const char* fault;              // for the simulated radio; "" for none
   std::vector<std::string> args;  // "{port}", "{dir}" are replaced
   int status;
   const char* errorText;
@@ -221,7 +224,8 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
   std::filesystem::create_directories(dir.file("radios/" + PortFileStem(h.device()) + ".dat"));
   std::vector<std::string> args;
   for (std::string a : c.args) {
-    for (const auto& [key, value] : {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", dir.path()}}) {
+    for (const auto& [key, value] :
+         {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", dir.path()}}) {
       const auto at = a.find(key);
       if (at != std::string::npos) a.replace(at, key.size(), value);
     }
@@ -244,79 +248,147 @@ TEST_P(CliLinkFailure, ExitStatusMessageAndNoOutput) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliLinkFailure,
     ::testing::Values(
-        CliFailureCase{"missing_port", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat"}, kExitPortNotOpened,
+        CliFailureCase{"missing_port",
+                       "",
+                       {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat"},
+                       kExitPortNotOpened,
                        "Could not Open the Port,Please check whether the Port are occupied or the device are ok"},
-        CliFailureCase{"missing_port_says_why", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat"},
-                       kExitPortNotOpened, "missing: no such device"},
+        CliFailureCase{"missing_port_says_why",
+                       "",
+                       {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat"},
+                       kExitPortNotOpened,
+                       "missing: no such device"},
         CliFailureCase{"not_a_port", "", {"read", "--port", "LPT1", "-o", "{dir}/out.dat"}, kExitUsage, "is no port"},
         CliFailureCase{"no_port", "", {"read", "-o", "{dir}/out.dat"}, kExitUsage, "--port is required"},
         CliFailureCase{"no_output", "", {"read", "--port", "{port}"}, kExitUsage, "-o FILE.dat is required"},
-        CliFailureCase{"short_block", "short-block:3", {"read", "--port", "{port}", "-o", "{dir}/out.dat"},
-                       kExitCommunication, "Communication Error"},
-        CliFailureCase{"chinese_message", "short-block:3",
-                       {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--lang", "Chinese"}, kExitCommunication,
+        CliFailureCase{"short_block",
+                       "short-block:3",
+                       {"read", "--port", "{port}", "-o", "{dir}/out.dat"},
+                       kExitCommunication,
+                       "Communication Error"},
+        CliFailureCase{"chinese_message",
+                       "short-block:3",
+                       {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--lang", "Chinese"},
+                       kExitCommunication,
                        "通信出错"},
-        CliFailureCase{"short_block_in_plain_words", "short-block:3",
-                       {"read", "--port", "{port}", "-o", "{dir}/out.dat"}, kExitCommunication,
+        CliFailureCase{"short_block_in_plain_words",
+                       "short-block:3",
+                       {"read", "--port", "{port}", "-o", "{dir}/out.dat"},
+                       kExitCommunication,
                        "block 3 of 64 came incomplete from the radio"},
-        CliFailureCase{"refused_write_block", "refuse-block:1", {"write", "--port", "{port}", "{dir}/in.dat"},
-                       kExitCommunication, "the radio did not acknowledge block 1 of 60"},
-        CliFailureCase{"refused_write_block_partly_written", "refuse-block:1",
-                       {"write", "--port", "{port}", "{dir}/in.dat"}, kExitCommunication,
+        CliFailureCase{"refused_write_block",
+                       "refuse-block:1",
+                       {"write", "--port", "{port}", "{dir}/in.dat"},
+                       kExitCommunication,
+                       "the radio did not acknowledge block 1 of 60"},
+        CliFailureCase{"refused_write_block_partly_written",
+                       "refuse-block:1",
+                       {"write", "--port", "{port}", "{dir}/in.dat"},
+                       kExitCommunication,
                        "the radio now holds a partly written memory"},
-        CliFailureCase{"chinese_write_partly_written", "refuse-block:1",
-                       {"write", "--port", "{port}", "{dir}/in.dat", "--lang", "Chinese"}, kExitCommunication,
+        CliFailureCase{"chinese_write_partly_written",
+                       "refuse-block:1",
+                       {"write", "--port", "{port}", "{dir}/in.dat", "--lang", "Chinese"},
+                       kExitCommunication,
                        "电台中的数据只写入了一部分"},
-        CliFailureCase{"chinese_port_message", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat", "--lang",
-                       "Chinese"}, kExitPortNotOpened, "无法打开串口"},
-        CliFailureCase{"chinese_port_reason", "", {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat", "--lang",
-                       "Chinese"}, kExitPortNotOpened, "不存在：没有这个设备"},
-        CliFailureCase{"chinese_bad_input", "", {"write", "--port", "{port}", "{dir}/bad.dat", "--lang", "Chinese"},
-                       kExitDataFormat, "数据格式不正确"},
-        CliFailureCase{"bad_base", "", {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--base", "{dir}/bad.dat"},
-                       kExitDataFormat, "Data Format Error"},
-        CliFailureCase{"missing_input", "", {"write", "--port", "{port}", "{dir}/none.dat"}, kExitFileError,
-                       "cannot open"},
-        CliFailureCase{"bad_input", "", {"write", "--port", "{port}", "{dir}/bad.dat"}, kExitDataFormat,
+        CliFailureCase{"chinese_port_message",
+                       "",
+                       {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat", "--lang", "Chinese"},
+                       kExitPortNotOpened,
+                       "无法打开串口"},
+        CliFailureCase{"chinese_port_reason",
+                       "",
+                       {"read", "--port", "{dir}/none", "-o", "{dir}/out.dat", "--lang", "Chinese"},
+                       kExitPortNotOpened,
+                       "不存在：没有这个设备"},
+        CliFailureCase{"chinese_bad_input",
+                       "",
+                       {"write", "--port", "{port}", "{dir}/bad.dat", "--lang", "Chinese"},
+                       kExitDataFormat,
+                       "数据格式不正确"},
+        CliFailureCase{"bad_base",
+                       "",
+                       {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--base", "{dir}/bad.dat"},
+                       kExitDataFormat,
                        "Data Format Error"},
-        CliFailureCase{"two_inputs", "", {"write", "--port", "{port}", "{dir}/in.dat", "{dir}/in.dat"}, kExitUsage,
-                       "exactly one"},
-        CliFailureCase{"bad_lang", "", {"write", "--port", "{port}", "{dir}/in.dat", "--lang", "French"}, kExitUsage,
-                       "--lang"},
-        CliFailureCase{"same_port_twice", "", {"write", "--port", "{port}", "--port", "{port}", "{dir}/in.dat"},
-                       kExitUsage, "given before"},
-        CliFailureCase{"a_link_and_its_device", "",
-                       {"write", "--port", "{dir}/link", "--port", "{port}", "{dir}/in.dat"}, kExitUsage,
+        CliFailureCase{
+            "missing_input", "", {"write", "--port", "{port}", "{dir}/none.dat"}, kExitFileError, "cannot open"},
+        CliFailureCase{
+            "bad_input", "", {"write", "--port", "{port}", "{dir}/bad.dat"}, kExitDataFormat, "Data Format Error"},
+        CliFailureCase{
+            "two_inputs", "", {"write", "--port", "{port}", "{dir}/in.dat", "{dir}/in.dat"}, kExitUsage, "exactly one"},
+        CliFailureCase{
+            "bad_lang", "", {"write", "--port", "{port}", "{dir}/in.dat", "--lang", "French"}, kExitUsage, "--lang"},
+        CliFailureCase{"same_port_twice",
+                       "",
+                       {"write", "--port", "{port}", "--port", "{port}", "{dir}/in.dat"},
+                       kExitUsage,
+                       "given before"},
+        CliFailureCase{"a_link_and_its_device",
+                       "",
+                       {"write", "--port", "{dir}/link", "--port", "{port}", "{dir}/in.dat"},
+                       kExitUsage,
                        "is the same device as '"},
-        CliFailureCase{"fifo_input", "", {"write", "--port", "{port}", "{dir}/fifo.dat"}, kExitFileError,
+        CliFailureCase{"fifo_input",
+                       "",
+                       {"write", "--port", "{port}", "{dir}/fifo.dat"},
+                       kExitFileError,
                        "fifo.dat': not a regular file"},
-        CliFailureCase{"device_input", "", {"write", "--port", "{port}", "/dev/zero"}, kExitFileError,
+        CliFailureCase{"device_input",
+                       "",
+                       {"write", "--port", "{port}", "/dev/zero"},
+                       kExitFileError,
                        "cannot open '/dev/zero': not a regular file"},
-        CliFailureCase{"several_ports_into_one_file", "",
-                       {"read", "--port", "{port}", "--port", "{dir}/other", "-o", "{dir}/out.dat"}, kExitUsage,
+        CliFailureCase{"several_ports_into_one_file",
+                       "",
+                       {"read", "--port", "{port}", "--port", "{dir}/other", "-o", "{dir}/out.dat"},
+                       kExitUsage,
                        "-o names a folder"},
-        CliFailureCase{"trace_not_writable", "",
+        CliFailureCase{"trace_not_writable",
+                       "",
                        {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/none/trace.txt"},
-                       kExitFileError, "trace.txt' cannot be written: No such file or directory. Nothing was sent."},
-        CliFailureCase{"trace_empty", "", {"write", "--port", "{port}", "{dir}/in.dat", "--trace", ""}, kExitUsage,
+                       kExitFileError,
+                       "trace.txt' cannot be written: No such file or directory. Nothing was sent."},
+        CliFailureCase{"trace_empty",
+                       "",
+                       {"write", "--port", "{port}", "{dir}/in.dat", "--trace", ""},
+                       kExitUsage,
                        "option '--trace' needs a value"},
-        CliFailureCase{"read_trace_empty", "", {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--trace="},
-                       kExitUsage, "option '--trace' needs a value"},
-        CliFailureCase{"trace_onto_a_fifo", "", {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/fifo"},
-                       kExitFileError, "fifo' cannot be written: not a regular file. Nothing was sent."},
-        CliFailureCase{"trace_over_the_data_file", "",
-                       {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/in.dat"}, kExitFileError,
+        CliFailureCase{"read_trace_empty",
+                       "",
+                       {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--trace="},
+                       kExitUsage,
+                       "option '--trace' needs a value"},
+        CliFailureCase{"trace_onto_a_fifo",
+                       "",
+                       {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/fifo"},
+                       kExitFileError,
+                       "fifo' cannot be written: not a regular file. Nothing was sent."},
+        CliFailureCase{"trace_over_the_data_file",
+                       "",
+                       {"write", "--port", "{port}", "{dir}/in.dat", "--trace", "{dir}/in.dat"},
+                       kExitFileError,
                        "in.dat': it is the same file as '"},
-        CliFailureCase{"read_into_a_fifo", "", {"read", "--port", "{port}", "-o", "{dir}/fifo.dat"}, kExitFileError,
+        CliFailureCase{"read_into_a_fifo",
+                       "",
+                       {"read", "--port", "{port}", "-o", "{dir}/fifo.dat"},
+                       kExitFileError,
                        "fifo.dat': not a regular file"},
-        CliFailureCase{"read_into_a_device", "", {"read", "--port", "{port}", "-o", "/dev/null"}, kExitFileError,
+        CliFailureCase{"read_into_a_device",
+                       "",
+                       {"read", "--port", "{port}", "-o", "/dev/null"},
+                       kExitFileError,
                        "cannot write '/dev/null': not a regular file"},
-        CliFailureCase{"read_into_a_folder_of_ports", "",
-                       {"read", "--port", "{dir}/none", "--port", "{port}", "-o", "{dir}/radios/"}, kExitFileError,
+        CliFailureCase{"read_into_a_folder_of_ports",
+                       "",
+                       {"read", "--port", "{dir}/none", "--port", "{port}", "-o", "{dir}/radios/"},
+                       kExitFileError,
                        "_radio.dat': not a regular file"},
-        CliFailureCase{"trace_over_the_read_output", "",
+        CliFailureCase{"trace_over_the_read_output",
+                       "",
                        {"read", "--port", "{port}", "-o", "{dir}/out.dat", "--trace", "{dir}/out.dat"},
-                       kExitFileError, "out.dat': it is the same file as '"}),
+                       kExitFileError,
+                       "out.dat': it is the same file as '"}),
     [](const ::testing::TestParamInfo<CliFailureCase>& i) { return std::string(i.param.name); });
 
 TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {

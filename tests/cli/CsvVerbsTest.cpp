@@ -10,10 +10,10 @@
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
 #include "core/csv/ChannelCsv.h"
-#include "core/radio/ChannelCellRules.h"
-#include "core/radio/ChannelTable.h"
 #include "core/files/DataFile.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/radio/ChannelCellRules.h"
+#include "core/radio/ChannelTable.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -59,8 +59,8 @@ TEST_F(CsvVerbs, ExportThenImportKeepsTheChannels) {
     run = Run({"export-csv", m_dir.file("new.dat"), "-o", m_dir.file("out.csv"), "--format", format});
     EXPECT_EQ(run.status, kExitOk) << run.err;
     if (std::string(format) == "ours") EXPECT_EQ(m_dir.Read("out.csv"), m_dir.Read("in.csv"));
-    run = Run({"import-csv", m_dir.file("doc.dat"), m_dir.file("out.csv"), "-o", m_dir.file("back.dat"),
-               "--band", "400-470"});
+    run = Run({"import-csv", m_dir.file("doc.dat"), m_dir.file("out.csv"), "-o", m_dir.file("back.dat"), "--band",
+               "400-470"});
     EXPECT_EQ(run.status, kExitOk) << run.err;
     ChannelTable expected = TableOf("new.dat");
     if (std::string(format) == "chirp") expected[0][kColBusyLock] = "Off";  // that form has no busy lock
@@ -83,8 +83,7 @@ class CsvImportRuns : public CsvVerbs, public ::testing::WithParamInterface<Impo
 TEST_P(CsvImportRuns, StatusReportAndOutput) {
   const ImportCase& c = GetParam();
   m_dir.Write("in.csv", c.csv);
-  std::vector<std::string> args{"import-csv", m_dir.file("doc.dat"), m_dir.file("in.csv"), "-o",
-                                m_dir.file("new.dat")};
+  std::vector<std::string> args{"import-csv", m_dir.file("doc.dat"), m_dir.file("in.csv"), "-o", m_dir.file("new.dat")};
   args.insert(args.end(), c.options.begin(), c.options.end());
   const ProgramRun run = Run(args);
   EXPECT_EQ(run.status, c.status);
@@ -94,28 +93,62 @@ TEST_P(CsvImportRuns, StatusReportAndOutput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CsvImportRuns,
-    ::testing::Values(
-        ImportCase{"refused_line", "Frequency\n446.5\n480\n", {}, kExitLinesRefused,
-                   "Band 400-470MHz (Program.ini)\n1 channel imported.\n1 line refused:\n"
-                   "Line 3: 480.00000 is outside the band\n",
-                   true},
-        ImportCase{"band_option_wins", "Frequency\n146.5\n", {"--band", "136-174"}, kExitOk,
-                   "Band 136-174 (--band)\n1 channel imported.\n", true},
-        ImportCase{"report_in_chinese", "Frequency\n446.5\n", {"--lang", "Chinese"}, kExitOk,
-                   "频段 400-470MHz（Program.ini）\n已导入 1 个信道。\n", true},
-        ImportCase{"unreadable_writes_nothing", "Name\nx\n", {}, kExitFileError,
-                   "in.csv: The first line names no frequency column", false},
-        ImportCase{"bad_band", "Frequency\n446.5\n", {"--band", "high"}, kExitUsage,
-                   "--band 'high' is not LOW-HIGH, two whole numbers of MHz such as 400-470", false},
-        ImportCase{"band_with_an_exponent", "Frequency\n446.5\n", {"--band", "4e2-470"}, kExitUsage,
-                   "--band '4e2-470' is not LOW-HIGH", false},
-        ImportCase{"band_with_trailing_text", "Frequency\n446.5\n", {"--band", "400-470abc"}, kExitUsage,
-                   "--band '400-470abc' is not LOW-HIGH", false},
-        ImportCase{"band_upside_down", "Frequency\n446.5\n", {"--band", "470-400"}, kExitUsage,
-                   "--band '470-400' does not have LOW below HIGH", false},
-        // 5 MHz would be stored with a top byte of 0x00: an empty channel.
-        ImportCase{"band_below_10_mhz", "Frequency\n5.0\n", {"--band", "1-30"}, kExitUsage,
-                   "--band '1-30' reaches below 10 MHz", false}));
+    ::testing::Values(ImportCase{"refused_line",
+                                 "Frequency\n446.5\n480\n",
+                                 {},
+                                 kExitLinesRefused,
+                                 "Band 400-470MHz (Program.ini)\n1 channel imported.\n1 line refused:\n"
+                                 "Line 3: 480.00000 is outside the band\n",
+                                 true},
+                      ImportCase{"band_option_wins",
+                                 "Frequency\n146.5\n",
+                                 {"--band", "136-174"},
+                                 kExitOk,
+                                 "Band 136-174 (--band)\n1 channel imported.\n",
+                                 true},
+                      ImportCase{"report_in_chinese",
+                                 "Frequency\n446.5\n",
+                                 {"--lang", "Chinese"},
+                                 kExitOk,
+                                 "频段 400-470MHz（Program.ini）\n已导入 1 个信道。\n",
+                                 true},
+                      ImportCase{"unreadable_writes_nothing",
+                                 "Name\nx\n",
+                                 {},
+                                 kExitFileError,
+                                 "in.csv: The first line names no frequency column",
+                                 false},
+                      ImportCase{"bad_band",
+                                 "Frequency\n446.5\n",
+                                 {"--band", "high"},
+                                 kExitUsage,
+                                 "--band 'high' is not LOW-HIGH, two whole numbers of MHz such as 400-470",
+                                 false},
+                      ImportCase{"band_with_an_exponent",
+                                 "Frequency\n446.5\n",
+                                 {"--band", "4e2-470"},
+                                 kExitUsage,
+                                 "--band '4e2-470' is not LOW-HIGH",
+                                 false},
+                      ImportCase{"band_with_trailing_text",
+                                 "Frequency\n446.5\n",
+                                 {"--band", "400-470abc"},
+                                 kExitUsage,
+                                 "--band '400-470abc' is not LOW-HIGH",
+                                 false},
+                      ImportCase{"band_upside_down",
+                                 "Frequency\n446.5\n",
+                                 {"--band", "470-400"},
+                                 kExitUsage,
+                                 "--band '470-400' does not have LOW below HIGH",
+                                 false},
+                      // 5 MHz would be stored with a top byte of 0x00: an empty channel.
+                      ImportCase{"band_below_10_mhz",
+                                 "Frequency\n5.0\n",
+                                 {"--band", "1-30"},
+                                 kExitUsage,
+                                 "--band '1-30' reaches below 10 MHz",
+                                 false}));
 
 // As in the channel window: a file none of whose lines is taken leaves the
 // channels as they were.

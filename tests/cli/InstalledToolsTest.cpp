@@ -12,11 +12,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/files/ProgramVersion.h"
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
 #include "core/files/DataFile.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/files/ProgramVersion.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -59,8 +59,8 @@ TEST(InstalledTools, PrintWithoutItsProgramSaysSo) {
   dir.Write("radio.dat", DataFileBytes(BuiltInDefaults()));
   const ProgramRun run = RunProgram(dir.file("programcli"), {"print", dir.file("radio.dat"), "-o", dir.file("r.pdf")});
   EXPECT_EQ(run.status, kExitFailure);
-  EXPECT_EQ(run.err, "programcli print: cannot run '" + dir.file("programcli-print") +
-                         "': No such file or directory\n");
+  EXPECT_EQ(run.err,
+            "programcli print: cannot run '" + dir.file("programcli-print") + "': No such file or directory\n");
   EXPECT_FALSE(fs::exists(dir.file("r.pdf")));
 }
 #endif

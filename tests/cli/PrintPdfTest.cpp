@@ -31,9 +31,12 @@ std::string Tool(const std::string& name) {
 RadioImage NineChannels() {
   RadioImage image = BuiltInDefaults();
   for (int n = 1; n <= 9; ++n) {
-    const std::uint8_t rec[] = {0x25, 0x06, static_cast<std::uint8_t>(0x60 + n), 0x44,  // 446.n0625
-                                0x25, 0x06, static_cast<std::uint8_t>(0x60 + n), 0x45,  // 456.n0625
-                                0x75, 0x03, 0x13, 0x28, 0x08, 0x30};                    // 88.5, D023N, wide
+    const std::uint8_t rec[] = {0x25, 0x06, static_cast<std::uint8_t>(0x60 + n),
+                                0x44,  // 446.n0625
+                                0x25, 0x06, static_cast<std::uint8_t>(0x60 + n),
+                                0x45,  // 456.n0625
+                                0x75, 0x03, 0x13,
+                                0x28, 0x08, 0x30};  // 88.5, D023N, wide
     for (std::size_t i = 0; i < sizeof rec; ++i) image[static_cast<std::size_t>(0x10 * n) + i] = rec[i];
   }
   image[0x17E] = 0xFF;
@@ -98,8 +101,8 @@ TEST_P(PrintPdf, PagesLabelsAndValues) {
   fs::copy_file(BuiltProgram("programcli-print"), dir.file("bin/programcli-print"));
   dir.Write("bin/Program.ini", "[English]\nCopyrights Owner=Harbour Patrol\n[Chinese]\nCopyrights Owner=港口巡逻队\n");
   dir.Write("radio.dat", DataFileBytes(NineChannels()));
-  const ProgramRun run =
-      RunProgram(dir.file("bin/programcli"), {"print", dir.file("radio.dat"), "-o", dir.file("r.pdf"), "--lang", c.lang});
+  const ProgramRun run = RunProgram(dir.file("bin/programcli"),
+                                    {"print", dir.file("radio.dat"), "-o", dir.file("r.pdf"), "--lang", c.lang});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.out + run.err, "");
 
@@ -118,18 +121,32 @@ TEST_P(PrintPdf, PagesLabelsAndValues) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrintPdf,
     ::testing::Values(
-        PdfCase{"english", "English", {"Option", "Function"},
+        PdfCase{"english",
+                "English",
+                {"Option", "Function"},
                 {{"Time Out Time:", "3825s"}, {"Voice Annunication:", "English"}, {"Vox Delay Time:", "3.0s"}},
                 {"Channel", "Channel 1:", "Channel 8:"},
-                {{"Receive Frequency:", "446.10625"}, {"Transceive Frequency:", "456.10625"},
-                 {"QT/DQT Decode:", "88.5"}, {"QT/DQT Encode:", "D023N"}, {"W/N:", "Wide"}, {"Scan:", "Yes"}},
-                "Channel 9:", "Harbour Patrol"},
-        PdfCase{"chinese", "Chinese", {"可选功能", "功能"},
+                {{"Receive Frequency:", "446.10625"},
+                 {"Transceive Frequency:", "456.10625"},
+                 {"QT/DQT Decode:", "88.5"},
+                 {"QT/DQT Encode:", "D023N"},
+                 {"W/N:", "Wide"},
+                 {"Scan:", "Yes"}},
+                "Channel 9:",
+                "Harbour Patrol"},
+        PdfCase{"chinese",
+                "Chinese",
+                {"可选功能", "功能"},
                 {{"超时定时器:", "3825s"}, {"语音报号:", "英文"}, {"声控延迟时间:", "3.0s"}},
                 {"信道", "信道1:", "信道8:"},
-                {{"接收频率:", "446.10625"}, {"发射频率:", "456.10625"}, {"QT/DQT解码:", "88.5"},
-                 {"QT/DQT编码:", "D023N"}, {"宽/窄:", "宽"}, {"扫描:", "是"}},
-                "信道9:", "港口巡逻队"}),
+                {{"接收频率:", "446.10625"},
+                 {"发射频率:", "456.10625"},
+                 {"QT/DQT解码:", "88.5"},
+                 {"QT/DQT编码:", "D023N"},
+                 {"宽/窄:", "宽"},
+                 {"扫描:", "是"}},
+                "信道9:",
+                "港口巡逻队"}),
     [](const ::testing::TestParamInfo<PdfCase>& info) { return std::string(info.param.name); });
 
 TEST(PrintPdfFailure, StatusMessageAndNoFile) {
@@ -143,7 +160,8 @@ TEST(PrintPdfFailure, StatusMessageAndNoFile) {
   } cases[] = {
       {{"print", dir.file("good.dat")}, kExitUsage, "missing -o REPORT.pdf"},
       {{"print", dir.file("wrong.dat"), "-o", dir.file("r.pdf")}, kExitDataFormat, "Data Format Error"},
-      {{"print", dir.file("good.dat"), "-o", dir.file("no/r.pdf")}, kExitFileError,
+      {{"print", dir.file("good.dat"), "-o", dir.file("no/r.pdf")},
+       kExitFileError,
        "cannot write '" + dir.file("no/r.pdf") + "': No such file or directory"},
   };
   for (const auto& c : cases) {

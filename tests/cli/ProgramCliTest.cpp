@@ -25,12 +25,9 @@ std::string Cli() { return BuiltProgram("programcli"); }
 
 const char* const kEnglishTitles =
     "CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tW/N\tScan\tBusy Lock\tPower\n";
-const char* const kChineseTitles =
-    "信道\t接收频率\t发射频率\tQT/DQT解码\tQT/DQT编码\t宽/窄\t扫描\t繁忙锁定\t功率\n";
+const char* const kChineseTitles = "信道\t接收频率\t发射频率\tQT/DQT解码\tQT/DQT编码\t宽/窄\t扫描\t繁忙锁定\t功率\n";
 
-std::string EmptyRow(int n) {
-  return (n < 10 ? " " : "") + std::to_string(n) + "\t\t\t\t\t\t\t\t\n";
-}
+std::string EmptyRow(int n) { return (n < 10 ? " " : "") + std::to_string(n) + "\t\t\t\t\t\t\t\t\n"; }
 
 std::string EmptyRows(int from, int to) {
   std::string s;
@@ -63,25 +60,20 @@ const char* const kDefaultOptionsChinese =
     "vox=关\nvox-gain=5\nvox-delay=0.3s\nbeep=开\nbattery-saver=开\nmodel=(0xFF)\nband=(0xFF)\n";
 
 void SetChannel(RadioImage& image, int n, std::vector<std::uint8_t> bytes) {
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    image[static_cast<std::size_t>(0x10 * n) + i] = bytes[i];
+  for (std::size_t i = 0; i < bytes.size(); ++i) image[static_cast<std::size_t>(0x10 * n) + i] = bytes[i];
 }
 
 // Channels and options set by hand from the image layout.
 RadioImage ChannelImage() {
   RadioImage image = BuiltInDefaults();
   // 446.00625 both ways, CTCSS 88.5 / D023N, carrier lock, wide, high, scan.
-  SetChannel(image, 1, {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x75, 0x03, 0x13, 0x28,
-                        0x08, 0x30});
+  SetChannel(image, 1, {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x75, 0x03, 0x13, 0x28, 0x08, 0x30});
   // 136.125 / 145.005, no tone / D754I, tone lock, narrow, middle, no scan.
-  SetChannel(image, 2, {0x00, 0x25, 0x61, 0x13, 0x00, 0x05, 0x50, 0x14, 0xFF, 0xFF, 0xEC, 0xA9,
-                        0x10, 0x40});
+  SetChannel(image, 2, {0x00, 0x25, 0x61, 0x13, 0x00, 0x05, 0x50, 0x14, 0xFF, 0xFF, 0xEC, 0xA9, 0x10, 0x40});
   // Receive only (transmit not set): an empty row that still shows its tone.
-  SetChannel(image, 3, {0x00, 0x00, 0x00, 0x40, 0xFF, 0xFF, 0xFF, 0xFF, 0xE8, 0x03, 0xFF, 0xFF,
-                        0xFF, 0xFF});
+  SetChannel(image, 3, {0x00, 0x00, 0x00, 0x40, 0xFF, 0xFF, 0xFF, 0xFF, 0xE8, 0x03, 0xFF, 0xFF, 0xFF, 0xFF});
   // 470 MHz, tone words with high byte 0x00, lock bits 11, narrow, low.
-  SetChannel(image, 16, {0x00, 0x00, 0x00, 0x47, 0x00, 0x00, 0x00, 0x47, 0x12, 0x00, 0x34, 0x00,
-                         0x18, 0x00});
+  SetChannel(image, 16, {0x00, 0x00, 0x00, 0x47, 0x00, 0x00, 0x00, 0x47, 0x12, 0x00, 0x34, 0x00, 0x18, 0x00});
   image[0x17E] = 0x01;  // channel 1 scans
   image[0x17F] = 0x80;  // channel 16 scans
   image[0x12F] = 2;     // any value but 0 and 1 is English
@@ -160,15 +152,20 @@ TEST_P(ShowOutput, ExactBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ShowOutput,
-    ::testing::Values(
-        ShowCase{"new_document_english", BuiltInDefaults(), {},
-                 kEnglishTitles + EmptyRows(1, 16) + "\n" + kDefaultOptionsEnglish},
-        ShowCase{"new_document_english_asked", BuiltInDefaults(), {"--lang", "English"},
-                 kEnglishTitles + EmptyRows(1, 16) + "\n" + kDefaultOptionsEnglish},
-        ShowCase{"new_document_chinese", BuiltInDefaults(), {"--lang=Chinese"},
-                 kChineseTitles + EmptyRows(1, 16) + "\n" + kDefaultOptionsChinese},
-        ShowCase{"channels_english", ChannelImage(), {}, kChannelShowEnglish},
-        ShowCase{"channels_chinese", ChannelImage(), {"--lang", "Chinese"}, kChannelShowChinese}),
+    ::testing::Values(ShowCase{"new_document_english",
+                               BuiltInDefaults(),
+                               {},
+                               kEnglishTitles + EmptyRows(1, 16) + "\n" + kDefaultOptionsEnglish},
+                      ShowCase{"new_document_english_asked",
+                               BuiltInDefaults(),
+                               {"--lang", "English"},
+                               kEnglishTitles + EmptyRows(1, 16) + "\n" + kDefaultOptionsEnglish},
+                      ShowCase{"new_document_chinese",
+                               BuiltInDefaults(),
+                               {"--lang=Chinese"},
+                               kChineseTitles + EmptyRows(1, 16) + "\n" + kDefaultOptionsChinese},
+                      ShowCase{"channels_english", ChannelImage(), {}, kChannelShowEnglish},
+                      ShowCase{"channels_chinese", ChannelImage(), {"--lang", "Chinese"}, kChannelShowChinese}),
     [](const ::testing::TestParamInfo<ShowCase>& info) { return std::string(info.param.name); });
 
 // -------------------------------------------------------- failures, help
@@ -182,8 +179,7 @@ struct FailureCase {
 void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 std::string WithFolder(std::string s, const std::string& folder) {
-  for (auto at = s.find('@'); at != std::string::npos; at = s.find('@', at + folder.size()))
-    s.replace(at, 1, folder);
+  for (auto at = s.find('@'); at != std::string::npos; at = s.find('@', at + folder.size())) s.replace(at, 1, folder);
   return s;
 }
 
@@ -234,58 +230,94 @@ TEST_P(CliFailure, OneLineOnStderrAndStatus) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliFailure,
     ::testing::Values(
-        FailureCase{"unknown_verb", {"frobnicate"}, kExitUsage,
+        FailureCase{"unknown_verb",
+                    {"frobnicate"},
+                    kExitUsage,
                     "programcli: unknown verb 'frobnicate' (try programcli --help)\n"},
-        FailureCase{"show_without_file", {"show"}, kExitUsage,
+        FailureCase{"show_without_file",
+                    {"show"},
+                    kExitUsage,
                     "programcli show: missing FILE.dat (try programcli show --help)\n"},
         FailureCase{"show_two_files", {"show", "@/valid.dat", "@/valid.dat"}, kExitUsage, ""},
-        FailureCase{"show_unknown_option", {"show", "@/valid.dat", "--verbose"}, kExitUsage,
+        FailureCase{"show_unknown_option",
+                    {"show", "@/valid.dat", "--verbose"},
+                    kExitUsage,
                     "programcli show: unknown option '--verbose' (try programcli show --help)\n"},
         FailureCase{"show_lang_without_value", {"show", "@/valid.dat", "--lang"}, kExitUsage, ""},
         FailureCase{"show_lang_other", {"show", "@/valid.dat", "--lang", "German"}, kExitUsage, ""},
         FailureCase{"show_lang_lower_case", {"show", "@/valid.dat", "--lang=chinese"}, kExitUsage, ""},
         FailureCase{"show_help_with_value", {"show", "--help=yes"}, kExitUsage, ""},
-        FailureCase{"show_missing_file", {"show", "@/none.dat"}, kExitFileError,
+        FailureCase{"show_missing_file",
+                    {"show", "@/none.dat"},
+                    kExitFileError,
                     "programcli show: cannot open '@/none.dat': No such file or directory\n"},
-        FailureCase{"show_folder", {"show", "@/folder.dat"}, kExitFileError,
+        FailureCase{"show_folder",
+                    {"show", "@/folder.dat"},
+                    kExitFileError,
                     "programcli show: cannot open '@/folder.dat': Is a directory\n"},
-        FailureCase{"show_wrong_signature", {"show", "@/wrong.dat"}, kExitDataFormat,
+        FailureCase{"show_wrong_signature",
+                    {"show", "@/wrong.dat"},
+                    kExitDataFormat,
                     "programcli show: @/wrong.dat: Data Format Error\n"},
-        FailureCase{"show_short_file", {"show", "@/short.dat"}, kExitShortFile,
+        FailureCase{"show_short_file",
+                    {"show", "@/short.dat"},
+                    kExitShortFile,
                     "programcli show: @/short.dat: the file is shorter than 1040 bytes\n"},
-        FailureCase{"show_empty_file", {"show", "@/empty.dat"}, kExitShortFile,
+        FailureCase{"show_empty_file",
+                    {"show", "@/empty.dat"},
+                    kExitShortFile,
                     "programcli show: @/empty.dat: the file is shorter than 1040 bytes\n"},
-        FailureCase{"new_without_output", {"new"}, kExitUsage,
+        FailureCase{"new_without_output",
+                    {"new"},
+                    kExitUsage,
                     "programcli new: missing -o FILE.dat (try programcli new --help)\n"},
         FailureCase{"new_output_without_value", {"new", "-o"}, kExitUsage, ""},
-        FailureCase{"new_output_empty", {"new", "-o", ""}, kExitUsage,
+        FailureCase{"new_output_empty",
+                    {"new", "-o", ""},
+                    kExitUsage,
                     "programcli new: option '-o' needs a value (try programcli new --help)\n"},
-        FailureCase{"export_csv_output_empty", {"export-csv", "@/valid.dat", "--output="}, kExitUsage,
+        FailureCase{"export_csv_output_empty",
+                    {"export-csv", "@/valid.dat", "--output="},
+                    kExitUsage,
                     "programcli export-csv: option '--output' needs a value (try programcli export-csv --help)\n"},
         FailureCase{"new_extra_argument", {"new", "-o", "@/x.dat", "@/y.dat"}, kExitUsage, ""},
-        FailureCase{"new_into_missing_folder", {"new", "-o", "@/no/x.dat"}, kExitFileError,
+        FailureCase{"new_into_missing_folder",
+                    {"new", "-o", "@/no/x.dat"},
+                    kExitFileError,
                     "programcli new: cannot write '@/no/x.dat': No such file or directory\n"},
-        FailureCase{"new_onto_a_fifo", {"new", "-o", "@/fifo"}, kExitFileError,
+        FailureCase{"new_onto_a_fifo",
+                    {"new", "-o", "@/fifo"},
+                    kExitFileError,
                     "programcli new: cannot write '@/fifo': not a regular file\n"},
-        FailureCase{"new_onto_a_folder", {"new", "-o", "@/folder.dat"}, kExitFileError,
+        FailureCase{"new_onto_a_folder",
+                    {"new", "-o", "@/folder.dat"},
+                    kExitFileError,
                     "programcli new: cannot write '@/folder.dat': not a regular file\n"},
-        FailureCase{"print_over_its_input", {"print", "@/valid.dat", "-o", "@/valid.dat"}, kExitFileError,
+        FailureCase{"print_over_its_input",
+                    {"print", "@/valid.dat", "-o", "@/valid.dat"},
+                    kExitFileError,
                     "programcli print: cannot write '@/valid.dat': it is the same file as '@/valid.dat'; "
                     "nothing was written\n"},
-        FailureCase{"print_over_a_link_to_its_input", {"print", "@/valid.dat", "-o", "@/link.dat"}, kExitFileError,
+        FailureCase{"print_over_a_link_to_its_input",
+                    {"print", "@/valid.dat", "-o", "@/link.dat"},
+                    kExitFileError,
                     "programcli print: cannot write '@/link.dat': it is the same file as '@/valid.dat'; "
                     "nothing was written\n"},
-        FailureCase{"export_csv_over_its_input", {"export-csv", "@/valid.dat", "-o", "@/valid.dat"}, kExitFileError,
+        FailureCase{"export_csv_over_its_input",
+                    {"export-csv", "@/valid.dat", "-o", "@/valid.dat"},
+                    kExitFileError,
                     "programcli export-csv: cannot write '@/valid.dat': it is the same file as '@/valid.dat'; "
                     "nothing was written\n"},
-        FailureCase{"import_csv_chinese_bad_input",
-                    {"import-csv", "@/wrong.dat", "@/list.csv", "-o", "@/x.dat", "--band", "400-470", "--lang",
-                     "Chinese"},
-                    kExitDataFormat, "programcli import-csv: @/wrong.dat：数据格式不正确\n"},
-        FailureCase{"import_csv_chinese_output_refused",
-                    {"import-csv", "@/valid.dat", "@/list.csv", "-o", "@/fifo", "--band", "400-470", "--lang",
-                     "Chinese"},
-                    kExitFileError, "programcli import-csv: 无法保存文件 @/fifo：不是普通文件\n"},
+        FailureCase{
+            "import_csv_chinese_bad_input",
+            {"import-csv", "@/wrong.dat", "@/list.csv", "-o", "@/x.dat", "--band", "400-470", "--lang", "Chinese"},
+            kExitDataFormat,
+            "programcli import-csv: @/wrong.dat：数据格式不正确\n"},
+        FailureCase{
+            "import_csv_chinese_output_refused",
+            {"import-csv", "@/valid.dat", "@/list.csv", "-o", "@/fifo", "--band", "400-470", "--lang", "Chinese"},
+            kExitFileError,
+            "programcli import-csv: 无法保存文件 @/fifo：不是普通文件\n"},
         FailureCase{"import_csv_over_its_list",
                     {"import-csv", "@/valid.dat", "@/list.csv", "-o", "@/list.csv", "--band", "400-470"},
                     kExitFileError,

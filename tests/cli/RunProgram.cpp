@@ -30,8 +30,8 @@ std::string BuiltProgram(const std::string& name) {
   return std::string(dir) + "/" + name;
 }
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& stdoutPath, const std::string& stdinPath) {
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& stdoutPath,
+                      const std::string& stdinPath) {
   TempDir capture;
   const std::string outPath = stdoutPath.empty() ? capture.file("out") : stdoutPath;
   const std::string errPath = capture.file("err");

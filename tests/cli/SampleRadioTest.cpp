@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "cli/RunProgram.h"
-#include "core/radio/ChannelTable.h"
 #include "core/files/DataFile.h"
+#include "core/radio/ChannelTable.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -38,7 +38,8 @@ TEST(SampleRadio, AFreshRadioHoldsAVariedPlanPrivateToItsOwner) {
     const double rx = std::stod(row[kColRxFrequency]);
     lowest = std::min(lowest, rx);
     highest = std::max(highest, rx);
-    for (int c : {kColDecodeTone, kColEncodeTone}) tones.insert(row[c][0] == 'D' ? "DCS" : row[c] == "None" ? "" : "CTCSS");
+    for (int c : {kColDecodeTone, kColEncodeTone})
+      tones.insert(row[c][0] == 'D' ? "DCS" : row[c] == "None" ? "" : "CTCSS");
     bandwidths.insert(row[kColBandwidth]);
     scans.insert(row[kColScan]);
     powers.insert(row[kColPower]);

@@ -9,8 +9,8 @@
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
 #include "core/files/DataFile.h"
-#include "core/radio/ImageMap.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/radio/ImageMap.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -42,8 +42,8 @@ class SetVerb : public ::testing::Test {
 };
 
 TEST_F(SetVerb, SetsExactlyTheNamedOptionsAndShowReadsThemBack) {
-  const ProgramRun run = Cli({"set", "@", "timeout=60s", "squelch=3", "vox=on", "side-key-2=remote-alarm",
-                              "voice=英文", "model=QR-450", "band=2"});
+  const ProgramRun run = Cli({"set", "@", "timeout=60s", "squelch=3", "vox=on", "side-key-2=remote-alarm", "voice=英文",
+                              "model=QR-450", "band=2"});
   EXPECT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.out + run.err, "");
   RadioImage expected = m_image;
@@ -72,20 +72,23 @@ TEST_F(SetVerb, RefusesAndLeavesTheFileAsItWas) {
     int status;
     std::string err;
   } cases[] = {
-      {{"set", "@", "squelch=3", "squelch-level=3"}, kExitUsage,
+      {{"set", "@", "squelch=3", "squelch-level=3"},
+       kExitUsage,
        "programcli set: 'squelch-level' is no option (one of: timeout, squelch, priority, voice, side-key-1, "
        "side-key-2, vox, vox-gain, vox-delay, beep, battery-saver, model, band) (try programcli set --help)\n"},
-      {{"set", "@", "squelch=3", "vox-gain=9"}, kExitUsage,
+      {{"set", "@", "squelch=3", "vox-gain=9"},
+       kExitUsage,
        "programcli set: '9' is no value of vox-gain (one of: 1, 2, 3, 4, 5, 6, 7, 8) (try programcli set --help)\n"},
-      {{"set", "@", "model=QR-450", "band=136-174MHz"}, kExitUsage,
+      {{"set", "@", "model=QR-450", "band=136-174MHz"},
+       kExitUsage,
        "programcli set: '136-174MHz' is no band of model QR-450 (one of: 400-470MHz, 450-520MHz, or 1-2) "
        "(try programcli set --help)\n"},
-      {{"set", "@", "beep=on", "beep=off"}, kExitUsage,
+      {{"set", "@", "beep=on", "beep=off"},
+       kExitUsage,
        "programcli set: beep is given twice (try programcli set --help)\n"},
       {{"set", "@"}, kExitUsage, "programcli set: missing NAME=VALUE (try programcli set --help)\n"},
       {{"set"}, kExitUsage, "programcli set: missing FILE.dat (try programcli set --help)\n"},
-      {{"set", "@", "--force"}, kExitUsage,
-       "programcli set: unknown option '--force' (try programcli set --help)\n"},
+      {{"set", "@", "--force"}, kExitUsage, "programcli set: unknown option '--force' (try programcli set --help)\n"},
   };
   const std::string before = m_dir.Read("doc.dat");
   for (const auto& c : cases) {
@@ -108,7 +111,8 @@ TEST_F(SetVerb, FileFailuresAndHelp) {
   const ProgramRun help = Cli({"set", "--help"});
   EXPECT_EQ(help.status, kExitOk);
   EXPECT_EQ(help.out.rfind("usage: programcli set FILE.dat NAME=VALUE...\n", 0), 0u) << help.out;
-  EXPECT_NE(Cli({"--help"}).out.find("  set        set radio-wide options of a data file by name\n"), std::string::npos);
+  EXPECT_NE(Cli({"--help"}).out.find("  set        set radio-wide options of a data file by name\n"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fuzz/FuzzEntries.h"
 #include "core/link/TransferDriver.h"
+#include "fuzz/FuzzEntries.h"
 #include "support/ScriptedPort.h"
 
 namespace {
@@ -73,16 +73,14 @@ bool InRanges(const Ranges& ranges, std::size_t at) {
 
 // Every write of more than one byte is a block command, and the k-th of them
 // must be the k-th block of the ranges, with the image's own bytes behind it.
-void CheckBlockCommands(const CScriptedPort& port, Direction direction, const Ranges& ranges,
-                        const RadioImage& image) {
+void CheckBlockCommands(const CScriptedPort& port, Direction direction, const Ranges& ranges, const RadioImage& image) {
   std::vector<std::vector<std::uint8_t>> expected;
   for (const AddressRange& r : ranges)
     for (std::size_t a = r.start; a < r.end; a += BlockLength(a, r.end)) {
       const std::size_t n = BlockLength(a, r.end);
-      std::vector<std::uint8_t> frame = {direction == Direction::Read ? CloneWire::kReadCommand
-                                                                      : CloneWire::kWriteCommand,
-                                         static_cast<std::uint8_t>(a >> 8),
-                                         static_cast<std::uint8_t>(a & 0xFF), static_cast<std::uint8_t>(n)};
+      std::vector<std::uint8_t> frame = {
+          direction == Direction::Read ? CloneWire::kReadCommand : CloneWire::kWriteCommand,
+          static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a & 0xFF), static_cast<std::uint8_t>(n)};
       if (direction == Direction::Write)
         for (std::size_t i = 0; i < n; ++i) frame.push_back(image[a + i]);
       expected.push_back(frame);
@@ -113,11 +111,11 @@ void CheckOutcome(const Case& c, const TransferResult& r) {
     case LinkStatus::BlockNotAcked:
       if (r.outcome != TransferOutcome::CommunicationError) Fail("link failure not a communication error");
       break;
-    default:
-      Fail("unknown link status");
+    default: Fail("unknown link status");
   }
   if ((r.status == LinkStatus::PortOpenFailed) != c.openFails) Fail("port opened or not against the script");
-  const bool silent = !c.service && (r.outcome == TransferOutcome::Succeeded || r.outcome == TransferOutcome::Cancelled);
+  const bool silent =
+      !c.service && (r.outcome == TransferOutcome::Succeeded || r.outcome == TransferOutcome::Cancelled);
   if (r.message.empty() != silent) Fail("message shown or missing");
 }
 

@@ -9,8 +9,8 @@
 #include "core/csv/ChannelCsv.h"
 #include "core/csv/CsvImportReport.h"
 #include "core/csv/CsvText.h"
-#include "fuzz/FuzzEntries.h"
 #include "core/radio/ChannelTable.h"
+#include "fuzz/FuzzEntries.h"
 
 namespace {
 
@@ -40,8 +40,7 @@ void CheckImport(const std::string& text, const BandLimits& band, Language langu
     ++inUse;
     for (int column : {kColRxFrequency, kColTxFrequency}) {
       const long long n = FrequencyUnits(LeadingNumber(row[column]));
-      if (!band.Contains(n) || !OnChannelRaster(n) || !FrequencyIsStorable(n))
-        Fail("a refused frequency was imported");
+      if (!band.Contains(n) || !OnChannelRaster(n) || !FrequencyIsStorable(n)) Fail("a refused frequency was imported");
     }
   }
   if (inUse != result.imported) Fail("imported count differs from the table");
@@ -68,7 +67,5 @@ int FuzzCsvInput(const std::uint8_t* data, std::size_t size) {
 }
 
 #ifdef PROGRAM_LIBFUZZER
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return FuzzCsvInput(data, size);
-}
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { return FuzzCsvInput(data, size); }
 #endif

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fuzz/FuzzEntries.h"
+#include "core/files/DataFile.h"
 #include "core/print/OptionLines.h"
 #include "core/radio/ChannelTable.h"
-#include "core/files/DataFile.h"
+#include "fuzz/FuzzEntries.h"
 
 namespace {
 
@@ -26,8 +26,7 @@ void CheckOnlyOwnedBitsChanged(const RadioImage& before, const RadioImage& after
       const std::size_t field = (at - ImageMap::kChannelBase) % ImageMap::kChannelRecordSize;
       if (field < 12) owned = 0xFF;
       if (field == ImageMap::Channel::kSignalFlags) owned = ImageMap::Channel::kBusyLockMask;
-      if (field == ImageMap::Channel::kModeFlags)
-        owned = ImageMap::Channel::kWideBit | ImageMap::Channel::kPowerMask;
+      if (field == ImageMap::Channel::kModeFlags) owned = ImageMap::Channel::kWideBit | ImageMap::Channel::kPowerMask;
     }
     if (at == ImageMap::kScanBits || at == ImageMap::kScanBits + 1u) owned = 0xFF;
     if (at == ImageMap::kProgrammedMarker) {

@@ -1,31 +1,33 @@
 #include "support/ShellFixture.h"
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QTreeWidgetItem>
+#include <QUrl>
 #include <cstdlib>
 #include <filesystem>
 
-#include "gui/widgets/ControlId.h"
 #include "gui/app/HtmlHelp.h"
 #include "gui/app/MainFrame.h"
 #include "gui/app/ProgramApp.h"
+#include "gui/widgets/ControlId.h"
 
-std::string MakeProfile(const std::string& language, const std::string& extraSetup,
-                        const std::string& englishCompany, const std::string& chineseCompany) {
+std::string MakeProfile(const std::string& language, const std::string& extraSetup, const std::string& englishCompany,
+                        const std::string& chineseCompany) {
   return "[Setup]\nLanguage=" + language + "\n" + extraSetup +
          "AppName=QuillmoorProgrammer\nType1=QR-160\nField1=136-174MHz\n"
-         "[English]\nCompany=" + englishCompany +
+         "[English]\nCompany=" +
+         englishCompany +
          "\nAbout Title=About Quillmoor\nVersion=Version 1.0\nCopyrights=Copyright 2026\n"
          "Copyrights Owner=Quillmoor Radio Works\nAppName=Quillmoor Programmer\n"
-         "[Chinese]\nCompany=" + chineseCompany +
+         "[Chinese]\nCompany=" +
+         chineseCompany +
          "\nAbout Title=关于奎尔摩\nVersion=1.0 版\nCopyrights=版权所有 2026\n"
          "Copyrights Owner=奎尔摩无线电\nAppName=奎尔摩写频软件\n";
 }
@@ -91,9 +93,7 @@ ShellFixture::~ShellFixture() {
   m_pApp.reset();
 }
 
-bool ShellFixture::Start(const QStringList& arguments) {
-  return m_pApp->InitInstance(Folder(), arguments);
-}
+bool ShellFixture::Start(const QStringList& arguments) { return m_pApp->InitInstance(Folder(), arguments); }
 
 bool ShellFixture::Restart(const QStringList& arguments) {
   m_pApp->ExitInstance();

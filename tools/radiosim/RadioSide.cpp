@@ -84,8 +84,7 @@ void CRadioSide::StartSession(RadioReply& reply) {
   EndSession();
   if (m_faults.silent) return;
   ++m_nSessions;
-  for (int i = 0; i < m_faults.noiseBytes && i < static_cast<int>(sizeof kNoise); ++i)
-    reply.bytes.push_back(kNoise[i]);
+  for (int i = 0; i < m_faults.noiseBytes && i < static_cast<int>(sizeof kNoise); ++i) reply.bytes.push_back(kNoise[i]);
   reply.bytes.push_back(CloneWire::kAck);
   m_state = State::AwaitIdent;
 }
@@ -154,8 +153,7 @@ RadioAction CRadioSide::OnByte(std::uint8_t b, RadioReply& reply) {
         m_state = State::Hunting;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return RadioAction::None;
 }

@@ -49,8 +49,8 @@ class CRadioSide {
   // Fixed bytes for the read reply's header; without them it echoes the command.
   void SetReadHeader(std::optional<std::array<std::uint8_t, 4>> header) { m_header = header; }
 
-  int Sessions() const { return m_nSessions; }          // handshakes acknowledged
-  int BlocksRead() const { return m_nBlocksRead; }      // acknowledged by the PC
+  int Sessions() const { return m_nSessions; }      // handshakes acknowledged
+  int BlocksRead() const { return m_nBlocksRead; }  // acknowledged by the PC
   int BlocksWritten() const { return m_nBlocksWritten; }
   int WriteSessionsEnded() const { return m_nWriteSessionsEnded; }
 

@@ -43,8 +43,7 @@ bool UpdateLink(const std::string& link, const std::string& target, std::string&
 
 }  // namespace
 
-CRadioSim::CRadioSim(const RadioImage& memory, const SimOptions& options)
-    : m_options(options), m_side(memory) {
+CRadioSim::CRadioSim(const RadioImage& memory, const SimOptions& options) : m_options(options), m_side(memory) {
   m_side.SetFaults(options.faults);
 }
 
@@ -54,8 +53,7 @@ CRadioSim::~CRadioSim() {
   if (!m_options.linkPath.empty()) {
     char target[4096];
     const ssize_t n = ::readlink(m_options.linkPath.c_str(), target, sizeof target - 1);
-    if (n > 0 && std::string(target, static_cast<std::size_t>(n)) == m_strDevice)
-      ::unlink(m_options.linkPath.c_str());
+    if (n > 0 && std::string(target, static_cast<std::size_t>(n)) == m_strDevice) ::unlink(m_options.linkPath.c_str());
   }
   for (int fd : m_wake)
     if (fd >= 0) ::close(fd);

@@ -17,10 +17,10 @@ enum class CsvForm {
 
 enum class CsvRefusalReason {
   None,
-  NoFrequency,      // no receive frequency
-  OutOfRange,       // a frequency outside the band
-  OffRaster,        // a frequency off the 5 kHz / 6.25 kHz raster
-  ReceiveOnly,      // Duplex "off" or an empty Tx Frequency: this radio always transmits
+  NoFrequency,  // no receive frequency
+  OutOfRange,   // a frequency outside the band
+  OffRaster,    // a frequency off the 5 kHz / 6.25 kHz raster
+  ReceiveOnly,  // Duplex "off" or an empty Tx Frequency: this radio always transmits
   UnknownDuplex,
   UnknownToneMode,  // Tone or CrossMode
   UnknownTone,      // not a tone of the tone list
@@ -45,8 +45,8 @@ struct CsvRefusal {
 // Why a file could not be read at all; nothing is imported then.
 enum class CsvFileFailure {
   None,
-  CannotRead,      // sysError says why
-  TooLarge,        // beyond kMaxChannelCsvSize
+  CannotRead,  // sysError says why
+  TooLarge,    // beyond kMaxChannelCsvSize
   NotUtf8,
   UnclosedQuote,   // failureLine
   NotChannelList,  // the first line names no frequency column

@@ -6,8 +6,8 @@
 #include "core/csv/ChirpCsvForm.h"
 #include "core/csv/CsvColumns.h"
 #include "core/csv/OwnCsvForm.h"
-#include "core/radio/ChannelCellRules.h"
 #include "core/files/ReadFileHead.h"
+#include "core/radio/ChannelCellRules.h"
 
 namespace {
 
@@ -22,13 +22,10 @@ CsvRefusal InexactValue(int column, const std::string& text) {
   using R = CsvRefusalReason;
   switch (column) {
     case kColRxFrequency:
-    case kColTxFrequency:
-      return {0, R::NotTableText, text, column};
+    case kColTxFrequency: return {0, R::NotTableText, text, column};
     case kColDecodeTone:
-    case kColEncodeTone:
-      return {0, R::UnknownTone, text};
-    default:
-      return {0, R::UnknownValue, text, column};
+    case kColEncodeTone: return {0, R::UnknownTone, text};
+    default: return {0, R::UnknownValue, text, column};
   }
 }
 
@@ -45,16 +42,11 @@ CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, Langua
     // 88.49 becomes 88.4); a file says exactly what it means or nothing.
     if (!IsTableText(column, text)) return InexactValue(column, text);
     switch (CommitOutsideValue(row, column, text, band, language)) {
-      case CellVerdict::Accepted:
-        break;
-      case CellVerdict::OutOfRange:
-        return {0, R::OutOfRange, text};
-      case CellVerdict::OffRaster:
-        return {0, R::OffRaster, text};
-      case CellVerdict::NotAnItem:
-        return {0, R::UnknownValue, text, column};
-      case CellVerdict::UnknownTone:
-        return {0, R::UnknownTone, text};
+      case CellVerdict::Accepted: break;
+      case CellVerdict::OutOfRange: return {0, R::OutOfRange, text};
+      case CellVerdict::OffRaster: return {0, R::OffRaster, text};
+      case CellVerdict::NotAnItem: return {0, R::UnknownValue, text, column};
+      case CellVerdict::UnknownTone: return {0, R::UnknownTone, text};
       case CellVerdict::NoChannel:  // the receive frequency came first
         return {0, R::NoFrequency, text};
     }

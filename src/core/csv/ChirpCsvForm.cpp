@@ -8,13 +8,28 @@
 
 namespace {
 
-const char* const kHeader[] = {"Location", "Name",     "Frequency",  "Duplex",    "Offset",   "Tone",
-                               "rToneFreq", "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode",
-                               "CrossMode", "Mode",     "TStep",      "Skip",      "Power",    "Comment",
-                               "URCALL",   "RPT1CALL", "RPT2CALL",   "DVCODE"};
+const char* const kHeader[] = {"Location",  "Name",      "Frequency", "Duplex",       "Offset",     "Tone",
+                               "rToneFreq", "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode",
+                               "Mode",      "TStep",     "Skip",      "Power",        "Comment",    "URCALL",
+                               "RPT1CALL",  "RPT2CALL",  "DVCODE"};
 enum HeaderColumn {
-  kLocation, kName, kFrequency, kDuplex, kOffset, kTone, kRToneFreq, kCToneFreq, kDtcsCode,
-  kDtcsPolarity, kRxDtcsCode, kCrossMode, kMode, kTStep, kSkip, kPower, kHeaderColumns = 21
+  kLocation,
+  kName,
+  kFrequency,
+  kDuplex,
+  kOffset,
+  kTone,
+  kRToneFreq,
+  kCToneFreq,
+  kDtcsCode,
+  kDtcsPolarity,
+  kRxDtcsCode,
+  kCrossMode,
+  kMode,
+  kTStep,
+  kSkip,
+  kPower,
+  kHeaderColumns = 21
 };
 
 // What the form's own files carry in the columns a channel does not use.
@@ -28,9 +43,7 @@ constexpr long long kLargestOffset = 7000000;  // 70 MHz in units of 10 Hz
 
 // MHz written plainly ("446.006250") to units of 10 Hz. A part below 10 Hz
 // is TooFine: no raster step reaches it.
-PlainDecimal MegahertzToUnits(const std::string& text, long long& units) {
-  return ReadPlainDecimal(text, 5, units);
-}
+PlainDecimal MegahertzToUnits(const std::string& text, long long& units) { return ReadPlainDecimal(text, 5, units); }
 
 // Where a tone of the line comes from.
 enum class ToneFrom { None, RTone, CTone, TxDtcs, RxDtcs, DtcsDecode };
@@ -49,10 +62,10 @@ const ToneModePlan kToneModes[] = {
 };
 
 const ToneModePlan kCrossModes[] = {
-    {"Tone->Tone", ToneFrom::RTone, ToneFrom::CTone},   {"Tone->DTCS", ToneFrom::RTone, ToneFrom::RxDtcs},
-    {"DTCS->Tone", ToneFrom::TxDtcs, ToneFrom::CTone},  {"DTCS->DTCS", ToneFrom::TxDtcs, ToneFrom::RxDtcs},
-    {"DTCS->", ToneFrom::TxDtcs, ToneFrom::None},       {"->DTCS", ToneFrom::None, ToneFrom::RxDtcs},
-    {"Tone->", ToneFrom::RTone, ToneFrom::None},        {"->Tone", ToneFrom::None, ToneFrom::CTone},
+    {"Tone->Tone", ToneFrom::RTone, ToneFrom::CTone},  {"Tone->DTCS", ToneFrom::RTone, ToneFrom::RxDtcs},
+    {"DTCS->Tone", ToneFrom::TxDtcs, ToneFrom::CTone}, {"DTCS->DTCS", ToneFrom::TxDtcs, ToneFrom::RxDtcs},
+    {"DTCS->", ToneFrom::TxDtcs, ToneFrom::None},      {"->DTCS", ToneFrom::None, ToneFrom::RxDtcs},
+    {"Tone->", ToneFrom::RTone, ToneFrom::None},       {"->Tone", ToneFrom::None, ToneFrom::CTone},
 };
 
 const ToneModePlan* FindPlan(const ToneModePlan* begin, const ToneModePlan* end, const std::string& name) {
@@ -165,8 +178,8 @@ CsvChannelLine CChirpCsvForm::Line(const CsvRecord& record) const {
     }
     return from != ToneFrom::None && text.empty() ? RefusedLine(R::UnknownTone, source) : CsvChannelLine();
   };
-  for (const auto& [from, column] : {std::make_pair(plan->encode, kColEncodeTone),
-                                     std::make_pair(plan->decode, kColDecodeTone)}) {
+  for (const auto& [from, column] :
+       {std::make_pair(plan->encode, kColEncodeTone), std::make_pair(plan->decode, kColDecodeTone)}) {
     const CsvChannelLine refused = tone(from, line.cells[column]);
     if (refused.refusal != R::None) return refused;
   }
@@ -196,7 +209,7 @@ namespace {
 
 struct ToneParts {
   enum Kind { None, Ctcss, Dcs } kind = None;
-  std::string value;   // "88.5", or the code's three digits
+  std::string value;    // "88.5", or the code's three digits
   char polarity = 'N';  // of a DCS code: N or R
 };
 

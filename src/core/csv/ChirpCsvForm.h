@@ -14,8 +14,8 @@ class CChirpCsvForm {
   CsvChannelLine Line(const CsvRecord& record) const;
 
  private:
-  int m_nFrequency, m_nDuplex, m_nOffset, m_nTone, m_nRToneFreq, m_nCToneFreq,
-      m_nDtcsCode, m_nDtcsPolarity, m_nRxDtcsCode, m_nCrossMode, m_nMode, m_nSkip, m_nPower;
+  int m_nFrequency, m_nDuplex, m_nOffset, m_nTone, m_nRToneFreq, m_nCToneFreq, m_nDtcsCode, m_nDtcsPolarity,
+      m_nRxDtcsCode, m_nCrossMode, m_nMode, m_nSkip, m_nPower;
 };
 
 // The form's full header, then one line per channel in use; `table` in English.

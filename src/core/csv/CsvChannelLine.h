@@ -6,7 +6,7 @@
 #include "core/csv/ChannelCsv.h"
 
 struct CsvChannelLine {
-  ChannelRow cells;      // columns 1-8; an empty text keeps the new channel's default
+  ChannelRow cells;  // columns 1-8; an empty text keeps the new channel's default
   CsvRefusalReason refusal = CsvRefusalReason::None;
   std::string refusedValue;
 };

@@ -16,7 +16,7 @@ const LangText kRefusalTexts[] = {
     /* None */ {"Line {line}", "第 {line} 行"},
     /* NoFrequency */ {"Line {line}: no receive frequency", "第 {line} 行：没有接收频率"},
     /* OutOfRange */ {"", ""},  // CellRefusalText
-    /* OffRaster */ {"", ""},  // CellRefusalText
+    /* OffRaster */ {"", ""},   // CellRefusalText
     /* ReceiveOnly */
     {"Line {line}: a receive-only channel, which this radio does not have", "第 {line} 行：只收信道，本机没有只收信道"},
     /* UnknownDuplex */ {"Line {line}: unknown Duplex '{value}'", "第 {line} 行：未知的 Duplex“{value}”"},
@@ -61,8 +61,7 @@ CellVerdict CellVerdictOf(CsvRefusalReason reason) {
 std::string CsvFileFailureText(const CsvImportResult& result, Language language) {
   std::string text;
   switch (result.failure) {
-    case CsvFileFailure::None:
-      break;
+    case CsvFileFailure::None: break;
     case CsvFileFailure::CannotRead:
       text = LangText{"The file cannot be read: {value}.", "无法读取文件：{value}。"}(language);
       Replace(text, "{value}", FileErrorText(result.sysError, language));

@@ -6,9 +6,7 @@ namespace {
 
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-bool NeedsQuotes(const std::string& field) {
-  return field.find_first_of(",\"\r\n") != std::string::npos;
-}
+bool NeedsQuotes(const std::string& field) { return field.find_first_of(",\"\r\n") != std::string::npos; }
 
 // Length of the well-formed sequence starting at text[at], 0 when there is
 // none (overlong forms, surrogates and code points past U+10FFFF included).
@@ -93,8 +91,10 @@ CsvReadResult ReadCsv(const std::string& text) {
       case '"':
         // Only a quote that opens a field quotes it; one inside an unquoted
         // field is kept as it is.
-        if (field.empty()) inQuotes = true;
-        else field += c;
+        if (field.empty())
+          inQuotes = true;
+        else
+          field += c;
         recordOpen = true;
         break;
       case ',':
@@ -110,9 +110,7 @@ CsvReadResult ReadCsv(const std::string& text) {
         ++line;
         endRecord();
         break;
-      default:
-        field += c;
-        recordOpen = true;
+      default: field += c; recordOpen = true;
     }
   }
   if (inQuotes) {

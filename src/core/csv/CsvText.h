@@ -18,7 +18,7 @@ enum class CsvReadStatus {
 
 struct CsvReadResult {
   CsvReadStatus status = CsvReadStatus::Ok;
-  int line = 0;  // where the unclosed quoted field starts
+  int line = 0;                    // where the unclosed quoted field starts
   std::vector<CsvRecord> records;  // empty unless Ok; blank lines included
 };
 

@@ -9,12 +9,10 @@ COwnCsvForm::COwnCsvForm(const CCsvColumns& columns) {
 
 CsvChannelLine COwnCsvForm::Line(const CsvRecord& record) const {
   CsvChannelLine line;
-  for (int c = kColRxFrequency; c < kChannelColumns; ++c)
-    line.cells[c] = CCsvColumns::Field(record, m_columns[c]);
+  for (int c = kColRxFrequency; c < kChannelColumns; ++c) line.cells[c] = CCsvColumns::Field(record, m_columns[c]);
   // Without the column every channel is simplex; an empty cell is a channel
   // that does not transmit, which must not become one that does.
-  if (m_columns[kColTxFrequency] >= 0 && line.cells[kColTxFrequency].empty() &&
-      !line.cells[kColRxFrequency].empty())
+  if (m_columns[kColTxFrequency] >= 0 && line.cells[kColTxFrequency].empty() && !line.cells[kColRxFrequency].empty())
     return RefusedLine(CsvRefusalReason::ReceiveOnly, line.cells[kColRxFrequency]);
   return line;
 }

@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "core/files/DataFile.h"
-#include "core/files/FolderEntries.h"
 #include "core/files/FileTexts.h"
+#include "core/files/FolderEntries.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/SaveTemporary.h"
 
@@ -23,8 +23,7 @@ constexpr std::size_t kOldStampLength = 24;  // "YYYYMMDD-HHMMSS.mmm+hhmm", earl
 constexpr char kExtension[] = ".dat";
 
 bool IsSafe(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '-' ||
-         c == '_';
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
 }
 
 // Digits s[at, at + n) as a number, or -1.

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
-#include "core/radio/RadioImage.h"
 #include "core/files/SafeFileWrite.h"
+#include "core/radio/RadioImage.h"
 
 constexpr std::size_t kDataFileSize = 1040;
 constexpr std::size_t kDataFileHeaderSize = 16;

@@ -7,13 +7,10 @@ std::string DataFileFailureMessage(const DataFileResult& result, const std::stri
                                    Language language) {
   switch (result.status) {
     case DataFileStatus::Ok:
-    case DataFileStatus::ShortFile:
-      return std::string();
-    case DataFileStatus::BadSignature:
-      return kFormatErrorText(language);
+    case DataFileStatus::ShortFile: return std::string();
+    case DataFileStatus::BadSignature: return kFormatErrorText(language);
     case DataFileStatus::CannotOpen:
-    case DataFileStatus::CannotWrite:
-      break;
+    case DataFileStatus::CannotWrite: break;
   }
   const bool save = saving || result.status == DataFileStatus::CannotWrite;
   std::string text = save ? kCannotSaveFileText(language) : kCannotOpenFileText(language);

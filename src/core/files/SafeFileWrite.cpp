@@ -48,8 +48,7 @@ int CSafeFile::Open(const std::string& path, FileAccess access, TemporaryKind ki
   if (err != 0) return err;
 
   const auto slash = m_strTarget.rfind('/');
-  const std::string folder =
-      slash == std::string::npos ? "." : (slash == 0 ? "/" : m_strTarget.substr(0, slash));
+  const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : m_strTarget.substr(0, slash));
   const std::string name = slash == std::string::npos ? m_strTarget : m_strTarget.substr(slash + 1);
   RemoveStaleSaveTemporaries(m_strTarget);
   const bool privateMode = access == FileAccess::Private || (access == FileAccess::PrivateWhenNew && !exists);
@@ -58,8 +57,7 @@ int CSafeFile::Open(const std::string& path, FileAccess access, TemporaryKind ki
   // A replaced file keeps its own permissions; a private one is private
   // whatever the folder's default ACL would have made it.
   const bool keepMode = access != FileAccess::Private && exists;
-  if ((keepMode || privateMode) &&
-      ::fchmod(m_temp.Fd(), keepMode ? (st.st_mode & 07777) : kPrivateMode) != 0) {
+  if ((keepMode || privateMode) && ::fchmod(m_temp.Fd(), keepMode ? (st.st_mode & 07777) : kPrivateMode) != 0) {
     err = errno;
     m_temp.Discard();
   }

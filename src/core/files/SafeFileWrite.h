@@ -56,8 +56,7 @@ class CSafeFile {
 
 // Open, Write and Commit in one. 0 or the error (kNotRegularFile, else an
 // errno); the target is then unchanged and no temporary file is left.
-int SafeFileWrite(const std::string& path, const void* data, std::size_t size,
-                  FileAccess access = FileAccess::Shared);
+int SafeFileWrite(const std::string& path, const void* data, std::size_t size, FileAccess access = FileAccess::Shared);
 
 // Makes `folder` and every missing folder above it, each new one for this
 // user alone (0700). Returns 0 when the folder exists afterwards, else the

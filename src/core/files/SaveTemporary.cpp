@@ -28,8 +28,7 @@ struct FileIdentity {
 
 bool Identify(int dirFd, const char* path, int flags, FileIdentity& id) {
   struct statx sx {};
-  if (::statx(dirFd, path, flags | AT_STATX_SYNC_AS_STAT, STATX_TYPE | STATX_INO | STATX_NLINK | STATX_BTIME, &sx) !=
-      0)
+  if (::statx(dirFd, path, flags | AT_STATX_SYNC_AS_STAT, STATX_TYPE | STATX_INO | STATX_NLINK | STATX_BTIME, &sx) != 0)
     return false;
   id.ino = sx.stx_ino;
   id.regular = S_ISREG(sx.stx_mode);
@@ -169,8 +168,7 @@ void CSaveTemporary::Discard() {
   m_dirFd = -1;
 }
 
-void RemoveStaleSaveTemporaries(const std::string& folder,
-                                const std::function<bool(const std::string&)>& isTarget) {
+void RemoveStaleSaveTemporaries(const std::string& folder, const std::function<bool(const std::string&)>& isTarget) {
   DIR* dir = ::opendir(folder.c_str());
   if (!dir) return;
   const int dirFd = ::dirfd(dir);

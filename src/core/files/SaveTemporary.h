@@ -56,5 +56,4 @@ void RemoveStaleSaveTemporaries(const std::string& target);
 // The same for every target in `folder` whose file name `isTarget` accepts,
 // for files that are written once under a new name each time (a later save
 // of the same target never comes to clear them).
-void RemoveStaleSaveTemporaries(const std::string& folder,
-                                const std::function<bool(const std::string&)>& isTarget);
+void RemoveStaleSaveTemporaries(const std::string& folder, const std::function<bool(const std::string&)>& isTarget);

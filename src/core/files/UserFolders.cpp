@@ -44,13 +44,9 @@ std::string ApplicationFolderName(const std::string& appName) {
   return name;
 }
 
-std::string BackupFolder(const std::string& appName) {
-  return UserDataFolder() + ApplicationFolderName(appName) + "/";
-}
+std::string BackupFolder(const std::string& appName) { return UserDataFolder() + ApplicationFolderName(appName) + "/"; }
 
-std::string TraceFolder(const std::string& appName) {
-  return UserCacheFolder() + ApplicationFolderName(appName) + "/";
-}
+std::string TraceFolder(const std::string& appName) { return UserCacheFolder() + ApplicationFolderName(appName) + "/"; }
 
 std::string SettingsStorePath(const std::string& appName) {
   return UserConfigFolder() + ApplicationFolderName(appName) + ".ini";

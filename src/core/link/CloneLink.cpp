@@ -28,8 +28,7 @@ bool CCloneLink::ReadAck() {
 }
 
 LinkStatus CCloneLink::WaitHandshakeReply() {
-  if (m_settings.replyWait == ReplyWait::SingleRead)
-    return ReadAck() ? LinkStatus::Ok : LinkStatus::NoHandshakeReply;
+  if (m_settings.replyWait == ReplyWait::SingleRead) return ReadAck() ? LinkStatus::Ok : LinkStatus::NoHandshakeReply;
   // Stopwatch: other bytes are thrown away; a new read starts only while the
   // wait has not run out, so the last read may end a little after it.
   CElapsedTimer timer(m_port);
@@ -95,8 +94,7 @@ LinkStatus CCloneLink::ReadBlock(std::uint16_t offset, std::uint8_t length, Radi
 LinkStatus CCloneLink::WriteBlock(std::uint16_t offset, std::uint8_t length, const RadioImage& image) {
   if (length == 0 || length > ImageMap::kBlockSize || offset + length > RadioImage::size())
     return LinkStatus::BlockNotAcked;
-  std::uint8_t frame[4 + ImageMap::kBlockSize] = {CloneWire::kWriteCommand,
-                                                  static_cast<std::uint8_t>(offset >> 8),
+  std::uint8_t frame[4 + ImageMap::kBlockSize] = {CloneWire::kWriteCommand, static_cast<std::uint8_t>(offset >> 8),
                                                   static_cast<std::uint8_t>(offset & 0xFF), length};
   for (std::uint8_t i = 0; i < length; ++i) frame[4 + i] = image[offset + i];
   m_port.Purge();
@@ -111,8 +109,8 @@ LinkStatus CCloneLink::Transfer(Direction direction, const Ranges& ranges, Radio
       const std::size_t n = BlockLength(a, range.end);
       const auto offset = static_cast<std::uint16_t>(a);
       const auto length = static_cast<std::uint8_t>(n);
-      const LinkStatus status = direction == Direction::Read ? ReadBlock(offset, length, image)
-                                                             : WriteBlock(offset, length, image);
+      const LinkStatus status =
+          direction == Direction::Read ? ReadBlock(offset, length, image) : WriteBlock(offset, length, image);
       if (status != LinkStatus::Ok) return status;
       if (onBlockDone && onBlockDone()) return LinkStatus::Cancelled;
       a += n;

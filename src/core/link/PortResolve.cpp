@@ -1,6 +1,6 @@
 // Kept apart from the name rules: only what resolves a port needs the profile.
-#include "core/profile/ProfileFile.h"
 #include "core/link/PortNames.h"
+#include "core/profile/ProfileFile.h"
 
 #include <cstdlib>
 

@@ -108,17 +108,16 @@ int CSerialPort::Configure(const PortSettings& settings) {
 std::size_t CSerialPort::Read(std::uint8_t* buffer, std::size_t n) {
   if (m_fd < 0 || n == 0 || m_bHungUp) return 0;
   const auto start = Clock::now();
-  const auto total = std::chrono::milliseconds(static_cast<long long>(m_settings.readTotalPerByteMs) *
-                                                   static_cast<long long>(n) +
-                                               m_settings.readTotalConstantMs);
+  const auto total =
+      std::chrono::milliseconds(static_cast<long long>(m_settings.readTotalPerByteMs) * static_cast<long long>(n) +
+                                m_settings.readTotalConstantMs);
   const auto totalDeadline = start + total;
   const auto interval = std::chrono::milliseconds(m_settings.readIntervalMs);
   std::size_t got = 0;
   Clock::time_point lastByte{};
   while (got < n) {
     auto deadline = totalDeadline;
-    if (got > 0 && m_settings.readIntervalMs > 0 && lastByte + interval < deadline)
-      deadline = lastByte + interval;
+    if (got > 0 && m_settings.readIntervalMs > 0 && lastByte + interval < deadline) deadline = lastByte + interval;
     const short revents = WaitFor(m_fd, POLLIN, deadline);
     if (revents == 0) break;
     if (revents & POLLIN) {
@@ -144,9 +143,9 @@ std::size_t CSerialPort::Read(std::uint8_t* buffer, std::size_t n) {
 bool CSerialPort::Write(const std::uint8_t* data, std::size_t n) {
   if (m_fd < 0 || m_bHungUp) return false;
   const auto deadline =
-      Clock::now() + std::chrono::milliseconds(static_cast<long long>(m_settings.writeTotalPerByteMs) *
-                                                   static_cast<long long>(n) +
-                                               m_settings.writeTotalConstantMs);
+      Clock::now() +
+      std::chrono::milliseconds(static_cast<long long>(m_settings.writeTotalPerByteMs) * static_cast<long long>(n) +
+                                m_settings.writeTotalConstantMs);
   std::size_t sent = 0;
   while (sent < n) {
     const ssize_t k = ::write(m_fd, data + sent, n - sent);

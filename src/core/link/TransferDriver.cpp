@@ -6,14 +6,12 @@
 
 namespace {
 
-
 // Open, handshake, blocks, close; `image` is the buffer the blocks go to or
 // come from. Fills in status and sysError; outcome is left to the caller's
 // message rules.
-LinkStatus RunLink(CBytePort* port, const std::string& device, const LinkSettings& settings,
-                   Direction direction, const Ranges& ranges, RadioImage& image,
-                   const std::function<bool()>& isCancelled, const std::function<bool()>& onBlockDone,
-                   const WireTap& tap, int& sysError) {
+LinkStatus RunLink(CBytePort* port, const std::string& device, const LinkSettings& settings, Direction direction,
+                   const Ranges& ranges, RadioImage& image, const std::function<bool()>& isCancelled,
+                   const std::function<bool()>& onBlockDone, const WireTap& tap, int& sysError) {
   CSerialPort serial;
   CCloneLink link(port ? *port : serial);
   if (tap) link.SetTap(tap);
@@ -52,8 +50,8 @@ TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& i
   TransferResult result;
   result.direction = request.direction;
   result.blocksTotal = total;
-  result.status = RunLink(request.port, request.device, request.settings, request.direction, ranges,
-                          staging, request.isCancelled, onBlockDone, request.tap, result.sysError);
+  result.status = RunLink(request.port, request.device, request.settings, request.direction, ranges, staging,
+                          request.isCancelled, onBlockDone, request.tap, result.sysError);
   result.blocksDone = done;
   switch (result.status) {
     case LinkStatus::Ok:
@@ -64,9 +62,7 @@ TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& i
       result.outcome = TransferOutcome::PortNotOpened;
       result.message = PortOpenFailedMessage(request.language);
       break;
-    case LinkStatus::Cancelled:
-      result.outcome = TransferOutcome::Cancelled;
-      break;
+    case LinkStatus::Cancelled: result.outcome = TransferOutcome::Cancelled; break;
     default:
       result.outcome = TransferOutcome::CommunicationError;
       result.message = CommunicationErrorMessage(request.language);
@@ -85,8 +81,8 @@ TransferResult RunServiceTransfer(const ServiceTransferRequest& request, const L
   RadioImage staging = image;
   TransferResult result;
   result.direction = request.direction;
-  result.status = RunLink(request.port, request.device, settings, request.direction, ranges, staging,
-                          nullptr, nullptr, request.tap, result.sysError);
+  result.status = RunLink(request.port, request.device, settings, request.direction, ranges, staging, nullptr, nullptr,
+                          request.tap, result.sysError);
   switch (result.status) {
     case LinkStatus::Ok:
       result.outcome = TransferOutcome::Succeeded;

@@ -14,8 +14,8 @@ enum class TransferOutcome {
 };
 
 struct TransferProgress {
-  int done = 0;   // blocks acknowledged so far
-  int total = 0;  // N
+  int done = 0;             // blocks acknowledged so far
+  int total = 0;            // N
   std::string percentText;  // "%d%%" of done * 100 / N
 };
 

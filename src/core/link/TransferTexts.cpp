@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "core/link/TransferResult.h"
 #include "core/lang/Language.h"
+#include "core/link/TransferResult.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ constexpr LangText kNotConfirmed = {"the radio did not confirm the start of the 
 // Block number, block count.
 constexpr LangText kShortBlock = {"block %d of %d came incomplete from the radio",
                                   "从电台收到的第 %d 块（共 %d 块）数据不完整"};
-constexpr LangText kBlockNotAcked = {"the radio did not acknowledge block %d of %d", "电台没有确认第 %d 块（共 %d 块）"};
+constexpr LangText kBlockNotAcked = {"the radio did not acknowledge block %d of %d",
+                                     "电台没有确认第 %d 块（共 %d 块）"};
 // Blocks confirmed, block count.
 constexpr LangText kPartlyWritten = {
     "the radio now holds a partly written memory (%d of %d blocks confirmed): write the whole file again",
@@ -68,21 +69,12 @@ std::vector<std::string> TransferFailureDetails(const TransferResult& result, La
   const int failedBlock = result.blocksDone + 1;
   switch (result.status) {
     case LinkStatus::Ok:
-    case LinkStatus::PortOpenFailed:
-      return lines;
+    case LinkStatus::PortOpenFailed: return lines;
     case LinkStatus::Cancelled: break;
-    case LinkStatus::NoHandshakeReply:
-      lines.push_back(kNoReply(language));
-      break;
-    case LinkStatus::IdentTooShort:
-      lines.push_back(kShortIdent(language));
-      break;
-    case LinkStatus::ConfirmNotAcked:
-      lines.push_back(kNotConfirmed(language));
-      break;
-    case LinkStatus::ShortBlock:
-      lines.push_back(Format(kShortBlock(language), failedBlock, result.blocksTotal));
-      break;
+    case LinkStatus::NoHandshakeReply: lines.push_back(kNoReply(language)); break;
+    case LinkStatus::IdentTooShort: lines.push_back(kShortIdent(language)); break;
+    case LinkStatus::ConfirmNotAcked: lines.push_back(kNotConfirmed(language)); break;
+    case LinkStatus::ShortBlock: lines.push_back(Format(kShortBlock(language), failedBlock, result.blocksTotal)); break;
     case LinkStatus::BlockNotAcked:
       lines.push_back(Format(kBlockNotAcked(language), failedBlock, result.blocksTotal));
       break;
@@ -96,7 +88,7 @@ std::string PartlyWrittenLine(const TransferResult& result, Language language) {
       result.status == LinkStatus::PortOpenFailed)
     return {};
   // A block the radio did not acknowledge may still have been stored.
-  const bool blocksSent = result.blocksDone > 0 || result.status == LinkStatus::ShortBlock ||
-                          result.status == LinkStatus::BlockNotAcked;
+  const bool blocksSent =
+      result.blocksDone > 0 || result.status == LinkStatus::ShortBlock || result.status == LinkStatus::BlockNotAcked;
   return blocksSent ? Format(kPartlyWritten(language), result.blocksDone, result.blocksTotal) : std::string();
 }

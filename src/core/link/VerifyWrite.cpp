@@ -32,11 +32,8 @@ VerifyResult VerifyWrite(const MainTransferRequest& write, const RadioImage& wri
   result.readBack = RunMainTransfer(read, radio);
   char text[512];
   switch (result.readBack.outcome) {
-    case TransferOutcome::Cancelled:
-      result.outcome = VerifyOutcome::Cancelled;
-      return result;
-    case TransferOutcome::Succeeded:
-      break;
+    case TransferOutcome::Cancelled: result.outcome = VerifyOutcome::Cancelled; return result;
+    case TransferOutcome::Succeeded: break;
     default:
       result.outcome = VerifyOutcome::ReadBackFailed;
       result.address = BlockStart(read.ranges, result.readBack.blocksDone);

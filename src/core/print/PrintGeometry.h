@@ -20,7 +20,7 @@ struct FontSize {
 struct PrintGeometry {
   int width = 0;  // twips
   int height = 0;
-  int unit = 0;  // u: width / 66
+  int unit = 0;    // u: width / 66
   FontSize fontA;  // titles: height / 45, u wide
   FontSize fontB;  // everything else: font A x 0.8
 };

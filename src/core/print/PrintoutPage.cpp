@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "core/print/OptionLines.h"
-#include "core/profile/ProfileFile.h"
 #include "core/print/PrintTexts.h"
+#include "core/profile/ProfileFile.h"
 
 namespace {
 

@@ -11,9 +11,7 @@
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 std::string Strip(const std::string& s) {
   std::size_t begin = 0;
@@ -39,8 +37,7 @@ const std::string kByteOrderMark = "\xEF\xBB\xBF";
 int TrailingNumber(const std::string& name) {
   const std::size_t from = name.size() > 3 ? name.size() - 3 : 0;
   int n = 0;
-  for (std::size_t i = from; i < name.size() && name[i] >= '0' && name[i] <= '9'; ++i)
-    n = n * 10 + (name[i] - '0');
+  for (std::size_t i = from; i < name.size() && name[i] >= '0' && name[i] <= '9'; ++i) n = n * 10 + (name[i] - '0');
   return n;
 }
 
@@ -180,8 +177,7 @@ std::string CProfileFile::GetString(const std::string& section, const std::strin
   return value;
 }
 
-void CProfileFile::SetString(const std::string& section, const std::string& key,
-                             const std::string& value) {
+void CProfileFile::SetString(const std::string& section, const std::string& key, const std::string& value) {
   if (!IsLoaded()) return;
   int s = FindSection(section);
   if (s < 0) {

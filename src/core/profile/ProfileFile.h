@@ -21,7 +21,7 @@ constexpr bool HasOption(ProfileOptions options, ProfileOptions option) {
 class CProfileFile {
  public:
   explicit CProfileFile(int growBy = 4);  // a step below 1 counts as 1
-  ~CProfileFile();  // saves when asked to at open, then clears
+  ~CProfileFile();                        // saves when asked to at open, then clears
   CProfileFile(const CProfileFile&) = delete;
   CProfileFile& operator=(const CProfileFile&) = delete;
 
@@ -32,14 +32,13 @@ class CProfileFile {
   // changes that could not be saved (that file then stays loaded).
   bool Load(const std::string& path, ProfileOptions options);
 
-  std::string GetString(const std::string& section, const std::string& key,
-                        const std::string& defaultValue) const;
+  std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
   void SetString(const std::string& section, const std::string& key, const std::string& value);
 
   struct SaveResult {
-    bool ok = true;             // false: the file on disk is unchanged
-    int sysError = 0;           // errno of the failed step
-    std::string backupName;     // empty when no backup was made
+    bool ok = true;          // false: the file on disk is unchanged
+    int sysError = 0;        // errno of the failed step
+    std::string backupName;  // empty when no backup was made
   };
   // Writes nothing (and succeeds) when nothing was modified. The new text
   // replaces the file in one rename, so a failed save leaves it whole. With

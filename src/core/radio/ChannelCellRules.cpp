@@ -14,9 +14,7 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) 
   return true;
 }
 
-bool RowHasData(const ChannelRow& row) {
-  return !row[kColRxFrequency].empty() || !row[kColTxFrequency].empty();
-}
+bool RowHasData(const ChannelRow& row) { return !row[kColRxFrequency].empty() || !row[kColTxFrequency].empty(); }
 
 // A typed frequency: its "%3.5f" text, and whether band and raster take it.
 struct TypedFrequency {
@@ -91,8 +89,7 @@ int FirstEntryBeginning(const std::vector<std::string>& entries, const std::stri
 bool IsTableText(int column, const std::string& text) {
   switch (column) {
     case kColRxFrequency:
-    case kColTxFrequency:
-      return FrequencyText(FrequencyUnits(LeadingNumber(text))) == text;
+    case kColTxFrequency: return FrequencyText(FrequencyUnits(LeadingNumber(text))) == text;
     case kColDecodeTone:
     case kColEncodeTone:
       return CheckedTone(text, Language::English) == text || CheckedTone(text, Language::Chinese) == text;
@@ -175,14 +172,14 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
       }
       return CellVerdict::NotAnItem;
     }
-    default:
-      return CellVerdict::Accepted;
+    default: return CellVerdict::Accepted;
   }
 }
 
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
                                Language language) {
-  if (column != kColRxFrequency && !RowHasData(row)) return text.empty() ? CellVerdict::Accepted : CellVerdict::NoChannel;
+  if (column != kColRxFrequency && !RowHasData(row))
+    return text.empty() ? CellVerdict::Accepted : CellVerdict::NoChannel;
   ChannelRow work = row;
   CellVerdict verdict = CommitChannelCell(work, column, text, band, language);
   const bool toneColumn = column == kColDecodeTone || column == kColEncodeTone;

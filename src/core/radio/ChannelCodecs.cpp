@@ -15,9 +15,7 @@ constexpr long long kFirstHighDcsCode = 372;
 constexpr ToneWord kNoTone = 0xFFFF;
 
 // Either language's text; comparisons are exact, case included.
-bool Is(const std::string& text, const LangText& t) {
-  return text == t.english || text == t.chinese;
-}
+bool Is(const std::string& text, const LangText& t) { return text == t.english || text == t.chinese; }
 
 std::uint8_t WithBits(std::uint8_t byte, std::uint8_t mask, std::uint8_t bits) {
   return static_cast<std::uint8_t>((byte & ~mask) | bits);
@@ -25,9 +23,7 @@ std::uint8_t WithBits(std::uint8_t byte, std::uint8_t mask, std::uint8_t bits) {
 
 }  // namespace
 
-long long FrequencyUnits(double megahertz) {
-  return TruncateToInteger(DecimalScale(megahertz, 100000.0));
-}
+long long FrequencyUnits(double megahertz) { return TruncateToInteger(DecimalScale(megahertz, 100000.0)); }
 
 long long ToneTenths(double hertz) { return TruncateToInteger(DecimalScale(hertz, 10.0)); }
 
@@ -126,8 +122,10 @@ std::string DecodeBusyLock(std::uint8_t signalFlags, Language language) {
 
 std::uint8_t EncodeBusyLock(std::uint8_t signalFlags, const std::string& text) {
   std::uint8_t bits = kBusyLockTone;
-  if (Is(text, kBusyOffText)) bits = 0;
-  else if (Is(text, kBusyCarrierText)) bits = kBusyLockCarrier;
+  if (Is(text, kBusyOffText))
+    bits = 0;
+  else if (Is(text, kBusyCarrierText))
+    bits = kBusyLockCarrier;
   return WithBits(signalFlags, kBusyLockMask, bits);
 }
 
@@ -141,8 +139,10 @@ std::string DecodePower(std::uint8_t modeFlags, Language language) {
 
 std::uint8_t EncodePower(std::uint8_t modeFlags, const std::string& text) {
   std::uint8_t bits = kPowerHigh;  // unknown texts, the empty one included
-  if (Is(text, kPowerMiddleText)) bits = kPowerMiddle;
-  else if (Is(text, kPowerLowText)) bits = 0;
+  if (Is(text, kPowerMiddleText))
+    bits = kPowerMiddle;
+  else if (Is(text, kPowerLowText))
+    bits = 0;
   return WithBits(modeFlags, kPowerMask, bits);
 }
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/radio/DecimalScale.h"
 #include "core/lang/Language.h"
+#include "core/radio/DecimalScale.h"
 #include "core/radio/NumberText.h"
 #include "core/radio/RadioImage.h"
 #include "core/radio/RadioTexts.h"
@@ -26,9 +26,7 @@ constexpr long long kMaxStorableFrequency = 159999999;
 // Below 10 MHz the top byte is 0x00, which reads back as a channel not set.
 constexpr long long kMinStorableFrequency = 1000000;
 // A frequency a channel record holds apart from an empty channel.
-inline bool FrequencyIsStorable(long long n) {
-  return n >= kMinStorableFrequency && n <= kMaxStorableFrequency;
-}
+inline bool FrequencyIsStorable(long long n) { return n >= kMinStorableFrequency && n <= kMaxStorableFrequency; }
 
 // "%3.5f" MHz of a number of units of 10 Hz, digit for digit.
 std::string FrequencyText(long long units);

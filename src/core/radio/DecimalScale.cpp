@@ -23,8 +23,7 @@ Decimal15 ToDecimal15(double x) {
   // "d.dddddddddddddde+XX": scientific with 14 decimals is exactly 15
   // significant digits, correctly rounded and independent of the locale.
   char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
-                                 kSignificantDigits - 1);
+  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, kSignificantDigits - 1);
   Decimal15 d;
   const char* p = buf;
   if (p < res.ptr && *p == '-') {

@@ -13,7 +13,7 @@ constexpr std::size_t kBlockCount = kImageSize / kBlockSize;
 constexpr std::uint8_t kErased = 0xFF;
 
 constexpr int kChannelCount = 16;
-constexpr std::uint16_t kChannelBase = 0x010;     // channel n at 0x10 * n
+constexpr std::uint16_t kChannelBase = 0x010;  // channel n at 0x10 * n
 constexpr std::uint16_t kChannelRecordSize = 16;
 
 constexpr std::uint16_t kVoiceAnnunciation = 0x12F;
@@ -25,17 +25,17 @@ constexpr std::uint16_t kVox = 0x139;
 constexpr std::uint16_t kVoxGainLevel = 0x13A;
 constexpr std::uint16_t kVoxDelayTime = 0x13B;
 constexpr std::uint16_t kPriorityChannel = 0x161;
-constexpr std::uint16_t kScanBits = 0x17E;        // channels 1-8, then 9-16 at 0x17F
+constexpr std::uint16_t kScanBits = 0x17E;  // channels 1-8, then 9-16 at 0x17F
 constexpr std::uint16_t kProgrammedMarker = 0x1B8;
 constexpr std::uint8_t kProgrammedMarkerValue = 0x50;  // 'P'
 
-constexpr std::uint16_t kParamArea = 0x300;       // 32 bytes
+constexpr std::uint16_t kParamArea = 0x300;  // 32 bytes
 constexpr std::uint16_t kParamAreaEnd = 0x320;
-constexpr std::uint16_t kSquelchTable = 0x300;    // 13 entries
+constexpr std::uint16_t kSquelchTable = 0x300;  // 13 entries
 constexpr int kSquelchTableEntries = 13;
 constexpr std::uint16_t kSquelchClose = 0x30D;
 constexpr std::uint16_t kNarrowSquelch = 0x30E;
-constexpr std::uint16_t kRxParams = 0x30F;        // 3 rows x (wide, narrow)
+constexpr std::uint16_t kRxParams = 0x30F;  // 3 rows x (wide, narrow)
 constexpr std::uint16_t kMicGain1 = 0x315;
 constexpr std::uint16_t kMicGain2 = 0x316;
 constexpr std::uint16_t kMicGain3 = 0x317;
@@ -48,7 +48,7 @@ constexpr std::uint16_t kProductBand = 0x32F;
 constexpr std::uint16_t kDefaultsOnlyByte = 0x390;
 constexpr std::uint16_t kSideKeys = 0x391;
 
-constexpr std::uint16_t kPowerTable = 0x3E0;      // 9 entries x (low, middle, high)
+constexpr std::uint16_t kPowerTable = 0x3E0;  // 9 entries x (low, middle, high)
 constexpr int kPowerTableEntries = 9;
 constexpr std::uint16_t kPowerTableEnd = 0x3FB;
 

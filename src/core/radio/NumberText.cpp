@@ -6,9 +6,7 @@
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Skips the blanks and the sign; returns true for a minus.
@@ -36,8 +34,10 @@ long long MagnitudeOf(const char* p, const char* end) {
   long long leadingFractionZeros = 0;
   if (p < end && *p == '.') {
     for (++p; p < end && IsDigit(*p); ++p) {
-      if (!seenNonZero && *p == '0') ++leadingFractionZeros;
-      else seenNonZero = true;
+      if (!seenNonZero && *p == '0')
+        ++leadingFractionZeros;
+      else
+        seenNonZero = true;
     }
   }
   long long exponent = 0;
@@ -148,8 +148,7 @@ std::string FormatFixed(double value, int decimals) {
   if (decimals > 40) decimals = 40;
   // The largest double has 309 integer digits.
   char buf[400];
-  const auto res =
-      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
   if (res.ec != std::errc()) return std::string();
   return std::string(buf, res.ptr);
 }

@@ -10,9 +10,7 @@ using ToneWord = std::uint16_t;
 
 inline std::uint8_t ToneHigh(ToneWord w) { return static_cast<std::uint8_t>(w >> 8); }
 inline std::uint8_t ToneLow(ToneWord w) { return static_cast<std::uint8_t>(w & 0xFF); }
-inline ToneWord MakeToneWord(std::uint8_t high, std::uint8_t low) {
-  return static_cast<ToneWord>((high << 8) | low);
-}
+inline ToneWord MakeToneWord(std::uint8_t high, std::uint8_t low) { return static_cast<ToneWord>((high << 8) | low); }
 
 // One channel's 16 bytes, copied out of the image so that codecs can change
 // bits of it without touching the image until the record is put back.

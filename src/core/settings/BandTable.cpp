@@ -7,8 +7,8 @@
 namespace {
 
 constexpr long long kUnitsPerMegahertz = 100000;  // units of 10 Hz
-constexpr int kTableStart = 400;                   // MHz of entry 0
-constexpr int kPointStep = 10;                     // MHz between entries
+constexpr int kTableStart = 400;                  // MHz of entry 0
+constexpr int kPointStep = 10;                    // MHz between entries
 
 std::uint16_t WholeMegahertz(long long units) {
   return static_cast<std::uint16_t>(std::clamp<long long>(units / kUnitsPerMegahertz, 0, UINT16_MAX));

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/radio/ChannelTable.h"
 #include "core/lang/Language.h"
-#include "core/settings/SettingsTexts.h"
+#include "core/radio/ChannelTable.h"
 #include "core/radio/RadioImage.h"
+#include "core/settings/SettingsTexts.h"
 
 class CProfileFile;
 
@@ -49,4 +49,3 @@ ImageComparison CompareImages(const RadioImage& first, const RadioImage& second,
 // How a differing range reads: "0x040" or "0x040-0x04F"; its bytes "2A 8F".
 std::string AddressRangeText(const ByteDifference& range);
 std::string HexText(const std::vector<std::uint8_t>& bytes);
-

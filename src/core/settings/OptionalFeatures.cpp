@@ -21,9 +21,9 @@ enum class Coding {
 struct ListRule {
   std::uint16_t offset;
   Coding coding;
-  int first;           // Counted: the value of entry 0
-  std::uint8_t mask;   // Bits: the bits the list owns
-  int shift;           // Bits: their lowest position
+  int first;          // Counted: the value of entry 0
+  std::uint8_t mask;  // Bits: the bits the list owns
+  int shift;          // Bits: their lowest position
 };
 
 using namespace ImageMap;
@@ -111,9 +111,7 @@ void StoreOptionIndex(OptionList list, int index, RadioImage& image) {
   std::uint8_t& byte = image[rule.offset];
   switch (rule.coding) {
     case Coding::Counted: byte = static_cast<std::uint8_t>(index + rule.first); break;
-    case Coding::Bits:
-      byte = static_cast<std::uint8_t>((byte & ~rule.mask) | (index << rule.shift));
-      break;
+    case Coding::Bits: byte = static_cast<std::uint8_t>((byte & ~rule.mask) | (index << rule.shift)); break;
     case Coding::OneIsOn:
     case Coding::NonzeroOn: byte = index == 0 ? 1 : 0; break;
   }

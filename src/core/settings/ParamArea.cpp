@@ -20,8 +20,8 @@ struct ParamRange {
 };
 
 // Indexed by ParamList.
-const ParamRange kRanges[] = {{5, 100}, {1, 10},  {-10, 10}, {5, 125}, {0, 31},
-                              {0, 127}, {0, 15},  {30, 150}, {5, 30},  {5, 30}};
+const ParamRange kRanges[] = {{5, 100}, {1, 10}, {-10, 10}, {5, 125}, {0, 31},
+                              {0, 127}, {0, 15}, {30, 150}, {5, 30},  {5, 30}};
 
 const ParamRange& RangeOf(ParamList list) { return kRanges[static_cast<std::size_t>(list)]; }
 

@@ -45,11 +45,11 @@ const char* RxColumnTitle(int column, Language language);  // 1 "Wide", 2 "Narro
 
 // The texts of the dialog's controls.
 struct ParamControls {
-  std::vector<std::string> squelch;           // SQL grid, one per row of the band table
-  std::string sqlClose;                       // "SQL close threshold"
-  std::string narrowSql;                      // "Narrow SQL threshold", signed
+  std::vector<std::string> squelch;                  // SQL grid, one per row of the band table
+  std::string sqlClose;                              // "SQL close threshold"
+  std::string narrowSql;                             // "Narrow SQL threshold", signed
   std::array<std::string, kRxRows * kRxColumns> rx;  // row by row: (1, Wide), (1, Narrow), ...
-  std::array<std::string, kTxLists> tx;       // MIC1, MIC2, MIC3, Max, Ctcss, Dcs deviation
+  std::array<std::string, kTxLists> tx;              // MIC1, MIC2, MIC3, Max, Ctcss, Dcs deviation
 };
 
 // What the dialog shows on opening: the image's values brought into range,

@@ -26,8 +26,10 @@ std::vector<std::string> SplitAtBars(const std::string& text) {
 void ApplyNarrowSquelchDefault(long long lowerBefore, long long lowerAfter, RadioImage& image) {
   const long long range = lowerAfter / kUnitsPerHundredMegahertz;
   if (range == lowerBefore / kUnitsPerHundredMegahertz) return;
-  if (range == 1) image[ImageMap::kNarrowSquelch] = 2;
-  else if (range == 3 || range == 4) image[ImageMap::kNarrowSquelch] = 8;
+  if (range == 1)
+    image[ImageMap::kNarrowSquelch] = 2;
+  else if (range == 3 || range == 4)
+    image[ImageMap::kNarrowSquelch] = 8;
 }
 
 }  // namespace
@@ -54,8 +56,7 @@ ProductTexts ProductTextsOfImage(const CProfileFile& profile, const RadioImage& 
   const int model = image.productType();
   const std::vector<std::string> bands = BandList(profile, model);
   const std::size_t band = image.productBand();
-  return {ModelName(profile, model),
-          band < bands.size() ? bands[band] : bands.back()};
+  return {ModelName(profile, model), band < bands.size() ? bands[band] : bands.back()};
 }
 
 std::string ProductCaption(const std::string& appTitle, const ProductTexts& product, Language language) {

@@ -11,8 +11,8 @@ namespace {
 
 // Indexed by ListSlot.
 const char* const kListNames[kOptionListCount] = {
-    "timeout", "squelch", "priority", "voice",     "side-key-1",    "side-key-2",
-    "vox",     "vox-gain", "vox-delay", "beep", "battery-saver",
+    "timeout", "squelch",  "priority",  "voice", "side-key-1",    "side-key-2",
+    "vox",     "vox-gain", "vox-delay", "beep",  "battery-saver",
 };
 const char* const kModel = "model";
 const char* const kBand = "band";
@@ -22,8 +22,10 @@ const char* const kBand = "band";
 std::string Folded(const std::string& text) {
   std::string out = text;
   for (char& c : out) {
-    if (c == ' ' || c == '_') c = '-';
-    else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c == ' ' || c == '_')
+      c = '-';
+    else if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
   }
   return out;
 }
@@ -89,8 +91,8 @@ struct Assignment {
   std::string value;
 };
 
-bool ApplyProduct(const Assignment& model, const Assignment& band, const CProfileFile& profile,
-                  RadioImage& image, std::string& error) {
+bool ApplyProduct(const Assignment& model, const Assignment& band, const CProfileFile& profile, RadioImage& image,
+                  std::string& error) {
   const BandLimits before = BandLimitsFromText(ProductTextsOfImage(profile, image).band);
   int modelIndex = image.productType();
   if (model.given) {
@@ -107,8 +109,8 @@ bool ApplyProduct(const Assignment& model, const Assignment& band, const CProfil
     bandIndex = FindNamed(bands, band.value);
     if (bandIndex == kNoSelection) {
       const std::string name = ModelName(profile, modelIndex);
-      error = "'" + band.value + "' is no band of model " +
-              (name.empty() ? std::to_string(modelIndex + 1) : name) + " (" + NamedHint(bands) + ")";
+      error = "'" + band.value + "' is no band of model " + (name.empty() ? std::to_string(modelIndex + 1) : name) +
+              " (" + NamedHint(bands) + ")";
       return false;
     }
   }
@@ -144,8 +146,8 @@ std::vector<RadioOptionValue> RadioOptionsOfImage(const RadioImage& image, const
   return values;
 }
 
-bool ApplyRadioOptions(const std::vector<std::string>& assignments, const CProfileFile& profile,
-                       RadioImage& image, std::string& error) {
+bool ApplyRadioOptions(const std::vector<std::string>& assignments, const CProfileFile& profile, RadioImage& image,
+                       std::string& error) {
   RadioImage changed = image;
   std::set<std::string> seen;
   Assignment model, band;

@@ -36,5 +36,5 @@ std::vector<RadioOptionValue> RadioOptionsOfImage(const RadioImage& image, const
 // squelch default, as the dialog does). On the first unknown name or value,
 // a name given twice or a word that is no assignment, returns false with a
 // one-line `error` and leaves `image` as it was.
-bool ApplyRadioOptions(const std::vector<std::string>& assignments, const CProfileFile& profile,
-                       RadioImage& image, std::string& error);
+bool ApplyRadioOptions(const std::vector<std::string>& assignments, const CProfileFile& profile, RadioImage& image,
+                       std::string& error);

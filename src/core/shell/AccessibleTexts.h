@@ -7,14 +7,14 @@
 
 #include "core/lang/Language.h"
 
-extern const LangText kA11yNavigationTree;   // "Navigation"
-extern const LangText kA11yChannelTable;     // "Channels"
-extern const LangText kA11yPowerTable;       // the Power Adjustment grid
-extern const LangText kA11ySqlTable;         // the Param Adjust dialog's SQL grid
-extern const LangText kA11yRxTable;          // and its Rx grid
-extern const LangText kA11yProgressBar;      // the progress window's bar
-extern const LangText kA11yPercentage;       // and its percentage
-extern const LangText kA11yHelpText;         // the help window's text
+extern const LangText kA11yNavigationTree;  // "Navigation"
+extern const LangText kA11yChannelTable;    // "Channels"
+extern const LangText kA11yPowerTable;      // the Power Adjustment grid
+extern const LangText kA11ySqlTable;        // the Param Adjust dialog's SQL grid
+extern const LangText kA11yRxTable;         // and its Rx grid
+extern const LangText kA11yProgressBar;     // the progress window's bar
+extern const LangText kA11yPercentage;      // and its percentage
+extern const LangText kA11yHelpText;        // the help window's text
 
 // A channel table row: "Channel 3" / "信道 3".
 std::string ChannelRowName(int channel, Language language);

@@ -29,13 +29,13 @@ void CChannelHistory::Record(const ChannelTable& before, const ChannelTable& aft
   if (before != after) Push({before, after, Kind::Table, {}, {}});
 }
 
-void CChannelHistory::RecordRowOp(const ChannelTable& before, const ChannelTable& after,
-                                  const RadioImage& imageBefore, const RadioImage& imageAfter) {
+void CChannelHistory::RecordRowOp(const ChannelTable& before, const ChannelTable& after, const RadioImage& imageBefore,
+                                  const RadioImage& imageAfter) {
   Push({before, after, Kind::Rows, imageBefore, imageAfter});
 }
 
-void CChannelHistory::RecordRead(const ChannelTable& before, const ChannelTable& after,
-                                 const RadioImage& imageBefore, const RadioImage& imageAfter) {
+void CChannelHistory::RecordRead(const ChannelTable& before, const ChannelTable& after, const RadioImage& imageBefore,
+                                 const RadioImage& imageAfter) {
   if (before != after || imageBefore != imageAfter) Push({before, after, Kind::Read, imageBefore, imageAfter});
 }
 

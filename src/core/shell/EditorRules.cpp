@@ -15,9 +15,7 @@ int PixelsToTwips(int pixels, int dpi) {
   return static_cast<int>(twips >= 0 ? (twips + dpi - 1) / dpi : twips / dpi);
 }
 
-int TwipsToPixels(int twips, int dpi) {
-  return static_cast<int>(static_cast<long long>(twips) * dpi / kTwipsPerInch);
-}
+int TwipsToPixels(int twips, int dpi) { return static_cast<int>(static_cast<long long>(twips) * dpi / kTwipsPerInch); }
 
 int ChannelColumnWidth(int column, int w) {
   if (column < 0 || column >= static_cast<int>(sizeof kWidthFactors / sizeof kWidthFactors[0])) return w;

@@ -3,8 +3,7 @@
 std::string HelpHtmlFileName(const std::string& helpFile) {
   const auto slash = helpFile.rfind('/');
   const auto dot = helpFile.rfind('.');
-  const bool hasExtension = dot != std::string::npos && dot != 0 &&
-                            (slash == std::string::npos || dot > slash + 1);
+  const bool hasExtension = dot != std::string::npos && dot != 0 && (slash == std::string::npos || dot > slash + 1);
   return (hasExtension ? helpFile.substr(0, dot) : helpFile) + ".html";
 }
 

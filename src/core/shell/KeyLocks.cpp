@@ -12,8 +12,7 @@ bool KeyLockOn(KeyLock lock, const std::string& ledFolder) {
   if (error) return false;
   for (const auto& entry : it) {
     const std::string name = entry.path().filename().string();
-    if (name.size() < wanted.size() || name.compare(name.size() - wanted.size(), wanted.size(), wanted) != 0)
-      continue;
+    if (name.size() < wanted.size() || name.compare(name.size() - wanted.size(), wanted.size(), wanted) != 0) continue;
     std::ifstream brightness(entry.path() / "brightness");
     int value = 0;
     if (brightness >> value && value > 0) return true;

@@ -1,8 +1,6 @@
 #include "core/shell/NavBarGeometry.h"
 
-NavRect NavOutline(int clientWidth, int clientHeight) {
-  return {3, 6, clientWidth - 6, clientHeight - 49};
-}
+NavRect NavOutline(int clientWidth, int clientHeight) { return {3, 6, clientWidth - 6, clientHeight - 49}; }
 
 NavRect NavInnerFrame(const NavRect& outline) {
   return {outline.left + 1, outline.top + 1, outline.right, outline.bottom};

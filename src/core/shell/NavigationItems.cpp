@@ -28,9 +28,8 @@ const NavigationItem& NavParameterAdjustment() {
 
 int NavCommandForText(const char* text, Language language) {
   if (text == nullptr) return 0;
-  const NavigationItem* items[] = {&NavChannelInformation(), &NavOptionalFeatures(),
-                                   &NavProductInformation(), &NavPowerAdjustment(),
-                                   &NavParameterAdjustment()};
+  const NavigationItem* items[] = {&NavChannelInformation(), &NavOptionalFeatures(), &NavProductInformation(),
+                                   &NavPowerAdjustment(), &NavParameterAdjustment()};
   for (const NavigationItem* item : items)
     if (std::strcmp(text, item->text(language)) == 0) return item->command;
   return 0;

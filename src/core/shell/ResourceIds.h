@@ -62,7 +62,7 @@ constexpr int kClearChannel = 32824;
 namespace Res {
 constexpr int kMenuNoDocument = 128;
 constexpr int kMenuDocument = 129;
-constexpr int kMainFrame = 128;       // frame title string, tool bar, icon
+constexpr int kMainFrame = 128;  // frame title string, tool bar, icon
 constexpr int kDocumentStrings = 129;
 
 constexpr int kStrAppTitle = 57344;

@@ -2,26 +2,20 @@
 
 #include <unordered_map>
 
-#include "core/shell/ResourceIds.h"
 #include "core/link/TransferTexts.h"
+#include "core/shell/ResourceIds.h"
 
 std::string MenuPopupKey(int menu, int position) {
   return "menu" + std::to_string(menu) + ".popup" + std::to_string(position);
 }
-std::string MenuItemKey(int menu, int command) {
-  return "menu" + std::to_string(menu) + "." + std::to_string(command);
-}
+std::string MenuItemKey(int menu, int command) { return "menu" + std::to_string(menu) + "." + std::to_string(command); }
 std::string StringKey(int id) { return "string" + std::to_string(id); }
 std::string DialogCaptionKey(int dialog) { return "dialog" + std::to_string(dialog); }
 std::string DialogControlKey(int dialog, int control) {
   return DialogCaptionKey(dialog) + "." + std::to_string(control);
 }
-std::string DialogLabelKey(int dialog, int control) {
-  return DialogControlKey(dialog, control) + ".label";
-}
-std::string DialogGroupKey(int dialog, int n) {
-  return DialogCaptionKey(dialog) + ".group" + std::to_string(n);
-}
+std::string DialogLabelKey(int dialog, int control) { return DialogControlKey(dialog, control) + ".label"; }
+std::string DialogGroupKey(int dialog, int n) { return DialogCaptionKey(dialog) + ".group" + std::to_string(n); }
 std::string DialogItemKey(int dialog, int control, int index) {
   return DialogControlKey(dialog, control) + ".item" + std::to_string(index);
 }
@@ -242,9 +236,7 @@ const char* EnglishResourceText(const std::string& key) {
   return found == index.end() ? nullptr : found->second;
 }
 
-std::string PromptStatusText(const std::string& prompt) {
-  return prompt.substr(0, prompt.find('\n'));
-}
+std::string PromptStatusText(const std::string& prompt) { return prompt.substr(0, prompt.find('\n')); }
 
 std::string PromptToolTip(const std::string& prompt) {
   const auto newline = prompt.find('\n');

@@ -7,15 +7,15 @@
 
 #include "core/lang/Language.h"
 
-std::string MenuPopupKey(int menu, int position);      // "menu129.popup1"
-std::string MenuItemKey(int menu, int command);        // "menu129.57600"
-std::string StringKey(int id);                         // "string61452"
-std::string DialogCaptionKey(int dialog);              // "dialog134"
-std::string DialogControlKey(int dialog, int control); // "dialog134.1006"
+std::string MenuPopupKey(int menu, int position);       // "menu129.popup1"
+std::string MenuItemKey(int menu, int command);         // "menu129.57600"
+std::string StringKey(int id);                          // "string61452"
+std::string DialogCaptionKey(int dialog);               // "dialog134"
+std::string DialogControlKey(int dialog, int control);  // "dialog134.1006"
 // A template's static text that labels control `control`.
-std::string DialogLabelKey(int dialog, int control);   // "dialog132.1118.label"
+std::string DialogLabelKey(int dialog, int control);  // "dialog132.1118.label"
 // The n-th group box of a template, from 1 in template order.
-std::string DialogGroupKey(int dialog, int n);         // "dialog139.group1"
+std::string DialogGroupKey(int dialog, int n);  // "dialog139.group1"
 // Entry `index` of a list filled by the template itself.
 std::string DialogItemKey(int dialog, int control, int index);  // "dialog132.1007.item0"
 

@@ -29,8 +29,7 @@ std::string InsertNeedsEmptyText(int count, int first, Language language);
 // `count` refused cells (of a cut when `cut`), one refused cell, the refusals
 // not listed, a channel the rules cleared, and the cells beyond the table.
 std::string PasteRefusedHeading(std::size_t count, bool cut, Language language);
-std::string PasteRefusalLine(int channel, const std::string& columnTitle, const std::string& reason,
-                             Language language);
+std::string PasteRefusalLine(int channel, const std::string& columnTitle, const std::string& reason, Language language);
 std::string PasteMoreLine(std::size_t more, Language language);
 std::string PasteClearedLine(int channel, Language language);
 std::string PasteOutsideLine(int count, Language language);

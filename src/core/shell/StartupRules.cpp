@@ -36,8 +36,7 @@ std::string LanguageChoiceName(int choice) {
 }
 
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
-  if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")
-    return {};
+  if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..") return {};
   std::error_code error;
   const std::filesystem::path exact = std::filesystem::path(folder) / name;
   if (std::filesystem::is_regular_file(exact, error)) return exact.string();
@@ -45,8 +44,7 @@ std::string FindFileIgnoringCase(const std::string& folder, const std::string& n
   if (error) return {};
   for (const auto& entry : it) {
     const std::string entryName = entry.path().filename().string();
-    if (EqualIgnoringAsciiCase(entryName, name) && entry.is_regular_file(error))
-      return entry.path().string();
+    if (EqualIgnoringAsciiCase(entryName, name) && entry.is_regular_file(error)) return entry.path().string();
   }
   return {};
 }

@@ -34,8 +34,7 @@ bool RefusedDuringTransfer(int command) {
     case Cmd::kClearChannel:
     case Cmd::kImportChannels:
     case Cmd::kProductInformation:
-    case Cmd::kOptionalFeatures:
-      return true;
+    case Cmd::kOptionalFeatures: return true;
     default:
       // A recent file replaces the document as Open does.
       return command >= Cmd::kFileMru1 && command < Cmd::kFileMru1 + static_cast<int>(kRecentFileCount);

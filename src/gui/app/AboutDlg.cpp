@@ -6,16 +6,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/widgets/DialogUnits.h"
 #include "core/profile/ProfileFile.h"
-#include "gui/widgets/ProgramIcons.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
 #include "core/shell/StartupRules.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
+#include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogUnits.h"
+#include "gui/widgets/ProgramIcons.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent),

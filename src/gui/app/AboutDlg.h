@@ -12,9 +12,9 @@ class CAboutDlg : public QDialog {
   void OnInitDialog();
   int DoModal();
 
-  QLabel* m_pIcon;      // 1005
-  QLabel* m_pVersion;   // 1002
+  QLabel* m_pIcon;        // 1005
+  QLabel* m_pVersion;     // 1002
   QLabel* m_pCopyrights;  // 1003
-  QLabel* m_pOwner;     // 1004
+  QLabel* m_pOwner;       // 1004
   bool m_bIconFromFile = false;
 };

@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ProgramIcons.h"
-#include "gui/shell/ResourceText.h"
 #include "core/shell/StartupRules.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/widgets/ProgramIcons.h"
 
 CBackgroundClient::CBackgroundClient(QWidget* parent) : QMdiArea(parent) {
   // A channel window wider or taller than the frame stays reachable.

@@ -5,9 +5,9 @@
 #include <QMdiArea>
 #include <QMenu>
 
-#include "gui/shell/ResourceText.h"
-#include "gui/editor/ProgramView.h"
 #include "core/files/ProgramDoc.h"
+#include "gui/editor/ProgramView.h"
+#include "gui/shell/ResourceText.h"
 
 CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_pView(new CProgramView(m_pDoc.get(), this)) {

@@ -30,7 +30,7 @@ CChildFrame* CDocTemplate::NewDocument() {
 }
 
 CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile,
-                                           OpenAs as) {
+                                            OpenAs as) {
   auto doc = std::make_unique<CProgramDoc>();
   const std::string file = ToStd(path);
   const DataFileResult result =

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
+#include "core/shell/StartupRules.h"
 #include "gui/shell/AppGlobals.h"
 #include "gui/shell/ResourceText.h"
-#include "core/shell/StartupRules.h"
 #include "gui/shell/UiHooks.h"
 
 bool RestartAfterLanguageChange(QWidget* mainWindow) {

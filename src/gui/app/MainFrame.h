@@ -53,9 +53,7 @@ class CMainFrame : public QMainWindow, public CFrameServices {
   void UpdateMenuForDocuments();
   bool ShowsDocumentMenu() const { return m_bDocumentMenu; }
   // The top-level menus of menu 128 or 129, in order.
-  const std::vector<QMenu*>& Menus(bool documentMenu) const {
-    return documentMenu ? m_menus129 : m_menus128;
-  }
+  const std::vector<QMenu*>& Menus(bool documentMenu) const { return documentMenu ? m_menus129 : m_menus128; }
   // The menu bar's current top-level menus.
   const std::vector<QMenu*>& CurrentMenus() const { return Menus(m_bDocumentMenu); }
   // The command id an action carries; 0 for separators.

@@ -40,18 +40,15 @@ bool CMainFrame::IsCommandEnabled(int command) const {
     case Cmd::kChannelInformation:
     case Cmd::kFileClose:
     case Cmd::kFileSave:
-    case Cmd::kFileSaveAs:
-      return MDIGetActive() != nullptr;
+    case Cmd::kFileSaveAs: return MDIGetActive() != nullptr;
     case Cmd::kControlBar:
     case Cmd::kViewToolbar:
     case Cmd::kViewStatusBar:
     case Cmd::kAppExit:
     case Cmd::kNextPane:
     case Cmd::kPrevPane:
-    case Cmd::kHelp:
-      return true;
-    default:
-      return false;
+    case Cmd::kHelp: return true;
+    default: return false;
   }
 }
 

@@ -7,10 +7,10 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "gui/app/MainFrame.h"
 #include "core/shell/RecentFileList.h"
-#include "gui/app/RecentFiles.h"
 #include "core/shell/ResourceIds.h"
+#include "gui/app/MainFrame.h"
+#include "gui/app/RecentFiles.h"
 #include "gui/shell/ResourceText.h"
 
 namespace {

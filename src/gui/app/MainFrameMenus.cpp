@@ -5,14 +5,14 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "core/shell/ResourceIds.h"
+#include "core/shell/ResourceTable.h"
 #include "gui/app/BackgroundClient.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/MainFrame.h"
-#include "gui/widgets/ProgramIcons.h"
-#include "core/shell/ResourceIds.h"
-#include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
 #include "gui/editor/ChannelCommands.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/widgets/ProgramIcons.h"
 
 namespace {
 constexpr int kSeparator = 0;
@@ -22,8 +22,8 @@ constexpr int kSeparator = 0;
 // files go before Exit, MainFrameFiles.cpp.)
 const std::vector<int> kFileChannelItems{Cmd::kImportChannels, Cmd::kExportChannels, kSeparator};
 const std::vector<int> kEditChannelItems{
-    Cmd::kEditUndo,      Cmd::kEditRedo,      kSeparator,          Cmd::kEditCut,         Cmd::kEditCopy,
-    Cmd::kEditPaste,     kSeparator,          Cmd::kInsertChannel, Cmd::kDeleteChannel,   Cmd::kMoveChannelUp,
+    Cmd::kEditUndo,        Cmd::kEditRedo,     kSeparator,          Cmd::kEditCut,       Cmd::kEditCopy,
+    Cmd::kEditPaste,       kSeparator,         Cmd::kInsertChannel, Cmd::kDeleteChannel, Cmd::kMoveChannelUp,
     Cmd::kMoveChannelDown, Cmd::kClearChannel, kSeparator};
 
 // Safe programming: backups and the comparison in the File menu, the
@@ -41,9 +41,7 @@ bool IsToggle(int command) {
 }
 }  // namespace
 
-int CMainFrame::CommandOf(const QAction* action) {
-  return action == nullptr ? 0 : action->data().toInt();
-}
+int CMainFrame::CommandOf(const QAction* action) { return action == nullptr ? 0 : action->data().toInt(); }
 
 QAction* CMainFrame::MakeCommandAction(const QString& text, int command, QObject* owner) {
   auto* action = new QAction(text, owner);
@@ -74,9 +72,8 @@ void CMainFrame::BuildMenus() {
   m_menus129 = {
       BuildPopup(doc, 0,
                  Joined({kFileNew, kFileOpen, kFileClose, kFileSave, kFileSaveAs, kSeparator},
-                        Joined(kFileChannelItems,
-                               Joined(kFileSafetyItems,
-                                      {kFilePrint, kFilePrintPreview, kFilePrintSetup, kSeparator, kAppExit})))),
+                        Joined(kFileChannelItems, Joined(kFileSafetyItems, {kFilePrint, kFilePrintPreview,
+                                                                            kFilePrintSetup, kSeparator, kAppExit})))),
       BuildPopup(doc, 1,
                  Joined(kEditChannelItems,
                         {kProductInformation, kChannelInformation, kOptionalFeatures, kPowerAdjust, kParamAdjust})),
@@ -110,8 +107,8 @@ void CMainFrame::BuildToolBar() {
   m_wndToolBar->setIconSize(QSize(16, 16));
   m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
   using namespace Cmd;
-  for (int command : {kFileNew, kFileOpen, kFileSave, kSeparator, kRead, kWrite, kSeparator, kFilePrint,
-                      kSeparator, kAppAbout}) {
+  for (int command :
+       {kFileNew, kFileOpen, kFileSave, kSeparator, kRead, kWrite, kSeparator, kFilePrint, kSeparator, kAppAbout}) {
     if (command == kSeparator) {
       m_wndToolBar->addSeparator();
       continue;
@@ -132,10 +129,14 @@ void CMainFrame::BuildAccelerators() {
     QKeySequence keys;
     int command;
   } accelerators[] = {
-      {QKeySequence(Qt::CTRL | Qt::Key_N), Cmd::kFileNew},   {QKeySequence(Qt::CTRL | Qt::Key_O), Cmd::kFileOpen},
-      {QKeySequence(Qt::CTRL | Qt::Key_P), Cmd::kFilePrint}, {QKeySequence(Qt::CTRL | Qt::Key_R), Cmd::kRead},
-      {QKeySequence(Qt::CTRL | Qt::Key_S), Cmd::kFileSave},  {QKeySequence(Qt::CTRL | Qt::Key_W), Cmd::kWrite},
-      {QKeySequence(Qt::Key_F6), Cmd::kNextPane},            {QKeySequence(Qt::SHIFT | Qt::Key_F6), Cmd::kPrevPane},
+      {QKeySequence(Qt::CTRL | Qt::Key_N), Cmd::kFileNew},
+      {QKeySequence(Qt::CTRL | Qt::Key_O), Cmd::kFileOpen},
+      {QKeySequence(Qt::CTRL | Qt::Key_P), Cmd::kFilePrint},
+      {QKeySequence(Qt::CTRL | Qt::Key_R), Cmd::kRead},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), Cmd::kFileSave},
+      {QKeySequence(Qt::CTRL | Qt::Key_W), Cmd::kWrite},
+      {QKeySequence(Qt::Key_F6), Cmd::kNextPane},
+      {QKeySequence(Qt::SHIFT | Qt::Key_F6), Cmd::kPrevPane},
   };
   auto add = [this](const QKeySequence& keys, int command) {
     auto* action = new QAction(this);

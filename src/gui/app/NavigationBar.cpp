@@ -9,15 +9,15 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
-#include "core/shell/AccessibleTexts.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/app/NavigationTree.h"
 #include "core/profile/ProfileFile.h"
-#include "gui/widgets/ProgramIcons.h"
+#include "core/shell/AccessibleTexts.h"
 #include "core/shell/ResourceIds.h"
+#include "gui/app/NavigationTree.h"
+#include "gui/shell/AppGlobals.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/WindowTexts.h"
+#include "gui/widgets/ControlId.h"
+#include "gui/widgets/ProgramIcons.h"
 
 // The width tracker: two dotted lines two pixels apart, drawn over the main
 // window while the strip is dragged.

@@ -1,8 +1,8 @@
 #include "gui/app/NavigationBarAccessible.h"
 
-#include "gui/app/NavigationBar.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
+#include "gui/app/NavigationBar.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/widgets/PartAccessible.h"
 

@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/widgets/ControlId.h"
-#include "gui/widgets/DialogUnits.h"
+#include "core/settings/ServicePassword.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
-#include "core/settings/ServicePassword.h"
+#include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogUnits.h"
 
 namespace {
 constexpr int kServiceChoice = 2;

@@ -109,8 +109,8 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   InstallSafeProgrammingCommands(
       *m_pMainFrame, [this](const QString& proposed, int command) { AskAndOpenDataFile(proposed, command); });
   for (int i = 0; i < static_cast<int>(kRecentFileCount); ++i)
-    m_pMainFrame->SetCommandHandler(Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); },
-                                    [i] { return i < RecentFiles().size(); });
+    m_pMainFrame->SetCommandHandler(
+        Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); }, [i] { return i < RecentFiles().size(); });
   m_pMainFrame->SetFileDropHandler([this](const QString& path) { OpenDataFile(path); });
 
   // The command line: nothing runs File New, a file name opens that file.

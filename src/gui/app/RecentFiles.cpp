@@ -29,6 +29,8 @@ QStringList RecentFiles() {
   return paths;
 }
 
-void NoteRecentFile(const QString& path) { Store(WithRecentFile(StoredList(), ToStd(QFileInfo(path).absoluteFilePath()))); }
+void NoteRecentFile(const QString& path) {
+  Store(WithRecentFile(StoredList(), ToStd(QFileInfo(path).absoluteFilePath())));
+}
 
 void ForgetRecentFile(const QString& path) { Store(WithoutRecentFile(StoredList(), ToStd(path))); }

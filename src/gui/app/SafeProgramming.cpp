@@ -69,8 +69,7 @@ void OnFileCompare(CMainFrame& frame) {
 
 void InstallSafeProgrammingCommands(CMainFrame& frame,
                                     std::function<void(const QString& proposed, int command)> openDataFile) {
-  frame.SetCommandHandler(Cmd::kFileOpenBackup,
-                          [&frame, openDataFile] { OnFileOpenBackup(frame, openDataFile); });
+  frame.SetCommandHandler(Cmd::kFileOpenBackup, [&frame, openDataFile] { OnFileOpenBackup(frame, openDataFile); });
   frame.SetCommandHandler(
       Cmd::kFileCompare, [&frame] { OnFileCompare(frame); }, [&frame] { return frame.MDIGetActive() != nullptr; });
   for (const auto& [command, setting] : {std::pair{Cmd::kVerifyAfterWrite, kVerifyAfterWriteSetting},

@@ -4,13 +4,13 @@
 #include <QMenu>
 #include <QTreeWidgetItem>
 
-#include "gui/shell/AppGlobals.h"
-#include "gui/app/MainFrame.h"
 #include "core/shell/NavigationItems.h"
-#include "gui/app/PasswordDlg.h"
-#include "gui/widgets/ProgramIcons.h"
 #include "core/shell/ResourceIds.h"
+#include "gui/app/MainFrame.h"
+#include "gui/app/PasswordDlg.h"
+#include "gui/shell/AppGlobals.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/widgets/ProgramIcons.h"
 
 void CMainFrame::UnlockService() {
   CPasswordDlg dialog(this);

@@ -1,8 +1,8 @@
 #include "gui/app/StatusNotice.h"
 
 #include <QAccessibleWidget>
-#include <QStatusTipEvent>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 
 CStatusNotice::CStatusNotice(QStatusBar* bar) : QWidget(bar) {
   // Not in the status bar's layout, which hides its widgets under a message.
@@ -20,7 +20,8 @@ bool CStatusNotice::eventFilter(QObject* watched, QEvent* event) {
 
 QAccessibleInterface* CStatusNotice::Factory(const QString& className, QObject* object) {
   if (className == QLatin1String("CStatusNotice"))
-    if (auto* notice = qobject_cast<CStatusNotice*>(object)) return new QAccessibleWidget(notice, QAccessible::Notification);
+    if (auto* notice = qobject_cast<CStatusNotice*>(object))
+      return new QAccessibleWidget(notice, QAccessible::Notification);
   return nullptr;
 }
 

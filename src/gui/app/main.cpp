@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "gui/app/ProgramApp.h"
 #include "core/files/ProgramFolder.h"
 #include "core/files/ProgramVersion.h"
+#include "gui/app/ProgramApp.h"
 
 int main(int argc, char** argv) {
   // Answered before Qt starts, so that they need no display.

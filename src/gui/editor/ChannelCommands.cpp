@@ -23,23 +23,27 @@
 
 namespace {
 
-const std::vector<int> kCommands{Cmd::kEditUndo,       Cmd::kEditRedo,        Cmd::kEditCut,
-                                 Cmd::kEditCopy,       Cmd::kEditPaste,       Cmd::kInsertChannel,
-                                 Cmd::kDeleteChannel,  Cmd::kMoveChannelUp,   Cmd::kMoveChannelDown,
-                                 Cmd::kClearChannel,   Cmd::kImportChannels,  Cmd::kExportChannels};
+const std::vector<int> kCommands{Cmd::kEditUndo,      Cmd::kEditRedo,       Cmd::kEditCut,
+                                 Cmd::kEditCopy,      Cmd::kEditPaste,      Cmd::kInsertChannel,
+                                 Cmd::kDeleteChannel, Cmd::kMoveChannelUp,  Cmd::kMoveChannelDown,
+                                 Cmd::kClearChannel,  Cmd::kImportChannels, Cmd::kExportChannels};
 
 constexpr int kSeparator = 0;
-const int kContextMenu[] = {Cmd::kEditUndo,      Cmd::kEditRedo,       kSeparator,          Cmd::kEditCut,
-                            Cmd::kEditCopy,      Cmd::kEditPaste,      kSeparator,          Cmd::kInsertChannel,
-                            Cmd::kDeleteChannel, Cmd::kMoveChannelUp,  Cmd::kMoveChannelDown, Cmd::kClearChannel};
+const int kContextMenu[] = {Cmd::kEditUndo,      Cmd::kEditRedo,        kSeparator,
+                            Cmd::kEditCut,       Cmd::kEditCopy,        Cmd::kEditPaste,
+                            kSeparator,          Cmd::kInsertChannel,   Cmd::kDeleteChannel,
+                            Cmd::kMoveChannelUp, Cmd::kMoveChannelDown, Cmd::kClearChannel};
 
 const QString kCsvSuffix = QStringLiteral("csv");
 
 // Import and Export: our own form first, then `second`, the CHIRP form (an
 // export's filter picks the form) or all files.
 FileDialogRequest CsvFileRequest(bool saving, const QString& proposed, int command, const LangText& second) {
-  return FileDialogRequest{saving, CommandToolTip(command), proposed,
-                           {LangString(kOwnFormFilter), LangString(second)}, QLatin1Char('.') + kCsvSuffix};
+  return FileDialogRequest{saving,
+                           CommandToolTip(command),
+                           proposed,
+                           {LangString(kOwnFormFilter), LangString(second)},
+                           QLatin1Char('.') + kCsvSuffix};
 }
 
 }  // namespace
@@ -252,8 +256,8 @@ void CChannelCommands::OnExportChannels() {
   QString proposed = document.completeBaseName() + QLatin1Char('.') + kCsvSuffix;
   if (doc->HasFileName()) proposed = document.dir().filePath(proposed);
   int chosen = 0;
-  const QString path = AskFileName(
-      m_pView->Widget(), CsvFileRequest(true, proposed, Cmd::kExportChannels, kChirpFormFilter), &chosen);
+  const QString path =
+      AskFileName(m_pView->Widget(), CsvFileRequest(true, proposed, Cmd::kExportChannels, kChirpFormFilter), &chosen);
   if (!path.isEmpty()) ExportChannels(path, chosen == 1 ? CsvForm::Chirp : CsvForm::Own);
 }
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/csv/ChannelCsv.h"
+#include "core/radio/ChannelRows.h"
 #include "core/shell/ChannelBlock.h"
 #include "core/shell/ChannelHistory.h"
-#include "core/radio/ChannelRows.h"
 
 class QLineEdit;
 class QMenu;

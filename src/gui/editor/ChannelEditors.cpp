@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include "gui/widgets/ControlId.h"
-#include "gui/shell/ResourceText.h"
 #include "core/radio/ChannelCellRules.h"
+#include "gui/shell/ResourceText.h"
+#include "gui/widgets/ControlId.h"
 
 namespace {
 

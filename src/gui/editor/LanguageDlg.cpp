@@ -85,7 +85,6 @@ void CLanguageDlg::OnOK() {
 }
 
 void CLanguageDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1)
-    FrameServices().ShowCommandHelp(Cmd::kLanguage, nullptr);
+  if (event->key() == Qt::Key_F1) FrameServices().ShowCommandHelp(Cmd::kLanguage, nullptr);
   QDialog::keyPressEvent(event);
 }

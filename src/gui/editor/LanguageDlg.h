@@ -12,8 +12,8 @@ class CLanguageDlg : public QDialog {
   void OnInitDialog();
   int DoModal();
 
-  int m_nLanguage = -1;   // 0 English, 1 Chinese
-  bool m_bChanged = false;  // a different language was stored; never reset
+  int m_nLanguage = -1;      // 0 English, 1 Chinese
+  bool m_bChanged = false;   // a different language was stored; never reset
   QRadioButton* m_pEnglish;  // 1006
   QRadioButton* m_pChinese;  // 1007
 

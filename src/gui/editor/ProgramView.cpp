@@ -122,7 +122,8 @@ void CProgramView::FirstSetup() {
   connect(m_pGrid, &CMSFlexGrid::MouseDown, this, &CProgramView::OnMouseDown);
   connect(m_pGrid, &CMSFlexGrid::SelChange, this, &CProgramView::OnSelChange);
   connect(m_pGrid, &CMSFlexGrid::Scrolled, this, [this] {
-    if (QWidget* editor = m_pEditors != nullptr ? m_pEditors->Visible() : nullptr) PlaceOverCurrentCell(m_pGrid, editor);
+    if (QWidget* editor = m_pEditors != nullptr ? m_pEditors->Visible() : nullptr)
+      PlaceOverCurrentCell(m_pGrid, editor);
   });
   m_bFirstSetup = false;
 }

@@ -132,10 +132,9 @@ bool CProgramView::FilterEditorKey(QWidget* editor, QKeyEvent* event) {
     // to undo; Paste and the rest go to the commands, which give a single
     // value to the editor and a block to the table.
     const int command = ChannelCommandOfKey(QKeySequence(event->keyCombination()));
-    const bool editorKeeps =
-        command == Cmd::kEditCopy || command == Cmd::kEditCut ||
-        (command == Cmd::kEditUndo && text != nullptr && text->isUndoAvailable()) ||
-        (command == Cmd::kEditRedo && text != nullptr && text->isRedoAvailable());
+    const bool editorKeeps = command == Cmd::kEditCopy || command == Cmd::kEditCut ||
+                             (command == Cmd::kEditUndo && text != nullptr && text->isUndoAvailable()) ||
+                             (command == Cmd::kEditRedo && text != nullptr && text->isRedoAvailable());
     if (command == 0 || editorKeeps) return false;
     event->ignore();
     return true;

@@ -13,9 +13,8 @@ namespace {
 constexpr double kTwipsPerInch = 1440.0;
 
 QStringList PrintoutFamilies() {
-  return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-          QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Serif CJK SC"),
-          QStringLiteral("Noto Sans CJK SC")};
+  return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("WenQuanYi Micro Hei"),
+          QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")};
 }
 
 // Twips with y growing upwards, as the page plan places everything, to the
@@ -43,15 +42,16 @@ QFont PrintoutFont(const FontSize& size, const QPaintDevice& device) {
   const double cell = natural.ascent() + natural.descent();
   if (cell > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(height * height / cell))));
   const QFontMetricsF unstretched(font, pd);
-  const double average = WeightedAverageCharWidth(
-      [&unstretched](char c) { return unstretched.horizontalAdvance(QChar::fromLatin1(c)); });
+  const double average =
+      WeightedAverageCharWidth([&unstretched](char c) { return unstretched.horizontalAdvance(QChar::fromLatin1(c)); });
   if (average > 0 && size.width > 0)
     font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * size.width / average)), 1, 4000));
   return font;
 }
 
 void DrawPrintoutPage(QPainter& painter, const QPaintDevice& device, const PrintoutSource& source, int page) {
-  const PrintGeometry g = PrintGeometryFor({device.width(), device.height(), device.logicalDpiX(), device.logicalDpiY()});
+  const PrintGeometry g =
+      PrintGeometryFor({device.width(), device.height(), device.logicalDpiX(), device.logicalDpiY()});
   painter.save();
   painter.resetTransform();
   painter.scale(device.logicalDpiX() / kTwipsPerInch, device.logicalDpiY() / kTwipsPerInch);

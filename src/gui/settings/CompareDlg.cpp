@@ -79,8 +79,7 @@ QLabel* Heading(QWidget* parent, const LangText& text, QTableWidget* table) {
 
 }  // namespace
 
-CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, const QString& path)
-    : QDialog(parent) {
+CCompareDlg::CCompareDlg(QWidget* parent, const ImageComparison& differences, const QString& path) : QDialog(parent) {
   const QString fileSide = QFileInfo(path).fileName();
   setWindowTitle(CommandToolTip(Cmd::kFileCompare) + QStringLiteral(" - ") + fileSide);
   auto* layout = new QVBoxLayout(this);

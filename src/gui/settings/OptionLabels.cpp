@@ -1,11 +1,11 @@
 #include "gui/settings/OptionLabels.h"
 
+#include "core/settings/OptionalFeatures.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
-#include "gui/shell/ResourceText.h"
-#include "core/settings/OptionalFeatures.h"
 #include "gui/settings/OptionalFeaturesDlg.h"
 #include "gui/settings/ProductInfoDlg.h"
+#include "gui/shell/ResourceText.h"
 
 QString RadioOptionLabel(std::size_t option) {
   constexpr std::size_t kModel = kOptionListCount;  // then the band

@@ -130,9 +130,9 @@ CParamAdjustDlg::CParamAdjustDlg(QWidget* parent)
   columns->addLayout(right, 1);
   // Tab follows the columns, then the buttons.
   QWidget* previous = m_pSqlGrid;
-  for (QWidget* next : std::initializer_list<QWidget*>{m_pSqlClose, m_pNarrowSql, m_pRxGrid, m_txLists[0], m_txLists[1],
-                                                       m_txLists[2], m_txLists[3], m_txLists[4], m_txLists[5], m_pOk,
-                                                       m_pCancel, m_pRead, m_pWrite}) {
+  for (QWidget* next :
+       std::initializer_list<QWidget*>{m_pSqlClose, m_pNarrowSql, m_pRxGrid, m_txLists[0], m_txLists[1], m_txLists[2],
+                                       m_txLists[3], m_txLists[4], m_txLists[5], m_pOk, m_pCancel, m_pRead, m_pWrite}) {
     setTabOrder(previous, next);
     previous = next;
   }

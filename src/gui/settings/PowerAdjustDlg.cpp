@@ -166,10 +166,7 @@ void CPowerAdjustDlg::keyPressEvent(QKeyEvent* event) {
       // it never closes this dialog by itself.
       if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
       return;
-    case Qt::Key_Escape:
-      m_pGrid->setFocus(Qt::OtherFocusReason);
-      return;
-    default:
-      CServiceDlg::keyPressEvent(event);
+    case Qt::Key_Escape: m_pGrid->setFocus(Qt::OtherFocusReason); return;
+    default: CServiceDlg::keyPressEvent(event);
   }
 }

@@ -11,8 +11,7 @@ CAppContext*& Current() {
 }  // namespace
 
 CAppContext::CAppContext()
-    : m_pReplaced(Current()),
-      m_pHooks(m_pReplaced != nullptr ? m_pReplaced->m_pHooks : std::make_shared<HookSet>()) {
+    : m_pReplaced(Current()), m_pHooks(m_pReplaced != nullptr ? m_pReplaced->m_pHooks : std::make_shared<HookSet>()) {
   Current() = this;
 }
 

@@ -4,11 +4,11 @@
 
 class CProfileFile;
 
-extern CProfileFile g_profile;       // "Program.ini" in the program folder
-extern std::string g_strLanguage;    // [Setup] Language as read at start-up
-extern bool g_bChinese;              // exactly "Chinese"
-extern std::string g_strHelpFile;    // "enHelp.chm" / "chHelp.chm"
-extern std::string g_strAppDir;      // the program folder, trailing '/'
-extern std::string g_strPortName;    // "COM1" until a view reads the setting
-extern bool g_bNewDocument;          // the image came from the default data
-extern bool g_bServiceMode;          // set by the service password, never cleared
+extern CProfileFile g_profile;     // "Program.ini" in the program folder
+extern std::string g_strLanguage;  // [Setup] Language as read at start-up
+extern bool g_bChinese;            // exactly "Chinese"
+extern std::string g_strHelpFile;  // "enHelp.chm" / "chHelp.chm"
+extern std::string g_strAppDir;    // the program folder, trailing '/'
+extern std::string g_strPortName;  // "COM1" until a view reads the setting
+extern bool g_bNewDocument;        // the image came from the default data
+extern bool g_bServiceMode;        // set by the service password, never cleared

@@ -55,8 +55,6 @@ QString CommandToolTip(int command) { return FromStd(PromptToolTip(ToStd(Resourc
 
 QString LangString(const LangText& text) { return QString::fromUtf8(text(CurrentLanguage())); }
 
-QString FromStd(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromStd(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::string ToStd(const QString& text) { return text.toUtf8().toStdString(); }

@@ -34,17 +34,17 @@ bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image
   TransferHooks hooks;
   hooks.onPass = [this](TransferPass pass, const std::string&) {
     if (pass == TransferPass::Verify)
-      QMetaObject::invokeMethod(this, [this] { emit verifying(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this] { emit verifying(); }, Qt::QueuedConnection);
   };
-  return Run([request = std::move(request), steps, hooks](RadioImage& copy) {
-    return RunTransferSession(request, steps, copy, hooks);
-  }, image);
+  return Run([request = std::move(request), steps,
+              hooks](RadioImage& copy) { return RunTransferSession(request, steps, copy, hooks); },
+             image);
 }
 
 bool CTransferRunner::Start(const ServiceTransferRequest& request, const LinkSettings& settings,
                             const RadioImage& image) {
-  return Run([request, settings](RadioImage& copy) { return RunTransferSession(request, settings, {}, copy); },
-             image);
+  return Run([request, settings](RadioImage& copy) { return RunTransferSession(request, settings, {}, copy); }, image);
 }
 
 bool CTransferRunner::Run(std::function<TransferSessionResult(RadioImage&)> job, const RadioImage& image) {

@@ -84,9 +84,8 @@ void SetMessageBoxCaption(const QString& caption) { Caption() = caption; }
 QString MessageBoxCaption() { return Caption(); }
 
 QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& text,
-                                              QMessageBox::StandardButtons buttons,
-                                              QMessageBox::Icon icon, const QString& caption,
-                                              QMessageBox::StandardButton defaultButton) {
+                                              QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                              const QString& caption, QMessageBox::StandardButton defaultButton) {
   const MessageRequest request{parent, caption.isEmpty() ? Caption() : caption, text, buttons, icon, defaultButton};
   if (const MessageBoxHook& hook = Hooks().messageBox) return hook(request);
   QMessageBox box(icon, request.caption, text, buttons, parent);

@@ -23,9 +23,8 @@ inline constexpr LangText kSentenceSeparator = {". ", "。"};
 inline constexpr LangText kCloseTip = {"Close", "关闭"};
 
 // File › Open Backup with no backup yet: %1 is the backup folder.
-inline constexpr LangText kNoBackups = {
-    "No backup has been kept yet. Every complete Read from a radio is kept in %1",
-    "还没有备份。每次从电台完整读取的数据都会保存在 %1"};
+inline constexpr LangText kNoBackups = {"No backup has been kept yet. Every complete Read from a radio is kept in %1",
+                                        "还没有备份。每次从电台完整读取的数据都会保存在 %1"};
 
 // Setup › Language when Program.ini cannot take the choice: %1 is its path,
 // %2 the reason.

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/widgets/ControlId.h"
+#include "core/files/ProgramDoc.h"
 #include "core/shell/ResourceTable.h"
 #include "gui/shell/ResourceText.h"
-#include "core/files/ProgramDoc.h"
+#include "gui/widgets/ControlId.h"
 
 QPushButton* MakeDialogButton(QDialog* dialog, int dialogId, int id) {
   auto* button = new QPushButton(ResourceText(DialogControlKey(dialogId, id)), dialog);

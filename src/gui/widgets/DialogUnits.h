@@ -7,6 +7,4 @@
 inline int DluX(const QWidget* widget, int units) {
   return units * QFontMetrics(widget->font()).averageCharWidth() / 4;
 }
-inline int DluY(const QWidget* widget, int units) {
-  return units * QFontMetrics(widget->font()).height() / 8;
-}
+inline int DluY(const QWidget* widget, int units) { return units * QFontMetrics(widget->font()).height() / 8; }

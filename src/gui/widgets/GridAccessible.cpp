@@ -75,8 +75,12 @@ class CGridCellAccessible : public CPartAccessible<CMSFlexGrid>, public QAccessi
     const int right = std::max(m_owner->GetCol(), m_owner->GetColSel());
     return m_nRow >= top && m_nRow <= bottom && m_nCol >= left && m_nCol <= right;
   }
-  QList<QAccessibleInterface*> columnHeaderCells() const override { return HeaderCell(0, m_nCol, m_owner->GetFixedRows()); }
-  QList<QAccessibleInterface*> rowHeaderCells() const override { return HeaderCell(m_nRow, 0, m_owner->GetFixedCols()); }
+  QList<QAccessibleInterface*> columnHeaderCells() const override {
+    return HeaderCell(0, m_nCol, m_owner->GetFixedRows());
+  }
+  QList<QAccessibleInterface*> rowHeaderCells() const override {
+    return HeaderCell(m_nRow, 0, m_owner->GetFixedCols());
+  }
   int columnIndex() const override { return m_nCol - m_owner->GetFixedCols(); }
   int rowIndex() const override { return m_nRow - m_owner->GetFixedRows(); }
   int columnExtent() const override { return 1; }
@@ -119,9 +123,7 @@ void* CGridAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 int CGridAccessible::CellCount() const { return Grid()->GetRows() * Grid()->GetCols(); }
 
-int CGridAccessible::childCount() const {
-  return CellCount() + static_cast<int>(Grid()->HostedWidgets().size());
-}
+int CGridAccessible::childCount() const { return CellCount() + static_cast<int>(Grid()->HostedWidgets().size()); }
 
 QAccessibleInterface* CGridAccessible::Cell(int row, int col) const {
   const CMSFlexGrid* grid = Grid();

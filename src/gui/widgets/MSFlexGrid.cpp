@@ -210,7 +210,8 @@ void CMSFlexGrid::CollapseSelection() {
 
 void CMSFlexGrid::ShowSelection() {
   if (!IsCell(m_nRow, m_nCol) || !IsCell(m_nRowSel, m_nColSel)) return;
-  const QModelIndex first = model()->index(ModelRow(std::min(m_nRow, m_nRowSel)), ModelCol(std::min(m_nCol, m_nColSel)));
+  const QModelIndex first =
+      model()->index(ModelRow(std::min(m_nRow, m_nRowSel)), ModelCol(std::min(m_nCol, m_nColSel)));
   const QModelIndex last = model()->index(ModelRow(std::max(m_nRow, m_nRowSel)), ModelCol(std::max(m_nCol, m_nColSel)));
   selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
 }
@@ -425,10 +426,10 @@ void CMSFlexGrid::ApplyHighlight() {
 
 void CMSFlexGrid::NoteMouse(const QPoint& gridPos) {
   const QRect cells = viewport()->geometry();
-  const bool inHeaderRow = m_nFixedRows > 0 && gridPos.y() >= horizontalHeader()->geometry().top() &&
-                           gridPos.y() < cells.top();
-  const bool inHeaderCol = m_nFixedCols > 0 && gridPos.x() >= verticalHeader()->geometry().left() &&
-                           gridPos.x() < cells.left();
+  const bool inHeaderRow =
+      m_nFixedRows > 0 && gridPos.y() >= horizontalHeader()->geometry().top() && gridPos.y() < cells.top();
+  const bool inHeaderCol =
+      m_nFixedCols > 0 && gridPos.x() >= verticalHeader()->geometry().left() && gridPos.x() < cells.left();
   const int modelRow = rowAt(gridPos.y() - cells.top());
   const int modelCol = columnAt(gridPos.x() - cells.left());
   m_nMouseRow = inHeaderRow ? 0 : (modelRow < 0 ? -1 : modelRow + m_nFixedRows);

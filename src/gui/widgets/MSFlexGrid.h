@@ -161,9 +161,9 @@ class CMSFlexGrid : public QTableWidget {
   int m_nMouseCol = -1;
   int m_nHighLight = kHighlightAlways;
   QColor m_fixedColor;
-  QString m_strCorner;           // cell (0, 0) while both a row and a column are fixed
+  QString m_strCorner;            // cell (0, 0) while both a row and a column are fixed
   std::vector<int> m_alignments;  // per grid column; -1: not set
   QAbstractButton* m_pCorner = nullptr;
   QLabel* m_pEditorLabel = nullptr;  // hidden; the label of the open in-place editor
-  bool m_bSilent = false;  // a move made here, or a resize: no events
+  bool m_bSilent = false;            // a move made here, or a resize: no events
 };

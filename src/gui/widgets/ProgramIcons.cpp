@@ -151,7 +151,9 @@ QPixmap BuiltInBackground() {
 
 QIcon CloseGlyph() { return QIcon(Draw(16, PaintClose)); }
 
-QIcon TreeRootImage() { return QIcon(Draw(16, [](QPainter& p) { PaintRadio(p, 16); })); }
+QIcon TreeRootImage() {
+  return QIcon(Draw(16, [](QPainter& p) { PaintRadio(p, 16); }));
+}
 
 QIcon TreeItemImage() { return QIcon(Draw(16, PaintPage)); }
 

@@ -76,32 +76,23 @@ TEST_P(OwnCsvRefusal, LineTakesNoChannel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, OwnCsvRefusal,
-    ::testing::Values(RefusalCase{"rx_outside_band", "1,471.00500,446.00625,None,None,Wide,Yes,Off,High",
-                                  R::OutOfRange, "471.00500"},
-                      RefusalCase{"tx_off_raster", "1,446.00625,446.00300,None,None,Wide,Yes,Off,High",
-                                  R::OffRaster, "446.00300"},
-                      RefusalCase{"no_rx", "1,,446.00625,None,None,Wide,Yes,Off,High", R::NoFrequency, ""},
-                      RefusalCase{"tone_not_held", "1,446.00625,446.00625,99,None,Wide,Yes,Off,High",
-                                  R::UnknownTone, "99"},
-                      RefusalCase{"item_not_held", "1,446.00625,446.00625,None,None,Wide,Maybe,Off,High",
-                                  R::UnknownValue, "Maybe"},
-                      // A file is not typing: nothing is completed, cut or read past.
-                      RefusalCase{"rx_not_five_decimals", "1,446.5,446.50000,None,None,Wide,Yes,Off,High",
-                                  R::NotTableText, "446.5"},
-                      RefusalCase{"rx_trailing_text", "1,446.00625abc,446.00625,None,None,Wide,Yes,Off,High",
-                                  R::NotTableText, "446.00625abc"},
-                      RefusalCase{"tx_exponent", "1,446.00625,4.4600625e2,None,None,Wide,Yes,Off,High",
-                                  R::NotTableText, "4.4600625e2"},
-                      RefusalCase{"tone_cut", "1,446.00625,446.00625,88.49,None,Wide,Yes,Off,High", R::UnknownTone,
-                                  "88.49"},
-                      RefusalCase{"tone_prefix_of_100", "1,446.00625,446.00625,None,1,Wide,Yes,Off,High",
-                                  R::UnknownTone, "1"},
-                      RefusalCase{"tone_prefix_of_82", "1,446.00625,446.00625,8,None,Wide,Yes,Off,High",
-                                  R::UnknownTone, "8"},
-                      RefusalCase{"dcs_prefix", "1,446.00625,446.00625,D,None,Wide,Yes,Off,High", R::UnknownTone,
-                                  "D"},
-                      RefusalCase{"dcs_lower_case", "1,446.00625,446.00625,None,d023n,Wide,Yes,Off,High",
-                                  R::UnknownTone, "d023n"}));
+    ::testing::Values(
+        RefusalCase{"rx_outside_band", "1,471.00500,446.00625,None,None,Wide,Yes,Off,High", R::OutOfRange, "471.00500"},
+        RefusalCase{"tx_off_raster", "1,446.00625,446.00300,None,None,Wide,Yes,Off,High", R::OffRaster, "446.00300"},
+        RefusalCase{"no_rx", "1,,446.00625,None,None,Wide,Yes,Off,High", R::NoFrequency, ""},
+        RefusalCase{"tone_not_held", "1,446.00625,446.00625,99,None,Wide,Yes,Off,High", R::UnknownTone, "99"},
+        RefusalCase{"item_not_held", "1,446.00625,446.00625,None,None,Wide,Maybe,Off,High", R::UnknownValue, "Maybe"},
+        // A file is not typing: nothing is completed, cut or read past.
+        RefusalCase{"rx_not_five_decimals", "1,446.5,446.50000,None,None,Wide,Yes,Off,High", R::NotTableText, "446.5"},
+        RefusalCase{"rx_trailing_text", "1,446.00625abc,446.00625,None,None,Wide,Yes,Off,High", R::NotTableText,
+                    "446.00625abc"},
+        RefusalCase{"tx_exponent", "1,446.00625,4.4600625e2,None,None,Wide,Yes,Off,High", R::NotTableText,
+                    "4.4600625e2"},
+        RefusalCase{"tone_cut", "1,446.00625,446.00625,88.49,None,Wide,Yes,Off,High", R::UnknownTone, "88.49"},
+        RefusalCase{"tone_prefix_of_100", "1,446.00625,446.00625,None,1,Wide,Yes,Off,High", R::UnknownTone, "1"},
+        RefusalCase{"tone_prefix_of_82", "1,446.00625,446.00625,8,None,Wide,Yes,Off,High", R::UnknownTone, "8"},
+        RefusalCase{"dcs_prefix", "1,446.00625,446.00625,D,None,Wide,Yes,Off,High", R::UnknownTone, "D"},
+        RefusalCase{"dcs_lower_case", "1,446.00625,446.00625,None,d023n,Wide,Yes,Off,High", R::UnknownTone, "d023n"}));
 
 // Twenty lines in file order (no CH column): one refused line takes no
 // channel, and the lines after the sixteenth channel are refused.
@@ -111,7 +102,7 @@ TEST(ChannelCsvPlacement, TwentyLinesFillSixteenChannels) {
     file += (i == 3 ? "480.00000" : "44" + std::to_string(i % 10) + ".50000") + std::string("\n");
   const CsvImportResult result = ImportChannelsCsv(file, kBand, Language::English);
   EXPECT_EQ(result.imported, 16);
-  EXPECT_EQ(result.table[3][kColRxFrequency], "444.50000");  // line 6 took channel 4
+  EXPECT_EQ(result.table[3][kColRxFrequency], "444.50000");   // line 6 took channel 4
   EXPECT_EQ(result.table[15][kColRxFrequency], "446.50000");  // line 18
   ASSERT_EQ(result.refused.size(), 4u);
   EXPECT_EQ(result.refused[0].reason, R::OutOfRange);

@@ -14,12 +14,10 @@ const std::string kHeader =
 
 struct Line {
   std::string frequency = "446.006250", duplex, offset = "0.000000", tone, rTone = "100.0", cTone = "88.5",
-              dtcs = "754", polarity = "RN", rxDtcs = "131", cross = "Tone->Tone", mode = "FM", skip,
-              power = "High";
+              dtcs = "754", polarity = "RN", rxDtcs = "131", cross = "Tone->Tone", mode = "FM", skip, power = "High";
   std::string Csv() const {
-    return "1,Name," + frequency + "," + duplex + "," + offset + "," + tone + "," + rTone + "," + cTone + "," +
-           dtcs + "," + polarity + "," + rxDtcs + "," + cross + "," + mode + ",6.25," + skip + "," + power +
-           ",,,,,\r\n";
+    return "1,Name," + frequency + "," + duplex + "," + offset + "," + tone + "," + rTone + "," + cTone + "," + dtcs +
+           "," + polarity + "," + rxDtcs + "," + cross + "," + mode + ",6.25," + skip + "," + power + ",,,,,\r\n";
   }
 };
 
@@ -66,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Duplex and Offset
         ImportCase{"simplex", [](Line&) {}, kSimplex},
         ImportCase{"plus", [](Line& l) { l.duplex = "+", l.offset = "5.000000"; }, Row(F, "451.00625", "None", "None")},
-        ImportCase{"minus", [](Line& l) { l.duplex = "-", l.offset = "0.600000"; }, Row(F, "445.40625", "None", "None")},
+        ImportCase{"minus", [](Line& l) { l.duplex = "-", l.offset = "0.600000"; },
+                   Row(F, "445.40625", "None", "None")},
         ImportCase{"split", [](Line& l) { l.duplex = "split", l.offset = "146.520000"; },
                    Row(F, "146.52000", "None", "None")},
         ImportCase{"off_refused", [](Line& l) { l.duplex = "off"; }, {}, R::ReceiveOnly},
@@ -76,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"offset_not_a_number", [](Line& l) { l.duplex = "+", l.offset = "abc"; }, {}, R::NotANumber},
         ImportCase{"offset_nan", [](Line& l) { l.duplex = "-", l.offset = "nan"; }, {}, R::NotANumber},
         ImportCase{"offset_inf", [](Line& l) { l.duplex = "split", l.offset = "inf"; }, {}, R::NotANumber},
-        ImportCase{"offset_with_trailing_text", [](Line& l) { l.duplex = "+", l.offset = "5.0MHz"; }, {},
-                   R::NotANumber},
+        ImportCase{
+            "offset_with_trailing_text", [](Line& l) { l.duplex = "+", l.offset = "5.0MHz"; }, {}, R::NotANumber},
         ImportCase{"offset_empty", [](Line& l) { l.duplex = "+", l.offset = ""; }, {}, R::NoOffset},
         ImportCase{"offset_negative", [](Line& l) { l.duplex = "-", l.offset = "-5.0"; }, {}, R::NegativeOffset},
         ImportCase{"offset_ignored_when_simplex", [](Line& l) { l.offset = "abc"; }, kSimplex},
@@ -98,8 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"cross_to_dtcs", [](Line& l) { l.tone = "Cross", l.cross = "->DTCS"; }, Tones("D131N", "None")},
         ImportCase{"cross_tone_only", [](Line& l) { l.tone = "Cross", l.cross = "Tone->"; }, Tones("None", "100.0")},
         ImportCase{"cross_to_tone", [](Line& l) { l.tone = "Cross", l.cross = "->Tone"; }, Tones("88.5", "None")},
-        ImportCase{"unknown_cross_mode", [](Line& l) { l.tone = "Cross", l.cross = "Tone->Tone->"; }, {},
-                   R::UnknownToneMode},
+        ImportCase{
+            "unknown_cross_mode", [](Line& l) { l.tone = "Cross", l.cross = "Tone->Tone->"; }, {}, R::UnknownToneMode},
         ImportCase{"unknown_tone_mode", [](Line& l) { l.tone = "DV"; }, {}, R::UnknownToneMode},
         ImportCase{"tone_not_in_list", [](Line& l) { l.tone = "Tone", l.rTone = "69.4"; }, {}, R::UnknownTone},
         ImportCase{"dcs_code_not_offered", [](Line& l) { l.tone = "DTCS", l.dtcs = "017"; }, {}, R::UnknownTone},
@@ -111,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"am_refused", [](Line& l) { l.mode = "AM"; }, {}, R::UnknownMode},
         ImportCase{"skip_s", [](Line& l) { l.skip = "S"; }, Row(F, F, "None", "None", "Wide", "No")},
         ImportCase{"skip_p_scans", [](Line& l) { l.skip = "P"; }, kSimplex},
-        ImportCase{"power_low", [](Line& l) { l.power = "Low"; }, Row(F, F, "None", "None", "Wide", "Yes", "Off", "Low")},
+        ImportCase{"power_low", [](Line& l) { l.power = "Low"; },
+                   Row(F, F, "None", "None", "Wide", "Yes", "Off", "Low")},
         ImportCase{"power_mid", [](Line& l) { l.power = "Mid"; },
                    Row(F, F, "None", "None", "Wide", "Yes", "Off", "Middle")},
         ImportCase{"power_watts_high", [](Line& l) { l.power = "5.0W"; }, kSimplex},
@@ -124,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"no_frequency", [](Line& l) { l.frequency = ""; }, {}, R::NoFrequency},
         ImportCase{"frequency_not_a_number", [](Line& l) { l.frequency = "abc"; }, {}, R::NotANumber},
         ImportCase{"frequency_with_trailing_text", [](Line& l) { l.frequency = "446.00625x"; }, {}, R::NotANumber},
-        ImportCase{"tone_with_trailing_text", [](Line& l) { l.tone = "Tone", l.rTone = "100.0Hz"; }, {},
-                   R::UnknownTone},
+        ImportCase{
+            "tone_with_trailing_text", [](Line& l) { l.tone = "Tone", l.rTone = "100.0Hz"; }, {}, R::UnknownTone},
         ImportCase{"tone_cut", [](Line& l) { l.tone = "Tone", l.rTone = "100.05"; }, {}, R::UnknownTone},
         ImportCase{"tone_trailing_zero", [](Line& l) { l.tone = "Tone", l.rTone = "100.00"; },
                    Tones("None", "100.0")}));
@@ -156,29 +156,29 @@ TEST_P(ChirpExport, LineAndBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChirpExport,
-    ::testing::Values(
-        ExportCase{"tsql_narrow", Row(F, F, "88.5", "88.5", "Narrow"),
-                   "446.006250,,0.000000,TSQL,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,High,,,,,"},
-        ExportCase{"dtcs_polarities_plus", Row(F, "451.00625", "D754N", "D754I", "Wide", "No", "Off", "Middle"),
-                   "446.006250,+,5.000000,DTCS,88.5,88.5,754,RN,023,Tone->Tone,FM,5.00,S,Mid,,,,,"},
-        ExportCase{"tone_minus", Row(F, "445.40625", "None", "100.0", "Wide", "Yes", "Off", "Low"),
-                   "446.006250,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,Low,,,,,"},
-        ExportCase{"split_beyond_70_mhz", Row("146.52000", F, "None", "None"),
-                   "146.520000,split,446.006250,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,"},
-        ExportCase{"cross_tone_tone", Row(F, F, "88.5", "100.0"),
-                   "446.006250,,0.000000,Cross,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,"},
-        ExportCase{"cross_tone_dtcs", Row(F, F, "D131I", "100.0"),
-                   "446.006250,,0.000000,Cross,100.0,88.5,023,NR,131,Tone->DTCS,FM,5.00,,High,,,,,"},
-        ExportCase{"cross_dtcs_tone", Row(F, F, "88.5", "D754I"),
-                   "446.006250,,0.000000,Cross,88.5,88.5,754,RN,023,DTCS->Tone,FM,5.00,,High,,,,,"},
-        ExportCase{"cross_dtcs_dtcs", Row(F, F, "D131N", "D754I"),
-                   "446.006250,,0.000000,Cross,88.5,88.5,754,RN,131,DTCS->DTCS,FM,5.00,,High,,,,,"},
-        ExportCase{"cross_dtcs_only", Row(F, F, "None", "D023N"),
-                   "446.006250,,0.000000,Cross,88.5,88.5,023,NN,023,DTCS->,FM,5.00,,High,,,,,"},
-        ExportCase{"cross_to_dtcs", Row(F, F, "D023I", "None"),
-                   "446.006250,,0.000000,Cross,88.5,88.5,023,NR,023,->DTCS,FM,5.00,,High,,,,,"},
-        ExportCase{"cross_to_tone", Row(F, F, "100.0", "None"),
-                   "446.006250,,0.000000,Cross,88.5,100.0,023,NN,023,->Tone,FM,5.00,,High,,,,,"}));
+    ::testing::Values(ExportCase{"tsql_narrow", Row(F, F, "88.5", "88.5", "Narrow"),
+                                 "446.006250,,0.000000,TSQL,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,High,,,,,"},
+                      ExportCase{"dtcs_polarities_plus",
+                                 Row(F, "451.00625", "D754N", "D754I", "Wide", "No", "Off", "Middle"),
+                                 "446.006250,+,5.000000,DTCS,88.5,88.5,754,RN,023,Tone->Tone,FM,5.00,S,Mid,,,,,"},
+                      ExportCase{"tone_minus", Row(F, "445.40625", "None", "100.0", "Wide", "Yes", "Off", "Low"),
+                                 "446.006250,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,Low,,,,,"},
+                      ExportCase{"split_beyond_70_mhz", Row("146.52000", F, "None", "None"),
+                                 "146.520000,split,446.006250,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,"},
+                      ExportCase{"cross_tone_tone", Row(F, F, "88.5", "100.0"),
+                                 "446.006250,,0.000000,Cross,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,"},
+                      ExportCase{"cross_tone_dtcs", Row(F, F, "D131I", "100.0"),
+                                 "446.006250,,0.000000,Cross,100.0,88.5,023,NR,131,Tone->DTCS,FM,5.00,,High,,,,,"},
+                      ExportCase{"cross_dtcs_tone", Row(F, F, "88.5", "D754I"),
+                                 "446.006250,,0.000000,Cross,88.5,88.5,754,RN,023,DTCS->Tone,FM,5.00,,High,,,,,"},
+                      ExportCase{"cross_dtcs_dtcs", Row(F, F, "D131N", "D754I"),
+                                 "446.006250,,0.000000,Cross,88.5,88.5,754,RN,131,DTCS->DTCS,FM,5.00,,High,,,,,"},
+                      ExportCase{"cross_dtcs_only", Row(F, F, "None", "D023N"),
+                                 "446.006250,,0.000000,Cross,88.5,88.5,023,NN,023,DTCS->,FM,5.00,,High,,,,,"},
+                      ExportCase{"cross_to_dtcs", Row(F, F, "D023I", "None"),
+                                 "446.006250,,0.000000,Cross,88.5,88.5,023,NR,023,->DTCS,FM,5.00,,High,,,,,"},
+                      ExportCase{"cross_to_tone", Row(F, F, "100.0", "None"),
+                                 "446.006250,,0.000000,Cross,88.5,100.0,023,NN,023,->Tone,FM,5.00,,High,,,,,"}));
 
 TEST(ChirpFile, HandWrittenImportsToTable) {
   // Locations from 0: filled in file order. Columns in another order, a name

@@ -6,8 +6,8 @@
 #include "core/radio/ChannelTable.h"
 
 inline ChannelRow Row(const std::string& rx, const std::string& tx, const std::string& dec, const std::string& enc,
-                      const std::string& wn = "Wide", const std::string& scan = "Yes",
-                      const std::string& busy = "Off", const std::string& power = "High") {
+                      const std::string& wn = "Wide", const std::string& scan = "Yes", const std::string& busy = "Off",
+                      const std::string& power = "High") {
   return ChannelRow{"", rx, tx, dec, enc, wn, scan, busy, power};
 }
 

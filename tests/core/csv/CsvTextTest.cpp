@@ -35,17 +35,23 @@ TEST_P(CsvReading, Records) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CsvReading,
-    ::testing::Values(
-        ReadCase{"lf", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, {1, 2}},
-        ReadCase{"crlf_without_last_end", "a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}, {1, 2}},
-        ReadCase{"lone_cr", "a\r1\r", {{"a"}, {"1"}}, {1, 2}},
-        ReadCase{"byte_order_mark", "\xEF\xBB\xBF" "CH,x\n", {{"CH", "x"}}, {1}},
-        ReadCase{"quoted_comma_and_quote", "\"Site, \"\"A\"\"\",2\n", {{"Site, \"A\"", "2"}}, {1}},
-        ReadCase{"quoted_line_breaks", "\"two\r\nlines\",x\n\"3\n\",y\nz\n",
-                 {{"two\r\nlines", "x"}, {"3\n", "y"}, {"z"}}, {1, 3, 5}},
-        ReadCase{"empty_fields_and_blank_line", ",,\n\n\"\",x\n", {{"", "", ""}, {""}, {"", "x"}}, {1, 2, 3}},
-        ReadCase{"quote_inside_unquoted_field", "5\"x,a\"b\"\n", {{"5\"x", "a\"b\""}}, {1}},
-        ReadCase{"chinese", "信道,接收频率\n", {{"信道", "接收频率"}}, {1}}));
+    ::testing::Values(ReadCase{"lf", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, {1, 2}},
+                      ReadCase{"crlf_without_last_end", "a,b\r\n1,2", {{"a", "b"}, {"1", "2"}}, {1, 2}},
+                      ReadCase{"lone_cr", "a\r1\r", {{"a"}, {"1"}}, {1, 2}},
+                      ReadCase{"byte_order_mark",
+                               "\xEF\xBB\xBF"
+                               "CH,x\n",
+                               {{"CH", "x"}},
+                               {1}},
+                      ReadCase{"quoted_comma_and_quote", "\"Site, \"\"A\"\"\",2\n", {{"Site, \"A\"", "2"}}, {1}},
+                      ReadCase{"quoted_line_breaks",
+                               "\"two\r\nlines\",x\n\"3\n\",y\nz\n",
+                               {{"two\r\nlines", "x"}, {"3\n", "y"}, {"z"}},
+                               {1, 3, 5}},
+                      ReadCase{
+                          "empty_fields_and_blank_line", ",,\n\n\"\",x\n", {{"", "", ""}, {""}, {"", "x"}}, {1, 2, 3}},
+                      ReadCase{"quote_inside_unquoted_field", "5\"x,a\"b\"\n", {{"5\"x", "a\"b\""}}, {1}},
+                      ReadCase{"chinese", "信道,接收频率\n", {{"信道", "接收频率"}}, {1}}));
 
 TEST(CsvReadingFailure, GivesNoRecords) {
   const struct {
@@ -58,8 +64,8 @@ TEST(CsvReadingFailure, GivesNoRecords) {
       {"a,\xC0\xAF\n", CsvReadStatus::NotUtf8, 0},      // overlong '/'
       {"a,\xED\xA0\x80\n", CsvReadStatus::NotUtf8, 0},  // surrogate
       {std::string("a,\0b\n", 5), CsvReadStatus::NotUtf8, 0},
-      {"\xE4\xBF\xA1", CsvReadStatus::Ok, 0},           // 信, cut nowhere
-      {"\xE4\xBF", CsvReadStatus::NotUtf8, 0},          // cut at the end
+      {"\xE4\xBF\xA1", CsvReadStatus::Ok, 0},   // 信, cut nowhere
+      {"\xE4\xBF", CsvReadStatus::NotUtf8, 0},  // cut at the end
   };
   for (const auto& c : cases) {
     const CsvReadResult result = ReadCsv(c.text);

@@ -7,9 +7,9 @@
 #include <chrono>
 #include <filesystem>
 
-#include "core/files/UserFolders.h"
 #include "core/files/Backups.h"
 #include "core/files/DataFile.h"
+#include "core/files/UserFolders.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
@@ -20,9 +20,10 @@ using std::chrono::system_clock;
 
 TEST(Backups, PortNamesBecomeSafeFileNames) {
   const std::pair<const char*, const char*> cases[] = {
-      {"COM1", "COM1"},           {"/dev/ttyUSB0", "dev_ttyUSB0"}, {"\\\\.\\COM12", "COM12"},
-      {"/tmp/a b//c", "tmp_a_b_c"}, {"../..", "port"},             {"", "port"},
-      {"COM3:", "COM3"},          {"端口", "port"},
+      {"COM1", "COM1"},          {"/dev/ttyUSB0", "dev_ttyUSB0"},
+      {"\\\\.\\COM12", "COM12"}, {"/tmp/a b//c", "tmp_a_b_c"},
+      {"../..", "port"},         {"", "port"},
+      {"COM3:", "COM3"},         {"端口", "port"},
   };
   for (const auto& [port, stem] : cases) EXPECT_EQ(PortFileStem(port), stem) << port;
 }

@@ -84,17 +84,17 @@ std::string WrongFourthByte() {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DataFileLoad,
-    ::testing::Values(
-        LoadCase{"exact", FileOf(PatternImage()), DataFileStatus::Ok},
-        LoadCase{"header_bytes_ignored", WithHeaderNoise(), DataFileStatus::Ok},
-        LoadCase{"long_file_tail_ignored", FileOf(PatternImage()) + std::string(960, 'z'), DataFileStatus::Ok},
-        LoadCase{"wrong_signature", WrongFourthByte(), DataFileStatus::BadSignature},
-        LoadCase{"lower_case_signature", "s333" + Valid().substr(4), DataFileStatus::BadSignature},
-        LoadCase{"one_byte_short", Valid().substr(0, 1039), DataFileStatus::ShortFile},
-        LoadCase{"header_only", Valid().substr(0, 16), DataFileStatus::ShortFile},
-        LoadCase{"empty", std::string(), DataFileStatus::ShortFile},
-        LoadCase{"two_wrong_bytes", std::string("XY"), DataFileStatus::BadSignature},
-        LoadCase{"short_and_wrong", std::string("S334"), DataFileStatus::BadSignature}),
+    ::testing::Values(LoadCase{"exact", FileOf(PatternImage()), DataFileStatus::Ok},
+                      LoadCase{"header_bytes_ignored", WithHeaderNoise(), DataFileStatus::Ok},
+                      LoadCase{"long_file_tail_ignored", FileOf(PatternImage()) + std::string(960, 'z'),
+                               DataFileStatus::Ok},
+                      LoadCase{"wrong_signature", WrongFourthByte(), DataFileStatus::BadSignature},
+                      LoadCase{"lower_case_signature", "s333" + Valid().substr(4), DataFileStatus::BadSignature},
+                      LoadCase{"one_byte_short", Valid().substr(0, 1039), DataFileStatus::ShortFile},
+                      LoadCase{"header_only", Valid().substr(0, 16), DataFileStatus::ShortFile},
+                      LoadCase{"empty", std::string(), DataFileStatus::ShortFile},
+                      LoadCase{"two_wrong_bytes", std::string("XY"), DataFileStatus::BadSignature},
+                      LoadCase{"short_and_wrong", std::string("S334"), DataFileStatus::BadSignature}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
 TEST(DataFile, MissingFileAndFolderCannotOpen) {
@@ -165,8 +165,7 @@ TEST(DataFile, FifoIsRefusedWithoutWaiting) {
       {"data file", "f.dat",
        [](const TempDir& d) {
          RadioImage image;
-         return LoadDataFile(d.file("f.dat"), image).status == DataFileStatus::CannotOpen &&
-                image == RadioImage();
+         return LoadDataFile(d.file("f.dat"), image).status == DataFileStatus::CannotOpen && image == RadioImage();
        }},
       {"Default.dat", "Default.dat",
        [](const TempDir& d) { return NewDocumentImage(d.path() + "/") == BuiltInDefaults(); }},
@@ -200,8 +199,8 @@ TEST(DataFile, ASaveClearsOnlyItsOwnLeftOversThatNobodyHolds) {
   ASSERT_TRUE(std::filesystem::exists(dir.file(heldName)));
 
   dir.Write("notes", "x");
-  const std::string others[] = {"a.dat.tmp",      "a.dat.tmpbackup", "a.dat.tmpDEAD00", "a.dat.tmp-new-ABCDEF",
-                                "b.dat.tmpABCDEF", "a.dat.001",      "notes",           "a.dat.tmp-0-0.0",
+  const std::string others[] = {"a.dat.tmp",           "a.dat.tmpbackup", "a.dat.tmpDEAD00", "a.dat.tmp-new-ABCDEF",
+                                "b.dat.tmpABCDEF",     "a.dat.001",       "notes",           "a.dat.tmp-0-0.0",
                                 proofOf("notes") + "x"};
   for (const std::string& name : others) dir.Write(name, "x");
   // A user's file under the proof of another file's inode.
@@ -229,9 +228,8 @@ TEST(DataFile, ASaveClearsOnlyItsOwnLeftOversThatNobodyHolds) {
 TEST(NewDocument, BuiltInDefaultsTable) {
   const RadioImage image = BuiltInDefaults();
   RadioImage expected;  // all 0xFF
-  const std::pair<int, int> set[] = {{0x12F, 0x01}, {0x130, 0x03}, {0x134, 0x05}, {0x135, 0x01},
-                                     {0x136, 0x01}, {0x139, 0x00}, {0x13A, 0x05}, {0x13B, 0x00},
-                                     {0x161, 0x00}, {0x390, 0xF9}};
+  const std::pair<int, int> set[] = {{0x12F, 0x01}, {0x130, 0x03}, {0x134, 0x05}, {0x135, 0x01}, {0x136, 0x01},
+                                     {0x139, 0x00}, {0x13A, 0x05}, {0x13B, 0x00}, {0x161, 0x00}, {0x390, 0xF9}};
   for (auto [at, v] : set) expected[at] = static_cast<std::uint8_t>(v);
   for (int k = 0; k < 9; ++k) {
     expected[0x3E0 + 3 * k] = 0x4D;

@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "core/profile/ProfileFile.h"
 #include "core/files/Backups.h"
 #include "core/files/DataFile.h"
+#include "core/profile/ProfileFile.h"
 #include "support/TempDir.h"
 #include "support/TestSeed.h"
 
@@ -30,7 +30,8 @@ namespace {
 
 RadioImage GenerationImage(int g) {
   RadioImage image;
-  for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 31 + static_cast<std::size_t>(g));
+  for (std::size_t i = 0; i < image.size(); ++i)
+    image[i] = static_cast<std::uint8_t>(i * 31 + static_cast<std::size_t>(g));
   for (int b = 0; b < 4; ++b) image[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(g >> (8 * b));
   return image;
 }
@@ -38,7 +39,8 @@ RadioImage GenerationImage(int g) {
 int DataFileGeneration(const std::string& bytes) {
   if (bytes.size() != kDataFileSize) return -1;
   int g = 0;
-  for (int b = 3; b >= 0; --b) g = (g << 8) | static_cast<std::uint8_t>(bytes[kDataFileHeaderSize + static_cast<std::size_t>(b)]);
+  for (int b = 3; b >= 0; --b)
+    g = (g << 8) | static_cast<std::uint8_t>(bytes[kDataFileHeaderSize + static_cast<std::size_t>(b)]);
   return g;
 }
 
@@ -140,7 +142,8 @@ TEST(PowerLoss, AKilledSaveLeavesAWholeFileAndNothingInTheWay) {
     // byte to after the rename.
     const auto start = std::chrono::steady_clock::now();
     for (int g = 1; g <= 20; ++g) ASSERT_EQ(kind.save(dir.path(), g), 0);
-    const auto perSave = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) / 20;
+    const auto perSave =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) / 20;
     std::uniform_int_distribution<long> delay(0, 3 * perSave.count() + 50);
 
     int last = 20;
@@ -176,8 +179,8 @@ TEST(PowerLoss, AKilledSaveLeavesAWholeFileAndNothingInTheWay) {
       for (const std::string& name : FolderEntries(dir.path()))
         ASSERT_TRUE(kind.keeps(name)) << "kill " << k << ": " << name << " stays in the way";
     }
-    std::printf("%s: %d kills, %d files checked, last generation %d, %d left-over temporary files cleared\n",
-                kind.name, kills, checked, last, leftovers);
+    std::printf("%s: %d kills, %d files checked, last generation %d, %d left-over temporary files cleared\n", kind.name,
+                kills, checked, last, leftovers);
   }
 }
 

@@ -86,11 +86,16 @@ TEST(SafeFileWrite, ModeComesFromUmaskOrOldFileWithoutTouchingUmask) {
     FileAccess access;
     mode_t expected;
   } cases[] = {
-      {022, 0, FileAccess::Shared, 0644},     {077, 0, FileAccess::Shared, 0600},
-      {002, 0, FileAccess::Shared, 0664},     {022, 0640, FileAccess::Shared, 0640},
-      {077, 0664, FileAccess::Shared, 0664},  {000, 0, FileAccess::Private, 0600},
-      {022, 0644, FileAccess::Private, 0600}, {002, 0666, FileAccess::Private, 0600},
-      {000, 0, FileAccess::PrivateWhenNew, 0600}, {022, 0644, FileAccess::PrivateWhenNew, 0644},
+      {022, 0, FileAccess::Shared, 0644},
+      {077, 0, FileAccess::Shared, 0600},
+      {002, 0, FileAccess::Shared, 0664},
+      {022, 0640, FileAccess::Shared, 0640},
+      {077, 0664, FileAccess::Shared, 0664},
+      {000, 0, FileAccess::Private, 0600},
+      {022, 0644, FileAccess::Private, 0600},
+      {002, 0666, FileAccess::Private, 0600},
+      {000, 0, FileAccess::PrivateWhenNew, 0600},
+      {022, 0644, FileAccess::PrivateWhenNew, 0644},
       {077, 0664, FileAccess::PrivateWhenNew, 0664},
   };
   const mode_t before = SetUmaskUncounted(022);
@@ -120,7 +125,7 @@ TEST(SafeFileWrite, ALinkStaysALinkAndItsFileTakesTheSave) {
   const struct {
     const char* name;
     std::vector<std::pair<const char*, std::string>> links;  // name, text ("@" the folder)
-    const char* file;                                         // where the save lands
+    const char* file;                                        // where the save lands
     bool exists;
   } cases[] = {
       {"relative", {{"f.dat", "kept/f.dat"}}, "kept/f.dat", true},
@@ -205,8 +210,8 @@ TEST(SafeFileWrite, AReadOnlyFileRefusesTheSaveAndStaysWhole) {
     bool asNobody;  // run as root: drop to nobody, who owns the file
     int error;
     const char* contents;
-  } cases[] = {{0644, true, 0, "new"}, {0444, true, EACCES, "old"}, {0444, false, EACCES, "old"},
-               {0200, false, 0, "new"}};
+  } cases[] = {
+      {0644, true, 0, "new"}, {0444, true, EACCES, "old"}, {0444, false, EACCES, "old"}, {0200, false, 0, "new"}};
   for (const auto& c : cases) {
     TempDir dir;
     const std::string path = dir.file("f.dat");

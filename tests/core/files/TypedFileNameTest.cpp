@@ -13,10 +13,18 @@ TEST(TypedFileName, DefaultExtensionOnlyWhenNoneWasTyped) {
     const char* typed;
     const char* saved;
   } cases[] = {
-      {"foo", "foo.dat"},           {"/tmp/foo", "/tmp/foo.dat"},   {"foo.dat", "foo.dat"},
-      {"foo.DAT", "foo.DAT"},       {"foo.csv", "foo.csv"},         {"foo.", "foo.dat"},
-      {".hidden", ".hidden.dat"},   {"a.b/foo", "a.b/foo.dat"},     {"/tmp/a.b/c.d", "/tmp/a.b/c.d"},
-      {"", ""},                     {"/tmp/", "/tmp/"},             {"my radio", "my radio.dat"},
+      {"foo", "foo.dat"},
+      {"/tmp/foo", "/tmp/foo.dat"},
+      {"foo.dat", "foo.dat"},
+      {"foo.DAT", "foo.DAT"},
+      {"foo.csv", "foo.csv"},
+      {"foo.", "foo.dat"},
+      {".hidden", ".hidden.dat"},
+      {"a.b/foo", "a.b/foo.dat"},
+      {"/tmp/a.b/c.d", "/tmp/a.b/c.d"},
+      {"", ""},
+      {"/tmp/", "/tmp/"},
+      {"my radio", "my radio.dat"},
       {"/tmp/..", "/tmp/.."},
   };
   for (const auto& c : cases) EXPECT_EQ(WithDefaultExtension(c.typed, ".dat"), c.saved) << c.typed;

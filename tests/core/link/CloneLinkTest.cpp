@@ -15,7 +15,7 @@ struct MainRun {
 };
 
 MainRun RunMain(CSimHarness& h, Direction direction, bool serviceMode, RadioImage& image,
-            CWireRecorder* recorder = nullptr, const LinkSettings& settings = MainLinkSettings()) {
+                CWireRecorder* recorder = nullptr, const LinkSettings& settings = MainLinkSettings()) {
   MainRun run;
   MainTransferRequest request;
   request.device = h.device();
@@ -59,8 +59,7 @@ TEST(CloneLinkWire, ReadMovesSixtyFourBlocksAndLeavesTheFileOnlyBytes) {
   EXPECT_EQ(commands.front(), (Command{0x52, 0x00, 0x00, 0x10}));
   EXPECT_EQ(commands.back(), (Command{0x52, 0x03, 0xF0, 0x0B}));
 
-  for (std::size_t a = 0; a < image.size(); ++a)
-    EXPECT_EQ(image[a], a < 0x3FB ? radio[a] : before[a]) << std::hex << a;
+  for (std::size_t a = 0; a < image.size(); ++a) EXPECT_EQ(image[a], a < 0x3FB ? radio[a] : before[a]) << std::hex << a;
   ExpectProgressTo(run.progress, 64);
 }
 
@@ -119,8 +118,7 @@ TEST(CloneLinkWire, ServiceModeWriteSendsSixtyFourBlocks) {
   ASSERT_EQ(commands.size(), 64u);
   EXPECT_EQ(commands.back(), (Command{0x57, 0x03, 0xF0, 0x0B}));
   const RadioImage after = h.sim().Memory();
-  for (std::size_t a = 0; a < after.size(); ++a)
-    EXPECT_EQ(after[a], a < 0x3FB ? image[a] : radio[a]) << std::hex << a;
+  for (std::size_t a = 0; a < after.size(); ++a) EXPECT_EQ(after[a], a < 0x3FB ? image[a] : radio[a]) << std::hex << a;
   ExpectProgressTo(run.progress, 64);
 }
 
@@ -158,14 +156,15 @@ SimFaults LongIdent() {
   return f;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CloneLinkTolerates,
-    ::testing::Values(TolerableCase{"noise_before_the_ack", Noise(8), std::nullopt},
-                      TolerableCase{"nine_byte_identification", LongIdent(), std::nullopt},
-                      // The header is never looked at, acknowledgement bytes included.
-                      TolerableCase{"header_of_acks", SimFaults{}, std::array<std::uint8_t, 4>{6, 6, 6, 6}},
-                      TolerableCase{"header_of_anything", SimFaults{}, std::array<std::uint8_t, 4>{0, 0xFF, 0x15, 0x52}}),
-    [](const ::testing::TestParamInfo<TolerableCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CloneLinkTolerates,
+                         ::testing::Values(TolerableCase{"noise_before_the_ack", Noise(8), std::nullopt},
+                                           TolerableCase{"nine_byte_identification", LongIdent(), std::nullopt},
+                                           // The header is never looked at, acknowledgement bytes included.
+                                           TolerableCase{"header_of_acks", SimFaults{},
+                                                         std::array<std::uint8_t, 4>{6, 6, 6, 6}},
+                                           TolerableCase{"header_of_anything", SimFaults{},
+                                                         std::array<std::uint8_t, 4>{0, 0xFF, 0x15, 0x52}}),
+                         [](const ::testing::TestParamInfo<TolerableCase>& i) { return std::string(i.param.name); });
 
 TEST(CloneLinkHandshake, MainSettingsPurgeBeforeEachOfFourAttempts) {
   SimOptions options = CSimHarness::Fast();
@@ -177,7 +176,8 @@ TEST(CloneLinkHandshake, MainSettingsPurgeBeforeEachOfFourAttempts) {
   EXPECT_EQ(run.result.status, LinkStatus::NoHandshakeReply);
   EXPECT_EQ(wire.Of(WireEvent::Purged).size(), 4u);
   std::vector<std::uint8_t> four;
-  for (int i = 0; i < 4; ++i) four.insert(four.end(), std::begin(CloneWire::kHandshake), std::end(CloneWire::kHandshake));
+  for (int i = 0; i < 4; ++i)
+    four.insert(four.end(), std::begin(CloneWire::kHandshake), std::end(CloneWire::kHandshake));
   EXPECT_EQ(h.FromPc(), four);
 }
 

@@ -37,11 +37,10 @@ TEST_P(HandshakeHangUp, EndsTheWaitAtOnceAsACommunicationError) {
   EXPECT_FALSE(port.IsOpen());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HandshakeHangUp,
-    ::testing::Values(HangUpCase{"silent_stopwatch", {}, false},
-                      HangUpCase{"noise_stopwatch", {0x00, 0x15, 0xFF}, false},
-                      HangUpCase{"silent_single_read", {}, true}),
-    [](const ::testing::TestParamInfo<HangUpCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, HandshakeHangUp,
+                         ::testing::Values(HangUpCase{"silent_stopwatch", {}, false},
+                                           HangUpCase{"noise_stopwatch", {0x00, 0x15, 0xFF}, false},
+                                           HangUpCase{"silent_single_read", {}, true}),
+                         [](const ::testing::TestParamInfo<HangUpCase>& i) { return std::string(i.param.name); });
 
 }  // namespace

@@ -16,10 +16,9 @@ class FakeDevices {
  public:
   FakeDevices() {
     const std::string usb = "sys/devices/pci0000:00/usb1/";
-    Attributes(usb + "1-2", {{"idVendor", "0403"},
-                             {"manufacturer", "FTDI"},
-                             {"product", "FT232R USB UART"},
-                             {"serial", "A600XK1D"}});
+    Attributes(
+        usb + "1-2",
+        {{"idVendor", "0403"}, {"manufacturer", "FTDI"}, {"product", "FT232R USB UART"}, {"serial", "A600XK1D"}});
     Attributes(usb + "1-3", {{"idVendor", "1a86"}, {"manufacturer", "QinHeng"}, {"product", "CH9102 串口"}});
     fs::create_directories(m_dir.file(usb + "1-2/1-2:1.0/ttyUSB0"));
     fs::create_directories(m_dir.file(usb + "1-3/1-3:1.0"));

@@ -2,16 +2,16 @@
 
 #include <optional>
 
-#include "core/profile/ProfileFile.h"
 #include "core/link/PortNames.h"
+#include "core/profile/ProfileFile.h"
 #include "support/TempDir.h"
 
 namespace {
 
 TEST(PortNameRule, PlainUpToNineDeviceNamespaceFromTen) {
   const std::pair<int, const char*> cases[] = {
-      {1, "COM1"},   {3, "COM3"},          {9, "COM9"},          {10, "\\\\.\\COM10"},
-      {12, "\\\\.\\COM12"}, {16, "\\\\.\\COM16"}, {0, "COM0"}, {17, "\\\\.\\COM17"}, {-1, "COM-1"},
+      {1, "COM1"},          {3, "COM3"}, {9, "COM9"},          {10, "\\\\.\\COM10"}, {12, "\\\\.\\COM12"},
+      {16, "\\\\.\\COM16"}, {0, "COM0"}, {17, "\\\\.\\COM17"}, {-1, "COM-1"},
   };
   for (const auto& c : cases) EXPECT_EQ(PortNameFromNumber(c.first), c.second) << c.first;
 }
@@ -27,10 +27,10 @@ TEST(PortNumberFromName, ReadsLikeTheScanPattern) {
       {"COM16", 16},
       {"\\\\.\\COM12", 12},
       {"XM5", 5},
-      {"COM 7", 7},            // %d skips blanks
-      {"COM-3", -3},           // and takes a sign
+      {"COM 7", 7},   // %d skips blanks
+      {"COM-3", -3},  // and takes a sign
       {"COM+4", 4},
-      {"COM3abc", 3},          // stops at the first non-digit
+      {"COM3abc", 3},  // stops at the first non-digit
       {"COM2147483647", 2147483647},
       {"COM-2147483648", -2147483647 - 1},
       {"COM2147483648", std::nullopt},  // does not fit
@@ -50,9 +50,18 @@ TEST(PortNumberFromName, RoundTripsTheNameRule) {
 
 TEST(ParsePortName, AcceptsWhatAUserTypes) {
   const NumberCase cases[] = {
-      {"COM3", 3},   {"com3", 3},           {"Com16", 16},        {"\\\\.\\COM12", 12}, {"COM17", 17},
-      {"COM0", std::nullopt}, {"COM", std::nullopt}, {"COM3x", std::nullopt}, {"COM 3", std::nullopt},
-      {"COM+3", std::nullopt}, {"LPT1", std::nullopt}, {"/dev/ttyS0", std::nullopt},
+      {"COM3", 3},
+      {"com3", 3},
+      {"Com16", 16},
+      {"\\\\.\\COM12", 12},
+      {"COM17", 17},
+      {"COM0", std::nullopt},
+      {"COM", std::nullopt},
+      {"COM3x", std::nullopt},
+      {"COM 3", std::nullopt},
+      {"COM+3", std::nullopt},
+      {"LPT1", std::nullopt},
+      {"/dev/ttyS0", std::nullopt},
       {"COM99999999999", std::nullopt},
   };
   for (const NumberCase& c : cases) EXPECT_EQ(ParsePortName(c.name), c.expected) << c.name;
@@ -60,8 +69,14 @@ TEST(ParsePortName, AcceptsWhatAUserTypes) {
 
 TEST(DefaultDevicePath, UsbThenAcmThenBuiltInPorts) {
   const std::pair<int, const char*> cases[] = {
-      {1, "/dev/ttyUSB0"}, {4, "/dev/ttyUSB3"}, {5, "/dev/ttyACM0"}, {8, "/dev/ttyACM3"},
-      {9, "/dev/ttyS0"},   {16, "/dev/ttyS7"},  {0, ""},             {17, ""},
+      {1, "/dev/ttyUSB0"},
+      {4, "/dev/ttyUSB3"},
+      {5, "/dev/ttyACM0"},
+      {8, "/dev/ttyACM3"},
+      {9, "/dev/ttyS0"},
+      {16, "/dev/ttyS7"},
+      {0, ""},
+      {17, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(DefaultDevicePath(c.first), c.second) << c.first;
 }
@@ -81,8 +96,8 @@ class PortResolution : public ::testing::Test {
 TEST_F(PortResolution, PortsSectionWinsElseTheDefault) {
   const std::pair<int, const char*> cases[] = {
       {3, "/dev/serial/by-id/usb-cable-if00"},
-      {12, "/dev/ttyS9"},  // keys ignore case
-      {4, "/dev/ttyUSB3"}, // an empty entry is no entry
+      {12, "/dev/ttyS9"},   // keys ignore case
+      {4, "/dev/ttyUSB3"},  // an empty entry is no entry
       {1, "/dev/ttyUSB0"},
       {16, "/dev/ttyS7"},
       {17, ""},

@@ -45,9 +45,15 @@ TEST(PortProbe, BusyWhileHeldAndFreeAtOnceAfterClose) {
 
 TEST(ClassifyOpenError, ErrnoToReason) {
   const std::pair<int, ProbeStatus> cases[] = {
-      {0, ProbeStatus::Available},       {ENOENT, ProbeStatus::Missing},   {ENODEV, ProbeStatus::Missing},
-      {ENXIO, ProbeStatus::Missing},     {EBUSY, ProbeStatus::Busy},       {EACCES, ProbeStatus::PermissionDenied},
-      {EPERM, ProbeStatus::PermissionDenied}, {ENOTTY, ProbeStatus::NotSerial}, {EIO, ProbeStatus::OtherError},
+      {0, ProbeStatus::Available},
+      {ENOENT, ProbeStatus::Missing},
+      {ENODEV, ProbeStatus::Missing},
+      {ENXIO, ProbeStatus::Missing},
+      {EBUSY, ProbeStatus::Busy},
+      {EACCES, ProbeStatus::PermissionDenied},
+      {EPERM, ProbeStatus::PermissionDenied},
+      {ENOTTY, ProbeStatus::NotSerial},
+      {EIO, ProbeStatus::OtherError},
   };
   for (const auto& c : cases) EXPECT_EQ(ClassifyOpenError("/nonexistent", c.first).status, c.second) << c.first;
 }

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "SimCommandLine.h"
+#include "core/files/DataFile.h"
 #include "core/link/SimHarness.h"
 #include "core/link/TransferDriver.h"
-#include "core/files/DataFile.h"
 
 namespace {
 

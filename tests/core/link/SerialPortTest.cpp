@@ -18,9 +18,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-long long MsSince(Clock::time_point t) {
-  return std::chrono::duration_cast<milliseconds>(Clock::now() - t).count();
-}
+long long MsSince(Clock::time_point t) { return std::chrono::duration_cast<milliseconds>(Clock::now() - t).count(); }
 
 class SerialPortTest : public ::testing::Test {
  protected:
@@ -84,7 +82,7 @@ TEST_F(SerialPortTest, GapAfterAByteEndsTheReadWithWhatCame) {
   const auto start = Clock::now();
   EXPECT_EQ(m_port.Read(buf, 8), 2u);
   const long long ms = MsSince(start);
-  EXPECT_GE(ms, 300);          // the interval time-out after the last byte...
+  EXPECT_GE(ms, 300);           // the interval time-out after the last byte...
   EXPECT_LT(ms, 8 * 50 + 600);  // ...before the total one
 }
 

@@ -208,7 +208,8 @@ TEST(ServiceTransferFault, ImageUntouchedAndTheDialogsMessage) {
     request.direction = c.direction;
     request.area = c.area;
     request.language = c.language;
-    const TransferResult r = RunServiceTransfer(request, FastLinkSettings(ServiceLinkSettings(c.direction == Direction::Write)), image);
+    const TransferResult r =
+        RunServiceTransfer(request, FastLinkSettings(ServiceLinkSettings(c.direction == Direction::Write)), image);
     EXPECT_EQ(r.outcome, TransferOutcome::CommunicationError) << c.fault;
     EXPECT_EQ(r.message, c.message) << c.fault;
     EXPECT_EQ(image, before) << c.fault;

@@ -11,9 +11,8 @@ struct BlockCase {
 
 TEST(BlockRule, NeverCrossesASixteenByteBoundaryNorTheEnd) {
   const BlockCase cases[] = {
-      {0x000, 0x3FB, 16}, {0x3F0, 0x3FB, 11}, {0x3E0, 0x3FB, 16}, {0x005, 0x100, 11},
-      {0x00F, 0x100, 1},  {0x010, 0x013, 3},  {0x300, 0x320, 16}, {0x3FA, 0x3FB, 1},
-      {0x3FB, 0x3FB, 0},  {0x400, 0x3FB, 0},
+      {0x000, 0x3FB, 16}, {0x3F0, 0x3FB, 11}, {0x3E0, 0x3FB, 16}, {0x005, 0x100, 11}, {0x00F, 0x100, 1},
+      {0x010, 0x013, 3},  {0x300, 0x320, 16}, {0x3FA, 0x3FB, 1},  {0x3FB, 0x3FB, 0},  {0x400, 0x3FB, 0},
   };
   for (const BlockCase& c : cases)
     EXPECT_EQ(BlockLength(c.offset, c.end), c.expected) << std::hex << c.offset << " to " << c.end;
@@ -64,8 +63,8 @@ struct PercentCase {
 
 TEST(PercentText, IntegerDivisionReachingHundredOnlyAtTheEnd) {
   const PercentCase cases[] = {
-      {0, 64, "0%"},  {1, 64, "1%"},  {32, 64, "50%"}, {63, 64, "98%"}, {64, 64, "100%"},
-      {1, 60, "1%"},  {59, 60, "98%"}, {60, 60, "100%"}, {1, 2, "50%"},  {0, 0, "0%"},
+      {0, 64, "0%"}, {1, 64, "1%"},   {32, 64, "50%"},  {63, 64, "98%"}, {64, 64, "100%"},
+      {1, 60, "1%"}, {59, 60, "98%"}, {60, 60, "100%"}, {1, 2, "50%"},   {0, 0, "0%"},
   };
   for (const PercentCase& c : cases) EXPECT_EQ(PercentText(c.done, c.total), c.text) << c.done << "/" << c.total;
 }
@@ -110,19 +109,27 @@ TEST(TransferMessages, FailureDetailsInPlainWords) {
   } cases[] = {
       {LinkStatus::Ok, Direction::Write, 60, {}},
       {LinkStatus::PortOpenFailed, Direction::Write, 0, {}},
-      {LinkStatus::NoHandshakeReply, Direction::Read, 0,
+      {LinkStatus::NoHandshakeReply,
+       Direction::Read,
+       0,
        {"the radio did not answer; check that it is switched on and the cable is plugged in"}},
-      {LinkStatus::NoHandshakeReply, Direction::Write, 0,
+      {LinkStatus::NoHandshakeReply,
+       Direction::Write,
+       0,
        {"the radio did not answer; check that it is switched on and the cable is plugged in"}},
       {LinkStatus::IdentTooShort, Direction::Read, 0, {"the radio's identification came incomplete"}},
       {LinkStatus::ConfirmNotAcked, Direction::Write, 0, {"the radio did not confirm the start of the transfer"}},
       {LinkStatus::ShortBlock, Direction::Read, 9, {"block 10 of 60 came incomplete from the radio"}},
-      {LinkStatus::BlockNotAcked, Direction::Write, 0,
+      {LinkStatus::BlockNotAcked,
+       Direction::Write,
+       0,
        {"the radio did not acknowledge block 1 of 60",
         "the radio now holds a partly written memory (0 of 60 blocks confirmed): write the whole file again"}},
       {LinkStatus::Cancelled, Direction::Read, 12, {}},
       {LinkStatus::Cancelled, Direction::Write, 0, {}},
-      {LinkStatus::Cancelled, Direction::Write, 12,
+      {LinkStatus::Cancelled,
+       Direction::Write,
+       12,
        {"the radio now holds a partly written memory (12 of 60 blocks confirmed): write the whole file again"}},
   };
   for (const auto& c : cases) {

@@ -28,10 +28,10 @@ struct SessionCase {
   Trace trace;
   Backup backup;
   SessionOutcome outcome;
-  const char* passes;     // the captions the session announced, '|' between
-  const char* headers;    // the trace's "# " lines without the device, '|' between
-  const char* warnings;   // a part of each warning, '|' between
-  const char* failure;    // a part of FailureMessage; "" for none
+  const char* passes;    // the captions the session announced, '|' between
+  const char* headers;   // the trace's "# " lines without the device, '|' between
+  const char* warnings;  // a part of each warning, '|' between
+  const char* failure;   // a part of FailureMessage; "" for none
 };
 
 void PrintTo(const SessionCase& c, std::ostream* os) { *os << c.name; }
@@ -91,10 +91,10 @@ TEST_P(TransferSessionCase, OneRuleForEveryFailure) {
 
   TransferSteps steps;
   if (c.trace != Trace::None)
-    steps.trace = std::make_shared<CWireTraceFile>(traceFolder + kLastTransferTraceName,
-                                                   c.trace == Trace::InAMissingFolder
-                                                       ? CWireTraceFile::Folder::MustExist
-                                                       : CWireTraceFile::Folder::MadeWhenMissing);
+    steps.trace =
+        std::make_shared<CWireTraceFile>(traceFolder + kLastTransferTraceName,
+                                         c.trace == Trace::InAMissingFolder ? CWireTraceFile::Folder::MustExist
+                                                                            : CWireTraceFile::Folder::MadeWhenMissing);
   steps.verify = c.verify;
   if (c.backup != Backup::None) steps.backupFolder = backupFolder;
   steps.port = "COM1";
@@ -162,15 +162,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "Read Data", "# Read Data", "", ""},
         SessionCase{"trace_in_a_missing_folder_sends_nothing", false, W, "", true, false, Trace::InAMissingFolder,
                     Backup::None, SessionOutcome::TraceNotCreated, "", "", "", kNotCreated},
-        SessionCase{"trace_failing_midway_is_told_and_the_write_stands", false, W, "", true, false,
-                    Trace::FailsMidway, Backup::None, kOk, "Write Data|Verify", "", kNotSaved, ""},
+        SessionCase{"trace_failing_midway_is_told_and_the_write_stands", false, W, "", true, false, Trace::FailsMidway,
+                    Backup::None, kOk, "Write Data|Verify", "", kNotSaved, ""},
         SessionCase{"backup_then_trace_told_and_the_read_stands", false, R, "", false, false, Trace::FailsMidway,
                     Backup::Blocked, kOk, "Read Data", "", "No backup was saved|was not saved", ""},
         SessionCase{"verified_write", false, W, "", true, false, Trace::InItsOwnFolder, Backup::Kept, kOk,
                     "Write Data|Verify", "# Write Data|# Verify", "", ""},
         SessionCase{"dropped_block_fails_the_read_back", false, W, "drop-block:5", true, false, Trace::None,
-                    Backup::None, SessionOutcome::VerifyFailed, "Write Data|Verify", "", "",
-                    "Verify failed: at 0x040"},
+                    Backup::None, SessionOutcome::VerifyFailed, "Write Data|Verify", "", "", "Verify failed: at 0x040"},
         SessionCase{"read_back_cancelled", false, W, "", true, true, Trace::None, Backup::None,
                     SessionOutcome::Cancelled, "Write Data|Verify", "", "", ""},
         SessionCase{"failed_write_is_not_read_back", false, W, "refuse-block:3", true, false, Trace::InItsOwnFolder,

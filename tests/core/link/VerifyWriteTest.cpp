@@ -57,22 +57,21 @@ TEST_P(VerifyWriteCase, ReadsBackWhatWasWritten) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, VerifyWriteCase,
-    ::testing::Values(
-        VerifyCase{"good_radio", "", false, VerifyOutcome::Matched, 0, 0, ""},
-        VerifyCase{"good_radio_service", "", true, VerifyOutcome::Matched, 0, 0, ""},
-        VerifyCase{"dropped_block", "drop-block:5", false, VerifyOutcome::Differs, 0x040, 16,
-                   "Verify failed: at 0x040"},
-        // Block 49 of a normal write is the first past the parameter area.
-        VerifyCase{"dropped_block_past_the_gap", "drop-block:49", false, VerifyOutcome::Differs, 0x320, 16,
-                   "at 0x320"},
-        VerifyCase{"dropped_last_service_block", "drop-block:64", true, VerifyOutcome::Differs, 0x3F0, 11,
-                   "(11 bytes differ)"},
-        // A read fault: the write passes, the read-back breaks off at block 3.
-        VerifyCase{"read_back_broken", "short-block:3", false, VerifyOutcome::ReadBackFailed, 0x020, 0,
-                   "the read-back stopped at 0x020 (Communication Error)"}),
-    [](const ::testing::TestParamInfo<VerifyCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, VerifyWriteCase,
+                         ::testing::Values(VerifyCase{"good_radio", "", false, VerifyOutcome::Matched, 0, 0, ""},
+                                           VerifyCase{"good_radio_service", "", true, VerifyOutcome::Matched, 0, 0, ""},
+                                           VerifyCase{"dropped_block", "drop-block:5", false, VerifyOutcome::Differs,
+                                                      0x040, 16, "Verify failed: at 0x040"},
+                                           // Block 49 of a normal write is the first past the parameter area.
+                                           VerifyCase{"dropped_block_past_the_gap", "drop-block:49", false,
+                                                      VerifyOutcome::Differs, 0x320, 16, "at 0x320"},
+                                           VerifyCase{"dropped_last_service_block", "drop-block:64", true,
+                                                      VerifyOutcome::Differs, 0x3F0, 11, "(11 bytes differ)"},
+                                           // A read fault: the write passes, the read-back breaks off at block 3.
+                                           VerifyCase{"read_back_broken", "short-block:3", false,
+                                                      VerifyOutcome::ReadBackFailed, 0x020, 0,
+                                                      "the read-back stopped at 0x020 (Communication Error)"}),
+                         [](const ::testing::TestParamInfo<VerifyCase>& i) { return std::string(i.param.name); });
 
 TEST(VerifyWrite, AReadBackThatCannotOpenThePortFailsInChinese) {
   TempDir dir;

@@ -11,8 +11,7 @@
 
 inline const std::vector<std::uint8_t> kSimIdent = {'S', 'I', 'M', 'R', 'A', 'D', 'I', 'O'};
 
-inline std::vector<std::uint8_t> ExpectedFromPc(Direction direction, const Ranges& ranges,
-                                                const RadioImage& image) {
+inline std::vector<std::uint8_t> ExpectedFromPc(Direction direction, const Ranges& ranges, const RadioImage& image) {
   std::vector<std::uint8_t> out(std::begin(CloneWire::kHandshake), std::end(CloneWire::kHandshake));
   out.push_back(0x02);
   out.push_back(0x06);

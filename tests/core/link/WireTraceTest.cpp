@@ -19,19 +19,17 @@ struct TraceEvent {
 
 TEST(WireTrace, OneLinePerBurstWithDirectionAndTimeSinceTheSessionBegan) {
   std::vector<std::string> lines;
-  CWireTraceFormatter trace([&](const std::string& line) { lines.push_back(line); },
-                            std::chrono::milliseconds(20));
+  CWireTraceFormatter trace([&](const std::string& line) { lines.push_back(line); }, std::chrono::milliseconds(20));
   const Clock::time_point t0{};
   trace.BeginSession("Read Data /dev/ttyUSB0", t0);
   const TraceEvent events[] = {
-      {2000, WireEvent::Sent, {0x02, 0x50}},  // one burst in two writes...
-      {4500, WireEvent::Sent, {0x52}},
-      {5000, WireEvent::Received, {0x06}},    // ...ended by the other direction
-      {6000, WireEvent::Purged, {}},
-      {6100, WireEvent::Sent, {0x41}},
+      {2000, WireEvent::Sent, {0x02, 0x50}},                                        // one burst in two writes...
+      {4500, WireEvent::Sent, {0x52}},        {5000, WireEvent::Received, {0x06}},  // ...ended by the other direction
+      {6000, WireEvent::Purged, {}},          {6100, WireEvent::Sent, {0x41}},
       {40000, WireEvent::Sent, {0x7F, 0x20}},  // a pause longer than the gap
   };
-  for (const TraceEvent& e : events) trace.OnEvent(e.event, e.bytes.data(), e.bytes.size(), t0 + microseconds(e.atMicros));
+  for (const TraceEvent& e : events)
+    trace.OnEvent(e.event, e.bytes.data(), e.bytes.size(), t0 + microseconds(e.atMicros));
   trace.Flush();
   trace.BeginSession("Verify", t0 + microseconds(50000));
   const std::uint8_t ack = 0x06;

@@ -58,8 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"one_to_eight", Range(1, 8), {}, 8, 2, Range(1, 8), {}},
         PlanCase{"ninth_alone_on_page_3", Range(1, 9), {}, 8, 3, Range(1, 8), {9}},
         PlanCase{"gaps_keep_order", {1, 5, 16}, {3}, 16, 2, {1, 5, 16}, {}},
-        PlanCase{"eighth_in_use_ends_page", {2, 3, 5, 7, 8, 10, 11, 13, 15}, {}, 13, 3,
-                 {2, 3, 5, 7, 8, 10, 11, 13}, {15}},
+        PlanCase{
+            "eighth_in_use_ends_page", {2, 3, 5, 7, 8, 10, 11, 13, 15}, {}, 13, 3, {2, 3, 5, 7, 8, 10, 11, 13}, {15}},
         PlanCase{"all_sixteen", Range(1, 16), {}, 8, 3, Range(1, 8), Range(9, 16)}),
     [](const ::testing::TestParamInfo<PlanCase>& info) { return std::string(info.param.name); });
 

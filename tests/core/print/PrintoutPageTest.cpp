@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/files/NewDocumentImage.h"
 #include "core/print/PrintGeometry.h"
 #include "core/print/PrintoutPage.h"
-#include "core/files/NewDocumentImage.h"
 
 namespace {
 
@@ -34,8 +34,9 @@ PrintoutSource Source(Language language, const std::vector<int>& inUse) {
   s.image = BuiltInDefaults();
   s.table = TableFromImage(s.image, language);
   for (int n : inUse) {
-    s.table[static_cast<std::size_t>(n - 1)] = {"", "446.0" + std::to_string(n), "447.0" + std::to_string(n),
-                                                "88.5", "D023N", "Wide", "Yes", "Carrier", "High"};
+    s.table[static_cast<std::size_t>(n - 1)] = {
+        "",    "446.0" + std::to_string(n), "447.0" + std::to_string(n), "88.5", "D023N", "Wide", "Yes", "Carrier",
+        "High"};
   }
   s.owner = "Owner Ltd";
   s.language = language;

@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/profile/ProfileFile.h"
 #include "core/files/ProgramFolder.h"
+#include "core/profile/ProfileFile.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -44,26 +44,25 @@ TEST_P(ProfileLookup, GetString) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileLookup,
     ::testing::Values(
-        LookupCase{"semicolon_after_space_is_part_of_value", "[Setup]\nLanguage=Chinese ; remark\n",
-                   true, "Setup", "Language", "", "Chinese ; remark"},
-        LookupCase{"double_slash_cut_keeps_blank", "[Setup]\nLanguage = English // remark\n", true,
-                   "Setup", "Language", "", "English "},
-        LookupCase{"tab_semicolon_cut", "[Setup]\nLanguage=English\t;remark\n", true, "Setup",
-                   "Language", "", "English"},
+        LookupCase{"semicolon_after_space_is_part_of_value", "[Setup]\nLanguage=Chinese ; remark\n", true, "Setup",
+                   "Language", "", "Chinese ; remark"},
+        LookupCase{"double_slash_cut_keeps_blank", "[Setup]\nLanguage = English // remark\n", true, "Setup", "Language",
+                   "", "English "},
+        LookupCase{"tab_semicolon_cut", "[Setup]\nLanguage=English\t;remark\n", true, "Setup", "Language", "",
+                   "English"},
         LookupCase{"slash_star_cut", "[S]\nk=abc /* x */\n", true, "S", "k", "", "abc "},
         LookupCase{"cuts_in_order", "[S]\nk=a\t;b/*c//d\n", true, "S", "k", "", "a"},
         LookupCase{"single_slash_kept", "[S]\nk=a/b\n", true, "S", "k", "", "a/b"},
-        LookupCase{"later_duplicate_wins", "[Setup]\nLanguage=English\nLanguage=Chinese\n", true,
-                   "Setup", "Language", "", "Chinese"},
-        LookupCase{"second_header_unseen", "[Setup]\nA=1\n[Setup]\nLanguage=Chinese\n", true,
-                   "Setup", "Language", " none ", "none"},
+        LookupCase{"later_duplicate_wins", "[Setup]\nLanguage=English\nLanguage=Chinese\n", true, "Setup", "Language",
+                   "", "Chinese"},
+        LookupCase{"second_header_unseen", "[Setup]\nA=1\n[Setup]\nLanguage=Chinese\n", true, "Setup", "Language",
+                   " none ", "none"},
         LookupCase{"first_header_seen", "[Setup]\nA=1\n[Setup]\nA=2\n", true, "Setup", "A", "", "1"},
-        LookupCase{"spaces_in_brackets_are_name", "[ Setup ]\nLanguage=Chinese\n", true, "Setup",
-                   "Language", "d", "d"},
-        LookupCase{"spaced_name_found_verbatim", "[ Setup ]\nLanguage=Chinese\n", true, " Setup ",
-                   "Language", "", "Chinese"},
-        LookupCase{"star_comment_line", "[Setup]\n*Language=Chinese\n", true, "Setup", "Language",
-                   "English", "English"},
+        LookupCase{"spaces_in_brackets_are_name", "[ Setup ]\nLanguage=Chinese\n", true, "Setup", "Language", "d", "d"},
+        LookupCase{"spaced_name_found_verbatim", "[ Setup ]\nLanguage=Chinese\n", true, " Setup ", "Language", "",
+                   "Chinese"},
+        LookupCase{"star_comment_line", "[Setup]\n*Language=Chinese\n", true, "Setup", "Language", "English",
+                   "English"},
         LookupCase{"semicolon_comment_line", "[S]\n;k=1\n", true, "S", "k", "d", "d"},
         LookupCase{"slash_comment_line", "[S]\n/k=1\n", true, "S", "k", "d", "d"},
         LookupCase{"backslash_comment_line", "[S]\n\\k=1\n", true, "S", "k", "d", "d"},
@@ -72,24 +71,24 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"no_equals_is_empty_value", "[S]\nflag\n", true, "S", "flag", "d", ""},
         LookupCase{"empty_key_line_skipped", "[S]\n=value\n", true, "S", "", "d", "d"},
         LookupCase{"first_equals_splits", "[S]\na=b=c\n", true, "S", "a", "", "b=c"},
-        LookupCase{"blanks_around_key_and_value", "[S]\n \t Key  =  v a l \t\n", true, "S", "Key",
-                   "", "v a l"},
-        LookupCase{"crlf_lines", "[Setup]\r\nLanguage=Chinese\r\nShowLang=1\r\n", true, "Setup",
-                   "Language", "", "Chinese"},
+        LookupCase{"blanks_around_key_and_value", "[S]\n \t Key  =  v a l \t\n", true, "S", "Key", "", "v a l"},
+        LookupCase{"crlf_lines", "[Setup]\r\nLanguage=Chinese\r\nShowLang=1\r\n", true, "Setup", "Language", "",
+                   "Chinese"},
         LookupCase{"last_line_without_newline", "[S]\nk=v", true, "S", "k", "", "v"},
-        LookupCase{"ignore_case_section_and_key", "[setup]\nlanguage=Chinese\n", true, "Setup",
-                   "LANGUAGE", "", "Chinese"},
-        LookupCase{"case_sensitive_misses", "[setup]\nlanguage=Chinese\n", false, "Setup",
-                   "Language", "d", "d"},
+        LookupCase{"ignore_case_section_and_key", "[setup]\nlanguage=Chinese\n", true, "Setup", "LANGUAGE", "",
+                   "Chinese"},
+        LookupCase{"case_sensitive_misses", "[setup]\nlanguage=Chinese\n", false, "Setup", "Language", "d", "d"},
         LookupCase{"utf8_names", "[中文]\n公司=某公司\n", true, "中文", "公司", "", "某公司"},
         LookupCase{"only_ascii_letters_fold", "[S]\nÉ=1\n", true, "S", "é", "d", "d"},
         LookupCase{"missing_key_default_stripped", "[S]\n", true, "S", "k", "  x y \t", "x y"},
         LookupCase{"missing_section_default_as_is", "[S]\n", true, "T", "k", "  x y \t", "  x y \t"},
-        LookupCase{"byte_order_mark_before_section", "\xEF\xBB\xBF[Ports]\nCOM1=/tmp/radio\n", true,
-                   "Ports", "COM1", "", "/tmp/radio"},
-        LookupCase{"byte_order_mark_before_key", "\xEF\xBB\xBF" "A=1\n", true, "", "A", "d", "1"},
-        LookupCase{"unclosed_header_is_a_key", "[Setup\nLanguage=Chinese\n", true, "Setup",
-                   "Language", "d", "d"}),
+        LookupCase{"byte_order_mark_before_section", "\xEF\xBB\xBF[Ports]\nCOM1=/tmp/radio\n", true, "Ports", "COM1",
+                   "", "/tmp/radio"},
+        LookupCase{"byte_order_mark_before_key",
+                   "\xEF\xBB\xBF"
+                   "A=1\n",
+                   true, "", "A", "d", "1"},
+        LookupCase{"unclosed_header_is_a_key", "[Setup\nLanguage=Chinese\n", true, "Setup", "Language", "d", "d"}),
     [](const ::testing::TestParamInfo<LookupCase>& info) { return std::string(info.param.name); });
 
 // -------------------------------------------------------- serialization
@@ -114,11 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileSerialize,
     ::testing::Values(
         SerializeCase{"empty", "", ""},
-        SerializeCase{"comments_and_blanks_dropped", "; top\n\n[Setup]\n\n// x\nA = 1 \n*B=2\n",
-                      "[Setup]\nA=1\n"},
+        SerializeCase{"comments_and_blanks_dropped", "; top\n\n[Setup]\n\n// x\nA = 1 \n*B=2\n", "[Setup]\nA=1\n"},
         SerializeCase{"unnamed_section_first", "A=1\n[S]\nB=2\n", "A=1\n[S]\nB=2\n"},
-        SerializeCase{"duplicates_and_repeated_headers", "[S]\nk=1\nk=2\n[S]\nk=3\n",
-                      "[S]\nk=1\nk=2\n[S]\nk=3\n"},
+        SerializeCase{"duplicates_and_repeated_headers", "[S]\nk=1\nk=2\n[S]\nk=3\n", "[S]\nk=1\nk=2\n[S]\nk=3\n"},
         SerializeCase{"key_without_value_gets_equals", "[S]\nflag\n", "[S]\nflag=\n"},
         SerializeCase{"comment_inside_value_kept", "[S]\nk=a // b\n", "[S]\nk=a // b\n"},
         SerializeCase{"crlf_becomes_lf", "[S]\r\nk=v\r\n", "[S]\nk=v\n"},
@@ -157,24 +154,21 @@ TEST_P(ProfileSet, ChangesAndFlag) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileSet,
     ::testing::Values(
-        SetCase{"new_value", "[Setup]\nLanguage=English\n", true, "Setup", "Language", "Chinese",
-                true, "[Setup]\nLanguage=Chinese\n"},
-        SetCase{"same_value", "[Setup]\nLanguage=English\n", true, "Setup", "Language", "English",
-                false, "[Setup]\nLanguage=English\n"},
-        SetCase{"case_only_ignored_but_stored", "[Setup]\nLanguage=English\n", true, "setup",
-                "language", "ENGLISH", false, "[Setup]\nLanguage=ENGLISH\n"},
-        SetCase{"case_only_counts_when_case_sensitive", "[Setup]\nLanguage=English\n", false,
-                "Setup", "Language", "ENGLISH", true, "[Setup]\nLanguage=ENGLISH\n"},
-        SetCase{"later_duplicate_changed", "[S]\nk=1\nk=2\n", true, "S", "k", "3", true,
-                "[S]\nk=1\nk=3\n"},
-        SetCase{"first_of_repeated_sections_changed", "[S]\na=1\n[S]\nb=2\n", true, "S", "b", "3",
-                true, "[S]\na=1\nb=3\n[S]\nb=2\n"},
-        SetCase{"new_key_appended", "[S]\na=1\n[T]\n", true, "S", "b", "2", true,
-                "[S]\na=1\nb=2\n[T]\n"},
+        SetCase{"new_value", "[Setup]\nLanguage=English\n", true, "Setup", "Language", "Chinese", true,
+                "[Setup]\nLanguage=Chinese\n"},
+        SetCase{"same_value", "[Setup]\nLanguage=English\n", true, "Setup", "Language", "English", false,
+                "[Setup]\nLanguage=English\n"},
+        SetCase{"case_only_ignored_but_stored", "[Setup]\nLanguage=English\n", true, "setup", "language", "ENGLISH",
+                false, "[Setup]\nLanguage=ENGLISH\n"},
+        SetCase{"case_only_counts_when_case_sensitive", "[Setup]\nLanguage=English\n", false, "Setup", "Language",
+                "ENGLISH", true, "[Setup]\nLanguage=ENGLISH\n"},
+        SetCase{"later_duplicate_changed", "[S]\nk=1\nk=2\n", true, "S", "k", "3", true, "[S]\nk=1\nk=3\n"},
+        SetCase{"first_of_repeated_sections_changed", "[S]\na=1\n[S]\nb=2\n", true, "S", "b", "3", true,
+                "[S]\na=1\nb=3\n[S]\nb=2\n"},
+        SetCase{"new_key_appended", "[S]\na=1\n[T]\n", true, "S", "b", "2", true, "[S]\na=1\nb=2\n[T]\n"},
         SetCase{"new_section_appended", "[S]\na=1\n", true, "Setup", "Language", "Chinese", true,
                 "[S]\na=1\n[Setup]\nLanguage=Chinese\n"},
-        SetCase{"case_sensitive_adds_section", "[setup]\n", false, "Setup", "k", "v", true,
-                "[setup]\n[Setup]\nk=v\n"},
+        SetCase{"case_sensitive_adds_section", "[setup]\n", false, "Setup", "k", "v", true, "[setup]\n[Setup]\nk=v\n"},
         SetCase{"into_unnamed_section", "[S]\n", true, "", "k", "v", true, "k=v\n[S]\n"}),
     [](const ::testing::TestParamInfo<SetCase>& info) { return std::string(info.param.name); });
 
@@ -209,17 +203,14 @@ struct GrowthCase {
   int headers;
   int capacity;
 };
-void PrintTo(const GrowthCase& c, std::ostream* os) {
-  *os << "step " << c.growBy << ", " << c.headers << " headers";
-}
+void PrintTo(const GrowthCase& c, std::ostream* os) { *os << "step " << c.growBy << ", " << c.headers << " headers"; }
 
 class ProfileGrowth : public ::testing::TestWithParam<GrowthCase> {};
 
 TEST_P(ProfileGrowth, TablesGrowByStep) {
   const GrowthCase& c = GetParam();
   std::string text;
-  for (int i = 1; i <= c.headers; ++i)
-    text += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+  for (int i = 1; i <= c.headers; ++i) text += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
   CProfileFile profile(c.growBy);
   profile.ParseText(text);
   EXPECT_EQ(profile.SectionCount(), c.headers + 1);
@@ -237,9 +228,8 @@ TEST_P(ProfileGrowth, TablesGrowByStep) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileGrowth,
-                         ::testing::Values(GrowthCase{4, 0, 4}, GrowthCase{4, 3, 4},
-                                           GrowthCase{4, 4, 8}, GrowthCase{4, 7, 8},
-                                           GrowthCase{4, 8, 12}, GrowthCase{4, 40, 44},
+                         ::testing::Values(GrowthCase{4, 0, 4}, GrowthCase{4, 3, 4}, GrowthCase{4, 4, 8},
+                                           GrowthCase{4, 7, 8}, GrowthCase{4, 8, 12}, GrowthCase{4, 40, 44},
                                            GrowthCase{1, 5, 6}, GrowthCase{0, 2, 3}));
 
 // -------------------------------------------------------- files, saving
@@ -316,8 +306,7 @@ TEST(ProfileFile, SavedOnDestructionOnlyWhenAsked) {
       ASSERT_TRUE(profile.Load(dir.file("p.ini"), close | ProfileOptions::IgnoreCase));
       profile.SetString("Setup", "Language", "Chinese");
     }
-    EXPECT_EQ(dir.Read("p.ini"), saveOnClose ? "[Setup]\nLanguage=Chinese\n"
-                                             : "[Setup]\nLanguage=English\n");
+    EXPECT_EQ(dir.Read("p.ini"), saveOnClose ? "[Setup]\nLanguage=Chinese\n" : "[Setup]\nLanguage=English\n");
   }
 }
 
@@ -352,8 +341,7 @@ void WithFileSizeLimit(rlim_t limit, F body) {
 
 std::set<std::string> FolderNames(const TempDir& dir) {
   std::set<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir.path()))
-    names.insert(e.path().filename().string());
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.insert(e.path().filename().string());
   return names;
 }
 
@@ -441,16 +429,14 @@ TEST_P(ProfileBackup, NameAndCopyBeforeSave) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileBackup,
-    ::testing::Values(
-        BackupCase{"first", {}, ".001"},
-        BackupCase{"after_existing", {"Program.ini.001"}, ".002"},
-        BackupCase{"largest_wins", {"Program.ini.009", "Program.ini.123", "Program.ini.045"}, ".124"},
-        BackupCase{"non_digits_count_zero", {"Program.bak", "Program.x7z"}, ".001"},
-        BackupCase{"digits_stop_at_non_digit", {"Program.4x2"}, ".005"},
-        BackupCase{"other_stems_ignored", {"Other.ini.500", "program.ini.300"}, ".001"},
-        BackupCase{"any_name_with_the_stem", {"Programme.txt.042"}, ".043"},
-        BackupCase{"only_last_three_characters", {"Program.ini.12", "Program7"}, ".001"},
-        BackupCase{"past_three_digits", {"Program.ini.999"}, ".1000"}),
+    ::testing::Values(BackupCase{"first", {}, ".001"}, BackupCase{"after_existing", {"Program.ini.001"}, ".002"},
+                      BackupCase{"largest_wins", {"Program.ini.009", "Program.ini.123", "Program.ini.045"}, ".124"},
+                      BackupCase{"non_digits_count_zero", {"Program.bak", "Program.x7z"}, ".001"},
+                      BackupCase{"digits_stop_at_non_digit", {"Program.4x2"}, ".005"},
+                      BackupCase{"other_stems_ignored", {"Other.ini.500", "program.ini.300"}, ".001"},
+                      BackupCase{"any_name_with_the_stem", {"Programme.txt.042"}, ".043"},
+                      BackupCase{"only_last_three_characters", {"Program.ini.12", "Program7"}, ".001"},
+                      BackupCase{"past_three_digits", {"Program.ini.999"}, ".1000"}),
     [](const ::testing::TestParamInfo<BackupCase>& info) { return std::string(info.param.name); });
 
 TEST(ProfileFile, BackupNameBelongsToItsFile) {

@@ -64,18 +64,17 @@ TEST_P(ProgramProfilePathsTest, ReadAndWrite) {
   EXPECT_EQ(paths.write, c.writeOwn ? own : program.file("Program.ini"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ProgramProfilePathsTest,
-    ::testing::Values(
-        //         name                       folder  file   shipped copy   readOwn writeOwn
-        PathsCase{"build_folder_ignores_copy", true, true, true, true, false, false},
-        PathsCase{"build_folder_without_file", true, true, false, false, false, false},
-        PathsCase{"installed_without_copy", false, false, true, false, false, true},
-        PathsCase{"installed_with_copy", false, false, true, true, true, true},
-        PathsCase{"read_only_file_in_writable_folder", true, false, true, false, false, true},
-        PathsCase{"writable_file_in_read_only_folder", false, true, true, true, true, true},
-        PathsCase{"read_only_folder_without_file", false, true, false, false, false, true}),
-    [](const ::testing::TestParamInfo<PathsCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ProgramProfilePathsTest,
+                         ::testing::Values(
+                             //         name                       folder  file   shipped copy   readOwn writeOwn
+                             PathsCase{"build_folder_ignores_copy", true, true, true, true, false, false},
+                             PathsCase{"build_folder_without_file", true, true, false, false, false, false},
+                             PathsCase{"installed_without_copy", false, false, true, false, false, true},
+                             PathsCase{"installed_with_copy", false, false, true, true, true, true},
+                             PathsCase{"read_only_file_in_writable_folder", true, false, true, false, false, true},
+                             PathsCase{"writable_file_in_read_only_folder", false, true, true, true, true, true},
+                             PathsCase{"read_only_folder_without_file", false, true, false, false, false, true}),
+                         [](const ::testing::TestParamInfo<PathsCase>& info) { return std::string(info.param.name); });
 
 // The first save makes the user's copy, folders and all, from what was read;
 // the shipped file stays as it was.

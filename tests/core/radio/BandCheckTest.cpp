@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "core/radio/BandCheck.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/radio/BandCheck.h"
 
 namespace {
 
@@ -24,9 +24,9 @@ TEST(BandCheck, ChannelsWithAFrequencyOutsideTheBand) {
   } cases[] = {
       {1, "136.00000", "175.00000", false},  // both limits belong to the band
       {2, "135.99999", "140.00000", true},
-      {3, "140.00000", "175.00001", true},   // the transmit frequency alone
-      {4, "150.00000", "", false},           // no transmit frequency
-      {5, "", "446.00000", true},            // no receive frequency, but one to send on
+      {3, "140.00000", "175.00001", true},  // the transmit frequency alone
+      {4, "150.00000", "", false},          // no transmit frequency
+      {5, "", "446.00000", true},           // no receive frequency, but one to send on
       {6, "", "", false},
       {16, "446.00000", "446.00000", true},
   };

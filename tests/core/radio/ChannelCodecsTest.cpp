@@ -42,31 +42,30 @@ TEST_P(EncodeFrequencyCases, Bytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EncodeFrequencyCases,
-    ::testing::Values(
-        EncodeFrequencyCase{"446.00625", {0x25, 0x06, 0x60, 0x44}},
-        EncodeFrequencyCase{"136.0125", {0x50, 0x12, 0x60, 0x13}},  // binary would give ...49
-        EncodeFrequencyCase{"136.125", {0x00, 0x25, 0x61, 0x13}},
-        EncodeFrequencyCase{"  446,5", {0x00, 0x00, 0x60, 0x44}},
-        EncodeFrequencyCase{"446.006249", {0x24, 0x06, 0x60, 0x44}},  // truncated, not rounded
-        EncodeFrequencyCase{"999.99999", {0x99, 0x99, 0x99, 0x99}},
-        EncodeFrequencyCase{"0.00001", {0x01, 0x00, 0x00, 0x00}},
-        EncodeFrequencyCase{"", kNotSet}, EncodeFrequencyCase{"0", kNotSet},
-        EncodeFrequencyCase{"abc", kNotSet}, EncodeFrequencyCase{"0.000001", kNotSet},
-        // Beyond eight digits the top pair runs on into the high nibble while
-        // the byte holds it; past 1599.99999 the byte would wrap.
-        EncodeFrequencyCase{"1000", {0x00, 0x00, 0x00, 0xA0}},
-        EncodeFrequencyCase{"1599.99999", {0x99, 0x99, 0x99, 0xF9}},
-        EncodeFrequencyCase{"1600", kNotSet},
-        EncodeFrequencyCase{"-446.00625", kNotSet},
-        EncodeFrequencyCase{std::string(40, '4'), kNotSet},
-        EncodeFrequencyCase{"1e309", kNotSet}));
+    ::testing::Values(EncodeFrequencyCase{"446.00625", {0x25, 0x06, 0x60, 0x44}},
+                      EncodeFrequencyCase{"136.0125", {0x50, 0x12, 0x60, 0x13}},  // binary would give ...49
+                      EncodeFrequencyCase{"136.125", {0x00, 0x25, 0x61, 0x13}},
+                      EncodeFrequencyCase{"  446,5", {0x00, 0x00, 0x60, 0x44}},
+                      EncodeFrequencyCase{"446.006249", {0x24, 0x06, 0x60, 0x44}},  // truncated, not rounded
+                      EncodeFrequencyCase{"999.99999", {0x99, 0x99, 0x99, 0x99}},
+                      EncodeFrequencyCase{"0.00001", {0x01, 0x00, 0x00, 0x00}}, EncodeFrequencyCase{"", kNotSet},
+                      EncodeFrequencyCase{"0", kNotSet}, EncodeFrequencyCase{"abc", kNotSet},
+                      EncodeFrequencyCase{"0.000001", kNotSet},
+                      // Beyond eight digits the top pair runs on into the high nibble while
+                      // the byte holds it; past 1599.99999 the byte would wrap.
+                      EncodeFrequencyCase{"1000", {0x00, 0x00, 0x00, 0xA0}},
+                      EncodeFrequencyCase{"1599.99999", {0x99, 0x99, 0x99, 0xF9}}, EncodeFrequencyCase{"1600", kNotSet},
+                      EncodeFrequencyCase{"-446.00625", kNotSet}, EncodeFrequencyCase{std::string(40, '4'), kNotSet},
+                      EncodeFrequencyCase{"1e309", kNotSet}));
 
 struct DecodeFrequencyCase {
   Bytes4 bytes;
   std::string text;
 };
 
-void PrintTo(const DecodeFrequencyCase& c, std::ostream* os) { *os << HexByte(c.bytes[0]) + " " + HexByte(c.bytes[1]) + " " + HexByte(c.bytes[2]) + " " + HexByte(c.bytes[3]); }
+void PrintTo(const DecodeFrequencyCase& c, std::ostream* os) {
+  *os << HexByte(c.bytes[0]) + " " + HexByte(c.bytes[1]) + " " + HexByte(c.bytes[2]) + " " + HexByte(c.bytes[3]);
+}
 
 class DecodeFrequencyCases : public ::testing::TestWithParam<DecodeFrequencyCase> {};
 
@@ -75,17 +74,16 @@ TEST_P(DecodeFrequencyCases, Text) {
   EXPECT_EQ(FrequencyIsSet(GetParam().bytes.data()), !GetParam().text.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, DecodeFrequencyCases,
-    ::testing::Values(DecodeFrequencyCase{{0x25, 0x06, 0x60, 0x44}, "446.00625"},
-                      DecodeFrequencyCase{{0x00, 0x25, 0x61, 0x13}, "136.12500"},
-                      DecodeFrequencyCase{{0x00, 0x00, 0x00, 0x01}, "10.00000"},
-                      DecodeFrequencyCase{{0x25, 0x06, 0x60, 0x00}, ""},
-                      DecodeFrequencyCase{{0x25, 0x06, 0x60, 0xFF}, ""},
-                      DecodeFrequencyCase{{0xFF, 0xFF, 0xFF, 0xFF}, ""},
-                      // Nibbles above 9 are taken as they are.
-                      DecodeFrequencyCase{{0x0A, 0x00, 0x00, 0x01}, "10.00010"},
-                      DecodeFrequencyCase{{0xFF, 0xFF, 0xFF, 0xFE}, "1656.66665"}));
+INSTANTIATE_TEST_SUITE_P(Table, DecodeFrequencyCases,
+                         ::testing::Values(DecodeFrequencyCase{{0x25, 0x06, 0x60, 0x44}, "446.00625"},
+                                           DecodeFrequencyCase{{0x00, 0x25, 0x61, 0x13}, "136.12500"},
+                                           DecodeFrequencyCase{{0x00, 0x00, 0x00, 0x01}, "10.00000"},
+                                           DecodeFrequencyCase{{0x25, 0x06, 0x60, 0x00}, ""},
+                                           DecodeFrequencyCase{{0x25, 0x06, 0x60, 0xFF}, ""},
+                                           DecodeFrequencyCase{{0xFF, 0xFF, 0xFF, 0xFF}, ""},
+                                           // Nibbles above 9 are taken as they are.
+                                           DecodeFrequencyCase{{0x0A, 0x00, 0x00, 0x01}, "10.00010"},
+                                           DecodeFrequencyCase{{0xFF, 0xFF, 0xFF, 0xFE}, "1656.66665"}));
 
 // The decoder's integer arithmetic must print what v * 0.00001 with "%3.5f"
 // prints, for every byte pattern.
@@ -124,8 +122,7 @@ TEST_P(RasterRoundTrip, TextBytesText) {
   EXPECT_EQ(checked, span / 500 + span / 625 - span / 2500 + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bands, RasterRoundTrip,
-                         ::testing::Values("136-174", "400-470", "350-390", "450-520MHz"));
+INSTANTIATE_TEST_SUITE_P(Bands, RasterRoundTrip, ::testing::Values("136-174", "400-470", "350-390", "450-520MHz"));
 
 // --- tones ----------------------------------------------------------------
 
@@ -144,27 +141,23 @@ TEST_P(EncodeToneCases, Word) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EncodeToneCases,
-    ::testing::Values(
-        EncodeToneCase{"D023N", 0x2813}, EncodeToneCase{"D754I", 0xA9EC},
-        EncodeToneCase{"D411N", 0x2909}, EncodeToneCase{"D017N", 0x280F},
-        EncodeToneCase{"D050I", 0xA828}, EncodeToneCase{"D999N", 0x2900},
-        EncodeToneCase{"D372N", 0x2900},  // not a code, but past the high-bit line
-        EncodeToneCase{"D02", 0xA800},    // code 000 inverted
-        EncodeToneCase{"D", 0xA800},
-        // The first character is dropped, whatever it is.
-        EncodeToneCase{"XD023N", 0x2800}, EncodeToneCase{" D023N", 0x2800},
-        EncodeToneCase{"D-23N", 0x2800}, EncodeToneCase{"D99999999999999999999999N", 0x2900},
-        EncodeToneCase{"d023n", 0xFFFF},  // no capital D: the number 0
-        EncodeToneCase{"88.5", 0x0375}, EncodeToneCase{"254.1", 0x09ED},
-        EncodeToneCase{"100", 0x03E8}, EncodeToneCase{"88.59", 0x0375},
-        EncodeToneCase{"None", 0xFFFF}, EncodeToneCase{"无", 0xFFFF}, EncodeToneCase{"", 0xFFFF},
-        EncodeToneCase{"0.05", 0xFFFF},
-        // Typed with Enter, a large number lands on the DCS markers.
-        EncodeToneCase{"1024", 0x2800},
-        EncodeToneCase{"6553.4", 0xFFFE},
-        // No place in 16 bits: stored as no tone instead of wrapping.
-        EncodeToneCase{"6553.6", 0xFFFF}, EncodeToneCase{"1e40", 0xFFFF},
-        EncodeToneCase{"-88.5", 0xFFFF}));
+    ::testing::Values(EncodeToneCase{"D023N", 0x2813}, EncodeToneCase{"D754I", 0xA9EC}, EncodeToneCase{"D411N", 0x2909},
+                      EncodeToneCase{"D017N", 0x280F}, EncodeToneCase{"D050I", 0xA828}, EncodeToneCase{"D999N", 0x2900},
+                      EncodeToneCase{"D372N", 0x2900},  // not a code, but past the high-bit line
+                      EncodeToneCase{"D02", 0xA800},    // code 000 inverted
+                      EncodeToneCase{"D", 0xA800},
+                      // The first character is dropped, whatever it is.
+                      EncodeToneCase{"XD023N", 0x2800}, EncodeToneCase{" D023N", 0x2800},
+                      EncodeToneCase{"D-23N", 0x2800}, EncodeToneCase{"D99999999999999999999999N", 0x2900},
+                      EncodeToneCase{"d023n", 0xFFFF},  // no capital D: the number 0
+                      EncodeToneCase{"88.5", 0x0375}, EncodeToneCase{"254.1", 0x09ED}, EncodeToneCase{"100", 0x03E8},
+                      EncodeToneCase{"88.59", 0x0375}, EncodeToneCase{"None", 0xFFFF}, EncodeToneCase{"无", 0xFFFF},
+                      EncodeToneCase{"", 0xFFFF}, EncodeToneCase{"0.05", 0xFFFF},
+                      // Typed with Enter, a large number lands on the DCS markers.
+                      EncodeToneCase{"1024", 0x2800}, EncodeToneCase{"6553.4", 0xFFFE},
+                      // No place in 16 bits: stored as no tone instead of wrapping.
+                      EncodeToneCase{"6553.6", 0xFFFF}, EncodeToneCase{"1e40", 0xFFFF},
+                      EncodeToneCase{"-88.5", 0xFFFF}));
 
 struct DecodeToneCase {
   ToneWord word;
@@ -187,10 +180,11 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeToneCase{0x2813, "None", "D023N"}, DecodeToneCase{0x29EC, "", "D754N"},
                       DecodeToneCase{0xA9EC, "None", "D754I"}, DecodeToneCase{0x280F, "None", "D017N"},
                       DecodeToneCase{0x2800, "None", "D000N"},  // value 0: no such code
-                      DecodeToneCase{0x28FF, "None", "D000N"}, DecodeToneCase{0xA9FF, "None", "D000I"}, DecodeToneCase{0xA913, "None", "D423I"},
-                      DecodeToneCase{0x0375, "None", "88.5"}, DecodeToneCase{0x03E8, "None", "100.0"},
-                      DecodeToneCase{0x09ED, "None", "254.1"}, DecodeToneCase{0x0100, "None", "25.6"},
-                      DecodeToneCase{0x2A00, "None", "1075.2"}, DecodeToneCase{0xFE00, "None", "6502.4"}));
+                      DecodeToneCase{0x28FF, "None", "D000N"}, DecodeToneCase{0xA9FF, "None", "D000I"},
+                      DecodeToneCase{0xA913, "None", "D423I"}, DecodeToneCase{0x0375, "None", "88.5"},
+                      DecodeToneCase{0x03E8, "None", "100.0"}, DecodeToneCase{0x09ED, "None", "254.1"},
+                      DecodeToneCase{0x0100, "None", "25.6"}, DecodeToneCase{0x2A00, "None", "1075.2"},
+                      DecodeToneCase{0xFE00, "None", "6502.4"}));
 
 TEST(Tone, CtcssWordsPrintLikePrintfOfTheScaledValue) {
   for (int word = 0x0100; word < 0xFF00; ++word) {
@@ -215,7 +209,12 @@ struct FlagCase {
   std::uint8_t after;
 };
 
-void PrintTo(const FlagCase& c, std::ostream* os) { *os << std::string(c.field == Field::Bandwidth ? "bandwidth " : c.field == Field::BusyLock ? "busy lock " : "power ") + HexByte(c.before) + " " + Quoted(c.text); }
+void PrintTo(const FlagCase& c, std::ostream* os) {
+  *os << std::string(c.field == Field::Bandwidth  ? "bandwidth "
+                     : c.field == Field::BusyLock ? "busy lock "
+                                                  : "power ") +
+             HexByte(c.before) + " " + Quoted(c.text);
+}
 
 std::uint8_t EncodeField(Field f, std::uint8_t byte, const std::string& text) {
   switch (f) {
@@ -253,28 +252,18 @@ TEST_P(EncodeFlagCases, Bits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EncodeFlagCases,
-    ::testing::Values(FlagCase{Field::Bandwidth, 0x00, "Wide", 0x10},
-                      FlagCase{Field::Bandwidth, 0xFF, "Narrow", 0xEF},
-                      FlagCase{Field::Bandwidth, 0xFF, "窄", 0xEF},
-                      FlagCase{Field::Bandwidth, 0x00, "宽", 0x10},
+    ::testing::Values(FlagCase{Field::Bandwidth, 0x00, "Wide", 0x10}, FlagCase{Field::Bandwidth, 0xFF, "Narrow", 0xEF},
+                      FlagCase{Field::Bandwidth, 0xFF, "窄", 0xEF}, FlagCase{Field::Bandwidth, 0x00, "宽", 0x10},
                       FlagCase{Field::Bandwidth, 0x00, "", 0x10},
                       FlagCase{Field::Bandwidth, 0x10, "narrow", 0x10},  // exact comparison
-                      FlagCase{Field::Bandwidth, 0x10, "Narrow ", 0x10},
-                      FlagCase{Field::BusyLock, 0xFF, "Off", 0xE7},
-                      FlagCase{Field::BusyLock, 0xFF, "关", 0xE7},
-                      FlagCase{Field::BusyLock, 0x00, "Carrier", 0x08},
-                      FlagCase{Field::BusyLock, 0xFF, "载波", 0xEF},
-                      FlagCase{Field::BusyLock, 0x08, "QT/DQT", 0x10},
-                      FlagCase{Field::BusyLock, 0xFF, "", 0xF7},
-                      FlagCase{Field::BusyLock, 0x18, "off", 0x10},
-                      FlagCase{Field::Power, 0xFF, "High", 0xBF},
-                      FlagCase{Field::Power, 0x00, "高", 0x20},
-                      FlagCase{Field::Power, 0x00, "Middle", 0x40},
-                      FlagCase{Field::Power, 0xFF, "中", 0xDF},
-                      FlagCase{Field::Power, 0xFF, "Low", 0x9F},
-                      FlagCase{Field::Power, 0x60, "低", 0x00},
-                      FlagCase{Field::Power, 0x40, "", 0x20},
-                      FlagCase{Field::Power, 0x00, "Maximum", 0x20}));
+                      FlagCase{Field::Bandwidth, 0x10, "Narrow ", 0x10}, FlagCase{Field::BusyLock, 0xFF, "Off", 0xE7},
+                      FlagCase{Field::BusyLock, 0xFF, "关", 0xE7}, FlagCase{Field::BusyLock, 0x00, "Carrier", 0x08},
+                      FlagCase{Field::BusyLock, 0xFF, "载波", 0xEF}, FlagCase{Field::BusyLock, 0x08, "QT/DQT", 0x10},
+                      FlagCase{Field::BusyLock, 0xFF, "", 0xF7}, FlagCase{Field::BusyLock, 0x18, "off", 0x10},
+                      FlagCase{Field::Power, 0xFF, "High", 0xBF}, FlagCase{Field::Power, 0x00, "高", 0x20},
+                      FlagCase{Field::Power, 0x00, "Middle", 0x40}, FlagCase{Field::Power, 0xFF, "中", 0xDF},
+                      FlagCase{Field::Power, 0xFF, "Low", 0x9F}, FlagCase{Field::Power, 0x60, "低", 0x00},
+                      FlagCase{Field::Power, 0x40, "", 0x20}, FlagCase{Field::Power, 0x00, "Maximum", 0x20}));
 
 struct DecodeFlagCase {
   Field field;
@@ -312,14 +301,13 @@ INSTANTIATE_TEST_SUITE_P(Table, DecodeFlagCases,
 // Each encoder owns only its bits, and every decoded text encodes back to the
 // bits it came from (the reading 11 gives encodes as its canonical form).
 TEST(FlagFields, EncodersKeepForeignBitsAndRoundTrip) {
-  const std::vector<std::string> texts = {"Wide",  "Narrow", "宽",  "窄", "Off", "关",     "Carrier", "载波",
-                                          "QT/DQT", "High",  "中",  "Low", "",   "Middle", "garbage"};
+  const std::vector<std::string> texts = {"Wide",   "Narrow", "宽", "窄",  "Off", "关",     "Carrier", "载波",
+                                          "QT/DQT", "High",   "中", "Low", "",    "Middle", "garbage"};
   for (Field f : {Field::Bandwidth, Field::BusyLock, Field::Power}) {
     const std::uint8_t mask = MaskOf(f);
     for (int byte = 0; byte < 256; ++byte) {
       const auto b = static_cast<std::uint8_t>(byte);
-      for (const std::string& t : texts)
-        ASSERT_EQ(EncodeField(f, b, t) & ~mask, b & ~mask) << t << " " << byte;
+      for (const std::string& t : texts) ASSERT_EQ(EncodeField(f, b, t) & ~mask, b & ~mask) << t << " " << byte;
       for (Language language : {Language::English, Language::Chinese}) {
         const std::uint8_t back = EncodeField(f, static_cast<std::uint8_t>(~b), DecodeField(f, b, language));
         ASSERT_EQ(DecodeField(f, back, language), DecodeField(f, b, language)) << byte;
@@ -340,9 +328,9 @@ class ScanCases : public ::testing::TestWithParam<ScanCase> {};
 TEST_P(ScanCases, Encode) { EXPECT_EQ(EncodeScan(GetParam().text), GetParam().inList) << GetParam().text; }
 
 INSTANTIATE_TEST_SUITE_P(Table, ScanCases,
-                         ::testing::Values(ScanCase{"No", false}, ScanCase{"否", false},
-                                           ScanCase{"Yes", true}, ScanCase{"是", true}, ScanCase{"", true},
-                                           ScanCase{"no", true}, ScanCase{"NO", true}));
+                         ::testing::Values(ScanCase{"No", false}, ScanCase{"否", false}, ScanCase{"Yes", true},
+                                           ScanCase{"是", true}, ScanCase{"", true}, ScanCase{"no", true},
+                                           ScanCase{"NO", true}));
 
 TEST(Scan, Decode) {
   EXPECT_EQ(DecodeScan(true, Language::English), "Yes");
@@ -367,9 +355,8 @@ TEST_P(RasterCases, StepRule) { EXPECT_EQ(OnChannelRaster(GetParam().n), GetPara
 INSTANTIATE_TEST_SUITE_P(Table, RasterCases,
                          ::testing::Values(RasterCase{14500625, true}, RasterCase{14500500, true},
                                            RasterCase{14500300, false}, RasterCase{44600625, true},
-                                           RasterCase{44600300, false}, RasterCase{1250, true},
-                                           RasterCase{1, false}, RasterCase{0, true},
-                                           RasterCase{-625, true},
+                                           RasterCase{44600300, false}, RasterCase{1250, true}, RasterCase{1, false},
+                                           RasterCase{0, true}, RasterCase{-625, true},
                                            RasterCase{std::numeric_limits<long long>::min(), false}));
 
 struct BandCase {
@@ -394,8 +381,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, BandCases,
     ::testing::Values(BandCase{"400-470", 40000000, 47100000}, BandCase{"130 - 160MHz", 13000000, 16100000},
                       BandCase{"136-174MHz", 13600000, 17500000}, BandCase{"400-470-520", 40000000, 47100000},
-                      BandCase{"450", 45000000, 45100000}, BandCase{"", 0, 100000},
-                      BandCase{"UHF", 0, 100000}, BandCase{"-5", -500000, 600000},
+                      BandCase{"450", 45000000, 45100000}, BandCase{"", 0, 100000}, BandCase{"UHF", 0, 100000},
+                      BandCase{"-5", -500000, 600000},
                       BandCase{std::string(30, '9') + "-" + std::string(30, '9'), kSaturatedBand, kSaturatedBand},
                       BandCase{"-" + std::string(30, '9'), -kSaturatedBand, kSaturatedBand}));
 
@@ -421,18 +408,17 @@ TEST_P(BandTextCases, Errors) {
 using E = BandTextError;
 INSTANTIATE_TEST_SUITE_P(
     Table, BandTextCases,
-    ::testing::Values(BandTextCase{"400-470", E::None, E::None}, BandTextCase{"400-470MHz", E::NotLowHigh, E::None},
-                      BandTextCase{"130 - 160MHz", E::NotLowHigh, E::None},
-                      BandTextCase{"4e2-470", E::NotLowHigh, E::NotLowHigh},
-                      BandTextCase{"400-470abc", E::NotLowHigh, E::None}, BandTextCase{"400", E::NotLowHigh, E::NotLowHigh},
-                      BandTextCase{"400-", E::NotLowHigh, E::NotLowHigh}, BandTextCase{"-470", E::NotLowHigh, E::NotLowHigh},
-                      BandTextCase{"+400-470", E::NotLowHigh, E::NotLowHigh},
-                      BandTextCase{"470-400", E::NotAscending, E::NotAscending},
-                      BandTextCase{"400-400", E::NotAscending, E::NotAscending},
-                      BandTextCase{"1-30", E::NotStorable, E::NotStorable}, BandTextCase{"10-1598", E::None, E::None},
-                      BandTextCase{"9-30", E::NotStorable, E::NotStorable},
-                      BandTextCase{"10-1599", E::NotStorable, E::NotStorable},
-                      BandTextCase{"10-" + std::string(30, '9'), E::NotStorable, E::NotStorable}));
+    ::testing::Values(
+        BandTextCase{"400-470", E::None, E::None}, BandTextCase{"400-470MHz", E::NotLowHigh, E::None},
+        BandTextCase{"130 - 160MHz", E::NotLowHigh, E::None}, BandTextCase{"4e2-470", E::NotLowHigh, E::NotLowHigh},
+        BandTextCase{"400-470abc", E::NotLowHigh, E::None}, BandTextCase{"400", E::NotLowHigh, E::NotLowHigh},
+        BandTextCase{"400-", E::NotLowHigh, E::NotLowHigh}, BandTextCase{"-470", E::NotLowHigh, E::NotLowHigh},
+        BandTextCase{"+400-470", E::NotLowHigh, E::NotLowHigh},
+        BandTextCase{"470-400", E::NotAscending, E::NotAscending},
+        BandTextCase{"400-400", E::NotAscending, E::NotAscending}, BandTextCase{"1-30", E::NotStorable, E::NotStorable},
+        BandTextCase{"10-1598", E::None, E::None}, BandTextCase{"9-30", E::NotStorable, E::NotStorable},
+        BandTextCase{"10-1599", E::NotStorable, E::NotStorable},
+        BandTextCase{"10-" + std::string(30, '9'), E::NotStorable, E::NotStorable}));
 
 TEST(BandLimits, UpperEdgeIsOneMegahertzAboveAndInclusive) {
   const BandLimits b = BandLimitsFromText("400-470");

@@ -25,10 +25,10 @@ RadioImage ImageWithChannel(int n, const Record& bytes, bool scan, std::uint8_t 
 }
 
 TEST(ChannelColumns, TitlesInBothLanguages) {
-  const char* english[] = {"CH", "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
-                           "W/N", "Scan", "Busy Lock", "Power"};
-  const char* chinese[] = {"信道", "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
-                           "宽/窄", "扫描", "繁忙锁定", "功率"};
+  const char* english[] = {"CH",  "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
+                           "W/N", "Scan",         "Busy Lock",    "Power"};
+  const char* chinese[] = {"信道",  "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
+                           "宽/窄", "扫描",     "繁忙锁定", "功率"};
   for (int c = 0; c < kChannelColumns; ++c) {
     EXPECT_STREQ(ChannelColumnTitle(c, Language::English), english[c]);
     EXPECT_STREQ(ChannelColumnTitle(c, Language::Chinese), chinese[c]);

@@ -43,30 +43,19 @@ TEST_P(DecimalScaleCases, Product) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DecimalScaleCases,
-    ::testing::Values(
-        ScaleCase{446.00625, 100000.0, 44600625.0},
-        // In binary 136.0125 * 100000 is 13601249.999999998 and truncates one unit low.
-        ScaleCase{136.0125, 100000.0, 13601250.0},
-        ScaleCase{146.52, 100000.0, 14652000.0},
-        ScaleCase{1.005, 10.0, 10.05},
-        ScaleCase{88.5, 10.0, 885.0},
-        ScaleCase{0.1, 3.0, 0.3},
-        ScaleCase{-446.00625, 100000.0, -44600625.0},
-        ScaleCase{2.5, -4.0, -10.0},
-        ScaleCase{0.0, 100000.0, 0.0},
-        ScaleCase{-0.0, 100000.0, -0.0},
-        // 15 significant digits are kept; the 17th of a double is not.
-        ScaleCase{0.30000000000000004, 10.0, 3.0},
-        ScaleCase{123456789012345.0, 1.0, 123456789012345.0},
-        ScaleCase{1e308, 10.0, kInf},
-        ScaleCase{-1e308, 10.0, -kInf},
-        ScaleCase{1e-300, 1e-300, 0.0},
-        ScaleCase{kInf, 10.0, kInf},
-        ScaleCase{kNaN, 10.0, kNaN},
-        ScaleCase{10.0, kNaN, kNaN},
-        ScaleCase{kInf, 0.0, kNaN},
-        ScaleCase{std::numeric_limits<double>::max(), 1.0, kInf},  // rounds up to 1.8e308
-        ScaleCase{std::numeric_limits<double>::denorm_min(), 1.0, 4.94065645841247e-324}));
+    ::testing::Values(ScaleCase{446.00625, 100000.0, 44600625.0},
+                      // In binary 136.0125 * 100000 is 13601249.999999998 and truncates one unit low.
+                      ScaleCase{136.0125, 100000.0, 13601250.0}, ScaleCase{146.52, 100000.0, 14652000.0},
+                      ScaleCase{1.005, 10.0, 10.05}, ScaleCase{88.5, 10.0, 885.0}, ScaleCase{0.1, 3.0, 0.3},
+                      ScaleCase{-446.00625, 100000.0, -44600625.0}, ScaleCase{2.5, -4.0, -10.0},
+                      ScaleCase{0.0, 100000.0, 0.0}, ScaleCase{-0.0, 100000.0, -0.0},
+                      // 15 significant digits are kept; the 17th of a double is not.
+                      ScaleCase{0.30000000000000004, 10.0, 3.0}, ScaleCase{123456789012345.0, 1.0, 123456789012345.0},
+                      ScaleCase{1e308, 10.0, kInf}, ScaleCase{-1e308, 10.0, -kInf}, ScaleCase{1e-300, 1e-300, 0.0},
+                      ScaleCase{kInf, 10.0, kInf}, ScaleCase{kNaN, 10.0, kNaN}, ScaleCase{10.0, kNaN, kNaN},
+                      ScaleCase{kInf, 0.0, kNaN},
+                      ScaleCase{std::numeric_limits<double>::max(), 1.0, kInf},  // rounds up to 1.8e308
+                      ScaleCase{std::numeric_limits<double>::denorm_min(), 1.0, 4.94065645841247e-324}));
 
 struct TruncateCase {
   double value;
@@ -95,8 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Table, TruncateCases,
 std::string MultiplyDigits(const std::string& a, const std::string& b) {
   std::vector<int> sum(a.size() + b.size(), 0);
   for (std::size_t i = 0; i < a.size(); ++i)
-    for (std::size_t j = 0; j < b.size(); ++j)
-      sum[i + j + 1] += (a[i] - '0') * (b[j] - '0');
+    for (std::size_t j = 0; j < b.size(); ++j) sum[i + j + 1] += (a[i] - '0') * (b[j] - '0');
   for (std::size_t k = sum.size() - 1; k > 0; --k) {
     sum[k - 1] += sum[k] / 10;
     sum[k] %= 10;
@@ -132,13 +120,13 @@ TEST(DecimalScale, AgreesWithExactDecimalProductOnRandomInputs) {
   for (int i = 0; i < 100000; ++i) {
     const RandomDecimal a = MakeDecimal(rng);
     const RandomDecimal b = MakeDecimal(rng);
-    const std::string exact = (a.negative != b.negative ? "-" : "") + MultiplyDigits(a.digits, b.digits) +
-                              "e" + std::to_string(a.exponent + b.exponent);
+    const std::string exact = (a.negative != b.negative ? "-" : "") + MultiplyDigits(a.digits, b.digits) + "e" +
+                              std::to_string(a.exponent + b.exponent);
     const double expected = std::strtod(exact.c_str(), nullptr);
     const double got = DecimalScale(a.value, b.value);
     if (got != expected && mismatches++ < 10) {
-      ADD_FAILURE() << a.digits << "e" << a.exponent << " * " << b.digits << "e" << b.exponent
-                    << ": got " << got << ", exact " << exact;
+      ADD_FAILURE() << a.digits << "e" << a.exponent << " * " << b.digits << "e" << b.exponent << ": got " << got
+                    << ", exact " << exact;
     }
   }
   EXPECT_EQ(mismatches, 0);

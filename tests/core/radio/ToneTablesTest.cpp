@@ -50,10 +50,10 @@ TEST_P(DcsStoredValues, OctalDigitsOrMinusOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DcsStoredValues,
-                         ::testing::Values(ValueCase{23, 19}, ValueCase{754, 492}, ValueCase{17, 15},
-                                           ValueCase{50, 40}, ValueCase{411, 265}, ValueCase{365, 245},
-                                           ValueCase{0, -1}, ValueCase{999, -1}, ValueCase{24, -1},
-                                           ValueCase{-23, -1}, ValueCase{1LL << 40, -1}));
+                         ::testing::Values(ValueCase{23, 19}, ValueCase{754, 492}, ValueCase{17, 15}, ValueCase{50, 40},
+                                           ValueCase{411, 265}, ValueCase{365, 245}, ValueCase{0, -1},
+                                           ValueCase{999, -1}, ValueCase{24, -1}, ValueCase{-23, -1},
+                                           ValueCase{1LL << 40, -1}));
 
 TEST(DcsCodeTable, ValuesAndCodesMapOneToOne) {
   int known = 0;

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/profile/ProfileFile.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/profile/ProfileFile.h"
 #include "core/settings/ImageCompare.h"
 #include "core/settings/RadioOptions.h"
 
@@ -47,22 +47,42 @@ TEST(ImageCompare, ListsWhatTheUserSeesAndEveryOtherByte) {
       {"new_channel", [](RadioImage& i) { SetRow(i, 16, "146.52000", "Low"); }, {16}, {}, {}},
       {"option", [](RadioImage& i) { i[ImageMap::kSquelchLevel] = 3; }, {}, {"squelch"}, {}},
       {"band", [](RadioImage& i) { i[ImageMap::kProductBand] ^= 1; }, {}, {"band"}, {}},
-      {"unnamed_bytes", [](RadioImage& i) { i[0x3FB] = 0; i[0x3FC] = 0; i[0x3FE] = 0; }, {}, {}, {{0x3FB, 0x3FD}, {0x3FE, 0x3FF}}},
+      {"unnamed_bytes",
+       [](RadioImage& i) {
+         i[0x3FB] = 0;
+         i[0x3FC] = 0;
+         i[0x3FE] = 0;
+       },
+       {},
+       {},
+       {{0x3FB, 0x3FD}, {0x3FE, 0x3FF}}},
       // Bytes 14-15 of a record and the bits no column owns show nowhere.
       {"record_byte_14", [](RadioImage& i) { i[At(3, 14)] ^= 0x01; }, {}, {}, {{0x03E, 0x03F}}},
-      {"power_and_a_foreign_bit", [](RadioImage& i) { SetRow(i, 3, "446.00625", "Low"); i[At(3, 13)] ^= 0x01; },
-       {3}, {}, {{0x03D, 0x03E}}},
+      {"power_and_a_foreign_bit",
+       [](RadioImage& i) {
+         SetRow(i, 3, "446.00625", "Low");
+         i[At(3, 13)] ^= 0x01;
+       },
+       {3},
+       {},
+       {{0x03D, 0x03E}}},
       {"power_alone", [](RadioImage& i) { SetRow(i, 3, "446.00625", "Low"); }, {3}, {}, {}},
       {"beep_bit_not_shown", [](RadioImage& i) { i[ImageMap::kBeep] ^= 0x02; }, {}, {}, {{0x136, 0x137}}},
       // An empty row hides its bandwidth.
-      {"empty_row_bandwidth", [](RadioImage& i) { i[At(5, 13)] ^= ImageMap::Channel::kWideBit; }, {}, {}, {{0x05D, 0x05E}}},
+      {"empty_row_bandwidth",
+       [](RadioImage& i) { i[At(5, 13)] ^= ImageMap::Channel::kWideBit; },
+       {},
+       {},
+       {{0x05D, 0x05E}}},
       {"one_of_each",
        [](RadioImage& i) {
          SetRow(i, 3, "446.10000", "High");
          i[ImageMap::kTimeOutTimer] = 4;
          i[0x200] ^= 0xFF;
        },
-       {3}, {"timeout"}, {{0x200, 0x201}}},
+       {3},
+       {"timeout"},
+       {{0x200, 0x201}}},
   };
   for (const CompareCase& c : cases) {
     const RadioImage a = Base();

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/files/NewDocumentImage.h"
 #include "core/radio/CaseText.h"
 #include "core/radio/ImageMap.h"
-#include "core/files/NewDocumentImage.h"
 #include "core/settings/OptionalFeatures.h"
 
 namespace {
@@ -72,23 +72,18 @@ constexpr int kNone = kNoSelection;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, OptionByte,
-    ::testing::Values(
-        OptionCase{L::TimeOutTime, 3, 2, kNone, 3},  // 45 s, kept on an untouched OK
-        OptionCase{L::TimeOutTime, 0, kNone, kNone, 0},
-        OptionCase{L::SquelchLevel, 10, kNone, 3, 3},
-        OptionCase{L::PriorityChannel, 16, 16, 0, 0},
-        OptionCase{L::VoiceAnnunciation, 3, kNone, kNone, 3},  // never stored as 0xFF
-        OptionCase{L::Vox, 0, 1, 0, 1},
-        OptionCase{L::Vox, 2, kNone, kNone, 2},  // 1 - 2 has no entry
-        OptionCase{L::VoxGainLevel, 0, kNone, kNone, 0},
-        OptionCase{L::VoxGainLevel, 8, 7, 0, 1},
-        OptionCase{L::VoxDelayTime, 6, kNone, 5, 5},
-        OptionCase{L::BatterySaver, 0x05, 0, kNone, 1},
-        OptionCase{L::Beep, 0, 1, 0, 1},
-        OptionCase{L::SideKey1, 0x8B, 3, kNone, 0x8B},  // Scan Switch, bits 3 and 7 kept
-        OptionCase{L::SideKey2, 0x8B, 0, 6, 0xEB},      // Remote Alarm
-        OptionCase{L::SideKey1, 0x0F, 0, kNone, 0x08},  // code 7 shows Off and stores 0
-        OptionCase{L::SideKey2, 0xF5, 0, 2, 0xA5},      // likewise, bit 7 kept
-        OptionCase{L::SideKey1, 0x00, 0, 9, 0x00}));    // an index past the list changes nothing
+    ::testing::Values(OptionCase{L::TimeOutTime, 3, 2, kNone, 3},  // 45 s, kept on an untouched OK
+                      OptionCase{L::TimeOutTime, 0, kNone, kNone, 0}, OptionCase{L::SquelchLevel, 10, kNone, 3, 3},
+                      OptionCase{L::PriorityChannel, 16, 16, 0, 0},
+                      OptionCase{L::VoiceAnnunciation, 3, kNone, kNone, 3},                    // never stored as 0xFF
+                      OptionCase{L::Vox, 0, 1, 0, 1}, OptionCase{L::Vox, 2, kNone, kNone, 2},  // 1 - 2 has no entry
+                      OptionCase{L::VoxGainLevel, 0, kNone, kNone, 0}, OptionCase{L::VoxGainLevel, 8, 7, 0, 1},
+                      OptionCase{L::VoxDelayTime, 6, kNone, 5, 5}, OptionCase{L::BatterySaver, 0x05, 0, kNone, 1},
+                      OptionCase{L::Beep, 0, 1, 0, 1},
+                      OptionCase{L::SideKey1, 0x8B, 3, kNone, 0x8B},  // Scan Switch, bits 3 and 7 kept
+                      OptionCase{L::SideKey2, 0x8B, 0, 6, 0xEB},      // Remote Alarm
+                      OptionCase{L::SideKey1, 0x0F, 0, kNone, 0x08},  // code 7 shows Off and stores 0
+                      OptionCase{L::SideKey2, 0xF5, 0, 2, 0xA5},      // likewise, bit 7 kept
+                      OptionCase{L::SideKey1, 0x00, 0, 9, 0x00}));    // an index past the list changes nothing
 
 }  // namespace

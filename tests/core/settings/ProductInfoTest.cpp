@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/radio/CaseText.h"
-#include "core/profile/ProfileFile.h"
-#include "core/radio/ImageMap.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/profile/ProfileFile.h"
+#include "core/radio/CaseText.h"
+#include "core/radio/ImageMap.h"
 #include "core/settings/ProductInfo.h"
 
 namespace {
@@ -47,9 +47,9 @@ TEST_F(ProductInfo, BandListSplitsAtEveryBar) {
   } cases[] = {
       {0, {"136-174MHz", "400-470MHz"}},
       {3, {"130 - 160MHz"}},
-      {4, {""}},              // empty text: one empty entry
+      {4, {""}},  // empty text: one empty entry
       {5, {"a", "", "b", ""}},
-      {-1, {""}},             // no model selected reads Field0, missing
+      {-1, {""}},  // no model selected reads Field0, missing
   };
   for (const auto& c : cases) EXPECT_EQ(BandList(m_profile, c.model), c.bands) << "model " << c.model;
 }

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/radio/CaseText.h"
-#include "core/profile/ProfileFile.h"
-#include "core/radio/ImageMap.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/profile/ProfileFile.h"
+#include "core/radio/CaseText.h"
+#include "core/radio/ImageMap.h"
 #include "core/settings/RadioOptions.h"
 
 namespace {
@@ -32,12 +32,18 @@ TEST_F(RadioOptions, ValuesInEitherLanguageAndLooseSpelling) {
     int offset;
     std::uint8_t byte;
   } cases[] = {
-      {"timeout=60", 0x130, 4},           {"TimeOut=600S", 0x130, 40},
-      {"priority=关", 0x161, 0},          {"priority=16", 0x161, 16},
-      {"voice=english", 0x12F, 2},        {"vox=ON", 0x139, 1},
-      {"vox_delay=1.5", 0x13B, 3},        {"battery-saver=开", 0x135, 1},
-      {"side-key-1=Monitor Momentary", 0x391, 0xFA}, {"side key 2=remote_alarm", 0x391, 0xEF},
-      {"side-key-2=本地报警", 0x391, 0xDF}, {"band=146-174mhz", 0x32F, 1},
+      {"timeout=60", 0x130, 4},
+      {"TimeOut=600S", 0x130, 40},
+      {"priority=关", 0x161, 0},
+      {"priority=16", 0x161, 16},
+      {"voice=english", 0x12F, 2},
+      {"vox=ON", 0x139, 1},
+      {"vox_delay=1.5", 0x13B, 3},
+      {"battery-saver=开", 0x135, 1},
+      {"side-key-1=Monitor Momentary", 0x391, 0xFA},
+      {"side key 2=remote_alarm", 0x391, 0xEF},
+      {"side-key-2=本地报警", 0x391, 0xDF},
+      {"band=146-174mhz", 0x32F, 1},
       {"band=2", 0x32F, 1},
   };
   for (const auto& c : cases) {

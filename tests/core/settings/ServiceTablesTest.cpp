@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/files/NewDocumentImage.h"
 #include "core/radio/CaseText.h"
 #include "core/radio/ImageMap.h"
-#include "core/files/NewDocumentImage.h"
 #include "core/settings/ParamArea.h"
 #include "core/settings/PowerTable.h"
 
@@ -42,11 +42,11 @@ TEST(BandTableFor, RowsBaseAndCut) {
       {"130 - 160MHz", 9, {130, 140, 150, 160}, 0, 4},
       {"136-174MHz", 9, {136, 140, 150, 160, 170, 174}, 0, 6},
       {"420-450MHz", 9, {420, 430, 440, 450}, 2, 4},
-      {"450-520MHz", 9, {450, 460, 470, 480}, 5, 8},   // cut at the last power entry
+      {"450-520MHz", 9, {450, 460, 470, 480}, 5, 8},  // cut at the last power entry
       {"450-520MHz", 13, {450, 460, 470, 480, 490, 500, 510, 520}, 5, 8},
       {"430-460MHz", 13, {430, 440, 450, 460}, 3, 4},
       {"400-530MHz", 13, {400, 410, 420, 430, 440, 450, 460, 470, 480, 490, 500, 510, 520}, 0, 14},
-      {"500-520MHz", 9, {}, 10, 3},                   // starts beyond the table
+      {"500-520MHz", 9, {}, 10, 3},  // starts beyond the table
       {"", 9, {0}, 0, 1},
   };
   for (const auto& c : cases) {
@@ -77,7 +77,7 @@ TEST(PowerTable, CellOffsets) {
       {"130 - 160MHz", 4, 3, 0x3EB},  // row 160, High Power
       {"420-450MHz", 1, 1, 0x3E6},    // row 420, Low Power
       {"400-480MHz", 9, 3, 0x3FA},
-      {"450-520MHz", 4, 3, 0x3FA},    // the last row left after the cut
+      {"450-520MHz", 4, 3, 0x3FA},  // the last row left after the cut
   };
   for (const auto& c : cases) {
     const BandTable table = PowerTableFor(BandLimitsFromText(c.band));
@@ -92,7 +92,7 @@ TEST(PowerTable, CellsStayInsideTheTable) {
     const std::vector<PowerRow> rows(table.points.size(), PowerRow{"7", "7", "7"});
     std::vector<PowerRow> cells = rows;
     cells.push_back({"7", "7", "7"});  // a row the band has no entry for is ignored
-    RadioImage image;  // all 0xFF
+    RadioImage image;                  // all 0xFF
     StorePowerCells(cells, table, image);
     std::size_t written = 0;
     for (std::size_t i = 0; i < image.size(); ++i) {
@@ -111,7 +111,7 @@ TEST(PowerTable, CellEditorCloseRuleAndStoredByte) {
     const char* closed;
     std::uint8_t stored;
   } cases[] = {
-      {"300", "255", 255}, {"256", "255", 255}, {"255", "255", 255}, {"-5", "0", 0},
+      {"300", "255", 255}, {"256", "255", 255}, {"255", "255", 255},  {"-5", "0", 0},
       {"", "", 0},         {"abc", "abc", 0},   {" 12x", " 12x", 12}, {"99999999999999999999", "255", 255},
   };
   const BandTable table = PowerTableFor(BandLimitsFromText("400-400MHz"));
@@ -143,7 +143,12 @@ TEST(ParamArea, NarrowSquelchSignAndMagnitude) {
   const struct {
     long long value;
     std::uint8_t byte;
-  } encoded[] = {{-3, 0x83}, {7, 0x07}, {-10, 0x8A}, {0, 0x00}, {200, 0xC8}, {-200, 0xC8},
+  } encoded[] = {{-3, 0x83},
+                 {7, 0x07},
+                 {-10, 0x8A},
+                 {0, 0x00},
+                 {200, 0xC8},
+                 {-200, 0xC8},
                  {std::numeric_limits<long long>::min(), 0x80}};
   for (const auto& c : encoded) EXPECT_EQ(HexByte(EncodeNarrowSquelch(c.value)), HexByte(c.byte)) << c.value;
 }
@@ -160,13 +165,13 @@ RadioImage InRange() {
 TEST(ParamArea, OpeningShowsNormalisedValuesAndLeavesTheImage) {
   const BandTable table = SquelchTableFor(BandLimitsFromText("430-460MHz"));
   RadioImage image = InRange();
-  image[0x303] = 4;       // row 430, below 5
-  image[0x306] = 101;     // row 460, above 100
-  image[0x302] = 0;       // no row of this band: untouched
+  image[0x303] = 4;    // row 430, below 5
+  image[0x306] = 101;  // row 460, above 100
+  image[0x302] = 0;    // no row of this band: untouched
   image[0x30D] = 0;
-  image[0x30E] = 0x8F;    // magnitude 15
+  image[0x30E] = 0x8F;  // magnitude 15
   image[0x314] = 126;
-  image[0x316] = 200;     // MIC2 above 127
+  image[0x316] = 200;  // MIC2 above 127
   image[0x318] = 29;
   const RadioImage before = image;
   const ParamControls shown = ParamControlsFromImage(image, table);

@@ -28,11 +28,11 @@ TEST(PaneCycle, NextPane) {
     bool forward;
     int next;
   } cases[] = {
-      {{true, true}, 0, true, 1},           {{true, true}, 1, true, 0},  // comes round
-      {{true, true}, 0, false, 1},          {{true, false, true}, 0, true, 2},
-      {{false, true}, 1, true, 1},          // the only pane stays
-      {{true, true, true}, -1, true, 0},    {{true, true, true}, -1, false, 2},
-      {{false, false}, 0, true, -1},        {{}, -1, true, -1},
+      {{true, true}, 0, true, 1},        {{true, true}, 1, true, 0},  // comes round
+      {{true, true}, 0, false, 1},       {{true, false, true}, 0, true, 2},
+      {{false, true}, 1, true, 1},  // the only pane stays
+      {{true, true, true}, -1, true, 0}, {{true, true, true}, -1, false, 2},
+      {{false, false}, 0, true, -1},     {{}, -1, true, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(NextPane(c.available, c.current, c.forward), c.next);
 }

@@ -24,8 +24,8 @@ TEST(StartupRules, LanguageFlagAndHelpFile) {
     const char* language;
     bool chinese;
   } cases[] = {
-      {"Chinese", true}, {"chinese", true}, {"CHINESE", true}, {"Chinese ", false},
-      {" Chinese", false}, {"English", false}, {"", false},     {"Chinese ; remark", false},
+      {"Chinese", true},   {"chinese", true},  {"CHINESE", true}, {"Chinese ", false},
+      {" Chinese", false}, {"English", false}, {"", false},       {"Chinese ; remark", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(IsChineseLanguage(c.language), c.chinese) << '"' << c.language << '"';
@@ -44,9 +44,9 @@ TEST(StartupRules, ModuleIsFoundWithoutRegardToCase) {
     const char* language;
     const char* found;  // nullptr: none
   } cases[] = {
-      {"Chinese", "Chinese.qm"}, {"chinese", "Chinese.qm"}, {"CHINESE", "Chinese.qm"},
-      {"English", "English.qm"}, {"English ", nullptr},     {"", nullptr},
-      {"German", nullptr},       {"Folder", nullptr},       {"../English", nullptr},
+      {"Chinese", "Chinese.qm"},  {"chinese", "Chinese.qm"}, {"CHINESE", "Chinese.qm"},
+      {"English", "English.qm"},  {"English ", nullptr},     {"", nullptr},
+      {"German", nullptr},        {"Folder", nullptr},       {"../English", nullptr},
       {"Chinese.qm/..", nullptr},
   };
   for (const auto& c : cases) {
@@ -64,8 +64,8 @@ TEST(StartupRules, ShowLangIsALeadingNumber) {
     const char* value;
     bool shown;
   } cases[] = {
-      {"", false},  {"0", false},    {"00", false},   {"1", true},  {"2", true},
-      {"-1", true}, {"1abc", true},  {"abc1", false}, {" 1", true}, {"99999999999999999999999", true},
+      {"", false},  {"0", false},   {"00", false},   {"1", true},  {"2", true},
+      {"-1", true}, {"1abc", true}, {"abc1", false}, {" 1", true}, {"99999999999999999999999", true},
   };
   for (const auto& c : cases) EXPECT_EQ(ShowLanguageCommand(c.value), c.shown) << '"' << c.value << '"';
 }
@@ -82,9 +82,9 @@ TEST(NavBarGeometry, TrackerAndWidthLimits) {
     int tracker;
     int width;
   } cases[] = {
-      {0, 1000, 80, 11},    {10, 1000, 80, 11},  {11, 1000, 80, 11},  {50, 1000, 80, 50},
-      {80, 1000, 80, 80},   {300, 1000, 300, 300}, {500, 1000, 500, 500}, {501, 1000, 500, 500},
-      {-30, 1000, 80, 11},  {200, 101, 50, 50},  {5, 101, 50, 11},    {5, 10, 5, 5},
+      {0, 1000, 80, 11},   {10, 1000, 80, 11},    {11, 1000, 80, 11},    {50, 1000, 80, 50},
+      {80, 1000, 80, 80},  {300, 1000, 300, 300}, {500, 1000, 500, 500}, {501, 1000, 500, 500},
+      {-30, 1000, 80, 11}, {200, 101, 50, 50},    {5, 101, 50, 11},      {5, 10, 5, 5},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(NavTrackerX(c.x, c.frameWidth), c.tracker) << c.x << " in " << c.frameWidth;
@@ -180,17 +180,91 @@ TEST(HelpTopics, FileNamesAndContexts) {
 TEST(HelpTopics, ShippedFilesCoverEveryContext) {
   const std::uint32_t contexts[] = {
       // The frame's commands and the main window.
-      57600, 57601, 57602, 57603, 57604, 57606, 57607, 57609, 57665, 32786, 32787, 32788, 32781, 32779,
-      32773, 32774, 59392, 59393, 32780, 32777, 32799, 57664, 57670, 57680, 57681, MainWindowHelpContext(),
+      57600,
+      57601,
+      57602,
+      57603,
+      57604,
+      57606,
+      57607,
+      57609,
+      57665,
+      32786,
+      32787,
+      32788,
+      32781,
+      32779,
+      32773,
+      32774,
+      59392,
+      59393,
+      32780,
+      32777,
+      32799,
+      57664,
+      57670,
+      57680,
+      57681,
+      MainWindowHelpContext(),
       // Channel editing: lists, recent files, undo, clipboard, rows.
-      32825, 32826, 57616, 57617, 57618, 57619, 57643, 57644, 57635, 57634, 57637, 32820, 32821, 32822, 32823, 32824,
-      Cmd::kFileOpenBackup, Cmd::kFileCompare, Cmd::kVerifyAfterWrite, Cmd::kSerialTrace,
+      32825,
+      32826,
+      57616,
+      57617,
+      57618,
+      57619,
+      57643,
+      57644,
+      57635,
+      57634,
+      57637,
+      32820,
+      32821,
+      32822,
+      32823,
+      32824,
+      Cmd::kFileOpenBackup,
+      Cmd::kFileCompare,
+      Cmd::kVerifyAfterWrite,
+      Cmd::kSerialTrace,
       // The channel grid and its editors.
-      1000, 2127, 2128, 2132, 2133, 2134, 2135, 1130, 1129,
+      1000,
+      2127,
+      2128,
+      2132,
+      2133,
+      2134,
+      2135,
+      1130,
+      1129,
       // Optional features and product information, with their buttons.
-      1118, 1116, 1006, 1119, 1011, 1012, 1007, 1121, 1140, 1141, 1142, 1013, 1014, 1, 2,
+      1118,
+      1116,
+      1006,
+      1119,
+      1011,
+      1012,
+      1007,
+      1121,
+      1140,
+      1141,
+      1142,
+      1013,
+      1014,
+      1,
+      2,
       // Power and parameter adjustment.
-      1137, 1033, 1005, 1008, 1009, 1010, 1018, 1019, 1022, 1023, 1024,
+      1137,
+      1033,
+      1005,
+      1008,
+      1009,
+      1010,
+      1018,
+      1019,
+      1022,
+      1023,
+      1024,
   };
   for (const char* file : {"enHelp.html", "chHelp.html"}) {
     std::ifstream in(std::string(PROGRAM_SOURCE_DIR) + "/res/" + file);
@@ -233,15 +307,44 @@ TEST(ResourceTable, KeysAndPrompts) {
 }
 
 TEST(ResourceTable, EveryMenuCommandHasItsPrompt) {
-  for (int command : {Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileClose, Cmd::kFileSave, Cmd::kFileSaveAs,
-                      Cmd::kFilePrint, Cmd::kFilePrintPreview, Cmd::kFilePrintSetup, Cmd::kAppExit,
-                      Cmd::kProductInformation, Cmd::kChannelInformation, Cmd::kOptionalFeatures,
-                      Cmd::kPowerAdjust, Cmd::kParamAdjust, Cmd::kRead, Cmd::kWrite, Cmd::kViewToolbar,
-                      Cmd::kViewStatusBar, Cmd::kControlBar, Cmd::kComSetup, Cmd::kLanguage, Cmd::kAppAbout,
-                      Cmd::kImportChannels, Cmd::kExportChannels, Cmd::kEditUndo, Cmd::kEditRedo, Cmd::kEditCut,
-                      Cmd::kEditCopy, Cmd::kEditPaste, Cmd::kInsertChannel, Cmd::kDeleteChannel,
-                      Cmd::kMoveChannelUp, Cmd::kMoveChannelDown, Cmd::kClearChannel, Cmd::kFileOpenBackup,
-                      Cmd::kFileCompare, Cmd::kVerifyAfterWrite, Cmd::kSerialTrace}) {
+  for (int command : {Cmd::kFileNew,
+                      Cmd::kFileOpen,
+                      Cmd::kFileClose,
+                      Cmd::kFileSave,
+                      Cmd::kFileSaveAs,
+                      Cmd::kFilePrint,
+                      Cmd::kFilePrintPreview,
+                      Cmd::kFilePrintSetup,
+                      Cmd::kAppExit,
+                      Cmd::kProductInformation,
+                      Cmd::kChannelInformation,
+                      Cmd::kOptionalFeatures,
+                      Cmd::kPowerAdjust,
+                      Cmd::kParamAdjust,
+                      Cmd::kRead,
+                      Cmd::kWrite,
+                      Cmd::kViewToolbar,
+                      Cmd::kViewStatusBar,
+                      Cmd::kControlBar,
+                      Cmd::kComSetup,
+                      Cmd::kLanguage,
+                      Cmd::kAppAbout,
+                      Cmd::kImportChannels,
+                      Cmd::kExportChannels,
+                      Cmd::kEditUndo,
+                      Cmd::kEditRedo,
+                      Cmd::kEditCut,
+                      Cmd::kEditCopy,
+                      Cmd::kEditPaste,
+                      Cmd::kInsertChannel,
+                      Cmd::kDeleteChannel,
+                      Cmd::kMoveChannelUp,
+                      Cmd::kMoveChannelDown,
+                      Cmd::kClearChannel,
+                      Cmd::kFileOpenBackup,
+                      Cmd::kFileCompare,
+                      Cmd::kVerifyAfterWrite,
+                      Cmd::kSerialTrace}) {
     const char* prompt = EnglishResourceText(StringKey(command));
     ASSERT_NE(prompt, nullptr) << command;
     EXPECT_NE(PromptToolTip(prompt), "") << command;
@@ -268,8 +371,7 @@ TEST(RecentFileList, MenuTexts) {
       {3, "/home/tech/R&D/a&b.dat", "&4 /home/tech/R&&D/a&&b.dat"},
       {1, "/home/technician/customers/quillmoor/2026/december/site-a/plan.dat",
        "&2 /home/.../customers/quillmoor/2026/december/site-a/plan.dat"},
-      {2, "/home/technician/a-very-long-folder-name-that-fills-the-menu-on-its-own/plan.dat",
-       "&3 /home/.../plan.dat"},
+      {2, "/home/technician/a-very-long-folder-name-that-fills-the-menu-on-its-own/plan.dat", "&3 /home/.../plan.dat"},
   };
   for (const auto& c : cases) EXPECT_EQ(RecentFileMenuText(c.index, c.path), c.text) << c.path;
 }

@@ -9,11 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTimer>
-#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "core/files/DataFile.h"
@@ -141,22 +141,22 @@ void AccessibilityTest::namedControls_data() {
   for (const char* language : {"English", "Chinese"}) {
     const bool chinese = QByteArray(language) == "Chinese";
     const QByteArray tag(language);
-    QTest::newRow(tag + " main window, a frequency") << language << 0 << 1
-                                                     << QString(chinese ? "接收频率，信道 3" : "Rx Frequency, channel 3");
-    QTest::newRow(tag + " main window, a list") << language << 0 << 5
-                                                << QString(chinese ? "宽/窄，信道 3" : "W/N, channel 3");
-    for (const auto& [name, command] : std::vector<std::pair<const char*, int>>{
-             {"Product Information", Cmd::kProductInformation},
-             {"Optional Features", Cmd::kOptionalFeatures},
-             {"Com Setup", Cmd::kComSetup},
-             {"Language", Cmd::kLanguage},
-             {"About", Cmd::kAppAbout},
-             {"Progress", Cmd::kRead},
-             {"Password", kPasswordDialog},
-             {"Power Adjustment", Cmd::kPowerAdjust},
-             {"Parameter Adjustment", Cmd::kParamAdjust},
-             {"Compare With", Cmd::kFileCompare},
-             {"Help", kHelpWindow}})
+    QTest::newRow(tag + " main window, a frequency")
+        << language << 0 << 1 << QString(chinese ? "接收频率，信道 3" : "Rx Frequency, channel 3");
+    QTest::newRow(tag + " main window, a list")
+        << language << 0 << 5 << QString(chinese ? "宽/窄，信道 3" : "W/N, channel 3");
+    for (const auto& [name, command] :
+         std::vector<std::pair<const char*, int>>{{"Product Information", Cmd::kProductInformation},
+                                                  {"Optional Features", Cmd::kOptionalFeatures},
+                                                  {"Com Setup", Cmd::kComSetup},
+                                                  {"Language", Cmd::kLanguage},
+                                                  {"About", Cmd::kAppAbout},
+                                                  {"Progress", Cmd::kRead},
+                                                  {"Password", kPasswordDialog},
+                                                  {"Power Adjustment", Cmd::kPowerAdjust},
+                                                  {"Parameter Adjustment", Cmd::kParamAdjust},
+                                                  {"Compare With", Cmd::kFileCompare},
+                                                  {"Help", kHelpWindow}})
       QTest::newRow(tag + " " + name) << language << command << 0 << QString();
   }
 }
@@ -322,14 +322,22 @@ void AccessibilityTest::keyboard_data() {
   QTest::addColumn<QString>("keys");
   QTest::addColumn<QString>("expected");
   // "editor": the focus on the editor open over the table's current cell.
-  QTest::newRow("F6 from the table to the tree") << "F6" << "tree";
-  QTest::newRow("F6 twice comes back to the cell being edited") << "F6 F6" << "editor";
-  QTest::newRow("F6 into the table opens the current cell's editor") << "F6 drop F6" << "editor";
-  QTest::newRow("Shift+F6 the other way") << "Shift+F6" << "tree";
-  QTest::newRow("F6 skips a hidden navigation bar") << "hide F6" << "editor";
-  QTest::newRow("hiding the bar takes the focus out of it") << "F6 hide" << "editor";
-  QTest::newRow("Shift+F10 opens the table's menu") << "Shift+F10" << "menu";
-  QTest::newRow("the Menu key opens it") << "Menu" << "menu";
+  QTest::newRow("F6 from the table to the tree") << "F6"
+                                                 << "tree";
+  QTest::newRow("F6 twice comes back to the cell being edited") << "F6 F6"
+                                                                << "editor";
+  QTest::newRow("F6 into the table opens the current cell's editor") << "F6 drop F6"
+                                                                     << "editor";
+  QTest::newRow("Shift+F6 the other way") << "Shift+F6"
+                                          << "tree";
+  QTest::newRow("F6 skips a hidden navigation bar") << "hide F6"
+                                                    << "editor";
+  QTest::newRow("hiding the bar takes the focus out of it") << "F6 hide"
+                                                            << "editor";
+  QTest::newRow("Shift+F10 opens the table's menu") << "Shift+F10"
+                                                    << "menu";
+  QTest::newRow("the Menu key opens it") << "Menu"
+                                         << "menu";
 }
 
 void AccessibilityTest::keyboard() {

@@ -4,19 +4,19 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTreeWidget>
 #include <QTest>
+#include <QTreeWidget>
 
-#include "support/ShellFixture.h"
+#include "core/shell/ResourceIds.h"
 #include "gui/app/BackgroundClient.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/MainFrame.h"
 #include "gui/app/NavigationBar.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/widgets/MSFlexGrid.h"
 #include "gui/editor/ProgramView.h"
 #include "gui/editor/ProgressDlg.h"
 #include "gui/editor/ViewProfile.h"
+#include "gui/widgets/MSFlexGrid.h"
+#include "support/ShellFixture.h"
 
 class ChannelWindowTest : public QObject {
   Q_OBJECT
@@ -76,8 +76,10 @@ void ChannelWindowTest::wideWindowScrolls() {
 void ChannelWindowTest::modifiedMark_data() {
   QTest::addColumn<QString>("file");
   QTest::addColumn<QString>("title");  // once saved, with Qt's placeholder
-  QTest::newRow("plain name") << "radio.dat" << "radio.dat[*]";
-  QTest::newRow("name holding the placeholder") << "a[*]b.dat" << "a[*][*]b.dat[*]";
+  QTest::newRow("plain name") << "radio.dat"
+                              << "radio.dat[*]";
+  QTest::newRow("name holding the placeholder") << "a[*]b.dat"
+                                                << "a[*][*]b.dat[*]";
 }
 
 // The channel window's title carries the modified mark while the document

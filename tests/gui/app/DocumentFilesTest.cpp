@@ -2,23 +2,23 @@
 // a new document always asks for a name, and closing the program asks to
 // save a modified document (Yes, No, Cancel).
 #include <QApplication>
-#include <map>
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <map>
 
-#include "support/ShellFixture.h"
-#include "gui/app/BackgroundClient.h"
-#include "gui/app/ChildFrame.h"
-#include "gui/editor/LanguageDlg.h"
-#include "gui/app/MainFrame.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/widgets/MSFlexGrid.h"
-#include "gui/editor/ProgramView.h"
-#include "core/radio/ChannelTable.h"
 #include "core/files/DataFile.h"
 #include "core/files/ProgramDoc.h"
+#include "core/radio/ChannelTable.h"
+#include "core/shell/ResourceIds.h"
+#include "gui/app/BackgroundClient.h"
+#include "gui/app/ChildFrame.h"
+#include "gui/app/MainFrame.h"
+#include "gui/editor/LanguageDlg.h"
+#include "gui/editor/ProgramView.h"
+#include "gui/widgets/MSFlexGrid.h"
+#include "support/ShellFixture.h"
 
 namespace {
 
@@ -228,16 +228,23 @@ void DocumentFilesTest::typedNameGetsTheExtension_data() {
   QTest::addColumn<QString>("caption");  // of the file dialog
   QTest::addColumn<QString>("shown");    // the document's title, then channel 1's receive frequency
   QTest::newRow("Save As foo, No") << int(Cmd::kFileSaveAs) << "foo" << int(QMessageBox::No) << "foo.dat"
-                                   << "Save As" << "start.dat 446.00000";
+                                   << "Save As"
+                                   << "start.dat 446.00000";
   QTest::newRow("Save As foo, Yes") << int(Cmd::kFileSaveAs) << "foo" << int(QMessageBox::Yes) << "foo.dat"
-                                    << "Save As" << "foo.dat 446.00000";
-  QTest::newRow("Open foo") << int(Cmd::kFileOpen) << "foo" << int(QMessageBox::No) << "" << "Open" << "foo.dat ";
+                                    << "Save As"
+                                    << "foo.dat 446.00000";
+  QTest::newRow("Open foo") << int(Cmd::kFileOpen) << "foo" << int(QMessageBox::No) << ""
+                            << "Open"
+                            << "foo.dat ";
   QTest::newRow("Open a file without extension") << int(Cmd::kFileOpen) << "plain" << int(QMessageBox::No) << ""
-                                                 << "Open" << "plain ";
+                                                 << "Open"
+                                                 << "plain ";
   QTest::newRow("Export list, No") << int(Cmd::kExportChannels) << "list" << int(QMessageBox::No) << "list.csv"
-                                   << "Export Channels" << "start.dat 446.00000";
+                                   << "Export Channels"
+                                   << "start.dat 446.00000";
   QTest::newRow("Import list") << int(Cmd::kImportChannels) << "list" << int(QMessageBox::No) << ""
-                               << "Import Channels" << "start.dat 440.00000";
+                               << "Import Channels"
+                               << "start.dat 440.00000";
 }
 
 // The folder holds foo.dat and plain, two data files without channels, and
@@ -254,8 +261,9 @@ void DocumentFilesTest::typedNameGetsTheExtension() {
   const std::map<std::string, std::string> files{
       {"foo.dat", DataFileBytes(RadioImage())},
       {"plain", DataFileBytes(RadioImage())},
-      {"list.csv", "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,W/N,Scan,Busy Lock,Power\n"
-                   "1,440.00000,440.00000,None,None,Wide,No,Off,Low\n"}};
+      {"list.csv",
+       "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,W/N,Scan,Busy Lock,Power\n"
+       "1,440.00000,440.00000,None,None,Wide,No,Off,Low\n"}};
   for (const auto& [name, bytes] : files) shell.Write(name, bytes);
   shell.fileNames = {QString::fromStdString(shell.FilePath(typed.toStdString()))};
   shell.answer = static_cast<QMessageBox::StandardButton>(answer);

@@ -4,14 +4,14 @@
 #include <QPointer>
 #include <QTest>
 
-#include "support/ShellFixture.h"
-#include "gui/shell/AppGlobals.h"
+#include "core/files/DataFile.h"
+#include "core/files/ProgramDoc.h"
+#include "core/shell/ResourceIds.h"
 #include "gui/app/BackgroundClient.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/MainFrame.h"
-#include "core/shell/ResourceIds.h"
-#include "core/files/DataFile.h"
-#include "core/files/ProgramDoc.h"
+#include "gui/shell/AppGlobals.h"
+#include "support/ShellFixture.h"
 
 class FileNewTest : public QObject {
   Q_OBJECT
@@ -36,8 +36,10 @@ void FileNewTest::fileNew_data() {
 
   QTest::newRow("Cancel") << "English" << int(QMessageBox::Cancel) << "All data will be Cleared!"
                           << "Quillmoor Radio Works";
-  QTest::newRow("OK") << "English" << int(QMessageBox::Ok) << "All data will be Cleared!" << "Quillmoor Radio Works";
-  QTest::newRow("OK in Chinese") << "Chinese" << int(QMessageBox::Ok) << "所有数据将被清除！" << "奎尔摩无线电";
+  QTest::newRow("OK") << "English" << int(QMessageBox::Ok) << "All data will be Cleared!"
+                      << "Quillmoor Radio Works";
+  QTest::newRow("OK in Chinese") << "Chinese" << int(QMessageBox::Ok) << "所有数据将被清除！"
+                                 << "奎尔摩无线电";
 }
 
 void FileNewTest::fileNew() {
@@ -171,10 +173,14 @@ void FileNewTest::saveAs_data() {
   QTest::addColumn<QString>("written");
   QTest::addColumn<bool>("failed");
 
-  QTest::newRow("extension added") << "saved" << "saved.dat" << false;
-  QTest::newRow("extension kept") << "other.bin" << "other.bin" << false;
-  QTest::newRow("cancelled") << "" << "" << false;
-  QTest::newRow("missing folder") << "nowhere/saved.dat" << "" << true;
+  QTest::newRow("extension added") << "saved"
+                                   << "saved.dat" << false;
+  QTest::newRow("extension kept") << "other.bin"
+                                  << "other.bin" << false;
+  QTest::newRow("cancelled") << ""
+                             << "" << false;
+  QTest::newRow("missing folder") << "nowhere/saved.dat"
+                                  << "" << true;
 }
 
 void FileNewTest::saveAs() {

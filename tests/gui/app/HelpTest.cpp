@@ -8,16 +8,16 @@
 #include <QTextBrowser>
 #include <QTranslator>
 
-#include "support/ShellFixture.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/app/ChildFrame.h"
-#include "gui/widgets/ControlId.h"
-#include "gui/app/HtmlHelp.h"
-#include "gui/editor/LanguageDlg.h"
-#include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
 #include "core/shell/ResourceTable.h"
+#include "gui/app/ChildFrame.h"
+#include "gui/app/HtmlHelp.h"
+#include "gui/app/MainFrame.h"
+#include "gui/editor/LanguageDlg.h"
 #include "gui/editor/ProgramView.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/widgets/ControlId.h"
+#include "support/ShellFixture.h"
 
 class HelpTest : public QObject {
   Q_OBJECT
@@ -68,9 +68,7 @@ void HelpTest::requests() {
       };
       frame->OnCommand(Cmd::kLanguage);
       break;
-    case MainWindowF1:
-      QTest::keyClick(frame, Qt::Key_F1);
-      break;
+    case MainWindowF1: QTest::keyClick(frame, Qt::Key_F1); break;
     case MenuItemF1: {
       QMenu* edit = frame->CurrentMenus().at(1);
       edit->popup(frame->mapToGlobal(QPoint(40, 40)));

@@ -5,12 +5,12 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "support/ShellFixture.h"
-#include "gui/shell/AppGlobals.h"
+#include "core/shell/ResourceIds.h"
 #include "gui/app/MainFrame.h"
 #include "gui/app/NavigationBar.h"
 #include "gui/app/PasswordDlg.h"
-#include "core/shell/ResourceIds.h"
+#include "gui/shell/AppGlobals.h"
+#include "support/ShellFixture.h"
 
 namespace {
 // Types `text` into the password dialog and presses `button`.
@@ -25,10 +25,9 @@ std::function<int(QDialog&)> TypePassword(const QString& text, int button, QStri
   };
 }
 
-const std::vector<int> kEditChannel{Cmd::kEditUndo,      Cmd::kEditRedo,         Cmd::kEditCut,
-                                    Cmd::kEditCopy,      Cmd::kEditPaste,        Cmd::kInsertChannel,
-                                    Cmd::kDeleteChannel, Cmd::kMoveChannelUp,    Cmd::kMoveChannelDown,
-                                    Cmd::kClearChannel};
+const std::vector<int> kEditChannel{
+    Cmd::kEditUndo,      Cmd::kEditRedo,      Cmd::kEditCut,       Cmd::kEditCopy,        Cmd::kEditPaste,
+    Cmd::kInsertChannel, Cmd::kDeleteChannel, Cmd::kMoveChannelUp, Cmd::kMoveChannelDown, Cmd::kClearChannel};
 std::vector<int> EditItems(std::vector<int> dialogs) {
   dialogs.insert(dialogs.begin(), kEditChannel.begin(), kEditChannel.end());
   return dialogs;

@@ -2,18 +2,18 @@
 // the tree that opens each editor once per click.
 #include <QAction>
 #include <QCursor>
-#include <QMap>
 #include <QHelpEvent>
+#include <QMap>
 #include <QMenu>
 #include <QTest>
 #include <QToolTip>
 #include <QTreeWidget>
 
-#include "support/ShellFixture.h"
+#include "core/shell/ResourceIds.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/MainFrame.h"
 #include "gui/app/NavigationBar.h"
-#include "core/shell/ResourceIds.h"
+#include "support/ShellFixture.h"
 
 namespace {
 constexpr int kFrameWidth = 700;  // half of it: 350
@@ -30,9 +30,7 @@ QPoint CloseCentre(const CNavigationBar* bar) {
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-QPoint StripPoint(const CNavigationBar* bar) {
-  return {bar->m_rcFrame.right + 3, bar->m_rcFrame.top + 40};
-}
+QPoint StripPoint(const CNavigationBar* bar) { return {bar->m_rcFrame.right + 3, bar->m_rcFrame.top + 40}; }
 
 // Clicks the tree item with the pointer resting on it, as a user does.
 void ClickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
@@ -207,8 +205,8 @@ void NavigationBarTest::doubleClickDoesNothing() {
   QVERIFY(shell.Start());
   Settle(shell.Frame());
   CNavigationBar* bar = shell.Frame()->NavigationBar();
-  QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(StripPoint(bar)), bar->mapToGlobal(QPointF(StripPoint(bar))),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(StripPoint(bar)),
+                          bar->mapToGlobal(QPointF(StripPoint(bar))), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(bar, &doubleClick);
   QVERIFY(!bar->m_bSizing);
   QVERIFY(!bar->m_bMouseDown);
@@ -221,9 +219,15 @@ void NavigationBarTest::caption_data() {
   QTest::addColumn<QString>("language");
   QTest::addColumn<QString>("company");
   QTest::addColumn<QString>("caption");
-  QTest::newRow("English") << "English" << "Quillmoor Radio Works" << "Quillmoor Radio Works";
-  QTest::newRow("empty") << "English" << "" << "";
-  QTest::newRow("Chinese section") << "Chinese" << "Quillmoor Radio Works" << "奎尔摩无线电";
+  QTest::newRow("English") << "English"
+                           << "Quillmoor Radio Works"
+                           << "Quillmoor Radio Works";
+  QTest::newRow("empty") << "English"
+                         << ""
+                         << "";
+  QTest::newRow("Chinese section") << "Chinese"
+                                   << "Quillmoor Radio Works"
+                                   << "奎尔摩无线电";
 }
 
 void NavigationBarTest::caption() {
@@ -269,18 +273,22 @@ void NavigationBarTest::treeClickRunsItsCommandOnce() {
 
 void NavigationBarTest::keysWalkTheTreeAndEnterChooses_data() {
   QTest::addColumn<QString>("language");
-  QTest::addColumn<QString>("keys");  // D Down, R Return, S Space
+  QTest::addColumn<QString>("keys");   // D Down, R Return, S Space
   QTest::addColumn<int>("thenClick");  // a click on the item the keys reached: 1 with the focus gone first, 2 kept
   QTest::addColumn<std::vector<int>>("runs");
   QTest::addColumn<int>("current");  // the child current afterwards; -1 the root
-  QTest::newRow("arrows only move") << "English" << "DDD" << 0 << std::vector<int>{} << 2;
-  QTest::newRow("Enter chooses") << "English" << "DDDR" << 0 << std::vector<int>{Cmd::kOptionalFeatures} << -1;
-  QTest::newRow("Space chooses") << "Chinese" << "DS" << 0 << std::vector<int>{Cmd::kProductInformation} << -1;
-  QTest::newRow("Enter on the root") << "English" << "R" << 0 << std::vector<int>{} << -1;
-  QTest::newRow("a click after the focus left") << "English" << "DDD" << 1
-                                                << std::vector<int>{Cmd::kOptionalFeatures} << -1;
-  QTest::newRow("a click with the focus kept") << "English" << "DDD" << 2
-                                               << std::vector<int>{Cmd::kOptionalFeatures} << -1;
+  QTest::newRow("arrows only move") << "English"
+                                    << "DDD" << 0 << std::vector<int>{} << 2;
+  QTest::newRow("Enter chooses") << "English"
+                                 << "DDDR" << 0 << std::vector<int>{Cmd::kOptionalFeatures} << -1;
+  QTest::newRow("Space chooses") << "Chinese"
+                                 << "DS" << 0 << std::vector<int>{Cmd::kProductInformation} << -1;
+  QTest::newRow("Enter on the root") << "English"
+                                     << "R" << 0 << std::vector<int>{} << -1;
+  QTest::newRow("a click after the focus left") << "English"
+                                                << "DDD" << 1 << std::vector<int>{Cmd::kOptionalFeatures} << -1;
+  QTest::newRow("a click with the focus kept") << "English"
+                                               << "DDD" << 2 << std::vector<int>{Cmd::kOptionalFeatures} << -1;
 }
 
 // The item under the pointer has no say in what the keys choose.

@@ -4,13 +4,13 @@
 #include <QMenu>
 #include <QTest>
 
-#include "support/ShellFixture.h"
-#include "gui/app/ChildFrame.h"
-#include "gui/app/MainFrame.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/shell/UserSettings.h"
 #include "core/files/DataFile.h"
 #include "core/files/ProgramDoc.h"
+#include "core/shell/ResourceIds.h"
+#include "gui/app/ChildFrame.h"
+#include "gui/app/MainFrame.h"
+#include "gui/shell/UserSettings.h"
+#include "support/ShellFixture.h"
 
 namespace {
 

@@ -2,25 +2,25 @@
 #include <QAction>
 #include <QImageReader>
 #include <QLabel>
-#include <QMenu>
 #include <QMdiArea>
+#include <QMenu>
 #include <QTest>
 #include <QTreeWidget>
 
-#include "support/ShellFixture.h"
+#include "core/files/DataFile.h"
+#include "core/files/ProgramDoc.h"
+#include "core/shell/ResourceIds.h"
 #include "gui/app/AboutDlg.h"
-#include "gui/shell/AppGlobals.h"
 #include "gui/app/BackgroundClient.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/MainFrame.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/widgets/MSFlexGrid.h"
 #include "gui/editor/ProgramView.h"
-#include "core/files/DataFile.h"
-#include "core/files/ProgramDoc.h"
 #include "gui/settings/OptionalFeaturesDlg.h"
 #include "gui/settings/PowerAdjustDlg.h"
 #include "gui/settings/ProductInfoDlg.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/widgets/MSFlexGrid.h"
+#include "support/ShellFixture.h"
 
 class StartupTest : public QObject {
   Q_OBJECT
@@ -52,16 +52,32 @@ void StartupTest::languageVariants_data() {
   QTest::addColumn<QString>("firstChild");
   QTest::addColumn<QString>("documentTitle");
 
-  QTest::newRow("English") << "English" << "" << false << "enHelp.chm" << "&File" << "Quillmoor Radio Works"
-                           << "Product Information" << "Channel Information";
-  QTest::newRow("Chinese") << "Chinese" << "" << true << "chHelp.chm" << "文件(&F)" << "奎尔摩无线电"
-                           << "类型设置" << "信道信息";
+  QTest::newRow("English") << "English"
+                           << "" << false << "enHelp.chm"
+                           << "&File"
+                           << "Quillmoor Radio Works"
+                           << "Product Information"
+                           << "Channel Information";
+  QTest::newRow("Chinese") << "Chinese"
+                           << "" << true << "chHelp.chm"
+                           << "文件(&F)"
+                           << "奎尔摩无线电"
+                           << "类型设置"
+                           << "信道信息";
   // The module, the section and the texts built in code all take the
   // language without regard to case.
-  QTest::newRow("chinese in lower case") << "chinese" << "" << true << "chHelp.chm" << "文件(&F)" << "奎尔摩无线电"
-                                         << "类型设置" << "信道信息";
-  QTest::newRow("another language with its module") << "German" << "German.qm" << false << "enHelp.chm" << "&File"
-                                                    << "" << "Product Information" << "Channel Information";
+  QTest::newRow("chinese in lower case") << "chinese"
+                                         << "" << true << "chHelp.chm"
+                                         << "文件(&F)"
+                                         << "奎尔摩无线电"
+                                         << "类型设置"
+                                         << "信道信息";
+  QTest::newRow("another language with its module") << "German"
+                                                    << "German.qm" << false << "enHelp.chm"
+                                                    << "&File"
+                                                    << ""
+                                                    << "Product Information"
+                                                    << "Channel Information";
 }
 
 void StartupTest::languageVariants() {
@@ -104,14 +120,26 @@ void StartupTest::missingModule_data() {
   QTest::addColumn<QString>("removeModule");
   QTest::addColumn<QString>("message");
 
-  QTest::newRow("German without a module") << "German" << "" << "Load language DLL fail";
-  QTest::newRow("Chinese module missing") << "Chinese" << "Chinese.qm" << "加载语言链接库失败";
-  QTest::newRow("empty language") << "" << "" << "Load language DLL fail";
+  QTest::newRow("German without a module") << "German"
+                                           << ""
+                                           << "Load language DLL fail";
+  QTest::newRow("Chinese module missing") << "Chinese"
+                                          << "Chinese.qm"
+                                          << "加载语言链接库失败";
+  QTest::newRow("empty language") << ""
+                                  << ""
+                                  << "Load language DLL fail";
   // A remark after "//" leaves a blank at the end of the name.
-  QTest::newRow("name with a trailing blank") << "English // remark" << "" << "Load language DLL fail";
+  QTest::newRow("name with a trailing blank") << "English // remark"
+                                              << ""
+                                              << "Load language DLL fail";
   // A remark after ";" stays part of the value.
-  QTest::newRow("semicolon remark") << "Chinese ; remark" << "" << "Load language DLL fail";
-  QTest::newRow("a path is no module name") << "../English" << "" << "Load language DLL fail";
+  QTest::newRow("semicolon remark") << "Chinese ; remark"
+                                    << ""
+                                    << "Load language DLL fail";
+  QTest::newRow("a path is no module name") << "../English"
+                                            << ""
+                                            << "Load language DLL fail";
 }
 
 void StartupTest::missingModule() {
@@ -191,9 +219,9 @@ void StartupTest::menuEditsLeaveTheNoDocumentMenu() {
   }
   QCOMPARE(frame->Menus(true).at(5)->actions().front()->text(), QStringLiteral("About Quillmoor"));
   QCOMPARE(frame->Menus(false).at(2)->actions().front()->text(), QStringLiteral("&About"));
-  QCOMPARE(MenuCommands(frame->Menus(false).at(0)),
-           (std::vector<int>{Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileOpenBackup, Cmd::kFilePrintSetup,
-                             Cmd::kAppExit}));
+  QCOMPARE(
+      MenuCommands(frame->Menus(false).at(0)),
+      (std::vector<int>{Cmd::kFileNew, Cmd::kFileOpen, Cmd::kFileOpenBackup, Cmd::kFilePrintSetup, Cmd::kAppExit}));
 }
 
 void StartupTest::commandLine_data() {
@@ -211,8 +239,7 @@ void StartupTest::commandLine_data() {
   QTest::newRow("wrong signature") << QByteArray::fromStdString(badSignature) << false << "Data Format Error";
   QTest::newRow("short file") << QByteArray::fromStdString(good.substr(0, 1039)) << false << shortFile;
   QTest::newRow("shorter than its header") << QByteArray::fromStdString(good.substr(0, 10)) << false << shortFile;
-  QTest::newRow("missing file") << QByteArray() << false
-                                << "Cannot open the file %1: No such file or directory";
+  QTest::newRow("missing file") << QByteArray() << false << "Cannot open the file %1: No such file or directory";
 }
 
 // A file that cannot be opened is reported and the program goes on with a
@@ -243,10 +270,20 @@ void StartupTest::aboutBox_data() {
   QTest::addColumn<QString>("version");
   QTest::addColumn<QString>("owner");
 
-  QTest::newRow("English with title.ico") << "English" << "build" << "About Quillmoor" << "Version 1.0"
+  QTest::newRow("English with title.ico") << "English"
+                                          << "build"
+                                          << "About Quillmoor"
+                                          << "Version 1.0"
                                           << "Quillmoor Radio Works";
-  QTest::newRow("Chinese without title.ico") << "Chinese" << "" << "关于奎尔摩" << "1.0 版" << "奎尔摩无线电";
-  QTest::newRow("title.ico that is no image") << "English" << "plain text" << "About Quillmoor" << "Version 1.0"
+  QTest::newRow("Chinese without title.ico") << "Chinese"
+                                             << ""
+                                             << "关于奎尔摩"
+                                             << "1.0 版"
+                                             << "奎尔摩无线电";
+  QTest::newRow("title.ico that is no image") << "English"
+                                              << "plain text"
+                                              << "About Quillmoor"
+                                              << "Version 1.0"
                                               << "Quillmoor Radio Works";
 }
 

@@ -8,13 +8,13 @@
 #include <QTest>
 
 #include "EditingShell.h"
+#include "core/files/ProgramDoc.h"
+#include "core/radio/ChannelTable.h"
+#include "core/shell/EditorRules.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/MainFrame.h"
-#include "core/shell/EditorRules.h"
-#include "gui/widgets/MSFlexGrid.h"
 #include "gui/editor/ProgramView.h"
-#include "core/radio/ChannelTable.h"
-#include "core/files/ProgramDoc.h"
+#include "gui/widgets/MSFlexGrid.h"
 
 namespace {
 
@@ -53,34 +53,42 @@ void CellEditingTest::commit_data() {
 
   const QString range = QStringLiteral("Out of range,please input again.");
   const QString step = QStringLiteral("Error data Value, please input according the step value(6.25K/5k).");
-  QTest::newRow("new channel takes the defaults") << kEmpty << 1 << "446.00625" << "enter" << kSet << "" << QPoint(1, 2);
-  QTest::newRow("existing receive frequency") << kSet << 1 << "446" << "tab" << With(kSet, 1, "446.00000") << ""
-                                              << QPoint(1, 2);
-  QTest::newRow("receive frequency off the raster") << kSet << 1 << "446.003" << "enter" << kEmpty << step
-                                                    << QPoint(1, 1);
-  QTest::newRow("top of the band") << kEmpty << 1 << "471.00000" << "click"
-                                   << QStringList{"471.00000", "471.00000", "None", "None", "Wide", "Yes", "Off",
-                                                  "High"}
+  QTest::newRow("new channel takes the defaults") << kEmpty << 1 << "446.00625"
+                                                  << "enter" << kSet << "" << QPoint(1, 2);
+  QTest::newRow("existing receive frequency") << kSet << 1 << "446"
+                                              << "tab" << With(kSet, 1, "446.00000") << "" << QPoint(1, 2);
+  QTest::newRow("receive frequency off the raster") << kSet << 1 << "446.003"
+                                                    << "enter" << kEmpty << step << QPoint(1, 1);
+  QTest::newRow("top of the band") << kEmpty << 1 << "471.00000"
+                                   << "click" << QStringList{"471.00000", "471.00000", "None", "None",
+                                                             "Wide",      "Yes",       "Off",  "High"}
                                    << "" << QPoint(3, 1);
-  QTest::newRow("above the band") << kSet << 1 << "471.005" << "tab" << kEmpty << range << QPoint(1, 2);
+  QTest::newRow("above the band") << kSet << 1 << "471.005"
+                                  << "tab" << kEmpty << range << QPoint(1, 2);
   // A refused transmit frequency leaves the row as it was, whichever way the
   // editor closed; only a refused Enter keeps the current cell.
-  QTest::newRow("Tx out of band, left") << kSet << 2 << "300" << "tab" << kSet << range << QPoint(1, 3);
-  QTest::newRow("Tx out of band, Enter") << kSet << 2 << "300" << "enter" << kSet << range << QPoint(1, 2);
-  QTest::newRow("Tx off the raster, left") << kSet << 2 << "446.003" << "click" << kSet << step << QPoint(3, 1);
-  QTest::newRow("Tx off the raster, Enter") << With(kSet, 2, "440.00000") << 2 << "446.003" << "enter"
-                                            << With(kSet, 2, "440.00000") << step << QPoint(1, 2);
-  QTest::newRow("pending Tx edit committed") << kSet << 2 << "440.0125" << "pending" << With(kSet, 2, "440.01250")
-                                             << "" << QPoint(1, 2);
-  QTest::newRow("tone with a point") << kSet << 3 << "88.8" << "tab" << With(kSet, 3, "88.8") << "" << QPoint(1, 4);
-  QTest::newRow("tone beginning a list entry") << kSet << 3 << "100" << "tab" << With(kSet, 3, "100.0") << ""
-                                               << QPoint(1, 4);
-  QTest::newRow("DCS typed in lower case, Enter") << kSet << 4 << "d023n" << "enter" << With(kSet, 4, "D023N") << ""
-                                                  << QPoint(1, 5);
-  QTest::newRow("number no entry begins, Enter") << kSet << 3 << "1024" << "enter" << kSet << "" << QPoint(1, 4);
-  QTest::newRow("bandwidth from its list") << kSet << 5 << "N" << "enter" << With(kSet, 5, "Narrow") << ""
-                                           << QPoint(1, 6);
-  QTest::newRow("power from its list") << kSet << 8 << "L" << "click" << With(kSet, 8, "Low") << "" << QPoint(3, 1);
+  QTest::newRow("Tx out of band, left") << kSet << 2 << "300"
+                                        << "tab" << kSet << range << QPoint(1, 3);
+  QTest::newRow("Tx out of band, Enter") << kSet << 2 << "300"
+                                         << "enter" << kSet << range << QPoint(1, 2);
+  QTest::newRow("Tx off the raster, left") << kSet << 2 << "446.003"
+                                           << "click" << kSet << step << QPoint(3, 1);
+  QTest::newRow("Tx off the raster, Enter") << With(kSet, 2, "440.00000") << 2 << "446.003"
+                                            << "enter" << With(kSet, 2, "440.00000") << step << QPoint(1, 2);
+  QTest::newRow("pending Tx edit committed") << kSet << 2 << "440.0125"
+                                             << "pending" << With(kSet, 2, "440.01250") << "" << QPoint(1, 2);
+  QTest::newRow("tone with a point") << kSet << 3 << "88.8"
+                                     << "tab" << With(kSet, 3, "88.8") << "" << QPoint(1, 4);
+  QTest::newRow("tone beginning a list entry") << kSet << 3 << "100"
+                                               << "tab" << With(kSet, 3, "100.0") << "" << QPoint(1, 4);
+  QTest::newRow("DCS typed in lower case, Enter") << kSet << 4 << "d023n"
+                                                  << "enter" << With(kSet, 4, "D023N") << "" << QPoint(1, 5);
+  QTest::newRow("number no entry begins, Enter") << kSet << 3 << "1024"
+                                                 << "enter" << kSet << "" << QPoint(1, 4);
+  QTest::newRow("bandwidth from its list") << kSet << 5 << "N"
+                                           << "enter" << With(kSet, 5, "Narrow") << "" << QPoint(1, 6);
+  QTest::newRow("power from its list") << kSet << 8 << "L"
+                                       << "click" << With(kSet, 8, "Low") << "" << QPoint(3, 1);
 }
 
 void CellEditingTest::commit() {
@@ -158,13 +166,20 @@ void CellEditingTest::editorShowsTheCell_data() {
   QTest::addColumn<QString>("cell");
   QTest::addColumn<QString>("shown");
 
-  QTest::newRow("frequency") << 1 << "446.00625" << "446.00625";
-  QTest::newRow("empty frequency") << 2 << "" << "";
-  QTest::newRow("tone in the list") << 3 << "67.0" << "67.0";
-  QTest::newRow("tone not in the list stays as text") << 4 << "88.8" << "88.8";
-  QTest::newRow("DCS begins an entry") << 3 << "d02" << "D023N";
-  QTest::newRow("list entry") << 7 << "Carrier" << "Carrier";
-  QTest::newRow("empty list cell takes the first entry") << 8 << "" << "High";
+  QTest::newRow("frequency") << 1 << "446.00625"
+                             << "446.00625";
+  QTest::newRow("empty frequency") << 2 << ""
+                                   << "";
+  QTest::newRow("tone in the list") << 3 << "67.0"
+                                    << "67.0";
+  QTest::newRow("tone not in the list stays as text") << 4 << "88.8"
+                                                      << "88.8";
+  QTest::newRow("DCS begins an entry") << 3 << "d02"
+                                       << "D023N";
+  QTest::newRow("list entry") << 7 << "Carrier"
+                              << "Carrier";
+  QTest::newRow("empty list cell takes the first entry") << 8 << ""
+                                                         << "High";
 }
 
 void CellEditingTest::editorShowsTheCell() {
@@ -182,10 +197,9 @@ void CellEditingTest::editorShowsTheCell() {
   const auto* combo = qobject_cast<QComboBox*>(editor);
   QCOMPARE(combo != nullptr ? combo->currentText() : qobject_cast<QLineEdit*>(editor)->text(), shown);
   // Laid exactly over the cell inside its grid lines, with a frame.
-  const QRect cellRect(TwipsToPixels(s.grid->GetCellLeft(), s.grid->DpiX()),
-                       TwipsToPixels(s.grid->GetCellTop(), s.grid->DpiY()),
-                       TwipsToPixels(s.grid->GetCellWidth(), s.grid->DpiX()),
-                       TwipsToPixels(s.grid->GetCellHeight(), s.grid->DpiY()));
+  const QRect cellRect(
+      TwipsToPixels(s.grid->GetCellLeft(), s.grid->DpiX()), TwipsToPixels(s.grid->GetCellTop(), s.grid->DpiY()),
+      TwipsToPixels(s.grid->GetCellWidth(), s.grid->DpiX()), TwipsToPixels(s.grid->GetCellHeight(), s.grid->DpiY()));
   QCOMPARE(editor->geometry(), cellRect.adjusted(0, 0, -1, -1));
   if (const auto* edit = qobject_cast<QLineEdit*>(editor)) QVERIFY(edit->hasFrame());
   // The cell's right and bottom grid lines stay drawn, as those of row 10.

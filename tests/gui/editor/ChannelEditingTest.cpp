@@ -8,9 +8,9 @@
 #include <QMenu>
 
 #include "EditingShell.h"
+#include "core/files/ProgramDoc.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/editor/ChannelCommands.h"
-#include "core/files/ProgramDoc.h"
 
 namespace {
 

@@ -4,17 +4,17 @@
 #include <QLabel>
 #include <QTest>
 
-#include "support/ShellFixture.h"
 #include "ViewProfile.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/app/ChildFrame.h"
-#include "gui/app/MainFrame.h"
-#include "gui/shell/UserSettings.h"
-#include "core/profile/ProfileFile.h"
-#include "gui/widgets/MSFlexGrid.h"
-#include "gui/editor/ProgramView.h"
 #include "core/files/DataFile.h"
 #include "core/files/ProgramDoc.h"
+#include "core/profile/ProfileFile.h"
+#include "gui/app/ChildFrame.h"
+#include "gui/app/MainFrame.h"
+#include "gui/editor/ProgramView.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/UserSettings.h"
+#include "gui/widgets/MSFlexGrid.h"
+#include "support/ShellFixture.h"
 
 namespace {
 
@@ -49,12 +49,14 @@ void ChannelViewTest::layout_data() {
   QTest::addColumn<QString>("title");
   QTest::addColumn<QStringList>("headers");
 
-  QTest::newRow("English") << "English" << "16-Channel FM Radio"
-                           << QStringList{"CH", "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc", "W/N",
-                                          "Scan", "Busy Lock", "Power"};
-  QTest::newRow("Chinese") << "Chinese" << "16 信道调频电台"
-                           << QStringList{"信道", "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码", "宽/窄", "扫描",
-                                          "繁忙锁定", "功率"};
+  QTest::newRow("English") << "English"
+                           << "16-Channel FM Radio"
+                           << QStringList{"CH",  "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
+                                          "W/N", "Scan",         "Busy Lock",    "Power"};
+  QTest::newRow("Chinese") << "Chinese"
+                           << "16 信道调频电台"
+                           << QStringList{"信道",  "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
+                                          "宽/窄", "扫描",     "繁忙锁定", "功率"};
 }
 
 void ChannelViewTest::layout() {
@@ -133,22 +135,18 @@ void ChannelViewTest::productSync_data() {
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QList<qlonglong>>("limits");
 
-  QTest::newRow("new document takes the store") << "English" << true << QList<int>{0, 1} << QList<int>{}
-                                                << QList<int>{0, 1} << QList<int>{0, 1}
-                                                << "Quillmoor Programmer  [ Type:QR-450  Fre:450-520MHz ]"
-                                                << QList<qlonglong>{45000000, 52100000};
-  QTest::newRow("new document, empty store") << "English" << true << QList<int>{-1, -1} << QList<int>{}
-                                             << QList<int>{0, 0} << QList<int>{-1, -1}
-                                             << "Quillmoor Programmer  [ Type:QR-450  Fre:400-470MHz ]"
-                                             << QList<qlonglong>{40000000, 47100000};
-  QTest::newRow("opened file records its own") << "Chinese" << false << QList<int>{0, 1} << QList<int>{1, 0}
-                                               << QList<int>{1, 0} << QList<int>{1, 0}
-                                               << "奎尔摩写频软件  [ 类型:QR-160  频率:136-174MHz ]"
-                                               << QList<qlonglong>{13600000, 17500000};
-  QTest::newRow("band beyond the list takes the last") << "English" << false << QList<int>{0, 0}
-                                                       << QList<int>{0, 5} << QList<int>{0, 5} << QList<int>{0, 5}
-                                                       << "Quillmoor Programmer  [ Type:QR-450  Fre:450-520MHz ]"
-                                                       << QList<qlonglong>{45000000, 52100000};
+  QTest::newRow("new document takes the store")
+      << "English" << true << QList<int>{0, 1} << QList<int>{} << QList<int>{0, 1} << QList<int>{0, 1}
+      << "Quillmoor Programmer  [ Type:QR-450  Fre:450-520MHz ]" << QList<qlonglong>{45000000, 52100000};
+  QTest::newRow("new document, empty store")
+      << "English" << true << QList<int>{-1, -1} << QList<int>{} << QList<int>{0, 0} << QList<int>{-1, -1}
+      << "Quillmoor Programmer  [ Type:QR-450  Fre:400-470MHz ]" << QList<qlonglong>{40000000, 47100000};
+  QTest::newRow("opened file records its own")
+      << "Chinese" << false << QList<int>{0, 1} << QList<int>{1, 0} << QList<int>{1, 0} << QList<int>{1, 0}
+      << "奎尔摩写频软件  [ 类型:QR-160  频率:136-174MHz ]" << QList<qlonglong>{13600000, 17500000};
+  QTest::newRow("band beyond the list takes the last")
+      << "English" << false << QList<int>{0, 0} << QList<int>{0, 5} << QList<int>{0, 5} << QList<int>{0, 5}
+      << "Quillmoor Programmer  [ Type:QR-450  Fre:450-520MHz ]" << QList<qlonglong>{45000000, 52100000};
 }
 
 void ChannelViewTest::productSync() {

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "support/ShellFixture.h"
 #include "ViewProfile.h"
 #include "gui/app/MainFrame.h"
-#include "gui/widgets/MSFlexGrid.h"
 #include "gui/editor/ProgramView.h"
+#include "gui/widgets/MSFlexGrid.h"
+#include "support/ShellFixture.h"
 
 struct EditingShell {
   ShellFixture shell{ViewProfile("English")};

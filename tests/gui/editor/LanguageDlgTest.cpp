@@ -6,11 +6,11 @@
 #include <QTest>
 #include <filesystem>
 
-#include "support/ShellFixture.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/editor/LanguageDlg.h"
-#include "gui/app/MainFrame.h"
 #include "core/shell/ResourceIds.h"
+#include "gui/app/MainFrame.h"
+#include "gui/editor/LanguageDlg.h"
+#include "gui/shell/AppGlobals.h"
+#include "support/ShellFixture.h"
 
 namespace {
 std::function<int(QDialog&)> ChooseLanguage(int choice, int button, int* shownChoice = nullptr) {

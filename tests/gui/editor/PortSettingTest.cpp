@@ -1,25 +1,25 @@
 // The Port Setting dialog: which ports it offers, which one it checks, what
 // OK and Cancel leave behind, and the stored port each new channel window
 // takes up.
-#include <QPushButton>
-#include <QRadioButton>
-#include <QFileInfo>
-#include <QTest>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 
 #include <filesystem>
 #include <memory>
 
-#include "support/ShellFixture.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/app/MainFrame.h"
-#include "core/shell/ResourceIds.h"
-#include "core/profile/ProfileFile.h"
-#include "gui/shell/UserSettings.h"
-#include "gui/editor/ComSetupDlg.h"
 #include "core/link/SerialPort.h"
+#include "core/profile/ProfileFile.h"
+#include "core/shell/ResourceIds.h"
+#include "gui/app/MainFrame.h"
+#include "gui/editor/ComSetupDlg.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/UserSettings.h"
 #include "support/Pty.h"
+#include "support/ShellFixture.h"
 
 class PortSettingTest : public QObject {
   Q_OBJECT
@@ -35,7 +35,7 @@ class PortSettingTest : public QObject {
 void PortSettingTest::portDialog_data() {
   QTest::addColumn<int>("stored");  // 0: nothing stored
   QTest::addColumn<QList<int>>("present");
-  QTest::addColumn<int>("held");  // opened by another program
+  QTest::addColumn<int>("held");   // opened by another program
   QTest::addColumn<int>("click");  // 0: no click
   QTest::addColumn<int>("button");
   QTest::addColumn<int>("checked");  // when the dialog opens; 0: none
@@ -45,14 +45,12 @@ void PortSettingTest::portDialog_data() {
   QTest::newRow("nothing stored: COM1, kept by OK")
       << 0 << QList<int>{1, 3} << 0 << 0 << Res::kIdOk << 1 << "COM1" << 1;
   QTest::newRow("COM3 chosen") << 0 << QList<int>{1, 3} << 0 << 3 << Res::kIdOk << 1 << "COM3" << 3;
-  QTest::newRow("12 stored, COM3 chosen")
-      << 12 << QList<int>{3, 12} << 0 << 3 << Res::kIdOk << 12 << "COM3" << 3;
-  QTest::newRow("12 stored, Cancel") << 12 << QList<int>{3, 12} << 0 << 3 << Res::kIdCancel << 12
-                                     << "\\\\.\\COM12" << 12;
+  QTest::newRow("12 stored, COM3 chosen") << 12 << QList<int>{3, 12} << 0 << 3 << Res::kIdOk << 12 << "COM3" << 3;
+  QTest::newRow("12 stored, Cancel") << 12 << QList<int>{3, 12} << 0 << 3 << Res::kIdCancel << 12 << "\\\\.\\COM12"
+                                     << 12;
   QTest::newRow("current port held: none checked, OK keeps it")
       << 5 << QList<int>{2, 5} << 5 << 0 << Res::kIdOk << 0 << "COM5" << 5;
-  QTest::newRow("a disabled port cannot be chosen")
-      << 0 << QList<int>{1} << 0 << 2 << Res::kIdOk << 1 << "COM1" << 1;
+  QTest::newRow("a disabled port cannot be chosen") << 0 << QList<int>{1} << 0 << 2 << Res::kIdOk << 1 << "COM1" << 1;
   QTest::newRow("17 stored: named by the rule, no button")
       << 17 << QList<int>{1} << 0 << 0 << Res::kIdOk << 0 << "\\\\.\\COM17" << 17;
 }
@@ -125,11 +123,16 @@ void PortSettingTest::portDialog() {
 void PortSettingTest::storeStaysInTheConfigFolder_data() {
   QTest::addColumn<QString>("appName");
   QTest::addColumn<QString>("file");  // in the configuration folder
-  QTest::newRow("plain") << "Quill" << "Quill.ini";
-  QTest::newRow("climbing out") << "../../x" << ".._.._x.ini";
-  QTest::newRow("a folder below") << "a/b" << "a_b.ini";
-  QTest::newRow("the parent") << ".." << "Program.ini";
-  QTest::newRow("empty") << "" << "Program.ini";
+  QTest::newRow("plain") << "Quill"
+                         << "Quill.ini";
+  QTest::newRow("climbing out") << "../../x"
+                                << ".._.._x.ini";
+  QTest::newRow("a folder below") << "a/b"
+                                  << "a_b.ini";
+  QTest::newRow("the parent") << ".."
+                              << "Program.ini";
+  QTest::newRow("empty") << ""
+                         << "Program.ini";
 }
 
 // The port number goes where the backups and the profile copy go: into the

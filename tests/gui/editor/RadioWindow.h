@@ -5,13 +5,13 @@
 #include <QStringList>
 #include <QTest>
 
-#include "support/ShellFixture.h"
+#include "core/files/ProgramDoc.h"
+#include "core/link/SimHarness.h"
 #include "gui/app/MainFrame.h"
 #include "gui/editor/ProgramView.h"
 #include "gui/editor/ProgressDlg.h"
 #include "gui/shell/TransferRunner.h"
-#include "core/link/SimHarness.h"
-#include "core/files/ProgramDoc.h"
+#include "support/ShellFixture.h"
 
 // The program with the simulated radio as COM1 and short link time-outs.
 class RadioWindow {

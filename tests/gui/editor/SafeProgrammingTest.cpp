@@ -14,16 +14,16 @@
 #include <QTest>
 
 #include "RadioWindow.h"
-#include "gui/settings/CompareDlg.h"
-#include "gui/app/RecentFiles.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/app/SafeProgramming.h"
-#include "core/files/UserFolders.h"
-#include "gui/shell/UserSettings.h"
 #include "core/files/Backups.h"
 #include "core/files/DataFile.h"
-#include "core/radio/ImageMap.h"
 #include "core/files/SafeFileWrite.h"
+#include "core/files/UserFolders.h"
+#include "core/radio/ImageMap.h"
+#include "core/shell/ResourceIds.h"
+#include "gui/app/RecentFiles.h"
+#include "gui/app/SafeProgramming.h"
+#include "gui/settings/CompareDlg.h"
+#include "gui/shell/UserSettings.h"
 
 namespace {
 
@@ -69,10 +69,14 @@ void SafeProgrammingTest::verifyAfterWrite_data() {
   QTest::addColumn<bool>("verify");
   QTest::addColumn<QString>("fault");
   QTest::addColumn<QString>("message");  // the start of the one message; empty: none
-  QTest::newRow("good radio") << "English" << true << "" << "";
-  QTest::newRow("dropped block") << "English" << true << "drop-block:5" << "Verify failed: at 0x040 ";
-  QTest::newRow("dropped block, Chinese") << "Chinese" << true << "drop-block:5" << "校验失败：电台在 0x040 处";
-  QTest::newRow("dropped block, verify off") << "English" << false << "drop-block:5" << "";
+  QTest::newRow("good radio") << "English" << true << ""
+                              << "";
+  QTest::newRow("dropped block") << "English" << true << "drop-block:5"
+                                 << "Verify failed: at 0x040 ";
+  QTest::newRow("dropped block, Chinese") << "Chinese" << true << "drop-block:5"
+                                          << "校验失败：电台在 0x040 处";
+  QTest::newRow("dropped block, verify off") << "English" << false << "drop-block:5"
+                                             << "";
 }
 
 void SafeProgrammingTest::verifyAfterWrite() {
@@ -193,8 +197,8 @@ void SafeProgrammingTest::serialTrace_data() {
   QTest::addColumn<QStringList>("sessions");  // the "# " lines of the trace file
   QTest::addColumn<QString>("message");       // "%1": the trace's path
   QTest::newRow("Read") << true << Cmd::kRead << int(kNoTrouble) << QStringList{"# Read Data "} << QString();
-  QTest::newRow("verified Write") << true << Cmd::kWrite << int(kNoTrouble)
-                                  << QStringList{"# Write Data ", "# Verify "} << QString();
+  QTest::newRow("verified Write") << true << Cmd::kWrite << int(kNoTrouble) << QStringList{"# Write Data ", "# Verify "}
+                                  << QString();
   // A trace that cannot be had stops the transfer before the port opens.
   QTest::newRow("trace cannot be created") << true << Cmd::kRead << int(kFileForFolder) << QStringList()
                                            << "Serial trace '%1' cannot be written: Not a directory. Nothing was sent.";
@@ -285,8 +289,10 @@ void SafeProgrammingTest::compareWith_data() {
                                                      << "Squelch Level";
   QTest::newRow("one channel, one option, one byte, Chinese") << "Chinese" << false << false << "当前文档"
                                                               << "静噪等级";
-  QTest::newRow("the table counts, not the stored image") << "English" << true << false << "" << "Squelch Level";
-  QTest::newRow("nothing differs") << "English" << false << true << "" << "";
+  QTest::newRow("the table counts, not the stored image") << "English" << true << false << ""
+                                                          << "Squelch Level";
+  QTest::newRow("nothing differs") << "English" << false << true << ""
+                                   << "";
 }
 
 void SafeProgrammingTest::compareWith() {

@@ -11,23 +11,23 @@
 #include <memory>
 
 #include "RadioWindow.h"
-#include "support/ShellFixture.h"
-#include "gui/shell/AppGlobals.h"
-#include "gui/app/ChildFrame.h"
-#include "gui/app/MainFrame.h"
-#include "gui/app/RecentFiles.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/editor/ChannelCommands.h"
-#include "gui/widgets/MSFlexGrid.h"
-#include "gui/editor/ProgramView.h"
-#include "gui/editor/ProgressDlg.h"
-#include "core/shell/TransferRules.h"
-#include "gui/shell/TransferRunner.h"
+#include "core/files/DataFile.h"
+#include "core/files/ProgramDoc.h"
 #include "core/link/SerialPort.h"
 #include "core/link/SimHarness.h"
 #include "core/radio/ChannelTable.h"
-#include "core/files/DataFile.h"
-#include "core/files/ProgramDoc.h"
+#include "core/shell/ResourceIds.h"
+#include "core/shell/TransferRules.h"
+#include "gui/app/ChildFrame.h"
+#include "gui/app/MainFrame.h"
+#include "gui/app/RecentFiles.h"
+#include "gui/editor/ChannelCommands.h"
+#include "gui/editor/ProgramView.h"
+#include "gui/editor/ProgressDlg.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/shell/TransferRunner.h"
+#include "gui/widgets/MSFlexGrid.h"
+#include "support/ShellFixture.h"
 
 namespace {
 
@@ -72,9 +72,12 @@ void TransferTest::readFillsTheTable_data() {
   QTest::addColumn<QString>("language");
   QTest::addColumn<QString>("caption");
   QTest::addColumn<bool>("hidden");  // the channel window closed first
-  QTest::newRow("English") << "English" << "Read Data" << false;
-  QTest::newRow("Chinese") << "Chinese" << "读数据" << false;
-  QTest::newRow("hidden window comes back") << "English" << "Read Data" << true;
+  QTest::newRow("English") << "English"
+                           << "Read Data" << false;
+  QTest::newRow("Chinese") << "Chinese"
+                           << "读数据" << false;
+  QTest::newRow("hidden window comes back") << "English"
+                                            << "Read Data" << true;
 }
 
 void TransferTest::readFillsTheTable() {
@@ -116,8 +119,10 @@ void TransferTest::writeSendsWhatTheTableShows_data() {
   QTest::addColumn<QString>("typed");  // into channel 3's empty receive cell, not committed
   QTest::addColumn<QString>("rx");     // what the radio then holds for it
   QTest::addColumn<QStringList>("messages");
-  QTest::newRow("accepted edit") << "150" << "150.00000" << QStringList();
-  QTest::newRow("refused edit") << "999" << "" << QStringList{"Out of range,please input again."};
+  QTest::newRow("accepted edit") << "150"
+                                 << "150.00000" << QStringList();
+  QTest::newRow("refused edit") << "999"
+                                << "" << QStringList{"Out of range,please input again."};
 }
 
 void TransferTest::writeSendsWhatTheTableShows() {
@@ -221,15 +226,19 @@ void TransferTest::failureGivesOneMessage_data() {
   QTest::addColumn<QString>("fault");  // "held": another program has the port
   QTest::addColumn<int>("command");
   QTest::addColumn<QString>("message");
-  const QString portMessage =
-      "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
-  QTest::newRow("silent radio, Read") << "English" << "silent" << Cmd::kRead << "Communication Error";
-  QTest::newRow("silent radio, Write, Chinese") << "Chinese" << "silent" << Cmd::kWrite << "通信出错";
-  QTest::newRow("refused block") << "English" << "refuse-block:7" << Cmd::kWrite
+  const QString portMessage = "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
+  QTest::newRow("silent radio, Read") << "English"
+                                      << "silent" << Cmd::kRead << "Communication Error";
+  QTest::newRow("silent radio, Write, Chinese") << "Chinese"
+                                                << "silent" << Cmd::kWrite << "通信出错";
+  QTest::newRow("refused block") << "English"
+                                 << "refuse-block:7" << Cmd::kWrite
                                  << "Communication Error\nThe radio now holds a partly written memory "
                                     "(6 of 60 blocks confirmed): write the whole file again";
-  QTest::newRow("held port, Read") << "English" << "held" << Cmd::kRead << portMessage;
-  QTest::newRow("held port, Write") << "English" << "held" << Cmd::kWrite << portMessage;
+  QTest::newRow("held port, Read") << "English"
+                                   << "held" << Cmd::kRead << portMessage;
+  QTest::newRow("held port, Write") << "English"
+                                    << "held" << Cmd::kWrite << portMessage;
 }
 
 void TransferTest::failureGivesOneMessage() {
@@ -304,11 +313,26 @@ void TransferTest::refusedWhileTransferring() {
   for (QAction* action : context->actions())
     if (!action->isSeparator()) QCOMPARE(action->isEnabled(), action->data().toInt() == Cmd::kEditCopy);
 
-  const int refused[] = {Cmd::kFileNew,         Cmd::kFileOpen,          Cmd::kFileOpenBackup, Cmd::kFileClose,
-                         Cmd::kAppExit,         Cmd::kLanguage,          Cmd::kRead,           Cmd::kWrite,
-                         Cmd::kFileMru1,        Cmd::kFileSave,          Cmd::kFileSaveAs,     Cmd::kEditUndo,
-                         Cmd::kEditPaste,       Cmd::kEditCut,           Cmd::kClearChannel,   Cmd::kImportChannels,
-                         Cmd::kProductInformation, Cmd::kOptionalFeatures, Cmd::kPowerAdjust,  Cmd::kParamAdjust};
+  const int refused[] = {Cmd::kFileNew,
+                         Cmd::kFileOpen,
+                         Cmd::kFileOpenBackup,
+                         Cmd::kFileClose,
+                         Cmd::kAppExit,
+                         Cmd::kLanguage,
+                         Cmd::kRead,
+                         Cmd::kWrite,
+                         Cmd::kFileMru1,
+                         Cmd::kFileSave,
+                         Cmd::kFileSaveAs,
+                         Cmd::kEditUndo,
+                         Cmd::kEditPaste,
+                         Cmd::kEditCut,
+                         Cmd::kClearChannel,
+                         Cmd::kImportChannels,
+                         Cmd::kProductInformation,
+                         Cmd::kOptionalFeatures,
+                         Cmd::kPowerAdjust,
+                         Cmd::kParamAdjust};
   for (int command : refused) {
     frame->statusBar()->clearMessage();
     QVERIFY2(!frame->IsCommandEnabled(command), qPrintable(QString::number(command)));
@@ -418,13 +442,14 @@ void TransferTest::writeAsksAboutChannelsOutsideTheBand_data() {
   QTest::addColumn<QString>("question");
   QTest::addColumn<int>("answer");
   QTest::addColumn<bool>("sent");
-  const QString outside = "These channels lie outside the band 136-174MHz:\n2, 3\n"
-                          "Write them to the radio all the same?";
+  const QString outside =
+      "These channels lie outside the band 136-174MHz:\n2, 3\n"
+      "Write them to the radio all the same?";
   QTest::newRow("all in band") << QStringList{"136.00000", "175.00000", ""} << "" << int(QMessageBox::No) << true;
   QTest::newRow("outside, Yes") << QStringList{"150.00000", "446.00000", "135.00000"} << outside
                                 << int(QMessageBox::Yes) << true;
-  QTest::newRow("outside, No") << QStringList{"150.00000", "446.00000", "135.00000"} << outside
-                               << int(QMessageBox::No) << false;
+  QTest::newRow("outside, No") << QStringList{"150.00000", "446.00000", "135.00000"} << outside << int(QMessageBox::No)
+                               << false;
 }
 
 void TransferTest::writeAsksAboutChannelsOutsideTheBand() {
@@ -438,8 +463,8 @@ void TransferTest::writeAsksAboutChannelsOutsideTheBand() {
   ChannelTable table = window.Table();
   for (int n = 0; n < rx.size(); ++n)
     if (!rx[n].isEmpty())
-      table[std::size_t(n)] = ChannelRow{"", rx[n].toStdString(), rx[n].toStdString(), "None", "None",
-                                         "Wide", "Yes", "Off", "High"};
+      table[std::size_t(n)] =
+          ChannelRow{"", rx[n].toStdString(), rx[n].toStdString(), "None", "None", "Wide", "Yes", "Off", "High"};
   window.View()->SetTable(table);
   window.shell.answer = static_cast<QMessageBox::StandardButton>(answer);
 

@@ -3,23 +3,23 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QTest>
 
-#include "support/ShellFixture.h"
+#include "core/files/DataFile.h"
+#include "core/files/NewDocumentImage.h"
+#include "core/shell/ResourceIds.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/FeatureCommands.h"
 #include "gui/app/MainFrame.h"
-#include "core/shell/ResourceIds.h"
 #include "gui/editor/ProgramView.h"
 #include "gui/print/PrintCommands.h"
-#include "core/files/DataFile.h"
-#include "core/files/NewDocumentImage.h"
+#include "support/ShellFixture.h"
 
 namespace {
 
@@ -142,8 +142,9 @@ void PrintCommandsTest::printWritesTheChosenPages() {
   QCOMPARE(shell.messages.size(), std::size_t{0});
   const QStringList pages = PdfPages(pdf);
   QCOMPARE(pages.size(), 2);
-  QVERIFY2(pages[0].contains(QStringLiteral("Quillmoor Radio Works")) && pages[0].contains(QStringLiteral("Page 2 of 3")),
-           qPrintable(pages[0]));
+  QVERIFY2(
+      pages[0].contains(QStringLiteral("Quillmoor Radio Works")) && pages[0].contains(QStringLiteral("Page 2 of 3")),
+      qPrintable(pages[0]));
   QVERIFY2(pages[1].contains(QStringLiteral("Channel 9:")) && pages[1].contains(QStringLiteral("Page 3 of 3")),
            qPrintable(pages[1]));
 }

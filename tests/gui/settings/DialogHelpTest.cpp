@@ -3,13 +3,13 @@
 #include <QFile>
 
 #include "DialogShell.h"
-#include "gui/shell/AppGlobals.h"
 #include "core/shell/HelpTopics.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/settings/OptionalFeaturesDlg.h"
 #include "gui/settings/ParamAdjustDlg.h"
 #include "gui/settings/PowerAdjustDlg.h"
 #include "gui/settings/ProductInfoDlg.h"
+#include "gui/shell/AppGlobals.h"
 
 class DialogHelpTest : public QObject {
   Q_OBJECT
@@ -28,13 +28,13 @@ void DialogHelpTest::focusedControl_data() {
     QTest::newRow(tag + " Optional Features")
         << language << int(Cmd::kOptionalFeatures)
         << QList<int>{1, 2, 1006, 1007, 1011, 1012, 1116, 1118, 1119, 1121, 1140, 1141, 1142};
-    QTest::newRow(tag + " Product Information") << language << int(Cmd::kProductInformation)
-                                                << QList<int>{1, 2, 1013, 1014};
-    QTest::newRow(tag + " Power Adjustment") << language << int(Cmd::kPowerAdjust)
-                                             << QList<int>{1, 2, 1006, 1007, 1033, 1137};
-    QTest::newRow(tag + " Param Adjust")
-        << language << int(Cmd::kParamAdjust)
-        << QList<int>{1, 2, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1014, 1018, 1019, 1022, 1023, 1024};
+    QTest::newRow(tag + " Product Information")
+        << language << int(Cmd::kProductInformation) << QList<int>{1, 2, 1013, 1014};
+    QTest::newRow(tag + " Power Adjustment")
+        << language << int(Cmd::kPowerAdjust) << QList<int>{1, 2, 1006, 1007, 1033, 1137};
+    QTest::newRow(tag + " Param Adjust") << language << int(Cmd::kParamAdjust)
+                                         << QList<int>{1,    2,    1005, 1006, 1007, 1008, 1009, 1010,
+                                                       1011, 1012, 1014, 1018, 1019, 1022, 1023, 1024};
   }
 }
 

@@ -8,12 +8,12 @@
 #include <QTest>
 #include <functional>
 
-#include "support/ShellFixture.h"
-#include "gui/widgets/ControlId.h"
+#include "core/files/ProgramDoc.h"
 #include "gui/app/MainFrame.h"
 #include "gui/editor/ProgramView.h"
 #include "gui/editor/ViewProfile.h"
-#include "core/files/ProgramDoc.h"
+#include "gui/widgets/ControlId.h"
+#include "support/ShellFixture.h"
 
 struct DialogShell {
   explicit DialogShell(const std::string& language) : shell(ViewProfile(language)) {}
@@ -53,10 +53,8 @@ inline QStringList ChangedBytes(const RadioImage& before, const RadioImage& afte
   QStringList changed;
   for (std::size_t a = 0; a < RadioImage::size(); ++a)
     if (before[a] != after[a])
-      changed << QStringLiteral("%1=%2")
-                     .arg(a, 4, 16, QLatin1Char('0'))
-                     .arg(after[a], 2, 16, QLatin1Char('0'))
-                     .toUpper();
+      changed
+          << QStringLiteral("%1=%2").arg(a, 4, 16, QLatin1Char('0')).arg(after[a], 2, 16, QLatin1Char('0')).toUpper();
   return changed;
 }
 

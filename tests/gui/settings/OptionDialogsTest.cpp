@@ -6,13 +6,13 @@
 #include <QPushButton>
 
 #include "DialogShell.h"
-#include "gui/app/ChildFrame.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/shell/UserSettings.h"
 #include "core/radio/ChannelCodecs.h"
 #include "core/radio/ChannelTable.h"
+#include "core/shell/ResourceIds.h"
+#include "gui/app/ChildFrame.h"
 #include "gui/settings/OptionalFeaturesDlg.h"
 #include "gui/settings/ProductInfoDlg.h"
+#include "gui/shell/UserSettings.h"
 
 using Bytes = QList<QPair<int, int>>;
 Q_DECLARE_METATYPE(Bytes)
@@ -33,9 +33,9 @@ class OptionDialogsTest : public QObject {
 
 void OptionDialogsTest::optionalFeatures_data() {
   QTest::addColumn<QString>("language");
-  QTest::addColumn<Bytes>("stored");       // (offset, value) put into the image first
-  QTest::addColumn<int>("list");           // OptionList changed, -1 none
-  QTest::addColumn<int>("index");          // its new entry
+  QTest::addColumn<Bytes>("stored");  // (offset, value) put into the image first
+  QTest::addColumn<int>("list");      // OptionList changed, -1 none
+  QTest::addColumn<int>("index");     // its new entry
   QTest::addColumn<int>("button");
   QTest::addColumn<QStringList>("shown");  // Side Key 1, Side Key 2, Voice, VOX as shown on opening
   QTest::addColumn<QStringList>("changed");
@@ -47,9 +47,8 @@ void OptionDialogsTest::optionalFeatures_data() {
   QTest::newRow("values without an entry stay as they were")
       << "English" << Bytes{{0x12F, 3}, {0x139, 5}, {0x391, 0x77}} << -1 << 0 << int(Res::kIdOk)
       << QStringList{"Off", "Off", "", ""} << QStringList{"0391=00"};
-  QTest::newRow("VOX on")
-      << "English" << Bytes{{0x139, 0}} << int(OptionList::Vox) << 0 << int(Res::kIdOk)
-      << QStringList{"Off", "Off", "Off", "Off"} << QStringList{"0139=01"};
+  QTest::newRow("VOX on") << "English" << Bytes{{0x139, 0}} << int(OptionList::Vox) << 0 << int(Res::kIdOk)
+                          << QStringList{"Off", "Off", "Off", "Off"} << QStringList{"0139=01"};
   QTest::newRow("Cancel keeps everything")
       << "English" << Bytes{{0x130, 3}} << int(OptionList::TimeOutTime) << 39 << int(Res::kIdCancel)
       << QStringList{"Off", "Off", "Off", "On"} << QStringList{};
@@ -105,24 +104,22 @@ void OptionDialogsTest::productInformation_data() {
 
   const int ok = Res::kIdOk;
   QTest::newRow("to another hundred MHz")
-      << "English" << QPoint(0, 0) << QStringList{"QR-450", "400-470MHz", "400-470MHz", "450-520MHz"} << 1 << -2
-      << ok << QStringList{"030E=02", "032E=01"} << "Quillmoor Programmer  [ Type:QR-160  Fre:136-174MHz ]"
+      << "English" << QPoint(0, 0) << QStringList{"QR-450", "400-470MHz", "400-470MHz", "450-520MHz"} << 1 << -2 << ok
+      << QStringList{"030E=02", "032E=01"} << "Quillmoor Programmer  [ Type:QR-160  Fre:136-174MHz ]"
       << QPoint(136, 175) << QPoint(1, 0);
   QTest::newRow("same hundred MHz, Chinese")
-      << "Chinese" << QPoint(0, 0) << QStringList{"QR-450", "400-470MHz", "400-470MHz", "450-520MHz"} << -2 << 1
-      << ok << QStringList{"032F=01"} << "奎尔摩写频软件  [ 类型:QR-450  频率:450-520MHz ]"
-      << QPoint(450, 521)
+      << "Chinese" << QPoint(0, 0) << QStringList{"QR-450", "400-470MHz", "400-470MHz", "450-520MHz"} << -2 << 1 << ok
+      << QStringList{"032F=01"} << "奎尔摩写频软件  [ 类型:QR-450  频率:450-520MHz ]" << QPoint(450, 521)
       << QPoint(0, 1);
   QTest::newRow("stored model beyond the list")
       << "English" << QPoint(5, 0) << QStringList{"", "", ""} << -2 << -2 << ok << QStringList{"032E=FF"}
       << "Quillmoor Programmer  [ Type:  Fre: ]" << QPoint(0, 1) << QPoint(-1, 0);
   QTest::newRow("stored band beyond the list")
       << "English" << QPoint(1, 3) << QStringList{"QR-160", "", "136-174MHz"} << -2 << -2 << ok
-      << QStringList{"032E=01", "032F=FF"} << "Quillmoor Programmer  [ Type:QR-160  Fre: ]"
-      << QPoint(0, 1) << QPoint(1, -1);
-  QTest::newRow("Cancel")
-      << "English" << QPoint(1, 0) << QStringList{"QR-160", "136-174MHz", "136-174MHz"} << 0 << 1
-      << int(Res::kIdCancel) << QStringList{} << "" << QPoint() << QPoint(1, 0);
+      << QStringList{"032E=01", "032F=FF"} << "Quillmoor Programmer  [ Type:QR-160  Fre: ]" << QPoint(0, 1)
+      << QPoint(1, -1);
+  QTest::newRow("Cancel") << "English" << QPoint(1, 0) << QStringList{"QR-160", "136-174MHz", "136-174MHz"} << 0 << 1
+                          << int(Res::kIdCancel) << QStringList{} << "" << QPoint() << QPoint(1, 0);
 }
 
 void OptionDialogsTest::productInformation() {
@@ -176,10 +173,10 @@ void OptionDialogsTest::bandChangeNamesChannelsOutside_data() {
   QTest::addColumn<QString>("channel2");
   QTest::addColumn<QString>("message");
   // The view profile's models: QR-450 (400-470MHz first), QR-160 (136-174MHz).
-  QTest::newRow("all in the band") << "English" << 0 << "" << "";
-  QTest::newRow("out of the band")
-      << "English" << 1 << "150.00000"
-      << "These channels lie outside the band 136-174MHz and are kept as they are:\n1, 3";
+  QTest::newRow("all in the band") << "English" << 0 << ""
+                                   << "";
+  QTest::newRow("out of the band") << "English" << 1 << "150.00000"
+                                   << "These channels lie outside the band 136-174MHz and are kept as they are:\n1, 3";
   QTest::newRow("out of the band, Chinese") << "Chinese" << 0 << "150.00000"
                                             << "以下信道超出频段 400-470MHz，已保持原样：\n2";
 }
@@ -233,11 +230,11 @@ void OptionDialogsTest::enterPressesTheFocusedButton_data() {
   QTest::addColumn<int>("command");
   QTest::addColumn<int>("button");  // focused when Enter is pressed
   QTest::addColumn<int>("result");
-  QTest::newRow("Optional Features, Cancel") << int(Cmd::kOptionalFeatures) << int(Res::kIdCancel)
-                                             << int(QDialog::Rejected);
+  QTest::newRow("Optional Features, Cancel")
+      << int(Cmd::kOptionalFeatures) << int(Res::kIdCancel) << int(QDialog::Rejected);
   QTest::newRow("Optional Features, OK") << int(Cmd::kOptionalFeatures) << int(Res::kIdOk) << int(QDialog::Accepted);
-  QTest::newRow("Product Information, Cancel") << int(Cmd::kProductInformation) << int(Res::kIdCancel)
-                                               << int(QDialog::Rejected);
+  QTest::newRow("Product Information, Cancel")
+      << int(Cmd::kProductInformation) << int(Res::kIdCancel) << int(QDialog::Rejected);
 }
 
 void OptionDialogsTest::enterPressesTheFocusedButton() {

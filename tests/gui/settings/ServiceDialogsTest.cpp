@@ -12,12 +12,12 @@
 
 #include "DialogShell.h"
 #include "RadioSim.h"
-#include "gui/shell/AppGlobals.h"
-#include "core/shell/ResourceIds.h"
-#include "gui/widgets/MSFlexGrid.h"
 #include "core/link/TransferRanges.h"
+#include "core/shell/ResourceIds.h"
 #include "gui/settings/ParamAdjustDlg.h"
 #include "gui/settings/PowerAdjustDlg.h"
+#include "gui/shell/AppGlobals.h"
+#include "gui/widgets/MSFlexGrid.h"
 #include "support/ScopedProgramState.h"
 #include "support/TempDir.h"
 
@@ -55,8 +55,8 @@ LinkSettings FastServiceSettings(Direction direction) {
 RadioImage ServiceImage() {
   RadioImage image;
   for (std::size_t a = 0x300; a < 0x320; ++a) image[a] = 50;
-  image[0x30D] = 0;     // below its range: shows 1
-  image[0x30E] = 0x8F;  // magnitude 15: shows 0
+  image[0x30D] = 0;                                    // below its range: shows 1
+  image[0x30E] = 0x8F;                                 // magnitude 15: shows 0
   const std::uint8_t tx[] = {20, 50, 10, 50, 20, 20};  // in range
   for (std::size_t i = 0; i < 6; ++i) image[0x315 + i] = tx[i];
   for (std::size_t a = 0x3E0; a < 0x3FB; ++a) image[a] = 100;
@@ -122,26 +122,28 @@ void ServiceDialogsTest::powerGrid_data() {
   QTest::addColumn<QStringList>("rows");  // column 0, header first
   QTest::addColumn<QPoint>("cell");       // column, row edited
   QTest::addColumn<QString>("typed");
-  QTest::addColumn<int>("key");           // that ends the edit
-  QTest::addColumn<QString>("shown");     // in the cell afterwards
+  QTest::addColumn<int>("key");        // that ends the edit
+  QTest::addColumn<QString>("shown");  // in the cell afterwards
   QTest::addColumn<int>("rowAfter");
   QTest::addColumn<int>("button");
   QTest::addColumn<QStringList>("changed");
 
   const int ok = Res::kIdOk;
-  QTest::newRow("130-160, too high")
-      << "English" << "130 - 160MHz" << QStringList{"", "130", "140", "150", "160"} << QPoint(3, 4) << "300"
-      << int(Qt::Key_Return) << "255" << 4 << ok << QStringList{"03EB=FF"};
+  QTest::newRow("130-160, too high") << "English"
+                                     << "130 - 160MHz" << QStringList{"", "130", "140", "150", "160"} << QPoint(3, 4)
+                                     << "300" << int(Qt::Key_Return) << "255" << 4 << ok << QStringList{"03EB=FF"};
   QTest::newRow("420-450 from entry 2, negative, Tab")
-      << "English" << "420-450MHz" << QStringList{"", "420", "430", "440", "450"} << QPoint(1, 1) << "-5"
-      << int(Qt::Key_Tab) << "0" << 1 << ok << QStringList{"03E6=00"};
+      << "English"
+      << "420-450MHz" << QStringList{"", "420", "430", "440", "450"} << QPoint(1, 1) << "-5" << int(Qt::Key_Tab) << "0"
+      << 1 << ok << QStringList{"03E6=00"};
   QTest::newRow("450-520 cut at the table's end, Chinese")
-      << "Chinese" << "450-520MHz" << QStringList{"", "450", "460", "470", "480"} << QPoint(3, 4) << "7"
-      << int(Qt::Key_Return) << "7" << 4 << ok << QStringList{"03FA=07"};
+      << "Chinese"
+      << "450-520MHz" << QStringList{"", "450", "460", "470", "480"} << QPoint(3, 4) << "7" << int(Qt::Key_Return)
+      << "7" << 4 << ok << QStringList{"03FA=07"};
   QTest::newRow("Enter goes on to the next row; Cancel")
-      << "English" << "400-480MHz"
-      << QStringList{"", "400", "410", "420", "430", "440", "450", "460", "470", "480"} << QPoint(2, 2) << "9"
-      << int(Qt::Key_Return) << "9" << 3 << int(Res::kIdCancel) << QStringList{};
+      << "English"
+      << "400-480MHz" << QStringList{"", "400", "410", "420", "430", "440", "450", "460", "470", "480"} << QPoint(2, 2)
+      << "9" << int(Qt::Key_Return) << "9" << 3 << int(Res::kIdCancel) << QStringList{};
 }
 
 void ServiceDialogsTest::powerGrid() {
@@ -243,7 +245,7 @@ void ServiceDialogsTest::paramEditors() {
     // The Rx editor's value reaches its cell when OK closes the dialog.
     QVERIFY(dialog.RxEditor()->hasFocus());
     dialog.RxEditor()->setEditText(QStringLiteral("7"));
-    dialog.NarrowSql()->setCurrentIndex(0);          // -10
+    dialog.NarrowSql()->setCurrentIndex(0);                // -10
     dialog.TxList(1)->setEditText(QStringLiteral("200"));  // MIC2, 0-127
     // From the keyboard: F2 opens the current cell, Tab commits it.
     dialog.SqlGrid()->SetRow(2);
@@ -262,8 +264,8 @@ void ServiceDialogsTest::paramEditors() {
 
 void ServiceDialogsTest::escape_data() {
   QTest::addColumn<QString>("dialog");  // "power" or "param"
-  QTest::addColumn<int>("grid");         // the Param Adjust grid: 0 SQL, 1 Rx
-  QTest::addColumn<bool>("inEditor");    // else on the grid
+  QTest::addColumn<int>("grid");        // the Param Adjust grid: 0 SQL, 1 Rx
+  QTest::addColumn<bool>("inEditor");   // else on the grid
   QTest::addColumn<bool>("closes");
 
   QTest::newRow("Power Adjustment editor") << "power" << 0 << true << false;
@@ -333,22 +335,40 @@ void ServiceDialogsTest::powerRunStartsAfresh() {
 void ServiceDialogsTest::transfer_data() {
   QTest::addColumn<QString>("dialog");  // "power" or "param"
   QTest::addColumn<bool>("write");
-  QTest::addColumn<QString>("fault");   // a radiosim fault, or "no port"
+  QTest::addColumn<QString>("fault");  // a radiosim fault, or "no port"
   QTest::addColumn<QString>("language");
   QTest::addColumn<QString>("message");
 
-  QTest::newRow("power Read") << "power" << false << "" << "English" << "Read Successfully";
-  QTest::newRow("param Read") << "param" << false << "" << "Chinese" << "读数据成功";
-  QTest::newRow("power Write") << "power" << true << "" << "English" << "Write Successfully";
-  QTest::newRow("param Write") << "param" << true << "" << "Chinese" << "写数据成功";
-  QTest::newRow("param Read, second block refused")
-      << "param" << false << "refuse-block:2" << "Chinese" << "通信出错";
-  QTest::newRow("power Read, silent radio") << "power" << false << "silent" << "English" << "Communication Error";
-  QTest::newRow("power Write, silent radio") << "power" << true << "silent" << "Chinese" << "通讯出错";
-  QTest::newRow("param Write, block refused") << "param" << true << "refuse-block:1" << "English"
+  QTest::newRow("power Read") << "power" << false << ""
+                              << "English"
+                              << "Read Successfully";
+  QTest::newRow("param Read") << "param" << false << ""
+                              << "Chinese"
+                              << "读数据成功";
+  QTest::newRow("power Write") << "power" << true << ""
+                               << "English"
+                               << "Write Successfully";
+  QTest::newRow("param Write") << "param" << true << ""
+                               << "Chinese"
+                               << "写数据成功";
+  QTest::newRow("param Read, second block refused") << "param" << false << "refuse-block:2"
+                                                    << "Chinese"
+                                                    << "通信出错";
+  QTest::newRow("power Read, silent radio") << "power" << false << "silent"
+                                            << "English"
+                                            << "Communication Error";
+  QTest::newRow("power Write, silent radio") << "power" << true << "silent"
+                                             << "Chinese"
+                                             << "通讯出错";
+  QTest::newRow("param Write, block refused") << "param" << true << "refuse-block:1"
+                                              << "English"
                                               << "Communication Error";
-  QTest::newRow("param Read, no port") << "param" << false << "no port" << "English" << "Open the serial port fails";
-  QTest::newRow("power Write, no port") << "power" << true << "no port" << "Chinese" << "打开串口失败";
+  QTest::newRow("param Read, no port") << "param" << false << "no port"
+                                       << "English"
+                                       << "Open the serial port fails";
+  QTest::newRow("power Write, no port") << "power" << true << "no port"
+                                        << "Chinese"
+                                        << "打开串口失败";
 }
 
 void ServiceDialogsTest::transfer() {

@@ -3,8 +3,8 @@
 // the caller's image is never touched by the link.
 #include <QTest>
 
-#include "gui/shell/TransferRunner.h"
 #include "core/link/SimHarness.h"
+#include "gui/shell/TransferRunner.h"
 
 Q_DECLARE_METATYPE(Direction)
 

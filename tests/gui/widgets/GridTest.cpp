@@ -35,9 +35,7 @@ struct ShownGrid {
     grid.activateWindow();
     grid.setFocus();
   }
-  QPoint CellCentre(int row, int col) const {
-    return grid.visualRect(grid.model()->index(row - 1, col - 1)).center();
-  }
+  QPoint CellCentre(int row, int col) const { return grid.visualRect(grid.model()->index(row - 1, col - 1)).center(); }
 };
 
 }  // namespace
@@ -183,8 +181,8 @@ void GridTest::mouse_data() {
   QTest::addColumn<QList<int>>("down");  // button, shift, MouseRow, MouseCol
 
   QTest::newRow("left on a cell") << false << int(Qt::LeftButton) << 0 << QList<int>{1, 0, 2, 3};
-  QTest::newRow("right with Shift and Ctrl") << false << int(Qt::RightButton)
-                                            << int(Qt::ShiftModifier | Qt::ControlModifier) << QList<int>{2, 3, 2, 3};
+  QTest::newRow("right with Shift and Ctrl")
+      << false << int(Qt::RightButton) << int(Qt::ShiftModifier | Qt::ControlModifier) << QList<int>{2, 3, 2, 3};
   QTest::newRow("column header") << true << int(Qt::LeftButton) << 0 << QList<int>{1, 0, 0, 3};
 }
 
@@ -203,10 +201,9 @@ void GridTest::mouse() {
     at = QPoint(TwipsToPixels(x, grid.DpiX()), TwipsToPixels(y, grid.DpiY()));
   });
   QWidget* target = onHeader ? grid.horizontalHeader()->viewport() : grid.viewport();
-  const QPoint point = onHeader ? QPoint(grid.horizontalHeader()->sectionViewportPosition(2) + 5, 5)
-                                : shown.CellCentre(2, 3);
-  QTest::mouseClick(target, static_cast<Qt::MouseButton>(button), static_cast<Qt::KeyboardModifiers>(modifiers),
-                    point);
+  const QPoint point =
+      onHeader ? QPoint(grid.horizontalHeader()->sectionViewportPosition(2) + 5, 5) : shown.CellCentre(2, 3);
+  QTest::mouseClick(target, static_cast<Qt::MouseButton>(button), static_cast<Qt::KeyboardModifiers>(modifiers), point);
   QCOMPARE(seen, down);
   QCOMPARE(at, target->mapTo(&grid, point));
 }
