@@ -14,6 +14,7 @@
 #include "core/files/FileTexts.h"
 #include "core/files/FolderEntries.h"
 #include "core/files/SafeFileWrite.h"
+#include "core/files/SaveTarget.h"
 #include "core/files/SaveTemporary.h"
 
 namespace {
@@ -128,12 +129,10 @@ std::optional<std::int64_t> BackupNameTime(const std::string& name) {
 }
 
 bool IsBackupFile(const std::string& path, const std::string& folder) {
-  const std::size_t slash = path.rfind('/');
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (!BackupNameTime(name)) return false;
-  const std::string parent = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  const PathParts parts = SplitPath(path);
+  if (!BackupNameTime(parts.name)) return false;
   std::error_code error;
-  return std::filesystem::equivalent(parent, folder, error);
+  return std::filesystem::equivalent(parts.folder, folder, error);
 }
 
 std::vector<std::string> ListBackups(const std::string& folder) {

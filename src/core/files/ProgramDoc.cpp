@@ -2,11 +2,9 @@
 
 #include "core/files/FileTexts.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/files/SaveTarget.h"
 
-std::string FileNameOfPath(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+std::string FileNameOfPath(const std::string& path) { return SplitPath(path).name; }
 
 void CProgramDoc::OnNewDocument(const std::string& appDir, const std::string& appName, Language language) {
   image = NewDocumentImage(appDir);

@@ -47,12 +47,10 @@ int CSafeFile::Open(const std::string& path, FileAccess access, TemporaryKind ki
   err = CheckTarget(m_strTarget, st, exists);
   if (err != 0) return err;
 
-  const auto slash = m_strTarget.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : m_strTarget.substr(0, slash));
-  const std::string name = slash == std::string::npos ? m_strTarget : m_strTarget.substr(slash + 1);
+  const PathParts parts = SplitPath(m_strTarget);
   RemoveStaleSaveTemporaries(m_strTarget);
   const bool privateMode = access == FileAccess::Private || (access == FileAccess::PrivateWhenNew && !exists);
-  err = m_temp.Create(folder, name, privateMode ? kPrivateMode : 0666, kind);
+  err = m_temp.Create(parts.folder, parts.name, privateMode ? kPrivateMode : 0666, kind);
   if (err != 0) return err;
   // A replaced file keeps its own permissions; a private one is private
   // whatever the folder's default ACL would have made it.

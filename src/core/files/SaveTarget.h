@@ -21,3 +21,11 @@ bool MayWrite(const std::string& path);
 
 // Whether anything is at `path`, links followed.
 bool PathExists(const std::string& path);
+
+// The folder that holds `path` ("." for a bare name, "/" for one at the root)
+// and the path's last component.
+struct PathParts {
+  std::string folder;
+  std::string name;
+};
+PathParts SplitPath(const std::string& path);

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <random>
 
+#include "core/files/SaveTarget.h"
+
 namespace {
 
 constexpr char kInfix[] = ".tmp-";
@@ -58,21 +60,12 @@ std::string RandomName(const std::string& target) {
   return name;
 }
 
-void SplitPath(const std::string& path, std::string& folder, std::string& name) {
-  const auto slash = path.rfind('/');
-  folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-  name = slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 std::string SaveTemporaryName(const std::string& target, int fd) {
   FileIdentity id;
   if (!Identify(fd, "", AT_EMPTY_PATH, id)) return {};
-  std::string folder;
-  std::string name;
-  SplitPath(target, folder, name);
-  return ProofName(name, id);
+  return ProofName(SplitPath(target).name, id);
 }
 
 int CSaveTemporary::Create(const std::string& folder, const std::string& name, mode_t mode, TemporaryKind kind) {
@@ -199,8 +192,6 @@ void RemoveStaleSaveTemporaries(const std::string& folder, const std::function<b
 }
 
 void RemoveStaleSaveTemporaries(const std::string& target) {
-  std::string folder;
-  std::string base;
-  SplitPath(target, folder, base);
-  RemoveStaleSaveTemporaries(folder, [&](const std::string& name) { return name == base; });
+  const PathParts parts = SplitPath(target);
+  RemoveStaleSaveTemporaries(parts.folder, [&](const std::string& name) { return name == parts.name; });
 }

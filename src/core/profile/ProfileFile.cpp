@@ -8,6 +8,7 @@
 #include "core/files/ProgramFolder.h"
 #include "core/files/ReadFileHead.h"
 #include "core/files/SafeFileWrite.h"
+#include "core/files/SaveTarget.h"
 
 namespace {
 
@@ -200,15 +201,14 @@ void CProfileFile::SetString(const std::string& section, const std::string& key,
 
 std::string CProfileFile::BackupName() {
   if (!m_strBackupName.empty()) return m_strBackupName;
-  const auto slash = m_strPath.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : m_strPath.substr(0, slash + 1);
-  std::string stem = slash == std::string::npos ? m_strPath : m_strPath.substr(slash + 1);
+  const PathParts parts = SplitPath(m_strPath);
+  std::string stem = parts.name;
   // The extension of the file's own name; a point in a folder name is none.
   const auto dot = stem.rfind('.');
   if (dot != std::string::npos) stem.resize(dot);
 
   int largest = 0;
-  for (const std::string& name : FolderEntryNames(folder))
+  for (const std::string& name : FolderEntryNames(parts.folder))
     if (name.compare(0, stem.size(), stem) == 0) largest = std::max(largest, TrailingNumber(name));
   char number[16];
   std::snprintf(number, sizeof number, ".%.3d", largest + 1);
