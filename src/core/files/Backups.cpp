@@ -1,6 +1,5 @@
 #include "core/files/Backups.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -35,11 +34,6 @@ int Digits(const std::string& s, std::size_t at, std::size_t n) {
     v = v * 10 + (s[i] - '0');
   }
   return v;
-}
-
-bool Exists(const std::string& path) {
-  struct stat st {};
-  return ::lstat(path.c_str(), &st) == 0;
 }
 
 // A date and time written in a backup's name.
@@ -166,7 +160,7 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
   // Two reads from one port within a second still keep both: the later
   // takes the next free second, so that the names keep their order.
   result.path = base + BackupFileName(when, port);
-  while (Exists(result.path)) {
+  while (EntryExists(result.path)) {
     when += std::chrono::seconds(1);
     result.path = base + BackupFileName(when, port);
   }

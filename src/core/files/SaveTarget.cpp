@@ -78,6 +78,11 @@ bool PathExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
+bool EntryExists(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
 PathParts SplitPath(const std::string& path) {
   const auto slash = path.rfind('/');
   if (slash == std::string::npos) return {".", path};

@@ -21,6 +21,8 @@ bool MayWrite(const std::string& path);
 
 // Whether anything is at `path`, links followed.
 bool PathExists(const std::string& path);
+// Whether `path` itself names anything, a link that leads nowhere included.
+bool EntryExists(const std::string& path);
 
 // The folder that holds `path` ("." for a bare name, "/" for one at the root)
 // and the path's last component.

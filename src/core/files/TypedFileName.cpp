@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "core/files/SaveTarget.h"
+
 std::string WithDefaultExtension(const std::string& typed, const std::string& extension) {
   const std::size_t slash = typed.rfind('/');
   const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
@@ -16,19 +18,12 @@ std::string WithDefaultExtension(const std::string& typed, const std::string& ex
   return typed + extension;
 }
 
-namespace {
-bool Exists(const std::string& path) {
-  struct stat st {};
-  return !path.empty() && ::lstat(path.c_str(), &st) == 0;
-}
-}  // namespace
-
 std::string OpenedFileName(const std::string& typed, const std::string& extension) {
-  return Exists(typed) ? typed : WithDefaultExtension(typed, extension);
+  return EntryExists(typed) ? typed : WithDefaultExtension(typed, extension);
 }
 
 bool SaveReplacesFile(const std::string& path) {
   struct stat st {};
-  if (!Exists(path)) return false;
+  if (!EntryExists(path)) return false;
   return ::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode);
 }
