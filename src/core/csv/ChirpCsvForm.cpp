@@ -41,9 +41,18 @@ const char* const kDefaultCrossMode = "Tone->Tone";
 // Beyond this difference a transmit frequency is written as "split".
 constexpr long long kLargestOffset = 7000000;  // 70 MHz in units of 10 Hz
 
-// MHz written plainly ("446.006250") to units of 10 Hz. A part below 10 Hz
-// is TooFine: no raster step reaches it.
-PlainDecimal MegahertzToUnits(const std::string& text, long long& units) { return ReadPlainDecimal(text, 5, units); }
+// MHz written plainly ("446.006250") to units of 10 Hz: None, or why the
+// text is refused. A part below 10 Hz is off the raster, as no step reaches
+// it; what a negative number is told as depends on the column.
+CsvRefusalReason MegahertzToUnits(const std::string& text, long long& units, CsvRefusalReason negative) {
+  switch (ReadPlainDecimal(text, 5, units)) {
+    case PlainDecimal::Ok: return CsvRefusalReason::None;
+    case PlainDecimal::NotANumber: return CsvRefusalReason::NotANumber;
+    case PlainDecimal::Negative: return negative;
+    case PlainDecimal::TooFine: break;
+  }
+  return CsvRefusalReason::OffRaster;
+}
 
 // Where a tone of the line comes from.
 enum class ToneFrom { None, RTone, CTone, TxDtcs, RxDtcs, DtcsDecode };
@@ -119,12 +128,8 @@ CsvChannelLine CChirpCsvForm::Line(const CsvRecord& record) const {
   const std::string frequency = field(m_nFrequency, "");
   if (frequency.empty()) return RefusedLine(R::NoFrequency, frequency);
   long long rx = 0;
-  switch (MegahertzToUnits(frequency, rx)) {
-    case PlainDecimal::Ok: break;
-    case PlainDecimal::NotANumber: return RefusedLine(R::NotANumber, frequency);
-    case PlainDecimal::Negative: return RefusedLine(R::OutOfRange, frequency);
-    case PlainDecimal::TooFine: return RefusedLine(R::OffRaster, frequency);
-  }
+  if (const R refused = MegahertzToUnits(frequency, rx, R::OutOfRange); refused != R::None)
+    return RefusedLine(refused, frequency);
 
   const std::string duplex = AsciiLower(field(m_nDuplex, ""));
   long long tx = rx;
@@ -134,12 +139,8 @@ CsvChannelLine CChirpCsvForm::Line(const CsvRecord& record) const {
     const std::string offsetText = field(m_nOffset, "");
     long long offset = 0;
     if (offsetText.empty()) return RefusedLine(R::NoOffset, field(m_nDuplex, ""));
-    switch (MegahertzToUnits(offsetText, offset)) {
-      case PlainDecimal::Ok: break;
-      case PlainDecimal::NotANumber: return RefusedLine(R::NotANumber, offsetText);
-      case PlainDecimal::Negative: return RefusedLine(R::NegativeOffset, offsetText);
-      case PlainDecimal::TooFine: return RefusedLine(R::OffRaster, offsetText);
-    }
+    if (const R refused = MegahertzToUnits(offsetText, offset, R::NegativeOffset); refused != R::None)
+      return RefusedLine(refused, offsetText);
     tx = duplex == "+" ? rx + offset : duplex == "-" ? rx - offset : offset;
   } else if (duplex == "off") {
     return RefusedLine(R::ReceiveOnly, field(m_nDuplex, ""));
