@@ -219,45 +219,30 @@ std::string CProfileFile::BackupName() {
 CProfileFile::SaveResult CProfileFile::Save(bool backup) {
   SaveResult result;
   if (!m_bModified) return result;
-  if (m_strPath.empty()) {
+  const auto failed = [&result](int err) {
     result.ok = false;
-    result.sysError = ENOENT;
+    result.sysError = err;
     return result;
-  }
+  };
+  if (m_strPath.empty()) return failed(ENOENT);
   if (m_bMakeFolder) {
-    if (const int err = MakeFolders(m_strPath.substr(0, m_strPath.rfind('/') + 1)); err != 0) {
-      result.ok = false;
-      result.sysError = err;
-      return result;
-    }
+    if (const int err = MakeFolders(m_strPath.substr(0, m_strPath.rfind('/') + 1)); err != 0) return failed(err);
   }
   if (backup) {
     const std::string name = BackupName();
     std::string old;
     int err = ReadFileHead(m_strPath, old.max_size(), old);
-    if (err != 0 && err != ENOENT) {
-      result.ok = false;
-      result.sysError = err;
-      return result;
-    }
+    if (err != 0 && err != ENOENT) return failed(err);
     // A file removed behind our back leaves nothing to keep a copy of.
     if (err == 0) {
       err = SafeFileWrite(name, old.data(), old.size());
-      if (err != 0) {
-        result.ok = false;
-        result.sysError = err;
-        return result;
-      }
+      if (err != 0) return failed(err);
       result.backupName = name;
     }
   }
   const std::string text = SerializedText();
   const int err = SafeFileWrite(m_strPath, text.data(), text.size());
-  if (err != 0) {
-    result.ok = false;
-    result.sysError = err;
-  }
-  return result;
+  return err != 0 ? failed(err) : result;
 }
 
 void CProfileFile::SaveTo(const std::string& path) {
