@@ -8,10 +8,7 @@ std::string FileNameOfPath(const std::string& path) { return SplitPath(path).nam
 
 void CProgramDoc::OnNewDocument(const std::string& appDir, const std::string& appName, Language language) {
   image = NewDocumentImage(appDir);
-  m_strTitle = kNewDocumentTitle(language);
-  m_strPathName = appName;
-  SetModifiedFlag(false);
-  m_bHasFileName = false;
+  TakeNoFile(appName, language);
 }
 
 DataFileResult CProgramDoc::OnOpenDocument(const std::string& path) {
@@ -28,10 +25,7 @@ DataFileResult CProgramDoc::OnOpenCopy(const std::string& path, const std::strin
   const DataFileResult result = LoadDataFile(path, loaded);
   if (!result.ok()) return result;
   image = loaded;
-  m_strTitle = kNewDocumentTitle(language);
-  m_strPathName = appName;
-  m_bModified = false;
-  m_bHasFileName = false;
+  TakeNoFile(appName, language);
   return result;
 }
 
@@ -46,6 +40,13 @@ void CProgramDoc::SetModifiedFlag(bool modified) {
   if (modified == m_bModified) return;
   m_bModified = modified;
   if (m_onModified) m_onModified(modified);
+}
+
+void CProgramDoc::TakeNoFile(const std::string& appName, Language language) {
+  m_strTitle = kNewDocumentTitle(language);
+  m_strPathName = appName;
+  SetModifiedFlag(false);
+  m_bHasFileName = false;
 }
 
 void CProgramDoc::TakeFile(const std::string& path) {

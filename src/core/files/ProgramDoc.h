@@ -51,6 +51,8 @@ class CProgramDoc {
   RadioImage image;
 
  private:
+  // A new document's title and appName as the name a first save proposes.
+  void TakeNoFile(const std::string& appName, Language language);
   void TakeFile(const std::string& path);
 
   std::string m_strTitle;
