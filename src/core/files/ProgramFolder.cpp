@@ -1,6 +1,5 @@
 #include "core/files/ProgramFolder.h"
 
-#include <climits>
 #include <cstdlib>
 #include <memory>
 
