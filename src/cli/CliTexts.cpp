@@ -11,7 +11,6 @@ std::string Format(const char* pattern, const std::string& a, const std::string&
 }  // namespace
 
 const LangText kClauseSeparator = {"; ", "；"};
-const LangText kNameSeparator = {": ", "："};
 
 const LangText kBandNotLowHigh = {"is not LOW-HIGH, two whole numbers of MHz such as 400-470",
                                   "不是 LOW-HIGH 形式（两个以 MHz 为单位的整数，例如 400-470）"};

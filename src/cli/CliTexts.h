@@ -6,9 +6,8 @@
 
 #include "core/lang/Language.h"
 
-// Joins a clause to the next one, and a name to what is said of it.
+// Joins a clause to the next one.
 extern const LangText kClauseSeparator;  // "; "
-extern const LangText kNameSeparator;    // ": "
 
 // Why a band text is refused, to follow "'TEXT' ".
 extern const LangText kBandNotLowHigh;

@@ -2,6 +2,7 @@
 // user reads them: channels side by side, options by name, other bytes.
 #include <string>
 
+#include "cli/ChannelLines.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
@@ -12,12 +13,6 @@
 
 namespace {
 
-std::string Cells(const ChannelRow& row) {
-  std::string text;
-  for (int c = 1; c < kChannelColumns; ++c) text += (c > 1 ? "\t" : "") + row[static_cast<std::size_t>(c)];
-  return text;
-}
-
 // Sections are separated by a blank line; each has a heading naming the two
 // files, then tab-separated lines with the first file's side, "|", the second's.
 std::string DiffText(const ImageComparison& d, const std::string& a, const std::string& b, Language language) {
@@ -26,11 +21,10 @@ std::string DiffText(const ImageComparison& d, const std::string& a, const std::
   std::string out;
   if (!d.channels.empty()) {
     out += kChannelsHeading(language) + sides;
-    std::string titles;
-    for (int c = 1; c < kChannelColumns; ++c) titles += std::string("\t") + ChannelColumnTitle(c, language);
+    const std::string titles = TabbedColumnTitles(language);
     out += ChannelColumnTitle(0, language) + titles + "\t|" + titles + "\n";
     for (const ChannelDifference& c : d.channels)
-      out += ChannelNumberText(c.channel) + "\t" + Cells(c.first) + "\t|\t" + Cells(c.second) + "\n";
+      out += ChannelNumberText(c.channel) + TabbedCells(c.first) + "\t|" + TabbedCells(c.second) + "\n";
   }
   if (!d.options.empty()) {
     if (!out.empty()) out += "\n";

@@ -7,6 +7,7 @@
 #include "cli/ExitStatus.h"
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
+#include "core/files/FileTexts.h"
 #include "core/files/ProgramVersion.h"
 #include "core/files/RegularFile.h"
 #include "core/files/SafeFileWrite.h"
@@ -43,7 +44,7 @@ int DataFileFailure(const std::string& path, const DataFileResult& r, bool savin
     text = ShortDataFileText(path, kDataFileSize, language);
   } else if (r.status == DataFileStatus::BadSignature) {
     // The same text the window shows for this failure.
-    text = path + kNameSeparator(language) + DataFileFailureMessage(r, path, saving, language);
+    text = path + kReasonSeparator(language) + DataFileFailureMessage(r, path, saving, language);
   } else if (language == Language::Chinese) {
     text = DataFileFailureMessage(r, path, saving, language);
   } else {

@@ -3,6 +3,7 @@
 // name programcli set takes.
 #include <string>
 
+#include "cli/ChannelLines.h"
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "cli/LinkVerbs.h"
@@ -16,22 +17,10 @@
 namespace {
 
 std::string ShowText(const RadioImage& image, const CProfileFile& profile, Language language) {
-  std::string out;
-  for (int c = 0; c < kChannelColumns; ++c) {
-    if (c > 0) out += '\t';
-    out += ChannelColumnTitle(c, language);
-  }
-  out += '\n';
+  std::string out = ChannelColumnTitle(0, language) + TabbedColumnTitles(language) + '\n';
   const ChannelTable table = TableFromImage(image, language);
-  for (int n = 1; n <= ImageMap::kChannelCount; ++n) {
-    out += ChannelNumberText(n);
-    const ChannelRow& row = table[static_cast<std::size_t>(n - 1)];
-    for (int c = 1; c < kChannelColumns; ++c) {
-      out += '\t';
-      out += row[static_cast<std::size_t>(c)];
-    }
-    out += '\n';
-  }
+  for (int n = 1; n <= ImageMap::kChannelCount; ++n)
+    out += ChannelNumberText(n) + TabbedCells(table[static_cast<std::size_t>(n - 1)]) + '\n';
   out += '\n';
   for (const OptionLine& line : OptionLinesFromImage(image, language)) out += line.label + '\t' + line.value + '\n';
   out += '\n';

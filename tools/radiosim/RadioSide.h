@@ -45,7 +45,6 @@ class CRadioSide {
   const RadioImage& Memory() const { return m_memory; }
   void SetMemory(const RadioImage& memory) { m_memory = memory; }
   void SetFaults(const SimFaults& faults) { m_faults = faults; }
-  const SimFaults& Faults() const { return m_faults; }
   // Fixed bytes for the read reply's header; without them it echoes the command.
   void SetReadHeader(std::optional<std::array<std::uint8_t, 4>> header) { m_header = header; }
 

@@ -340,11 +340,6 @@ std::vector<TraceEntry> CRadioSim::Trace() const {
   return std::vector<TraceEntry>(m_trace.begin(), m_trace.end());
 }
 
-void CRadioSim::ClearTrace() {
-  std::lock_guard<std::mutex> lock(m_mutex);
-  m_trace.clear();
-}
-
 SimStats CRadioSim::Stats() const {
   std::lock_guard<std::mutex> lock(m_mutex);
   return m_stats;

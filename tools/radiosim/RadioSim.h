@@ -73,7 +73,6 @@ class CRadioSim {
   void SetFaults(const SimFaults& faults);
   void SetReadHeader(std::optional<std::array<std::uint8_t, 4>> header);
   std::vector<TraceEntry> Trace() const;
-  void ClearTrace();
   SimStats Stats() const;
   // Waits until `done` holds for the stats or the time is up.
   bool WaitFor(const std::function<bool(const SimStats&)>& done, int timeoutMs) const;
