@@ -3,20 +3,18 @@
 #include <string>
 
 #include "core/print/PrintTexts.h"
+#include "core/settings/SettingsTexts.h"
 
 namespace {
 
-// Index 5 also stands for every value past the list.
-const char* const kVoxDelays[] = {"0.3s", "0.5s", "1.0s", "1.5s", "2.0s", "3.0s"};
-
-std::string VoiceText(std::uint8_t b, Language language) {
-  if (b == 0) return kPrintOffText(language);
-  if (b == 1) return kVoiceChineseText(language);
-  return kVoiceEnglishText(language);
+// The last entry of a list also stands for every value past it.
+template <typename T, std::size_t N>
+const T& EntryOf(const T (&entries)[N], std::uint8_t b) {
+  return entries[b < N ? b : N - 1];
 }
 
 std::string OnOff(std::uint8_t b, Language language) {
-  return (b & 1) ? kPrintOnText(language) : kPrintOffText(language);
+  return (b & 1) ? kOptionOnText(language) : kOptionOffText(language);
 }
 
 }  // namespace
@@ -30,9 +28,9 @@ OptionLines OptionLinesFromImage(const RadioImage& image, Language language) {
   return {{
       {kTimeOutLabel(language), std::to_string(image.timeOutTimer() * 15) + "s"},
       {kSquelchLabel(language), std::to_string(image.squelchLevel())},
-      {kVoiceLabel(language), VoiceText(image.voiceAnnunciation(), language)},
-      {kVoxDelayLabel(language), kVoxDelays[delay < 5 ? delay : 5]},
-      {kVoxGainLabel(language), gain == 0 ? std::string(kPrintOffText(language)) : std::to_string(gain)},
+      {kVoiceLabel(language), EntryOf(kVoiceEntries, image.voiceAnnunciation())(language)},
+      {kVoxDelayLabel(language), EntryOf(kVoxDelayEntries, delay)},
+      {kVoxGainLabel(language), gain == 0 ? std::string(kOptionOffText(language)) : std::to_string(gain)},
       {kBatterySaverLabel(language), OnOff(image.batterySaver(), language)},
       {kBeepLabel(language), OnOff(image.beep(), language)},
   }};

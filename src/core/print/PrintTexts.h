@@ -14,11 +14,8 @@ inline constexpr LangText kVoxDelayLabel{"Vox Delay Time:", "声控延迟时间:
 inline constexpr LangText kVoxGainLabel{"Vox Gain Level:", "声控增益电平:"};
 inline constexpr LangText kBatterySaverLabel{"Battery Saver:", "电池省电:"};
 inline constexpr LangText kBeepLabel{"Beep:", "哔音:"};
-// The option page's values that are words.
-inline constexpr LangText kPrintOffText{"Off", "关"};
-inline constexpr LangText kPrintOnText{"On", "开"};
-inline constexpr LangText kVoiceChineseText{"Chinese", "中文"};
-inline constexpr LangText kVoiceEnglishText{"English", "英文"};
+// The option page's values are the Optional Features lists' own words
+// (settings/SettingsTexts.h).
 
 // The channel pages: the title, a channel's heading (its number for "%d")
 // and the labels of its lines, left and right.

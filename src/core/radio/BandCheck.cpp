@@ -22,6 +22,12 @@ std::string Format(const LangText& format, const std::string& bandText, const st
   return text;
 }
 
+// A band starts above 0 and ends above its start, within what a channel
+// record can hold.
+bool IsUsableBand(const BandLimits& band) {
+  return band.lower > 0 && band.lower < band.upper && band.upper <= kMaxStorableFrequency;
+}
+
 }  // namespace
 
 std::vector<int> ChannelsOutsideBand(const RadioImage& image, const BandLimits& band) {
@@ -36,10 +42,6 @@ std::vector<int> ChannelsOutsideBand(const RadioImage& image, const BandLimits& 
       }
   }
   return outside;
-}
-
-bool IsUsableBand(const BandLimits& band) {
-  return band.lower > 0 && band.lower < band.upper && band.upper <= kMaxStorableFrequency;
 }
 
 std::string BandChangeNote(const std::string& bandText, const std::vector<int>& channels, Language language) {

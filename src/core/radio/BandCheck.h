@@ -9,13 +9,9 @@
 #include "core/radio/ChannelCodecs.h"
 #include "core/radio/RadioImage.h"
 
-// Whether a band can be judged against at all: it starts above 0 and ends
-// above its start, within what a channel record can hold. A profile without
-// the radio's type or band gives none.
-bool IsUsableBand(const BandLimits& band);
-
 // The channels (1-16) with a receive or transmit frequency that is set and
-// lies outside `band`, in order; none when the band is not usable.
+// lies outside `band`, in order. None when the band cannot be judged against
+// at all: a profile without the radio's type or band gives such a band.
 std::vector<int> ChannelsOutsideBand(const RadioImage& image, const BandLimits& band);
 
 // After the band changed to `bandText`: the channels outside it, which are kept.

@@ -31,7 +31,8 @@ std::string ShownValue(const std::string& value) {
 std::string CellRefusalText(CellVerdict verdict, const std::string& value, int column, Language language) {
   if (verdict == CellVerdict::NotAnItem && value.empty()) return kCellNeedsValueText(language);
   std::string text = kCellRefusalReasons[static_cast<int>(verdict)](language);
-  Replace(text, "{value}", ShownValue(value));
+  // The value last: a pasted or imported text may hold a placeholder itself.
   Replace(text, "{column}", column > 0 ? ChannelColumnTitle(column, language) : kThisColumnText(language));
+  Replace(text, "{value}", ShownValue(value));
   return text;
 }

@@ -14,8 +14,6 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) 
   return true;
 }
 
-bool RowHasData(const ChannelRow& row) { return !row[kColRxFrequency].empty() || !row[kColTxFrequency].empty(); }
-
 // A typed frequency: its "%3.5f" text, and whether band and raster take it.
 struct TypedFrequency {
   std::string text;
@@ -65,6 +63,8 @@ const LangText* const kColumnItems[][3] = {
 };
 
 }  // namespace
+
+bool RowHasData(const ChannelRow& row) { return !row[kColRxFrequency].empty() || !row[kColTxFrequency].empty(); }
 
 const std::vector<std::string>& ToneList(Language language) {
   static const std::vector<std::string> english = BuildToneList(Language::English);

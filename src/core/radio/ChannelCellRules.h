@@ -56,5 +56,8 @@ bool IsTableText(int column, const std::string& text);
 // Sets columns 1-8 of a row to the empty text.
 void ClearChannelRow(ChannelRow& row);
 
+// A channel in use: it has a receive or a transmit frequency.
+bool RowHasData(const ChannelRow& row);
+
 // The row of a new channel whose receive and transmit frequency are `f`.
 void FillNewChannelDefaults(ChannelRow& row, const std::string& f, Language language);

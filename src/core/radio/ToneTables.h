@@ -19,8 +19,6 @@ int DcsStoredValue(long long code);
 // The code of a stored value, or 0 when no code has that value.
 int DcsCodeOfValue(int storedValue);
 
-// What a channel without a tone shows, and the tone list's first entry.
-
 constexpr int kToneListSize = 264;
 
 // 264 entries: the no-tone text, 53 CTCSS tones, 105 DCS codes normal, the

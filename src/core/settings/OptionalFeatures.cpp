@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const kVoxDelays[] = {"0.3s", "0.5s", "1.0s", "1.5s", "2.0s", "3.0s"};
-
 // How a list's index and its stored value meet.
 enum class Coding {
   Counted,   // value = index + first
@@ -76,7 +74,7 @@ std::vector<std::string> OptionListEntries(OptionList list, Language language) {
     case OptionList::SideKey1:
     case OptionList::SideKey2: return Texts(kSideKeyEntries, language);
     case OptionList::VoxGainLevel: return Numbers(1, 8);
-    case OptionList::VoxDelayTime: return {std::begin(kVoxDelays), std::end(kVoxDelays)};
+    case OptionList::VoxDelayTime: return {std::begin(kVoxDelayEntries), std::end(kVoxDelayEntries)};
     case OptionList::Vox:
     case OptionList::Beep:
     case OptionList::BatterySaver: return {kOptionOnText(language), kOptionOffText(language)};

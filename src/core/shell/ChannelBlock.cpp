@@ -40,8 +40,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 
 ChannelRow& RowOf(ChannelTable& table, int channel) { return table[static_cast<std::size_t>(channel - 1)]; }
 
-bool InUse(const ChannelRow& row) { return !row[kColRxFrequency].empty() || !row[kColTxFrequency].empty(); }
-
 // A value for a row without a channel: its own fault, found in a channel
 // made for the purpose, before the missing channel.
 CellVerdict ChannelLessVerdict(int column, const std::string& text, const BandLimits& band, Language language) {
@@ -114,7 +112,7 @@ PasteResult PasteBlock(ChannelTable& table, const CellRange& target, const CellB
       if (verdict == CellVerdict::NoChannel) verdict = ChannelLessVerdict(column, text, band, language);
       if (verdict != CellVerdict::Accepted) result.refused.push_back({channel, column, verdict, text});
     }
-    if (!inTable || !InUse(before) || InUse(RowOf(table, channel))) continue;
+    if (!inTable || !RowHasData(before) || RowHasData(RowOf(table, channel))) continue;
     for (int column = kColRxFrequency; column < kChannelColumns; ++column)
       if (!written[static_cast<std::size_t>(column)] && !before[static_cast<std::size_t>(column)].empty()) {
         result.cleared.push_back(channel);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/radio/CellRefusalText.h"
 #include "core/radio/ChannelCellRules.h"
 
 namespace {
@@ -126,6 +127,24 @@ TEST(ChannelCellLists, ItemsOfTheListColumns) {
   EXPECT_EQ(ColumnItems(kColPower, Language::Chinese), (std::vector<std::string>{"高", "中", "低"}));
   EXPECT_TRUE(ColumnItems(kColRxFrequency, Language::English).empty());
   EXPECT_EQ(ToneList(Language::Chinese).size(), 264u);
+}
+
+TEST(CellRefusalTexts, ValueShownAsGiven) {
+  const struct {
+    CellVerdict verdict;
+    const char* value;
+    int column;
+    const char* text;
+  } cases[] = {
+      {CellVerdict::NotAnItem, "Maybe", kColScan, "'Maybe' is not a value of Scan"},
+      {CellVerdict::NotAnItem, "x", 0, "'x' is not a value of this column"},
+      // A value that holds a placeholder itself is shown as it is.
+      {CellVerdict::NotAnItem, "{column}", kColScan, "'{column}' is not a value of Scan"},
+      {CellVerdict::UnknownTone, "{value}", kColDecodeTone, "unknown tone '{value}'"},
+      {CellVerdict::NotAnItem, "", kColScan, "a channel in use needs a value here"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CellRefusalText(c.verdict, c.value, c.column, Language::English), c.text) << c.value;
 }
 
 }  // namespace
