@@ -14,6 +14,7 @@
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
 #include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogParts.h"
 #include "gui/widgets/DialogUnits.h"
 #include "gui/widgets/ProgramIcons.h"
 
@@ -31,8 +32,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
   m_pIcon->setPixmap(BuiltInProgramIcon().pixmap(32, 32));
   m_pIcon->setFixedSize(32, 32);
 
-  auto* ok = new QPushButton(ResourceText(DialogControlKey(Res::kDlgAbout, Res::kIdOk)), this);
-  SetControlId(ok, Res::kIdOk);
+  QPushButton* ok = MakeDialogButton(this, Res::kDlgAbout, Res::kIdOk);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

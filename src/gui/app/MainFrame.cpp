@@ -106,7 +106,7 @@ void CMainFrame::UpdateLockIndicators() {
 
 bool CMainFrame::BuildNavigationBar() {
   if (!m_wndNavBar->Initialize()) return false;
-  QTreeWidget* tree = m_wndNavBar->Tree();
+  CNavigationTree* tree = m_wndNavBar->Tree();
   if (tree == nullptr) return false;
   m_pNavRoot = new QTreeWidgetItem(tree, QStringList{FromStd(g_profile.GetString(g_strLanguage, "Company", ""))});
   m_pNavRoot->setIcon(0, TreeRootImage());
@@ -121,8 +121,7 @@ bool CMainFrame::BuildNavigationBar() {
   tree->setCurrentItem(m_pNavRoot, 0, QItemSelectionModel::NoUpdate);
   m_bReselectingRoot = false;
   connect(tree, &QTreeWidget::currentItemChanged, this, [this] { OnNavSelChanged(); });
-  if (auto* keys = qobject_cast<CNavigationTree*>(tree))
-    connect(keys, &CNavigationTree::itemChosen, this, [this](QTreeWidgetItem* item) { RunNavItem(item); });
+  connect(tree, &CNavigationTree::itemChosen, this, [this](QTreeWidgetItem* item) { RunNavItem(item); });
   return true;
 }
 
@@ -130,9 +129,9 @@ void CMainFrame::OnNavSelChanged() {
   // Selecting the root again below raises a second change; the item under
   // the pointer has had its turn already.
   if (m_bReselectingRoot) return;
-  QTreeWidget* tree = m_wndNavBar->Tree();
+  const CNavigationTree* tree = m_wndNavBar->Tree();
   // A key only moves the current item; Enter or Space runs it.
-  if (auto* keys = qobject_cast<CNavigationTree*>(tree); keys != nullptr && keys->MovingQuietly()) return;
+  if (tree->MovingQuietly()) return;
   const QPoint pointer = tree->viewport()->mapFromGlobal(QCursor::pos());
   RunNavItem(tree->itemAt(pointer));
 }

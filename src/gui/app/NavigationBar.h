@@ -8,9 +8,9 @@
 #include <QWidget>
 
 #include "core/shell/NavBarGeometry.h"
+#include "gui/app/NavigationTree.h"
 
 class QMainWindow;
-class QTreeWidget;
 class CTrackerLine;
 
 class CNavigationBar : public QWidget {
@@ -23,7 +23,7 @@ class CNavigationBar : public QWidget {
   // Places the tree and returns the size the bar wants: (width, frame height).
   QSize CalcDynamicLayout();
 
-  QTreeWidget* Tree() const { return m_tree; }
+  CNavigationTree* Tree() const { return m_tree; }
   // The close button, as its click and a screen reader's press use it.
   QRect CloseButtonRect() const;
   void PressClose() { emit closeRequested(); }
@@ -37,7 +37,7 @@ class CNavigationBar : public QWidget {
   QString m_strCaption;
   int m_nCaptionHeight = kNavCaptionHeight;
   int m_nWidth = kNavInitialWidth;
-  QTreeWidget* m_tree = nullptr;
+  CNavigationTree* m_tree = nullptr;
   bool m_bSizing = false;
   NavRect m_rcClose;  // empty until the first paint
   bool m_bMouseDown = false;

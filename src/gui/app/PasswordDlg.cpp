@@ -11,6 +11,7 @@
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
 #include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogParts.h"
 #include "gui/widgets/DialogUnits.h"
 
 namespace {
@@ -25,10 +26,8 @@ CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent), m_pEdit(new QLine
   auto* label = new QLabel(ResourceText(DialogLabelKey(Res::kDlgPassword, Res::kCtlPassword)), this);
   label->setBuddy(m_pEdit);
 
-  auto* ok = new QPushButton(ResourceText(DialogControlKey(Res::kDlgPassword, Res::kIdOk)), this);
-  auto* cancel = new QPushButton(ResourceText(DialogControlKey(Res::kDlgPassword, Res::kIdCancel)), this);
-  SetControlId(ok, Res::kIdOk);
-  SetControlId(cancel, Res::kIdCancel);
+  QPushButton* ok = MakeDialogButton(this, Res::kDlgPassword, Res::kIdOk);
+  QPushButton* cancel = MakeDialogButton(this, Res::kDlgPassword, Res::kIdCancel);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &CPasswordDlg::OnOK);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

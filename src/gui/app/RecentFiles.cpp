@@ -15,11 +15,7 @@ std::vector<std::string> StoredList() {
   return list;
 }
 
-void Store(const std::vector<std::string>& list) {
-  QStringList paths;
-  for (const std::string& path : list) paths << FromStd(path);
-  WriteUserStrings(kRecentKey, paths);
-}
+void Store(const std::vector<std::string>& list) { WriteUserStrings(kRecentKey, FromStd(list)); }
 }  // namespace
 
 QStringList RecentFiles() {

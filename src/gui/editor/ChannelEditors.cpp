@@ -34,9 +34,7 @@ CChannelEditors::CChannelEditors(QWidget* grid, Language language) : m_language(
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->setMaxVisibleItems(IsToneColumn(column) ? 12 : 3);
       // In one insertion: item by item, the model announces 264 tone rows one at a time.
-      QStringList entries;
-      for (const std::string& entry : ColumnEntries(column, language)) entries << FromStd(entry);
-      combo->addItems(entries);
+      combo->addItems(FromStd(ColumnEntries(column, language)));
       if (QLineEdit* text = combo->lineEdit()) text->setCompleter(nullptr);
       editor = combo;
     }

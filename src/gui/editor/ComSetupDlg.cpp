@@ -19,6 +19,7 @@
 #include "gui/shell/UiHooks.h"
 #include "gui/shell/UserSettings.h"
 #include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogParts.h"
 #include "gui/widgets/DialogUnits.h"
 
 namespace {
@@ -42,10 +43,8 @@ CComSetupDlg::CComSetupDlg(QWidget* parent) : QDialog(parent), m_pGroup(new QBut
     grid->addWidget(button, (n - kFirstPort) / kColumns, (n - kFirstPort) % kColumns);
   }
 
-  auto* ok = new QPushButton(ResourceText(DialogControlKey(Res::kDlgPort, Res::kIdOk)), this);
-  auto* cancel = new QPushButton(ResourceText(DialogControlKey(Res::kDlgPort, Res::kIdCancel)), this);
-  SetControlId(ok, Res::kIdOk);
-  SetControlId(cancel, Res::kIdCancel);
+  QPushButton* ok = MakeDialogButton(this, Res::kDlgPort, Res::kIdOk);
+  QPushButton* cancel = MakeDialogButton(this, Res::kDlgPort, Res::kIdCancel);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &CComSetupDlg::OnOK);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -20,6 +20,7 @@
 #include "gui/shell/UiHooks.h"
 #include "gui/shell/WindowTexts.h"
 #include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogParts.h"
 #include "gui/widgets/DialogUnits.h"
 
 CLanguageDlg::CLanguageDlg(QWidget* parent)
@@ -33,10 +34,8 @@ CLanguageDlg::CLanguageDlg(QWidget* parent)
   group->addButton(m_pEnglish, 0);
   group->addButton(m_pChinese, 1);
 
-  auto* ok = new QPushButton(ResourceText(DialogControlKey(Res::kDlgLanguage, Res::kIdOk)), this);
-  auto* cancel = new QPushButton(ResourceText(DialogControlKey(Res::kDlgLanguage, Res::kIdCancel)), this);
-  SetControlId(ok, Res::kIdOk);
-  SetControlId(cancel, Res::kIdCancel);
+  QPushButton* ok = MakeDialogButton(this, Res::kDlgLanguage, Res::kIdOk);
+  QPushButton* cancel = MakeDialogButton(this, Res::kDlgLanguage, Res::kIdCancel);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &CLanguageDlg::OnOK);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -11,6 +11,7 @@
 #include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/widgets/ControlId.h"
+#include "gui/widgets/DialogParts.h"
 #include "gui/widgets/DialogUnits.h"
 
 namespace {
@@ -20,15 +21,13 @@ constexpr int kCtlPercent = 1009;
 
 CProgressDlg::CProgressDlg(QWidget* parent)
     : QDialog(parent),
-      m_pOk(new QPushButton(ResourceText(DialogControlKey(Res::kDlgProgress, Res::kIdOk)), this)),
-      m_pCancel(new QPushButton(ResourceText(DialogControlKey(Res::kDlgProgress, Res::kIdCancel)), this)),
+      m_pOk(MakeDialogButton(this, Res::kDlgProgress, Res::kIdOk)),
+      m_pCancel(MakeDialogButton(this, Res::kDlgProgress, Res::kIdCancel)),
       m_pBar(new QProgressBar(this)),
       m_pPercent(new QLabel(this)) {
   setWindowTitle(ResourceText(DialogCaptionKey(Res::kDlgProgress)));
   // A fixed dialog, as its template is: a caption with its close box only.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  SetControlId(m_pOk, Res::kIdOk);
-  SetControlId(m_pCancel, Res::kIdCancel);
   SetControlId(m_pBar, kCtlBar);
   SetControlId(m_pPercent, kCtlPercent);
   m_pBar->setAccessibleName(LangString(kA11yProgressBar));

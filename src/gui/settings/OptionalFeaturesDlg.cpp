@@ -30,14 +30,11 @@ bool FromTemplate(OptionList list) {
 }
 
 QStringList Entries(OptionList list) {
-  QStringList entries;
   if (FromTemplate(list)) {
     const int id = COptionalFeaturesDlg::ControlIdOf(list);
-    for (int index : {0, 1}) entries << ResourceText(DialogItemKey(kDialog, id, index));
-    return entries;
+    return {ResourceText(DialogItemKey(kDialog, id, 0)), ResourceText(DialogItemKey(kDialog, id, 1))};
   }
-  for (const std::string& entry : OptionListEntries(list, CurrentLanguage())) entries << FromStd(entry);
-  return entries;
+  return FromStd(OptionListEntries(list, CurrentLanguage()));
 }
 }  // namespace
 

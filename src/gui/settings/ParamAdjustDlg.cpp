@@ -25,11 +25,7 @@ namespace {
 constexpr int kDialog = Res::kDlgParam;
 constexpr int kColumnTwips = 1000;
 
-QStringList Entries(ParamList list) {
-  QStringList entries;
-  for (const std::string& entry : ParamListEntries(list)) entries << FromStd(entry);
-  return entries;
-}
+QStringList Entries(ParamList list) { return FromStd(ParamListEntries(list)); }
 
 // The first entry that begins with `text`, or else entry 0 (`exact`: the
 // entry equal to it). The lists hold every value of their range, and the

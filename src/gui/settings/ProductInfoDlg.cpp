@@ -29,12 +29,6 @@
 namespace {
 constexpr int kDialog = Res::kDlgProduct;
 
-QStringList ToQt(const std::vector<std::string>& texts) {
-  QStringList list;
-  for (const std::string& text : texts) list << FromStd(text);
-  return list;
-}
-
 // An index beyond the list leaves it without a selection.
 void SelectOrClear(QComboBox* list, int index) { list->setCurrentIndex(index < list->count() ? index : -1); }
 }  // namespace
@@ -88,7 +82,7 @@ void CProductInfoDlg::OnInitDialog() {
   {
     const QSignalBlocker blocker(m_pModel);
     m_pModel->clear();
-    m_pModel->addItems(ToQt(ModelList(g_profile)));
+    m_pModel->addItems(FromStd(ModelList(g_profile)));
     SelectOrClear(m_pModel, ReadUserNumber("Type", 0));
   }
   OnSelChangeModel();
@@ -98,7 +92,7 @@ void CProductInfoDlg::OnInitDialog() {
 
 void CProductInfoDlg::OnSelChangeModel() {
   m_pBand->clear();
-  m_pBand->addItems(ToQt(BandList(g_profile, m_pModel->currentIndex())));
+  m_pBand->addItems(FromStd(BandList(g_profile, m_pModel->currentIndex())));
   m_pBand->setCurrentIndex(0);
 }
 

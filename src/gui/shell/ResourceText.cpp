@@ -57,4 +57,11 @@ QString LangString(const LangText& text) { return QString::fromUtf8(text(Current
 
 QString FromStd(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+QStringList FromStd(const std::vector<std::string>& texts) {
+  QStringList list;
+  list.reserve(static_cast<qsizetype>(texts.size()));
+  for (const std::string& text : texts) list << FromStd(text);
+  return list;
+}
+
 std::string ToStd(const QString& text) { return text.toUtf8().toStdString(); }

@@ -2,7 +2,9 @@
 // The language module: the translation file named after the language, loaded
 // once at start-up. Every Qt class takes its resource texts from here.
 #include <QString>
+#include <QStringList>
 #include <string>
+#include <vector>
 
 #include "core/lang/Language.h"
 
@@ -27,4 +29,5 @@ QString CommandToolTip(int command);
 QString LangString(const LangText& text);
 
 QString FromStd(const std::string& text);
+QStringList FromStd(const std::vector<std::string>& texts);
 std::string ToStd(const QString& text);

@@ -1,5 +1,5 @@
 #pragma once
-// The pieces the option and service dialogs are built from: controls that
+// The pieces the program's dialogs are built from: controls that
 // carry their template id and take their texts from the language module, and
 // the one way a dialog's change reaches its document.
 #include <QDialog>

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QTransform>
 #include <functional>
+#include <initializer_list>
 
 #include "core/shell/ResourceIds.h"
 
@@ -17,6 +18,15 @@ QPixmap Draw(int size, const std::function<void(QPainter&)>& paint) {
   painter.setRenderHint(QPainter::Antialiasing);
   paint(painter);
   return pixmap;
+}
+
+// The closed outline through `corners`, in order.
+QPainterPath Outline(std::initializer_list<QPointF> corners) {
+  QPainterPath path;
+  path.moveTo(*corners.begin());
+  for (auto corner = corners.begin() + 1; corner != corners.end(); ++corner) path.lineTo(*corner);
+  path.closeSubpath();
+  return path;
 }
 
 // A hand-held radio: antenna, body, display and speaker slots.
@@ -37,14 +47,7 @@ void PaintRadio(QPainter& p, int size) {
 void PaintPage(QPainter& p) {
   p.setPen(QColor(80, 80, 80));
   p.setBrush(Qt::white);
-  QPainterPath page;
-  page.moveTo(3, 1.5);
-  page.lineTo(10, 1.5);
-  page.lineTo(13.5, 5);
-  page.lineTo(13.5, 14.5);
-  page.lineTo(3, 14.5);
-  page.closeSubpath();
-  p.drawPath(page);
+  p.drawPath(Outline({{3, 1.5}, {10, 1.5}, {13.5, 5}, {13.5, 14.5}, {3, 14.5}}));
   p.drawLine(QPointF(10, 1.5), QPointF(10, 5));
   p.drawLine(QPointF(10, 5), QPointF(13.5, 5));
 }
@@ -55,13 +58,7 @@ void PaintFolder(QPainter& p) {
   p.drawRect(QRectF(1.5, 4.5, 13, 9));
   p.drawRect(QRectF(1.5, 3, 5, 2));
   p.setBrush(QColor(250, 220, 120));
-  QPainterPath flap;
-  flap.moveTo(3.5, 7);
-  flap.lineTo(15, 7);
-  flap.lineTo(13.5, 13.5);
-  flap.lineTo(1.5, 13.5);
-  flap.closeSubpath();
-  p.drawPath(flap);
+  p.drawPath(Outline({{3.5, 7}, {15, 7}, {13.5, 13.5}, {1.5, 13.5}}));
 }
 
 void PaintDisk(QPainter& p) {
@@ -83,15 +80,7 @@ void PaintTransfer(QPainter& p, bool towardsRadio) {
   p.setPen(Qt::NoPen);
   p.setBrush(colour);
   // Drawn pointing up, and mirrored about its middle for the other way.
-  QPainterPath arrow;
-  arrow.moveTo(8, 0.5);
-  arrow.lineTo(13, 5.5);
-  arrow.lineTo(10, 5.5);
-  arrow.lineTo(10, 10);
-  arrow.lineTo(6, 10);
-  arrow.lineTo(6, 5.5);
-  arrow.lineTo(3, 5.5);
-  arrow.closeSubpath();
+  QPainterPath arrow = Outline({{8, 0.5}, {13, 5.5}, {10, 5.5}, {10, 10}, {6, 10}, {6, 5.5}, {3, 5.5}});
   if (!towardsRadio) arrow = QTransform(1, 0, 0, -1, 0, 11).map(arrow);
   p.drawPath(arrow);
 }
