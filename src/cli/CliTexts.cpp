@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "core/lang/TextFill.h"
+
 namespace {
 std::string Format(const char* pattern, const std::string& a, const std::string& b = {}, const std::string& c = {}) {
-  char text[512];
-  std::snprintf(text, sizeof text, pattern, a.c_str(), b.c_str(), c.c_str());
-  return text;
+  return FillText(pattern, {a, b, c});
 }
 }  // namespace
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/CliTexts.h"
 #include "cli/ExitStatus.h"
 #include "cli/RunProgram.h"
 #include "core/files/DataFile.h"
@@ -420,3 +421,14 @@ TEST_F(NewVerb, ReplacesAnExistingFile) {
 }
 
 }  // namespace
+
+// A band text from Program.ini is shown whole in either language, however
+// long it is: a cut message would name a band the file does not hold.
+TEST(ProgramCliTexts, LongBandTextIsShownWhole) {
+  const std::string band(600, '4');
+  for (Language language : {Language::English, Language::Chinese}) {
+    const std::string text = BadBandInProfileText("QR-160", band, "END", language);
+    EXPECT_NE(text.find(band), std::string::npos);
+    EXPECT_NE(text.find("END"), std::string::npos);
+  }
+}

@@ -12,12 +12,6 @@ std::string TrimBlanks(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 bool IsBlankRecord(const CsvRecord& record, int ignoredColumn) {
   for (std::size_t column = 0; column < record.fields.size(); ++column)
     if (static_cast<int>(column) != ignoredColumn && !TrimBlanks(record.fields[column]).empty()) return false;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/csv/CsvText.h"
+#include "core/lang/AsciiText.h"
 
 class CCsvColumns {
  public:
@@ -24,7 +25,6 @@ class CCsvColumns {
 };
 
 std::string TrimBlanks(const std::string& text);
-std::string AsciiLower(std::string text);
 
 // True when every field of the record but the one in `ignoredColumn` is
 // blank: a line to skip.

@@ -1,16 +1,10 @@
 #include "core/csv/CsvImportReport.h"
 
-#include <cstring>
-
 #include "core/files/RegularFile.h"
 #include "core/lang/Language.h"
+#include "core/lang/TextFill.h"
 #include "core/radio/ChannelTable.h"
 namespace {
-
-void Replace(std::string& text, const char* placeholder, const std::string& value) {
-  const std::size_t at = text.find(placeholder);
-  if (at != std::string::npos) text.replace(at, std::strlen(placeholder), value);
-}
 
 const LangText kRefusalTexts[] = {
     /* None */ {"Line {line}", "第 {line} 行"},
@@ -64,7 +58,7 @@ std::string CsvFileFailureText(const CsvImportResult& result, Language language)
     case CsvFileFailure::None: break;
     case CsvFileFailure::CannotRead:
       text = LangText{"The file cannot be read: {value}.", "无法读取文件：{value}。"}(language);
-      Replace(text, "{value}", FileErrorText(result.sysError, language));
+      FillPlaceholder(text, "{value}", FileErrorText(result.sysError, language));
       break;
     case CsvFileFailure::TooLarge:
       text = LangText{"The file is larger than 4 MB: not a channel list.", "文件大于 4 MB，不是信道列表。"}(language);
@@ -74,7 +68,7 @@ std::string CsvFileFailureText(const CsvImportResult& result, Language language)
       break;
     case CsvFileFailure::UnclosedQuote:
       text = LangText{"Line {line}: a quoted field is not closed.", "第 {line} 行：引号没有闭合。"}(language);
-      Replace(text, "{line}", std::to_string(result.failureLine));
+      FillPlaceholder(text, "{line}", std::to_string(result.failureLine));
       break;
     case CsvFileFailure::NotChannelList:
       text = language == Language::Chinese
@@ -94,11 +88,11 @@ std::string CsvRefusalText(const CsvRefusal& refusal, Language language) {
   const CellVerdict verdict = CellVerdictOf(refusal.reason);
   std::string text = verdict == CellVerdict::Accepted ? kRefusalTexts[static_cast<int>(refusal.reason)](language)
                                                       : kLinePrefix(language);
-  Replace(text, "{line}", std::to_string(refusal.line));
+  FillPlaceholder(text, "{line}", std::to_string(refusal.line));
   if (verdict != CellVerdict::Accepted) return text + CellRefusalText(verdict, refusal.value, refusal.column, language);
   // The value last: a file's text may hold a placeholder of its own.
-  if (refusal.column > 0) Replace(text, "{column}", ChannelColumnTitle(refusal.column, language));
-  Replace(text, "{value}", ShownValue(refusal.value));
+  if (refusal.column > 0) FillPlaceholder(text, "{column}", ChannelColumnTitle(refusal.column, language));
+  FillPlaceholder(text, "{value}", ShownValue(refusal.value));
   return text;
 }
 

@@ -3,10 +3,10 @@
 #include <climits>
 #include <cstdio>
 
+#include "core/lang/AsciiText.h"
+
 namespace {
 
-bool IsCSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Digits only, no sign; nothing when empty or above INT_MAX.
@@ -14,7 +14,7 @@ std::optional<int> ParseDigits(const std::string& s, std::size_t from) {
   if (from >= s.size()) return std::nullopt;
   long long value = 0;
   for (std::size_t i = from; i < s.size(); ++i) {
-    if (!IsDigit(s[i])) return std::nullopt;
+    if (!IsAsciiDigit(s[i])) return std::nullopt;
     value = value * 10 + (s[i] - '0');
     if (value > INT_MAX) return std::nullopt;
   }
@@ -36,15 +36,15 @@ std::optional<int> PortNumberFromName(const std::string& name) {
   const std::size_t m = name.find('M');
   if (m == std::string::npos || m == 0) return std::nullopt;
   std::size_t i = m + 1;
-  while (i < name.size() && IsCSpace(name[i])) ++i;
+  while (i < name.size() && IsAsciiSpace(name[i])) ++i;
   bool negative = false;
   if (i < name.size() && (name[i] == '+' || name[i] == '-')) {
     negative = name[i] == '-';
     ++i;
   }
-  if (i >= name.size() || !IsDigit(name[i])) return std::nullopt;
+  if (i >= name.size() || !IsAsciiDigit(name[i])) return std::nullopt;
   long long value = 0;
-  for (; i < name.size() && IsDigit(name[i]); ++i) {
+  for (; i < name.size() && IsAsciiDigit(name[i]); ++i) {
     value = value * 10 + (name[i] - '0');
     if (value > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
   }

@@ -1,5 +1,6 @@
 #include "core/link/TransferSession.h"
 
+#include "core/lang/TextFill.h"
 #include "core/link/TransferTexts.h"
 
 namespace {
@@ -108,6 +109,5 @@ std::vector<std::string> SessionWarnings(const TransferSessionResult& result, La
 std::string TraceNote(const TransferSessionResult& result, Language language) {
   if (!result.traceCreated) return {};
   if (result.traceError != 0) return TraceNotSavedText(result.tracePath, result.traceError, language);
-  std::string text = kTraceWrittenText(language);
-  return text.replace(text.find("%s"), 2, result.tracePath);
+  return FillText(kTraceWrittenText(language), {result.tracePath});
 }

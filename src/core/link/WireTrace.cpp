@@ -2,18 +2,10 @@
 
 #include <cstdio>
 
+#include "core/lang/TextFill.h"
 #include "core/link/TransferTexts.h"
 
 namespace {
-
-// The two "%s" of `format` filled, however long the path.
-std::string Format(const char* format, const std::string& path, const std::string& reason) {
-  std::string text = format;
-  const std::size_t first = text.find("%s");
-  text.replace(first, 2, path);
-  text.replace(text.find("%s", first + path.size()), 2, reason);
-  return text;
-}
 
 std::string Milliseconds(CWireTraceFormatter::Clock::duration d) {
   char text[32];
@@ -105,9 +97,9 @@ int CWireTraceFile::Close() {
 }
 
 std::string TraceNotCreatedText(const std::string& path, int err, Language language) {
-  return Format(kTraceNotCreatedText(language), path, FileErrorText(err, language));
+  return FillText(kTraceNotCreatedText(language), {path, FileErrorText(err, language)});
 }
 
 std::string TraceNotSavedText(const std::string& path, int err, Language language) {
-  return Format(kTraceNotSavedText(language), path, FileErrorText(err, language));
+  return FillText(kTraceNotSavedText(language), {path, FileErrorText(err, language)});
 }

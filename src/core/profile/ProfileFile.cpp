@@ -9,21 +9,17 @@
 #include "core/files/ReadFileHead.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/SaveTarget.h"
+#include "core/lang/AsciiText.h"
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 std::string Strip(const std::string& s) {
   std::size_t begin = 0;
   std::size_t end = s.size();
-  while (begin < end && IsBlank(s[begin])) ++begin;
-  while (end > begin && IsBlank(s[end - 1])) --end;
+  while (begin < end && IsAsciiSpace(s[begin])) ++begin;
+  while (end > begin && IsAsciiSpace(s[end - 1])) --end;
   return s.substr(begin, end - begin);
 }
-
-// Only ASCII letters fold, so the bytes of a UTF-8 name compare as they are.
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsCommentStart(char c) { return c == ';' || c == '/' || c == '\\' || c == '*'; }
 
@@ -142,11 +138,7 @@ int CProfileFile::AppendSection(const std::string& name) {
 }
 
 bool CProfileFile::NamesEqual(const std::string& a, const std::string& b) const {
-  if (!m_bIgnoreCase) return a == b;
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  return true;
+  return m_bIgnoreCase ? EqualIgnoringAsciiCase(a, b) : a == b;
 }
 
 int CProfileFile::FindSection(const std::string& name) const {

@@ -1,5 +1,6 @@
 #include "core/radio/BandCheck.h"
 
+#include "core/lang/TextFill.h"
 #include "core/radio/RadioTexts.h"
 
 namespace {
@@ -12,14 +13,7 @@ std::string Numbers(const std::vector<int>& channels, Language language) {
 
 std::string Format(const LangText& format, const std::string& bandText, const std::vector<int>& channels,
                    Language language) {
-  std::string text = format(language);
-  std::size_t from = 0;  // past what was put in, which may hold "%s" itself
-  for (const std::string& value : {bandText, Numbers(channels, language)}) {
-    from = text.find("%s", from);
-    text.replace(from, 2, value);
-    from += value.size();
-  }
-  return text;
+  return FillText(format(language), {bandText, Numbers(channels, language)});
 }
 
 // A band starts above 0 and ends above its start, within what a channel

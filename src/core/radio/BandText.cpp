@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/lang/AsciiText.h"
+
 namespace {
 
 constexpr long long kUnitsPerMegahertz = 100000;  // units of 10 Hz
@@ -15,17 +17,15 @@ long long ScaleBandNumber(long long n) {
   return n * kUnitsPerMegahertz;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Where the digits of a whole number start at `at`: right there in the exact
 // form, after blanks in the profile's. npos when no digit is there.
 std::size_t DigitsAt(const std::string& text, std::size_t at, BandTextForm form) {
   if (form == BandTextForm::Profile) at = text.find_first_not_of(" \t", at);
-  return at < text.size() && IsDigit(text[at]) ? at : std::string::npos;
+  return at < text.size() && IsAsciiDigit(text[at]) ? at : std::string::npos;
 }
 
 std::size_t DigitsEnd(const std::string& text, std::size_t at) {
-  while (at < text.size() && IsDigit(text[at])) ++at;
+  while (at < text.size() && IsAsciiDigit(text[at])) ++at;
   return at;
 }
 

@@ -2,17 +2,13 @@
 
 #include <iterator>
 
+#include "core/lang/TextFill.h"
 #include "core/radio/RadioTexts.h"
 
 namespace {
 
 static_assert(std::size(kCellRefusalReasons) == static_cast<std::size_t>(CellVerdict::NoChannel) + 1,
               "a reason for every verdict");
-
-void Replace(std::string& text, const std::string& placeholder, const std::string& value) {
-  const std::size_t at = text.find(placeholder);
-  if (at != std::string::npos) text.replace(at, placeholder.size(), value);
-}
 
 }  // namespace
 
@@ -32,7 +28,7 @@ std::string CellRefusalText(CellVerdict verdict, const std::string& value, int c
   if (verdict == CellVerdict::NotAnItem && value.empty()) return kCellNeedsValueText(language);
   std::string text = kCellRefusalReasons[static_cast<int>(verdict)](language);
   // The value last: a pasted or imported text may hold a placeholder itself.
-  Replace(text, "{column}", column > 0 ? ChannelColumnTitle(column, language) : kThisColumnText(language));
-  Replace(text, "{value}", ShownValue(value));
+  FillPlaceholder(text, "{column}", column > 0 ? ChannelColumnTitle(column, language) : kThisColumnText(language));
+  FillPlaceholder(text, "{value}", ShownValue(value));
   return text;
 }

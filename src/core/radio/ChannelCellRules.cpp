@@ -1,18 +1,9 @@
 #include "core/radio/ChannelCellRules.h"
 
-#include <cctype>
-
+#include "core/lang/AsciiText.h"
 #include "core/radio/ToneTables.h"
 
 namespace {
-
-bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
-  if (prefix.size() > text.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
-      return false;
-  return true;
-}
 
 // A typed frequency: its "%3.5f" text, and whether band and raster take it.
 struct TypedFrequency {
@@ -51,7 +42,7 @@ std::string CheckedTone(const std::string& typed, Language language) {
 // "None" in any case, or "无": the text asks for no tone.
 bool IsNoToneText(const std::string& text) {
   const std::string english = kNoToneText(Language::English);
-  return (text.size() == english.size() && StartsWithIgnoringCase(english, text)) ||
+  return (text.size() == english.size() && StartsWithIgnoringAsciiCase(english, text)) ||
          text == kNoToneText(Language::Chinese);
 }
 
@@ -82,7 +73,7 @@ std::vector<std::string> ColumnItems(int column, Language language) {
 
 int FirstEntryBeginning(const std::vector<std::string>& entries, const std::string& text) {
   for (std::size_t i = 0; i < entries.size(); ++i)
-    if (StartsWithIgnoringCase(entries[i], text)) return static_cast<int>(i);
+    if (StartsWithIgnoringAsciiCase(entries[i], text)) return static_cast<int>(i);
   return -1;
 }
 

@@ -4,14 +4,13 @@
 #include <limits>
 #include <system_error>
 
-namespace {
+#include "core/lang/AsciiText.h"
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+namespace {
 
 // Skips the blanks and the sign; returns true for a minus.
 bool SkipBlanksAndSign(const char*& p, const char* end) {
-  while (p < end && IsBlank(*p)) ++p;
+  while (p < end && IsAsciiSpace(*p)) ++p;
   bool negative = false;
   if (p < end && (*p == '+' || *p == '-')) {
     negative = *p == '-';
@@ -27,13 +26,13 @@ constexpr long long kExponentCap = 1000000;  // far beyond any double
 long long MagnitudeOf(const char* p, const char* end) {
   long long intDigits = 0;
   bool seenNonZero = false;
-  for (; p < end && IsDigit(*p); ++p) {
+  for (; p < end && IsAsciiDigit(*p); ++p) {
     if (*p != '0') seenNonZero = true;
     if (seenNonZero) ++intDigits;
   }
   long long leadingFractionZeros = 0;
   if (p < end && *p == '.') {
-    for (++p; p < end && IsDigit(*p); ++p) {
+    for (++p; p < end && IsAsciiDigit(*p); ++p) {
       if (!seenNonZero && *p == '0')
         ++leadingFractionZeros;
       else
@@ -45,7 +44,7 @@ long long MagnitudeOf(const char* p, const char* end) {
     ++p;
     bool negative = false;
     if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
-    for (; p < end && IsDigit(*p); ++p)
+    for (; p < end && IsAsciiDigit(*p); ++p)
       if (exponent < kExponentCap) exponent = exponent * 10 + (*p - '0');
     if (negative) exponent = -exponent;
   }
@@ -63,17 +62,17 @@ double LeadingNumber(const std::string& text) {
   const char* const start = p;
   const char* q = p;
   bool anyDigit = false;
-  while (q < end && IsDigit(*q)) ++q, anyDigit = true;
+  while (q < end && IsAsciiDigit(*q)) ++q, anyDigit = true;
   if (q < end && *q == '.') {
     ++q;
-    while (q < end && IsDigit(*q)) ++q, anyDigit = true;
+    while (q < end && IsAsciiDigit(*q)) ++q, anyDigit = true;
   }
   if (!anyDigit) return 0.0;
   if (q < end && (*q == 'e' || *q == 'E')) {
     const char* e = q + 1;
     if (e < end && (*e == '+' || *e == '-')) ++e;
-    if (e < end && IsDigit(*e)) {
-      while (e < end && IsDigit(*e)) ++e;
+    if (e < end && IsAsciiDigit(*e)) {
+      while (e < end && IsAsciiDigit(*e)) ++e;
       q = e;
     }
   }
@@ -95,7 +94,7 @@ long long LeadingInteger(const std::string& text) {
   // Accumulate toward the negative side, which holds one more value.
   constexpr long long kMin = std::numeric_limits<long long>::min();
   long long value = 0;
-  for (; p < end && IsDigit(*p); ++p) {
+  for (; p < end && IsAsciiDigit(*p); ++p) {
     const int digit = *p - '0';
     if (value < (kMin + digit) / 10) {
       value = kMin;
@@ -124,7 +123,7 @@ PlainDecimal ReadPlainDecimal(const std::string& text, int places, long long& un
       fraction = 0;
       continue;
     }
-    if (!IsDigit(*p)) return PlainDecimal::NotANumber;
+    if (!IsAsciiDigit(*p)) return PlainDecimal::NotANumber;
     anyDigit = true;
     const int digit = *p - '0';
     if (fraction >= places) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <set>
 
+#include "core/lang/AsciiText.h"
 #include "core/radio/ImageMap.h"
 #include "core/settings/OptionalFeatures.h"
 #include "core/settings/ProductInfo.h"
@@ -24,8 +25,8 @@ std::string Folded(const std::string& text) {
   for (char& c : out) {
     if (c == ' ' || c == '_')
       c = '-';
-    else if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
+    else
+      c = FoldAscii(c);
   }
   return out;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/lang/AsciiText.h"
 #include "core/radio/NumberText.h"
 #include "core/shell/ShellTexts.h"
 
@@ -11,20 +12,6 @@ std::string HelpFileForLanguage(Language language) {
 }
 
 std::string LanguageModuleName(const std::string& language) { return language + ".qm"; }
-
-namespace {
-bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i];
-    char y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-}  // namespace
 
 bool IsChineseLanguage(const std::string& language) {
   return EqualIgnoringAsciiCase(language, LanguageName(Language::Chinese));
