@@ -6,7 +6,7 @@ class CProfileFile;
 
 extern CProfileFile g_profile;     // "Program.ini" in the program folder
 extern std::string g_strLanguage;  // [Setup] Language as read at start-up
-extern bool g_bChinese;            // exactly "Chinese"
+extern bool g_bChinese;            // "Chinese" in any letter case
 extern std::string g_strHelpFile;  // "enHelp.chm" / "chHelp.chm"
 extern std::string g_strAppDir;    // the program folder, trailing '/'
 extern std::string g_strPortName;  // "COM1" until a view reads the setting
