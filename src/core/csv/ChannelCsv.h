@@ -47,6 +47,7 @@ enum class CsvFileFailure {
   None,
   CannotRead,  // sysError says why
   TooLarge,    // beyond kMaxChannelCsvSize
+  HoldsNul,    // failureLine
   NotUtf8,
   UnclosedQuote,   // failureLine
   NotChannelList,  // the first line names no frequency column

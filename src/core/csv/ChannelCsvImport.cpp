@@ -72,7 +72,9 @@ CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& ban
   result.table = EmptyTable();
   const CsvReadResult read = ReadCsv(text);
   if (read.status != CsvReadStatus::Ok) {
-    result.failure = read.status == CsvReadStatus::NotUtf8 ? CsvFileFailure::NotUtf8 : CsvFileFailure::UnclosedQuote;
+    result.failure = read.status == CsvReadStatus::HoldsNul  ? CsvFileFailure::HoldsNul
+                     : read.status == CsvReadStatus::NotUtf8 ? CsvFileFailure::NotUtf8
+                                                             : CsvFileFailure::UnclosedQuote;
     result.failureLine = read.line;
     return result;
   }

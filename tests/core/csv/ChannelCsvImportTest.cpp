@@ -251,6 +251,9 @@ TEST(CsvImportReport, CountAndEveryRefusedLine) {
   unreadable.failure = CsvFileFailure::UnclosedQuote;
   unreadable.failureLine = 7;
   EXPECT_EQ(CsvImportReport(unreadable, Language::English), "Line 7: a quoted field is not closed.\n");
+  const CsvImportResult nul = ImportChannelsCsv(std::string("Frequency\n446.5\0\n", 17), kBand, Language::English);
+  EXPECT_EQ(CsvImportReport(nul, Language::English), "Line 2 holds a NUL byte: the file is not text.\n");
+  EXPECT_EQ(CsvImportReport(nul, Language::Chinese), "第 2 行含有 NUL 字节：文件不是文本。\n");
 }
 
 }  // namespace
