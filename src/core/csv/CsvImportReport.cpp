@@ -64,8 +64,8 @@ std::string CsvFileFailureText(const CsvImportResult& result, Language language)
       text = LangText{"The file is larger than 4 MB: not a channel list.", "文件大于 4 MB，不是信道列表。"}(language);
       break;
     case CsvFileFailure::HoldsNul:
-      text = LangText{"Line {line} holds a NUL byte: the file is not text.", "第 {line} 行含有 NUL 字节：文件不是文本。"}(
-          language);
+      text = LangText{"Line {line} holds a NUL byte: the file is not text.",
+                      "第 {line} 行含有 NUL 字节：文件不是文本。"}(language);
       FillPlaceholder(text, "{line}", std::to_string(result.failureLine));
       break;
     case CsvFileFailure::NotUtf8:

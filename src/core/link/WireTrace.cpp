@@ -8,8 +8,8 @@ namespace {
 
 // Right-aligned in ten columns, so that the lines of a trace line up.
 std::string Milliseconds(CWireTraceFormatter::Clock::duration d) {
-  const std::string text = FormatFixed(
-      static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(d).count()) / 1000.0, 3);
+  const std::string text =
+      FormatFixed(static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(d).count()) / 1000.0, 3);
   constexpr std::size_t kWidth = 10;
   return std::string(text.size() < kWidth ? kWidth - text.size() : 0, ' ') + text;
 }

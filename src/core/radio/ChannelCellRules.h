@@ -75,8 +75,8 @@ struct FileCell {
   std::string text;  // when Exact: the value as the table writes it
 };
 // `text` given for `column` (1-8): a text the channel table shows there,
-// English or Chinese, or a number that is exactly a value of the column (a
-// frequency on any raster is still for the band and raster checks to take).
+// English or Chinese, or a number that is exactly a value of the column. An
+// Exact frequency still has the band and raster checks of its commit ahead.
 FileCell FileCellValue(int column, const std::string& text);
 
 // Sets columns 1-8 of a row to the empty text.
