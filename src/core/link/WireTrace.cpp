@@ -1,17 +1,17 @@
 #include "core/link/WireTrace.h"
 
-#include <cstdio>
-
 #include "core/lang/TextFill.h"
 #include "core/link/TransferTexts.h"
+#include "core/radio/NumberText.h"
 
 namespace {
 
+// Right-aligned in ten columns, so that the lines of a trace line up.
 std::string Milliseconds(CWireTraceFormatter::Clock::duration d) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%10.3f",
-                static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(d).count()) / 1000.0);
-  return text;
+  const std::string text =
+      FormatFixed(static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(d).count()) / 1000.0, 3);
+  constexpr std::size_t kWidth = 10;
+  return std::string(text.size() < kWidth ? kWidth - text.size() : 0, ' ') + text;
 }
 
 }  // namespace
