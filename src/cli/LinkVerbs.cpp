@@ -32,7 +32,8 @@ void LoadProgramProfile(CProfileFile& profile) {
   if (!PathExists(path)) return;
   // The verb goes on without it, as without any Program.ini, but not in silence.
   if (!profile.Load(path, ProfileOptions::IgnoreCase) && profile.LoadError() != 0)
-    std::fprintf(stderr, "programcli: %s\n", ProfileLoadFailureText(path, profile.LoadError(), Language::English).c_str());
+    std::fprintf(stderr, "programcli: %s\n",
+                 ProfileLoadFailureText(path, profile.LoadError(), Language::English).c_str());
 }
 
 bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& device) {

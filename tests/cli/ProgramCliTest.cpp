@@ -176,7 +176,7 @@ struct FailureCase {
   const char* name;
   std::vector<std::string> args;  // "@" stands for the test's folder
   int status;
-  std::string err;  // the whole of stderr, "@" as above; empty: only a usage hint is checked
+  std::string err;       // the whole of stderr, "@" as above; empty: only a usage hint is checked
   bool planted = false;  // needs the links another user planted in "@/shared", which only root can make
 };
 void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
@@ -206,7 +206,8 @@ TEST_P(CliFailure, OneLineOnStderrAndStatus) {
   if (c.planted) {
     ASSERT_EQ(::mkdir(dir.file("shared").c_str(), 01777), 0);
     ASSERT_EQ(::chmod(dir.file("shared").c_str(), 01777), 0);
-    for (const auto& [name, text] : {std::pair{"radio.dat", "../valid.dat"}, {"gone.csv", "../made.csv"}, {"dir", ".."}}) {
+    for (const auto& [name, text] :
+         {std::pair{"radio.dat", "../valid.dat"}, {"gone.csv", "../made.csv"}, {"dir", ".."}}) {
       ASSERT_EQ(::symlink(text, dir.file(std::string("shared/") + name).c_str()), 0);
       ASSERT_EQ(::lchown(dir.file(std::string("shared/") + name).c_str(), 65534, 65534), 0);
     }

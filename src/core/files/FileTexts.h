@@ -11,8 +11,9 @@ inline constexpr LangText kNotRegularFileText{"not a regular file", "不是普�
 // no safe folder to go to.
 inline constexpr LangText kForeignLinkText{"it is a link owned by another user in a shared folder",
                                            "它是共享文件夹中属于其他用户的链接"};
-inline constexpr LangText kForeignFolderLinkText{"a folder of its path is a link owned by another user in a shared folder",
-                                                 "其路径中的文件夹是共享文件夹中属于其他用户的链接"};
+inline constexpr LangText kForeignFolderLinkText{
+    "a folder of its path is a link owned by another user in a shared folder",
+    "其路径中的文件夹是共享文件夹中属于其他用户的链接"};
 inline constexpr LangText kNoHomeFolderText{"no home folder is known for this user (HOME is not set)",
                                             "不知道此用户的主文件夹（未设置 HOME）"};
 inline constexpr LangText kSharedFolderText{"the folder, or one above it, can be written by another user",

@@ -262,10 +262,9 @@ void CProfileFile::Clear() {
 }
 
 std::string ProfileLoadFailureText(const std::string& path, int err, Language language) {
-  const std::string reason = err == kProfileTooLarge
-                                 ? LangText{"the file is larger than 1 MB: not a settings file",
-                                            "文件大于 1 MB，不是设置文件"}(language)
-                                 : FileErrorText(err, language);
+  const std::string reason = err == kProfileTooLarge ? LangText{"the file is larger than 1 MB: not a settings file",
+                                                                "文件大于 1 MB，不是设置文件"}(language)
+                                                     : FileErrorText(err, language);
   return FillText(LangText{"Program.ini '%s' was not read: %s.", "未读取 Program.ini“%s”：%s。"}(language),
                   {path, reason});
 }
