@@ -1,5 +1,6 @@
 #include "core/link/WireTrace.h"
 
+#include "core/files/UserFolders.h"
 #include "core/lang/TextFill.h"
 #include "core/link/TransferTexts.h"
 #include "core/radio/NumberText.h"
@@ -80,7 +81,12 @@ int CWireTraceFile::Open() {
   if (m_bOpenAsked) return m_nOpenError;
   m_bOpenAsked = true;
   const std::string folder = m_strPath.substr(0, m_strPath.rfind('/') + 1);
-  if (m_folder == Folder::MadeWhenMissing && !folder.empty()) m_nOpenError = MakeFolders(folder);
+  // The program's own folder is private, as its backups' folder is.
+  if (m_folder == Folder::MadeWhenMissing) {
+    m_nOpenError = CheckPrivateFolder(folder);
+    if (m_nOpenError == 0) m_nOpenError = MakeFolders(folder);
+    if (m_nOpenError == 0) m_nOpenError = CheckPrivateFolder(folder);
+  }
   if (m_nOpenError == 0) m_nOpenError = m_file.Open(m_strPath, FileAccess::Private);
   return m_nOpenError;
 }
