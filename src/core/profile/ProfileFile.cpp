@@ -237,6 +237,25 @@ CProfileFile::SaveResult CProfileFile::Save(bool backup) {
   return err != 0 ? failed(err) : result;
 }
 
+CProfileFile::SaveResult CProfileFile::SetStringAndSave(const std::string& section, const std::string& key,
+                                                         const std::string& value) {
+  const std::vector<std::string> names = m_aSectionNames;
+  const std::vector<std::vector<std::string>> keys = m_apKeys;
+  const std::vector<std::vector<std::string>> values = m_apValues;
+  const int last = m_nLast;
+  const bool modified = m_bModified;
+  SetString(section, key, value);
+  SaveResult result = Save(false);
+  if (!result.ok) {
+    m_aSectionNames = names;
+    m_apKeys = keys;
+    m_apValues = values;
+    m_nLast = last;
+    m_bModified = modified;
+  }
+  return result;
+}
+
 void CProfileFile::SaveTo(const std::string& path) {
   if (!IsLoaded()) return;
   m_strPath = path;
