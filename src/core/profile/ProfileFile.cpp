@@ -238,7 +238,7 @@ CProfileFile::SaveResult CProfileFile::Save(bool backup) {
 }
 
 CProfileFile::SaveResult CProfileFile::SetStringAndSave(const std::string& section, const std::string& key,
-                                                         const std::string& value) {
+                                                        const std::string& value) {
   const std::vector<std::string> names = m_aSectionNames;
   const std::vector<std::vector<std::string>> keys = m_apKeys;
   const std::vector<std::vector<std::string>> values = m_apValues;

@@ -51,7 +51,8 @@ std::string WhyNoModule(const LanguageLookup& lookup, Language language) {
     if (!lookup.profileLoaded) {
       std::string head;
       const int err = ReadFileHead(lookup.profile, 1, head);
-      return FillText(kProfileUnreadableText(language), {lookup.profile, FileErrorText(err != 0 ? err : EIO, language)});
+      return FillText(kProfileUnreadableText(language),
+                      {lookup.profile, FileErrorText(err != 0 ? err : EIO, language)});
     }
     return FillText(kNoLanguageNamedText(language), {lookup.profile});
   }
@@ -64,7 +65,8 @@ std::string WhyNoModule(const LanguageLookup& lookup, Language language) {
 }  // namespace
 
 std::string LoadLanguageFailMessage(const LanguageLookup& lookup, Language language) {
-  const std::string wanted = lookup.module.empty() ? lookup.folder + LanguageModuleName(lookup.language) : lookup.module;
+  const std::string wanted =
+      lookup.module.empty() ? lookup.folder + LanguageModuleName(lookup.language) : lookup.module;
   return std::string(kLoadLanguageFailText(language)) + "\n" +
          FillText(kModuleLookedForText(language), {wanted, WhyNoModule(lookup, language)});
 }

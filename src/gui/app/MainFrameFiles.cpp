@@ -23,7 +23,8 @@ bool IsRecentFileCommand(int command) {
 std::string DroppedFile(const QMimeData* data) {
   if (data == nullptr) return {};
   for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+    if (url.isLocalFile())
+      return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
   return {};
 }
 }  // namespace

@@ -113,7 +113,8 @@ bool CProgramApp::InitInstance(const std::string& appDir, const std::vector<std:
       *m_pMainFrame, [this](const QString& proposed, int command) { AskAndOpenDataFile(proposed, command); });
   for (int i = 0; i < static_cast<int>(kRecentFileCount); ++i)
     m_pMainFrame->SetCommandHandler(
-        Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); }, [i] { return static_cast<std::size_t>(i) < RecentFilePaths().size(); });
+        Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); },
+        [i] { return static_cast<std::size_t>(i) < RecentFilePaths().size(); });
   m_pMainFrame->SetFileDropHandler([this](const std::string& path) { OpenDataFile(path); });
 
   // The command line: nothing runs File New, a file name opens that file.
