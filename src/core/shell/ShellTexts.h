@@ -19,7 +19,7 @@ inline constexpr LangText kTransferBusyText{"A transfer is running; wait until i
 inline constexpr LangText kLoadLanguageFailText{"Load language DLL fail", "加载语言链接库失败"};
 // Its second line: the language module looked for, then why it was not taken.
 inline constexpr LangText kModuleLookedForText{"Looked for \"%s\": %s", "查找的语言模块“%s”：%s"};
-inline constexpr LangText kProfileMissingText{"%s does not exist, so no language is named",
+inline constexpr LangText kProfileMissingText{"%s did not exist, so no language is named",
                                               "%s 不存在，因此没有指定语言"};
 inline constexpr LangText kProfileUnreadableText{"%s could not be read (%s), so no language is named",
                                                  "无法读取 %s（%s），因此没有指定语言"};

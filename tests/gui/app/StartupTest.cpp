@@ -136,7 +136,7 @@ void StartupTest::missingModule_data() {
                                   << "" << fail + ".qm\": %1Program.ini names no language in [Setup] Language";
   QTest::newRow("no Program.ini") << ""
                                   << "Program.ini"
-                                  << "" << fail + ".qm\": %1Program.ini does not exist, so no language is named";
+                                  << "" << fail + ".qm\": %1Program.ini did not exist, so no language is named";
   QTest::newRow("a module that is none") << "German"
                                          << ""
                                          << "German.qm" << fail + "German.qm\": not a language module";
