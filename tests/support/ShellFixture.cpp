@@ -93,7 +93,15 @@ ShellFixture::~ShellFixture() {
   m_pApp.reset();
 }
 
-bool ShellFixture::Start(const QStringList& arguments) { return m_pApp->InitInstance(Folder(), arguments); }
+bool ShellFixture::Start(const QStringList& arguments) {
+  std::vector<std::string> bytes;
+  for (const QString& argument : arguments) bytes.push_back(argument.toStdString());
+  return StartWithBytes(bytes);
+}
+
+bool ShellFixture::StartWithBytes(const std::vector<std::string>& arguments) {
+  return m_pApp->InitInstance(Folder(), arguments);
+}
 
 bool ShellFixture::Restart(const QStringList& arguments) {
   m_pApp->ExitInstance();
@@ -130,9 +138,11 @@ QStringList ChildTexts(const QTreeWidgetItem* item) {
   return texts;
 }
 
-bool DropFile(QWidget* window, const QString& path) {
+bool DropFile(QWidget* window, const QString& path) { return DropUrl(window, QUrl::fromLocalFile(path)); }
+
+bool DropUrl(QWidget* window, const QUrl& url) {
   QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(path)});
+  data.setUrls({url});
   QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window, &enter);
   if (!enter.isAccepted()) return false;

@@ -40,6 +40,8 @@ class ShellFixture {
   ShellFixture& operator=(const ShellFixture&) = delete;
 
   bool Start(const QStringList& arguments = {});
+  // The command line as the bytes a shell passes: a name need not be UTF-8.
+  bool StartWithBytes(const std::vector<std::string>& arguments);
   // A new process, as far as the program can tell: the old one ends, the
   // process-wide values start afresh, and the program starts in the same folder.
   bool Restart(const QStringList& arguments = {});
@@ -81,6 +83,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QTreeWidgetItem;
+class QUrl;
 
 // The command ids of a menu's items, separators left out.
 std::vector<int> MenuCommands(const QMenu* menu);
@@ -91,3 +94,4 @@ QStringList ChildTexts(const QTreeWidgetItem* item);
 // Drags a file over the window and drops it; false when the window refused
 // the drag.
 bool DropFile(QWidget* window, const QString& path);
+bool DropUrl(QWidget* window, const QUrl& url);

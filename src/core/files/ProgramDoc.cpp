@@ -12,11 +12,14 @@ void CProgramDoc::OnNewDocument(const std::string& appDir, const std::string& ap
 }
 
 DataFileResult CProgramDoc::OnOpenDocument(const std::string& path) {
+  // Taken before the read: a save that lands in between then looks like a
+  // change, never the other way round.
+  const FileStamp stamp = StampOf(path);
   RadioImage loaded;
   const DataFileResult result = LoadDataFile(path, loaded);
   if (!result.ok()) return result;
   image = loaded;
-  TakeFile(path);
+  TakeFile(path, stamp);
   return result;
 }
 
@@ -32,8 +35,14 @@ DataFileResult CProgramDoc::OnOpenCopy(const std::string& path, const std::strin
 DataFileResult CProgramDoc::OnSaveDocument(const std::string& path) {
   const DataFileResult result = SaveDataFile(path, image);
   if (!result.ok()) return result;
-  TakeFile(path);
+  TakeFile(path, StampOf(path));
   return result;
+}
+
+bool CProgramDoc::WouldOverwriteChange(const std::string& path) const {
+  if (!m_bHasFileName || !IsSameFile(path, m_strPathName)) return false;
+  const FileStamp now = StampOf(path);
+  return now.exists && now != m_stamp;
 }
 
 void CProgramDoc::SetModifiedFlag(bool modified) {
@@ -49,8 +58,9 @@ void CProgramDoc::TakeNoFile(const std::string& appName, Language language) {
   m_bHasFileName = false;
 }
 
-void CProgramDoc::TakeFile(const std::string& path) {
+void CProgramDoc::TakeFile(const std::string& path, const FileStamp& stamp) {
   m_strPathName = path;
+  m_stamp = stamp;
   m_strTitle = FileNameOfPath(path);
   SetModifiedFlag(false);
   m_bHasFileName = true;

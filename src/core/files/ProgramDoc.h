@@ -7,6 +7,7 @@
 
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
+#include "core/files/FileStamp.h"
 #include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 
@@ -31,6 +32,12 @@ class CProgramDoc {
   // is left whole.
   DataFileResult OnSaveDocument(const std::string& path);
 
+  // True when a save to `path` would replace the document's own file and
+  // that file is no longer what this document opened or last saved (another
+  // program saved over it): the user decides before it is lost. A file that
+  // is gone, a new document and another name are no such case.
+  bool WouldOverwriteChange(const std::string& path) const;
+
   // Set when the document's contents change after a new, open, save or read
   // (by the channel window and the option dialogs); cleared by those four.
   // Closing the program asks to save a modified document.
@@ -53,10 +60,11 @@ class CProgramDoc {
  private:
   // A new document's title and appName as the name a first save proposes.
   void TakeNoFile(const std::string& appName, Language language);
-  void TakeFile(const std::string& path);
+  void TakeFile(const std::string& path, const FileStamp& stamp);
 
   std::string m_strTitle;
   std::string m_strPathName;
+  FileStamp m_stamp;  // the file as opened or last saved
   bool m_bModified = false;
   std::function<void(bool)> m_onModified;
   bool m_bHasFileName = false;

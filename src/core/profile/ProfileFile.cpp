@@ -242,6 +242,25 @@ CProfileFile::SaveResult CProfileFile::Save(bool backup) {
   return err != 0 ? failed(err) : result;
 }
 
+CProfileFile::SaveResult CProfileFile::SetStringAndSave(const std::string& section, const std::string& key,
+                                                        const std::string& value) {
+  const std::vector<std::string> names = m_aSectionNames;
+  const std::vector<std::vector<std::string>> keys = m_apKeys;
+  const std::vector<std::vector<std::string>> values = m_apValues;
+  const int last = m_nLast;
+  const bool modified = m_bModified;
+  SetString(section, key, value);
+  SaveResult result = Save(false);
+  if (!result.ok) {
+    m_aSectionNames = names;
+    m_apKeys = keys;
+    m_apValues = values;
+    m_nLast = last;
+    m_bModified = modified;
+  }
+  return result;
+}
+
 void CProfileFile::SaveTo(const std::string& path) {
   if (!IsLoaded()) return;
   m_strPath = path;
@@ -261,10 +280,13 @@ void CProfileFile::Clear() {
   m_bMakeFolder = false;
 }
 
+std::string ProfileLoadErrorText(int err, Language language) {
+  return err == kProfileTooLarge
+             ? LangText{"the file is larger than 1 MB: not a settings file", "文件大于 1 MB，不是设置文件"}(language)
+             : FileErrorText(err, language);
+}
+
 std::string ProfileLoadFailureText(const std::string& path, int err, Language language) {
-  const std::string reason = err == kProfileTooLarge ? LangText{"the file is larger than 1 MB: not a settings file",
-                                                                "文件大于 1 MB，不是设置文件"}(language)
-                                                     : FileErrorText(err, language);
   return FillText(LangText{"Program.ini '%s' was not read: %s.", "未读取 Program.ini“%s”：%s。"}(language),
-                  {path, reason});
+                  {path, ProfileLoadErrorText(err, language)});
 }

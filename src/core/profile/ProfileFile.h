@@ -57,6 +57,11 @@ class CProfileFile {
   // written.
   SaveResult Save(bool backup);
 
+  // SetString and Save in one, for a change that must not outlive a failed
+  // save: when the file cannot take it, the profile in memory is put back as
+  // it was, so that neither this run nor the save on close holds the change.
+  SaveResult SetStringAndSave(const std::string& section, const std::string& key, const std::string& value);
+
   // From now on Save writes `path`, making its folder first when missing: for
   // a profile read from a file this user may not change. Nothing happens when
   // nothing is loaded.
@@ -101,4 +106,6 @@ class CProfileFile {
 };
 
 // "Program.ini 'PATH' was not read: REASON", for a failed Load.
+// Why a Load read nothing, from its LoadError().
+std::string ProfileLoadErrorText(int err, Language language);
 std::string ProfileLoadFailureText(const std::string& path, int err, Language language);

@@ -17,6 +17,16 @@ inline constexpr LangText kNavParameterAdjustmentText{"Parameter Adjustment", "�
 inline constexpr LangText kTransferBusyText{"A transfer is running; wait until it ends.",
                                             "正在与电台通信，请等待通信结束。"};
 inline constexpr LangText kLoadLanguageFailText{"Load language DLL fail", "加载语言链接库失败"};
+// Its second line: the language module looked for, then why it was not taken.
+inline constexpr LangText kModuleLookedForText{"Looked for \"%s\": %s", "查找的语言模块“%s”：%s"};
+inline constexpr LangText kProfileMissingText{"%s did not exist, so no language is named",
+                                              "%s 不存在，因此没有指定语言"};
+inline constexpr LangText kProfileUnreadableText{"%s could not be read (%s), so no language is named",
+                                                 "无法读取 %s（%s），因此没有指定语言"};
+inline constexpr LangText kNoLanguageNamedText{"%s names no language in [Setup] Language",
+                                               "%s 的 [Setup] Language 没有指定语言"};
+inline constexpr LangText kLanguageNameWithFolderText{"a language name holds no \"/\"", "语言名称不能包含“/”"};
+inline constexpr LangText kNotLanguageModuleText{"not a language module", "不是语言模块"};
 
 // Inserting one channel while channel 16 is in use.
 inline constexpr LangText kInsertNoRoomText{

@@ -1,9 +1,14 @@
 #include "core/shell/StartupRules.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
+#include "core/files/ReadFileHead.h"
+#include "core/files/RegularFile.h"
+#include "core/profile/ProfileFile.h"
 #include "core/lang/AsciiText.h"
+#include "core/lang/TextFill.h"
 #include "core/radio/NumberText.h"
 #include "core/shell/ShellTexts.h"
 
@@ -39,3 +44,26 @@ std::string FindFileIgnoringCase(const std::string& folder, const std::string& n
 bool ShowLanguageCommand(const std::string& showLang) { return LeadingInteger(showLang) != 0; }
 
 const char* LoadLanguageFailMessage(Language language) { return kLoadLanguageFailText(language); }
+
+namespace {
+std::string WhyNoModule(const LanguageLookup& lookup, Language language) {
+  if (lookup.language.empty()) {
+    if (!lookup.profileExisted) return FillText(kProfileMissingText(language), {lookup.profile});
+    if (lookup.profileError != 0)
+      return FillText(kProfileUnreadableText(language), {lookup.profile, ProfileLoadErrorText(lookup.profileError, language)});
+    return FillText(kNoLanguageNamedText(language), {lookup.profile});
+  }
+  if (lookup.language.find('/') != std::string::npos) return kLanguageNameWithFolderText(language);
+  if (lookup.module.empty()) return FileErrorText(ENOENT, language);
+  std::string head;
+  const int err = ReadFileHead(lookup.module, 1, head);
+  return err != 0 ? FileErrorText(err, language) : kNotLanguageModuleText(language);
+}
+}  // namespace
+
+std::string LoadLanguageFailMessage(const LanguageLookup& lookup, Language language) {
+  const std::string wanted =
+      lookup.module.empty() ? lookup.folder + LanguageModuleName(lookup.language) : lookup.module;
+  return std::string(kLoadLanguageFailText(language)) + "\n" +
+         FillText(kModuleLookedForText(language), {wanted, WhyNoModule(lookup, language)});
+}

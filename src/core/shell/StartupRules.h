@@ -33,6 +33,20 @@ bool ShowLanguageCommand(const std::string& showLang);
 
 const char* LoadLanguageFailMessage(Language language);
 
+// What start-up knew when the language module would not load.
+struct LanguageLookup {
+  std::string folder;    // the program folder, ending in '/'
+  std::string language;  // [Setup] Language as read
+  std::string profile;   // the "Program.ini" read
+  bool profileExisted = true;
+  int profileError = 0;  // why it was not loaded: 0, an errno or kProfileTooLarge
+  std::string module;  // the module found in the folder; empty when none
+};
+// "Load language DLL fail" and, on a second line, the module looked for and
+// why it was not taken: no "Program.ini", no language named in it, no such
+// file, a file that cannot be read or that is no language module.
+std::string LoadLanguageFailMessage(const LanguageLookup& lookup, Language language);
+
 // The executable started again after a language change.
 constexpr const char* kProgramExecutable = "Program";
 constexpr const char* kTitleIconFile = "title.ico";

@@ -29,10 +29,9 @@ CChildFrame* CDocTemplate::NewDocument() {
   return AddFrame(new CChildFrame(std::move(doc)));
 }
 
-CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile,
+CChildFrame* CDocTemplate::OpenDocumentFile(const std::string& file, CChildFrame* previous, bool reportShortFile,
                                             OpenAs as) {
   auto doc = std::make_unique<CProgramDoc>();
-  const std::string file = ToStd(path);
   const DataFileResult result =
       as == OpenAs::Copy ? doc->OnOpenCopy(file, g_profile.GetString("Setup", "AppName", ""), CurrentLanguage())
                          : doc->OnOpenDocument(file);
@@ -44,6 +43,6 @@ CChildFrame* CDocTemplate::OpenDocumentFile(const QString& path, CChildFrame* pr
   }
   if (previous != nullptr) previous->close();
   g_bNewDocument = false;
-  if (as == OpenAs::File) NoteRecentFile(path);
+  if (as == OpenAs::File) NoteRecentFile(file);
   return AddFrame(new CChildFrame(std::move(doc)));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Creates a document together with its channel window and view, for a new
 // document or one opened from a data file.
-#include <QString>
+#include <string>
 
 class QMdiArea;
 class CChildFrame;
@@ -20,8 +20,8 @@ class CDocTemplate {
   // nullptr when the file could not be opened; the user has been told why
   // (a short file fails without a word, unless `reportShortFile`) and no
   // window changed. On success `previous` (the window that was active) is
-  // hidden.
-  CChildFrame* OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile = false,
+  // hidden. `path` is the file's name as bytes, never passed through a text.
+  CChildFrame* OpenDocumentFile(const std::string& path, CChildFrame* previous, bool reportShortFile = false,
                                 OpenAs as = OpenAs::File);
 
  private:

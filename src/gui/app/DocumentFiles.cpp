@@ -15,6 +15,7 @@
 #include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
+#include "gui/shell/WindowTexts.h"
 
 namespace {
 // The document strings: title, name, new name, filter name, extension, ...
@@ -36,15 +37,22 @@ bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName) {
   frame->View()->CommitPendingEdit();
   frame->View()->StoreToImage();
 
-  QString path = FromStd(doc->GetPathName());
-  const QFileInfo info(path);
+  // The document's own name stays bytes: a name that is not UTF-8 would
+  // not survive a text.
+  std::string file = doc->GetPathName();
+  const QFileInfo info(FromStd(file));
   // A new document's name is only a proposal: a file of that name in the
   // current folder is never overwritten without asking.
-  if (askName || !doc->HasFileName() || path.isEmpty() || (info.exists() && !info.isWritable())) {
-    path = AskFileName(owner, DataFileRequest(true, path, Cmd::kFileSaveAs));
+  if (askName || !doc->HasFileName() || file.empty() || (info.exists() && !info.isWritable())) {
+    const QString path = AskFileName(owner, DataFileRequest(true, FromStd(file), Cmd::kFileSaveAs));
     if (path.isEmpty()) return false;
+    file = ToStd(path);
   }
-  const std::string file = ToStd(path);
+  if (doc->WouldOverwriteChange(file) &&
+      ProgramMessageBox(owner, LangString(kChangedOnDiskQuestion).arg(FromStd(file)),
+                        QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Warning, QString(),
+                        QMessageBox::Cancel) != QMessageBox::Save)
+    return false;
   const DataFileResult result = doc->OnSaveDocument(file);
   if (!result.ok()) {
     const std::string message = DataFileFailureMessage(result, file, true, CurrentLanguage());
@@ -52,7 +60,7 @@ bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName) {
     return false;
   }
   frame->UpdateTitle();
-  NoteRecentFile(path);
+  NoteRecentFile(file);
   return true;
 }
 

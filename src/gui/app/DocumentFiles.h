@@ -19,8 +19,11 @@ FileDialogRequest DataFileRequest(bool saving, const QString& proposed, int comm
 
 // Commits the cell being edited and stores the table into the image, then
 // writes the file: to its own name, unless `askName`, or the document never
-// had a file, or that file cannot be written. False when nothing was saved
-// (no frame, the dialog cancelled, or the write failed, which was reported).
+// had a file, or that file cannot be written. Before replacing the
+// document's own file that another program changed since it was opened or
+// last saved, asks Overwrite or Cancel. False when nothing was saved (no
+// frame, the dialog or that question cancelled, or the write failed, which
+// was reported).
 bool SaveDocument(QWidget* owner, CChildFrame* frame, bool askName);
 
 // Before the program closes: for each modified document in `client`, shows

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "gui/shell/FrameServices.h"
@@ -63,7 +64,7 @@ class CMainFrame : public QMainWindow, public CFrameServices {
   // numbered in both File menus before Exit; a data file dropped on the
   // window goes to the handler, which opens it.
   void UpdateRecentFileItems();
-  void SetFileDropHandler(std::function<void(const QString&)> handler) { m_fileDropHandler = std::move(handler); }
+  void SetFileDropHandler(std::function<void(const std::string&)> handler) { m_fileDropHandler = std::move(handler); }
 
   void ShowControlBar(bool show);
   // F6 and Shift+F6: the focus to the next (previous) pane, the navigation
@@ -128,6 +129,6 @@ class CMainFrame : public QMainWindow, public CFrameServices {
   // which stays safe while it is being destroyed.
   QPointer<QMdiSubWindow> m_pLastActive;
   bool m_bReselectingRoot = false;
-  std::function<void(const QString&)> m_fileDropHandler;
-  QStringList m_recentShown;  // the recent files the File menus show now
+  std::function<void(const std::string&)> m_fileDropHandler;
+  std::vector<std::string> m_recentShown;  // the recent files the File menus show now
 };

@@ -18,17 +18,19 @@ bool IsRecentFileCommand(int command) {
   return command >= Cmd::kFileMru1 && command < Cmd::kFileMru1 + static_cast<int>(kRecentFileCount);
 }
 
-// The first local file among the dropped ones.
-QString DroppedFile(const QMimeData* data) {
-  if (data == nullptr) return QString();
+// The first local file among the dropped ones, as the bytes of its path: a
+// name that is not UTF-8 comes percent-encoded, and a text would change it.
+std::string DroppedFile(const QMimeData* data) {
+  if (data == nullptr) return {};
   for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) return url.toLocalFile();
-  return QString();
+    if (url.isLocalFile())
+      return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+  return {};
 }
 }  // namespace
 
 void CMainFrame::UpdateRecentFileItems() {
-  const QStringList recent = RecentFiles();
+  const std::vector<std::string> recent = RecentFilePaths();
   if (recent == m_recentShown || m_menus128.empty() || m_menus129.empty()) return;
   m_recentShown = recent;
   for (QMenu* file : {m_menus128.front(), m_menus129.front()}) {
@@ -39,11 +41,11 @@ void CMainFrame::UpdateRecentFileItems() {
       }
     // Before Exit, the last item.
     QAction* exit = file->actions().isEmpty() ? nullptr : file->actions().back();
-    for (int i = 0; i < recent.size(); ++i) {
-      const std::string text = RecentFileMenuText(static_cast<std::size_t>(i), ToStd(recent[i]));
-      file->insertAction(exit, MakeCommandAction(FromStd(text), Cmd::kFileMru1 + i, file));
+    for (std::size_t i = 0; i < recent.size(); ++i) {
+      const std::string text = RecentFileMenuText(i, recent[i]);
+      file->insertAction(exit, MakeCommandAction(FromStd(text), Cmd::kFileMru1 + static_cast<int>(i), file));
     }
-    if (!recent.isEmpty()) {
+    if (!recent.empty()) {
       QAction* separator = file->insertSeparator(exit);
       separator->setObjectName(QStringLiteral("recentSeparator"));
     }
@@ -51,12 +53,12 @@ void CMainFrame::UpdateRecentFileItems() {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (m_fileDropHandler && !DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (m_fileDropHandler && !DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-  const QString path = DroppedFile(event->mimeData());
-  if (path.isEmpty() || !m_fileDropHandler) return;
+  const std::string path = DroppedFile(event->mimeData());
+  if (path.empty() || !m_fileDropHandler) return;
   event->acceptProposedAction();
   // It would replace the document, as Open does.
   if (RefuseWhileTransferring(true)) return;

@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "core/files/Backups.h"
+#include "core/files/SaveTarget.h"
 #include "core/files/UserFolders.h"
 #include "core/profile/ProfileFile.h"
 #include "core/profile/ProgramProfile.h"
@@ -53,9 +54,9 @@ void InstallAccessibleParts() {
 }
 
 // A backup opens as a copy, so that no save rewrites what the radio held.
-CDocTemplate::OpenAs HowToOpen(const QString& path) {
+CDocTemplate::OpenAs HowToOpen(const std::string& path) {
   const std::string backups = BackupFolder(g_profile.GetString("Setup", "AppName", ""));
-  return IsBackupFile(ToStd(path), backups) ? CDocTemplate::OpenAs::Copy : CDocTemplate::OpenAs::File;
+  return IsBackupFile(path, backups) ? CDocTemplate::OpenAs::Copy : CDocTemplate::OpenAs::File;
 }
 }  // namespace
 
@@ -71,15 +72,11 @@ CProgramApp::~CProgramApp() {
   m_pDocTemplate.reset();
 }
 
-bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arguments) {
+bool CProgramApp::InitInstance(const std::string& appDir, const std::vector<std::string>& arguments) {
   // The profile file, the language and everything named after it.
   const ProfilePaths profile = ProgramProfilePaths(appDir);
+  const bool profileExisted = PathExists(profile.read);
   g_profile.Load(profile.read, ProfileOptions::SaveOnClose | ProfileOptions::IgnoreCase);
-  // A file too large to be one is not read; the program then starts as
-  // without one, and says why.
-  if (g_profile.LoadError() == kProfileTooLarge)
-    ProgramMessageBox(
-        nullptr, QString::fromStdString(ProfileLoadFailureText(profile.read, kProfileTooLarge, Language::English)));
   if (profile.write != profile.read) g_profile.SaveTo(profile.write);
   g_strLanguage = g_profile.GetString("Setup", "Language", "");
   g_bChinese = IsChineseLanguage(g_strLanguage);
@@ -88,7 +85,9 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
 
   const std::string module = FindFileIgnoringCase(appDir, LanguageModuleName(g_strLanguage));
   if (!LoadLanguageModule(FromStd(module))) {
-    ProgramMessageBox(nullptr, QString::fromUtf8(LoadLanguageFailMessage(CurrentLanguage())));
+    const LanguageLookup lookup{appDir,        g_strLanguage,          profile.read,
+                                profileExisted, g_profile.LoadError(), module};
+    ProgramMessageBox(nullptr, FromStd(LoadLanguageFailMessage(lookup, CurrentLanguage())));
     return false;
   }
   UseCjkCapableFont();
@@ -115,13 +114,14 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
       *m_pMainFrame, [this](const QString& proposed, int command) { AskAndOpenDataFile(proposed, command); });
   for (int i = 0; i < static_cast<int>(kRecentFileCount); ++i)
     m_pMainFrame->SetCommandHandler(
-        Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); }, [i] { return i < RecentFiles().size(); });
-  m_pMainFrame->SetFileDropHandler([this](const QString& path) { OpenDataFile(path); });
+        Cmd::kFileMru1 + i, [this, i] { OnOpenRecentFile(i); },
+        [i] { return static_cast<std::size_t>(i) < RecentFilePaths().size(); });
+  m_pMainFrame->SetFileDropHandler([this](const std::string& path) { OpenDataFile(path); });
 
   // The command line: nothing runs File New, a file name opens that file.
   // A file that cannot be opened is reported, whatever the reason, and the
   // program goes on with a new document.
-  if (arguments.isEmpty() ||
+  if (arguments.empty() ||
       m_pDocTemplate->OpenDocumentFile(arguments.front(), nullptr, true, HowToOpen(arguments.front())) == nullptr)
     OnFileNew();
   if (m_pMainFrame->MDIGetActive() == nullptr) return false;
@@ -179,17 +179,18 @@ void CProgramApp::OnFileOpen() { AskAndOpenDataFile(QString(), Cmd::kFileOpen); 
 
 void CProgramApp::AskAndOpenDataFile(const QString& proposed, int command) {
   const QString path = AskFileName(m_pMainFrame.get(), DataFileRequest(false, proposed, command));
-  if (!path.isEmpty()) OpenDataFile(path);
+  if (!path.isEmpty()) OpenDataFile(ToStd(path));
 }
 
-bool CProgramApp::OpenDataFile(const QString& path) {
+bool CProgramApp::OpenDataFile(const std::string& path) {
   return m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive(), false, HowToOpen(path)) != nullptr;
 }
 
 void CProgramApp::OnOpenRecentFile(int index) {
-  const QString path = RecentFiles().value(index);
+  const std::vector<std::string> recent = RecentFilePaths();
+  if (index < 0 || static_cast<std::size_t>(index) >= recent.size()) return;
   // A file that no longer opens leaves the list, as it would mislead.
-  if (!path.isEmpty() && !OpenDataFile(path)) ForgetRecentFile(path);
+  if (!OpenDataFile(recent[static_cast<std::size_t>(index)])) ForgetRecentFile(recent[static_cast<std::size_t>(index)]);
 }
 
 void CProgramApp::OnAppAbout() {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gui/shell/AppContext.h"
 
@@ -23,9 +24,9 @@ class CProgramApp {
   CProgramApp& operator=(const CProgramApp&) = delete;
 
   // Start-up with the program folder `appDir` (ending in '/') and the
-  // command line without the program's name. False: the program ends; no
-  // window is left.
-  bool InitInstance(const std::string& appDir, const QStringList& arguments);
+  // command line without the program's name, as bytes: a file name need not
+  // be UTF-8. False: the program ends; no window is left.
+  bool InitInstance(const std::string& appDir, const std::vector<std::string>& arguments);
   int Run();
   int ExitInstance();
 
@@ -39,7 +40,7 @@ class CProgramApp {
   // gives way to it); false when it could not be opened, which was told.
   // The recent files and a file dropped on the window open through here. A
   // backup opens as a new untitled document, so that no save rewrites it.
-  bool OpenDataFile(const QString& path);
+  bool OpenDataFile(const std::string& path);
   // An Open dialog at `proposed` (a folder or a file in it), captioned with
   // `command`'s name, then OpenDataFile on the file chosen.
   void AskAndOpenDataFile(const QString& proposed, int command);

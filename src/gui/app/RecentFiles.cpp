@@ -1,6 +1,7 @@
 #include "gui/app/RecentFiles.h"
 
-#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 #include "core/shell/RecentFileList.h"
 #include "gui/shell/ResourceText.h"
@@ -8,25 +9,24 @@
 
 namespace {
 constexpr const char* kRecentKey = "Recent";
-
-std::vector<std::string> StoredList() {
-  std::vector<std::string> list;
-  for (const QString& path : ReadUserStrings(kRecentKey)) list.push_back(ToStd(path));
-  return list;
-}
-
-void Store(const std::vector<std::string>& list) { WriteUserStrings(kRecentKey, FromStd(list)); }
 }  // namespace
 
-QStringList RecentFiles() {
-  QStringList paths = ReadUserStrings(kRecentKey);
+std::vector<std::string> RecentFilePaths() {
+  std::vector<std::string> paths = ReadUserPaths(kRecentKey);
   // A store edited by hand may hold more than the menu shows.
-  while (paths.size() > static_cast<int>(kRecentFileCount)) paths.removeLast();
+  if (paths.size() > kRecentFileCount) paths.resize(kRecentFileCount);
   return paths;
 }
 
-void NoteRecentFile(const QString& path) {
-  Store(WithRecentFile(StoredList(), ToStd(QFileInfo(path).absoluteFilePath())));
+QStringList RecentFiles() { return FromStd(RecentFilePaths()); }
+
+void NoteRecentFile(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  const std::string entry = error ? path : absolute.lexically_normal().string();
+  WriteUserPaths(kRecentKey, WithRecentFile(ReadUserPaths(kRecentKey), entry));
 }
 
-void ForgetRecentFile(const QString& path) { Store(WithoutRecentFile(StoredList(), ToStd(path))); }
+void ForgetRecentFile(const std::string& path) {
+  WriteUserPaths(kRecentKey, WithoutRecentFile(ReadUserPaths(kRecentKey), path));
+}

@@ -76,7 +76,7 @@ void InstallSafeProgrammingCommands(CMainFrame& frame,
                                          std::pair{Cmd::kSerialTrace, kSerialTraceSetting}}) {
     const char* name = setting;
     frame.SetCommandHandler(
-        command, [name] { WriteUserNumber(name, UserSwitchOn(name) ? 0 : 1); }, {},
+        command, [&frame, name] { WriteUserChoice(&frame, name, UserSwitchOn(name) ? 0 : 1); }, {},
         [name] { return UserSwitchOn(name); });
   }
 }

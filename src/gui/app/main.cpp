@@ -1,7 +1,8 @@
-#include <QApplication>
-#include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "core/files/ProgramFolder.h"
 #include "core/files/ProgramVersion.h"
@@ -21,8 +22,9 @@ int main(int argc, char** argv) {
                : 1;
   }
   CProgramApp app(argc, argv);
-  QStringList arguments = QApplication::arguments();
-  arguments.removeFirst();
+  // Qt has taken its own options out of argv. The rest are taken as bytes:
+  // a file name that is not UTF-8 would not survive a text.
+  const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
   if (!app.InitInstance(ProgramFolder(), arguments)) {
     app.ExitInstance();
     return 1;

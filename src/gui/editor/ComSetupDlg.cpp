@@ -90,7 +90,7 @@ void CComSetupDlg::OnOK() {
   const int n = m_pGroup->checkedId();
   if (n >= kFirstPort && n <= kLastPort) {
     g_strPortName = PortNameFromNumber(n);
-    WriteUserNumber(kPortSetting, n);
+    WriteUserChoice(this, kPortSetting, n);
   }
   accept();
 }

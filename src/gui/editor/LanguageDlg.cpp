@@ -69,8 +69,7 @@ void CLanguageDlg::OnOK() {
   const int current = g_bChinese ? 1 : 0;
   const std::string chosen = LanguageChoiceName(m_nLanguage);
   if (m_nLanguage != current && !chosen.empty()) {
-    g_profile.SetString("Setup", "Language", chosen);
-    const CProfileFile::SaveResult saved = g_profile.Save(false);
+    const CProfileFile::SaveResult saved = g_profile.SetStringAndSave("Setup", "Language", chosen);
     if (saved.ok) {
       m_bChanged = true;
     } else {

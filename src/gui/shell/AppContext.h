@@ -9,7 +9,9 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "core/link/LinkSettings.h"
 #include "core/link/TransferRanges.h"
@@ -49,6 +51,7 @@ class CAppContext {
   QPointer<QWidget> m_pHelpWindow;                 // one for the whole run
   int m_nRunningTransfers = 0;                     // changed on the GUI thread only
   CFrameServices* m_pFrame = nullptr;              // the main window once it has registered
+  std::map<std::string, int> m_unsavedChoices;     // settings the store could not take, by name
 
  private:
   CAppContext* m_pReplaced;

@@ -96,7 +96,9 @@ QMessageBox::StandardButton ProgramMessageBox(QWidget* parent, const QString& te
   } labels[] = {{QMessageBox::Ok, kOkButton},
                 {QMessageBox::Cancel, kCancelButton},
                 {QMessageBox::Yes, kYesButton},
-                {QMessageBox::No, kNoButton}};
+                {QMessageBox::No, kNoButton},
+                // Save is only ever asked as saving over another program's change.
+                {QMessageBox::Save, kOverwriteButton}};
   for (const auto& label : labels)
     if (QAbstractButton* button = box.button(label.button)) button->setText(LangString(label.text));
   KeepCaptionWhole(box);

@@ -31,6 +31,19 @@ inline constexpr LangText kNoBackups = {"No backup has been kept yet. Every comp
 inline constexpr LangText kLanguageNotSaved = {"The language could not be saved in \"%1\": %2",
                                                "无法把语言设置保存到“%1”：%2"};
 
+// A setting (Verify After Write, Serial Trace, the port) the settings store
+// could not take: %1 is the store's path, %2 the reason.
+inline constexpr LangText kChoiceNotSaved = {
+    "The setting could not be saved in \"%1\": %2\nIt stays in force until the program ends.",
+    "无法把设置保存到“%1”：%2\n本次运行结束前该设置仍然有效。"};
+
+// File › Save over a file another program changed since it was opened or
+// last saved: %1 is its path.
+inline constexpr LangText kChangedOnDiskQuestion = {
+    "%1 has been changed by another program since it was opened or last saved.\nDo you want to overwrite it?",
+    "%1 在打开或上次保存之后已被其他程序修改。\n要覆盖它吗？"};
+inline constexpr LangText kOverwriteButton = {"&Overwrite", "覆盖(&O)"};
+
 // The file dialogs of Import and Export Channels.
 inline constexpr LangText kOwnFormFilter = {"Channel list (*.csv)", "信道列表 (*.csv)"};
 inline constexpr LangText kChirpFormFilter = {"Channel list for CHIRP (*.csv)", "CHIRP 信道列表 (*.csv)"};

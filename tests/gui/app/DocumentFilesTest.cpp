@@ -74,6 +74,8 @@ class DocumentFilesTest : public QObject {
   void documentsOutOfSightAreShownAndAskedOnce();
   void typedNameGetsTheExtension_data();
   void typedNameGetsTheExtension();
+  void saveOverAnotherProgramsChange_data();
+  void saveOverAnotherProgramsChange();
 };
 
 void DocumentFilesTest::saveCommitsTheEdit_data() {
@@ -285,6 +287,46 @@ void DocumentFilesTest::typedNameGetsTheExtension() {
   CChildFrame* active = shell.Frame()->MDIGetActive();
   QCOMPARE(QString::fromStdString(active->Document()->GetTitle() + " " + active->View()->Table()[0][kColRxFrequency]),
            shown);
+}
+
+void DocumentFilesTest::saveOverAnotherProgramsChange_data() {
+  QTest::addColumn<bool>("changed");  // another program saves start.dat after our first save
+  QTest::addColumn<int>("command");
+  QTest::addColumn<int>("answer");
+  QTest::addColumn<bool>("asked");
+  QTest::addColumn<bool>("ours");  // start.dat holds our image afterwards
+  QTest::newRow("unchanged") << false << int(Cmd::kFileSave) << int(QMessageBox::Cancel) << false << true;
+  QTest::newRow("changed, Overwrite") << true << int(Cmd::kFileSave) << int(QMessageBox::Save) << true << true;
+  QTest::newRow("changed, Cancel") << true << int(Cmd::kFileSave) << int(QMessageBox::Cancel) << true << false;
+  QTest::newRow("changed, Save As another name")
+      << true << int(Cmd::kFileSaveAs) << int(QMessageBox::Cancel) << false << false;
+}
+
+// Another program's save (programcli set: a new file renamed in place) is
+// not lost without a word; our own last save is no such change.
+void DocumentFilesTest::saveOverAnotherProgramsChange() {
+  QFETCH(bool, changed);
+  QFETCH(int, command);
+  QFETCH(int, answer);
+  QFETCH(bool, asked);
+  QFETCH(bool, ours);
+  ShellFixture shell;
+  QVERIFY(StartWithChannel(shell));
+  shell.Frame()->OnCommand(Cmd::kFileSave);
+  RadioImage other;
+  other[0x130] = 0x09;
+  if (changed) QVERIFY(SaveDataFile(shell.FilePath("start.dat"), other).ok());
+  shell.answer = static_cast<QMessageBox::StandardButton>(answer);
+  shell.fileNames.push_back(QString::fromStdString(shell.FilePath("as.dat")));
+  shell.Frame()->OnCommand(command);
+  QCOMPARE(shell.messages.size(), std::size_t{asked ? 1u : 0u});
+  if (asked) {
+    QVERIFY(shell.messages.front().text.contains(QString::fromStdString(shell.FilePath("start.dat"))));
+    QCOMPARE(shell.messages.front().buttons, QMessageBox::Save | QMessageBox::Cancel);
+  }
+  RadioImage onDisk;
+  QVERIFY(LoadDataFile(shell.FilePath("start.dat"), onDisk).ok());
+  QCOMPARE(onDisk[0x130], ours ? std::uint8_t{0xFF} : std::uint8_t{0x09});
 }
 
 QTEST_MAIN(DocumentFilesTest)

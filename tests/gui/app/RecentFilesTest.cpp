@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QMenu>
 #include <QTest>
+#include <QUrl>
 
 #include "core/files/DataFile.h"
 #include "core/files/ProgramDoc.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/app/ChildFrame.h"
 #include "gui/app/MainFrame.h"
+#include "gui/app/RecentFiles.h"
 #include "gui/shell/UserSettings.h"
 #include "support/ShellFixture.h"
 
@@ -41,6 +43,8 @@ class RecentFilesTest : public QObject {
  private slots:
   void lastFourOpenedOrSaved();
   void droppedFileOpens();
+  void nameThatIsNoText_data();
+  void nameThatIsNoText();
 };
 
 void RecentFilesTest::lastFourOpenedOrSaved() {
@@ -95,6 +99,41 @@ void RecentFilesTest::droppedFileOpens() {
   QVERIFY(DropFile(frame, QString::fromStdString(shell.FilePath("notes.txt"))));
   QCOMPARE(shell.messages.size(), std::size_t{1});
   QCOMPARE(ActivePath(shell), path);
+}
+
+void RecentFilesTest::nameThatIsNoText_data() {
+  QTest::addColumn<QString>("from");
+  QTest::newRow("command line") << "command line";
+  QTest::newRow("drop") << "drop";
+  QTest::newRow("recent file") << "recent file";
+}
+
+// A name that is not UTF-8 opens from wherever it comes, as programcli opens
+// it, and goes back to the recent files as the same bytes.
+void RecentFilesTest::nameThatIsNoText() {
+  QFETCH(QString, from);
+  ShellFixture shell;
+  RadioImage image;
+  image[0x130] = 0x07;
+  shell.Write("\xff\xfe bad.dat", DataFileBytes(image));
+  const std::string path = shell.FilePath("\xff\xfe bad.dat");
+  if (from == "command line") {
+    QVERIFY(shell.StartWithBytes({path}));
+  } else {
+    QVERIFY(shell.Start());
+    if (from == "drop") {
+      const QByteArray encoded = QByteArray::fromStdString(path).toPercentEncoding("/");
+      QVERIFY(DropUrl(shell.Frame(), QUrl::fromEncoded("file://" + encoded)));
+    } else {
+      NoteRecentFile(path);
+      shell.Frame()->OnCommand(Cmd::kFileMru1);
+    }
+  }
+  QVERIFY(shell.messages.empty());
+  const CProgramDoc* doc = shell.Frame()->MDIGetActive()->Document();
+  QCOMPARE(doc->GetPathName(), path);
+  QCOMPARE(doc->image[0x130], std::uint8_t{0x07});
+  QCOMPARE(RecentFilePaths(), std::vector<std::string>{path});
 }
 
 QTEST_MAIN(RecentFilesTest)

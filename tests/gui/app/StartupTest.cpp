@@ -117,41 +117,54 @@ void StartupTest::languageVariants() {
 
 void StartupTest::missingModule_data() {
   QTest::addColumn<QString>("profileLine");
-  QTest::addColumn<QString>("removeModule");
-  QTest::addColumn<QString>("message");
+  QTest::addColumn<QString>("removeFile");
+  QTest::addColumn<QString>("writeModule");  // a file of this name that is no language module
+  QTest::addColumn<QString>("message");      // "%1" stands for the program folder
 
+  const QString fail = QStringLiteral("Load language DLL fail\nLooked for \"%1");
+  const QString none = QStringLiteral("\": No such file or directory");
   QTest::newRow("German without a module") << "German"
                                            << ""
-                                           << "Load language DLL fail";
-  QTest::newRow("Chinese module missing") << "Chinese"
-                                          << "Chinese.qm"
-                                          << "加载语言链接库失败";
+                                           << "" << fail + "German.qm" + none;
+  QTest::newRow("Chinese module missing")
+      << "Chinese"
+      << "Chinese.qm"
+      << ""
+      << "加载语言链接库失败\n查找的语言模块“%1Chinese.qm”：No such file or directory";
   QTest::newRow("empty language") << ""
                                   << ""
-                                  << "Load language DLL fail";
+                                  << "" << fail + ".qm\": %1Program.ini names no language in [Setup] Language";
+  QTest::newRow("no Program.ini") << ""
+                                  << "Program.ini"
+                                  << "" << fail + ".qm\": %1Program.ini did not exist, so no language is named";
+  QTest::newRow("a module that is none") << "German"
+                                         << ""
+                                         << "German.qm" << fail + "German.qm\": not a language module";
   // A remark after "//" leaves a blank at the end of the name.
   QTest::newRow("name with a trailing blank") << "English // remark"
                                               << ""
-                                              << "Load language DLL fail";
+                                              << "" << fail + "English .qm" + none;
   // A remark after ";" stays part of the value.
   QTest::newRow("semicolon remark") << "Chinese ; remark"
                                     << ""
-                                    << "Load language DLL fail";
+                                    << "" << fail + "Chinese ; remark.qm" + none;
   QTest::newRow("a path is no module name") << "../English"
                                             << ""
-                                            << "Load language DLL fail";
+                                            << "" << fail + "../English.qm\": a language name holds no \"/\"";
 }
 
 void StartupTest::missingModule() {
   QFETCH(QString, profileLine);
-  QFETCH(QString, removeModule);
+  QFETCH(QString, removeFile);
+  QFETCH(QString, writeModule);
   QFETCH(QString, message);
 
   ShellFixture shell(MakeProfile(profileLine.toStdString()));
-  if (!removeModule.isEmpty()) shell.Remove(removeModule.toStdString());
+  if (!removeFile.isEmpty()) shell.Remove(removeFile.toStdString());
+  if (!writeModule.isEmpty()) shell.Write(writeModule.toStdString(), "plain text");
   QVERIFY(!shell.Start());
   QCOMPARE(shell.messages.size(), std::size_t{1});
-  QCOMPARE(shell.messages.front().text, message);
+  QCOMPARE(shell.messages.front().text, message.arg(QString::fromStdString(shell.Folder())));
   QCOMPARE(shell.messages.front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
   QVERIFY(shell.Frame() == nullptr);
 }

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "core/profile/ProfileFile.h"
 #include "core/shell/ResourceIds.h"
 #include "gui/app/MainFrame.h"
 #include "gui/editor/LanguageDlg.h"
@@ -119,6 +120,10 @@ void LanguageDlgTest::failedSaveIsReportedAndNoRestart() {
   QVERIFY(shell.messages.front().text.contains(QStringLiteral("Program.ini")));
   QVERIFY(shell.started.empty());
   QVERIFY(shell.Frame()->isVisible());
+  // The choice the file refused is not held either, so the save at exit
+  // cannot write it behind the user's back.
+  QCOMPARE(g_profile.GetString("Setup", "Language", ""), std::string("English"));
+  QVERIFY(!g_profile.IsModified());
 }
 
 // An installed program folder that the user may not write: the choice goes

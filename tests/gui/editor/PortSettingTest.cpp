@@ -30,6 +30,8 @@ class PortSettingTest : public QObject {
   void storeStaysInTheConfigFolder();
   void storeOfAnotherKindIsLeftAlone_data();
   void storeOfAnotherKindIsLeftAlone();
+  void choiceTheStoreRefuses_data();
+  void choiceTheStoreRefuses();
 };
 
 void PortSettingTest::portDialog_data() {
@@ -181,6 +183,41 @@ void PortSettingTest::storeOfAnotherKindIsLeftAlone() {
            int(fifo ? std::filesystem::file_type::fifo : std::filesystem::file_type::symlink));
   QCOMPARE(int(std::filesystem::status(store).type()),
            int(fifo ? std::filesystem::file_type::fifo : std::filesystem::file_type::character));
+}
+
+void PortSettingTest::choiceTheStoreRefuses_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<QString>("setting");
+  QTest::addColumn<int>("value");
+  QTest::newRow("Verify After Write") << int(Cmd::kVerifyAfterWrite) << kVerifyAfterWriteSetting << 1;
+  QTest::newRow("Serial Trace") << int(Cmd::kSerialTrace) << kSerialTraceSetting << 1;
+  QTest::newRow("the port") << int(Cmd::kComSetup) << "com" << 3;
+}
+
+// A store that cannot be written: the user hears where and why, and the
+// choice holds for the rest of the run, a new channel window included.
+void PortSettingTest::choiceTheStoreRefuses() {
+  QFETCH(int, command);
+  QFETCH(QString, setting);
+  QFETCH(int, value);
+  Pty pty;
+  ShellFixture shell(MakeProfile("English") + "[Ports]\nCOM3=" + pty.slave() + "\n");
+  QVERIFY(shell.Start());
+  std::filesystem::create_directories(UserSettingsFile().toStdString());
+  shell.modal = [](QDialog& dialog) {
+    auto* ports = qobject_cast<CComSetupDlg*>(&dialog);
+    if (ports == nullptr) return static_cast<int>(QDialog::Rejected);
+    ports->PortButton(3)->click();
+    DialogButton(dialog, Res::kIdOk)->click();
+    return dialog.result();
+  };
+  shell.Frame()->OnCommand(command);
+  QCOMPARE(shell.messages.size(), std::size_t{1});
+  QVERIFY2(shell.messages.front().text.contains(UserSettingsFile() + "\": not a regular file"),
+           qPrintable(shell.messages.front().text));
+  shell.Frame()->OnCommand(Cmd::kFileNew);
+  QCOMPARE(ReadUserNumber(setting.toLatin1().constData(), 0), value);
+  if (command == Cmd::kComSetup) QCOMPARE(QString::fromStdString(g_strPortName), QStringLiteral("COM3"));
 }
 
 QTEST_MAIN(PortSettingTest)

@@ -288,7 +288,7 @@ void TransferTest::refusedWhileTransferring() {
   window.shell.fileNames = {QString::fromStdString(window.shell.FilePath("any.dat"))};
   window.shell.Write("recent.dat", DataFileBytes(RadioImage()));
   const QString recent = QString::fromStdString(window.shell.FilePath("recent.dat"));
-  NoteRecentFile(recent);
+  NoteRecentFile(recent.toStdString());
   g_bServiceMode = true;  // the service dialogs are on the menu, and refused too
   frame->OnCommand(Cmd::kRead);
   window.Progress()->OkButton()->click();
