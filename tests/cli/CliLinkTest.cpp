@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -21,6 +22,7 @@
 #include "core/link/SimHarness.h"
 #include "core/radio/ChannelCodecs.h"
 #include "core/radio/ChannelTable.h"
+#include "support/LineAsFound.h"
 
 namespace {
 
@@ -391,15 +393,25 @@ INSTANTIATE_TEST_SUITE_P(
                        "out.dat': it is the same file as '"}),
     [](const ::testing::TestParamInfo<CliFailureCase>& i) { return std::string(i.param.name); });
 
+// Ctrl+C, a kill (SIGTERM) and a terminal gone (SIGHUP) alike: the transfer
+// stops between blocks, says what the radio holds, and gives the port back
+// with its line settings as found.
 TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {
+  constexpr const char* kPartly = "the radio now holds a partly written memory";
   const struct {
     const char* verb;
+    int signal;
     const char* says;
-  } cases[] = {{"read", "cancelled"}, {"write", "the radio now holds a partly written memory"}};
+  } cases[] = {{"read", SIGINT, "cancelled"},
+               {"write", SIGINT, kPartly},
+               {"write", SIGTERM, kPartly},
+               {"write", SIGHUP, kPartly}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.verb) + " " + ::strsignal(c.signal));
     SimOptions options;
     options.baud = 1200;  // a transfer of about 14 s: plenty of blocks to interrupt
     CSimHarness h(PatternImage(1), options);
+    const CLineAsFound line(h.device());
     const bool write = std::string(c.verb) == "write";
     ASSERT_TRUE(SaveDataFile(h.dir().file("in.dat"), PatternImage(2)).ok());
     const std::vector<std::string> args =
@@ -408,12 +420,13 @@ TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {
     CBackground cli(BuiltProgram("programcli"), args, h.dir());
     ASSERT_TRUE(cli.started());
     ASSERT_TRUE(h.sim().WaitFor([](const SimStats& s) { return s.blocksRead + s.blocksWritten >= 3; }, 10000));
-    cli.Signal(SIGINT);
+    cli.Signal(c.signal);
     EXPECT_EQ(cli.Wait(), kExitCancelled) << cli.err();
     EXPECT_NE(cli.err().find(c.says), std::string::npos) << cli.err();
     EXPECT_FALSE(Exists(h.dir().file("out.dat")));
     const SimStats stats = h.sim().Stats();
     EXPECT_LT(write ? stats.blocksWritten : stats.blocksRead, write ? 60 : 64);
+    EXPECT_TRUE(line.Unchanged()) << "the line settings were not given back";
     CSerialPort port;
     EXPECT_EQ(port.OpenExclusive(h.device()), 0);
   }
@@ -454,6 +467,42 @@ TEST(CliLinkCancel, CtrlCEndsTheWaitForASilentRadio) {
   // Well before the four attempts (about 5 s) would have run out.
   EXPECT_LT(h.FromPc().size(), 32u);
   EXPECT_FALSE(Exists(h.dir().file("out.dat")));
+}
+
+// Under a file-size limit a write fails with "File too large" like any other
+// failed write, instead of the limit's signal ending programcli without a word.
+TEST(CliLinkLimits, AFileSizeLimitFailsTheWriteAndKillsNothing) {
+  const struct {
+    const char* name;
+    int blocks;  // of 512 bytes, as ulimit -f counts
+    std::vector<std::string> args;
+    int status;
+    const char* says;
+    const char* left;  // the file that is there afterwards; "" for none
+  } cases[] = {
+      {"a data file", 1, {"new", "-o", "{dir}/new.dat"}, kExitFileError, "File too large", ""},
+      // The trace is told beside the read's own result, which stands.
+      {"a trace", 4, {"read", "--port", "{port}", "-o", "{dir}/new.dat", "--trace", "{dir}/t.txt"}, kExitOk,
+       "was not saved: File too large", "new.dat"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CSimHarness h(PatternImage(1), CSimHarness::Fast());
+    std::vector<std::string> args = {"-c", "ulimit -f " + std::to_string(c.blocks) + " && exec \"$0\" \"$@\"",
+                                     BuiltProgram("programcli")};
+    for (std::string a : c.args) {
+      for (const auto& [key, value] : {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", h.dir().path()}})
+        if (const auto at = a.find(key); at != std::string::npos) a.replace(at, key.size(), value);
+      args.push_back(a);
+    }
+    const ProgramRun run = RunProgram("/bin/sh", args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    ASSERT_EQ(Exists(h.dir().file("new.dat")), *c.left != 0);
+    if (!*c.left) continue;
+    const RadioImage read = Load(h.dir().file(c.left));
+    for (std::size_t a = 0; a < 0x3FB; ++a) ASSERT_EQ(read[a], PatternImage(1)[a]) << std::hex << a;
+  }
 }
 
 TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {
