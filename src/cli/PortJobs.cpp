@@ -98,8 +98,8 @@ PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgre
     done = status == kExitOk ? PortReport{kExitOk, kPortReadInto(job.language) + path, "", {}} : Failed(status, text);
   };
   RadioImage image = job.base;
-  return RunPortSession(PortRequest(task, Direction::Read, job.language, job.settings), steps, image, progress,
-                        hooks, done);
+  return RunPortSession(PortRequest(task, Direction::Read, job.language, job.settings), steps, image, progress, hooks,
+                        done);
 }
 
 PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProgress& progress) {

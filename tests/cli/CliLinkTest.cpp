@@ -482,8 +482,12 @@ TEST(CliLinkLimits, AFileSizeLimitFailsTheWriteAndKillsNothing) {
   } cases[] = {
       {"a data file", 1, {"new", "-o", "{dir}/new.dat"}, kExitFileError, "File too large", ""},
       // The trace is told beside the read's own result, which stands.
-      {"a trace", 4, {"read", "--port", "{port}", "-o", "{dir}/new.dat", "--trace", "{dir}/t.txt"}, kExitOk,
-       "was not saved: File too large", "new.dat"},
+      {"a trace",
+       4,
+       {"read", "--port", "{port}", "-o", "{dir}/new.dat", "--trace", "{dir}/t.txt"},
+       kExitOk,
+       "was not saved: File too large",
+       "new.dat"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -491,7 +495,8 @@ TEST(CliLinkLimits, AFileSizeLimitFailsTheWriteAndKillsNothing) {
     std::vector<std::string> args = {"-c", "ulimit -f " + std::to_string(c.blocks) + " && exec \"$0\" \"$@\"",
                                      BuiltProgram("programcli")};
     for (std::string a : c.args) {
-      for (const auto& [key, value] : {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", h.dir().path()}})
+      for (const auto& [key, value] :
+           {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", h.dir().path()}})
         if (const auto at = a.find(key); at != std::string::npos) a.replace(at, key.size(), value);
       args.push_back(a);
     }

@@ -34,7 +34,7 @@ TEST(PortProbe, WhatEachKindOfPathGives) {
       {dir.file("plain"), ProbeStatus::NotSerial},
       {"/dev/null", ProbeStatus::NotSerial},
       {dir.file("socket"), ProbeStatus::NotSerial},  // it is there: not "missing"
-      {dir.path(), ProbeStatus::OtherError},  // a folder: EISDIR
+      {dir.path(), ProbeStatus::OtherError},         // a folder: EISDIR
   };
   for (const auto& c : cases) EXPECT_EQ(ProbePort(c.first).status, c.second) << c.first;
   ::close(socket);

@@ -227,8 +227,9 @@ void TransferTest::failureGivesOneMessage_data() {
   QTest::addColumn<int>("command");
   QTest::addColumn<QString>("message");
   // The cause under the port's message, as programcli names it.
-  const QString portMessage = "Could not Open the Port,Please check whether the Port are occupied or the device are ok"
-                              "\n{device}: busy: another program has it open";
+  const QString portMessage =
+      "Could not Open the Port,Please check whether the Port are occupied or the device are ok"
+      "\n{device}: busy: another program has it open";
   QTest::newRow("silent radio, Read") << "English"
                                       << "silent" << Cmd::kRead << "Communication Error";
   QTest::newRow("silent radio, Write, Chinese") << "Chinese"
@@ -277,7 +278,8 @@ void TransferTest::failureGivesOneMessage() {
   QVERIFY(window.WaitForEnd());
   if (fault == "silent") QVERIFY2(paintedWhileRunning >= 3, qPrintable(QString::number(paintedWhileRunning)));
 
-  QCOMPARE(window.Messages(), QStringList{QString(message).replace("{device}", QString::fromStdString(window.sim.device()))});
+  QCOMPARE(window.Messages(),
+           QStringList{QString(message).replace("{device}", QString::fromStdString(window.sim.device()))});
   if (fault == "held") QVERIFY(window.sim.FromPc().empty());
   QVERIFY(window.Table() == table);
   if (command == Cmd::kRead) QVERIFY(window.Doc()->image == before);
