@@ -472,41 +472,31 @@ TEST(CliLinkCancel, CtrlCEndsTheWaitForASilentRadio) {
 // Under a file-size limit a write fails with "File too large" like any other
 // failed write, instead of the limit's signal ending programcli without a word.
 TEST(CliLinkLimits, AFileSizeLimitFailsTheWriteAndKillsNothing) {
+  CSimHarness h(PatternImage(1), CSimHarness::Fast());
+  const std::string out = h.dir().file("new.dat");
   const struct {
-    const char* name;
     int blocks;  // of 512 bytes, as ulimit -f counts
     std::vector<std::string> args;
     int status;
     const char* says;
-    const char* left;  // the file that is there afterwards; "" for none
+    bool written;
   } cases[] = {
-      {"a data file", 1, {"new", "-o", "{dir}/new.dat"}, kExitFileError, "File too large", ""},
+      {1, {"new", "-o", out}, kExitFileError, "File too large", false},
       // The trace is told beside the read's own result, which stands.
-      {"a trace",
-       4,
-       {"read", "--port", "{port}", "-o", "{dir}/new.dat", "--trace", "{dir}/t.txt"},
+      {4,
+       {"read", "--port", h.device(), "-o", out, "--trace", h.dir().file("t.txt")},
        kExitOk,
        "was not saved: File too large",
-       "new.dat"},
+       true},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    CSimHarness h(PatternImage(1), CSimHarness::Fast());
     std::vector<std::string> args = {"-c", "ulimit -f " + std::to_string(c.blocks) + " && exec \"$0\" \"$@\"",
                                      BuiltProgram("programcli")};
-    for (std::string a : c.args) {
-      for (const auto& [key, value] :
-           {std::pair<std::string, std::string>{"{port}", h.device()}, {"{dir}", h.dir().path()}})
-        if (const auto at = a.find(key); at != std::string::npos) a.replace(at, key.size(), value);
-      args.push_back(a);
-    }
+    args.insert(args.end(), c.args.begin(), c.args.end());
     const ProgramRun run = RunProgram("/bin/sh", args);
     EXPECT_EQ(run.status, c.status) << run.err;
     EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
-    ASSERT_EQ(Exists(h.dir().file("new.dat")), *c.left != 0);
-    if (!*c.left) continue;
-    const RadioImage read = Load(h.dir().file(c.left));
-    for (std::size_t a = 0; a < 0x3FB; ++a) ASSERT_EQ(read[a], PatternImage(1)[a]) << std::hex << a;
+    EXPECT_EQ(Exists(out), c.written) << c.args[0];
   }
 }
 
