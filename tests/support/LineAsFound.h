@@ -27,9 +27,7 @@ class CLineAsFound {
   int fd() const { return m_fd; }
   bool Unchanged() const {
     termios now{};
-    return ::tcgetattr(m_fd, &now) == 0 && now.c_iflag == m_found.c_iflag && now.c_oflag == m_found.c_oflag &&
-           now.c_cflag == m_found.c_cflag && now.c_lflag == m_found.c_lflag &&
-           std::memcmp(now.c_cc, m_found.c_cc, sizeof now.c_cc) == 0;
+    return ::tcgetattr(m_fd, &now) == 0 && std::memcmp(&now, &m_found, sizeof now) == 0;
   }
 
  private:
