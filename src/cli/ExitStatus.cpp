@@ -10,7 +10,7 @@ const char* ExitStatusHelp() {
          "  5  wrong size: a data file shorter or longer than 1040 bytes\n"
          "  6  the serial port could not be opened\n"
          "  7  Communication Error\n"
-         "  8  cancelled (Ctrl+C)\n"
+         "  8  cancelled (Ctrl+C, SIGTERM or SIGHUP)\n"
          "  9  service password refused: nothing was sent\n"
          " 10  verify failed: the radio does not hold what was written\n"
          " 11  import-csv: lines were refused; the other channels were written\n"

@@ -10,7 +10,7 @@ enum ExitStatus {
   kExitShortFile = 5,        // a data file shorter or longer than 1040 bytes
   kExitPortNotOpened = 6,    // the serial port could not be opened
   kExitCommunication = 7,    // "Communication Error"
-  kExitCancelled = 8,        // Ctrl+C between blocks
+  kExitCancelled = 8,        // Ctrl+C, SIGTERM or SIGHUP between blocks
   kExitPasswordRefused = 9,  // wrong service password: nothing was sent
   kExitVerifyFailed = 10,    // write --verify: the radio does not hold what was sent
   kExitLinesRefused = 11,    // import-csv: lines refused, the rest written

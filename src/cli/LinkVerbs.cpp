@@ -1,9 +1,7 @@
 #include "cli/LinkVerbs.h"
 
-#include <signal.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
 
 #include "cli/CliArgs.h"
@@ -11,21 +9,8 @@
 #include "core/files/ProgramFolder.h"
 #include "core/files/SaveTarget.h"
 #include "core/link/PortNames.h"
-#include "core/link/PortProbe.h"
 #include "core/profile/ProfileFile.h"
 #include "core/profile/ProgramProfile.h"
-
-namespace {
-
-// Read by every port thread of a fleet run; a lock-free atomic is both
-// signal-safe and free of a data race.
-std::atomic<bool> g_interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
-struct sigaction g_previous {};
-
-extern "C" void OnInterrupt(int) { g_interrupted = true; }
-
-}  // namespace
 
 void LoadProgramProfile(CProfileFile& profile) {
   const std::string path = ProgramProfilePaths(ProgramFolder()).read;
@@ -56,18 +41,6 @@ bool ParseLangOption(const char* verb, const std::string& value, Language& langu
   UsageError(verb, "--lang takes English or Chinese, not '" + value + "'");
   return false;
 }
-
-CInterruptCatcher::CInterruptCatcher() {
-  g_interrupted = false;
-  struct sigaction sa {};
-  sa.sa_handler = OnInterrupt;
-  sigemptyset(&sa.sa_mask);
-  ::sigaction(SIGINT, &sa, &g_previous);
-}
-
-CInterruptCatcher::~CInterruptCatcher() { ::sigaction(SIGINT, &g_previous, nullptr); }
-
-bool CInterruptCatcher::Interrupted() { return g_interrupted; }
 
 CProgressPrinter::CProgressPrinter(const char* caption)
     : m_caption(caption), m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
@@ -103,15 +76,15 @@ int TransferExitStatus(TransferOutcome outcome) {
   return kExitFailure;
 }
 
-std::string TransferFailureText(const TransferResult& result, const std::string& device, Language language) {
+std::string TransferFailureText(const TransferResult& result, Language language) {
   std::string text;
   switch (result.outcome) {
     case TransferOutcome::Succeeded: return text;
     case TransferOutcome::PortNotOpened:
-      text =
-          result.message + "\n  " + device + ": " + DescribeProbe(ClassifyOpenError(device, result.sysError), language);
+    case TransferOutcome::CommunicationError:
+      // The lines under the message (the port's cause) are details, as below.
+      for (const char c : result.message) text += c == '\n' ? std::string("\n  ") : std::string(1, c);
       break;
-    case TransferOutcome::CommunicationError: text = result.message; break;
     case TransferOutcome::Cancelled: text = CancelledMessage(language); break;
   }
   for (const std::string& line : TransferFailureDetails(result, language)) text += "\n  " + line;

@@ -1,9 +1,10 @@
 #pragma once
 // What read, write and ports share: finding the device behind a port name,
-// progress on stderr, Ctrl+C, and turning a transfer's result into a message
+// progress on stderr, and turning a transfer's result into a message
 // and an exit status.
 #include <string>
 
+#include "core/files/ProcessSignals.h"
 #include "core/lang/Language.h"
 #include "core/link/TransferDriver.h"
 
@@ -20,16 +21,6 @@ bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& 
 
 // --lang English|Chinese (default English); false after printing a usage error.
 bool ParseLangOption(const char* verb, const std::string& value, Language& language);
-
-// SIGINT sets a flag instead of ending the process, for as long as this lives.
-class CInterruptCatcher {
- public:
-  CInterruptCatcher();
-  ~CInterruptCatcher();
-  CInterruptCatcher(const CInterruptCatcher&) = delete;
-  CInterruptCatcher& operator=(const CInterruptCatcher&) = delete;
-  static bool Interrupted();
-};
 
 // A bar with the percentage when stderr is a terminal, "NN%" lines otherwise.
 class CProgressPrinter {
@@ -48,6 +39,6 @@ class CProgressPrinter {
 // The message of a failed transfer, printed after "programcli VERB: ", then
 // in plain words why (the port's probe, the step that failed, a partly
 // written radio), in the language asked for; empty on success.
-std::string TransferFailureText(const TransferResult& result, const std::string& device, Language language);
+std::string TransferFailureText(const TransferResult& result, Language language);
 // The exit status of the outcome.
 int TransferExitStatus(TransferOutcome outcome);

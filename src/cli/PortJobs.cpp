@@ -23,8 +23,8 @@ PortReport Failed(int status, const std::string& text) {
   return report;
 }
 
-PortReport FromTransfer(const TransferResult& result, const PortTask& task, Language language) {
-  return Failed(TransferExitStatus(result.outcome), TransferFailureText(result, task.device, language));
+PortReport FromTransfer(const TransferResult& result, Language language) {
+  return Failed(TransferExitStatus(result.outcome), TransferFailureText(result, language));
 }
 
 MainTransferRequest PortRequest(const PortTask& task, Direction direction, Language language,
@@ -42,8 +42,7 @@ MainTransferRequest PortRequest(const PortTask& task, Direction direction, Langu
 // the read-back's); `done` is the report of a success, as it stands once the
 // session is over.
 PortReport RunPortSession(MainTransferRequest request, const TransferSteps& steps, RadioImage& image,
-                          const PortTask& task, const PortProgress& progress, TransferHooks hooks,
-                          const PortReport& done) {
+                          const PortProgress& progress, TransferHooks hooks, const PortReport& done) {
   const Language language = request.language;
   std::string caption;
   request.onProgress = [&](const TransferProgress& p) { progress(caption, p); };
@@ -56,7 +55,7 @@ PortReport RunPortSession(MainTransferRequest request, const TransferSteps& step
     case SessionOutcome::TraceNotCreated: report = Failed(kExitFileError, result.FailureMessage()); break;
     case SessionOutcome::VerifyFailed: report = Failed(kExitVerifyFailed, result.FailureMessage()); break;
     default:  // the port, the line or Ctrl+C, in the transfer or its read-back
-      report = FromTransfer(result.transfer.ok() ? result.verify->readBack : result.transfer, task, language);
+      report = FromTransfer(result.transfer.ok() ? result.verify->readBack : result.transfer, language);
       break;
   }
   for (std::string& warning : SessionWarnings(result, language)) report.warnings.push_back(std::move(warning));
@@ -99,8 +98,8 @@ PortReport RunReadJob(const ReadJob& job, const PortTask& task, const PortProgre
     done = status == kExitOk ? PortReport{kExitOk, kPortReadInto(job.language) + path, "", {}} : Failed(status, text);
   };
   RadioImage image = job.base;
-  return RunPortSession(PortRequest(task, Direction::Read, job.language, job.settings), steps, image, task, progress,
-                        hooks, done);
+  return RunPortSession(PortRequest(task, Direction::Read, job.language, job.settings), steps, image, progress, hooks,
+                        done);
 }
 
 PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProgress& progress) {
@@ -111,5 +110,5 @@ PortReport RunWriteJob(const WriteJob& job, const PortTask& task, const PortProg
   MainTransferRequest request = PortRequest(task, Direction::Write, job.language, job.settings);
   request.serviceMode = job.serviceMode;
   RadioImage image = job.image;
-  return RunPortSession(request, steps, image, task, progress, {}, done);
+  return RunPortSession(request, steps, image, progress, {}, done);
 }

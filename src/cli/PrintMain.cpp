@@ -2,5 +2,9 @@
 // that only printing loads Qt. programcli passes it the words after "print";
 // its output and exit statuses are the verb's.
 #include "cli/Verb.h"
+#include "core/files/ProcessSignals.h"
 
-int main(int argc, char** argv) { return RunPrint(Args(argv + 1, argv + argc)); }
+int main(int argc, char** argv) {
+  SetUpProcessSignals();
+  return RunPrint(Args(argv + 1, argv + argc));
+}

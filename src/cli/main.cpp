@@ -5,6 +5,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
+#include "core/files/ProcessSignals.h"
 #include "core/files/ProgramVersion.h"
 
 namespace {
@@ -37,6 +38,7 @@ std::string HelpText() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  SetUpProcessSignals();
   if (argc < 2) {
     std::fputs(HelpText().c_str(), stderr);
     return kExitUsage;

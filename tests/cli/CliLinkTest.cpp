@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -21,6 +22,7 @@
 #include "core/link/SimHarness.h"
 #include "core/radio/ChannelCodecs.h"
 #include "core/radio/ChannelTable.h"
+#include "support/LineAsFound.h"
 
 namespace {
 
@@ -391,15 +393,25 @@ INSTANTIATE_TEST_SUITE_P(
                        "out.dat': it is the same file as '"}),
     [](const ::testing::TestParamInfo<CliFailureCase>& i) { return std::string(i.param.name); });
 
+// Ctrl+C, a kill (SIGTERM) and a terminal gone (SIGHUP) alike: the transfer
+// stops between blocks, says what the radio holds, and gives the port back
+// with its line settings as found.
 TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {
+  constexpr const char* kPartly = "the radio now holds a partly written memory";
   const struct {
     const char* verb;
+    int signal;
     const char* says;
-  } cases[] = {{"read", "cancelled"}, {"write", "the radio now holds a partly written memory"}};
+  } cases[] = {{"read", SIGINT, "cancelled"},
+               {"write", SIGINT, kPartly},
+               {"write", SIGTERM, kPartly},
+               {"write", SIGHUP, kPartly}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.verb) + " " + ::strsignal(c.signal));
     SimOptions options;
     options.baud = 1200;  // a transfer of about 14 s: plenty of blocks to interrupt
     CSimHarness h(PatternImage(1), options);
+    const CLineAsFound line(h.device());
     const bool write = std::string(c.verb) == "write";
     ASSERT_TRUE(SaveDataFile(h.dir().file("in.dat"), PatternImage(2)).ok());
     const std::vector<std::string> args =
@@ -408,12 +420,13 @@ TEST(CliLinkCancel, CtrlCBetweenBlocksWritesNoFileAndFreesThePort) {
     CBackground cli(BuiltProgram("programcli"), args, h.dir());
     ASSERT_TRUE(cli.started());
     ASSERT_TRUE(h.sim().WaitFor([](const SimStats& s) { return s.blocksRead + s.blocksWritten >= 3; }, 10000));
-    cli.Signal(SIGINT);
+    cli.Signal(c.signal);
     EXPECT_EQ(cli.Wait(), kExitCancelled) << cli.err();
     EXPECT_NE(cli.err().find(c.says), std::string::npos) << cli.err();
     EXPECT_FALSE(Exists(h.dir().file("out.dat")));
     const SimStats stats = h.sim().Stats();
     EXPECT_LT(write ? stats.blocksWritten : stats.blocksRead, write ? 60 : 64);
+    EXPECT_TRUE(line.Unchanged()) << "the line settings were not given back";
     CSerialPort port;
     EXPECT_EQ(port.OpenExclusive(h.device()), 0);
   }
@@ -454,6 +467,37 @@ TEST(CliLinkCancel, CtrlCEndsTheWaitForASilentRadio) {
   // Well before the four attempts (about 5 s) would have run out.
   EXPECT_LT(h.FromPc().size(), 32u);
   EXPECT_FALSE(Exists(h.dir().file("out.dat")));
+}
+
+// Under a file-size limit a write fails with "File too large" like any other
+// failed write, instead of the limit's signal ending programcli without a word.
+TEST(CliLinkLimits, AFileSizeLimitFailsTheWriteAndKillsNothing) {
+  CSimHarness h(PatternImage(1), CSimHarness::Fast());
+  const std::string out = h.dir().file("new.dat");
+  const struct {
+    int blocks;  // of 512 bytes, as ulimit -f counts
+    std::vector<std::string> args;
+    int status;
+    const char* says;
+    bool written;
+  } cases[] = {
+      {1, {"new", "-o", out}, kExitFileError, "File too large", false},
+      // The trace is told beside the read's own result, which stands.
+      {4,
+       {"read", "--port", h.device(), "-o", out, "--trace", h.dir().file("t.txt")},
+       kExitOk,
+       "was not saved: File too large",
+       true},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"-c", "ulimit -f " + std::to_string(c.blocks) + " && exec \"$0\" \"$@\"",
+                                     BuiltProgram("programcli")};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const ProgramRun run = RunProgram("/bin/sh", args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    EXPECT_EQ(Exists(out), c.written) << c.args[0];
+  }
 }
 
 TEST(CliLinkSimulator, TheRadiosimProgramServesTransfersAndSavesOnExit) {

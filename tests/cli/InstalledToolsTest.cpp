@@ -40,6 +40,12 @@ TEST(InstalledTools, VersionOfEachProgram) {
       EXPECT_NE(full.status, 0) << name << " " << option << ": an output that could not be written";
       EXPECT_EQ(full.err.rfind(name + ": cannot write the output: ", 0), 0u) << full.err;
     }
+    // Past a file-size limit a write fails like any other: no signal ends the program.
+    TempDir dir;
+    dir.Write("full", std::string(512, 'x'));
+    const ProgramRun limited = RunProgram(
+        "/bin/sh", {"-c", "ulimit -f 1 && exec \"$0\" --version >>\"$1\"", BuiltProgram(name), dir.file("full")});
+    EXPECT_EQ(limited.err, name + ": cannot write the output: File too large\n") << limited.status;
   }
 }
 

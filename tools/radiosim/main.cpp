@@ -9,6 +9,7 @@
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
 #include "core/files/NewDocumentImage.h"
+#include "core/files/ProcessSignals.h"
 #include "core/files/ProgramVersion.h"
 #include "core/files/SafeFileWrite.h"
 namespace {
@@ -22,6 +23,7 @@ extern "C" void OnStopSignal(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  SetUpProcessSignals();
   SimCommandLine cmd;
   std::string error;
   if (!ParseSimCommandLine(std::vector<std::string>(argv + 1, argv + argc), cmd, error)) {

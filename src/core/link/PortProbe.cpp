@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/link/PortDevice.h"
 #include "core/link/SerialPort.h"
 #include "core/link/TransferTexts.h"
 
@@ -47,6 +48,13 @@ void NameWhoMayOpen(const std::string& device, ProbeResult& r) {
     r.owner = UserName(st.st_uid);
 }
 
+// Opening a socket fails as a device without hardware does (ENXIO), yet the
+// path is there: it is no serial device, not a missing one.
+bool IsOtherThanADevice(const std::string& device) {
+  struct stat st {};
+  return ::stat(device.c_str(), &st) == 0 && !S_ISCHR(st.st_mode);
+}
+
 std::string Fill(const char* text, const std::string& name) {
   std::string out;
   for (const char* p = text; *p; ++p) {
@@ -67,7 +75,7 @@ ProbeResult ClassifyOpenError(const std::string& device, int err) {
     case 0: r.status = ProbeStatus::Available; break;
     case ENOENT:
     case ENODEV:
-    case ENXIO: r.status = ProbeStatus::Missing; break;
+    case ENXIO: r.status = IsOtherThanADevice(device) ? ProbeStatus::NotSerial : ProbeStatus::Missing; break;
     case EBUSY:
     case EWOULDBLOCK: r.status = ProbeStatus::Busy; break;
     case EACCES:
@@ -102,4 +110,16 @@ std::string DescribeProbe(const ProbeResult& result, Language language) {
     case ProbeStatus::OtherError: break;
   }
   return std::string(kPortCannotOpenText(language)) + std::strerror(result.sysError);
+}
+
+std::string PortOpenCauseText(const std::string& device, int err, Language language) {
+  return device + kDeviceFieldSeparator(language) + DescribeProbe(ClassifyOpenError(device, err), language);
+}
+
+std::string PortStateText(const std::string& device, const ProbeResult& probe, Language language) {
+  const PortDevice described = DescribePortDevice(device);
+  std::string text = PortDeviceText(described, language);
+  // A device that is not there already says so.
+  if (described.present && probe.status != ProbeStatus::Available) text += "\n" + DescribeProbe(probe, language);
+  return text;
 }

@@ -30,3 +30,11 @@ ProbeResult ClassifyOpenError(const std::string& device, int err);
 
 // One line for the user: "available", "missing", "busy: ...", ...
 std::string DescribeProbe(const ProbeResult& result, Language language = Language::English);
+
+// The line under a port's "could not open" message, in the window and in
+// programcli alike: the device and why, "/dev/ttyUSB0: busy: ...".
+std::string PortOpenCauseText(const std::string& device, int err, Language language);
+
+// A port's tool tip in the port dialog: the device (PortDeviceText), and for
+// one that is there but cannot be opened now, why.
+std::string PortStateText(const std::string& device, const ProbeResult& probe, Language language);

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <memory>
 
 namespace {
 
@@ -48,6 +49,10 @@ short WaitFor(int fd, short events, Clock::time_point deadline) {
 
 }  // namespace
 
+CSerialPort::CSerialPort() : m_pSavedLine(std::make_unique<termios>()) {}
+
+CSerialPort::~CSerialPort() { Close(); }
+
 int CSerialPort::OpenExclusive(const std::string& device) {
   Close();
   // Non-blocking: opening a real port must not wait for a carrier.
@@ -57,6 +62,13 @@ int CSerialPort::OpenExclusive(const std::string& device) {
     ::close(fd);
     return ENOTTY;
   }
+  // The kernel lets root open a tty that another program holds exclusively;
+  // a handshake sent then would land in that program's line.
+  int held = 0;
+  if (::ioctl(fd, TIOCGEXCL, &held) == 0 && held != 0) {
+    ::close(fd);
+    return EBUSY;
+  }
   // TIOCEXCL keeps other opens out (except root's); the lock also stops
   // another instance of this program running as root.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -64,7 +76,9 @@ int CSerialPort::OpenExclusive(const std::string& device) {
     ::close(fd);
     return err;
   }
-  if (::ioctl(fd, TIOCEXCL) != 0) {
+  // What the line was, to give it back as found: a terminal used as a port
+  // must not be left raw at 9600 baud.
+  if (::tcgetattr(fd, m_pSavedLine.get()) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
     const int err = errno;
     ::close(fd);
     return err;
@@ -175,8 +189,11 @@ void CSerialPort::Purge() {
 
 void CSerialPort::Close() {
   if (m_fd < 0) return;
-  // The exclusive flag belongs to the tty, not to this descriptor: leave it
-  // set and a tty kept open elsewhere stays locked after we are gone.
+  // The settings and the exclusive flag belong to the tty, not to this
+  // descriptor: a tty kept open elsewhere would stay raw and locked after we
+  // are gone. The flag is ours to clear: a port held by another is never
+  // opened.
+  (void)::tcsetattr(m_fd, TCSANOW, m_pSavedLine.get());
   (void)::ioctl(m_fd, TIOCNXCL);
   ::close(m_fd);
   m_fd = -1;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/link/PortProbe.h"
 #include "core/link/SerialPort.h"
 
 namespace {
@@ -60,7 +61,8 @@ TransferResult RunMainTransfer(const MainTransferRequest& request, RadioImage& i
       break;
     case LinkStatus::PortOpenFailed:
       result.outcome = TransferOutcome::PortNotOpened;
-      result.message = PortOpenFailedMessage(request.language);
+      result.message = PortOpenFailedMessage(request.language) + std::string("\n") +
+                       PortOpenCauseText(request.device, result.sysError, request.language);
       break;
     case LinkStatus::Cancelled: result.outcome = TransferOutcome::Cancelled; break;
     default:
@@ -91,7 +93,8 @@ TransferResult RunServiceTransfer(const ServiceTransferRequest& request, const L
       break;
     case LinkStatus::PortOpenFailed:
       result.outcome = TransferOutcome::PortNotOpened;
-      result.message = ServicePortOpenFailedMessage(request.language);
+      result.message = ServicePortOpenFailedMessage(request.language) + std::string("\n") +
+                       PortOpenCauseText(request.device, result.sysError, request.language);
       break;
     default:
       result.outcome = TransferOutcome::CommunicationError;

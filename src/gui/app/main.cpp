@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "core/files/ProcessSignals.h"
 #include "core/files/ProgramFolder.h"
 #include "core/files/ProgramVersion.h"
 #include "gui/app/ProgramApp.h"
 
 int main(int argc, char** argv) {
+  SetUpProcessSignals();
   // Answered before Qt starts, so that they need no display.
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return PrintVersion("Program");
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {

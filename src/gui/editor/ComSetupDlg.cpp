@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/link/PortDevice.h"
 #include "core/link/PortProbe.h"
 #include "core/profile/ProfileFile.h"
 #include "core/shell/ResourceIds.h"
@@ -68,8 +67,9 @@ void CComSetupDlg::OnInitDialog() {
   for (int n = kFirstPort; n <= kLastPort; ++n) {
     const std::string device = DevicePathForPort(n, g_profile);
     QRadioButton* button = PortButton(n);
-    button->setEnabled(ProbePort(device).status == ProbeStatus::Available);
-    button->setToolTip(FromStd(PortDeviceText(DescribePortDevice(device), CurrentLanguage())));
+    const ProbeResult probe = ProbePort(device);
+    button->setEnabled(probe.status == ProbeStatus::Available);
+    button->setToolTip(FromStd(PortStateText(device, probe, CurrentLanguage())));
   }
   // The current port is checked only when it can be opened now; its number
   // is read back from the name as the name rule wrote it.

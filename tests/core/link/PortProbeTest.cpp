@@ -2,10 +2,13 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 #include "core/link/PortProbe.h"
 #include "core/link/SerialPort.h"
@@ -17,6 +20,11 @@ namespace {
 TEST(PortProbe, WhatEachKindOfPathGives) {
   TempDir dir;
   dir.Write("plain", "not a device");
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", dir.file("socket").c_str());
+  ASSERT_EQ(::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << address.sun_path;
   Pty pty;
   ASSERT_FALSE(pty.slave().empty());
   const std::pair<std::string, ProbeStatus> cases[] = {
@@ -25,9 +33,11 @@ TEST(PortProbe, WhatEachKindOfPathGives) {
       {"", ProbeStatus::Missing},
       {dir.file("plain"), ProbeStatus::NotSerial},
       {"/dev/null", ProbeStatus::NotSerial},
-      {dir.path(), ProbeStatus::OtherError},  // a folder: EISDIR
+      {dir.file("socket"), ProbeStatus::NotSerial},  // it is there: not "missing"
+      {dir.path(), ProbeStatus::OtherError},         // a folder: EISDIR
   };
   for (const auto& c : cases) EXPECT_EQ(ProbePort(c.first).status, c.second) << c.first;
+  ::close(socket);
 }
 
 TEST(PortProbe, BusyWhileHeldAndFreeAtOnceAfterClose) {

@@ -2,11 +2,15 @@
 // left as it was, and the port free again at once.
 #include <gtest/gtest.h>
 
+#include <sys/ioctl.h>
+
 #include <cerrno>
 
+#include "core/link/PortProbe.h"
 #include "core/link/SerialPort.h"
 #include "core/link/SimHarness.h"
 #include "core/link/TransferDriver.h"
+#include "support/LineAsFound.h"
 
 namespace {
 
@@ -29,6 +33,7 @@ TEST_P(TransferFault, EndsInCommunicationErrorWithThePortFree) {
   ASSERT_TRUE(ApplyFault(c.fault, options.faults, error)) << error;
   const RadioImage radio = PatternImage(1);
   CSimHarness h(radio, options);
+  const CLineAsFound line(h.device());
 
   RadioImage image = PatternImage(2);
   const RadioImage before = image;
@@ -48,6 +53,8 @@ TEST_P(TransferFault, EndsInCommunicationErrorWithThePortFree) {
   // A failed Read changes nothing; a Write never changes the image.
   EXPECT_EQ(image, before);
 
+  // A line that hung up is gone with its settings.
+  if (options.faults.hangupAt == 0) EXPECT_TRUE(line.Unchanged()) << "the line settings were not given back";
   if (options.faults.hangupAt != 0)
     ASSERT_TRUE(h.sim().WaitFor([](const SimStats& s) { return s.hangups == 1; }, 2000));
   CSerialPort port;
@@ -60,6 +67,7 @@ TEST_P(TransferFault, EndsInCommunicationErrorWithThePortFree) {
   RadioImage next;
   const TransferResult again = RunMainTransfer(request, next);
   ASSERT_TRUE(again.ok()) << LinkStatusName(again.status);
+  if (options.faults.hangupAt == 0) EXPECT_TRUE(line.Unchanged()) << "nor after a transfer that succeeded";
   const RadioImage memory = h.sim().Memory();
   for (std::size_t a = 0; a < 0x3FB; ++a) ASSERT_EQ(next[a], memory[a]) << std::hex << a;
 }
@@ -107,7 +115,8 @@ TEST(TransferPortFailure, MissingDeviceSendsNothingAndSaysWhy) {
     EXPECT_EQ(r.outcome, TransferOutcome::PortNotOpened);
     EXPECT_EQ(r.status, LinkStatus::PortOpenFailed);
     EXPECT_EQ(r.sysError, ENOENT);
-    EXPECT_EQ(r.message, PortOpenFailedMessage(language));
+    EXPECT_EQ(r.message, std::string(PortOpenFailedMessage(language)) + "\n" + request.device +
+                             kDeviceFieldSeparator(language) + kPortMissingText(language));
   }
   EXPECT_EQ(image, before);
 
@@ -115,7 +124,7 @@ TEST(TransferPortFailure, MissingDeviceSendsNothingAndSaysWhy) {
   service.device = dir.file("no-such-device");
   const TransferResult s = RunServiceTransfer(service, image);
   EXPECT_EQ(s.outcome, TransferOutcome::PortNotOpened);
-  EXPECT_EQ(s.message, "Open the serial port fails");
+  EXPECT_EQ(s.message, "Open the serial port fails\n" + service.device + ": missing: no such device");
 }
 
 TEST(TransferPortFailure, PortHeldByAnotherProgramReachesNoRadio) {
@@ -131,8 +140,30 @@ TEST(TransferPortFailure, PortHeldByAnotherProgramReachesNoRadio) {
   EXPECT_TRUE(h.FromPc().empty());
 }
 
+// Root may open a tty that another program holds with TIOCEXCL: the port
+// refuses it as busy all the same, sends nothing into that program's line and
+// leaves its flag and its settings as they were.
+TEST(TransferPortFailure, AnExclusiveHolderKeepsItsLineAndItsFlag) {
+  CSimHarness h(PatternImage(1), CSimHarness::Fast());
+  const CLineAsFound holder(h.device());
+  ASSERT_EQ(::ioctl(holder.fd(), TIOCEXCL), 0);
+  RadioImage image;
+  MainTransferRequest request;
+  request.device = h.device();
+  request.settings = FastLinkSettings();
+  const TransferResult r = RunMainTransfer(request, image);
+  EXPECT_EQ(r.outcome, TransferOutcome::PortNotOpened);
+  EXPECT_NE(r.message.find(kPortBusyText(Language::English)), std::string::npos) << r.message;
+  EXPECT_TRUE(h.FromPc().empty());
+  int held = 0;
+  EXPECT_EQ(::ioctl(holder.fd(), TIOCGEXCL, &held), 0);
+  EXPECT_EQ(held, 1) << "another program's exclusive flag was cleared";
+  EXPECT_TRUE(holder.Unchanged());
+}
+
 TEST(TransferCancel, BetweenBlocksStopsAfterTheCurrentBlockAndKeepsTheImage) {
   CSimHarness h(PatternImage(1), CSimHarness::Fast());
+  const CLineAsFound line(h.device());
   RadioImage image = PatternImage(2);
   const RadioImage before = image;
   int done = 0;
@@ -146,6 +177,7 @@ TEST(TransferCancel, BetweenBlocksStopsAfterTheCurrentBlockAndKeepsTheImage) {
   EXPECT_EQ(done, 10);
   EXPECT_EQ(image, before);
   EXPECT_EQ(h.sim().Stats().blocksRead, 10);
+  EXPECT_TRUE(line.Unchanged());
   CSerialPort port;
   EXPECT_EQ(port.OpenExclusive(h.device()), 0);
 }

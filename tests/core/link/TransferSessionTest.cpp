@@ -177,6 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Trace::InASharedFolder, Backup::Shared, kOk, "Read Data", "",
                     "No backup was saved|was not saved: the folder, or one above it, can be written by another user",
                     ""},
+        SessionCase{"read_with_verify_on_is_not_read_back", false, R, "", true, false, Trace::InItsOwnFolder,
+                    Backup::None, kOk, "Read Data", "# Read Data", "", ""},
         SessionCase{"verified_write", false, W, "", true, false, Trace::InItsOwnFolder, Backup::Kept, kOk,
                     "Write Data|Verify", "# Write Data|# Verify", "", ""},
         SessionCase{"dropped_block_fails_the_read_back", false, W, "drop-block:5", true, false, Trace::None,

@@ -103,10 +103,13 @@ void PortSettingTest::portDialog() {
     for (int n = 1; n <= 16; ++n) {
       QRadioButton* port = ports->PortButton(n);
       if (port->isChecked()) shownChecked = n;
-      // The tool tip names the device: where the link leads, or that it is missing.
+      // The tool tip names the device: where the link leads, or that it is
+      // missing; and for one held by another program, that it is busy.
       const QString link = QString::fromStdString(links.file("com" + std::to_string(n)));
       const QString tip = port->toolTip();
-      const bool tipOk = present.contains(n) ? tip.startsWith(link + " -> /dev/pts/") : tip == link + " (not present)";
+      const bool tipOk = present.contains(n) ? tip.startsWith(link + " -> /dev/pts/") &&
+                                                   tip.endsWith("\nbusy: another program has it open") == (n == held)
+                                             : tip == link + " (not present)";
       if (port->isEnabled() != (present.contains(n) && n != held) || !tipOk)
         wrong << QStringLiteral("COM%1 %2 \"%3\"").arg(n).arg(port->isEnabled()).arg(tip);
     }

@@ -226,7 +226,10 @@ void TransferTest::failureGivesOneMessage_data() {
   QTest::addColumn<QString>("fault");  // "held": another program has the port
   QTest::addColumn<int>("command");
   QTest::addColumn<QString>("message");
-  const QString portMessage = "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
+  // The cause under the port's message, as programcli names it.
+  const QString portMessage =
+      "Could not Open the Port,Please check whether the Port are occupied or the device are ok"
+      "\n{device}: busy: another program has it open";
   QTest::newRow("silent radio, Read") << "English"
                                       << "silent" << Cmd::kRead << "Communication Error";
   QTest::newRow("silent radio, Write, Chinese") << "Chinese"
@@ -239,6 +242,10 @@ void TransferTest::failureGivesOneMessage_data() {
                                    << "held" << Cmd::kRead << portMessage;
   QTest::newRow("held port, Write") << "English"
                                     << "held" << Cmd::kWrite << portMessage;
+  QTest::newRow("held port, Chinese") << "Chinese"
+                                      << "held" << Cmd::kRead
+                                      << "无法打开串口，请检查串口是否被占用或设备是否正常\n{device}："
+                                         "被占用：另一个程序正在使用它";
 }
 
 void TransferTest::failureGivesOneMessage() {
@@ -271,7 +278,8 @@ void TransferTest::failureGivesOneMessage() {
   QVERIFY(window.WaitForEnd());
   if (fault == "silent") QVERIFY2(paintedWhileRunning >= 3, qPrintable(QString::number(paintedWhileRunning)));
 
-  QCOMPARE(window.Messages(), QStringList{message});
+  QCOMPARE(window.Messages(),
+           QStringList{QString(message).replace("{device}", QString::fromStdString(window.sim.device()))});
   if (fault == "held") QVERIFY(window.sim.FromPc().empty());
   QVERIFY(window.Table() == table);
   if (command == Cmd::kRead) QVERIFY(window.Doc()->image == before);

@@ -365,10 +365,10 @@ void ServiceDialogsTest::transfer_data() {
                                               << "Communication Error";
   QTest::newRow("param Read, no port") << "param" << false << "no port"
                                        << "English"
-                                       << "Open the serial port fails";
+                                       << "Open the serial port fails\n{device}: missing: no such device";
   QTest::newRow("power Write, no port") << "power" << true << "no port"
                                         << "Chinese"
-                                        << "打开串口失败";
+                                        << "打开串口失败\n{device}：不存在：没有这个设备";
 }
 
 void ServiceDialogsTest::transfer() {
@@ -410,7 +410,7 @@ void ServiceDialogsTest::transfer() {
 
   QVERIFY(!shownBeforeEnd);
   QCOMPARE(s.shell.messages.size(), std::size_t{1});
-  QCOMPARE(s.shell.messages.front().text, message);
+  QCOMPARE(s.shell.messages.front().text, QString(message).replace("{device}", QString::fromStdString(g_strPortName)));
 
   // Only the dialog's area may change: a Read takes the radio's bytes, a
   // Write keeps the edited value (the normalised area too, for parameters).

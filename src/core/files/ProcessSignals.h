@@ -1,0 +1,23 @@
+#pragma once
+// What the program does with the signals the world sends it. Every signal call
+// of the window and of programcli is in this file, so that another system
+// needs this file and no other.
+
+// Once, first thing in main, in every program that writes files: a file-size
+// limit (ulimit -f) then makes a write fail with EFBIG, "File too large",
+// which the save and the serial trace report like any failed write, instead
+// of ending the process without a word, a radio half written and edits lost.
+void SetUpProcessSignals();
+
+// For as long as one lives, Ctrl+C (SIGINT), SIGTERM and SIGHUP set a flag
+// instead of ending the process: a transfer stops between blocks and says
+// what the radio holds, and the port is closed and its line settings given
+// back.
+class CInterruptCatcher {
+ public:
+  CInterruptCatcher();
+  ~CInterruptCatcher();
+  CInterruptCatcher(const CInterruptCatcher&) = delete;
+  CInterruptCatcher& operator=(const CInterruptCatcher&) = delete;
+  static bool Interrupted();
+};
