@@ -37,7 +37,7 @@ DataFileResult CProgramDoc::OnSaveDocument(const std::string& path) {
 }
 
 void CProgramDoc::SetModifiedFlag(bool modified) {
-  if (modified == m_bModified) return;
+  if (!modified && !m_bModified) return;
   m_bModified = modified;
   if (m_onModified) m_onModified(modified);
 }

@@ -2,6 +2,7 @@
 // Creates a document together with its channel window and view, for a new
 // document or one opened from a data file.
 #include <QString>
+#include <functional>
 
 class QMdiArea;
 class CChildFrame;
@@ -24,7 +25,11 @@ class CDocTemplate {
   CChildFrame* OpenDocumentFile(const QString& path, CChildFrame* previous, bool reportShortFile = false,
                                 OpenAs as = OpenAs::File);
 
+  // Told each channel window made, once it shows its document.
+  void SetFrameAddedHandler(std::function<void(CChildFrame*)> handler) { m_onFrameAdded = std::move(handler); }
+
  private:
   CChildFrame* AddFrame(CChildFrame* frame);
   QMdiArea* m_pArea;
+  std::function<void(CChildFrame*)> m_onFrameAdded;
 };
