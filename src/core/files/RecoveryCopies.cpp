@@ -63,7 +63,8 @@ std::optional<std::string> CopyOwner(const std::string& name) {
 // Whether `fd` is still the file at `path`: a lock on a file that another
 // start has just removed guards nothing.
 bool IsFileAt(int fd, const std::string& path) {
-  struct stat held {}, named {};
+  struct stat held {
+  }, named{};
   return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
          held.st_ino == named.st_ino;
 }

@@ -159,8 +159,9 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
 
 void CProgramApp::StartRecovery() {
   CMainFrame* frame = m_pMainFrame.get();
-  m_pRecovery = std::make_unique<CRecoveryKeeper>(RecoveryFolder(g_profile.GetString("Setup", "AppName", "")),
-                                                  [frame](const QString& note) { frame->statusBar()->showMessage(note); });
+  m_pRecovery =
+      std::make_unique<CRecoveryKeeper>(RecoveryFolder(g_profile.GetString("Setup", "AppName", "")),
+                                        [frame](const QString& note) { frame->statusBar()->showMessage(note); });
   m_pDocTemplate->SetFrameAddedHandler([this](CChildFrame* child) { m_pRecovery->Watch(child); });
   m_pSignals = std::make_unique<CTerminationSignals>([this](int) { m_pRecovery->WriteAll(); });
 }

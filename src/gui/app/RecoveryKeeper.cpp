@@ -73,9 +73,9 @@ bool CRecoveryKeeper::Write(int number, Document& document) {
 void CRecoveryKeeper::OfferLeftCopies(QWidget* owner, const std::function<CChildFrame*(const QString&)>& open) {
   const COrphanedCopies left(m_owner.Folder());
   for (const std::string& path : left.Paths()) {
-    const QMessageBox::StandardButton answer =
-        ProgramMessageBox(owner, FromStd(RecoveryOfferText(path, CurrentLanguage())),
-                          QMessageBox::Open | QMessageBox::Discard, QMessageBox::Question, QString(), QMessageBox::Open);
+    const QMessageBox::StandardButton answer = ProgramMessageBox(
+        owner, FromStd(RecoveryOfferText(path, CurrentLanguage())), QMessageBox::Open | QMessageBox::Discard,
+        QMessageBox::Question, QString(), QMessageBox::Open);
     if (answer == QMessageBox::Discard) RemoveRecoveryCopy(path);
     if (answer != QMessageBox::Open) continue;
     CChildFrame* frame = open(FromStd(path));
