@@ -92,6 +92,14 @@ def main():
         assert [grid.getAccessibleAt(row, 0).name for row in (0, 1)] == ["146.52000", "147.00000"]
         # The copies opened are gone; the open document's own copy is this run's.
         assert len(copies(s)) == 1, copies(s)
+        # Closed, and No to saving: the changes are given up, copy and lock with them.
+        s.press("F4", ("alt",))
+        question = poll("the question to save", lambda: s.window(lambda w: w.getRoleName() in ("alert", "dialog")))
+        no = poll("its No", lambda: s.find(question, lambda a: a.getRoleName() == "push button" and a.name == "No"))
+        no.queryAction().doAction(0)
+        assert s.program.wait(timeout=30) == 0
+        folder = glob.glob(os.path.join(s.work, "state", "*", "recovery"))[0]
+        assert os.listdir(folder) == [], os.listdir(folder)
     print("1 passed, 0 failed")
 
 
