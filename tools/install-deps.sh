@@ -53,11 +53,17 @@ test_packages=(
   dbus
   python3-pyatspi
   openbox
+  # Numbers written and read the same under a comma-decimal locale: the test
+  # runs under de_DE.UTF-8 and en_US.UTF-8, which it generates.
+  locales
 )
+test_locales=(de_DE en_US)
 
 packages=("${build_packages[@]}")
+tests=false
 if [[ "${1:-}" == --tests ]]; then
   packages+=("${test_packages[@]}")
+  tests=true
   shift
 fi
 packages+=("$@")
@@ -67,11 +73,22 @@ for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
 
-echo "Installing: ${missing[*]}" >&2
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Only the locales that are missing are generated ("locale -a" names them
+# de_DE.utf8).
+if $tests; then
+  for l in "${test_locales[@]}"; do
+    locale -a 2>/dev/null | grep -qx "$l.utf8" && continue
+    echo "Generating the locale $l.UTF-8" >&2
+    "${sudo[@]}" localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  done
+fi

@@ -56,10 +56,10 @@ const LangText kWriteCancelled = {"cancelled; nothing was sent", "已取消，�
 const LangText kWrongServicePassword = {"the service password is wrong; nothing was sent",
                                         "维修密码错误，没有发送任何数据"};
 
-std::string ShortDataFileText(const std::string& path, std::size_t size, Language language) {
+std::string DataFileSizeText(const std::string& path, std::size_t size, bool longer, Language language) {
   const std::string bytes = std::to_string(size);
-  return path + (language == Language::Chinese ? "：文件短于 " + bytes + " 字节"
-                                               : ": the file is shorter than " + bytes + " bytes");
+  if (language == Language::Chinese) return path + (longer ? "：文件长于 " : "：文件短于 ") + bytes + " 字节";
+  return path + (longer ? ": the file is longer than " : ": the file is shorter than ") + bytes + " bytes";
 }
 
 std::string OutputIsInputText(const std::string& verb, const std::string& output, const std::string& input,

@@ -32,8 +32,8 @@ std::string ImportBandLine(const std::string& band, const std::string& source, L
 extern const LangText kWriteCancelled;
 extern const LangText kWrongServicePassword;
 
-// A file that is shorter than a data file, after its name.
-std::string ShortDataFileText(const std::string& path, std::size_t size, Language language);
+// A file that is shorter (or `longer`) than a data file, after its name.
+std::string DataFileSizeText(const std::string& path, std::size_t size, bool longer, Language language);
 // A verb that would write its output over one of its inputs.
 std::string OutputIsInputText(const std::string& verb, const std::string& output, const std::string& input,
                               Language language);

@@ -7,7 +7,7 @@ const char* ExitStatusHelp() {
          "  2  usage: unknown verb or option, missing argument\n"
          "  3  file error: a file cannot be opened, read or written\n"
          "  4  Data Format Error: the file does not start with S333\n"
-         "  5  short file: a data file shorter than 1040 bytes\n"
+         "  5  wrong size: a data file shorter or longer than 1040 bytes\n"
          "  6  the serial port could not be opened\n"
          "  7  Communication Error\n"
          "  8  cancelled (Ctrl+C)\n"

@@ -7,7 +7,7 @@ enum ExitStatus {
   kExitUsage = 2,            // unknown verb or option, missing argument
   kExitFileError = 3,        // a file cannot be opened, read or written
   kExitDataFormat = 4,       // "Data Format Error": wrong signature
-  kExitShortFile = 5,        // a data file shorter than 1040 bytes
+  kExitShortFile = 5,        // a data file shorter or longer than 1040 bytes
   kExitPortNotOpened = 6,    // the serial port could not be opened
   kExitCommunication = 7,    // "Communication Error"
   kExitCancelled = 8,        // Ctrl+C between blocks

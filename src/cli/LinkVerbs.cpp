@@ -30,7 +30,10 @@ extern "C" void OnInterrupt(int) { g_interrupted = true; }
 void LoadProgramProfile(CProfileFile& profile) {
   const std::string path = ProgramProfilePaths(ProgramFolder()).read;
   if (!PathExists(path)) return;
-  profile.Load(path, ProfileOptions::IgnoreCase);
+  // The verb goes on without it, as without any Program.ini, but not in silence.
+  if (!profile.Load(path, ProfileOptions::IgnoreCase) && profile.LoadError() != 0)
+    std::fprintf(stderr, "programcli: %s\n",
+                 ProfileLoadFailureText(path, profile.LoadError(), Language::English).c_str());
 }
 
 bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& device) {

@@ -20,6 +20,7 @@
 #include "core/files/Backups.h"
 #include "core/lang/Language.h"
 #include "core/link/DeviceIdentity.h"
+#include "core/radio/NumberText.h"
 
 namespace {
 
@@ -48,11 +49,7 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-std::string Seconds(double seconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f s", seconds);
-  return text;
-}
+std::string Seconds(double seconds) { return FormatFixed(seconds, 1) + " s"; }
 
 // One line per port on stderr, redrawn in place on a terminal; elsewhere a
 // "PORT: Caption NN%" line for each tenth of a port's step.

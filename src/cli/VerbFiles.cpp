@@ -28,7 +28,8 @@ int StatusOf(DataFileStatus status) {
     case DataFileStatus::CannotOpen:
     case DataFileStatus::CannotWrite: return kExitFileError;
     case DataFileStatus::BadSignature: return kExitDataFormat;
-    case DataFileStatus::ShortFile: return kExitShortFile;
+    case DataFileStatus::ShortFile:
+    case DataFileStatus::LongFile: return kExitShortFile;
   }
   return kExitFailure;
 }
@@ -39,9 +40,9 @@ int DataFileFailure(const std::string& path, const DataFileResult& r, bool savin
                     std::string& text) {
   text.clear();
   if (r.ok()) return kExitOk;
-  if (r.status == DataFileStatus::ShortFile) {
-    // The window says nothing here; a script needs a reason.
-    text = ShortDataFileText(path, kDataFileSize, language);
+  if (r.status == DataFileStatus::ShortFile || r.status == DataFileStatus::LongFile) {
+    // The window says nothing of a short file; a script needs a reason.
+    text = DataFileSizeText(path, kDataFileSize, r.status == DataFileStatus::LongFile, language);
   } else if (r.status == DataFileStatus::BadSignature) {
     // The same text the window shows for this failure.
     text = path + kReasonSeparator(language) + DataFileFailureMessage(r, path, saving, language);

@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -175,7 +176,8 @@ struct FailureCase {
   const char* name;
   std::vector<std::string> args;  // "@" stands for the test's folder
   int status;
-  std::string err;  // the whole of stderr, "@" as above; empty: only a usage hint is checked
+  std::string err;       // the whole of stderr, "@" as above; empty: only a usage hint is checked
+  bool planted = false;  // needs the links another user planted in "@/shared", which only root can make
 };
 void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
@@ -194,11 +196,22 @@ TEST_P(CliFailure, OneLineOnStderrAndStatus) {
   valid[3] = 0x34;
   dir.Write("wrong.dat", valid);
   dir.Write("short.dat", DataFileBytes(RadioImage()).substr(0, 1039));
+  dir.Write("long.dat", DataFileBytes(RadioImage()) + '\n');
   dir.Write("empty.dat", "");
   dir.Write("list.csv", "CH,Rx Frequency,Tx Frequency\r\n1,446.00625,446.00625\r\n");
   fs::create_directory(dir.file("folder.dat"));
   fs::create_symlink("valid.dat", dir.file("link.dat"));
   ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  if (c.planted && ::geteuid() != 0) GTEST_SKIP() << "giving a link to another user needs root";
+  if (c.planted) {
+    ASSERT_EQ(::mkdir(dir.file("shared").c_str(), 01777), 0);
+    ASSERT_EQ(::chmod(dir.file("shared").c_str(), 01777), 0);
+    for (const auto& [name, text] :
+         {std::pair{"radio.dat", "../valid.dat"}, {"gone.csv", "../made.csv"}, {"dir", ".."}}) {
+      ASSERT_EQ(::symlink(text, dir.file(std::string("shared/") + name).c_str()), 0);
+      ASSERT_EQ(::lchown(dir.file(std::string("shared/") + name).c_str(), 65534, 65534), 0);
+    }
+  }
   // Each entry by name, kind and a fingerprint of its contents.
   const auto entries = [&dir] {
     std::vector<std::string> list;
@@ -268,6 +281,44 @@ INSTANTIATE_TEST_SUITE_P(
                     {"show", "@/empty.dat"},
                     kExitShortFile,
                     "programcli show: @/empty.dat: the file is shorter than 1040 bytes\n"},
+        FailureCase{"show_long_file",
+                    {"show", "@/long.dat"},
+                    kExitShortFile,
+                    "programcli show: @/long.dat: the file is longer than 1040 bytes\n"},
+        FailureCase{"set_long_file",
+                    {"set", "@/long.dat", "beep=off"},
+                    kExitShortFile,
+                    "programcli set: @/long.dat: the file is longer than 1040 bytes\n"},
+        FailureCase{"diff_long_file",
+                    {"diff", "@/valid.dat", "@/long.dat"},
+                    kExitShortFile,
+                    "programcli diff: @/long.dat: the file is longer than 1040 bytes\n"},
+        FailureCase{"export_csv_long_file",
+                    {"export-csv", "@/long.dat", "-o", "@/x.csv"},
+                    kExitShortFile,
+                    "programcli export-csv: @/long.dat: the file is longer than 1040 bytes\n"},
+        FailureCase{"import_csv_long_file",
+                    {"import-csv", "@/long.dat", "@/list.csv", "-o", "@/x.dat", "--band", "400-470"},
+                    kExitShortFile,
+                    "programcli import-csv: @/long.dat: the file is longer than 1040 bytes\n"},
+        FailureCase{"new_through_a_planted_link",
+                    {"new", "-o", "@/shared/radio.dat"},
+                    kExitFileError,
+                    "programcli new: cannot write '@/shared/radio.dat': it is a link owned by another user in a "
+                    "shared folder\n",
+                    true},
+        FailureCase{"export_csv_through_a_planted_dangling_link",
+                    {"export-csv", "@/valid.dat", "-o", "@/shared/gone.csv"},
+                    kExitFileError,
+                    "programcli export-csv: cannot write '@/shared/gone.csv': it is a link owned by another user "
+                    "in a shared folder\n",
+                    true},
+        FailureCase{"new_through_a_planted_folder_link",
+                    {"new", "-o", "@/shared/dir/x.dat"},
+                    kExitFileError,
+                    "programcli new: cannot write '@/shared/dir/x.dat': a folder of its path is a link owned by "
+                    "another user in a shared folder\n",
+                    true},
         FailureCase{"new_without_output",
                     {"new"},
                     kExitUsage,

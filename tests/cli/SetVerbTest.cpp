@@ -100,6 +100,15 @@ TEST_F(SetVerb, RefusesAndLeavesTheFileAsItWas) {
   }
 }
 
+// A name as long as the file system takes: the save's temporary must fit too.
+TEST_F(SetVerb, AFileOfTheLongestNameIsSet) {
+  const std::string name = std::string(251, 'n') + ".dat";
+  m_dir.Write(name, DataFileBytes(m_image));
+  const ProgramRun run = Cli({"set", m_dir.file(name), "squelch=3"});
+  EXPECT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_EQ(m_dir.Read(name)[kDataFileHeaderSize + ImageMap::kSquelchLevel], 3);
+}
+
 TEST_F(SetVerb, FileFailuresAndHelp) {
   m_dir.Write("wrong.dat", "S334" + DataFileBytes(m_image).substr(4));
   const ProgramRun wrong = Cli({"set", m_dir.file("wrong.dat"), "squelch=1"});

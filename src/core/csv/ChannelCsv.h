@@ -29,7 +29,7 @@ enum class CsvRefusalReason {
   UnknownValue,     // not an entry of the list of `column` (5-8)
   TooManyChannels,  // more than 16 lines
   ChannelTaken,     // a second line for the same Location
-  NotTableText,     // our form: a frequency not written as the table writes it
+  NotMegahertz,     // our form: a frequency that is no plain number of MHz
   NotANumber,       // Frequency or Offset: not a plain number of MHz
   NoOffset,         // Duplex "+", "-" or "split" without an Offset
   NegativeOffset,   // Duplex gives the side; a negative Offset would turn it
@@ -39,7 +39,7 @@ struct CsvRefusal {
   int line = 0;
   CsvRefusalReason reason = CsvRefusalReason::None;
   std::string value;  // the text refused, as the file has it
-  int column = 0;     // the table column of an UnknownValue or a NotTableText
+  int column = 0;     // the table column of an UnknownValue or a NotMegahertz
 };
 
 // Why a file could not be read at all; nothing is imported then.
@@ -47,6 +47,7 @@ enum class CsvFileFailure {
   None,
   CannotRead,  // sysError says why
   TooLarge,    // beyond kMaxChannelCsvSize
+  HoldsNul,    // failureLine
   NotUtf8,
   UnclosedQuote,   // failureLine
   NotChannelList,  // the first line names no frequency column
@@ -70,8 +71,9 @@ struct CsvImportResult {
 
 // `text` is the whole file. Lines are placed from channel 1 in file order,
 // or on their Location (CH) when every line has one from 1 to 16. Each
-// value must be exactly a text of the table (IsTableText) and then goes
-// through CommitOutsideValue with `band`; the table's texts are in
+// value must be exactly a value of its column (FileCellValue: a text of the
+// table, or a number a spreadsheet wrote without trailing zeros) and then
+// goes through CommitOutsideValue with `band`; the table's texts are in
 // `language`.
 CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& band, Language language);
 // The same from a file; a file that cannot be read gives CannotRead or

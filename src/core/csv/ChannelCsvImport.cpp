@@ -17,19 +17,21 @@ ChannelTable EmptyTable() {
   return table;
 }
 
-// Why a value that is no text of the table is refused.
-CsvRefusal InexactValue(int column, const std::string& text) {
+// Why a value that is no value of its column is refused.
+CsvRefusal InexactValue(int column, const std::string& text, FileCellVerdict verdict) {
   using R = CsvRefusalReason;
-  switch (column) {
-    case kColRxFrequency:
-    case kColTxFrequency: return {0, R::NotTableText, text, column};
-    case kColDecodeTone:
-    case kColEncodeTone: return {0, R::UnknownTone, text};
-    default: return {0, R::UnknownValue, text, column};
+  switch (verdict) {
+    case FileCellVerdict::Exact: break;
+    case FileCellVerdict::NotANumber: return {0, R::NotMegahertz, text, column};
+    case FileCellVerdict::Negative: return {0, R::OutOfRange, text};
+    case FileCellVerdict::TooFine: return {0, R::OffRaster, text};
+    case FileCellVerdict::NotAValue: break;
   }
+  if (column == kColDecodeTone || column == kColEncodeTone) return {0, R::UnknownTone, text};
+  return {0, R::UnknownValue, text, column};
 }
 
-// The line's texts committed into a new channel, column by column, as the
+// The line's values committed into a new channel, column by column, as the
 // grid's editors commit them; the first refused value refuses the line.
 CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, Language language, ChannelRow& row) {
   using R = CsvRefusalReason;
@@ -39,9 +41,10 @@ CsvRefusal CommitLine(const CsvChannelLine& line, const BandLimits& band, Langua
     const std::string& text = line.cells[column];
     if (column != kColRxFrequency && text.empty()) continue;  // the new channel's default
     // The cell rules complete and cut what is typed ("1" becomes 100.0,
-    // 88.49 becomes 88.4); a file says exactly what it means or nothing.
-    if (!IsTableText(column, text)) return InexactValue(column, text);
-    switch (CommitOutsideValue(row, column, text, band, language)) {
+    // 88.49 becomes 88.4); a file gives a value of the column or nothing.
+    const FileCell value = FileCellValue(column, text);
+    if (value.verdict != FileCellVerdict::Exact) return InexactValue(column, text, value.verdict);
+    switch (CommitOutsideValue(row, column, value.text, band, language)) {
       case CellVerdict::Accepted: break;
       case CellVerdict::OutOfRange: return {0, R::OutOfRange, text};
       case CellVerdict::OffRaster: return {0, R::OffRaster, text};
@@ -69,7 +72,9 @@ CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& ban
   result.table = EmptyTable();
   const CsvReadResult read = ReadCsv(text);
   if (read.status != CsvReadStatus::Ok) {
-    result.failure = read.status == CsvReadStatus::NotUtf8 ? CsvFileFailure::NotUtf8 : CsvFileFailure::UnclosedQuote;
+    result.failure = read.status == CsvReadStatus::HoldsNul  ? CsvFileFailure::HoldsNul
+                     : read.status == CsvReadStatus::NotUtf8 ? CsvFileFailure::NotUtf8
+                                                             : CsvFileFailure::UnclosedQuote;
     result.failureLine = read.line;
     return result;
   }

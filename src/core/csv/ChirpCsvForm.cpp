@@ -45,7 +45,7 @@ constexpr long long kLargestOffset = 7000000;  // 70 MHz in units of 10 Hz
 // text is refused. A part below 10 Hz is off the raster, as no step reaches
 // it; what a negative number is told as depends on the column.
 CsvRefusalReason MegahertzToUnits(const std::string& text, long long& units, CsvRefusalReason negative) {
-  switch (ReadPlainDecimal(text, 5, units)) {
+  switch (ReadFileMegahertz(text, units)) {
     case PlainDecimal::Ok: return CsvRefusalReason::None;
     case PlainDecimal::NotANumber: return CsvRefusalReason::NotANumber;
     case PlainDecimal::Negative: return negative;
@@ -91,9 +91,7 @@ bool InToneList(const std::string& text) {
 // The tone's text in the table, or the empty text when the tone list does
 // not hold it.
 std::string CtcssText(const std::string& hertz) {
-  long long tenths = 0;
-  if (ReadPlainDecimal(hertz, 1, tenths) != PlainDecimal::Ok) return std::string();
-  const std::string text = FormatFixed(DecimalScale(static_cast<double>(tenths), 0.1), 1);
+  const std::string text = FileToneText(hertz);
   return InToneList(text) ? text : std::string();
 }
 

@@ -24,9 +24,9 @@ const LangText kRefusalTexts[] = {
     /* TooManyChannels */ {"Line {line}: more than 16 channels", "第 {line} 行：超过 16 个信道"},
     /* ChannelTaken */
     {"Line {line}: channel {value} is taken by an earlier line", "第 {line} 行：信道 {value} 已被前面的行占用"},
-    /* NotTableText */
-    {"Line {line}: {column} '{value}' is not written as the table writes it (MHz with five decimals: 446.00625)",
-     "第 {line} 行：{column}“{value}”不是表中的写法（MHz，五位小数：446.00625）"},
+    /* NotMegahertz */
+    {"Line {line}: {column} '{value}' is not a number of MHz (such as 446.00625)",
+     "第 {line} 行：{column}“{value}”不是以 MHz 计的数（例如 446.00625）"},
     /* NotANumber */ {"Line {line}: '{value}' is not a number of MHz", "第 {line} 行：“{value}”不是以 MHz 计的数"},
     /* NoOffset */ {"Line {line}: Duplex '{value}' without an Offset", "第 {line} 行：Duplex“{value}”没有 Offset"},
     /* NegativeOffset */
@@ -62,6 +62,11 @@ std::string CsvFileFailureText(const CsvImportResult& result, Language language)
       break;
     case CsvFileFailure::TooLarge:
       text = LangText{"The file is larger than 4 MB: not a channel list.", "文件大于 4 MB，不是信道列表。"}(language);
+      break;
+    case CsvFileFailure::HoldsNul:
+      text = LangText{"Line {line} holds a NUL byte: the file is not text.",
+                      "第 {line} 行含有 NUL 字节：文件不是文本。"}(language);
+      FillPlaceholder(text, "{line}", std::to_string(result.failureLine));
       break;
     case CsvFileFailure::NotUtf8:
       text = LangText{"The file is not UTF-8 text.", "文件不是 UTF-8 文本。"}(language);

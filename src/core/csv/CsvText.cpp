@@ -49,6 +49,13 @@ bool IsUtf8Text(const std::string& text) {
 
 CsvReadResult ReadCsv(const std::string& text) {
   CsvReadResult result;
+  if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
+    result.status = CsvReadStatus::HoldsNul;
+    result.line = 1;
+    for (std::size_t at = 0; at < nul; ++at)
+      if (text[at] == '\n' || (text[at] == '\r' && text[at + 1] != '\n')) ++result.line;
+    return result;
+  }
   if (!IsUtf8Text(text)) {
     result.status = CsvReadStatus::NotUtf8;
     return result;

@@ -12,13 +12,14 @@ struct CsvRecord {
 
 enum class CsvReadStatus {
   Ok,
+  HoldsNul,       // a NUL byte, which no text holds (a UTF-16 file, a binary one)
   NotUtf8,        // the bytes are not UTF-8 text
   UnclosedQuote,  // a quoted field runs to the end of the text
 };
 
 struct CsvReadResult {
   CsvReadStatus status = CsvReadStatus::Ok;
-  int line = 0;                    // where the unclosed quoted field starts
+  int line = 0;                    // of the first NUL byte, or where the unclosed quoted field starts
   std::vector<CsvRecord> records;  // empty unless Ok; blank lines included
 };
 

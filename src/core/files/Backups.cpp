@@ -15,6 +15,7 @@
 #include "core/files/SafeFileWrite.h"
 #include "core/files/SaveTarget.h"
 #include "core/files/SaveTemporary.h"
+#include "core/files/UserFolders.h"
 
 namespace {
 
@@ -164,7 +165,12 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
     when += std::chrono::seconds(1);
     result.path = base + BackupFileName(when, port);
   }
-  result.sysError = MakeFolders(base);
+  // Made only where no one else could have made it first, and checked again
+  // once made: a folder someone else may write could hand the radio's
+  // memory to them, or plant a file for a later Open Backup.
+  result.sysError = CheckPrivateFolder(base);
+  if (result.sysError == 0) result.sysError = MakeFolders(base);
+  if (result.sysError == 0) result.sysError = CheckPrivateFolder(base);
   if (result.sysError == 0) {
     // Each backup has a name of its own, so no later save of that name would
     // clear what a killed one left: every backup clears them all.

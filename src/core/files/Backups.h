@@ -43,7 +43,8 @@ struct BackupResult {
 };
 
 // Creates `folder` when needed (for this user only), writes the backup
-// beside the others without replacing any, then prunes.
+// beside the others without replacing any, then prunes. A folder that
+// another user may write takes no backup (see CheckPrivateFolder).
 BackupResult SaveBackup(const std::string& folder, const RadioImage& image, const std::string& port,
                         std::chrono::system_clock::time_point when = std::chrono::system_clock::now(),
                         int keep = kBackupsKept);

@@ -18,14 +18,15 @@ DataFileResult ParseDataFile(const unsigned char* data, std::size_t size, RadioI
   const std::size_t head = std::min(size, sizeof kSignature);
   if (std::memcmp(data, kSignature, head) != 0) return {DataFileStatus::BadSignature, 0};
   if (size < kDataFileSize) return {DataFileStatus::ShortFile, 0};
+  if (size > kDataFileSize) return {DataFileStatus::LongFile, 0};
   std::copy(data + kDataFileHeaderSize, data + kDataFileSize, image.bytes.begin());
   return {};
 }
 
 DataFileResult LoadDataFile(const std::string& path, RadioImage& image) {
-  // A data file never needs more than its 1040 bytes.
+  // One byte more than a data file tells a longer one, however long.
   std::string content;
-  const int err = ReadFileHead(path, kDataFileSize, content);
+  const int err = ReadFileHead(path, kDataFileSize + 1, content);
   if (err != 0) return {DataFileStatus::CannotOpen, err};
   return ParseDataFile(reinterpret_cast<const unsigned char*>(content.data()), content.size(), image);
 }

@@ -14,6 +14,7 @@ enum class DataFileStatus {
   CannotOpen,    // missing, unreadable, not a regular file
   BadSignature,  // the first four bytes are not "S333"
   ShortFile,     // fewer than 1040 bytes
+  LongFile,      // more than 1040 bytes: no data file, and a save would cut it
   CannotWrite,
 };
 
@@ -23,8 +24,7 @@ struct DataFileResult {
   bool ok() const { return status == DataFileStatus::Ok; }
 };
 
-// On any failure `image` is left exactly as it was. Bytes after file offset
-// 1039 are ignored.
+// On any failure `image` is left exactly as it was.
 DataFileResult LoadDataFile(const std::string& path, RadioImage& image);
 
 // Writes exactly 1040 bytes through a temporary file, so a failed save keeps

@@ -9,6 +9,10 @@ std::string DataFileFailureMessage(const DataFileResult& result, const std::stri
     case DataFileStatus::Ok:
     case DataFileStatus::ShortFile: return std::string();
     case DataFileStatus::BadSignature: return kFormatErrorText(language);
+    // Told even where a short file is not: the file may be something else
+    // entirely, and silence would look like a file that opened.
+    case DataFileStatus::LongFile:
+      return kCannotOpenFileText(language) + path + kReasonSeparator(language) + kLongFileReason(language);
     case DataFileStatus::CannotOpen:
     case DataFileStatus::CannotWrite: break;
   }

@@ -7,7 +7,8 @@
 
 // "Data Format Error" / "数据格式不正确" for a wrong signature; the empty text
 // for a success and for a short file (which fails without a word); otherwise
-// a sentence naming the file and the system's reason.
+// a sentence naming the file and the reason (the system's, or a file longer
+// than a data file).
 std::string DataFileFailureMessage(const DataFileResult& result, const std::string& path, bool saving,
                                    Language language);
 

@@ -7,6 +7,17 @@ inline constexpr LangText kNewDocumentTitle{"Channel Information", "信道信息
 
 // A path that is there but no regular file.
 inline constexpr LangText kNotRegularFileText{"not a regular file", "不是普通文件"};
+// A save that would follow another user's link, and private files that have
+// no safe folder to go to.
+inline constexpr LangText kForeignLinkText{"it is a link owned by another user in a shared folder",
+                                           "它是共享文件夹中属于其他用户的链接"};
+inline constexpr LangText kForeignFolderLinkText{
+    "a folder of its path is a link owned by another user in a shared folder",
+    "其路径中的文件夹是共享文件夹中属于其他用户的链接"};
+inline constexpr LangText kNoHomeFolderText{"no home folder is known for this user (HOME is not set)",
+                                            "不知道此用户的主文件夹（未设置 HOME）"};
+inline constexpr LangText kSharedFolderText{"the folder, or one above it, can be written by another user",
+                                            "该文件夹或其上级文件夹可被其他用户写入"};
 
 // Opening or saving a data file: the opening words before the path, the
 // separator before the reason, the reasons no system error gives.
@@ -16,6 +27,8 @@ inline constexpr LangText kCannotSaveFileText{"Cannot save the file ", "无法�
 inline constexpr LangText kReasonSeparator{": ", "："};
 inline constexpr LangText kUnknownFileReason{"the file could not be read or written", "无法读写该文件"};
 inline constexpr LangText kShortFileReason{"the file is shorter than a data file", "文件比数据文件短"};
+inline constexpr LangText kLongFileReason{"the file is longer than a data file (1040 bytes)",
+                                          "文件比数据文件（1040 字节）长"};
 // The question before closing changed work: the words before and after the title.
 inline constexpr LangText kSaveChangesBefore{"Save changes to ", "是否保存对 "};
 inline constexpr LangText kSaveChangesAfter{"?", " 的修改？"};

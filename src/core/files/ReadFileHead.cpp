@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <limits>
 
 #include "core/files/RegularFile.h"
 
@@ -39,8 +38,7 @@ int ReadFileHead(const std::string& path, std::size_t limit, std::string& out) {
   return ReadOpened(path, 0, limit, out);
 }
 
-int ReadOrCreateFile(const std::string& path, std::string& out) {
-  constexpr std::size_t kWhole = std::numeric_limits<std::size_t>::max();
-  const int err = ReadOpened(path, 0, kWhole, out);
-  return err == ENOENT ? ReadOpened(path, O_CREAT, kWhole, out) : err;
+int ReadOrCreateFile(const std::string& path, std::size_t limit, std::string& out) {
+  const int err = ReadOpened(path, 0, limit, out);
+  return err == ENOENT ? ReadOpened(path, O_CREAT, limit, out) : err;
 }

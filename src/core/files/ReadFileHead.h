@@ -10,6 +10,6 @@
 // file); `out` is empty then.
 int ReadFileHead(const std::string& path, std::size_t limit, std::string& out);
 
-// The whole file, as ReadFileHead reads it; a missing one is first made
-// empty (0666 less the umask), for a settings file that starts out blank.
-int ReadOrCreateFile(const std::string& path, std::string& out);
+// As ReadFileHead; a missing file is first made empty (0666 less the
+// umask), for a settings file that starts out blank.
+int ReadOrCreateFile(const std::string& path, std::size_t limit, std::string& out);

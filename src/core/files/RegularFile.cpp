@@ -29,6 +29,13 @@ int OpenRegularFile(const std::string& path, int extraFlags, int& err) {
 }
 
 std::string FileErrorText(int err, Language language) {
-  if (err == kNotRegularFile) return kNotRegularFileText(language);
+  switch (err) {
+    case kNotRegularFile: return kNotRegularFileText(language);
+    case kForeignLink: return kForeignLinkText(language);
+    case kForeignFolderLink: return kForeignFolderLinkText(language);
+    case kNoHomeFolder: return kNoHomeFolderText(language);
+    case kSharedFolder: return kSharedFolderText(language);
+    default: break;
+  }
   return std::strerror(err);
 }

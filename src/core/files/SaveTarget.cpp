@@ -3,9 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
+#include <vector>
+
+#include "core/files/RegularFile.h"
 
 namespace {
 
@@ -14,6 +18,47 @@ constexpr int kMaxLinks = 40;
 
 // "dir/" of "dir/name", "" of "name".
 std::string FolderPart(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
+
+// The names of `path` pushed so that the first comes off `todo` first; "" and
+// "." name nothing.
+void PushComponents(const std::string& path, std::vector<std::string>& todo) {
+  std::vector<std::string> names;
+  for (std::size_t at = 0; at <= path.size();) {
+    const std::size_t end = std::min(path.find('/', at), path.size());
+    const std::string name = path.substr(at, end - at);
+    if (!name.empty() && name != ".") names.push_back(name);
+    at = end + 1;
+  }
+  todo.insert(todo.end(), names.rbegin(), names.rend());
+}
+
+std::string Joined(bool absolute, const std::vector<std::string>& names) {
+  std::string path = absolute ? "/" : "";
+  for (const std::string& name : names) path += (path.empty() || path.back() == '/' ? "" : "/") + name;
+  return path.empty() ? "." : path;
+}
+
+// The kernel's protected-symlinks rule, kept whatever the machine's setting:
+// in a sticky folder anyone may write, a link is followed only when it is
+// this user's or the folder owner's. Another user's link there may lead to
+// anything this user may write, and a save through it would replace that.
+bool IsPlantedLink(const struct stat& link, const struct stat& folder) {
+  constexpr mode_t kShared = S_ISVTX | S_IWOTH;
+  if ((folder.st_mode & kShared) != kShared) return false;
+  return link.st_uid != ::geteuid() && link.st_uid != folder.st_uid;
+}
+
+int ReadLink(const std::string& at, const struct stat& st, std::string& text) {
+  for (std::size_t size = static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1;; size *= 2) {
+    text.assign(size, '\0');
+    const ssize_t n = ::readlink(at.c_str(), text.data(), text.size());
+    if (n < 0) return errno;
+    // A link rewritten longer meanwhile: read it again, with room.
+    if (static_cast<std::size_t>(n) == text.size()) continue;
+    text.resize(static_cast<std::size_t>(n));
+    return text.empty() ? ENOENT : 0;
+  }
+}
 
 // The target with its folder's links resolved, so that two spellings of one
 // place compare equal.
@@ -29,29 +74,51 @@ std::string CanonicalPlace(const std::string& target) {
 }  // namespace
 
 int ResolveSaveTarget(const std::string& path, std::string& target) {
-  std::string at = path;
-  for (int hop = 0; hop <= kMaxLinks; ++hop) {
+  if (path.empty()) return ENOENT;
+  // The links are followed here, one component at a time, rather than by
+  // the kernel, so that each may be judged before it is followed; what is
+  // left in `done` holds no link at all.
+  bool absolute = path.front() == '/';
+  std::vector<std::string> done;
+  std::vector<std::string> todo;
+  PushComponents(path, todo);
+  int links = 0;
+  while (!todo.empty()) {
+    const std::string name = std::move(todo.back());
+    todo.pop_back();
+    if (name == "..") {
+      if (!done.empty() && done.back() != "..")
+        done.pop_back();
+      else if (!absolute)
+        done.push_back(name);
+      continue;
+    }
+    const std::string folder = Joined(absolute, done);
+    done.push_back(name);
+    const std::string at = Joined(absolute, done);
     struct stat st {};
     if (::lstat(at.c_str(), &st) != 0) {
-      if (errno != ENOENT) return errno;
-      target = at;
-      return 0;
+      // A missing last name is the file the save makes; a missing folder
+      // leaves nothing to save into.
+      if (errno == ENOENT && todo.empty()) break;
+      return errno;
     }
-    if (!S_ISLNK(st.st_mode)) {
-      target = at;
-      return 0;
+    if (!S_ISLNK(st.st_mode)) continue;
+    done.pop_back();
+    if (++links > kMaxLinks) return ELOOP;
+    struct stat holder {};
+    if (::stat(folder.c_str(), &holder) != 0) return errno;
+    if (IsPlantedLink(st, holder)) return todo.empty() ? kForeignLink : kForeignFolderLink;
+    std::string text;
+    if (const int err = ReadLink(at, st, text); err != 0) return err;
+    if (text.front() == '/') {
+      absolute = true;
+      done.clear();
     }
-    std::string text(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
-    const ssize_t n = ::readlink(at.c_str(), text.data(), text.size());
-    if (n < 0) return errno;
-    // A link rewritten longer meanwhile: look again.
-    if (static_cast<std::size_t>(n) == text.size()) continue;
-    text.resize(static_cast<std::size_t>(n));
-    if (text.empty()) return ENOENT;
-    // A relative link is relative to the folder that holds it.
-    at = text.front() == '/' ? text : FolderPart(at) + text;
+    PushComponents(text, todo);
   }
-  return ELOOP;
+  target = Joined(absolute, done);
+  return 0;
 }
 
 bool IsSameFile(const std::string& a, const std::string& b) {

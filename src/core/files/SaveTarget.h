@@ -5,8 +5,10 @@
 
 // The file a save to `path` replaces: symbolic links followed to their end,
 // also to a link that leads nowhere yet (the save then creates the file it
-// names, and the link stays). 0, or the errno of the failure (ELOOP for a
-// ring of links).
+// names, and the link stays), the folders' links too, so that `target` holds
+// none. Another user's link in a shared folder is not followed
+// (kForeignLink, kForeignFolderLink). 0, or the error (ELOOP for a ring of
+// links).
 int ResolveSaveTarget(const std::string& path, std::string& target);
 
 // True when `a` and `b` are one file once links are followed: the same

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <random>
 
@@ -19,6 +20,21 @@ constexpr char kInfix[] = ".tmp-";
 // The fallback's name before the proof can be known; never taken for a
 // leftover, so a save killed in that instant leaves it behind.
 constexpr char kNewInfix[] = ".tmp-new-";
+// The longest proof ProofName writes: three numbers in hex, two marks.
+constexpr std::size_t kMaxProof = 16 + 1 + 16 + 1 + 8;
+// What of a target's name begins its temporaries' names. Any name the file
+// system takes must be saveable, so a name too long to take the suffix as
+// well gives way, cut where no UTF-8 character breaks; the proof alone
+// tells a leftover, so two targets sharing the start are no danger.
+constexpr std::size_t kMaxStem = NAME_MAX - (sizeof kInfix - 1) - kMaxProof;
+static_assert(kMaxStem + sizeof kNewInfix - 1 + 6 <= NAME_MAX, "the fallback's name must fit too");
+
+std::string Stem(const std::string& target) {
+  if (target.size() <= kMaxStem) return target;
+  std::size_t cut = kMaxStem;
+  while (cut > 0 && (static_cast<unsigned char>(target[cut]) & 0xC0) == 0x80) --cut;
+  return target.substr(0, cut);
+}
 
 struct FileIdentity {
   unsigned long long ino = 0;
@@ -46,7 +62,7 @@ std::string ProofName(const std::string& target, const FileIdentity& id) {
   char proof[64];
   std::snprintf(proof, sizeof proof, "%llx-%llx.%x", id.ino, static_cast<unsigned long long>(id.birthSeconds),
                 id.birthNanoseconds);
-  return target + kInfix + proof;
+  return Stem(target) + kInfix + proof;
 }
 
 std::string RandomName(const std::string& target) {
@@ -55,7 +71,7 @@ std::string RandomName(const std::string& target) {
   std::random_device random;
   unsigned long long seed = (static_cast<unsigned long long>(random()) << 32) ^
                             (static_cast<unsigned long long>(::getpid()) << 16) ^ counter++;
-  std::string name = target + kNewInfix;
+  std::string name = Stem(target) + kNewInfix;
   for (int i = 0; i < 6; ++i, seed /= sizeof kLetters - 1) name += kLetters[seed % (sizeof kLetters - 1)];
   return name;
 }
@@ -169,13 +185,13 @@ void RemoveStaleSaveTemporaries(const std::string& folder, const std::function<b
     const std::string name = entry->d_name;
     const std::size_t infix = name.rfind(kInfix);
     if (infix == std::string::npos || infix == 0) continue;
-    const std::string target = name.substr(0, infix);
-    if (!isTarget(target)) continue;
+    const std::string stem = name.substr(0, infix);
+    if (!isTarget(stem)) continue;
     // The proof is looked at before the file is opened: opening a device
     // or a FIFO that merely has such a name could have effects of its own.
     FileIdentity named;
     if (!Identify(dirFd, name.c_str(), AT_SYMLINK_NOFOLLOW, named) || !named.regular || named.links != 1 ||
-        ProofName(target, named) != name)
+        ProofName(stem, named) != name)
       continue;
     const int fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
@@ -193,5 +209,6 @@ void RemoveStaleSaveTemporaries(const std::string& folder, const std::function<b
 
 void RemoveStaleSaveTemporaries(const std::string& target) {
   const PathParts parts = SplitPath(target);
-  RemoveStaleSaveTemporaries(parts.folder, [&](const std::string& name) { return name == parts.name; });
+  const std::string stem = Stem(parts.name);
+  RemoveStaleSaveTemporaries(parts.folder, [&](const std::string& name) { return name == stem; });
 }

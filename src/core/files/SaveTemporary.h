@@ -5,9 +5,10 @@
 // written (O_TMPFILE), so a save killed then leaves nothing behind. It is
 // given a name beside the target only for the moment of the rename:
 // "<target>.tmp-<proof>", the proof being its own inode number and birth
-// time. A file whose name holds the proof of its own inode is the remains of
-// a save killed in that moment; only such a file, with nobody holding its
-// lock, is ever removed, so a user's file survives under any name.
+// time (a target's name too long to take the suffix is cut to fit). A file
+// whose name holds the proof of its own inode is the remains of a save
+// killed in that moment; only such a file, with nobody holding its lock, is
+// ever removed, so a user's file survives under any name.
 //
 // A file system that refuses O_TMPFILE gets a temporary created under a name
 // of its own, locked, and linked to its proof name at once.
@@ -53,7 +54,8 @@ std::string SaveTemporaryName(const std::string& target, int fd);
 
 // Removes what killed saves of `target` left.
 void RemoveStaleSaveTemporaries(const std::string& target);
-// The same for every target in `folder` whose file name `isTarget` accepts,
+// The same for every target in `folder` whose file name `isTarget` accepts
+// (the start of it that begins a temporary's name, when the name is long),
 // for files that are written once under a new name each time (a later save
 // of the same target never comes to clear them).
 void RemoveStaleSaveTemporaries(const std::string& folder, const std::function<bool(const std::string&)>& isTarget);

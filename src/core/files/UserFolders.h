@@ -6,7 +6,9 @@
 // named after the application.
 #include <string>
 
-// $XDG_CONFIG_HOME, else $HOME/.config; with a trailing '/'.
+// $XDG_CONFIG_HOME, else $HOME/.config (the password entry's home without
+// $HOME); with a trailing '/'. Empty, as are the two below, when no home is
+// known: another user could make a shared folder's place first.
 std::string UserConfigFolder();
 // $XDG_DATA_HOME, else $HOME/.local/share; with a trailing '/'. A relative
 // $XDG_DATA_HOME counts as unset, as the XDG rules say.
@@ -26,3 +28,10 @@ std::string TraceFolder(const std::string& appName);
 std::string RecoveryFolder(const std::string& appName);
 // The settings store's file: <UserConfigFolder()><folder name>.ini.
 std::string SettingsStorePath(const std::string& appName);
+
+// Whether `folder` may keep this user's private files: 0 when nobody but this
+// user and root can write it or swap it for another (a folder above it that
+// others may write must be sticky); kNoHomeFolder for an empty or relative
+// one (no home known), kSharedFolder, or the errno of a failed look. A folder
+// not made yet is judged by the nearest one that is, where it would be made.
+int CheckPrivateFolder(const std::string& folder);

@@ -15,6 +15,10 @@ class CSessionTrace {
     result.tracePath = m_file->Path();
     result.traceError = m_file->Open();
     result.traceCreated = result.traceError == 0;
+    // The program's own trace folder is not safe to write: the transfer goes
+    // on without a trace, as it would with none asked for, and says why.
+    result.traceLeftOut = result.traceError == kNoHomeFolder || result.traceError == kSharedFolder;
+    if (result.traceLeftOut) m_file.reset();
   }
 
   // Nothing may be sent: the transfer ends as one whose port never opened.
@@ -45,7 +49,7 @@ class CSessionTrace {
 }  // namespace
 
 SessionOutcome TransferSessionResult::Outcome() const {
-  if (!tracePath.empty() && !traceCreated) return SessionOutcome::TraceNotCreated;
+  if (!tracePath.empty() && !traceCreated && !traceLeftOut) return SessionOutcome::TraceNotCreated;
   switch (transfer.outcome) {
     case TransferOutcome::Succeeded: break;
     case TransferOutcome::PortNotOpened: return SessionOutcome::PortNotOpened;
@@ -101,13 +105,13 @@ TransferSessionResult RunTransferSession(const ServiceTransferRequest& request, 
 std::vector<std::string> SessionWarnings(const TransferSessionResult& result, Language language) {
   std::vector<std::string> warnings;
   if (result.backup && !result.backup->ok) warnings.push_back(BackupFailureMessage(*result.backup, language));
-  if (result.traceCreated && result.traceError != 0)
+  if ((result.traceCreated || result.traceLeftOut) && result.traceError != 0)
     warnings.push_back(TraceNotSavedText(result.tracePath, result.traceError, language));
   return warnings;
 }
 
 std::string TraceNote(const TransferSessionResult& result, Language language) {
-  if (!result.traceCreated) return {};
+  if (!result.traceCreated && !result.traceLeftOut) return {};
   if (result.traceError != 0) return TraceNotSavedText(result.tracePath, result.traceError, language);
   return FillText(kTraceWrittenText(language), {result.tracePath});
 }

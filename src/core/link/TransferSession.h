@@ -64,6 +64,7 @@ struct TransferSessionResult {
   std::string tracePath;               // empty when no trace was asked for
   bool traceCreated = false;           // false with a trace path: nothing was sent
   int traceError = 0;                  // why the trace could not be created or finished
+  bool traceLeftOut = false;           // its folder was unsafe: the transfer ran untraced
 
   SessionOutcome Outcome() const;
   bool ok() const { return Outcome() == SessionOutcome::Succeeded; }

@@ -1,17 +1,18 @@
 #include "core/link/WireTrace.h"
 
-#include <cstdio>
-
+#include "core/files/UserFolders.h"
 #include "core/lang/TextFill.h"
 #include "core/link/TransferTexts.h"
+#include "core/radio/NumberText.h"
 
 namespace {
 
+// Right-aligned in ten columns, so that the lines of a trace line up.
 std::string Milliseconds(CWireTraceFormatter::Clock::duration d) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%10.3f",
-                static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(d).count()) / 1000.0);
-  return text;
+  const std::string text =
+      FormatFixed(static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(d).count()) / 1000.0, 3);
+  constexpr std::size_t kWidth = 10;
+  return std::string(text.size() < kWidth ? kWidth - text.size() : 0, ' ') + text;
 }
 
 }  // namespace
@@ -80,7 +81,12 @@ int CWireTraceFile::Open() {
   if (m_bOpenAsked) return m_nOpenError;
   m_bOpenAsked = true;
   const std::string folder = m_strPath.substr(0, m_strPath.rfind('/') + 1);
-  if (m_folder == Folder::MadeWhenMissing && !folder.empty()) m_nOpenError = MakeFolders(folder);
+  // The program's own folder is private, as its backups' folder is.
+  if (m_folder == Folder::MadeWhenMissing) {
+    m_nOpenError = CheckPrivateFolder(folder);
+    if (m_nOpenError == 0) m_nOpenError = MakeFolders(folder);
+    if (m_nOpenError == 0) m_nOpenError = CheckPrivateFolder(folder);
+  }
   if (m_nOpenError == 0) m_nOpenError = m_file.Open(m_strPath, FileAccess::Private);
   return m_nOpenError;
 }

@@ -7,9 +7,11 @@
 #include "core/files/FolderEntries.h"
 #include "core/files/ProgramFolder.h"
 #include "core/files/ReadFileHead.h"
+#include "core/files/RegularFile.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/SaveTarget.h"
 #include "core/lang/AsciiText.h"
+#include "core/lang/TextFill.h"
 
 namespace {
 
@@ -54,6 +56,7 @@ bool CProfileFile::Open(const std::string& fileName, ProfileOptions options) {
 }
 
 bool CProfileFile::Load(const std::string& path, ProfileOptions options) {
+  m_nLoadError = 0;
   if (!m_strPath.empty()) {
     if (!Save(false).ok) return false;
   }
@@ -64,7 +67,9 @@ bool CProfileFile::Load(const std::string& path, ProfileOptions options) {
 
   // Only a regular file: a FIFO or a device would block or never end.
   std::string text;
-  if (ReadOrCreateFile(path, text) != 0) return false;
+  m_nLoadError = ReadOrCreateFile(path, kMaxProfileSize + 1, text);
+  if (m_nLoadError == 0 && text.size() > kMaxProfileSize) m_nLoadError = kProfileTooLarge;
+  if (m_nLoadError != 0) return false;
 
   ParseText(text);
   m_strPath = path;
@@ -254,4 +259,12 @@ void CProfileFile::Clear() {
   m_strBackupName.clear();
   m_bModified = false;
   m_bMakeFolder = false;
+}
+
+std::string ProfileLoadFailureText(const std::string& path, int err, Language language) {
+  const std::string reason = err == kProfileTooLarge ? LangText{"the file is larger than 1 MB: not a settings file",
+                                                                "文件大于 1 MB，不是设置文件"}(language)
+                                                     : FileErrorText(err, language);
+  return FillText(LangText{"Program.ini '%s' was not read: %s.", "未读取 Program.ini“%s”：%s。"}(language),
+                  {path, reason});
 }

@@ -1,8 +1,17 @@
 #pragma once
 // An INI-style settings file held wholly in memory: sections of key/value
 // pairs in file order, looked up by name, written back as a whole.
+#include <cstddef>
 #include <string>
 #include <vector>
+
+#include "core/lang/Language.h"
+
+// A settings file is a few kilobytes: a larger one is no "Program.ini", and
+// held in memory whole it could take all there is.
+constexpr std::size_t kMaxProfileSize = 1024 * 1024;
+// The load error of a file larger than that; beyond every errno.
+constexpr int kProfileTooLarge = 0x10100;
 
 // How a loaded profile behaves; combined with |.
 enum class ProfileOptions : unsigned {
@@ -31,6 +40,8 @@ class CProfileFile {
   // read (nothing is loaded then), and also when a file loaded before had
   // changes that could not be saved (that file then stays loaded).
   bool Load(const std::string& path, ProfileOptions options);
+  // Why the last Load read nothing: 0, an errno or kProfileTooLarge.
+  int LoadError() const { return m_nLoadError; }
 
   std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
   void SetString(const std::string& section, const std::string& key, const std::string& value);
@@ -86,4 +97,8 @@ class CProfileFile {
   bool m_bMakeFolder = false;  // set by SaveTo
   std::string m_strPath;
   std::string m_strBackupName;
+  int m_nLoadError = 0;
 };
+
+// "Program.ini 'PATH' was not read: REASON", for a failed Load.
+std::string ProfileLoadFailureText(const std::string& path, int err, Language language);

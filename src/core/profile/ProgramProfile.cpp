@@ -17,6 +17,9 @@ ProfilePaths ProgramProfilePaths(const std::string& programFolder) {
     profile.Load(shipped, ProfileOptions::IgnoreCase);
     appName = profile.GetString("Setup", "AppName", "");
   }
-  const std::string own = UserConfigFolder() + ApplicationFolderName(appName) + "/" + kProfileFileName;
+  // No private folder for the user's own copy: the shipped file alone.
+  const std::string folder = UserConfigFolder();
+  if (CheckPrivateFolder(folder) != 0) return {shipped, shipped};
+  const std::string own = folder + ApplicationFolderName(appName) + "/" + kProfileFileName;
   return {PathExists(own) ? own : shipped, own};
 }

@@ -16,5 +16,6 @@ struct ProfilePaths {
 
 // `programFolder` ends in '/'. The user's copy is
 // <UserConfigFolder()><ApplicationFolderName([Setup] AppName of the shipped
-// file)>/Program.ini.
+// file)>/Program.ini; where that folder is no private one (see
+// CheckPrivateFolder), the shipped file is read and a save goes there too.
 ProfilePaths ProgramProfilePaths(const std::string& programFolder);

@@ -77,18 +77,44 @@ int FirstEntryBeginning(const std::vector<std::string>& entries, const std::stri
   return -1;
 }
 
-bool IsTableText(int column, const std::string& text) {
+PlainDecimal ReadFileMegahertz(const std::string& text, long long& units) { return ReadPlainDecimal(text, 5, units); }
+
+std::string FileToneText(const std::string& hertz) {
+  long long tenths = 0;
+  if (ReadPlainDecimal(hertz, 1, tenths) != PlainDecimal::Ok) return std::string();
+  return FormatFixed(DecimalScale(static_cast<double>(tenths), 0.1), 1);
+}
+
+FileCell FileCellValue(int column, const std::string& text) {
   switch (column) {
     case kColRxFrequency:
-    case kColTxFrequency: return FrequencyText(FrequencyUnits(LeadingNumber(text))) == text;
+    case kColTxFrequency: {
+      long long units = 0;
+      switch (ReadFileMegahertz(text, units)) {
+        case PlainDecimal::Ok: return {FileCellVerdict::Exact, FrequencyText(units)};
+        case PlainDecimal::NotANumber: return {FileCellVerdict::NotANumber, std::string()};
+        case PlainDecimal::Negative: return {FileCellVerdict::Negative, std::string()};
+        case PlainDecimal::TooFine: return {FileCellVerdict::TooFine, std::string()};
+      }
+      return {};
+    }
     case kColDecodeTone:
-    case kColEncodeTone:
-      return CheckedTone(text, Language::English) == text || CheckedTone(text, Language::Chinese) == text;
+    case kColEncodeTone: {
+      // A tone the check keeps as it is: a list entry, or a tone of one
+      // decimal from 60.0 to 259.9 Hz, which typing "99.0" gives too.
+      const auto kept = [](const std::string& t) {
+        return !t.empty() && (CheckedTone(t, Language::English) == t || CheckedTone(t, Language::Chinese) == t);
+      };
+      if (kept(text)) return {FileCellVerdict::Exact, text};
+      const std::string number = FileToneText(text);
+      if (kept(number)) return {FileCellVerdict::Exact, number};
+      return {};
+    }
     default:
       for (Language language : {Language::English, Language::Chinese})
         for (const std::string& item : ColumnItems(column, language))
-          if (item == text) return true;
-      return false;
+          if (item == text) return {FileCellVerdict::Exact, text};
+      return {};
   }
 }
 

@@ -47,11 +47,37 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
                                Language language);
 
-// Whether `text` is exactly a text the channel table, English or Chinese,
-// shows in `column` (1-8): what a file must give, since a file is not typing
-// and nothing in it is completed or cut. A frequency in MHz with five
-// decimals, a tone the tone check keeps as it is, an entry of a list.
-bool IsTableText(int column, const std::string& text);
+// Values a file gives. A file is not typing: nothing in it is completed or
+// cut. But a spreadsheet that opened and saved an exported list writes its
+// numbers without trailing zeros, and a number that is numerically exactly
+// a value of its column is that value: "146.52" is 146.52000, "100" the
+// tone 100.0.
+
+// A frequency in MHz written plainly ("446.006250", "446.5"), in units of
+// 10 Hz; TooFine for a digit other than 0 past the fifth decimal, which no
+// raster step reaches.
+PlainDecimal ReadFileMegahertz(const std::string& text, long long& units);
+
+// A CTCSS tone in Hz written plainly ("100", "100.00", "88.5") as the table
+// writes it ("100.0"); the empty text when it is no number of whole tenths.
+// Whether the tone is one the column takes is the caller's question.
+std::string FileToneText(const std::string& hertz);
+
+enum class FileCellVerdict {
+  Exact,
+  NotANumber,  // a frequency that is no plain number
+  Negative,    // a frequency below zero
+  TooFine,     // a frequency with a digit other than 0 past the fifth decimal
+  NotAValue,   // a tone or a list entry the column does not hold
+};
+struct FileCell {
+  FileCellVerdict verdict = FileCellVerdict::NotAValue;
+  std::string text;  // when Exact: the value as the table writes it
+};
+// `text` given for `column` (1-8): a text the channel table shows there,
+// English or Chinese, or a number that is exactly a value of the column. An
+// Exact frequency still has the band and raster checks of its commit ahead.
+FileCell FileCellValue(int column, const std::string& text);
 
 // Sets columns 1-8 of a row to the empty text.
 void ClearChannelRow(ChannelRow& row);

@@ -80,6 +80,11 @@ bool CProgramApp::InitInstance(const std::string& appDir, const QStringList& arg
   // The profile file, the language and everything named after it.
   const ProfilePaths profile = ProgramProfilePaths(appDir);
   g_profile.Load(profile.read, ProfileOptions::SaveOnClose | ProfileOptions::IgnoreCase);
+  // A file too large to be one is not read; the program then starts as
+  // without one, and says why.
+  if (g_profile.LoadError() == kProfileTooLarge)
+    ProgramMessageBox(
+        nullptr, QString::fromStdString(ProfileLoadFailureText(profile.read, kProfileTooLarge, Language::English)));
   if (profile.write != profile.read) g_profile.SaveTo(profile.write);
   g_strLanguage = g_profile.GetString("Setup", "Language", "");
   g_bChinese = IsChineseLanguage(g_strLanguage);

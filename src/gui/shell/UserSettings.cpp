@@ -19,8 +19,11 @@ QSettings Store() { return QSettings(FromStd(StorePath()), QSettings::IniFormat)
 // hold the program on its read, a link to a device would be replaced by a
 // file) is left alone: it reads as an empty store and takes no write. A
 // write goes only where a save may go, as for every file the program writes.
-bool StoreReadable() { return CheckSaveTarget(StorePath()) != kNotRegularFile; }
-bool StoreWritable() { return CheckSaveTarget(StorePath()) == 0; }
+// A folder someone else may write (or none, with no home known) is neither
+// read nor written: what it holds may have been planted there.
+bool StorePrivate() { return CheckPrivateFolder(UserConfigFolder()) == 0; }
+bool StoreReadable() { return StorePrivate() && CheckSaveTarget(StorePath()) != kNotRegularFile; }
+bool StoreWritable() { return StorePrivate() && CheckSaveTarget(StorePath()) == 0; }
 }  // namespace
 
 int ReadUserNumber(const char* name, int fallback) {

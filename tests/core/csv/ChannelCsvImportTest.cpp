@@ -1,5 +1,6 @@
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include "core/csv/ChannelCsv.h"
 #include "core/csv/CsvImportReport.h"
 #include "core/csv/CsvTestRows.h"
+#include "core/csv/CsvText.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -80,19 +82,63 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"rx_outside_band", "1,471.00500,446.00625,None,None,Wide,Yes,Off,High", R::OutOfRange, "471.00500"},
         RefusalCase{"tx_off_raster", "1,446.00625,446.00300,None,None,Wide,Yes,Off,High", R::OffRaster, "446.00300"},
         RefusalCase{"no_rx", "1,,446.00625,None,None,Wide,Yes,Off,High", R::NoFrequency, ""},
-        RefusalCase{"tone_not_held", "1,446.00625,446.00625,99,None,Wide,Yes,Off,High", R::UnknownTone, "99"},
+        RefusalCase{"tone_not_held", "1,446.00625,446.00625,260,None,Wide,Yes,Off,High", R::UnknownTone, "260"},
         RefusalCase{"item_not_held", "1,446.00625,446.00625,None,None,Wide,Maybe,Off,High", R::UnknownValue, "Maybe"},
         // A file is not typing: nothing is completed, cut or read past.
-        RefusalCase{"rx_not_five_decimals", "1,446.5,446.50000,None,None,Wide,Yes,Off,High", R::NotTableText, "446.5"},
-        RefusalCase{"rx_trailing_text", "1,446.00625abc,446.00625,None,None,Wide,Yes,Off,High", R::NotTableText,
+        RefusalCase{"rx_beyond_five_decimals", "1,446.006251,446.00625,None,None,Wide,Yes,Off,High", R::OffRaster,
+                    "446.006251"},
+        RefusalCase{"rx_negative", "1,-446.00625,446.00625,None,None,Wide,Yes,Off,High", R::OutOfRange, "-446.00625"},
+        RefusalCase{"rx_trailing_text", "1,446.00625abc,446.00625,None,None,Wide,Yes,Off,High", R::NotMegahertz,
                     "446.00625abc"},
-        RefusalCase{"tx_exponent", "1,446.00625,4.4600625e2,None,None,Wide,Yes,Off,High", R::NotTableText,
+        RefusalCase{"tx_exponent", "1,446.00625,4.4600625e2,None,None,Wide,Yes,Off,High", R::NotMegahertz,
                     "4.4600625e2"},
         RefusalCase{"tone_cut", "1,446.00625,446.00625,88.49,None,Wide,Yes,Off,High", R::UnknownTone, "88.49"},
         RefusalCase{"tone_prefix_of_100", "1,446.00625,446.00625,None,1,Wide,Yes,Off,High", R::UnknownTone, "1"},
         RefusalCase{"tone_prefix_of_82", "1,446.00625,446.00625,8,None,Wide,Yes,Off,High", R::UnknownTone, "8"},
         RefusalCase{"dcs_prefix", "1,446.00625,446.00625,D,None,Wide,Yes,Off,High", R::UnknownTone, "D"},
         RefusalCase{"dcs_lower_case", "1,446.00625,446.00625,None,d023n,Wide,Yes,Off,High", R::UnknownTone, "d023n"}));
+
+// A spreadsheet that opens and saves a list writes every number in its
+// shortest form: 146.520000 as 146.52, 100.0 as 100, 023 as 23.
+std::string AsASpreadsheetSavesIt(const std::string& csv) {
+  std::string saved;
+  for (CsvRecord record : ReadCsv(csv).records) {
+    for (std::string& field : record.fields) {
+      if (field.empty() || field.find_first_not_of("0123456789.") != std::string::npos) continue;
+      if (field.find('.') != std::string::npos) field.erase(field.find_last_not_of('0') + 1);
+      if (field.back() == '.') field.pop_back();
+      field.erase(0, std::min(field.find_first_not_of('0'), field.size() - 1));
+    }
+    saved += CsvLine(record.fields);
+  }
+  return saved;
+}
+
+class SpreadsheetRoundTrip : public ::testing::TestWithParam<CsvForm> {};
+
+TEST_P(SpreadsheetRoundTrip, EveryChannelComesBack) {
+  ChannelTable table = EmptyChannelTable();
+  PutRow(table, 1, Row("146.52000", "146.52000", "100.0", "67.0", "Narrow", "No"));
+  PutRow(table, 2, Row("446.00000", "446.60000", "D023N", "88.5", "Wide", "Yes", "Off", "Low"));
+  PutRow(table, 5, Row("440.10000", "145.50000", "None", "D754I", "Wide", "Yes", "Off", "Middle"));
+  PutRow(table, 7, Row("136.00625", "136.00625", "254.1", "None"));
+  PutRow(table, 16, Row("470.00000", "400.00000", "D131I", "D131I"));
+  // Tones that the tone check holds but the list does not: our form only.
+  if (GetParam() == CsvForm::Own) PutRow(table, 9, Row("446.10000", "446.10000", "99.0", "60.0"));
+  RadioImage image;
+  StoreTableToImage(table, image);
+  const std::string exported = ExportChannelsCsv(image, GetParam());
+  const std::string saved = AsASpreadsheetSavesIt(exported);
+  ASSERT_NE(saved, exported);
+  const CsvImportResult back = ImportChannelsCsv(saved, WideBand(), Language::English);
+  EXPECT_TRUE(back.refused.empty()) << CsvImportReport(back, Language::English);
+  EXPECT_EQ(back.table, table);
+  StoreTableToImage(back.table, image);
+  EXPECT_EQ(ExportChannelsCsv(image, GetParam()), exported);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, SpreadsheetRoundTrip, ::testing::Values(CsvForm::Own, CsvForm::Chirp),
+                         [](const auto& info) { return std::string(info.param == CsvForm::Own ? "own" : "chirp"); });
 
 // Twenty lines in file order (no CH column): one refused line takes no
 // channel, and the lines after the sixteenth channel are refused.
@@ -191,21 +237,23 @@ TEST(CsvImportReport, CountAndEveryRefusedLine) {
             "第 6 行：未知的亚音“69.4”\n");
   EXPECT_EQ(CsvImportReport(result, Language::English, 1),
             "1 channel imported.\n3 lines refused:\nLine 3: unknown mode 'A?M' (FM or NFM)\n... and 2 more.\n");
-  // A frequency not written as the table writes it names its column.
-  const CsvImportResult inexact =
-      ImportChannelsCsv(kOwnHeader + "1,446.00625,446.1,None,None,Wide,Yes,Off,High\r\n1,{column},446.00625,,,,,,\r\n",
-                        kBand, Language::English);
+  // A frequency that is no number names its column.
+  const CsvImportResult inexact = ImportChannelsCsv(
+      kOwnHeader + "1,446.00625,446.1 MHz,None,None,Wide,Yes,Off,High\r\n1,{column},446.00625,,,,,,\r\n", kBand,
+      Language::English);
   EXPECT_EQ(CsvImportReport(inexact, Language::English),
-            "0 channels imported.\n2 lines refused:\nLine 2: Tx Frequency '446.1' is not written as the table "
-            "writes it (MHz with five decimals: 446.00625)\nLine 3: Rx Frequency '{column}' is not written as the "
-            "table writes it (MHz with five decimals: 446.00625)\n");
+            "0 channels imported.\n2 lines refused:\nLine 2: Tx Frequency '446.1 MHz' is not a number of MHz (such "
+            "as 446.00625)\nLine 3: Rx Frequency '{column}' is not a number of MHz (such as 446.00625)\n");
   EXPECT_EQ(CsvImportReport(inexact, Language::Chinese),
-            "已导入 0 个信道。\n2 行未导入：\n第 2 行：发射频率“446.1”不是表中的写法（MHz，五位小数：446.00625）\n"
-            "第 3 行：接收频率“{column}”不是表中的写法（MHz，五位小数：446.00625）\n");
+            "已导入 0 个信道。\n2 行未导入：\n第 2 行：发射频率“446.1 MHz”不是以 MHz 计的数（例如 446.00625）\n"
+            "第 3 行：接收频率“{column}”不是以 MHz 计的数（例如 446.00625）\n");
   CsvImportResult unreadable;
   unreadable.failure = CsvFileFailure::UnclosedQuote;
   unreadable.failureLine = 7;
   EXPECT_EQ(CsvImportReport(unreadable, Language::English), "Line 7: a quoted field is not closed.\n");
+  const CsvImportResult nul = ImportChannelsCsv(std::string("Frequency\n446.5\0\n", 17), kBand, Language::English);
+  EXPECT_EQ(CsvImportReport(nul, Language::English), "Line 2 holds a NUL byte: the file is not text.\n");
+  EXPECT_EQ(CsvImportReport(nul, Language::Chinese), "第 2 行含有 NUL 字节：文件不是文本。\n");
 }
 
 }  // namespace

@@ -163,6 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  "446.006250,+,5.000000,DTCS,88.5,88.5,754,RN,023,Tone->Tone,FM,5.00,S,Mid,,,,,"},
                       ExportCase{"tone_minus", Row(F, "445.40625", "None", "100.0", "Wide", "Yes", "Off", "Low"),
                                  "446.006250,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,Low,,,,,"},
+                      ExportCase{"offset_of_70_mhz", Row("400.00000", "470.00000", "None", "None"),
+                                 "400.000000,+,70.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,"},
                       ExportCase{"split_beyond_70_mhz", Row("146.52000", F, "None", "None"),
                                  "146.520000,split,446.006250,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,"},
                       ExportCase{"cross_tone_tone", Row(F, F, "88.5", "100.0"),

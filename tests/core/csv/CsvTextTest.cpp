@@ -63,7 +63,9 @@ TEST(CsvReadingFailure, GivesNoRecords) {
       {"a,\xFF\n", CsvReadStatus::NotUtf8, 0},
       {"a,\xC0\xAF\n", CsvReadStatus::NotUtf8, 0},      // overlong '/'
       {"a,\xED\xA0\x80\n", CsvReadStatus::NotUtf8, 0},  // surrogate
-      {std::string("a,\0b\n", 5), CsvReadStatus::NotUtf8, 0},
+      {std::string("a,\0b\n", 5), CsvReadStatus::HoldsNul, 1},
+      // Told with its line, before the byte that is no UTF-8.
+      {std::string("a\r\n\"b\rc\",\xFF\0", 11), CsvReadStatus::HoldsNul, 3},
       {"\xE4\xBF\xA1", CsvReadStatus::Ok, 0},   // 信, cut nowhere
       {"\xE4\xBF", CsvReadStatus::NotUtf8, 0},  // cut at the end
   };

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 
 #include "core/files/Backups.h"
 #include "core/files/DataFile.h"
+#include "core/files/RegularFile.h"
 #include "core/files/UserFolders.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -175,6 +178,60 @@ TEST(UserFolders, FollowTheXdgVariablesAndTheApplicationName) {
   }
   CScopedEnv cache("XDG_CACHE_HOME", "/c");
   EXPECT_EQ(TraceFolder("P"), "/c/P/");
+}
+
+// Private files (backups, traces, settings) go only where nobody else may
+// plant or swap them: a folder another user may write, or one below a folder
+// others may write that is not sticky, is refused; so is one not made yet
+// whose maker would be such a folder.
+TEST(UserFolders, PrivateFilesGoOnlyWhereNoOtherUserMayWrite) {
+  const struct {
+    const char* folder;  // below the test's folder; "" and "~" stand for an empty and a relative folder
+    const char* shared;  // made 0777 or 01777 below the test's folder
+    mode_t mode;
+    int error;
+  } cases[] = {
+      {"own", "", 0, 0},
+      {"mine/own", "mine", 0777, kSharedFolder},
+      {"tmp/own", "tmp", 01777, 0},
+      {"tmp/not-made/own", "tmp", 01777, kSharedFolder},
+      {"tmp", "tmp", 01777, kSharedFolder},
+      {"lent", "", 0, kSharedFolder},  // another user's, when run as root
+      {"", "", 0, kNoHomeFolder},
+      {"~", "", 0, kNoHomeFolder},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    if (*c.shared) {
+      ASSERT_EQ(::mkdir(dir.file(c.shared).c_str(), c.mode), 0);
+      ASSERT_EQ(::chmod(dir.file(c.shared).c_str(), c.mode), 0);
+    }
+    const std::string name = c.folder;
+    if (name == "lent" && ::geteuid() != 0) continue;
+    if (name == "lent" || name.find("own") != std::string::npos) ASSERT_EQ(MakeFolders(dir.file(name)), 0);
+    if (name == "lent") ASSERT_EQ(::chown(dir.file(name).c_str(), 65534, 65534), 0);
+    if (name == "tmp/not-made/own") std::filesystem::remove_all(dir.file("tmp/not-made"));
+    const std::string folder = name.empty() ? "" : name == "~" ? "Program/" : dir.file(name) + "/";
+    EXPECT_EQ(CheckPrivateFolder(folder), c.error) << name;
+  }
+}
+
+// Without $HOME and without a password entry there is no folder for private
+// files at all: never a shared one such as /tmp in its place.
+TEST(UserFolders, NoHomeKnownMeansNoFolder) {
+  if (::geteuid() != 0) GTEST_SKIP() << "a user without a password entry needs root";
+  CScopedEnv home("HOME", nullptr);
+  CScopedEnv data("XDG_DATA_HOME", nullptr);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::setuid(54321) != 0) ::_exit(2);
+    const BackupResult r = SaveBackup(BackupFolder("P"), RadioImage(), "COM1");
+    ::_exit(UserDataFolder().empty() && r.sysError == kNoHomeFolder ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 }  // namespace

@@ -48,6 +48,13 @@ int SaveDataFileGeneration(const std::string& folder, int g) {
   return SaveDataFile(folder + "/Channels.dat", GenerationImage(g)).sysError;
 }
 
+// The longest name a file may have: its temporaries' names are cut to fit.
+const std::string kLongestName = std::string(251, 'L') + ".dat";
+
+int SaveLongNameGeneration(const std::string& folder, int g) {
+  return SaveDataFile(folder + "/" + kLongestName, GenerationImage(g)).sysError;
+}
+
 // Enough lines that the text takes several writes' worth of time to land.
 void SetProfileGeneration(CProfileFile& profile, int g) {
   profile.SetString("Setup", "Language", "English");
@@ -98,6 +105,8 @@ struct SaveKind {
 
 const SaveKind kKinds[] = {
     {"data file", SaveDataFileGeneration, [](const std::string& f) { return f == "Channels.dat"; },
+     [](int g) { return DataFileBytes(GenerationImage(g)); }, DataFileGeneration},
+    {"data file of the longest name", SaveLongNameGeneration, [](const std::string& f) { return f == kLongestName; },
      [](int g) { return DataFileBytes(GenerationImage(g)); }, DataFileGeneration},
     {"Program.ini", SaveProfileGeneration, [](const std::string& f) { return f == "Program.ini"; }, ProfileText,
      ProfileGeneration},

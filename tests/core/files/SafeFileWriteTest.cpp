@@ -30,14 +30,16 @@ namespace {
 std::atomic<int> g_umaskCalls{0};
 mode_t SetUmaskUncounted(mode_t mask) { return static_cast<mode_t>(::syscall(SYS_umask, mask)); }
 
-// Every fsync() of a folder, with what the file being watched held then.
-struct FolderSync {
-  ino_t folder;
+// Every fsync(), with what the file being watched held then.
+struct Sync {
+  bool folder;
+  ino_t ino;
+  std::string own;  // a file's own contents
   std::string watched;
 };
 std::mutex g_syncMutex;
 std::string g_watchedFile;  // empty: nothing recorded
-std::vector<FolderSync> g_folderSyncs;
+std::vector<Sync> g_syncs;
 
 std::string Contents(const std::string& path) {
   std::string out;
@@ -54,9 +56,12 @@ extern "C" mode_t umask(mode_t mask) {
 }
 extern "C" int fsync(int fd) {
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+  if (::fstat(fd, &st) == 0) {
     std::lock_guard<std::mutex> lock(g_syncMutex);
-    if (!g_watchedFile.empty()) g_folderSyncs.push_back({st.st_ino, Contents(g_watchedFile)});
+    const bool folder = S_ISDIR(st.st_mode);
+    if (!g_watchedFile.empty())
+      g_syncs.push_back({folder, st.st_ino, folder ? std::string() : Contents("/proc/self/fd/" + std::to_string(fd)),
+                         Contents(g_watchedFile)});
   }
   return static_cast<int>(::syscall(SYS_fsync, fd));
 }
@@ -238,25 +243,116 @@ TEST(SafeFileWrite, AReadOnlyFileRefusesTheSaveAndStaysWhole) {
   }
 }
 
-// The rename lives in the folder: until the folder is synced, a power cut
-// may bring the old file back.
-TEST(SafeFileWrite, TheFolderIsSyncedAfterTheRename) {
+// A power cut may lose what was not synced: the new contents before the
+// rename puts them in the target's place (else the name may end up holding
+// nothing), and the rename itself, which lives in the folder.
+TEST(SafeFileWrite, TheTemporaryIsSyncedBeforeAndTheFolderAfterTheRename) {
   TempDir dir;
   const std::string path = dir.file("f.dat");
   dir.Write("f.dat", "old");
   {
     std::lock_guard<std::mutex> lock(g_syncMutex);
     g_watchedFile = path;
-    g_folderSyncs.clear();
+    g_syncs.clear();
   }
   EXPECT_EQ(SafeFileWrite(path, "new", 3), 0);
   std::lock_guard<std::mutex> lock(g_syncMutex);
   g_watchedFile.clear();
   struct stat folder {};
   ASSERT_EQ(::stat(dir.path().c_str(), &folder), 0);
-  const bool synced = std::any_of(g_folderSyncs.begin(), g_folderSyncs.end(),
-                                  [&](const FolderSync& s) { return s.folder == folder.st_ino && s.watched == "new"; });
-  EXPECT_TRUE(synced) << g_folderSyncs.size() << " folder syncs, none after the rename";
+  const struct {
+    const char* what;
+    Sync expected;
+  } cases[] = {{"the temporary before the rename", {false, 0, "new", "old"}},
+               {"the folder after the rename", {true, folder.st_ino, "", "new"}}};
+  for (const auto& c : cases) {
+    const bool synced = std::any_of(g_syncs.begin(), g_syncs.end(), [&](const Sync& s) {
+      return s.folder == c.expected.folder && (!s.folder || s.ino == c.expected.ino) && s.own == c.expected.own &&
+             s.watched == c.expected.watched;
+    });
+    EXPECT_TRUE(synced) << g_syncs.size() << " syncs, none of " << c.what;
+  }
+}
+
+// A long save (a trace) leaves time for the name to become something else:
+// the commit looks again, and a FIFO put there meanwhile stays.
+TEST(SafeFileWrite, ATargetSwappedForAFifoMeanwhileRefusesTheCommit) {
+  TempDir dir;
+  const std::string path = dir.file("f.dat");
+  dir.Write("f.dat", "old");
+  CSafeFile file;
+  ASSERT_EQ(file.Open(path), 0);
+  ASSERT_EQ(file.Write("new", 3), 0);
+  ASSERT_EQ(::unlink(path.c_str()), 0);
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  EXPECT_EQ(file.Commit(), kNotRegularFile);
+  struct stat st {};
+  ASSERT_EQ(::lstat(path.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO was replaced";
+  EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"f.dat"});
+}
+
+// Another user's link in a sticky folder anyone may write (/tmp) may lead to
+// any file the one who saves may write: it is not followed, whatever the
+// kernel's own setting, nor is such a link among the path's folders. A link
+// of one's own, or of the folder's owner, or in a folder not shared so, is.
+TEST(SafeFileWrite, AnotherUsersLinkInASharedFolderIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "giving a link to another user needs root";
+  constexpr uid_t kOther = 65534;
+  const struct {
+    const char* name;
+    mode_t folderMode;
+    uid_t folderOwner;
+    uid_t linkOwner;
+    const char* link;  // in the shared folder, to the private one
+    const char* save;  // below the shared folder
+    int error;
+  } cases[] = {
+      {"planted link", 01777, 0, kOther, "victim.conf", "radio.dat", kForeignLink},
+      {"planted dangling link", 01777, 0, kOther, "new.conf", "radio.dat", kForeignLink},
+      {"planted folder link", 01777, 0, kOther, "", "radio.dat/victim.conf", kForeignFolderLink},
+      {"own link", 01777, 0, 0, "victim.conf", "radio.dat", 0},
+      {"the folder owner's link", 01777, kOther, kOther, "victim.conf", "radio.dat", 0},
+      {"folder not sticky", 0777, 0, kOther, "victim.conf", "radio.dat", 0},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    ASSERT_EQ(::mkdir(dir.file("private").c_str(), 0700), 0);
+    dir.Write("private/victim.conf", "secret");
+    ASSERT_EQ(::mkdir(dir.file("shared").c_str(), 0700), 0);
+    const std::string link = dir.file("shared/radio.dat");
+    ASSERT_EQ(::symlink(dir.file(std::string("private/") + c.link).c_str(), link.c_str()), 0);
+    ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+    ASSERT_EQ(::chown(dir.file("shared").c_str(), c.folderOwner, c.folderOwner), 0);
+    ASSERT_EQ(::chmod(dir.file("shared").c_str(), c.folderMode), 0);
+
+    EXPECT_EQ(SafeFileWrite(dir.file(std::string("shared/") + c.save), "new", 3), c.error) << c.name;
+    EXPECT_EQ(Entries(dir.file("private")), std::vector<std::string>{"victim.conf"}) << c.name << ": a file was made";
+    EXPECT_EQ(dir.Read("private/victim.conf"), c.error != 0 ? "secret" : "new") << c.name;
+    EXPECT_EQ(Entries(dir.file("shared")), std::vector<std::string>{"radio.dat"}) << c.name;
+  }
+  EXPECT_EQ(FileErrorText(kForeignLink), "it is a link owned by another user in a shared folder");
+}
+
+// Any name the file system takes saves, and leaves nothing beside it: the
+// temporary's name is the target's with a suffix, cut where it would not fit.
+TEST(SafeFileWrite, AnyNameTheFileSystemTakesSaves) {
+  std::string chinese = "fg";  // then three bytes a character, cut inside one
+  while (chinese.size() + 3 <= 255) chinese += "\xe4\xbf\xa1";
+  const std::string names[] = {std::string(200, 'a'), std::string(228, 'b'), std::string(255, 'c'), chinese};
+  for (const std::string& name : names) {
+    for (const TemporaryKind kind : {TemporaryKind::Unnamed, TemporaryKind::Named}) {
+      TempDir dir;
+      dir.Write(name, "old");
+      CSafeFile file;
+      int err = file.Open(dir.file(name), FileAccess::Shared, kind);
+      if (err == 0) err = file.Write("new", 3);
+      if (err == 0) err = file.Commit();
+      EXPECT_EQ(err, 0) << name.size();
+      EXPECT_EQ(dir.Read(name), "new") << name.size();
+      EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{name}) << name.size();
+    }
+  }
 }
 
 // Several processes save one file at once, over and over, beside a user's

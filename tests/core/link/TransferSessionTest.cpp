@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <fstream>
@@ -15,8 +16,9 @@
 
 namespace {
 
-enum class Trace { None, InItsOwnFolder, InAMissingFolder, FailsMidway };
-enum class Backup { None, Kept, Blocked };
+// InASharedFolder, Shared: the program's own folders below one anyone may write.
+enum class Trace { None, InItsOwnFolder, InAMissingFolder, FailsMidway, InASharedFolder };
+enum class Backup { None, Kept, Blocked, Shared };
 
 struct SessionCase {
   const char* name;
@@ -85,8 +87,13 @@ TEST_P(TransferSessionCase, OneRuleForEveryFailure) {
   std::string error;
   if (*c.fault) ASSERT_TRUE(ApplyFault(c.fault, options.faults, error)) << error;
   CSimHarness h(PatternImage(1), options);
-  const std::string traceFolder = h.dir().file(c.trace == Trace::InAMissingFolder ? "none" : "cache") + "/";
-  const std::string backupFolder = h.dir().file("data") + "/";
+  const std::string traceFolder = h.dir().file(c.trace == Trace::InAMissingFolder  ? "none"
+                                               : c.trace == Trace::InASharedFolder ? "shared/cache"
+                                                                                   : "cache") +
+                                  "/";
+  const std::string backupFolder = h.dir().file(c.backup == Backup::Shared ? "shared/data" : "data") + "/";
+  ASSERT_EQ(::mkdir(h.dir().file("shared").c_str(), 0777), 0);
+  ASSERT_EQ(::chmod(h.dir().file("shared").c_str(), 0777), 0);
   if (c.backup == Backup::Blocked) h.dir().Write("data", "a file where the folder belongs");
 
   TransferSteps steps;
@@ -166,6 +173,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Backup::None, kOk, "Write Data|Verify", "", kNotSaved, ""},
         SessionCase{"backup_then_trace_told_and_the_read_stands", false, R, "", false, false, Trace::FailsMidway,
                     Backup::Blocked, kOk, "Read Data", "", "No backup was saved|was not saved", ""},
+        SessionCase{"shared_folders_take_no_trace_nor_backup_and_the_read_stands", false, R, "", false, false,
+                    Trace::InASharedFolder, Backup::Shared, kOk, "Read Data", "",
+                    "No backup was saved|was not saved: the folder, or one above it, can be written by another user",
+                    ""},
         SessionCase{"verified_write", false, W, "", true, false, Trace::InItsOwnFolder, Backup::Kept, kOk,
                     "Write Data|Verify", "# Write Data|# Verify", "", ""},
         SessionCase{"dropped_block_fails_the_read_back", false, W, "drop-block:5", true, false, Trace::None,

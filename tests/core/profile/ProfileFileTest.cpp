@@ -244,13 +244,21 @@ TEST(ProfileFile, MissingFileIsCreatedEmpty) {
   EXPECT_EQ(profile.GetString("Setup", "Language", ""), "");
 }
 
+// A file larger than any settings file is not read at all (a sparse one of
+// gigabytes would fill the memory), and the reason names it.
 TEST(ProfileFile, UnopenableFileLoadsNothing) {
   TempDir dir;
   std::filesystem::create_directory(dir.file("folder.ini"));
-  const std::string paths[] = {dir.file("folder.ini"), dir.file("no/such/folder/p.ini")};
-  for (const std::string& path : paths) {
+  dir.Write("big.ini", "[Setup]\nLanguage=Chinese\n");
+  std::filesystem::resize_file(dir.file("big.ini"), kMaxProfileSize + 1);
+  const std::pair<std::string, int> cases[] = {{dir.file("folder.ini"), EISDIR},
+                                               {dir.file("no/such/folder/p.ini"), ENOENT},
+                                               {dir.file("big.ini"), kProfileTooLarge}};
+  for (const auto& [path, error] : cases) {
     CProfileFile profile;
     EXPECT_FALSE(profile.Load(path, ProfileOptions::SaveOnClose | ProfileOptions::IgnoreCase)) << path;
+    EXPECT_EQ(profile.LoadError(), error) << path;
+    EXPECT_NE(ProfileLoadFailureText(path, error, Language::English).find("'" + path + "'"), std::string::npos);
     EXPECT_TRUE(profile.Path().empty());
     profile.SetString("Setup", "Language", "Chinese");
     EXPECT_FALSE(profile.IsModified());

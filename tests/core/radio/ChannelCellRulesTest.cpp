@@ -108,6 +108,10 @@ TEST(ChannelCellOutside, RefusedValuesChangeNothing) {
       {"tx_out_of_band", kSet, 2, "300", CellVerdict::OutOfRange, kSet},
       {"tone_no_entry_begins", kSet, 3, "99", CellVerdict::UnknownTone, kSet},
       {"tone_none_in_lower_case", With(kSet, 3, "88.5"), 3, "none", OK, kSet},
+      // Only the whole word asks for no tone, not a beginning of it.
+      {"tone_n", With(kSet, 3, "88.5"), 3, "N", CellVerdict::UnknownTone, With(kSet, 3, "88.5")},
+      {"tone_no", kSet, 4, "no", CellVerdict::UnknownTone, kSet},
+      {"tone_non", kSet, 3, "Non", CellVerdict::UnknownTone, kSet},
       {"tone_emptied_is_no_tone", With(kSet, 4, "88.5"), 4, "", OK, kSet},
       {"tone_for_an_empty_row", kEmpty, 3, "88.5", CellVerdict::NoChannel, kEmpty},
       {"emptied_cell_of_an_empty_row", kEmpty, 5, "", OK, kEmpty},
@@ -130,6 +134,9 @@ TEST(ChannelCellLists, ItemsOfTheListColumns) {
 }
 
 TEST(CellRefusalTexts, ValueShownAsGiven) {
+  // A value is cut after 40 bytes.
+  const std::string longValue(41, '7');
+  const std::string cut = "unknown tone '" + longValue.substr(0, 40) + "...'";
   const struct {
     CellVerdict verdict;
     const char* value;
@@ -142,6 +149,7 @@ TEST(CellRefusalTexts, ValueShownAsGiven) {
       {CellVerdict::NotAnItem, "{column}", kColScan, "'{column}' is not a value of Scan"},
       {CellVerdict::UnknownTone, "{value}", kColDecodeTone, "unknown tone '{value}'"},
       {CellVerdict::NotAnItem, "", kColScan, "a channel in use needs a value here"},
+      {CellVerdict::UnknownTone, longValue.c_str(), kColDecodeTone, cut.c_str()},
   };
   for (const auto& c : cases)
     EXPECT_EQ(CellRefusalText(c.verdict, c.value, c.column, Language::English), c.text) << c.value;
