@@ -16,6 +16,7 @@
 #include "core/files/FolderEntries.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/SaveTemporary.h"
+#include "core/files/UserFolders.h"
 
 namespace {
 
@@ -101,7 +102,12 @@ CRecoveryOwner::~CRecoveryOwner() {
 
 int CRecoveryOwner::Claim(const std::string& folder) {
   m_strFolder = WithSlash(folder);
-  if (const int err = MakeFolders(m_strFolder)) return err;
+  // Made only where no one else could have made it first, and checked again
+  // once made: a folder another user may write would hand them the copies.
+  int err = CheckPrivateFolder(m_strFolder);
+  if (err == 0) err = MakeFolders(m_strFolder);
+  if (err == 0) err = CheckPrivateFolder(m_strFolder);
+  if (err != 0) return err;
   // A name just made can be taken for an abandoned lock by a start that
   // looks before this one locks it: such a name is given up for another.
   for (int attempt = 0; attempt < 16; ++attempt) {
@@ -134,6 +140,8 @@ void CRecoveryOwner::Remove(int number) const {
 }
 
 COrphanedCopies::COrphanedCopies(const std::string& folder) : m_strFolder(WithSlash(folder)) {
+  // Another user could have planted a copy there.
+  if (CheckPrivateFolder(m_strFolder) != 0) return;
   const std::vector<std::string> names = FolderEntryNames(m_strFolder);
   std::map<std::string, std::vector<std::string>> copies;  // by owner
   for (const std::string& name : names) {

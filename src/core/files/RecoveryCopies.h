@@ -28,7 +28,9 @@ class CRecoveryOwner {
   CRecoveryOwner& operator=(const CRecoveryOwner&) = delete;
 
   // Makes `folder` (for this user alone) and takes a lock file of a new name
-  // in it. 0 or the errno of the failure; no copy can be written without it.
+  // in it. 0, kSharedFolder or kNoHomeFolder for a folder that is not this
+  // user's alone (see CheckPrivateFolder), or the errno of the failure; no
+  // copy is written without it.
   int Claim(const std::string& folder);
   bool IsClaimed() const { return m_nLockFd >= 0; }
   const std::string& Folder() const { return m_strFolder; }
@@ -47,9 +49,9 @@ class CRecoveryOwner {
   int m_nLockFd = -1;
 };
 
-// The copies left by programs that are gone, oldest first. While this object
-// lives their owners' locks are held here, so a program started meanwhile
-// does not offer them too.
+// The copies left by programs that are gone, oldest first; none from a folder
+// that is not this user's alone. While this object lives their owners' locks
+// are held here, so a program started meanwhile does not offer them too.
 class COrphanedCopies {
  public:
   explicit COrphanedCopies(const std::string& folder);

@@ -63,6 +63,11 @@ TEST(RecoveryCopies, OnlyCopiesOfProgramsThatAreGoneAreOffered) {
     // A second start meanwhile finds them taken.
     EXPECT_TRUE(COrphanedCopies(folder).Paths().empty());
   }
+  // A folder another user may write is used for nothing.
+  ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
+  EXPECT_TRUE(COrphanedCopies(folder).Paths().empty());
+  EXPECT_EQ(CRecoveryOwner().Claim(folder), kSharedFolder);
+  ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
   // Left in place, they are offered again at the next start.
   EXPECT_EQ(Sorted(COrphanedCopies(folder).Paths()), Sorted(offered));
   for (const std::string& path : offered) RemoveRecoveryCopy(path);
