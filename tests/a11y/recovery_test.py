@@ -9,6 +9,7 @@ copy's delay: the copy written at the signal holds it.
 """
 import glob
 import os
+import pathlib
 import signal
 import sys
 import time
@@ -25,15 +26,10 @@ def copies(s):
 
 
 def copy_holds(s, text):
-    """Whether a copy holds channel data typed as `text` (BCD, 10 Hz units,
-    the low byte first): "147.00" is 00 00 70 14."""
-    digits = text.replace(".", "").ljust(8, "0")
-    packed = bytes(int(digits[i:i + 2], 16) for i in range(6, -1, -2))
-    for path in copies(s):
-        with open(path, "rb") as copy:
-            if packed in copy.read():
-                return True
-    return False
+    """Whether a copy holds a frequency typed as `text`: BCD in 10 Hz units,
+    the low byte first ("147.00" is 00 00 70 14)."""
+    packed = bytes.fromhex(text.replace(".", "").ljust(8, "0"))[::-1]
+    return any(packed in pathlib.Path(path).read_bytes() for path in copies(s))
 
 
 def channel_table(s):

@@ -85,23 +85,17 @@ TEST(RecoveryCopies, EachRunWritesPrivateDataFilesOfItsOwn) {
   const std::string folder = dir.file("state/recovery");
   auto first = std::make_unique<CRecoveryOwner>();
   CRecoveryOwner second;
-  ASSERT_EQ(first->Claim(folder), 0);
-  ASSERT_EQ(second.Claim(folder), 0);
-  EXPECT_NE(first->CopyPath(1), second.CopyPath(1));
-  RadioImage image;
+  ASSERT_TRUE(first->Claim(folder) == 0 && second.Claim(folder) == 0);
+  RadioImage image, loaded;
   image[0x10] = 0x42;
-  ASSERT_EQ(first->Write(1, image), 0);
-  ASSERT_EQ(second.Write(1, RadioImage()), 0);
+  ASSERT_TRUE(first->Write(1, image) == 0 && first->Write(2, image) == 0 && second.Write(1, RadioImage()) == 0);
+  first->Remove(2);
   struct stat st {};
   ASSERT_EQ(::stat(first->CopyPath(1).c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0600u);
-  RadioImage loaded;
   ASSERT_TRUE(LoadDataFile(first->CopyPath(1), loaded).ok());
   EXPECT_EQ(loaded.bytes, image.bytes);
-  ASSERT_EQ(first->Write(2, image), 0);
-  first->Remove(2);
-  // The run ends without removing copy 1: that one is offered, never the
-  // live run's.
+  // The run ends without removing copy 1: only that one is offered.
   const std::string kept = first->CopyPath(1);
   first.reset();
   EXPECT_EQ(COrphanedCopies(folder).Paths(), std::vector<std::string>{kept});
