@@ -53,6 +53,7 @@ class CProgramApp {
   // written when a signal ends the program; those left by an earlier run
   // are offered once the window shows.
   void StartRecovery();
+
   std::unique_ptr<QApplication> m_pApplication;
   // The state of this run; in force from the construction to the end.
   CAppContext m_context;
