@@ -137,12 +137,27 @@ class Session:
             "XDG_CONFIG_HOME": os.path.join(self.work, "config"),
             "XDG_DATA_HOME": os.path.join(self.work, "data"),
             "XDG_CACHE_HOME": os.path.join(self.work, "cache"),
+            "XDG_STATE_HOME": os.path.join(self.work, "state"),
         })
         env.update(self.extra_env)
+        self.program_env = env
+        self.log_file = log
+        self.start_program()
+
+    def start_program(self, main_window=True):
+        """The program, again after `end_program`, in the same folders; with
+        `main_window`, waits until it shows."""
+        folder = os.path.join(self.work, "folder")
         self.program = self.spawn([os.path.join(folder, "Program")] + self.arguments, cwd=self.work,
-                                  stdout=log, stderr=log, env=env)
+                                  stdout=self.log_file, stderr=self.log_file, env=self.program_env)
         self.app = poll("the program on the accessibility bus", self.find_app, timeout=30)
-        poll("the main window", lambda: self.window(lambda w: w.getRoleName() == "frame"), timeout=30)
+        if main_window:
+            poll("the main window", lambda: self.window(lambda w: w.getRoleName() == "frame"), timeout=30)
+
+    def end_program(self, signal_number):
+        """Sends the program a signal and waits for its end; its exit status."""
+        self.program.send_signal(signal_number)
+        return self.program.wait(timeout=30)
 
     def start_x_server(self, log):
         """The display asked for, else one the server picks itself among

@@ -49,9 +49,10 @@ ShellFixture::ShellFixture(const std::string& profile) {
   if (!profile.empty()) m_dir.Write("Program.ini", profile);
   std::filesystem::create_directory(m_dir.file("config"));
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.file("config")));
-  // Backups and traces of each test stay in its own folder.
+  // Backups, traces and recovery copies of each test stay in its own folder.
   qputenv("XDG_DATA_HOME", QByteArray::fromStdString(m_dir.file("data")));
   qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(m_dir.file("cache")));
+  qputenv("XDG_STATE_HOME", QByteArray::fromStdString(m_dir.file("state")));
   // QSettings reads the folder once per process; each test has its own.
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(m_dir.file("config")));
 

@@ -46,7 +46,7 @@ bool CProgramDoc::WouldOverwriteChange(const std::string& path) const {
 }
 
 void CProgramDoc::SetModifiedFlag(bool modified) {
-  if (modified == m_bModified) return;
+  if (!modified && !m_bModified) return;
   m_bModified = modified;
   if (m_onModified) m_onModified(modified);
 }

@@ -43,7 +43,8 @@ class CProgramDoc {
   // Closing the program asks to save a modified document.
   void SetModifiedFlag(bool modified = true);
   bool IsModified() const { return m_bModified; }
-  // Told each change of the modified flag (the window that shows it).
+  // Told each change of the modified flag, and each further change while it
+  // is set: the window shows the flag, and keeps a recovery copy of each.
   void SetModifiedObserver(std::function<void(bool)> observer) { m_onModified = std::move(observer); }
 
   // False until the document was opened from or saved to a file: its path

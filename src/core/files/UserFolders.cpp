@@ -56,6 +56,7 @@ std::string Parent(const std::string& path) {
 std::string UserConfigFolder() { return XdgFolder("XDG_CONFIG_HOME", ".config/"); }
 std::string UserDataFolder() { return XdgFolder("XDG_DATA_HOME", ".local/share/"); }
 std::string UserCacheFolder() { return XdgFolder("XDG_CACHE_HOME", ".cache/"); }
+std::string UserStateFolder() { return XdgFolder("XDG_STATE_HOME", ".local/state/"); }
 
 std::string ApplicationFolderName(const std::string& appName) {
   std::string name;
@@ -67,6 +68,10 @@ std::string ApplicationFolderName(const std::string& appName) {
 std::string BackupFolder(const std::string& appName) { return UserDataFolder() + ApplicationFolderName(appName) + "/"; }
 
 std::string TraceFolder(const std::string& appName) { return UserCacheFolder() + ApplicationFolderName(appName) + "/"; }
+
+std::string RecoveryFolder(const std::string& appName) {
+  return UserStateFolder() + ApplicationFolderName(appName) + "/recovery/";
+}
 
 std::string SettingsStorePath(const std::string& appName) {
   return UserConfigFolder() + ApplicationFolderName(appName) + ".ini";

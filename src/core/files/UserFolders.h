@@ -1,8 +1,9 @@
 #pragma once
 // The user's own folders for what the program keeps between runs: its own
 // copy of "Program.ini" beside an installed program (config), backups of
-// every image read from a radio (data) and the trace of the last transfer
-// (cache). Each holds a folder named after the application.
+// every image read from a radio (data), the trace of the last transfer
+// (cache) and recovery copies of unsaved changes (state). Each holds a folder
+// named after the application.
 #include <string>
 
 // $XDG_CONFIG_HOME, else $HOME/.config (the password entry's home without
@@ -14,6 +15,8 @@ std::string UserConfigFolder();
 std::string UserDataFolder();
 // $XDG_CACHE_HOME, else $HOME/.cache; with a trailing '/'.
 std::string UserCacheFolder();
+// $XDG_STATE_HOME, else $HOME/.local/state; with a trailing '/'.
+std::string UserStateFolder();
 
 // "AppName" of [Setup] as a folder name: "Program" when empty, and no '/' or
 // control character in it ("." and ".." are no names either).
@@ -22,6 +25,7 @@ std::string ApplicationFolderName(const std::string& appName);
 // The folders themselves, with a trailing '/'; nothing is created here.
 std::string BackupFolder(const std::string& appName);
 std::string TraceFolder(const std::string& appName);
+std::string RecoveryFolder(const std::string& appName);
 // The settings store's file: <UserConfigFolder()><folder name>.ini.
 std::string SettingsStorePath(const std::string& appName);
 

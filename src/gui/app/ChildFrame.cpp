@@ -14,7 +14,10 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
   setWidget(m_pView);
   setGeometry(0, 0, 1600, 1200);
   UpdateTitle();
-  m_pDoc->SetModifiedObserver([this](bool modified) { setWindowModified(modified); });
+  m_pDoc->SetModifiedObserver([this](bool modified) {
+    setWindowModified(modified);
+    emit DocumentChanged(modified);
+  });
   // The system menu's Close answers Ctrl+W, which is the frame's Write:
   // the window keeps Ctrl+F4 and its close box.
   for (QAction* action : systemMenu()->actions()) {

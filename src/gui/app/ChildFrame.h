@@ -20,6 +20,10 @@ class CChildFrame : public QMdiSubWindow {
   // Shows the window, a hidden or minimized one too, as the active one.
   void ShowAndActivate();
 
+ signals:
+  // Each change of the document, and its end by a save: `modified` then false.
+  void DocumentChanged(bool modified);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 

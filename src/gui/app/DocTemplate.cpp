@@ -19,6 +19,7 @@ CChildFrame* CDocTemplate::AddFrame(CChildFrame* frame) {
   frame->show();
   frame->View()->OnInitialUpdate();
   m_pArea->setActiveSubWindow(frame);
+  if (m_onFrameAdded) m_onFrameAdded(frame);
   return frame;
 }
 

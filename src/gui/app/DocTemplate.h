@@ -1,6 +1,7 @@
 #pragma once
 // Creates a document together with its channel window and view, for a new
 // document or one opened from a data file.
+#include <functional>
 #include <string>
 
 class QMdiArea;
@@ -24,7 +25,11 @@ class CDocTemplate {
   CChildFrame* OpenDocumentFile(const std::string& path, CChildFrame* previous, bool reportShortFile = false,
                                 OpenAs as = OpenAs::File);
 
+  // Told each channel window made, once it shows its document.
+  void SetFrameAddedHandler(std::function<void(CChildFrame*)> handler) { m_onFrameAdded = std::move(handler); }
+
  private:
   CChildFrame* AddFrame(CChildFrame* frame);
   QMdiArea* m_pArea;
+  std::function<void(CChildFrame*)> m_onFrameAdded;
 };

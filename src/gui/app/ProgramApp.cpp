@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QMenu>
+#include <QStatusBar>
 
 #include "core/files/Backups.h"
 #include "core/files/SaveTarget.h"
@@ -24,8 +25,10 @@
 #include "gui/app/MainFrame.h"
 #include "gui/app/NavigationBarAccessible.h"
 #include "gui/app/RecentFiles.h"
+#include "gui/app/RecoveryKeeper.h"
 #include "gui/app/SafeProgramming.h"
 #include "gui/app/StatusNotice.h"
+#include "gui/app/TerminationSignals.h"
 #include "gui/print/PrintCommands.h"
 #include "gui/shell/AppGlobals.h"
 #include "gui/shell/CurrentLanguage.h"
@@ -68,6 +71,8 @@ CProgramApp::CProgramApp() = default;
 
 CProgramApp::~CProgramApp() {
   RegisterFrameServices(nullptr);
+  m_pSignals.reset();
+  m_pRecovery.reset();
   m_pMainFrame.reset();
   m_pDocTemplate.reset();
 }
@@ -103,6 +108,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const std::vector<std:
   }
   RegisterFrameServices(m_pMainFrame.get());
   m_pDocTemplate = std::make_unique<CDocTemplate>(m_pMainFrame->Client());
+  StartRecovery();
   m_pMainFrame->SetCommandHandler(Cmd::kFileNew, [this] { OnFileNewConfirm(); });
   m_pMainFrame->SetCommandHandler(Cmd::kFileOpen, [this] { OnFileOpen(); });
   m_pMainFrame->SetCommandHandler(Cmd::kAppAbout, [this] { OnAppAbout(); });
@@ -150,13 +156,27 @@ bool CProgramApp::InitInstance(const std::string& appDir, const std::vector<std:
       if (command == Cmd::kParamAdjust || command == Cmd::kPowerAdjust) menu->removeAction(action);
     }
   m_pMainFrame->UpdateCommandUI();
+  m_pRecovery->OfferLeftCopies(m_pMainFrame.get(), [this](const QString& path) {
+    return m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive(), true, CDocTemplate::OpenAs::Copy);
+  });
   return true;
+}
+
+void CProgramApp::StartRecovery() {
+  CMainFrame* frame = m_pMainFrame.get();
+  m_pRecovery =
+      std::make_unique<CRecoveryKeeper>(RecoveryFolder(g_profile.GetString("Setup", "AppName", "")),
+                                        [frame](const QString& note) { frame->statusBar()->showMessage(note); });
+  m_pDocTemplate->SetFrameAddedHandler([this](CChildFrame* child) { m_pRecovery->Watch(child); });
+  m_pSignals = std::make_unique<CTerminationSignals>([this](int) { m_pRecovery->WriteAll(); });
 }
 
 int CProgramApp::Run() { return QApplication::exec(); }
 
 int CProgramApp::ExitInstance() {
   RegisterFrameServices(nullptr);
+  m_pSignals.reset();
+  m_pRecovery.reset();
   m_pDocTemplate.reset();
   m_pMainFrame.reset();
   UnloadLanguageModule();

@@ -13,6 +13,8 @@ class QApplication;
 class CDocTemplate;
 class CMainFrame;
 class CPrintCommands;
+class CRecoveryKeeper;
+class CTerminationSignals;
 
 class CProgramApp {
  public:
@@ -48,6 +50,11 @@ class CProgramApp {
   void OnAppAbout();
 
  private:
+  // Recovery copies of unsaved changes, kept from the first window on and
+  // written when a signal ends the program; those left by an earlier run
+  // are offered once the window shows.
+  void StartRecovery();
+
   std::unique_ptr<QApplication> m_pApplication;
   // The state of this run; in force from the construction to the end.
   CAppContext m_context;
@@ -55,4 +62,6 @@ class CProgramApp {
   std::unique_ptr<CPrintCommands> m_pPrintCommands;
   std::unique_ptr<CMainFrame> m_pMainFrame;
   std::unique_ptr<CDocTemplate> m_pDocTemplate;
+  std::unique_ptr<CRecoveryKeeper> m_pRecovery;
+  std::unique_ptr<CTerminationSignals> m_pSignals;
 };
