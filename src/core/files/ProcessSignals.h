@@ -21,3 +21,27 @@ class CInterruptCatcher {
   CInterruptCatcher& operator=(const CInterruptCatcher&) = delete;
   static bool Interrupted();
 };
+
+// For a program with an event loop that must save what it holds before it
+// ends (the window's unsaved documents): while one lives, SIGTERM, SIGHUP
+// and SIGINT become a byte on ReadFd(), which the loop watches. Only one may
+// live at a time.
+class CStopSignalChannel {
+ public:
+  CStopSignalChannel();
+  // The signals' default actions come back.
+  ~CStopSignalChannel();
+  CStopSignalChannel(const CStopSignalChannel&) = delete;
+  CStopSignalChannel& operator=(const CStopSignalChannel&) = delete;
+
+  // -1 when the channel could not be made (the signals then keep their
+  // default actions).
+  int ReadFd() const { return m_fds[0]; }
+  // The signal that arrived, or 0 when none is waiting.
+  int TakeSignal();
+  // Ends the process by `signal`, as whoever sent it expects.
+  [[noreturn]] static void EndBy(int signal);
+
+ private:
+  int m_fds[2] = {-1, -1};
+};

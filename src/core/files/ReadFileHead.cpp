@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "core/files/RegularFile.h"
+#include "core/files/SaveTarget.h"
 
 namespace {
 
@@ -40,5 +41,10 @@ int ReadFileHead(const std::string& path, std::size_t limit, std::string& out) {
 
 int ReadOrCreateFile(const std::string& path, std::size_t limit, std::string& out) {
   const int err = ReadOpened(path, 0, limit, out);
-  return err == ENOENT ? ReadOpened(path, O_CREAT, limit, out) : err;
+  if (err != ENOENT) return err;
+  // Made where a save would make it: never through a link another user
+  // planted in a shared folder.
+  std::string target;
+  if (const int refused = ResolveSaveTarget(path, target); refused != 0) return refused;
+  return ReadOpened(target, O_CREAT | O_NOFOLLOW, limit, out);
 }

@@ -29,6 +29,7 @@
 #include "gui/app/SafeProgramming.h"
 #include "gui/app/StatusNotice.h"
 #include "gui/app/TerminationSignals.h"
+#include "gui/shell/TransferRunner.h"
 #include "gui/print/PrintCommands.h"
 #include "gui/shell/AppGlobals.h"
 #include "gui/shell/CurrentLanguage.h"
@@ -156,7 +157,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const std::vector<std:
       if (command == Cmd::kParamAdjust || command == Cmd::kPowerAdjust) menu->removeAction(action);
     }
   m_pMainFrame->UpdateCommandUI();
-  m_pRecovery->OfferLeftCopies(m_pMainFrame.get(), [this](const QString& path) {
+  m_pRecovery->OfferLeftCopies(m_pMainFrame.get(), [this](const std::string& path) {
     return m_pDocTemplate->OpenDocumentFile(path, m_pMainFrame->MDIGetActive(), true, CDocTemplate::OpenAs::Copy);
   });
   return true;
@@ -168,7 +169,12 @@ void CProgramApp::StartRecovery() {
       std::make_unique<CRecoveryKeeper>(RecoveryFolder(g_profile.GetString("Setup", "AppName", "")),
                                         [frame](const QString& note) { frame->statusBar()->showMessage(note); });
   m_pDocTemplate->SetFrameAddedHandler([this](CChildFrame* child) { m_pRecovery->Watch(child); });
-  m_pSignals = std::make_unique<CTerminationSignals>([this](int) { m_pRecovery->WriteAll(); });
+  // The edits first, then a transfer under way stops between blocks, so that
+  // its port's line is given back before the process ends.
+  m_pSignals = std::make_unique<CTerminationSignals>([this](int) {
+    m_pRecovery->WriteAll();
+    CTransferRunner::StopAll();
+  });
 }
 
 int CProgramApp::Run() { return QApplication::exec(); }

@@ -70,7 +70,7 @@ bool CRecoveryKeeper::Write(int number, Document& document) {
   return false;
 }
 
-void CRecoveryKeeper::OfferLeftCopies(QWidget* owner, const std::function<CChildFrame*(const QString&)>& open) {
+void CRecoveryKeeper::OfferLeftCopies(QWidget* owner, const std::function<CChildFrame*(const std::string&)>& open) {
   const COrphanedCopies left(m_owner.Folder());
   for (const std::string& path : left.Paths()) {
     const QMessageBox::StandardButton answer = ProgramMessageBox(
@@ -78,7 +78,7 @@ void CRecoveryKeeper::OfferLeftCopies(QWidget* owner, const std::function<CChild
         QMessageBox::Question, QString(), QMessageBox::Open);
     if (answer == QMessageBox::Discard) RemoveRecoveryCopy(path);
     if (answer != QMessageBox::Open) continue;
-    CChildFrame* frame = open(FromStd(path));
+    CChildFrame* frame = open(path);
     if (frame == nullptr) continue;
     // Unsaved again in the new document; the old copy goes only once this
     // run's own copy holds them.

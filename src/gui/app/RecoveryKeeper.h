@@ -34,7 +34,7 @@ class CRecoveryKeeper : public QObject {
   // Asks for each copy left by a program that is gone: Open (through
   // `open`, as a new untitled document that keeps the changes) or Discard.
   // A copy stays until its changes are in a copy of this run's.
-  void OfferLeftCopies(QWidget* owner, const std::function<CChildFrame*(const QString&)>& open);
+  void OfferLeftCopies(QWidget* owner, const std::function<CChildFrame*(const std::string&)>& open);
 
  private:
   struct Document {

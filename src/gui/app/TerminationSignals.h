@@ -1,10 +1,11 @@
 #pragma once
-// SIGTERM and SIGHUP (a logout, a shutdown, a kill) brought into the event
-// loop: the handler only writes the signal's number into a socket, which is
-// all a handler may safely do, and a notifier reads it on the GUI thread,
-// where the program can still save what must not be lost.
+// SIGTERM, SIGHUP and SIGINT (a logout, a shutdown, a kill, Ctrl+C in the
+// terminal that started the window) brought into the event loop, where the
+// program can still save what must not be lost.
 #include <QObject>
 #include <functional>
+
+#include "core/files/ProcessSignals.h"
 
 class QSocketNotifier;
 
@@ -13,8 +14,6 @@ class CTerminationSignals : public QObject {
   // `onSignal` runs on the GUI thread with the signal's number; once it
   // returns, the process ends by that signal, as it would have without us.
   explicit CTerminationSignals(std::function<void(int)> onSignal);
-  // The signals' default actions come back.
-  ~CTerminationSignals() override;
   CTerminationSignals(const CTerminationSignals&) = delete;
   CTerminationSignals& operator=(const CTerminationSignals&) = delete;
 
@@ -22,6 +21,6 @@ class CTerminationSignals : public QObject {
   void OnReadable();
 
   std::function<void(int)> m_onSignal;
-  int m_fds[2] = {-1, -1};
+  CStopSignalChannel m_channel;
   QSocketNotifier* m_pNotifier = nullptr;
 };

@@ -1,20 +1,28 @@
 #include "gui/shell/TransferRunner.h"
 
 #include <QMetaObject>
+#include <algorithm>
+#include <vector>
 
 #include "gui/shell/AppContext.h"
 
 namespace {
 // Changed on the GUI thread only: at Start and when a transfer has ended.
 int& Running() { return AppContext().m_nRunningTransfers; }
+// Every runner alive, for StopAll; GUI thread only.
+std::vector<CTransferRunner*>& Runners() {
+  static std::vector<CTransferRunner*> runners;
+  return runners;
+}
 }  // namespace
 
 const LinkSettings& WindowLinkSettings() { return AppContext().Hooks().windowLink; }
 void SetWindowLinkSettings(const LinkSettings& settings) { AppContext().Hooks().windowLink = settings; }
 
-CTransferRunner::CTransferRunner(QObject* parent) : QObject(parent) {}
+CTransferRunner::CTransferRunner(QObject* parent) : QObject(parent) { Runners().push_back(this); }
 
 CTransferRunner::~CTransferRunner() {
+  Runners().erase(std::remove(Runners().begin(), Runners().end(), this), Runners().end());
   if (!IsRunning()) return;
   Cancel();
   m_thread.join();
@@ -22,6 +30,15 @@ CTransferRunner::~CTransferRunner() {
 }
 
 bool CTransferRunner::AnyRunning() { return Running() > 0; }
+
+void CTransferRunner::StopAll() {
+  for (CTransferRunner* runner : Runners()) {
+    if (!runner->IsRunning()) continue;
+    runner->Cancel();
+    runner->m_thread.join();
+    --Running();
+  }
+}
 
 bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image, const TransferSteps& steps) {
   // Everything queued to `this` is dropped if the runner is gone by then.
@@ -60,6 +77,8 @@ bool CTransferRunner::Run(std::function<TransferSessionResult(RadioImage&)> job,
 }
 
 void CTransferRunner::Finish(const TransferSessionResult& result, const RadioImage& image) {
+  // Stopped and waited for already by StopAll.
+  if (!m_thread.joinable()) return;
   m_thread.join();
   --Running();
   emit finished(result, image);

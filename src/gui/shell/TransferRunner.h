@@ -33,6 +33,10 @@ class CTransferRunner : public QObject {
   // Whether any runner of the process has a transfer under way: the frame
   // refuses what would remove the document meanwhile.
   static bool AnyRunning();
+  // Cancels every transfer under way and waits for each to stop between
+  // blocks, its port closed and its line given back, for a program that is
+  // about to end; no `finished` follows.
+  static void StopAll();
 
  signals:
   // Queued from the link's thread, in block order, before `finished`; the

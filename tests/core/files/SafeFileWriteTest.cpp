@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/files/ReadFileHead.h"
 #include "core/files/SafeFileWrite.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -326,6 +327,8 @@ TEST(SafeFileWrite, AnotherUsersLinkInASharedFolderIsNotFollowed) {
     ASSERT_EQ(::chown(dir.file("shared").c_str(), c.folderOwner, c.folderOwner), 0);
     ASSERT_EQ(::chmod(dir.file("shared").c_str(), c.folderMode), 0);
 
+    std::string settings;  // a settings file made blank where it is missing
+    (void)ReadOrCreateFile(dir.file(std::string("shared/") + c.save), 16, settings);
     EXPECT_EQ(SafeFileWrite(dir.file(std::string("shared/") + c.save), "new", 3), c.error) << c.name;
     EXPECT_EQ(Entries(dir.file("private")), std::vector<std::string>{"victim.conf"}) << c.name << ": a file was made";
     EXPECT_EQ(dir.Read("private/victim.conf"), c.error != 0 ? "secret" : "new") << c.name;
