@@ -27,7 +27,7 @@ extern "C" void OnInterrupt(int) { g_interrupted = true; }
 // The channel's writing end, for the handler.
 volatile sig_atomic_t g_channelFd = -1;
 
-extern "C" void OnStopSignal(int signal) {
+extern "C" void SendStopSignalToChannel(int signal) {
   const int savedErrno = errno;
   const unsigned char number = static_cast<unsigned char>(signal);
   // A full socket already holds a byte that will end the program.
@@ -73,7 +73,7 @@ CStopSignalChannel::CStopSignalChannel() {
     return;
   }
   g_channelFd = m_fds[1];
-  for (const int signal : kStopSignals) SetAction(signal, OnStopSignal);
+  for (const int signal : kStopSignals) SetAction(signal, SendStopSignalToChannel);
 }
 
 CStopSignalChannel::~CStopSignalChannel() {
