@@ -27,6 +27,7 @@
 #include "gui/shell/AppGlobals.h"
 #include "gui/shell/TransferRunner.h"
 #include "gui/widgets/MSFlexGrid.h"
+#include "support/LineAsFound.h"
 #include "support/ShellFixture.h"
 
 namespace {
@@ -190,29 +191,38 @@ void TransferTest::cancelBeforeOkOpensNoPort() {
 
 void TransferTest::cancelDuringTransfer_data() {
   QTest::addColumn<int>("command");
+  QTest::addColumn<bool>("ending");      // the program is told to end (SIGTERM) instead of Cancel
   QTest::addColumn<QString>("message");  // the start of the one message; empty: none
-  QTest::newRow("Read keeps the table") << Cmd::kRead << "";
+  QTest::newRow("Read keeps the table") << Cmd::kRead << false << "";
   QTest::newRow("Write says the radio is partly written")
-      << Cmd::kWrite << "The radio now holds a partly written memory (";
+      << Cmd::kWrite << false << "The radio now holds a partly written memory (";
+  QTest::newRow("a Write stops when the program ends") << Cmd::kWrite << true << "";
 }
 
 void TransferTest::cancelDuringTransfer() {
   QFETCH(int, command);
+  QFETCH(bool, ending);
   QFETCH(QString, message);
   SimOptions paced;
   paced.baud = 9600;
   RadioWindow window("English", paced);
   QVERIFY(window.Start());
+  const CLineAsFound line(window.sim.device());
   const ChannelTable table = window.Table();
   const RadioImage before = window.Doc()->image;
   window.Frame()->OnCommand(command);
   CProgressDlg* progress = window.Progress();
   progress->OkButton()->click();
   QTRY_VERIFY(progress->Percent()->text() != QStringLiteral("0"));
-  progress->CancelButton()->click();
-  QVERIFY(window.WaitForEnd());
+  if (ending)
+    CTransferRunner::StopAll();
+  else
+    progress->CancelButton()->click();
+  QVERIFY(ending ? !CTransferRunner::AnyRunning() : window.WaitForEnd());
+  QVERIFY2(line.Unchanged(), "the port's line was not given back");
   const SimStats stats = window.sim.sim().Stats();
   QVERIFY(command == Cmd::kRead ? stats.blocksRead < 64 : stats.blocksWritten < 60);
+  if (ending) return;
   const QStringList messages = window.Messages();
   QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
   if (!message.isEmpty()) QVERIFY2(messages.front().startsWith(message), qPrintable(messages.front()));
