@@ -1,5 +1,6 @@
 // Recovery copies: where they live, which ones a start offers (those whose
 // program is gone, never a live one's), and what each run leaves behind.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -22,10 +23,7 @@
 
 namespace {
 
-std::vector<std::string> Sorted(std::vector<std::string> v) {
-  std::sort(v.begin(), v.end());
-  return v;
-}
+using ::testing::UnorderedElementsAreArray;
 
 TEST(RecoveryCopies, LiveInTheStateFolder) {
   CScopedEnv home("HOME", "/h");
@@ -59,7 +57,7 @@ TEST(RecoveryCopies, OnlyCopiesOfProgramsThatAreGoneAreOffered) {
   }
   {
     const COrphanedCopies found(folder);
-    EXPECT_EQ(Sorted(found.Paths()), Sorted(offered));
+    EXPECT_THAT(found.Paths(), UnorderedElementsAreArray(offered));
     // A second start meanwhile finds them taken.
     EXPECT_TRUE(COrphanedCopies(folder).Paths().empty());
   }
@@ -69,7 +67,7 @@ TEST(RecoveryCopies, OnlyCopiesOfProgramsThatAreGoneAreOffered) {
   EXPECT_EQ(CRecoveryOwner().Claim(folder), kSharedFolder);
   ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
   // Left in place, they are offered again at the next start.
-  EXPECT_EQ(Sorted(COrphanedCopies(folder).Paths()), Sorted(offered));
+  EXPECT_THAT(COrphanedCopies(folder).Paths(), UnorderedElementsAreArray(offered));
   for (const std::string& path : offered) RemoveRecoveryCopy(path);
   { const COrphanedCopies none(folder); }
   // The dead owner's lock went with its copies; the live one's and every
