@@ -1,9 +1,6 @@
 #!/usr/bin/python3
-"""Unsaved changes outlive the program's end: the real program under Xvfb,
-a channel typed in through its keys, then a real SIGKILL once the recovery
-copy is written; started again, the copy is offered and opens with the
-channel. Then a second channel and at once a SIGTERM, well before the
-copy's delay: the copy written at the signal holds it.
+"""Unsaved changes outlive the real program's end under Xvfb: a SIGKILL once
+the recovery copy is written, and a SIGTERM before its delay is over.
 
   recovery_test.py BIN_DIR
 """

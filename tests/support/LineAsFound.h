@@ -1,6 +1,4 @@
 #pragma once
-// A serial line's settings as a user left them, to check that a port gives
-// them back.
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -9,7 +7,8 @@
 #include <string>
 
 // A terminal set up as a user might have it, unlike anything a port sets, on
-// a descriptor of its own that outlives the port's.
+// a descriptor of its own that outlives the port's: whether a port gave the
+// settings back.
 class CLineAsFound {
  public:
   explicit CLineAsFound(const std::string& device) : m_fd(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {

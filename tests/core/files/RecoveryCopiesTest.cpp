@@ -1,11 +1,11 @@
 // Recovery copies: where they live, which ones a start offers (those whose
 // program is gone, never a live one's), and what each run leaves behind.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <string>
@@ -22,10 +22,7 @@
 
 namespace {
 
-std::vector<std::string> Sorted(std::vector<std::string> v) {
-  std::sort(v.begin(), v.end());
-  return v;
-}
+using ::testing::UnorderedElementsAreArray;
 
 TEST(RecoveryCopies, LiveInTheStateFolder) {
   CScopedEnv home("HOME", "/h");
@@ -59,7 +56,7 @@ TEST(RecoveryCopies, OnlyCopiesOfProgramsThatAreGoneAreOffered) {
   }
   {
     const COrphanedCopies found(folder);
-    EXPECT_EQ(Sorted(found.Paths()), Sorted(offered));
+    EXPECT_THAT(found.Paths(), UnorderedElementsAreArray(offered));
     // A second start meanwhile finds them taken.
     EXPECT_TRUE(COrphanedCopies(folder).Paths().empty());
   }
@@ -69,15 +66,14 @@ TEST(RecoveryCopies, OnlyCopiesOfProgramsThatAreGoneAreOffered) {
   EXPECT_EQ(CRecoveryOwner().Claim(folder), kSharedFolder);
   ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
   // Left in place, they are offered again at the next start.
-  EXPECT_EQ(Sorted(COrphanedCopies(folder).Paths()), Sorted(offered));
+  EXPECT_THAT(COrphanedCopies(folder).Paths(), UnorderedElementsAreArray(offered));
   for (const std::string& path : offered) RemoveRecoveryCopy(path);
   { const COrphanedCopies none(folder); }
   // The dead owner's lock went with its copies; the live one's and every
   // other file stayed.
-  std::vector<std::string> left = FolderEntryNames(folder);
-  EXPECT_EQ(std::count(left.begin(), left.end(), "dead.lock"), 0);
+  const std::vector<std::string> left = FolderEntryNames(folder);
+  EXPECT_THAT(left, ::testing::Not(::testing::Contains("dead.lock")));
   EXPECT_EQ(left.size(), std::size(names) - offered.size() + 2);
-  EXPECT_TRUE(COrphanedCopies(folder).Paths().empty());
 }
 
 TEST(RecoveryCopies, EachRunWritesPrivateDataFilesOfItsOwn) {
