@@ -74,12 +74,15 @@ bool IsFileAt(int fd, const std::string& path) {
 // owner that left no lock file gets one made here, so that a second start
 // finds it held too. False while a live program, or another start looking
 // at the same copies, holds it; also for a lock file that cannot be opened,
-// which is then never touched.
+// which is then never touched, and for one that is not a regular file: a
+// FIFO of that name would hold the start on its open, and be removed later.
 bool TakeAbandonedLock(const std::string& path, int& fd) {
-  fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0 && errno == ENOENT) fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return false;
-  if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && IsFileAt(fd, path)) return true;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && IsFileAt(fd, path))
+    return true;
   ::close(fd);
   fd = -1;
   return false;

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,6 +76,21 @@ TEST(RecoveryCopies, OnlyCopiesOfProgramsThatAreGoneAreOffered) {
   const std::vector<std::string> left = FolderEntryNames(folder);
   EXPECT_THAT(left, ::testing::Not(::testing::Contains("dead.lock")));
   EXPECT_EQ(left.size(), std::size(names) - offered.size() + 2);
+}
+
+// A lock that is no regular file is never taken: a FIFO of that name would
+// hold the start on its open (released here after a while, so the test ends).
+TEST(RecoveryCopies, ALockThatIsAFifoIsLeftAlone) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.file("fifo.lock").c_str(), 0600), 0);
+  dir.Write("fifo-1.dat", DataFileBytes(RadioImage()));
+  auto offered = std::async(std::launch::async, [&] { return COrphanedCopies(dir.path()).Paths(); });
+  const bool ended = offered.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+  if (!ended) ::close(::open(dir.file("fifo.lock").c_str(), O_WRONLY | O_NONBLOCK));
+  EXPECT_TRUE(ended);
+  EXPECT_TRUE(offered.get().empty());
+  struct stat st {};
+  EXPECT_TRUE(::lstat(dir.file("fifo.lock").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
 }
 
 TEST(RecoveryCopies, EachRunWritesPrivateDataFilesOfItsOwn) {
