@@ -61,6 +61,11 @@ std::optional<std::string> CopyOwner(const std::string& name) {
   return owner;
 }
 
+bool IsRegularEntry(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 // Whether `fd` is still the file at `path`: a lock on a file that another
 // start has just removed guards nothing.
 bool IsFileAt(int fd, const std::string& path) {
@@ -148,7 +153,9 @@ COrphanedCopies::COrphanedCopies(const std::string& folder) : m_strFolder(WithSl
   const std::vector<std::string> names = FolderEntryNames(m_strFolder);
   std::map<std::string, std::vector<std::string>> copies;  // by owner
   for (const std::string& name : names) {
-    if (const auto owner = CopyOwner(name)) copies[*owner].push_back(m_strFolder + name);
+    // Only a regular file is a copy: opening a FIFO named like one would hang.
+    if (const auto owner = CopyOwner(name); owner && IsRegularEntry(m_strFolder + name))
+      copies[*owner].push_back(m_strFolder + name);
     if (const auto owner = LockOwner(name)) copies[*owner];
   }
   std::vector<std::pair<long long, std::string>> found;

@@ -80,10 +80,12 @@ TEST(RecoveryCopies, OnlyCopiesOfProgramsThatAreGoneAreOffered) {
 
 // A lock that is no regular file is never taken: a FIFO of that name would
 // hold the start on its open (released here after a while, so the test ends).
-TEST(RecoveryCopies, ALockThatIsAFifoIsLeftAlone) {
+TEST(RecoveryCopies, ALockOrACopyThatIsAFifoIsLeftAlone) {
   TempDir dir;
   ASSERT_EQ(::mkfifo(dir.file("fifo.lock").c_str(), 0600), 0);
   dir.Write("fifo-1.dat", DataFileBytes(RadioImage()));
+  dir.Write("gone.lock", "");  // a program that is gone, whose "copy" is a FIFO
+  ASSERT_EQ(::mkfifo(dir.file("gone-1.dat").c_str(), 0600), 0);
   auto offered = std::async(std::launch::async, [&] { return COrphanedCopies(dir.path()).Paths(); });
   const bool ended = offered.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
   if (!ended) ::close(::open(dir.file("fifo.lock").c_str(), O_WRONLY | O_NONBLOCK));
