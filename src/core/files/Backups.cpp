@@ -12,6 +12,7 @@
 #include "core/files/DataFile.h"
 #include "core/files/FileTexts.h"
 #include "core/files/FolderEntries.h"
+#include "core/files/LocalTimeText.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/SaveTarget.h"
 #include "core/files/SaveTemporary.h"
@@ -107,12 +108,7 @@ std::string PortFileStem(const std::string& port) {
 
 std::string BackupFileName(std::chrono::system_clock::time_point when, const std::string& port) {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(std::chrono::floor<std::chrono::seconds>(when));
-  std::tm local{};
-  ::localtime_r(&seconds, &local);
-  char stamp[64];
-  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d.%02d.%02d ", local.tm_year + 1900, local.tm_mon + 1,
-                local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
-  return std::string(stamp) + PortFileStem(port) + kExtension;
+  return LocalTimeText(seconds, '.') + " " + PortFileStem(port) + kExtension;
 }
 
 std::optional<std::int64_t> BackupNameTime(const std::string& name) {
@@ -131,6 +127,8 @@ bool IsBackupFile(const std::string& path, const std::string& folder) {
 }
 
 std::vector<std::string> ListBackups(const std::string& folder) {
+  // What another user could have planted is never offered for an Open.
+  if (CheckPrivateFolder(folder) != 0) return {};
   std::vector<std::pair<std::int64_t, std::string>> found;
   for (std::string& name : FolderEntryNames(folder))
     if (const auto at = BackupNameTime(name)) found.emplace_back(*at, std::move(name));
@@ -168,9 +166,7 @@ BackupResult SaveBackup(const std::string& folder, const RadioImage& image, cons
   // Made only where no one else could have made it first, and checked again
   // once made: a folder someone else may write could hand the radio's
   // memory to them, or plant a file for a later Open Backup.
-  result.sysError = CheckPrivateFolder(base);
-  if (result.sysError == 0) result.sysError = MakeFolders(base);
-  if (result.sysError == 0) result.sysError = CheckPrivateFolder(base);
+  result.sysError = MakePrivateFolder(base);
   if (result.sysError == 0) {
     // Each backup has a name of its own, so no later save of that name would
     // clear what a killed one left: every backup clears them all.

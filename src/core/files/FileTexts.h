@@ -36,3 +36,17 @@ inline constexpr LangText kSaveChangesAfter{"?", " 的修改？"};
 // The backup folder, then the system's reason.
 inline constexpr LangText kBackupFailedText{"No backup was saved: cannot write '%s': %s",
                                             "未保存备份：无法写入“%s”：%s"};
+
+// A recovery copy offered at start (when it was written), and one that could
+// not be written (the folder, then the system's reason).
+inline constexpr LangText kRecoveryOfferText{
+    "Unsaved changes were kept when the program last ended without saving them (%s).\n"
+    "Open them as an untitled document, or discard them?",
+    "程序上次结束时有未保存的修改，已保留（%s）。\n以未命名文档打开，还是丢弃？"};
+inline constexpr LangText kRecoveryFailedText{"Unsaved changes cannot be kept for recovery: cannot write '%s': %s",
+                                              "无法保留未保存修改的恢复副本：无法写入“%s”：%s"};
+
+// "Program.ini" not read (the file, then why), and why when it is too large.
+inline constexpr LangText kProfileNotReadText{"Program.ini '%s' was not read: %s.", "未读取 Program.ini“%s”：%s。"};
+inline constexpr LangText kProfileTooLargeText{"the file is larger than 1 MB: not a settings file",
+                                               "文件大于 1 MB，不是设置文件"};

@@ -112,10 +112,7 @@ int CRecoveryOwner::Claim(const std::string& folder) {
   m_strFolder = WithSlash(folder);
   // Made only where no one else could have made it first, and checked again
   // once made: a folder another user may write would hand them the copies.
-  int err = CheckPrivateFolder(m_strFolder);
-  if (err == 0) err = MakeFolders(m_strFolder);
-  if (err == 0) err = CheckPrivateFolder(m_strFolder);
-  if (err != 0) return err;
+  if (const int err = MakePrivateFolder(m_strFolder); err != 0) return err;
   // A name just made can be taken for an abandoned lock by a start that
   // looks before this one locks it: such a name is given up for another.
   for (int attempt = 0; attempt < 16; ++attempt) {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/files/RegularFile.h"
+#include "core/files/SafeFileWrite.h"
+#include "core/files/SaveTarget.h"
 
 namespace {
 
@@ -46,10 +48,7 @@ bool OthersMayWrite(const struct stat& st) {
   return (st.st_mode & S_IWGRP) != 0 && st.st_gid != ::getegid();
 }
 
-std::string Parent(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
+std::string Parent(const std::string& path) { return SplitPath(path).folder; }
 
 }  // namespace
 
@@ -65,16 +64,20 @@ std::string ApplicationFolderName(const std::string& appName) {
   return name;
 }
 
-std::string BackupFolder(const std::string& appName) { return UserDataFolder() + ApplicationFolderName(appName) + "/"; }
+// Nothing below no folder: a relative name would land wherever the program
+// happens to run.
+static std::string Below(const std::string& base, const std::string& rest) { return base.empty() ? base : base + rest; }
 
-std::string TraceFolder(const std::string& appName) { return UserCacheFolder() + ApplicationFolderName(appName) + "/"; }
+std::string BackupFolder(const std::string& appName) { return Below(UserDataFolder(), ApplicationFolderName(appName) + "/"); }
+
+std::string TraceFolder(const std::string& appName) { return Below(UserCacheFolder(), ApplicationFolderName(appName) + "/"); }
 
 std::string RecoveryFolder(const std::string& appName) {
-  return UserStateFolder() + ApplicationFolderName(appName) + "/recovery/";
+  return Below(UserStateFolder(), ApplicationFolderName(appName) + "/recovery/");
 }
 
 std::string SettingsStorePath(const std::string& appName) {
-  return UserConfigFolder() + ApplicationFolderName(appName) + ".ini";
+  return Below(UserConfigFolder(), ApplicationFolderName(appName) + ".ini");
 }
 
 int CheckPrivateFolder(const std::string& folder) {
@@ -103,4 +106,12 @@ int CheckPrivateFolder(const std::string& folder) {
     if (OthersMayWrite(st) && (holder || (st.st_mode & S_ISVTX) == 0)) return kSharedFolder;
     if (at == "/") return 0;
   }
+}
+
+int MakePrivateFolder(const std::string& folder) {
+  int err = CheckPrivateFolder(folder);
+  if (err == 0) err = MakeFolders(folder);
+  // Again once made: another user may have made a part of it first.
+  if (err == 0) err = CheckPrivateFolder(folder);
+  return err;
 }

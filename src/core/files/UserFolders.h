@@ -35,3 +35,6 @@ std::string SettingsStorePath(const std::string& appName);
 // one (no home known), kSharedFolder, or the errno of a failed look. A folder
 // not made yet is judged by the nearest one that is, where it would be made.
 int CheckPrivateFolder(const std::string& folder);
+// Makes `folder` for this user alone where CheckPrivateFolder allows it, and
+// judges it again once made. 0 or the error, as CheckPrivateFolder's.
+int MakePrivateFolder(const std::string& folder);

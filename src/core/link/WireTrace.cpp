@@ -83,9 +83,7 @@ int CWireTraceFile::Open() {
   const std::string folder = m_strPath.substr(0, m_strPath.rfind('/') + 1);
   // The program's own folder is private, as its backups' folder is.
   if (m_folder == Folder::MadeWhenMissing) {
-    m_nOpenError = CheckPrivateFolder(folder);
-    if (m_nOpenError == 0) m_nOpenError = MakeFolders(folder);
-    if (m_nOpenError == 0) m_nOpenError = CheckPrivateFolder(folder);
+    m_nOpenError = MakePrivateFolder(folder);
   }
   if (m_nOpenError == 0) m_nOpenError = m_file.Open(m_strPath, FileAccess::Private);
   return m_nOpenError;

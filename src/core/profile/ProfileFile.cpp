@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "core/files/FileTexts.h"
 #include "core/files/FolderEntries.h"
 #include "core/files/ProgramFolder.h"
 #include "core/files/ReadFileHead.h"
@@ -281,12 +282,9 @@ void CProfileFile::Clear() {
 }
 
 std::string ProfileLoadErrorText(int err, Language language) {
-  return err == kProfileTooLarge
-             ? LangText{"the file is larger than 1 MB: not a settings file", "文件大于 1 MB，不是设置文件"}(language)
-             : FileErrorText(err, language);
+  return err == kProfileTooLarge ? kProfileTooLargeText(language) : FileErrorText(err, language);
 }
 
 std::string ProfileLoadFailureText(const std::string& path, int err, Language language) {
-  return FillText(LangText{"Program.ini '%s' was not read: %s.", "未读取 Program.ini“%s”：%s。"}(language),
-                  {path, ProfileLoadErrorText(err, language)});
+  return FillText(kProfileNotReadText(language), {path, ProfileLoadErrorText(err, language)});
 }

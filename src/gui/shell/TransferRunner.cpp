@@ -23,6 +23,10 @@ CTransferRunner::CTransferRunner(QObject* parent) : QObject(parent) { Runners().
 
 CTransferRunner::~CTransferRunner() {
   Runners().erase(std::remove(Runners().begin(), Runners().end(), this), Runners().end());
+  StopAndWait();
+}
+
+void CTransferRunner::StopAndWait() {
   if (!IsRunning()) return;
   Cancel();
   m_thread.join();
@@ -32,12 +36,7 @@ CTransferRunner::~CTransferRunner() {
 bool CTransferRunner::AnyRunning() { return Running() > 0; }
 
 void CTransferRunner::StopAll() {
-  for (CTransferRunner* runner : Runners()) {
-    if (!runner->IsRunning()) continue;
-    runner->Cancel();
-    runner->m_thread.join();
-    --Running();
-  }
+  for (CTransferRunner* runner : Runners()) runner->StopAndWait();
 }
 
 bool CTransferRunner::Start(MainTransferRequest request, const RadioImage& image, const TransferSteps& steps) {

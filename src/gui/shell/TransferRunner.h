@@ -48,6 +48,8 @@ class CTransferRunner : public QObject {
 
  private:
   bool Run(std::function<TransferSessionResult(RadioImage&)> job, const RadioImage& image);
+  // Cancels a transfer under way and waits for its thread.
+  void StopAndWait();
   void Finish(const TransferSessionResult& result, const RadioImage& image);
 
   std::thread m_thread;

@@ -227,7 +227,7 @@ TEST(UserFolders, NoHomeKnownMeansNoFolder) {
   if (child == 0) {
     if (::setuid(54321) != 0) ::_exit(2);
     const BackupResult r = SaveBackup(BackupFolder("P"), RadioImage(), "COM1");
-    ::_exit(UserDataFolder().empty() && r.sysError == kNoHomeFolder ? 0 : 1);
+    ::_exit(UserDataFolder().empty() && BackupFolder("P").empty() && r.sysError == kNoHomeFolder ? 0 : 1);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
