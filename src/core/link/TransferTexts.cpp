@@ -35,6 +35,10 @@ constexpr LangText kBlockNotAcked = {"the radio did not acknowledge block %d of 
 constexpr LangText kPartlyWritten = {
     "the radio now holds a partly written memory (%d of %d blocks confirmed): write the whole file again",
     "电台中的数据只写入了一部分（已确认 %d 块，共 %d 块），请重新写入整个文件"};
+// The same in the window, where the user writes the table, not a file.
+constexpr LangText kPartlyWrittenWindow = {
+    "the radio now holds a partly written memory (%d of %d blocks confirmed): Write again to send the whole memory",
+    "电台中的数据只写入了一部分（已确认 %d 块，共 %d 块），请再次写入以发送全部数据"};
 
 std::string Format(const char* format, int a, int b) {
   char text[256];
@@ -83,12 +87,22 @@ std::vector<std::string> TransferFailureDetails(const TransferResult& result, La
   return lines;
 }
 
-std::string PartlyWrittenLine(const TransferResult& result, Language language) {
+namespace {
+std::string PartlyWritten(const TransferResult& result, const char* text) {
   if (result.direction != Direction::Write || result.status == LinkStatus::Ok ||
       result.status == LinkStatus::PortOpenFailed)
     return {};
   // A block the radio did not acknowledge may still have been stored.
   const bool blocksSent =
       result.blocksDone > 0 || result.status == LinkStatus::ShortBlock || result.status == LinkStatus::BlockNotAcked;
-  return blocksSent ? Format(kPartlyWritten(language), result.blocksDone, result.blocksTotal) : std::string();
+  return blocksSent ? Format(text, result.blocksDone, result.blocksTotal) : std::string();
+}
+}  // namespace
+
+std::string PartlyWrittenLine(const TransferResult& result, Language language) {
+  return PartlyWritten(result, kPartlyWritten(language));
+}
+
+std::string PartlyWrittenWindowLine(const TransferResult& result, Language language) {
+  return PartlyWritten(result, kPartlyWrittenWindow(language));
 }

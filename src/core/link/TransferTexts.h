@@ -32,6 +32,8 @@ std::vector<std::string> TransferFailureDetails(const TransferResult& result, La
 // cancelled once blocks were sent, that the radio holds a partly written
 // memory and is to be written again; empty otherwise.
 std::string PartlyWrittenLine(const TransferResult& result, Language language);
+// The same for the window, whose user writes the table again, not a file.
+std::string PartlyWrittenWindowLine(const TransferResult& result, Language language);
 
 // A port's probe: what stands in the way of opening it. '@' stands for the
 // owner or the group.

@@ -137,7 +137,7 @@ void CLinkCommands::OnTransferEnded(const TransferSessionResult& result, const R
     // written again.
     QStringList lines;
     if (const std::string message = result.FailureMessage(); !message.empty()) lines << FromStd(message);
-    if (QString partly = FromStd(PartlyWrittenLine(result.transfer, CurrentLanguage())); !partly.isEmpty()) {
+    if (QString partly = FromStd(PartlyWrittenWindowLine(result.transfer, CurrentLanguage())); !partly.isEmpty()) {
       partly[0] = partly[0].toUpper();
       lines << partly;
     }

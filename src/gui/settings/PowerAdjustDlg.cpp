@@ -150,8 +150,10 @@ bool CPowerAdjustDlg::eventFilter(QObject* watched, QEvent* event) {
       }
       return true;
     }
+    // Escape leaves the editor for the grid with what was typed, as a click
+    // elsewhere would; the dialog stays open.
     if (key == Qt::Key_Escape) {
-      DropCellEditor(m_pEditor, m_pGrid);
+      CloseEditor();
       return true;
     }
   }

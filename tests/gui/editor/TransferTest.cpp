@@ -247,7 +247,7 @@ void TransferTest::failureGivesOneMessage_data() {
   QTest::newRow("refused block") << "English"
                                  << "refuse-block:7" << Cmd::kWrite
                                  << "Communication Error\nThe radio now holds a partly written memory "
-                                    "(6 of 60 blocks confirmed): write the whole file again";
+                                    "(6 of 60 blocks confirmed): Write again to send the whole memory";
   QTest::newRow("held port, Read") << "English"
                                    << "held" << Cmd::kRead << portMessage;
   QTest::newRow("held port, Write") << "English"

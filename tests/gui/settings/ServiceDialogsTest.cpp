@@ -267,21 +267,24 @@ void ServiceDialogsTest::escape_data() {
   QTest::addColumn<int>("grid");        // the Param Adjust grid: 0 SQL, 1 Rx
   QTest::addColumn<bool>("inEditor");   // else on the grid
   QTest::addColumn<bool>("closes");
+  QTest::addColumn<bool>("kept");  // the typed 7 stays in the cell
 
-  QTest::newRow("Power Adjustment editor") << "power" << 0 << true << false;
-  QTest::newRow("Power Adjustment grid: stays open") << "power" << 0 << false << false;
-  QTest::newRow("Param Adjust SQL editor") << "param" << 0 << true << false;
-  QTest::newRow("Param Adjust Rx editor") << "param" << 1 << true << false;
-  QTest::newRow("Param Adjust grid: Cancel") << "param" << 0 << false << true;
+  QTest::newRow("Power Adjustment editor: to the grid, kept") << "power" << 0 << true << false << true;
+  QTest::newRow("Power Adjustment grid: stays open") << "power" << 0 << false << false << true;
+  QTest::newRow("Param Adjust SQL editor") << "param" << 0 << true << false << false;
+  QTest::newRow("Param Adjust Rx editor") << "param" << 1 << true << false << false;
+  QTest::newRow("Param Adjust grid: Cancel") << "param" << 0 << false << true << false;
 }
 
-// Escape in a cell editor puts the cell's text back and closes the editor;
-// elsewhere it keeps the dialog's own meaning.
+// Escape in a Param Adjust cell editor puts the cell's text back and closes
+// the editor; in Power Adjustment's it commits what was typed and gives the
+// focus to the grid; elsewhere it keeps the dialog's own meaning.
 void ServiceDialogsTest::escape() {
   QFETCH(QString, dialog);
   QFETCH(int, grid);
   QFETCH(bool, inEditor);
   QFETCH(bool, closes);
+  QFETCH(bool, kept);
 
   ServiceShell s(QStringLiteral("English"), QStringLiteral("430-460MHz"));
   QVERIFY(s.view != nullptr);
@@ -301,7 +304,7 @@ void ServiceDialogsTest::escape() {
     if (closes) return;
     QVERIFY(editor->isHidden());
     QVERIFY(g->hasFocus());
-    QCOMPARE(g->GetTextMatrix(1, 1), inEditor ? cell : QStringLiteral("7"));
+    QCOMPARE(g->GetTextMatrix(1, 1), kept ? QStringLiteral("7") : cell);
     DialogButton(d, Res::kIdOk)->click();
   };
   if (dialog == QLatin1String("power"))
