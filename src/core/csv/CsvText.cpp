@@ -36,6 +36,12 @@ std::size_t Utf8SequenceLength(const std::string& text, std::size_t at) {
   return length;
 }
 
+// Whether the character at `at` ends a line: a line feed, or a carriage
+// return with no line feed after it (a CR LF ends at its LF).
+bool EndsLine(const std::string& text, std::size_t at) {
+  return text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'));
+}
+
 }  // namespace
 
 bool IsUtf8Text(const std::string& text) {
@@ -53,7 +59,7 @@ CsvReadResult ReadCsv(const std::string& text) {
     result.status = CsvReadStatus::HoldsNul;
     result.line = 1;
     for (std::size_t at = 0; at < nul; ++at)
-      if (text[at] == '\n' || (text[at] == '\r' && text[at + 1] != '\n')) ++result.line;
+      if (EndsLine(text, at)) ++result.line;
     return result;
   }
   if (!IsUtf8Text(text)) {
@@ -90,7 +96,7 @@ CsvReadResult ReadCsv(const std::string& text) {
         }
         continue;
       }
-      if (c == '\n' || (c == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'))) ++line;
+      if (EndsLine(text, at)) ++line;
       field += c;
       continue;
     }

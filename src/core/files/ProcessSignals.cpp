@@ -45,12 +45,7 @@ void SetAction(int signal, void (*handler)(int)) {
 
 }  // namespace
 
-void SetUpProcessSignals() {
-  struct sigaction ignore {};
-  ignore.sa_handler = SIG_IGN;
-  sigemptyset(&ignore.sa_mask);
-  ::sigaction(SIGXFSZ, &ignore, nullptr);
-}
+void SetUpProcessSignals() { SetAction(SIGXFSZ, SIG_IGN); }
 
 CInterruptCatcher::CInterruptCatcher() {
   g_interrupted = false;

@@ -171,7 +171,7 @@ void CProgramApp::StartRecovery() {
   m_pDocTemplate->SetFrameAddedHandler([this](CChildFrame* child) { m_pRecovery->Watch(child); });
   // The edits first, then a transfer under way stops between blocks, so that
   // its port's line is given back before the process ends.
-  m_pSignals = std::make_unique<CTerminationSignals>([this](int) {
+  m_pSignals = std::make_unique<CTerminationSignals>([this] {
     m_pRecovery->WriteAll();
     CTransferRunner::StopAll();
   });

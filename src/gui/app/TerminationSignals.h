@@ -11,16 +11,16 @@ class QSocketNotifier;
 
 class CTerminationSignals : public QObject {
  public:
-  // `onSignal` runs on the GUI thread with the signal's number; once it
-  // returns, the process ends by that signal, as it would have without us.
-  explicit CTerminationSignals(std::function<void(int)> onSignal);
+  // `onSignal` runs on the GUI thread; once it returns, the process ends by
+  // the signal that came, as it would have without us.
+  explicit CTerminationSignals(std::function<void()> onSignal);
   CTerminationSignals(const CTerminationSignals&) = delete;
   CTerminationSignals& operator=(const CTerminationSignals&) = delete;
 
  private:
   void OnReadable();
 
-  std::function<void(int)> m_onSignal;
+  std::function<void()> m_onSignal;
   CStopSignalChannel m_channel;
   QSocketNotifier* m_pNotifier = nullptr;
 };
