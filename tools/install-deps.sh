@@ -53,6 +53,13 @@ test_packages=(
   dbus
   python3-pyatspi
   openbox
+  # What a blind technician hears: the real Orca, speech-dispatcher with an
+  # output module that writes to a file, and keys pressed through X.
+  orca
+  speech-dispatcher
+  speech-dispatcher-audio-plugins
+  libao4
+  xdotool
   # Numbers written and read the same under a comma-decimal locale: the test
   # runs under de_DE.UTF-8 and en_US.UTF-8, which it generates.
   locales

@@ -32,3 +32,10 @@ std::string CellEditorName(const std::string& column, const std::string& row, La
 std::string PercentageName(const std::string& percent, Language language) {
   return std::string(LangText{"Percentage ", "百分比 "}(language)) + percent;
 }
+
+std::string CellValueSentence(const std::string& cellName, const std::string& value, Language language) {
+  const std::string shown = value.empty() ? LangText{"empty", "空"}(language) : value;
+  return cellName + (language == Language::Chinese ? "，" : ", ") + shown;
+}
+
+bool ReachesProgressStep(int before, int after, int step) { return after / step > before / step; }

@@ -26,3 +26,13 @@ std::string BandPointRowName(int megahertz);
 std::string CellEditorName(const std::string& column, const std::string& row, Language language);
 // The percentage field as it is read out: "Percentage 42%".
 std::string PercentageName(const std::string& percent, Language language);
+// A value a cell took, said after its name: "Rx Frequency, channel 3,
+// 146.52000"; an emptied cell "..., empty" / "…，空".
+std::string CellValueSentence(const std::string& cellName, const std::string& value, Language language);
+// Whether a transfer's progress from `before` to `after` percent reaches a
+// multiple of `step` not reached before. A quarter (25) is said aloud, and
+// the bar moves every 4 %: a screen reader told of every block falls
+// behind and drops what it is told at the end ("Read complete").
+bool ReachesProgressStep(int before, int after, int step);
+constexpr int kSpokenProgressStep = 25;
+constexpr int kBarProgressStep = 4;

@@ -28,6 +28,16 @@ GridCell NextCellAfterEnter(GridCell current, int rows, int cols) {
   return {1, 1};
 }
 
+GridCell CellAfterJump(GridCell current, int rows, int cols, JumpKey key) {
+  switch (key) {
+    case JumpKey::Home: return {current.row, 1};
+    case JumpKey::End: return {current.row, cols - 1};
+    case JumpKey::CtrlHome: return {1, 1};
+    case JumpKey::CtrlEnd: return {rows - 1, cols - 1};
+  }
+  return current;
+}
+
 std::string InsertRefusedText(int count, Language language) {
   if (count <= 1) return kInsertNoRoomText(language);
   return InsertNeedsEmptyText(count, ImageMap::kChannelCount + 1 - count, language);

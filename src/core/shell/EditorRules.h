@@ -25,6 +25,12 @@ struct GridCell {
 // last cell back to row 1, column 1.
 GridCell NextCellAfterEnter(GridCell current, int rows, int cols);
 
+// Home and End as a spreadsheet has them, in a table whose first row and
+// column are headers: to the first or last cell of the row, or with Ctrl
+// of the whole table.
+enum class JumpKey { Home, End, CtrlHome, CtrlEnd };
+GridCell CellAfterJump(GridCell current, int rows, int cols, JumpKey key);
+
 // Why inserting `count` empty channels was refused: the last `count`
 // channels must be empty to make room.
 std::string InsertRefusedText(int count, Language language);

@@ -27,7 +27,6 @@
 #include "gui/app/RecentFiles.h"
 #include "gui/app/RecoveryKeeper.h"
 #include "gui/app/SafeProgramming.h"
-#include "gui/app/StatusNotice.h"
 #include "gui/app/TerminationSignals.h"
 #include "gui/shell/TransferRunner.h"
 #include "gui/print/PrintCommands.h"
@@ -36,6 +35,9 @@
 #include "gui/shell/ResourceText.h"
 #include "gui/shell/UiHooks.h"
 #include "gui/widgets/GridAccessible.h"
+#include "gui/widgets/ListAccessible.h"
+#include "gui/widgets/SpokenNotice.h"
+#include "gui/widgets/TextFieldAccessible.h"
 #include "gui/widgets/ProgramIcons.h"
 
 namespace {
@@ -49,12 +51,15 @@ void UseCjkCapableFont() {
 }
 
 // What a screen reader needs beyond Qt's own: the grid's cells and headers,
-// the navigation bar's painted close button, the status bar's notices.
-// Installed before the first window, which a screen reader may ask at once.
+// the navigation bar's painted close button, spoken notices, edit controls
+// read with every character and lists read with their value. Installed
+// before the first window, which a screen reader may ask at once.
 void InstallAccessibleParts() {
   QAccessible::installFactory(&CGridAccessible::Factory);
   QAccessible::installFactory(&CNavigationBarAccessible::Factory);
-  QAccessible::installFactory(&CStatusNotice::Factory);
+  QAccessible::installFactory(&CSpokenNotice::Factory);
+  QAccessible::installFactory(&CTextFieldAccessible::Factory);
+  QAccessible::installFactory(&CListAccessible::Factory);
 }
 
 // A backup opens as a copy, so that no save rewrites what the radio held.

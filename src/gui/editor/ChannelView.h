@@ -20,6 +20,8 @@ class CChannelView : public CChannelWindow {
   virtual bool IsEditing() const = 0;
   // Opens the editor over the current cell, as moving to the cell does.
   virtual void ShowEditor() = 0;
+  // The focus onto the current cell, its editor opened.
+  virtual void FocusCurrentCell() = 0;
   virtual void CommitPendingEdit() = 0;
   // Shows `table`, an edit in progress dropped; no step of the undo history.
   virtual void WriteTable(const ChannelTable& table) = 0;

@@ -145,6 +145,8 @@ void CLinkCommands::OnTransferEnded(const TransferSessionResult& result, const R
   }
   for (const std::string& warning : SessionWarnings(result, CurrentLanguage()))
     ProgramMessageBox(mainWindow, FromStd(warning));
+  // Back on the table, where the user goes on, before the outcome is said.
+  m_pView->FocusCurrentCell();
   if (const std::string note = TraceNote(result, CurrentLanguage()); !note.empty())
     status += (status.empty() ? "" : kSentenceSeparator(CurrentLanguage())) + note;
   if (!status.empty())

@@ -182,6 +182,7 @@ ChannelTable CProgramView::Table() const {
 
 void CProgramView::WriteTable(const ChannelTable& table) {
   HideEditor();
+  const CMSFlexGrid::QuietCells quiet(m_pGrid);
   for (int n = 1; n <= ImageMap::kChannelCount; ++n) SetRowCells(n, table[static_cast<std::size_t>(n - 1)]);
 }
 
@@ -257,14 +258,28 @@ void CProgramView::OnLanguage() {
 void CProgramView::contextMenuEvent(QContextMenuEvent* event) {
   // From the grid, its headers and its editors alike; from the keyboard, at
   // the current cell.
-  PopUpContextMenu(event->reason() == QContextMenuEvent::Keyboard ? CurrentCellCorner() : event->globalPos());
+  const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
+  PopUpContextMenu(keyboard ? CurrentCellCorner() : event->globalPos(), keyboard);
   event->accept();
 }
 
-void CProgramView::PopUpContextMenu(const QPoint& globalPos) {
+void CProgramView::PopUpContextMenu(const QPoint& globalPos, bool fromKeyboard) {
   QMenu* menu = m_pChannelCommands->ContextMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(globalPos);
+  if (!fromKeyboard) return;
+  // Once the menu is up: the window it opens over is told active again as
+  // it opens, which a screen reader would say over the item.
+  QMetaObject::invokeMethod(
+      menu,
+      [menu] {
+        for (QAction* action : menu->actions())
+          if (!action->isSeparator() && action->isEnabled() && action->isVisible()) {
+            menu->setActiveAction(action);
+            return;
+          }
+      },
+      Qt::QueuedConnection);
 }
 
 QPoint CProgramView::CurrentCellCorner() const {

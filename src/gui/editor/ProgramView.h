@@ -9,6 +9,7 @@
 
 #include "core/radio/ChannelCellRules.h"
 #include "core/radio/ChannelTable.h"
+#include "core/shell/EditorRules.h"
 #include "gui/editor/ChannelView.h"
 #include "gui/editor/LanguageDlg.h"
 #include "gui/editor/LinkCommands.h"
@@ -85,7 +86,7 @@ class CProgramView : public QWidget, public CChannelView {
   // The focus into the table from another pane (F6): onto the editor over
   // the current cell, opened as moving to the cell opens it, so what is
   // typed next goes into the cell.
-  void FocusCurrentCell();
+  void FocusCurrentCell() override;
 
   QWidget* Widget() override { return this; }
   CMSFlexGrid* Grid() const override { return m_pGrid; }
@@ -104,7 +105,8 @@ class CProgramView : public QWidget, public CChannelView {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  void PopUpContextMenu(const QPoint& globalPos);
+  // From the keyboard, its first item is active, as a screen reader says.
+  void PopUpContextMenu(const QPoint& globalPos, bool fromKeyboard);
   QPoint CurrentCellCorner() const;
 
  private:
@@ -122,8 +124,10 @@ class CProgramView : public QWidget, public CChannelView {
   void OnLeaveCell();
   void OnMouseDown(int button, int shift, int x, int y);
   void HideEditor();
-  // False when the commit showed a message.
-  bool Commit();
+  // The open editor's value into its cell; false when the commit showed a
+  // message (the editor is then closed, the cell as it was).
+  enum class AfterCommit { Close, KeepOpen };
+  bool Commit(AfterCommit after = AfterCommit::Close);
   void OnEnterKey();
   void OnSelChange();
   // An open editor keeps the clipboard and undo keys it can use, a
@@ -137,6 +141,7 @@ class CProgramView : public QWidget, public CChannelView {
   QLabel* m_pTitle;
   CMSFlexGrid* m_pGrid;
   std::unique_ptr<CChannelEditors> m_pEditors;
+  GridCell m_editorCell;  // where the open editor is; none: the fixed corner
   bool m_bFirstSetup = true;
   BandLimits m_bandLimits;
   std::string m_strBand;

@@ -1,6 +1,7 @@
 // In-place editing of the channel table: an editor over the current cell,
 // committed through the core's cell rules when the cell is left or Enter is
 // pressed. A selection of more than one cell has no editor.
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -42,7 +43,11 @@ void CProgramView::OnEnterCell() { ShowEditor(); }
 
 void CProgramView::OnMouseDown(int, int, int, int) { ShowEditor(); }
 
-void CProgramView::OnLeaveCell() { Commit(); }
+void CProgramView::OnLeaveCell() {
+  // The editor stays over the cell it leaves until the next cell's opens,
+  // so the focus goes from cell to cell and never rests on the table.
+  Commit(AfterCommit::KeepOpen);
+}
 
 void CProgramView::CommitPendingEdit() { Commit(); }
 
@@ -56,30 +61,45 @@ void CProgramView::FocusCurrentCell() {
 }
 
 void CProgramView::ShowEditor() {
-  if (m_pGrid->HasBlockSelection()) return;
-  // The table is looked at, not changed, while a transfer works on it.
-  if (CTransferRunner::AnyRunning()) {
-    FrameServices().ShowTransferBusyNote();
+  // The table is looked at, not changed, while a transfer works on it; a
+  // block has no editor.
+  const bool transfer = CTransferRunner::AnyRunning();
+  if (transfer || m_pGrid->HasBlockSelection()) {
+    HideEditor();
+    if (transfer) FrameServices().ShowTransferBusyNote();
     return;
   }
-  const int column = m_pGrid->GetCol();
-  QWidget* editor = Editors().ForColumn(column);
-  for (QWidget* other : m_pEditors->All())
-    if (other != editor) other->hide();
-  m_pEditors->Load(column, m_pGrid->GetText());
+  const GridCell cell{m_pGrid->GetRow(), m_pGrid->GetCol()};
+  QWidget* editor = Editors().ForColumn(cell.col);
+  QWidget* previous = m_pEditors->Visible();
+  if (previous == editor && m_editorCell == cell) return;
+  // The text is loaded and selected before the editor shows, so the focus
+  // says the whole value and no selection change cuts it short; under an
+  // object of its own that is dropped at once: the one a screen reader has
+  // in focus would be heard losing its text, and a new one would take the
+  // focus silently with its first text change.
+  m_pGrid->ForgetAccessible(editor);
+  m_pEditors->Load(cell.col, m_pGrid->GetText());
+  if (QLineEdit* text = CChannelEditors::TextField(editor)) text->selectAll();
+  m_pGrid->PresentEditor(editor);
   PlaceOverCurrentCell(m_pGrid, editor);
   editor->show();
   editor->raise();
-  editor->setFocus(Qt::OtherFocusReason);
-  if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-    edit->selectAll();
-  } else if (QLineEdit* text = CChannelEditors::TextField(editor)) {
-    text->selectAll();
+  m_editorCell = cell;
+  if (editor->hasFocus()) {
+    // The same editor one cell on: no focus change of its own.
+    QAccessibleEvent focus(editor, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+  } else {
+    editor->setFocus(Qt::OtherFocusReason);
   }
+  // Hidden once the focus has left it, so the focus never falls elsewhere.
+  if (previous != nullptr && previous != editor) previous->hide();
   m_pGrid->viewport()->update();
 }
 
 void CProgramView::HideEditor() {
+  m_editorCell = GridCell{};
   if (m_pEditors == nullptr) return;
   QWidget* editor = m_pEditors->Visible();
   if (editor == nullptr) return;
@@ -88,21 +108,25 @@ void CProgramView::HideEditor() {
   editor->hide();
 }
 
-bool CProgramView::Commit() {
+bool CProgramView::Commit(AfterCommit after) {
   QWidget* editor = m_pEditors == nullptr ? nullptr : m_pEditors->Visible();
   if (editor == nullptr) return true;
   const int row = m_pGrid->GetRow();
+  const int col = m_pGrid->GetCol();
   const ChannelTable tableBefore = Table();
   ChannelRow cells = RowCells(row);
   const CellVerdict verdict =
-      CommitChannelCell(cells, m_pGrid->GetCol(), ToStd(m_pEditors->Text(editor)), m_bandLimits, CurrentLanguage());
-  HideEditor();
+      CommitChannelCell(cells, col, ToStd(m_pEditors->Text(editor)), m_bandLimits, CurrentLanguage());
+  const int text = CautionText(verdict);
+  // A refused value leaves the cell as it was, shown without an editor.
+  if (after == AfterCommit::Close || text != 0) HideEditor();
   SetRowCells(row, cells);
   if (cells != tableBefore[static_cast<std::size_t>(row - 1)]) {
     m_pChannelCommands->Record(tableBefore, Table());
     m_pDoc->SetModifiedFlag();
+    // Said, as the cell that took it has no focus to say it.
+    m_pGrid->SayCell(row, col);
   }
-  const int text = CautionText(verdict);
   if (text == 0) return true;
   ProgramMessageBox(this, ResourceText(StringKey(text)), QMessageBox::Ok, QMessageBox::Warning,
                     ResourceText(StringKey(Res::kStrCaution)));
@@ -110,7 +134,7 @@ bool CProgramView::Commit() {
 }
 
 void CProgramView::OnEnterKey() {
-  if (!Commit()) return;
+  if (!Commit(AfterCommit::KeepOpen)) return;
   const GridCell next =
       NextCellAfterEnter({m_pGrid->GetRow(), m_pGrid->GetCol()}, m_pGrid->GetRows(), m_pGrid->GetCols());
   m_pGrid->SetCurrentCell(next.row, next.col);
@@ -139,6 +163,19 @@ bool CProgramView::FilterEditorKey(QWidget* editor, QKeyEvent* event) {
     event->ignore();
     return true;
   }
+  // Home and End, alone or with Ctrl, move as in a spreadsheet while the
+  // value is untouched (all of it selected), otherwise they move the caret.
+  const bool untouched = text == nullptr || text->selectedText() == text->text();
+  if (event->type() == QEvent::KeyPress && untouched && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) &&
+      (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::ControlModifier)) {
+    const bool ctrl = event->modifiers() == Qt::ControlModifier;
+    const JumpKey jump = event->key() == Qt::Key_Home ? (ctrl ? JumpKey::CtrlHome : JumpKey::Home)
+                                                      : (ctrl ? JumpKey::CtrlEnd : JumpKey::End);
+    const GridCell target =
+        CellAfterJump({m_pGrid->GetRow(), m_pGrid->GetCol()}, m_pGrid->GetRows(), m_pGrid->GetCols(), jump);
+    m_pGrid->SetCurrentCell(target.row, target.col);
+    return true;
+  }
   // Shift+Up and Shift+Down always select; Shift+Left and Shift+Right only
   // while the editor's text is untouched (all of it selected), otherwise
   // they select characters.
@@ -146,7 +183,7 @@ bool CProgramView::FilterEditorKey(QWidget* editor, QKeyEvent* event) {
   const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down;
   const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
   if (event->modifiers() != Qt::ShiftModifier || !(vertical || horizontal)) return false;
-  if (horizontal && text != nullptr && text->selectedText() != text->text()) return false;
+  if (horizontal && !untouched) return false;
   m_pGrid->setFocus(Qt::OtherFocusReason);
   QCoreApplication::sendEvent(m_pGrid, event);
   // At the edge of the table nothing was selected: the editor goes on.
@@ -180,7 +217,7 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
   // The table's context menu from the keyboard, as desktop programs open it.
   const Qt::KeyboardModifiers modifiers = static_cast<QKeyEvent*>(event)->modifiers();
   if (key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
-    PopUpContextMenu(CurrentCellCorner());
+    PopUpContextMenu(CurrentCellCorner(), true);
     return true;
   }
   return false;

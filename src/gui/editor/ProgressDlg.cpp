@@ -13,6 +13,7 @@
 #include "gui/widgets/ControlId.h"
 #include "gui/widgets/DialogParts.h"
 #include "gui/widgets/DialogUnits.h"
+#include "gui/widgets/SpokenNotice.h"
 
 namespace {
 constexpr int kCtlBar = 1001;
@@ -24,7 +25,8 @@ CProgressDlg::CProgressDlg(QWidget* parent)
       m_pOk(MakeDialogButton(this, Res::kDlgProgress, Res::kIdOk)),
       m_pCancel(MakeDialogButton(this, Res::kDlgProgress, Res::kIdCancel)),
       m_pBar(new QProgressBar(this)),
-      m_pPercent(new QLabel(this)) {
+      m_pPercent(new QLabel(this)),
+      m_pNotice(new CSpokenNotice(this)) {
   setWindowTitle(ResourceText(DialogCaptionKey(Res::kDlgProgress)));
   // A fixed dialog, as its template is: a caption with its close box only.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -67,10 +69,18 @@ void CProgressDlg::StartRefused() {
 }
 
 void CProgressDlg::SetProgress(int done, const QString& percent) {
-  m_pBar->setValue(done);
   m_pPercent->setText(percent);
-  // Read out with what it counts; the change itself reaches a screen reader.
-  m_pPercent->setAccessibleName(FromStd(PercentageName(ToStd(percent), CurrentLanguage())));
+  // The bar and the percentage's name change in steps, and each quarter is
+  // said, as the percentage has no focus to be heard by.
+  const int reached = m_pBar->maximum() > 0 ? done * 100 / m_pBar->maximum() : 0;
+  const int before = m_nShownPercent;
+  m_nShownPercent = reached;
+  if (reached == 0 || reached < before || ReachesProgressStep(before, reached, kBarProgressStep))
+    m_pBar->setValue(done);
+  if (reached != 0 && !ReachesProgressStep(before, reached, kSpokenProgressStep)) return;
+  const QString name = FromStd(PercentageName(ToStd(percent), CurrentLanguage()));
+  m_pPercent->setAccessibleName(name);
+  if (reached != 0) m_pNotice->Say(name);
 }
 
 void CProgressDlg::BeginPass(const QString& caption) {

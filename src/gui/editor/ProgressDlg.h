@@ -7,6 +7,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class CSpokenNotice;
 
 class CProgressDlg : public QDialog {
   Q_OBJECT
@@ -18,7 +19,8 @@ class CProgressDlg : public QDialog {
 
   // Caption, bar at 0 of `blocks`, percentage "0", OK enabled and focused.
   void OnInitDialog(const QString& caption, int blocks);
-  // After each acknowledged block.
+  // After each acknowledged block: the percentage shows it at once, the bar
+  // every few percent.
   void SetProgress(int done, const QString& percent);
   // A second pass of the running transfer (the read-back of a Write): its
   // own caption, the bar and the percentage from 0 again.
@@ -49,5 +51,7 @@ class CProgressDlg : public QDialog {
   QPushButton* m_pCancel;
   QProgressBar* m_pBar;
   QLabel* m_pPercent;
+  CSpokenNotice* m_pNotice;
+  int m_nShownPercent = 0;
   bool m_bCancel = false;
 };

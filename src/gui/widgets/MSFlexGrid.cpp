@@ -15,6 +15,7 @@
 #include "core/shell/EditorRules.h"
 #include "gui/shell/CurrentLanguage.h"
 #include "gui/shell/ResourceText.h"
+#include "gui/widgets/SpokenNotice.h"
 
 namespace {
 
@@ -277,7 +278,7 @@ void CMSFlexGrid::SetTextMatrix(int row, int col, const QString& text) {
 }
 
 void CMSFlexGrid::NotifyCellChanged(int row, int col) {
-  if (!QAccessible::isActive()) return;
+  if (m_bQuietCells || !QAccessible::isActive()) return;
   // The table numbers its cells row by row, fixed ones included
   // (GridAccessible.h), as Qt's item views do.
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
@@ -324,6 +325,61 @@ QWidgetList CMSFlexGrid::HostedWidgets() const {
     if (widget != nullptr && !widget->isHidden() && !widget->isWindow() && !IsOwnPart(widget)) hosted << widget;
   }
   return hosted;
+}
+
+void CMSFlexGrid::NameEditor(QWidget* hosted) {
+  const QString name = CellName(m_nRow, m_nCol);
+  if (hosted->accessibleName() != name) hosted->setAccessibleName(name);
+  // Its label too, which a screen reader prefers to a name.
+  if (m_pEditorLabel == nullptr) {
+    m_pEditorLabel = new QLabel(this);
+    m_pEditorLabel->hide();
+  }
+  m_pEditorLabel->setText(name);
+  m_pEditorLabel->setBuddy(hosted);
+}
+
+void CMSFlexGrid::ForgetAccessible(QWidget* hosted) {
+  if (!QAccessible::isActive()) return;
+  // Its text field goes too: a screen reader reads an editable list's value
+  // there.
+  QWidgetList parts = hosted->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  parts.prepend(hosted);
+  for (QWidget* part : parts)
+    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(part))
+      QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+}
+
+void CMSFlexGrid::PresentEditor(QWidget* hosted) {
+  ForgetAccessible(hosted);
+  NameEditor(hosted);
+}
+
+void CMSFlexGrid::focusInEvent(QFocusEvent* event) {
+  QTableWidget::focusInEvent(event);
+  if (!QAccessible::isActive()) return;
+  // After the focus event Qt sends for the grid itself, which would hide it.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!hasFocus() || !IsCell(m_nRow, m_nCol)) return;
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(m_nRow * GetCols() + m_nCol);
+        QAccessible::updateAccessibility(&focus);
+        // A screen reader says a focused cell by its text alone, and an
+        // empty one not at all.
+        SayCell(m_nRow, m_nCol);
+      },
+      Qt::QueuedConnection);
+}
+
+void CMSFlexGrid::SayCell(int row, int col) {
+  if (!IsCell(row, col)) return;
+  // Beside the grid, where a screen reader finds it among the window's
+  // objects; the grid's own children are its cells and editors.
+  if (m_pNotice == nullptr) m_pNotice = new CSpokenNotice(parentWidget() != nullptr ? parentWidget() : this);
+  m_pNotice->Say(
+      FromStd(CellValueSentence(ToStd(CellName(row, col)), ToStd(GetTextMatrix(row, col)), CurrentLanguage())));
 }
 
 void CMSFlexGrid::childEvent(QChildEvent* event) {
@@ -502,17 +558,7 @@ bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
     // An in-place editor: named for the cell it opens over, before the focus
     // event tells a screen reader about it.
     auto* hosted = qobject_cast<QWidget*>(watched);
-    if (hosted != nullptr && (type == QEvent::Show || type == QEvent::FocusIn)) {
-      const QString name = CellName(m_nRow, m_nCol);
-      if (hosted->accessibleName() != name) hosted->setAccessibleName(name);
-      // A list is read by its value and its label, not by a name of its own.
-      if (m_pEditorLabel == nullptr) {
-        m_pEditorLabel = new QLabel(this);
-        m_pEditorLabel->hide();
-      }
-      m_pEditorLabel->setText(name);
-      m_pEditorLabel->setBuddy(hosted);
-    }
+    if (hosted != nullptr && (type == QEvent::Show || type == QEvent::FocusIn)) NameEditor(hosted);
     return false;
   }
   if (watched == m_pCorner && type == QEvent::Paint) {

@@ -17,6 +17,7 @@
 
 class QAbstractButton;
 class QLabel;
+class CSpokenNotice;
 
 class CMSFlexGrid : public QTableWidget {
   Q_OBJECT
@@ -98,6 +99,32 @@ class CMSFlexGrid : public QTableWidget {
   // not the grid's own parts. Each is named after the current cell whenever
   // it shows or takes the focus.
   QWidgetList HostedWidgets() const;
+  // An editor about to open over the current cell, perhaps the one that
+  // was open over another: a screen reader meets it as a new object, named
+  // for this cell. (It takes a focus event for the object it already has in
+  // focus as no news, and a renamed focus as no cell change.)
+  void PresentEditor(QWidget* hosted);
+  // Drops the accessible objects of an editor and its text field: what it
+  // tells next comes from new ones.
+  static void ForgetAccessible(QWidget* hosted);
+  // While one lives, a changed cell is not told to a screen reader: a table
+  // written whole (after a Read, an Undo) would flood it with a change per
+  // cell, and it would drop what it is told next.
+  class QuietCells {
+   public:
+    explicit QuietCells(CMSFlexGrid* grid) : m_pGrid(grid), m_bWas(grid->m_bQuietCells) { grid->m_bQuietCells = true; }
+    ~QuietCells() { m_pGrid->m_bQuietCells = m_bWas; }
+    QuietCells(const QuietCells&) = delete;
+    QuietCells& operator=(const QuietCells&) = delete;
+
+   private:
+    CMSFlexGrid* m_pGrid;
+    bool m_bWas;
+  };
+  // Has a screen reader say a cell by its column, row and text ("Rx
+  // Frequency, channel 3, 146.52000"): a cell that took a value while the
+  // focus moved on, or the current cell as the grid itself takes the focus.
+  void SayCell(int row, int col);
 
   // Pixels of the grid widget per logical inch, across and down.
   int DpiX() const { return logicalDpiX(); }
@@ -119,6 +146,8 @@ class CMSFlexGrid : public QTableWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // The focus on the grid itself lands on its current cell, which is said.
+  void focusInEvent(QFocusEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void childEvent(QChildEvent* event) override;
   // Typing on the grid does not jump to a cell that begins with the letter.
@@ -148,6 +177,7 @@ class CMSFlexGrid : public QTableWidget {
   bool IsOwnPart(const QObject* child) const;
   // A screen reader hears a cell's new text.
   void NotifyCellChanged(int row, int col);
+  void NameEditor(QWidget* hosted);
 
   int m_nFixedRows = 1;
   int m_nFixedCols = 1;
@@ -165,5 +195,7 @@ class CMSFlexGrid : public QTableWidget {
   std::vector<int> m_alignments;  // per grid column; -1: not set
   QAbstractButton* m_pCorner = nullptr;
   QLabel* m_pEditorLabel = nullptr;  // hidden; the label of the open in-place editor
+  CSpokenNotice* m_pNotice = nullptr;  // made when first needed
   bool m_bSilent = false;            // a move made here, or a resize: no events
+  bool m_bQuietCells = false;        // see QuietCells
 };

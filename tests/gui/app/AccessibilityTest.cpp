@@ -251,6 +251,16 @@ void AccessibilityTest::announcements_data() {
       << "progress" << int(QAccessible::ValueChanged) << int(QAccessible::ProgressBar) << "32" << true;
   QTest::newRow("the progress percentage")
       << "progress" << int(QAccessible::NameChanged) << int(QAccessible::StaticText) << "Percentage 50%" << true;
+  QTest::newRow("each quarter of the progress is said")
+      << "progress" << int(QAccessible::ObjectShow) << int(QAccessible::Notification) << "Percentage 50%" << true;
+  QTest::newRow("a value taken is said with its cell")
+      << "commit" << int(QAccessible::ObjectShow) << int(QAccessible::Notification)
+      << "Rx Frequency, channel 2, 446.00000" << true;
+  QTest::newRow("the same editor one cell on is a new focus")
+      << "down" << int(QAccessible::Focus) << int(QAccessible::EditableText) << "Rx Frequency, channel 3" << true;
+  QTest::newRow("the grid taking the focus says its cell")
+      << "escape" << int(QAccessible::ObjectShow) << int(QAccessible::Notification) << "Rx Frequency, channel 2, empty"
+      << true;
 }
 
 void AccessibilityTest::announcements() {
@@ -279,6 +289,11 @@ void AccessibilityTest::announcements() {
   QVERIFY(QAccessible::isActive());
   if (action == "move") {
     grid->SetCurrentCell(2, 2);
+  } else if (action == "down") {
+    grid->SetCurrentCell(3, 1);
+  } else if (action == "escape") {
+    QTest::keyClick(view->Editor(2127), Qt::Key_Escape);
+    QTest::qWait(0);
   } else if (action == "commit" || action == "refuse") {
     // The real message box, closed once it is up.
     SetMessageBoxHook({});
