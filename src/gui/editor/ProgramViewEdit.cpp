@@ -115,8 +115,15 @@ bool CProgramView::Commit(AfterCommit after) {
   const int col = m_pGrid->GetCol();
   const ChannelTable tableBefore = Table();
   ChannelRow cells = RowCells(row);
-  const CellVerdict verdict =
-      CommitChannelCell(cells, col, ToStd(m_pEditors->Text(editor)), m_bandLimits, CurrentLanguage());
+  const std::string typed = ToStd(m_pEditors->Text(editor));
+  // A value passed over, not typed, is never checked again: a channel read
+  // from a radio whose band the profile lacks would be cleared as out of
+  // range by merely moving through it.
+  if (typed == cells[static_cast<std::size_t>(col)]) {
+    if (after == AfterCommit::Close) HideEditor();
+    return true;
+  }
+  const CellVerdict verdict = CommitChannelCell(cells, col, typed, m_bandLimits, CurrentLanguage());
   const int text = CautionText(verdict);
   // A refused value leaves the cell as it was, shown without an editor.
   if (after == AfterCommit::Close || text != 0) HideEditor();

@@ -21,6 +21,22 @@ TEST(AccessibleTexts, CellEditorName) {
   for (const auto& c : cases) EXPECT_EQ(CellEditorName(c.column, c.row, c.language), c.name) << c.name;
 }
 
+TEST(AccessibleTexts, CellValueSentence) {
+  EXPECT_EQ(CellValueSentence("Rx Frequency, channel 3", "146.52000", Language::English),
+            "Rx Frequency, channel 3, 146.52000");
+  EXPECT_EQ(CellValueSentence("接收频率，信道 3", "", Language::Chinese), "接收频率，信道 3，空");
+}
+
+TEST(AccessibleTexts, ProgressIsSaidOncePerQuarter) {
+  const struct {
+    int before;
+    int after;
+    bool said;
+  } cases[] = {{0, 24, false}, {24, 25, true}, {0, 100, true}, {26, 49, false}, {75, 100, true}, {100, 0, false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(ReachesProgressStep(c.before, c.after, kSpokenProgressStep), c.said) << c.before << "->" << c.after;
+}
+
 TEST(PaneCycle, NextPane) {
   const struct {
     std::vector<bool> available;

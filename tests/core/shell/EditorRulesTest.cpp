@@ -24,3 +24,13 @@ TEST(EditorRules, EnterMovesAlongTheRowsAndWraps) {
   };
   for (const auto& c : cases) EXPECT_EQ(NextCellAfterEnter(c.from, 17, 9), c.to) << c.from.row << "," << c.from.col;
 }
+
+TEST(EditorRules, HomeAndEndJumpAsInASpreadsheet) {
+  const struct {
+    JumpKey key;
+    GridCell to;
+  } cases[] = {
+      {JumpKey::Home, {5, 1}}, {JumpKey::End, {5, 8}}, {JumpKey::CtrlHome, {1, 1}}, {JumpKey::CtrlEnd, {16, 8}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CellAfterJump({5, 4}, 17, 9, c.key), c.to) << c.to.row << "," << c.to.col;
+}

@@ -46,7 +46,7 @@ void CellEditingTest::commit_data() {
   QTest::addColumn<QStringList>("before");  // row 1, columns 1-8
   QTest::addColumn<int>("column");
   QTest::addColumn<QString>("typed");
-  QTest::addColumn<QString>("how");  // "enter", "tab", "click" (on row 3), "pending" (CommitPendingEdit)
+  QTest::addColumn<QString>("how");  // "enter", "tab", "end", "click" (on row 3), "pending" (CommitPendingEdit)
   QTest::addColumn<QStringList>("after");
   QTest::addColumn<QString>("message");
   QTest::addColumn<QPoint>("current");  // row, column afterwards
@@ -65,6 +65,11 @@ void CellEditingTest::commit_data() {
                                    << "" << QPoint(3, 1);
   QTest::newRow("above the band") << kSet << 1 << "471.005"
                                   << "tab" << kEmpty << range << QPoint(1, 2);
+  QTest::newRow("an untyped value outside the band is kept")
+      << With(kSet, 1, "300.00000") << 1 << "" << "tab" << With(kSet, 1, "300.00000") << "" << QPoint(1, 2);
+  QTest::newRow("End on an untouched value goes to the last column") << kSet << 1 << "" << "end" << kSet << ""
+                                                                    << QPoint(1, 8);
+  QTest::newRow("End after typing stays in the cell") << kSet << 1 << "447" << "end" << kSet << "" << QPoint(1, 1);
   // A refused transmit frequency leaves the row as it was, whichever way the
   // editor closed; only a refused Enter keeps the current cell.
   QTest::newRow("Tx out of band, left") << kSet << 2 << "300"
@@ -109,6 +114,7 @@ void CellEditingTest::commit() {
   EditingShell::Type(typed);
   if (how == QLatin1String("enter")) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   if (how == QLatin1String("tab")) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  if (how == QLatin1String("end")) QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
   if (how == QLatin1String("click")) QTest::mouseClick(s.grid->viewport(), Qt::LeftButton, {}, s.CellCentre(3, 1));
   if (how == QLatin1String("pending")) s.view->CommitPendingEdit();
 
