@@ -4,7 +4,7 @@
 // and an exit status.
 #include <string>
 
-#include "core/files/ProcessSignals.h"
+#include "core/os/ProcessSignals.h"
 #include "core/lang/Language.h"
 #include "core/link/TransferDriver.h"
 

@@ -5,7 +5,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "core/files/ProcessSignals.h"
+#include "core/os/ProcessSignals.h"
 #include "core/files/ProgramVersion.h"
 
 namespace {

@@ -17,6 +17,7 @@
 #include "core/files/SaveTarget.h"
 #include "core/files/SaveTemporary.h"
 #include "core/files/UserFolders.h"
+#include "core/os/CalendarTime.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ std::optional<std::int64_t> OldNameTime(const std::string& name) {
     return std::nullopt;
   std::tm utc = stamp.Fields();
   const std::int64_t offset = (offsetHours * 60 + offsetMinutes) * 60 * (name[19] == '-' ? -1 : 1);
-  return (static_cast<std::int64_t>(::timegm(&utc)) - offset) * 1000 + millis;
+  return (static_cast<std::int64_t>(UtcFromCalendar(utc)) - offset) * 1000 + millis;
 }
 
 }  // namespace
