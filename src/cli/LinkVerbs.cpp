@@ -7,7 +7,7 @@
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "core/files/ProgramFolder.h"
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 #include "core/link/PortNames.h"
 #include "core/profile/ProfileFile.h"
 #include "core/profile/ProgramProfile.h"

@@ -9,7 +9,7 @@
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
 #include "core/files/NewDocumentImage.h"
-#include "core/files/ProcessSignals.h"
+#include "core/os/ProcessSignals.h"
 #include "core/files/ProgramVersion.h"
 #include "core/files/SafeFileWrite.h"
 namespace {

@@ -11,11 +11,11 @@
 
 #include "core/files/DataFile.h"
 #include "core/files/FileTexts.h"
-#include "core/files/FolderEntries.h"
+#include "core/os/FolderEntries.h"
 #include "core/files/LocalTimeText.h"
 #include "core/files/SafeFileWrite.h"
-#include "core/files/SaveTarget.h"
-#include "core/files/SaveTemporary.h"
+#include "core/os/SaveTarget.h"
+#include "core/os/SaveTemporary.h"
 #include "core/files/UserFolders.h"
 #include "core/os/CalendarTime.h"
 

@@ -7,7 +7,7 @@
 
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
-#include "core/files/FileStamp.h"
+#include "core/os/FileStamp.h"
 #include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
 

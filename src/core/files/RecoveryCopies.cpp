@@ -13,9 +13,9 @@
 #include <utility>
 
 #include "core/files/DataFile.h"
-#include "core/files/FolderEntries.h"
+#include "core/os/FolderEntries.h"
 #include "core/files/SafeFileWrite.h"
-#include "core/files/SaveTemporary.h"
+#include "core/os/SaveTemporary.h"
 #include "core/files/UserFolders.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "core/files/RegularFile.h"
-#include "core/files/SaveTemporary.h"
+#include "core/os/SaveTemporary.h"
 
 enum class FileAccess {
   Shared,   // a new file takes 0666 less the umask, a replaced one keeps its mode

@@ -1,8 +1,6 @@
 #include "core/files/TypedFileName.h"
 
-#include <sys/stat.h>
-
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 
 std::string WithDefaultExtension(const std::string& typed, const std::string& extension) {
   const std::size_t slash = typed.rfind('/');
@@ -23,7 +21,5 @@ std::string OpenedFileName(const std::string& typed, const std::string& extensio
 }
 
 bool SaveReplacesFile(const std::string& path) {
-  struct stat st {};
-  if (!EntryExists(path)) return false;
-  return ::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode);
+  return EntryExists(path) && !IsFolder(path);
 }

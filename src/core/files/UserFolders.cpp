@@ -11,7 +11,7 @@
 
 #include "core/files/RegularFile.h"
 #include "core/files/SafeFileWrite.h"
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "core/profile/ProgramProfile.h"
 
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 #include "core/files/UserFolders.h"
 #include "core/profile/ProfileFile.h"
 
