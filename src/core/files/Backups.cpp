@@ -1,7 +1,5 @@
 #include "core/files/Backups.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -18,6 +16,7 @@
 #include "core/os/SaveTemporary.h"
 #include "core/files/UserFolders.h"
 #include "core/os/CalendarTime.h"
+#include "core/os/FileRemoval.h"
 
 namespace {
 
@@ -148,7 +147,7 @@ int PruneBackups(const std::string& folder, int keep, const std::string& spare) 
   int removed = 0;
   for (std::size_t i = 0; i + kept < names.size(); ++i) {
     const std::string path = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + names[i];
-    if (::unlink(path.c_str()) == 0) ++removed;
+    if (RemoveFile(path)) ++removed;
   }
   return removed;
 }

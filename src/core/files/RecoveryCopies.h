@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/os/LockFile.h"
 #include "core/radio/RadioImage.h"
 
 // How long a change may wait before its copy is written: what a crash loses
@@ -32,7 +33,7 @@ class CRecoveryOwner {
   // user's alone (see CheckPrivateFolder), or the errno of the failure; no
   // copy is written without it.
   int Claim(const std::string& folder);
-  bool IsClaimed() const { return m_nLockFd >= 0; }
+  bool IsClaimed() const { return m_lock.IsHeld(); }
   const std::string& Folder() const { return m_strFolder; }
 
   // The copy of this run's document `number`.
@@ -46,7 +47,7 @@ class CRecoveryOwner {
  private:
   std::string m_strFolder;
   std::string m_strOwner;
-  int m_nLockFd = -1;
+  CLockFile m_lock;
 };
 
 // The copies left by programs that are gone, oldest first; none from a folder
@@ -65,7 +66,7 @@ class COrphanedCopies {
  private:
   struct HeldOwner {
     std::string owner;
-    int fd;  // its lock file, held
+    CLockFile lock;  // its lock file, held
   };
   std::string m_strFolder;
   std::vector<std::string> m_paths;
