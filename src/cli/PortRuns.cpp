@@ -19,7 +19,7 @@
 #include "cli/VerbFiles.h"
 #include "core/files/Backups.h"
 #include "core/lang/Language.h"
-#include "core/link/DeviceIdentity.h"
+#include "core/os/DeviceIdentity.h"
 #include "core/radio/NumberText.h"
 
 namespace {
