@@ -1,7 +1,5 @@
 #include "cli/LinkVerbs.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "cli/CliArgs.h"
@@ -9,6 +7,7 @@
 #include "core/files/ProgramFolder.h"
 #include "core/os/SaveTarget.h"
 #include "core/link/PortNames.h"
+#include "core/os/Terminal.h"
 #include "core/profile/ProfileFile.h"
 #include "core/profile/ProgramProfile.h"
 
@@ -43,7 +42,7 @@ bool ParseLangOption(const char* verb, const std::string& value, Language& langu
 }
 
 CProgressPrinter::CProgressPrinter(const char* caption)
-    : m_caption(caption), m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
+    : m_caption(caption), m_bTerminal(StandardErrorIsTerminal()) {}
 
 void CProgressPrinter::Show(const TransferProgress& progress) {
   if (progress.percentText == m_strLast) return;
