@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/files/DataFile.h"
-#include "core/files/FolderEntries.h"
+#include "core/os/FolderEntries.h"
 #include "core/files/RecoveryCopies.h"
 #include "core/files/RecoveryMessage.h"
 #include "core/files/RegularFile.h"
