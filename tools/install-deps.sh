@@ -53,6 +53,9 @@ test_packages=(
   dbus
   python3-pyatspi
   openbox
+  # The core and programcli compiled for Windows, syntax only
+  # (tools/check-windows-syntax.sh): nothing of the system may pass the seam.
+  g++-mingw-w64-x86-64-posix
   # Numbers written and read the same under a comma-decimal locale: the test
   # runs under de_DE.UTF-8 and en_US.UTF-8, which it generates.
   locales
