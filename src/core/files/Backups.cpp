@@ -72,7 +72,7 @@ std::optional<std::int64_t> NameTime(const std::string& name, std::size_t ext) {
   if (!stamp.Valid()) return std::nullopt;
   std::tm local = stamp.Fields();
   local.tm_isdst = -1;
-  const std::time_t at = ::mktime(&local);
+  const std::time_t at = std::mktime(&local);
   if (at == static_cast<std::time_t>(-1)) return std::nullopt;
   return static_cast<std::int64_t>(at) * 1000;
 }
