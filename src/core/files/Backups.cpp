@@ -9,14 +9,14 @@
 
 #include "core/files/DataFile.h"
 #include "core/files/FileTexts.h"
-#include "core/os/FolderEntries.h"
 #include "core/files/LocalTimeText.h"
 #include "core/files/SafeFileWrite.h"
-#include "core/os/SaveTarget.h"
-#include "core/os/SaveTemporary.h"
 #include "core/files/UserFolders.h"
 #include "core/os/CalendarTime.h"
 #include "core/os/FileRemoval.h"
+#include "core/os/FolderEntries.h"
+#include "core/os/SaveTarget.h"
+#include "core/os/SaveTemporary.h"
 
 namespace {
 

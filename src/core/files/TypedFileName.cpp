@@ -20,6 +20,4 @@ std::string OpenedFileName(const std::string& typed, const std::string& extensio
   return EntryExists(typed) ? typed : WithDefaultExtension(typed, extension);
 }
 
-bool SaveReplacesFile(const std::string& path) {
-  return EntryExists(path) && !IsFolder(path);
-}
+bool SaveReplacesFile(const std::string& path) { return EntryExists(path) && !IsFolder(path); }

@@ -45,9 +45,13 @@ std::string ApplicationFolderName(const std::string& appName) {
 // happens to run.
 static std::string Below(const std::string& base, const std::string& rest) { return base.empty() ? base : base + rest; }
 
-std::string BackupFolder(const std::string& appName) { return Below(UserDataFolder(), ApplicationFolderName(appName) + "/"); }
+std::string BackupFolder(const std::string& appName) {
+  return Below(UserDataFolder(), ApplicationFolderName(appName) + "/");
+}
 
-std::string TraceFolder(const std::string& appName) { return Below(UserCacheFolder(), ApplicationFolderName(appName) + "/"); }
+std::string TraceFolder(const std::string& appName) {
+  return Below(UserCacheFolder(), ApplicationFolderName(appName) + "/");
+}
 
 std::string RecoveryFolder(const std::string& appName) {
   return Below(UserStateFolder(), ApplicationFolderName(appName) + "/recovery/");

@@ -10,9 +10,8 @@ int CSerialPort::Open(const std::string& device, const PortSettings& settings) {
 }
 
 std::size_t CSerialPort::Read(std::uint8_t* buffer, std::size_t n) {
-  return m_line.Read(buffer, n, [this](const std::uint8_t* bytes, std::size_t k) {
-    Tap(WireEvent::Received, bytes, k);
-  });
+  return m_line.Read(buffer, n,
+                     [this](const std::uint8_t* bytes, std::size_t k) { Tap(WireEvent::Received, bytes, k); });
 }
 
 bool CSerialPort::Write(const std::uint8_t* data, std::size_t n) {

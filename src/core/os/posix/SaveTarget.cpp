@@ -10,7 +10,6 @@
 #include <memory>
 #include <vector>
 
-
 namespace {
 
 // Linux stops at 40 links too.
