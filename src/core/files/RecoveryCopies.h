@@ -30,7 +30,7 @@ class CRecoveryOwner {
 
   // Makes `folder` (for this user alone) and takes a lock file of a new name
   // in it. 0, kSharedFolder or kNoHomeFolder for a folder that is not this
-  // user's alone (see CheckPrivateFolder), or the errno of the failure; no
+  // user's alone (see CheckPrivateFolder), or the OsError code of the failure; no
   // copy is written without it.
   int Claim(const std::string& folder);
   bool IsClaimed() const { return m_lock.IsHeld(); }
@@ -40,7 +40,7 @@ class CRecoveryOwner {
   std::string CopyPath(int number) const;
   // Writes the copy as a data file, private, through the one save function:
   // a copy killed while it is written is still the whole earlier one. 0 or
-  // the error (an errno or kNotRegularFile).
+  // the error (an OsError code or kNotRegularFile).
   int Write(int number, const RadioImage& image) const;
   void Remove(int number) const;
 
