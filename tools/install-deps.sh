@@ -60,6 +60,9 @@ test_packages=(
   speech-dispatcher-audio-plugins
   libao4
   xdotool
+  # The core and programcli compiled for Windows, syntax only
+  # (tools/check-windows-syntax.sh): nothing of the system may pass the seam.
+  g++-mingw-w64-x86-64-posix
   # Numbers written and read the same under a comma-decimal locale: the test
   # runs under de_DE.UTF-8 and en_US.UTF-8, which it generates.
   locales

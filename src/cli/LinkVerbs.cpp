@@ -1,14 +1,13 @@
 #include "cli/LinkVerbs.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "core/files/ProgramFolder.h"
-#include "core/files/SaveTarget.h"
 #include "core/link/PortNames.h"
+#include "core/os/SaveTarget.h"
+#include "core/os/Terminal.h"
 #include "core/profile/ProfileFile.h"
 #include "core/profile/ProgramProfile.h"
 
@@ -42,8 +41,7 @@ bool ParseLangOption(const char* verb, const std::string& value, Language& langu
   return false;
 }
 
-CProgressPrinter::CProgressPrinter(const char* caption)
-    : m_caption(caption), m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
+CProgressPrinter::CProgressPrinter(const char* caption) : m_caption(caption), m_bTerminal(StandardErrorIsTerminal()) {}
 
 void CProgressPrinter::Show(const TransferProgress& progress) {
   if (progress.percentText == m_strLast) return;

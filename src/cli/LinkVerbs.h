@@ -4,9 +4,9 @@
 // and an exit status.
 #include <string>
 
-#include "core/files/ProcessSignals.h"
 #include "core/lang/Language.h"
 #include "core/link/TransferDriver.h"
+#include "core/os/ProcessSignals.h"
 
 class CProfileFile;
 

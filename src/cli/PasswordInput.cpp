@@ -1,41 +1,34 @@
 #include "cli/PasswordInput.h"
 
-#include <termios.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 
 #include "cli/LinkVerbs.h"
+#include "core/os/Terminal.h"
 
 namespace {
 
 // More than any password; a longer line is refused as it stands.
 constexpr std::size_t kLongestLine = 256;
 
-// Echo off for as long as this lives, on a terminal.
+// Echo off for as long as this lives, on a terminal, which is asked for the
+// password.
 class CQuietTerminal {
  public:
   CQuietTerminal() {
-    m_bTerminal = ::isatty(STDIN_FILENO) == 1 && ::tcgetattr(STDIN_FILENO, &m_saved) == 0;
-    if (!m_bTerminal) return;
-    termios quiet = m_saved;
-    quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
-    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    if (!m_input.OnTerminal()) return;
     std::fputs("Service password: ", stderr);
     std::fflush(stderr);
   }
   ~CQuietTerminal() {
-    if (!m_bTerminal) return;
-    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &m_saved);
+    if (!m_input.OnTerminal()) return;
+    m_input.Restore();
     std::fputc('\n', stderr);
   }
   CQuietTerminal(const CQuietTerminal&) = delete;
   CQuietTerminal& operator=(const CQuietTerminal&) = delete;
 
  private:
-  bool m_bTerminal = false;
-  termios m_saved{};
+  CHiddenInput m_input;
 };
 
 }  // namespace
@@ -49,13 +42,13 @@ PasswordInput ReadPasswordLine(std::string& password) {
   // A byte at a time: what follows the line stays unread.
   for (;;) {
     char c = 0;
-    const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+    const InputByte got = ReadStandardInputByte(c);
     if (CInterruptCatcher::Interrupted()) {
       password.clear();
       return PasswordInput::Cancelled;
     }
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0 || c == '\n') break;
+    if (got == InputByte::Interrupted) continue;
+    if (got == InputByte::End || c == '\n') break;
     if (password.size() > kLongestLine) continue;
     password += c;
   }

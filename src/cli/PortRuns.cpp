@@ -1,7 +1,5 @@
 #include "cli/PortRuns.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,7 +17,8 @@
 #include "cli/VerbFiles.h"
 #include "core/files/Backups.h"
 #include "core/lang/Language.h"
-#include "core/link/DeviceIdentity.h"
+#include "core/os/DeviceIdentity.h"
+#include "core/os/Terminal.h"
 #include "core/radio/NumberText.h"
 
 namespace {
@@ -56,7 +55,7 @@ std::string Seconds(double seconds) { return FormatFixed(seconds, 1) + " s"; }
 class CProgressBoard {
  public:
   CProgressBoard(const std::vector<PortTask>& tasks, Language language)
-      : m_bTerminal(::isatty(STDERR_FILENO) == 1), m_last(tasks.size()) {
+      : m_bTerminal(StandardErrorIsTerminal()), m_last(tasks.size()) {
     for (const PortTask& t : tasks) m_width = std::max(m_width, DisplayWidth(t.port));
     for (const PortTask& t : tasks) m_ports.push_back(Padded(t.port, m_width));
     if (!m_bTerminal) return;

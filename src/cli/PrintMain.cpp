@@ -2,7 +2,7 @@
 // that only printing loads Qt. programcli passes it the words after "print";
 // its output and exit statuses are the verb's.
 #include "cli/Verb.h"
-#include "core/files/ProcessSignals.h"
+#include "core/os/ProcessSignals.h"
 
 int main(int argc, char** argv) {
   SetUpProcessSignals();

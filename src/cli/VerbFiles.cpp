@@ -11,7 +11,7 @@
 #include "core/files/ProgramVersion.h"
 #include "core/files/RegularFile.h"
 #include "core/files/SafeFileWrite.h"
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 
 int PrintVerbHelp(const char* usage, const char* description, const char* options) {
   const std::string line = usage;

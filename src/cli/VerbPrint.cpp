@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QtGlobal>
 
-#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <string>

@@ -1,9 +1,6 @@
 // programcli read: the radio's memory into a data file; from several radios
 // at once into a folder.
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,23 +13,23 @@
 #include "core/files/DataFile.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/UserFolders.h"
+#include "core/os/Folders.h"
+#include "core/os/SaveTarget.h"
 #include "core/profile/ProfileFile.h"
 #include "core/radio/RadioImage.h"
 
 namespace {
-
-bool IsFolder(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 // -o as RunReadJob takes it: a folder ends in '/'. Several ports need one; a
 // folder named with its '/' is made when missing. 0 or an exit status.
 int OutputForPorts(std::string& output, std::size_t ports) {
   if (output.back() != '/' && IsFolder(output)) output += '/';
   if (output.back() != '/') return ports > 1 ? UsageError("read", "with several ports, -o names a folder (DIR/)") : 0;
-  if (IsFolder(output) || ::mkdir(output.c_str(), 0777) == 0) return kExitOk;
-  std::fprintf(stderr, "programcli read: cannot make the folder '%s': %s\n", output.c_str(), std::strerror(errno));
+  if (IsFolder(output)) return kExitOk;
+  const OsError err = CreateFolder(output, FolderAccess::Shared);
+  if (!err) return kExitOk;
+  std::fprintf(stderr, "programcli read: cannot make the folder '%s': %s\n", output.c_str(),
+               SystemErrorText(err.code).c_str());
   return kExitFileError;
 }
 

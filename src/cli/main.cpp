@@ -5,8 +5,8 @@
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
-#include "core/files/ProcessSignals.h"
 #include "core/files/ProgramVersion.h"
+#include "core/os/ProcessSignals.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
 #include "core/files/NewDocumentImage.h"
-#include "core/files/ProcessSignals.h"
 #include "core/files/ProgramVersion.h"
 #include "core/files/SafeFileWrite.h"
+#include "core/os/ProcessSignals.h"
 namespace {
 
 CRadioSim* g_sim = nullptr;

@@ -82,5 +82,5 @@ CsvImportResult ImportChannelsCsvFile(const std::string& path, const BandLimits&
 
 // The channels of `image` in use (both frequencies set), English texts.
 std::string ExportChannelsCsv(const RadioImage& image, CsvForm form);
-// Written through a temporary file; 0 or the errno of the failed step.
+// Written through a temporary file; 0 or the OsError code of the failed step.
 int SaveChannelsCsv(const std::string& path, const RadioImage& image, CsvForm form);

@@ -1,7 +1,5 @@
 #include "core/files/Backups.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -11,12 +9,14 @@
 
 #include "core/files/DataFile.h"
 #include "core/files/FileTexts.h"
-#include "core/files/FolderEntries.h"
 #include "core/files/LocalTimeText.h"
 #include "core/files/SafeFileWrite.h"
-#include "core/files/SaveTarget.h"
-#include "core/files/SaveTemporary.h"
 #include "core/files/UserFolders.h"
+#include "core/os/CalendarTime.h"
+#include "core/os/FileRemoval.h"
+#include "core/os/FolderEntries.h"
+#include "core/os/SaveTarget.h"
+#include "core/os/SaveTemporary.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ std::optional<std::int64_t> NameTime(const std::string& name, std::size_t ext) {
   if (!stamp.Valid()) return std::nullopt;
   std::tm local = stamp.Fields();
   local.tm_isdst = -1;
-  const std::time_t at = ::mktime(&local);
+  const std::time_t at = std::mktime(&local);
   if (at == static_cast<std::time_t>(-1)) return std::nullopt;
   return static_cast<std::int64_t>(at) * 1000;
 }
@@ -87,7 +87,7 @@ std::optional<std::int64_t> OldNameTime(const std::string& name) {
     return std::nullopt;
   std::tm utc = stamp.Fields();
   const std::int64_t offset = (offsetHours * 60 + offsetMinutes) * 60 * (name[19] == '-' ? -1 : 1);
-  return (static_cast<std::int64_t>(::timegm(&utc)) - offset) * 1000 + millis;
+  return (static_cast<std::int64_t>(UtcFromCalendar(utc)) - offset) * 1000 + millis;
 }
 
 }  // namespace
@@ -147,7 +147,7 @@ int PruneBackups(const std::string& folder, int keep, const std::string& spare) 
   int removed = 0;
   for (std::size_t i = 0; i + kept < names.size(); ++i) {
     const std::string path = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + names[i];
-    if (::unlink(path.c_str()) == 0) ++removed;
+    if (RemoveFile(path)) ++removed;
   }
   return removed;
 }

@@ -20,7 +20,7 @@ enum class DataFileStatus {
 
 struct DataFileResult {
   DataFileStatus status = DataFileStatus::Ok;
-  int sysError = 0;  // errno where the system gave one
+  int sysError = 0;  // OsError code where the system gave one
   bool ok() const { return status == DataFileStatus::Ok; }
 };
 

@@ -1,11 +1,9 @@
 #include "core/files/NewDocumentImage.h"
 
-#include <unistd.h>
-
-#include <cerrno>
+#include <algorithm>
 
 #include "core/files/DataFile.h"
-#include "core/files/RegularFile.h"
+#include "core/os/RegularFileRead.h"
 
 RadioImage BuiltInDefaults() {
   RadioImage image;
@@ -29,19 +27,11 @@ RadioImage BuiltInDefaults() {
 
 RadioImage NewDocumentImage(const std::string& appDir) {
   const std::string path = appDir + kDefaultDataFileName;
-  int err = 0;
+  std::string bytes;
   // A folder or a FIFO of that name is no file at all.
-  const int fd = OpenRegularFile(path, 0, err);
-  if (fd < 0) return BuiltInDefaults();
+  if (ReadRegularFile(path, kDataFileHeaderSize + RadioImage::size(), bytes)) return BuiltInDefaults();
   RadioImage image;
-  std::size_t got = 0;
-  const bool skipped = ::lseek(fd, static_cast<off_t>(kDataFileHeaderSize), SEEK_SET) >= 0;
-  while (skipped && got < image.size()) {
-    const ssize_t n = ::read(fd, image.data() + got, image.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
+  if (bytes.size() > kDataFileHeaderSize)
+    std::copy(bytes.begin() + static_cast<long>(kDataFileHeaderSize), bytes.end(), image.data());
   return image;
 }

@@ -2,7 +2,7 @@
 
 #include "core/files/FileTexts.h"
 #include "core/files/NewDocumentImage.h"
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 
 std::string FileNameOfPath(const std::string& path) { return SplitPath(path).name; }
 

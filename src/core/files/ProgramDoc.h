@@ -7,8 +7,8 @@
 
 #include "core/files/DataFile.h"
 #include "core/files/DataFileMessage.h"
-#include "core/files/FileStamp.h"
 #include "core/lang/Language.h"
+#include "core/os/FileStamp.h"
 #include "core/radio/RadioImage.h"
 
 class CProgramDoc {

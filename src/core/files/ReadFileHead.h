@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-// At most `limit` bytes of the file into `out`. Returns 0, or the errno of
+// At most `limit` bytes of the file into `out`. Returns 0, or the OsError code of
 // the failure (ENOENT for a missing file, EISDIR for a folder,
 // kNotRegularFile for a FIFO, a device or anything else that is no regular
 // file); `out` is empty then.

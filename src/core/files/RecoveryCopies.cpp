@@ -1,10 +1,5 @@
 #include "core/files/RecoveryCopies.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -13,16 +8,18 @@
 #include <utility>
 
 #include "core/files/DataFile.h"
-#include "core/files/FolderEntries.h"
 #include "core/files/SafeFileWrite.h"
-#include "core/files/SaveTemporary.h"
 #include "core/files/UserFolders.h"
+#include "core/os/FileRemoval.h"
+#include "core/os/FileStamp.h"
+#include "core/os/FolderEntries.h"
+#include "core/os/SaveTarget.h"
+#include "core/os/SaveTemporary.h"
 
 namespace {
 
 constexpr char kLockExtension[] = ".lock";
 constexpr char kCopyExtension[] = ".dat";
-constexpr char kOwnerTemplate[] = "XXXXXX";
 
 std::string WithSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
@@ -61,51 +58,19 @@ std::optional<std::string> CopyOwner(const std::string& name) {
   return owner;
 }
 
-bool IsRegularEntry(const std::string& path) {
-  struct stat st {};
-  return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-// Whether `fd` is still the file at `path`: a lock on a file that another
-// start has just removed guards nothing.
-bool IsFileAt(int fd, const std::string& path) {
-  struct stat held {
-  }, named{};
-  return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
-         held.st_ino == named.st_ino;
-}
-
-// The lock of an owner that is gone, now held: true with `fd` its file. An
-// owner that left no lock file gets one made here, so that a second start
-// finds it held too. False while a live program, or another start looking
-// at the same copies, holds it; also for a lock file that cannot be opened,
-// which is then never touched, and for one that is not a regular file: a
-// FIFO of that name would hold the start on its open, and be removed later.
-bool TakeAbandonedLock(const std::string& path, int& fd) {
-  fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0 && errno == ENOENT) fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && IsFileAt(fd, path))
-    return true;
-  ::close(fd);
-  fd = -1;
-  return false;
-}
-
 long long ModifiedAt(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return 0;
-  return static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+  const FileStamp stamp = StampOf(path);
+  if (!stamp.exists) return 0;
+  return static_cast<long long>(stamp.modifiedSeconds) * 1000000000LL + stamp.modifiedNanoseconds;
 }
 
 }  // namespace
 
 CRecoveryOwner::~CRecoveryOwner() {
-  if (m_nLockFd < 0) return;
+  if (!m_lock.IsHeld()) return;
   // Removed while still held, so no start takes it for an abandoned one.
-  ::unlink((m_strFolder + m_strOwner + kLockExtension).c_str());
-  ::close(m_nLockFd);
+  RemoveFile(m_strFolder + m_strOwner + kLockExtension);
+  m_lock.Release();
 }
 
 int CRecoveryOwner::Claim(const std::string& folder) {
@@ -113,21 +78,10 @@ int CRecoveryOwner::Claim(const std::string& folder) {
   // Made only where no one else could have made it first, and checked again
   // once made: a folder another user may write would hand them the copies.
   if (const int err = MakePrivateFolder(m_strFolder); err != 0) return err;
-  // A name just made can be taken for an abandoned lock by a start that
-  // looks before this one locks it: such a name is given up for another.
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    std::string path = m_strFolder + kOwnerTemplate + kLockExtension;
-    // Not inherited: the program a language change starts would hold it.
-    const int fd = ::mkostemps(path.data(), sizeof kLockExtension - 1, O_CLOEXEC);
-    if (fd < 0) return errno;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && IsFileAt(fd, path)) {
-      m_nLockFd = fd;
-      m_strOwner = *LockOwner(path.substr(m_strFolder.size()));
-      return 0;
-    }
-    ::close(fd);
-  }
-  return EAGAIN;
+  std::string path;
+  if (const OsError err = m_lock.ClaimNew(m_strFolder, kLockExtension, path)) return err.code;
+  m_strOwner = *LockOwner(path.substr(m_strFolder.size()));
+  return 0;
 }
 
 std::string CRecoveryOwner::CopyPath(int number) const {
@@ -141,7 +95,7 @@ int CRecoveryOwner::Write(int number, const RadioImage& image) const {
 }
 
 void CRecoveryOwner::Remove(int number) const {
-  if (IsClaimed()) ::unlink(CopyPath(number).c_str());
+  if (IsClaimed()) RemoveFile(CopyPath(number));
 }
 
 COrphanedCopies::COrphanedCopies(const std::string& folder) : m_strFolder(WithSlash(folder)) {
@@ -157,9 +111,10 @@ COrphanedCopies::COrphanedCopies(const std::string& folder) : m_strFolder(WithSl
   }
   std::vector<std::pair<long long, std::string>> found;
   for (auto& [owner, paths] : copies) {
-    int fd = -1;
-    if (!TakeAbandonedLock(m_strFolder + owner + kLockExtension, fd)) continue;
-    m_owners.push_back({owner, fd});
+    // A live program, or another start looking at the same copies, holds it.
+    CLockFile lock;
+    if (!lock.TakeAbandoned(m_strFolder + owner + kLockExtension)) continue;
+    m_owners.push_back({owner, std::move(lock)});
     for (std::string& path : paths) found.emplace_back(ModifiedAt(path), std::move(path));
   }
   std::sort(found.begin(), found.end());
@@ -171,12 +126,12 @@ COrphanedCopies::COrphanedCopies(const std::string& folder) : m_strFolder(WithSl
 
 COrphanedCopies::~COrphanedCopies() {
   const std::vector<std::string> names = FolderEntryNames(m_strFolder);
-  for (const HeldOwner& held : m_owners) {
+  for (HeldOwner& held : m_owners) {
     const bool copyLeft =
         std::any_of(names.begin(), names.end(), [&](const std::string& name) { return CopyOwner(name) == held.owner; });
-    if (!copyLeft) ::unlink((m_strFolder + held.owner + kLockExtension).c_str());
-    ::close(held.fd);
+    if (!copyLeft) RemoveFile(m_strFolder + held.owner + kLockExtension);
+    held.lock.Release();
   }
 }
 
-void RemoveRecoveryCopy(const std::string& path) { ::unlink(path.c_str()); }
+void RemoveRecoveryCopy(const std::string& path) { RemoveFile(path); }

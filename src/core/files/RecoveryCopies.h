@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/os/LockFile.h"
 #include "core/radio/RadioImage.h"
 
 // How long a change may wait before its copy is written: what a crash loses
@@ -29,24 +30,24 @@ class CRecoveryOwner {
 
   // Makes `folder` (for this user alone) and takes a lock file of a new name
   // in it. 0, kSharedFolder or kNoHomeFolder for a folder that is not this
-  // user's alone (see CheckPrivateFolder), or the errno of the failure; no
+  // user's alone (see CheckPrivateFolder), or the OsError code of the failure; no
   // copy is written without it.
   int Claim(const std::string& folder);
-  bool IsClaimed() const { return m_nLockFd >= 0; }
+  bool IsClaimed() const { return m_lock.IsHeld(); }
   const std::string& Folder() const { return m_strFolder; }
 
   // The copy of this run's document `number`.
   std::string CopyPath(int number) const;
   // Writes the copy as a data file, private, through the one save function:
   // a copy killed while it is written is still the whole earlier one. 0 or
-  // the error (an errno or kNotRegularFile).
+  // the error (an OsError code or kNotRegularFile).
   int Write(int number, const RadioImage& image) const;
   void Remove(int number) const;
 
  private:
   std::string m_strFolder;
   std::string m_strOwner;
-  int m_nLockFd = -1;
+  CLockFile m_lock;
 };
 
 // The copies left by programs that are gone, oldest first; none from a folder
@@ -65,7 +66,7 @@ class COrphanedCopies {
  private:
   struct HeldOwner {
     std::string owner;
-    int fd;  // its lock file, held
+    CLockFile lock;  // its lock file, held
   };
   std::string m_strFolder;
   std::vector<std::string> m_paths;

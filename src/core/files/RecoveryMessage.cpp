@@ -1,15 +1,14 @@
 #include "core/files/RecoveryMessage.h"
 
-#include <sys/stat.h>
-
 #include "core/files/FileTexts.h"
 #include "core/files/LocalTimeText.h"
 #include "core/files/RegularFile.h"
 #include "core/lang/TextFill.h"
+#include "core/os/FileStamp.h"
 
 std::string RecoveryOfferText(const std::string& path, Language language) {
-  struct stat st {};
-  const std::string when = ::stat(path.c_str(), &st) == 0 ? LocalTimeText(st.st_mtime) : path;
+  const FileStamp stamp = StampOf(path);
+  const std::string when = stamp.exists ? LocalTimeText(static_cast<std::time_t>(stamp.modifiedSeconds)) : path;
   return FillText(kRecoveryOfferText(language), {when});
 }
 

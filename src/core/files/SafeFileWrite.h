@@ -11,7 +11,7 @@
 #include <string>
 
 #include "core/files/RegularFile.h"
-#include "core/files/SaveTemporary.h"
+#include "core/os/SaveTemporary.h"
 
 enum class FileAccess {
   Shared,   // a new file takes 0666 less the umask, a replaced one keeps its mode
@@ -21,7 +21,7 @@ enum class FileAccess {
 };
 
 // Whether a save to `path` may go ahead, as the save itself judges it before
-// it writes: 0, or kNotRegularFile, EACCES or the errno that refuses it. A
+// it writes: 0, or kNotRegularFile, EACCES or the OsError code that refuses it. A
 // command that has work to do first (a radio to read) asks before it starts.
 int CheckSaveTarget(const std::string& path);
 
@@ -55,10 +55,10 @@ class CSafeFile {
 };
 
 // Open, Write and Commit in one. 0 or the error (kNotRegularFile, else an
-// errno); the target is then unchanged and no temporary file is left.
+// OsError code); the target is then unchanged and no temporary file is left.
 int SafeFileWrite(const std::string& path, const void* data, std::size_t size, FileAccess access = FileAccess::Shared);
 
 // Makes `folder` and every missing folder above it, each new one for this
 // user alone (0700). Returns 0 when the folder exists afterwards, else the
-// errno of the failure (ENOTDIR when a file stands in the way).
+// OsError code of the failure (ENOTDIR when a file stands in the way).
 int MakeFolders(const std::string& folder);

@@ -1,8 +1,6 @@
 #include "core/files/TypedFileName.h"
 
-#include <sys/stat.h>
-
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 
 std::string WithDefaultExtension(const std::string& typed, const std::string& extension) {
   const std::size_t slash = typed.rfind('/');
@@ -22,8 +20,4 @@ std::string OpenedFileName(const std::string& typed, const std::string& extensio
   return EntryExists(typed) ? typed : WithDefaultExtension(typed, extension);
 }
 
-bool SaveReplacesFile(const std::string& path) {
-  struct stat st {};
-  if (!EntryExists(path)) return false;
-  return ::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode);
-}
+bool SaveReplacesFile(const std::string& path) { return EntryExists(path) && !IsFolder(path); }

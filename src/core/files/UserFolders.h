@@ -32,7 +32,7 @@ std::string SettingsStorePath(const std::string& appName);
 // Whether `folder` may keep this user's private files: 0 when nobody but this
 // user and root can write it or swap it for another (a folder above it that
 // others may write must be sticky); kNoHomeFolder for an empty or relative
-// one (no home known), kSharedFolder, or the errno of a failed look. A folder
+// one (no home known), kSharedFolder, or the OsError code of a failed look. A folder
 // not made yet is judged by the nearest one that is, where it would be made.
 int CheckPrivateFolder(const std::string& folder);
 // Makes `folder` for this user alone where CheckPrivateFolder allows it, and

@@ -19,7 +19,7 @@ class CBytePort {
  public:
   virtual ~CBytePort() = default;
 
-  // Returns 0 or the errno that explains the failure.
+  // Returns 0 or the OsError code that explains the failure.
   virtual int Open(const std::string& device, const PortSettings& settings) = 0;
   // Returns the number of bytes read, 0 to n, once all came or the
   // time-outs of the settings given to Open ran out.

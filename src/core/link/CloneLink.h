@@ -40,7 +40,7 @@ class CCloneLink {
   explicit CCloneLink(CBytePort& port) : m_port(port) {}
 
   LinkStatus Open(const std::string& device, const LinkSettings& settings);
-  // errno of the failed Open, 0 otherwise.
+  // OsError code of the failed Open, 0 otherwise.
   int OpenError() const { return m_nOpenError; }
 
   LinkStatus Handshake();

@@ -1,58 +1,19 @@
 #include "core/link/PortProbe.h"
 
-#include <grp.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <vector>
 
 #include "core/link/PortDevice.h"
 #include "core/link/SerialPort.h"
 #include "core/link/TransferTexts.h"
+#include "core/os/DeviceAccess.h"
+#include "core/os/OsError.h"
 
 namespace {
 
-long LookupBufferSize() {
-  const long size = ::sysconf(_SC_GETGR_R_SIZE_MAX);
-  const long users = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-  return std::max({size, users, 16384L});
-}
-
-std::string GroupName(gid_t gid) {
-  std::vector<char> buffer(static_cast<std::size_t>(LookupBufferSize()));
-  group entry{};
-  group* found = nullptr;
-  if (::getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return std::to_string(gid);
-  return found->gr_name;
-}
-
-std::string UserName(uid_t uid) {
-  std::vector<char> buffer(static_cast<std::size_t>(LookupBufferSize()));
-  passwd entry{};
-  passwd* found = nullptr;
-  if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return std::to_string(uid);
-  return found->pw_name;
-}
-
-// Joining the device's group helps only when the group may read and write it.
 void NameWhoMayOpen(const std::string& device, ProbeResult& r) {
-  struct stat st {};
-  if (::stat(device.c_str(), &st) != 0) return;
-  if ((st.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP))
-    r.group = GroupName(st.st_gid);
-  else
-    r.owner = UserName(st.st_uid);
-}
-
-// Opening a socket fails as a device without hardware does (ENXIO), yet the
-// path is there: it is no serial device, not a missing one.
-bool IsOtherThanADevice(const std::string& device) {
-  struct stat st {};
-  return ::stat(device.c_str(), &st) == 0 && !S_ISCHR(st.st_mode);
+  const DeviceOpeners openers = WhoMayOpen(device);
+  r.group = openers.group;
+  r.owner = openers.owner;
 }
 
 std::string Fill(const char* text, const std::string& name) {
@@ -109,7 +70,7 @@ std::string DescribeProbe(const ProbeResult& result, Language language) {
     case ProbeStatus::NotSerial: return kPortNotSerialText(language);
     case ProbeStatus::OtherError: break;
   }
-  return std::string(kPortCannotOpenText(language)) + std::strerror(result.sysError);
+  return std::string(kPortCannotOpenText(language)) + SystemErrorText(result.sysError);
 }
 
 std::string PortOpenCauseText(const std::string& device, int err, Language language) {

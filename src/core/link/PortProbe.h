@@ -24,7 +24,7 @@ struct ProbeResult {
 
 ProbeResult ProbePort(const std::string& device);
 
-// What an open failure with errno `err` means for `device` (for a permission
+// What an open failure with the OsError code `err` means for `device` (for a permission
 // failure, who may open it is looked up).
 ProbeResult ClassifyOpenError(const std::string& device, int err);
 

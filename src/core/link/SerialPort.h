@@ -1,26 +1,24 @@
 #pragma once
-// A serial device on termios, with read and write time-outs that mean what
-// the link settings say: a read ends when all bytes came, when the gap after
-// a byte exceeds the interval time-out, or when the total time-out is up.
+// The serial device as the clone link's line: the device itself is the
+// operating system's (core/os/SerialLine.h); here every byte and purge also
+// reaches the wire tap.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "core/link/BytePort.h"
 #include "core/link/LinkSettings.h"
-
-struct termios;
+#include "core/os/SerialLine.h"
 
 class CSerialPort final : public CBytePort {
  public:
-  CSerialPort();
-  ~CSerialPort() override;
+  CSerialPort() = default;
+  ~CSerialPort() override { Close(); }
   CSerialPort(const CSerialPort&) = delete;
   CSerialPort& operator=(const CSerialPort&) = delete;
 
   // Opens the device for this process alone, leaving its settings as they are
-  // until Close gives back what they were. Returns 0 or the errno that
+  // until Close gives back what they were. Returns 0 or the error number that
   // explains the failure (EBUSY when someone else holds it, root or not,
   // ENOTTY when it is no serial device); a device refused is not touched.
   int OpenExclusive(const std::string& device);
@@ -31,16 +29,11 @@ class CSerialPort final : public CBytePort {
   std::size_t Read(std::uint8_t* buffer, std::size_t n) override;
   bool Write(const std::uint8_t* data, std::size_t n) override;
   void Purge() override;
-  void Close() override;
+  void Close() override { m_line.Close(); }
 
-  bool IsOpen() const override { return m_fd >= 0; }
-  bool HungUp() const override { return m_bHungUp; }
+  bool IsOpen() const override { return m_line.IsOpen(); }
+  bool HungUp() const override { return m_line.HungUp(); }
 
  private:
-  int Configure(const PortSettings& settings);
-
-  int m_fd = -1;
-  bool m_bHungUp = false;
-  PortSettings m_settings;
-  std::unique_ptr<termios> m_pSavedLine;  // the line settings as the port was found
+  CSerialLine m_line;
 };

@@ -22,7 +22,7 @@ struct TransferProgress {
 struct TransferResult {
   TransferOutcome outcome = TransferOutcome::Succeeded;
   LinkStatus status = LinkStatus::Ok;  // which step failed
-  int sysError = 0;                    // errno when the port did not open
+  int sysError = 0;                    // OsError code when the port did not open
   Direction direction = Direction::Read;
   int blocksDone = 0;   // acknowledged blocks of a main transfer
   int blocksTotal = 0;  // N

@@ -5,14 +5,14 @@
 #include <cstdio>
 
 #include "core/files/FileTexts.h"
-#include "core/files/FolderEntries.h"
 #include "core/files/ProgramFolder.h"
 #include "core/files/ReadFileHead.h"
 #include "core/files/RegularFile.h"
 #include "core/files/SafeFileWrite.h"
-#include "core/files/SaveTarget.h"
 #include "core/lang/AsciiText.h"
 #include "core/lang/TextFill.h"
+#include "core/os/FolderEntries.h"
+#include "core/os/SaveTarget.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 // A settings file is a few kilobytes: a larger one is no "Program.ini", and
 // held in memory whole it could take all there is.
 constexpr std::size_t kMaxProfileSize = 1024 * 1024;
-// The load error of a file larger than that; beyond every errno.
+// The load error of a file larger than that; beyond every OsError code.
 constexpr int kProfileTooLarge = 0x10100;
 
 // How a loaded profile behaves; combined with |.
@@ -40,7 +40,7 @@ class CProfileFile {
   // read (nothing is loaded then), and also when a file loaded before had
   // changes that could not be saved (that file then stays loaded).
   bool Load(const std::string& path, ProfileOptions options);
-  // Why the last Load read nothing: 0, an errno or kProfileTooLarge.
+  // Why the last Load read nothing: 0, an OsError code or kProfileTooLarge.
   int LoadError() const { return m_nLoadError; }
 
   std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
@@ -48,7 +48,7 @@ class CProfileFile {
 
   struct SaveResult {
     bool ok = true;          // false: the file on disk is unchanged
-    int sysError = 0;        // errno of the failed step
+    int sysError = 0;        // OsError code of the failed step
     std::string backupName;  // empty when no backup was made
   };
   // Writes nothing (and succeeds) when nothing was modified. The new text

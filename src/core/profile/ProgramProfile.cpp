@@ -1,7 +1,7 @@
 #include "core/profile/ProgramProfile.h"
 
-#include "core/files/SaveTarget.h"
 #include "core/files/UserFolders.h"
+#include "core/os/SaveTarget.h"
 #include "core/profile/ProfileFile.h"
 
 ProfilePaths ProgramProfilePaths(const std::string& programFolder) {

@@ -39,7 +39,7 @@ struct LanguageLookup {
   std::string language;  // [Setup] Language as read
   std::string profile;   // the "Program.ini" read
   bool profileExisted = true;
-  int profileError = 0;  // why it was not loaded: 0, an errno or kProfileTooLarge
+  int profileError = 0;  // why it was not loaded: 0, an OsError code or kProfileTooLarge
   std::string module;  // the module found in the folder; empty when none
 };
 // "Load language DLL fail" and, on a second line, the module looked for and

@@ -8,7 +8,7 @@
 #include <QStatusBar>
 
 #include "core/files/Backups.h"
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 #include "core/files/UserFolders.h"
 #include "core/profile/ProfileFile.h"
 #include "core/profile/ProgramProfile.h"

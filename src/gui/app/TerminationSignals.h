@@ -5,7 +5,7 @@
 #include <QObject>
 #include <functional>
 
-#include "core/files/ProcessSignals.h"
+#include "core/os/ProcessSignals.h"
 
 class QSocketNotifier;
 

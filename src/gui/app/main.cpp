@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/files/ProcessSignals.h"
+#include "core/os/ProcessSignals.h"
 #include "core/files/ProgramFolder.h"
 #include "core/files/ProgramVersion.h"
 #include "gui/app/ProgramApp.h"

@@ -5,7 +5,7 @@
 #include <cerrno>
 
 #include "core/files/SafeFileWrite.h"
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 #include "core/files/UserFolders.h"
 #include "core/profile/ProfileFile.h"
 #include "gui/shell/AppContext.h"

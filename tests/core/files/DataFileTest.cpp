@@ -20,7 +20,7 @@
 
 #include "core/files/DataFile.h"
 #include "core/files/NewDocumentImage.h"
-#include "core/files/SaveTemporary.h"
+#include "core/os/SaveTemporary.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "core/files/DataFile.h"
-#include "core/files/FolderEntries.h"
 #include "core/files/RecoveryCopies.h"
 #include "core/files/RecoveryMessage.h"
 #include "core/files/RegularFile.h"
 #include "core/files/UserFolders.h"
+#include "core/os/FolderEntries.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "core/files/ProcessSignals.h"
+#include "core/os/ProcessSignals.h"
 
 #include <signal.h>
 #include <sys/socket.h>

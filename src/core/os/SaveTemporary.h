@@ -12,10 +12,11 @@
 //
 // A file system that refuses O_TMPFILE gets a temporary created under a name
 // of its own, locked, and linked to its proof name at once.
-#include <sys/types.h>
-
+#include <cstddef>
 #include <functional>
 #include <string>
+
+#include "core/os/OsError.h"
 
 enum class TemporaryKind { Unnamed, Named };
 
@@ -27,20 +28,27 @@ class CSaveTemporary {
   CSaveTemporary& operator=(const CSaveTemporary&) = delete;
 
   // Creates and locks the temporary for the file `name` in `folder`, with
-  // `mode` less the umask. 0 or the errno of the failure. Unnamed falls back
-  // to Named where the file system refuses it.
-  int Create(const std::string& folder, const std::string& name, mode_t mode,
-             TemporaryKind kind = TemporaryKind::Unnamed);
+  // the permission bits `mode` less the umask. Unnamed falls back to Named
+  // where the file system refuses it.
+  OsError Create(const std::string& folder, const std::string& name, unsigned mode,
+                 TemporaryKind kind = TemporaryKind::Unnamed);
+  // The open file's descriptor, -1 when there is none.
   int Fd() const { return m_fd; }
+  // Gives the temporary the permission bits `mode`, whatever the umask.
+  OsError SetMode(unsigned mode);
+  // Appends all `size` bytes.
+  OsError Write(const void* data, std::size_t size);
+  // Puts what was written on the disk.
+  OsError Sync();
   // Renames the temporary over the target, then syncs the folder so that the
-  // rename outlives a power cut. 0 or the errno of the failed step; the
-  // target is as it was unless only the folder's sync failed.
-  int Replace();
+  // rename outlives a power cut. The error of the failed step; the target is
+  // as it was unless only the folder's sync failed.
+  OsError Replace();
   // Removes the temporary, if it has a name, and closes it.
   void Discard();
 
  private:
-  int Name();
+  OsError Name();
 
   int m_dirFd = -1;
   int m_fd = -1;

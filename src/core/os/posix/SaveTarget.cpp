@@ -1,5 +1,6 @@
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,8 +9,6 @@
 #include <cstdlib>
 #include <memory>
 #include <vector>
-
-#include "core/files/RegularFile.h"
 
 namespace {
 
@@ -73,8 +72,8 @@ std::string CanonicalPlace(const std::string& target) {
 
 }  // namespace
 
-int ResolveSaveTarget(const std::string& path, std::string& target) {
-  if (path.empty()) return ENOENT;
+OsError ResolveSaveTarget(const std::string& path, std::string& target) {
+  if (path.empty()) return OsError(ENOENT);
   // The links are followed here, one component at a time, rather than by
   // the kernel, so that each may be judged before it is followed; what is
   // left in `done` holds no link at all.
@@ -101,16 +100,16 @@ int ResolveSaveTarget(const std::string& path, std::string& target) {
       // A missing last name is the file the save makes; a missing folder
       // leaves nothing to save into.
       if (errno == ENOENT && todo.empty()) break;
-      return errno;
+      return OsError(errno);
     }
     if (!S_ISLNK(st.st_mode)) continue;
     done.pop_back();
-    if (++links > kMaxLinks) return ELOOP;
+    if (++links > kMaxLinks) return OsError(ELOOP);
     struct stat holder {};
-    if (::stat(folder.c_str(), &holder) != 0) return errno;
-    if (IsPlantedLink(st, holder)) return todo.empty() ? kForeignLink : kForeignFolderLink;
+    if (::stat(folder.c_str(), &holder) != 0) return OsError(errno);
+    if (IsPlantedLink(st, holder)) return OsError(todo.empty() ? kForeignLink : kForeignFolderLink);
     std::string text;
-    if (const int err = ReadLink(at, st, text); err != 0) return err;
+    if (const int err = ReadLink(at, st, text); err != 0) return OsError(err);
     if (text.front() == '/') {
       absolute = true;
       done.clear();
@@ -118,7 +117,21 @@ int ResolveSaveTarget(const std::string& path, std::string& target) {
     PushComponents(text, todo);
   }
   target = Joined(absolute, done);
-  return 0;
+  return {};
+}
+
+// The rename needs only the folder's permission; another user's file must
+// still refuse the save, and a file its owner made read-only refuses it even
+// for root, as writing it in place would for anyone else.
+OsError CheckReplaceable(const std::string& target, bool& exists, unsigned& mode) {
+  struct stat st {};
+  exists = ::stat(target.c_str(), &st) == 0;
+  mode = exists ? (st.st_mode & 07777) : 0;
+  if (!exists) return OsError(errno == ENOENT ? 0 : errno);
+  if (!S_ISREG(st.st_mode)) return OsError(kNotRegularFile);
+  if ((st.st_mode & 0222) == 0) return OsError(EACCES);
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return OsError(errno);
+  return {};
 }
 
 bool IsSameFile(const std::string& a, const std::string& b) {
@@ -130,7 +143,7 @@ bool IsSameFile(const std::string& a, const std::string& b) {
   if (aExists != bExists) return false;
   std::string ta;
   std::string tb;
-  if (ResolveSaveTarget(a, ta) != 0 || ResolveSaveTarget(b, tb) != 0) return false;
+  if (ResolveSaveTarget(a, ta) || ResolveSaveTarget(b, tb)) return false;
   return CanonicalPlace(ta) == CanonicalPlace(tb);
 }
 
@@ -148,6 +161,16 @@ bool PathExists(const std::string& path) {
 bool EntryExists(const std::string& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsRegularEntry(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 PathParts SplitPath(const std::string& path) {

@@ -1,11 +1,6 @@
-#include "core/files/FileStamp.h"
+#include "core/os/FileStamp.h"
 
 #include <sys/stat.h>
-
-bool FileStamp::operator==(const FileStamp& other) const {
-  return exists == other.exists && size == other.size && modifiedSeconds == other.modifiedSeconds &&
-         modifiedNanoseconds == other.modifiedNanoseconds && device == other.device && inode == other.inode;
-}
 
 FileStamp StampOf(const std::string& path) {
   struct stat st {};

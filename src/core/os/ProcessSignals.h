@@ -1,7 +1,7 @@
 #pragma once
 // What the program does with the signals the world sends it. Every signal call
-// of the window and of programcli is in this file, so that another system
-// needs this file and no other.
+// of the window and of programcli is behind this interface, so that another
+// system needs an implementation of it beside posix/ and no other change.
 
 // Once, first thing in main, in every program that writes files: a file-size
 // limit (ulimit -f) then makes a write fail with EFBIG, "File too large",

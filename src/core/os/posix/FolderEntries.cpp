@@ -1,4 +1,4 @@
-#include "core/files/FolderEntries.h"
+#include "core/os/FolderEntries.h"
 
 #include <dirent.h>
 

@@ -1,4 +1,4 @@
-#include "core/files/SaveTemporary.h"
+#include "core/os/SaveTemporary.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <random>
 
-#include "core/files/SaveTarget.h"
+#include "core/os/SaveTarget.h"
 
 namespace {
 
@@ -84,14 +84,14 @@ std::string SaveTemporaryName(const std::string& target, int fd) {
   return ProofName(SplitPath(target).name, id);
 }
 
-int CSaveTemporary::Create(const std::string& folder, const std::string& name, mode_t mode, TemporaryKind kind) {
+OsError CSaveTemporary::Create(const std::string& folder, const std::string& name, unsigned mode, TemporaryKind kind) {
   Discard();
   m_strTarget = name;
   m_dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   // A folder this user may enter and write but not list still takes a save;
   // only its sync is then out of reach.
   if (m_dirFd < 0 && errno == EACCES) m_dirFd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-  if (m_dirFd < 0) return errno;
+  if (m_dirFd < 0) return OsError(errno);
   // Without /proc an unnamed file can be linked only with a privilege.
   if (kind == TemporaryKind::Unnamed && ::access("/proc/self/fd", X_OK) != 0 && ::geteuid() != 0)
     kind = TemporaryKind::Named;
@@ -99,35 +99,35 @@ int CSaveTemporary::Create(const std::string& folder, const std::string& name, m
   // as for any new file, without this process touching its umask, which
   // all threads share.
   if (kind == TemporaryKind::Unnamed) {
-    m_fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    m_fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, static_cast<mode_t>(mode));
     if (m_fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-      const int err = errno;
+      const OsError err(errno);
       Discard();
       return err;
     }
   }
   for (int attempt = 0; m_fd < 0 && attempt < 100; ++attempt) {
     const std::string fresh = RandomName(name);
-    m_fd = ::openat(m_dirFd, fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    m_fd = ::openat(m_dirFd, fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
     if (m_fd >= 0) {
       m_strName = fresh;
     } else if (errno != EEXIST) {
-      const int err = errno;
+      const OsError err(errno);
       Discard();
       return err;
     }
   }
   if (m_fd < 0) {
     Discard();
-    return EEXIST;
+    return OsError(EEXIST);
   }
   // Held for as long as the file has a name, so that no sweep takes it.
   if (::flock(m_fd, LOCK_EX) != 0) {
-    const int err = errno;
+    const OsError err(errno);
     Discard();
     return err;
   }
-  if (m_strName.empty()) return 0;
+  if (m_strName.empty()) return {};
   // Named at once after its proof; where the file system has no hard links
   // it keeps the name it was made with.
   const std::string proof = SaveTemporaryName(name, m_fd);
@@ -135,26 +135,46 @@ int CSaveTemporary::Create(const std::string& folder, const std::string& name, m
     ::unlinkat(m_dirFd, m_strName.c_str(), 0);
     m_strName = proof;
   }
-  return 0;
+  return {};
 }
 
-int CSaveTemporary::Name() {
+OsError CSaveTemporary::SetMode(unsigned mode) {
+  return OsError(::fchmod(m_fd, static_cast<mode_t>(mode)) != 0 ? errno : 0);
+}
+
+OsError CSaveTemporary::Write(const void* data, std::size_t size) {
+  const auto* p = static_cast<const unsigned char*>(data);
+  while (size > 0) {
+    const ssize_t n = ::write(m_fd, p, size);
+    if (n < 0) {
+      if (errno != EINTR) return OsError(errno);
+      continue;
+    }
+    p += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return {};
+}
+
+OsError CSaveTemporary::Sync() { return OsError(::fsync(m_fd) != 0 ? errno : 0); }
+
+OsError CSaveTemporary::Name() {
   const std::string proof = SaveTemporaryName(m_strTarget, m_fd);
-  if (proof.empty()) return errno ? errno : EIO;
+  if (proof.empty()) return OsError(errno ? errno : EIO);
   if (::linkat(m_fd, "", m_dirFd, proof.c_str(), AT_EMPTY_PATH) != 0) {
     char self[64];
     std::snprintf(self, sizeof self, "/proc/self/fd/%d", m_fd);
-    if (::linkat(AT_FDCWD, self, m_dirFd, proof.c_str(), AT_SYMLINK_FOLLOW) != 0) return errno;
+    if (::linkat(AT_FDCWD, self, m_dirFd, proof.c_str(), AT_SYMLINK_FOLLOW) != 0) return OsError(errno);
   }
   m_strName = proof;
-  return 0;
+  return {};
 }
 
-int CSaveTemporary::Replace() {
-  if (m_fd < 0) return EBADF;
-  int err = m_strName.empty() ? Name() : 0;
-  if (err == 0 && ::renameat(m_dirFd, m_strName.c_str(), m_dirFd, m_strTarget.c_str()) != 0) err = errno;
-  if (err != 0) {
+OsError CSaveTemporary::Replace() {
+  if (m_fd < 0) return OsError(EBADF);
+  OsError err = m_strName.empty() ? Name() : OsError();
+  if (!err && ::renameat(m_dirFd, m_strName.c_str(), m_dirFd, m_strTarget.c_str()) != 0) err = OsError(errno);
+  if (err) {
     Discard();
     return err;
   }
@@ -162,7 +182,7 @@ int CSaveTemporary::Replace() {
   // Without this a power cut may bring the old file back. A file system that
   // cannot sync a folder (EINVAL), or a folder open only by path (EBADF),
   // has nothing more to give.
-  if (::fsync(m_dirFd) != 0 && errno != EINVAL && errno != EBADF) err = errno;
+  if (::fsync(m_dirFd) != 0 && errno != EINVAL && errno != EBADF) err = OsError(errno);
   Discard();
   return err;
 }

@@ -1,4 +1,4 @@
-#include "core/link/DeviceIdentity.h"
+#include "core/os/DeviceIdentity.h"
 
 #include <sys/stat.h>
 
