@@ -58,12 +58,15 @@ ENGLISH = [
     ("shift+F10", [r"Undo\tCtrl\+Z"]),
     # The window manager gives the window back a moment after the menu.
     ("Escape", [r"Rx Frequency, channel 2, empty"], 1.5),
-    ("alt+e", [r"Undo\tCtrl\+Z"]),
-    ("o", [r"Optional Features dialog", r"Time Out Time combo box\. \| \d+s"]),
+    ("F6", [r"Navigation"]),
+    ("End", [r"Optional Features"]),
+    ("Return", [r"Optional Features dialog", r"Time Out Time combo box\. \| \d+s"]),
     ("Tab", [r"Squelch Level combo box\. \| \d"]),
     ("Tab", [r"Priority Channel combo box\. \| Off"]),
     ("Down", [alone("1")]),
-    ("Escape", [r"Rx Frequency, channel 2, empty"]),
+    # Back where it was opened from, and on to the cell.
+    ("Escape", [r"Navigation tree"]),
+    ("F6", [r"Rx Frequency, channel 2"]),
 ]
 CHINESE = [
     ("", [r"接收频率，信道 1，空"]),
