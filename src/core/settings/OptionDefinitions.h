@@ -233,7 +233,18 @@ constexpr bool RowsFollowTheEnum() {
   return true;
 }
 
+// The dialog's OK stores every list in any order: no bit may be two lists'.
+constexpr bool NoBitSharedByTwoRows() {
+  for (std::size_t i = 0; i < std::size(kOptionRows); ++i)
+    for (std::size_t j = i + 1; j < std::size(kOptionRows); ++j)
+      if (kOptionRows[i].storage.offset == kOptionRows[j].storage.offset &&
+          (kOptionRows[i].storage.mask & kOptionRows[j].storage.mask) != 0)
+        return false;
+  return true;
+}
+
 static_assert(std::size(kOptionRows) == static_cast<std::size_t>(kOptionListCount),
               "every OptionList needs its row in kOptionRows, and every row its OptionList");
 static_assert(RowsFollowTheEnum(), "kOptionRows must list the options in OptionList order");
 static_assert(PrintPlacesTakenOnce(), "each printout line must be one row's, with no gap");
+static_assert(NoBitSharedByTwoRows(), "two options store into the same bits");
