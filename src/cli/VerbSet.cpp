@@ -16,26 +16,21 @@ int RunSet(const Args& args) {
   std::string error;
   if (!cli.Parse(args, {{"help", 'h', false}}, error)) return UsageError("set", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp("programcli set FILE.dat NAME=VALUE...",
-                         "Sets radio-wide options of a data file, as the Optional Features and Product\n"
-                         "Information dialogs do, and saves it. Any unknown name or value, or a name\n"
-                         "given twice, changes nothing: the file stays as it was.\n"
-                         "\n"
-                         "  timeout=15s|30s|...|600s     squelch=0-9          priority=off|1-16\n"
-                         "  voice=off|chinese|english    vox=on|off           vox-gain=1-8\n"
-                         "  vox-delay=0.3s|0.5s|1.0s|1.5s|2.0s|3.0s           beep=on|off\n"
-                         "  battery-saver=on|off\n"
-                         "  side-key-1=KEY, side-key-2=KEY   KEY: off|monitor|monitor-momentary|\n"
-                         "                 scan-switch|vox-switch|local-alarm|remote-alarm\n"
-                         "  model=NAME|N   a model of Program.ini beside the program (Type1 is 1);\n"
-                         "                 it takes its first band unless band= is given too\n"
-                         "  band=NAME|N    a band of that model, else of the file's model; moving to\n"
-                         "                 another hundred-MHz range sets the narrow squelch default\n"
-                         "\n"
-                         "Values are the dialogs' list entries in English or Chinese; case, blanks,\n"
-                         "'-' and '_' do not matter, and the \"s\" of seconds may be left out.\n"
-                         "programcli show prints every option by these names.",
-                         "  -h, --help  this help\n");
+    const std::string description =
+        "Sets radio-wide options of a data file, as the Optional Features and Product\n"
+        "Information dialogs do, and saves it. Any unknown name or value, or a name\n"
+        "given twice, changes nothing: the file stays as it was.\n"
+        "\n" +
+        RadioOptionValuesHelp() +
+        "  model=NAME|N   a model of Program.ini beside the program (Type1 is 1);\n"
+        "                 it takes its first band unless band= is given too\n"
+        "  band=NAME|N    a band of that model, else of the file's model; moving to\n"
+        "                 another hundred-MHz range sets the narrow squelch default\n"
+        "\n"
+        "Values are the dialogs' list entries in English or Chinese; case, blanks,\n"
+        "'-' and '_' do not matter, and the \"s\" of seconds may be left out.\n"
+        "programcli show prints every option by these names.";
+    return PrintVerbHelp("programcli set FILE.dat NAME=VALUE...", description.c_str(), "  -h, --help  this help\n");
   }
   const std::vector<std::string>& words = cli.Positionals();
   if (words.empty()) return UsageError("set", "missing FILE.dat");

@@ -3,35 +3,17 @@
 #include <string>
 
 #include "core/print/PrintTexts.h"
-#include "core/settings/SettingsTexts.h"
-
-namespace {
-
-// The last entry of a list also stands for every value past it.
-template <typename T, std::size_t N>
-const T& EntryOf(const T (&entries)[N], std::uint8_t b) {
-  return entries[b < N ? b : N - 1];
-}
-
-std::string OnOff(std::uint8_t b, Language language) {
-  return (b & 1) ? kOptionOnText(language) : kOptionOffText(language);
-}
-
-}  // namespace
+#include "core/settings/OptionalFeatures.h"
 
 const char* OptionPageTitle(Language language) { return kOptionPageTitle(language); }
 const char* OptionPageHeading(Language language) { return kOptionPageHeading(language); }
 
 OptionLines OptionLinesFromImage(const RadioImage& image, Language language) {
-  const std::uint8_t delay = image.voxDelayTime();
-  const std::uint8_t gain = image.voxGainLevel();
-  return {{
-      {kTimeOutLabel(language), std::to_string(image.timeOutTimer() * 15) + "s"},
-      {kSquelchLabel(language), std::to_string(image.squelchLevel())},
-      {kVoiceLabel(language), EntryOf(kVoiceEntries, image.voiceAnnunciation())(language)},
-      {kVoxDelayLabel(language), EntryOf(kVoxDelayEntries, delay)},
-      {kVoxGainLabel(language), gain == 0 ? std::string(kOptionOffText(language)) : std::to_string(gain)},
-      {kBatterySaverLabel(language), OnOff(image.batterySaver(), language)},
-      {kBeepLabel(language), OnOff(image.beep(), language)},
-  }};
+  OptionLines lines;
+  for (const OptionRow& row : kOptionRows) {
+    if (row.print.place < 0) continue;
+    lines[static_cast<std::size_t>(row.print.place)] = {row.print.label(language),
+                                                        OptionPrintedValue(image, row.list, language)};
+  }
+  return lines;
 }

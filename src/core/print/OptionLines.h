@@ -1,14 +1,15 @@
 #pragma once
 // The texts of the printout's options page (page 1): its title, its heading
-// and seven label/value rows read from the image. programcli show prints the
-// same rows.
+// and a label/value line for each printed option, read from the image.
+// programcli show prints the same lines.
 #include <array>
 #include <string>
 
 #include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
+#include "core/settings/OptionDefinitions.h"
 
-constexpr int kOptionLineCount = 7;
+constexpr int kOptionLineCount = PrintedOptionCount();
 
 struct OptionLine {
   std::string label;  // ends with ':'
@@ -20,6 +21,5 @@ using OptionLines = std::array<OptionLine, kOptionLineCount>;
 const char* OptionPageTitle(Language language);    // "Option"
 const char* OptionPageHeading(Language language);  // "Function"
 
-// Time-out time, squelch level, voice annunciation, VOX delay time, VOX gain
-// level, battery saver, beep, in print order.
+// In print order, as the options' rows place them.
 OptionLines OptionLinesFromImage(const RadioImage& image, Language language);

@@ -1,121 +1,85 @@
 #include "core/settings/OptionalFeatures.h"
 
-#include <iterator>
-#include <utility>
-
-#include "core/radio/ImageMap.h"
-#include "core/settings/SettingsTexts.h"
+#include <algorithm>
 
 namespace {
 
-// How a list's index and its stored value meet.
-enum class Coding {
-  Counted,   // value = index + first
-  Bits,      // the masked bits hold the index; a value with no entry shows 0
-  OneIsOn,   // index = 1 - value: 1 shows "On", 0 "Off", anything else nothing
-  NonzeroOn  // nonzero shows "On"; stores 1 or 0
-};
+const OptionStorage& Storage(OptionList list) { return OptionRowOf(list).storage; }
 
-struct ListRule {
-  std::uint16_t offset;
-  Coding coding;
-  int first;          // Counted: the value of entry 0
-  std::uint8_t mask;  // Bits: the bits the list owns
-  int shift;          // Bits: their lowest position
-};
-
-using namespace ImageMap;
-
-// Indexed by ListSlot.
-const ListRule kRules[kOptionListCount] = {
-    {kTimeOutTimer, Coding::Counted, 1, 0, 0},
-    {kSquelchLevel, Coding::Counted, 0, 0, 0},
-    {kPriorityChannel, Coding::Counted, 0, 0, 0},
-    {kVoiceAnnunciation, Coding::Counted, 0, 0, 0},
-    {kSideKeys, Coding::Bits, 0, 0x07, 0},
-    {kSideKeys, Coding::Bits, 0, 0x70, 4},
-    {kVox, Coding::OneIsOn, 0, 0, 0},
-    {kVoxGainLevel, Coding::Counted, 1, 0, 0},
-    {kVoxDelayTime, Coding::Counted, 0, 0, 0},
-    {kBeep, Coding::NonzeroOn, 0, 0, 0},
-    {kBatterySaver, Coding::NonzeroOn, 0, 0, 0},
-};
-
-// `count` numbers from `first` in steps of `step`, each followed by `unit`.
-std::vector<std::string> Numbers(int first, int count, int step = 1, const char* unit = "") {
-  std::vector<std::string> entries;
-  for (int i = 0; i < count; ++i) entries.push_back(std::to_string(first + i * step) + unit);
-  return entries;
+// The index the coding gives a byte, whether or not the list has it.
+int IndexOfByte(const OptionStorage& storage, std::uint8_t value) {
+  switch (storage.coding) {
+    case OptionCoding::Counted: return value - storage.first;
+    case OptionCoding::Bits: return (value & storage.mask) >> storage.shift;
+    case OptionCoding::OneIsOn: return 1 - value;
+    case OptionCoding::NonzeroOn: return value != 0 ? 0 : 1;
+  }
+  return kNoSelection;
 }
 
-template <std::size_t N>
-std::vector<std::string> Texts(const LangText (&texts)[N], Language language) {
-  std::vector<std::string> entries;
-  for (const LangText& t : texts) entries.push_back(t(language));
-  return entries;
+// Number `n` of the list's numbers, also before or past them.
+std::string NumberEntry(const OptionEntries& entries, int n) {
+  return std::to_string(entries.firstNumber + n * entries.step) + entries.unit;
 }
 
-int EntryCount(OptionList list) { return static_cast<int>(OptionListEntries(list, Language::English).size()); }
+std::string Entry(const OptionEntries& entries, int index, Language language) {
+  if (index < entries.wordCount) return entries.words[index](language);
+  return NumberEntry(entries, index - entries.wordCount);
+}
 
 }  // namespace
 
-std::uint16_t OptionListOffset(OptionList list) { return kRules[ListSlot(list)].offset; }
+std::uint16_t OptionListOffset(OptionList list) { return Storage(list).offset; }
 
 std::vector<std::string> OptionListEntries(OptionList list, Language language) {
-  switch (list) {
-    case OptionList::TimeOutTime: return Numbers(15, 40, 15, "s");  // one stored unit is 15 s
-    case OptionList::SquelchLevel: return Numbers(0, 10);
-    case OptionList::PriorityChannel: {
-      std::vector<std::string> entries{kOptionOffText(language)};
-      for (std::string& n : Numbers(1, ImageMap::kChannelCount)) entries.push_back(std::move(n));
-      return entries;
-    }
-    case OptionList::VoiceAnnunciation: return Texts(kVoiceEntries, language);
-    case OptionList::SideKey1:
-    case OptionList::SideKey2: return Texts(kSideKeyEntries, language);
-    case OptionList::VoxGainLevel: return Numbers(1, 8);
-    case OptionList::VoxDelayTime: return {std::begin(kVoxDelayEntries), std::end(kVoxDelayEntries)};
-    case OptionList::Vox:
-    case OptionList::Beep:
-    case OptionList::BatterySaver: return {kOptionOnText(language), kOptionOffText(language)};
-  }
-  return {};
+  const OptionEntries& entries = OptionRowOf(list).entries;
+  std::vector<std::string> all;
+  for (int i = 0; i < entries.count(); ++i) all.push_back(Entry(entries, i, language));
+  return all;
 }
 
 int OptionIndexFromImage(const RadioImage& image, OptionList list) {
-  const ListRule& rule = kRules[ListSlot(list)];
-  const int value = image[rule.offset];
-  int index = kNoSelection;
-  switch (rule.coding) {
-    case Coding::Counted: index = value - rule.first; break;
-    case Coding::Bits: index = (value & rule.mask) >> rule.shift; break;
-    case Coding::OneIsOn: index = 1 - value; break;
-    case Coding::NonzeroOn: index = value != 0 ? 0 : 1; break;
-  }
-  if (index >= 0 && index < EntryCount(list)) return index;
-  return rule.coding == Coding::Bits ? 0 : kNoSelection;
+  const OptionStorage& storage = Storage(list);
+  const int index = IndexOfByte(storage, image[storage.offset]);
+  if (index >= 0 && index < OptionRowOf(list).entries.count()) return index;
+  return storage.coding == OptionCoding::Bits ? 0 : kNoSelection;
 }
 
 OptionIndexes OptionIndexesFromImage(const RadioImage& image) {
   OptionIndexes indexes{};
-  for (int i = 0; i < kOptionListCount; ++i)
-    indexes[static_cast<std::size_t>(i)] = OptionIndexFromImage(image, static_cast<OptionList>(i));
+  for (const OptionRow& row : kOptionRows) indexes[ListSlot(row.list)] = OptionIndexFromImage(image, row.list);
   return indexes;
 }
 
 void StoreOptionIndex(OptionList list, int index, RadioImage& image) {
-  if (index < 0 || index >= EntryCount(list)) return;
-  const ListRule& rule = kRules[ListSlot(list)];
-  std::uint8_t& byte = image[rule.offset];
-  switch (rule.coding) {
-    case Coding::Counted: byte = static_cast<std::uint8_t>(index + rule.first); break;
-    case Coding::Bits: byte = static_cast<std::uint8_t>((byte & ~rule.mask) | (index << rule.shift)); break;
-    case Coding::OneIsOn:
-    case Coding::NonzeroOn: byte = index == 0 ? 1 : 0; break;
+  if (index < 0 || index >= OptionRowOf(list).entries.count()) return;
+  const OptionStorage& storage = Storage(list);
+  std::uint8_t& byte = image[storage.offset];
+  switch (storage.coding) {
+    case OptionCoding::Counted: byte = static_cast<std::uint8_t>(index + storage.first); break;
+    case OptionCoding::Bits: byte = static_cast<std::uint8_t>((byte & ~storage.mask) | (index << storage.shift)); break;
+    case OptionCoding::OneIsOn:
+    case OptionCoding::NonzeroOn: byte = index == 0 ? 1 : 0; break;
   }
 }
 
 void StoreOptionIndexes(const OptionIndexes& indexes, RadioImage& image) {
-  for (int i = 0; i < kOptionListCount; ++i)
-    StoreOptionIndex(static_cast<OptionList>(i), indexes[static_cast<std::size_t>(i)], image);
+  for (const OptionRow& row : kOptionRows) StoreOptionIndex(row.list, indexes[ListSlot(row.list)], image);
+}
+
+std::string OptionPrintedValue(const RadioImage& image, OptionList list, Language language) {
+  const OptionRow& row = OptionRowOf(list);
+  const OptionEntries& entries = row.entries;
+  const std::uint8_t byte = image[row.storage.offset];
+  switch (row.print.rule) {
+    case OptionPrint::CountingZeroOff:
+      if (byte == 0) return kOptionOffText(language);
+      [[fallthrough]];
+    case OptionPrint::Counting: return NumberEntry(entries, IndexOfByte(row.storage, byte) - entries.wordCount);
+    case OptionPrint::LastForRest:
+      return Entry(entries, std::clamp(IndexOfByte(row.storage, byte), 0, entries.count() - 1), language);
+    case OptionPrint::LowBit: return Entry(entries, IndexOfByte(row.storage, byte & 1), language);
+    case OptionPrint::No: break;
+  }
+  return {};
 }

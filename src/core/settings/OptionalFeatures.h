@@ -1,32 +1,14 @@
 #pragma once
-// The radio-wide options: eleven drop-down lists, each bound to one byte (the
-// side keys to three bits of one byte), as the Optional Features dialog shows
-// them and as programcli names them.
+// The radio-wide options' values: each list's entries, the entry the image
+// selects, what storing an entry does to the image, and the printout's
+// words for a byte. The rules come from the rows of OptionDefinitions.h.
 #include <array>
 #include <string>
 #include <vector>
 
 #include "core/lang/Language.h"
 #include "core/radio/RadioImage.h"
-
-// In the dialog's order: the left column, then the right one.
-enum class OptionList {
-  TimeOutTime,
-  SquelchLevel,
-  PriorityChannel,
-  VoiceAnnunciation,
-  SideKey1,
-  SideKey2,
-  Vox,
-  VoxGainLevel,
-  VoxDelayTime,
-  Beep,
-  BatterySaver,
-};
-constexpr int kOptionListCount = 11;
-
-// A list's position in an OptionIndexes and in every table of lists.
-constexpr std::size_t ListSlot(OptionList list) { return static_cast<std::size_t>(list); }
+#include "core/settings/OptionDefinitions.h"
 
 // The image byte a list is stored in.
 std::uint16_t OptionListOffset(OptionList list);
@@ -51,3 +33,7 @@ OptionIndexes OptionIndexesFromImage(const RadioImage& image);
 void StoreOptionIndex(OptionList list, int index, RadioImage& image);
 // The dialog's OK: every list. No two lists share a bit, so the order is free.
 void StoreOptionIndexes(const OptionIndexes& indexes, RadioImage& image);
+
+// What the printout shows for a printed list (its row's print rule), a
+// byte with no entry included.
+std::string OptionPrintedValue(const RadioImage& image, OptionList list, Language language);

@@ -1,5 +1,6 @@
 #include "core/settings/RadioOptions.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -10,11 +11,6 @@
 
 namespace {
 
-// Indexed by ListSlot.
-const char* const kListNames[kOptionListCount] = {
-    "timeout", "squelch",  "priority",  "voice", "side-key-1",    "side-key-2",
-    "vox",     "vox-gain", "vox-delay", "beep",  "battery-saver",
-};
 const char* const kModel = "model";
 const char* const kBand = "band";
 
@@ -38,15 +34,15 @@ std::string ByteText(std::uint8_t byte) {
 }
 
 // "a, b, c", or with `shorten` "a, b, ..., z" for a long list.
-std::string Listed(const std::vector<std::string>& items, bool shorten = true) {
+std::string Listed(const std::vector<std::string>& items, bool shorten = true, const std::string& separator = ", ") {
   constexpr std::size_t kLongList = 8;
   std::string text;
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (shorten && items.size() > kLongList && i == 2) {
-      text += ", ...";
+      text += separator + "...";
       i = items.size() - 1;
     }
-    text += (text.empty() ? "" : ", ") + items[i];
+    text += (text.empty() ? "" : separator) + items[i];
   }
   return text;
 }
@@ -61,10 +57,24 @@ int FindEntry(OptionList list, const std::string& value) {
   return kNoSelection;
 }
 
-std::string ListHint(OptionList list) {
+std::vector<std::string> FoldedEntries(OptionList list) {
   std::vector<std::string> entries = OptionListEntries(list, Language::English);
   for (std::string& e : entries) e = Folded(e);
-  return Listed(entries);
+  return entries;
+}
+
+std::string ListHint(OptionList list) { return Listed(FoldedEntries(list)); }
+
+// The values of set --help: "off|1-16", a list of plain numbers as a range.
+std::string HelpValues(const OptionRow& row) {
+  std::vector<std::string> values = FoldedEntries(row.list);
+  const OptionEntries& entries = row.entries;
+  if (entries.numberCount > 1 && *entries.unit == '\0') {
+    values.resize(static_cast<std::size_t>(entries.wordCount));
+    values.push_back(std::to_string(entries.firstNumber) + "-" +
+                     std::to_string(entries.firstNumber + (entries.numberCount - 1) * entries.step));
+  }
+  return Listed(values, true, "|");
 }
 
 // A model or band: its name, else its number from 1. Empty entries name
@@ -123,7 +133,8 @@ bool ApplyProduct(const Assignment& model, const Assignment& band, const CProfil
 
 const std::vector<std::string>& RadioOptionNames() {
   static const std::vector<std::string> names = [] {
-    std::vector<std::string> all(std::begin(kListNames), std::end(kListNames));
+    std::vector<std::string> all;
+    for (const OptionRow& row : kOptionRows) all.push_back(row.name);
     all.push_back(kModel);
     all.push_back(kBand);
     return all;
@@ -134,12 +145,11 @@ const std::vector<std::string>& RadioOptionNames() {
 std::vector<RadioOptionValue> RadioOptionsOfImage(const RadioImage& image, const CProfileFile& profile,
                                                   Language language) {
   std::vector<RadioOptionValue> values;
-  for (int i = 0; i < kOptionListCount; ++i) {
-    const auto list = static_cast<OptionList>(i);
-    const int index = OptionIndexFromImage(image, list);
-    values.push_back({kListNames[i], index == kNoSelection
-                                         ? ByteText(image[OptionListOffset(list)])
-                                         : OptionListEntries(list, language)[static_cast<std::size_t>(index)]});
+  for (const OptionRow& row : kOptionRows) {
+    const int index = OptionIndexFromImage(image, row.list);
+    values.push_back({row.name, index == kNoSelection
+                                    ? ByteText(image[row.storage.offset])
+                                    : OptionListEntries(row.list, language)[static_cast<std::size_t>(index)]});
   }
   const ProductTexts product = ProductTextsOfImage(profile, image);
   values.push_back({kModel, product.model.empty() ? ByteText(image.productType()) : product.model});
@@ -168,13 +178,13 @@ bool ApplyRadioOptions(const std::vector<std::string>& assignments, const CProfi
       (name == kModel ? model : band) = {true, value};
       continue;
     }
-    int slot = 0;
-    while (slot < kOptionListCount && name != kListNames[slot]) ++slot;
-    if (slot == kOptionListCount) {
+    const auto row = std::find_if(std::begin(kOptionRows), std::end(kOptionRows),
+                                  [&](const OptionRow& r) { return name == r.name; });
+    if (row == std::end(kOptionRows)) {
       error = "'" + word.substr(0, eq) + "' is no option (one of: " + Listed(RadioOptionNames(), false) + ")";
       return false;
     }
-    const auto list = static_cast<OptionList>(slot);
+    const OptionList list = row->list;
     const int index = FindEntry(list, value);
     if (index == kNoSelection) {
       error = "'" + value + "' is no value of " + name + " (one of: " + ListHint(list) + ")";
@@ -185,4 +195,55 @@ bool ApplyRadioOptions(const std::vector<std::string>& assignments, const CProfi
   if ((model.given || band.given) && !ApplyProduct(model, band, profile, changed, error)) return false;
   image = changed;
   return true;
+}
+
+std::string RadioOptionValuesHelp() {
+  // Where a NAME=VALUES may start; one too wide takes the next stop's room too.
+  constexpr std::size_t kStops[] = {2, 31, 52};
+  constexpr std::size_t kWidth = 79;
+  constexpr std::size_t kWrapIndent = 17;
+  std::string text, line;
+  const auto flush = [&] {
+    if (!line.empty()) text += line + '\n';
+    line.clear();
+  };
+  for (const OptionRow& row : kOptionRows) {
+    if (row.entries.sharedName) continue;
+    const std::string item = std::string(row.name) + "=" + HelpValues(row);
+    const std::size_t* stop = std::find_if(std::begin(kStops), std::end(kStops), [&](std::size_t s) {
+      return (line.empty() || s > line.size()) && s + item.size() <= kWidth;
+    });
+    if (stop == std::end(kStops)) {
+      flush();
+      stop = std::begin(kStops);
+    }
+    line.resize(*stop, ' ');
+    line += item;
+  }
+  flush();
+  // A shared list once, after the names that take it.
+  std::vector<const char*> shared;
+  for (const OptionRow& row : kOptionRows)
+    if (row.entries.sharedName && std::find(shared.begin(), shared.end(), row.entries.sharedName) == shared.end())
+      shared.push_back(row.entries.sharedName);
+  for (const char* listName : shared) {
+    std::vector<std::string> names;
+    std::vector<std::string> values;
+    for (const OptionRow& row : kOptionRows) {
+      if (row.entries.sharedName != listName) continue;
+      names.push_back(std::string(row.name) + "=" + listName);
+      values = FoldedEntries(row.list);
+    }
+    line = "  " + Listed(names, false) + "   " + listName + ": ";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      const std::string piece = values[i] + (i + 1 < values.size() ? "|" : "");
+      if (line.size() + piece.size() > kWidth) {
+        flush();
+        line.assign(kWrapIndent, ' ');
+      }
+      line += piece;
+    }
+    flush();
+  }
+  return text;
 }

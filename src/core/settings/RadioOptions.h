@@ -38,3 +38,9 @@ std::vector<RadioOptionValue> RadioOptionsOfImage(const RadioImage& image, const
 // one-line `error` and leaves `image` as it was.
 bool ApplyRadioOptions(const std::vector<std::string>& assignments, const CProfileFile& profile, RadioImage& image,
                        std::string& error);
+
+// The option lines of programcli set --help: each NAME=VALUES, values as
+// set takes them ("off|1-16"), a list that several options share written
+// once under its own name. Every line starts with two blanks and ends with
+// a newline.
+std::string RadioOptionValuesHelp();

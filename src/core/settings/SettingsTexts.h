@@ -16,7 +16,8 @@ inline constexpr LangText kOptionOffText{"Off", "关"};
 inline constexpr LangText kOptionOnText{"On", "开"};
 inline constexpr LangText kVoiceEntries[] = {kOptionOffText, {"Chinese", "中文"}, {"English", "英文"}};
 // The same in both languages; the printout shows them too.
-inline constexpr const char* kVoxDelayEntries[] = {"0.3s", "0.5s", "1.0s", "1.5s", "2.0s", "3.0s"};
+inline constexpr LangText kVoxDelayEntries[] = {{"0.3s", "0.3s"}, {"0.5s", "0.5s"}, {"1.0s", "1.0s"},
+                                                {"1.5s", "1.5s"}, {"2.0s", "2.0s"}, {"3.0s", "3.0s"}};
 inline constexpr LangText kSideKeyEntries[] = {
     {"Off", "关闭"},
     {"Monitor", "监听"},

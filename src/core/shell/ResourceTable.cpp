@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "core/link/TransferTexts.h"
+#include "core/settings/OptionDefinitions.h"
 #include "core/shell/ResourceIds.h"
 
 std::string MenuPopupKey(int menu, int position) {
@@ -21,9 +22,20 @@ std::string DialogItemKey(int dialog, int control, int index) {
 }
 
 const std::vector<CoreResource>& CoreResources() {
-  static const std::vector<CoreResource> table = {
-      {"string61453", {PortOpenFailedMessage(Language::English), PortOpenFailedMessage(Language::Chinese)}},
-  };
+  // The option labels' keys, kept for the life of the program: the table
+  // points into them.
+  static const std::vector<std::string> optionKeys = [] {
+    std::vector<std::string> keys;
+    for (const OptionRow& row : kOptionRows) keys.push_back(DialogLabelKey(Res::kDlgOptions, row.controlId));
+    return keys;
+  }();
+  static const std::vector<CoreResource> table = [] {
+    std::vector<CoreResource> all = {
+        {"string61453", {PortOpenFailedMessage(Language::English), PortOpenFailedMessage(Language::Chinese)}},
+    };
+    for (std::size_t i = 0; i < optionKeys.size(); ++i) all.push_back({optionKeys[i].c_str(), kOptionRows[i].label});
+    return all;
+  }();
   return table;
 }
 
@@ -146,7 +158,6 @@ const std::vector<ResourceEntry>& EnglishResources() {
       // Messages.
       {"string61448", "Out of range,please input again."},
       {"string61452", "All data will be Cleared!"},
-      {"string61453", PortOpenFailedMessage(Language::English)},  // the core's text: programcli shows it too
       {"string61456", "Error data Value, please input according the step value(6.25K/5k)."},
       {"string61458", "Caution"},
       // About box (its caption and lines come from "Program.ini").
@@ -157,23 +168,7 @@ const std::vector<ResourceEntry>& EnglishResources() {
       {"dialog131.2", "Cancel"},
       // Optional features.
       {"dialog132", "Optional Features"},
-      {"dialog132.1118.label", "Time Out Time"},
-      {"dialog132.1116.label", "Squelch Level"},
-      {"dialog132.1006.label", "Priority Channel"},
-      {"dialog132.1119.label", "Voice Annunciation"},
-      {"dialog132.1011.label", "Side Key 1"},
-      {"dialog132.1012.label", "Side Key 2"},
-      {"dialog132.1007.label", "VOX"},
-      {"dialog132.1121.label", "Vox Gain Level"},
-      {"dialog132.1140.label", "Vox Delay Time"},
-      {"dialog132.1141.label", "Beep"},
-      {"dialog132.1142.label", "Battery Saver"},
-      {"dialog132.1007.item0", "On"},
-      {"dialog132.1007.item1", "Off"},
-      {"dialog132.1141.item0", "On"},
-      {"dialog132.1141.item1", "Off"},
-      {"dialog132.1142.item0", "On"},
-      {"dialog132.1142.item1", "Off"},
+      // The lists' labels are the options' own (CoreResources).
       {"dialog132.1", "OK"},
       {"dialog132.2", "Cancel"},
       // Language.
@@ -223,7 +218,13 @@ const std::vector<ResourceEntry>& EnglishResources() {
       {"dialog181.1", "OK"},
       {"dialog181.2", "Cancel"},
   };
-  return table;
+  // And the texts the core owns (the port message, the option labels).
+  static const std::vector<ResourceEntry> withCore = [] {
+    std::vector<ResourceEntry> all = table;
+    for (const CoreResource& core : CoreResources()) all.push_back({core.key, core.text(Language::English)});
+    return all;
+  }();
+  return withCore;
 }
 
 const char* EnglishResourceText(const std::string& key) {

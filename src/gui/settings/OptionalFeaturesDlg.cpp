@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/files/ProgramDoc.h"
 #include "core/shell/ResourceIds.h"
@@ -18,27 +19,24 @@
 
 namespace {
 constexpr int kDialog = Res::kDlgOptions;
-constexpr int kLeftRows = 6;  // the left column holds the first six lists
 constexpr int kListWidth = 65;
 
-// In OptionList order.
-constexpr int kControlIds[kOptionListCount] = {1118, 1116, 1006, 1119, 1011, 1012, 1007, 1121, 1140, 1141, 1142};
-
-// The lists whose two entries, "On" first, come with the template.
-bool FromTemplate(OptionList list) {
-  return list == OptionList::Vox || list == OptionList::Beep || list == OptionList::BatterySaver;
-}
-
-QStringList Entries(OptionList list) {
-  if (FromTemplate(list)) {
-    const int id = COptionalFeaturesDlg::ControlIdOf(list);
-    return {ResourceText(DialogItemKey(kDialog, id, 0)), ResourceText(DialogItemKey(kDialog, id, 1))};
+// Each column fills from the top in row order; the buttons go below the
+// longer one.
+int RowInColumn(OptionList list) {
+  int row = 0;
+  for (const OptionRow& r : kOptionRows) {
+    if (r.list == list) break;
+    row += r.column == OptionRowOf(list).column ? 1 : 0;
   }
-  return FromStd(OptionListEntries(list, CurrentLanguage()));
+  return row;
+}
+int RowsInLongerColumn() {
+  int left = 0;
+  for (const OptionRow& r : kOptionRows) left += r.column == OptionColumn::Left ? 1 : 0;
+  return std::max(left, kOptionListCount - left);
 }
 }  // namespace
-
-int COptionalFeaturesDlg::ControlIdOf(OptionList list) { return kControlIds[ListSlot(list)]; }
 
 COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(ResourceText(DialogCaptionKey(kDialog)));
@@ -46,14 +44,13 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
   grid->setContentsMargins(DluX(this, 10), DluY(this, 9), DluX(this, 12), DluY(this, 8));
   grid->setHorizontalSpacing(DluX(this, 4));
   grid->setVerticalSpacing(DluY(this, 3));
-  for (int slot = 0; slot < kOptionListCount; ++slot) {
-    const auto list = static_cast<OptionList>(slot);
-    QComboBox* combo = MakeDialogList(this, ControlIdOf(list), false);
+  for (const OptionRow& option : kOptionRows) {
+    QComboBox* combo = MakeDialogList(this, option.controlId, false);
     combo->setMinimumWidth(DluX(this, kListWidth));
-    m_lists[ListSlot(list)] = combo;
-    const int row = slot < kLeftRows ? slot : slot - kLeftRows;
-    const int column = slot < kLeftRows ? 0 : 3;
-    grid->addWidget(MakeDialogLabel(this, kDialog, ControlIdOf(list), combo), row, column,
+    m_lists[ListSlot(option.list)] = combo;
+    const int row = RowInColumn(option.list);
+    const int column = option.column == OptionColumn::Left ? 0 : 3;
+    grid->addWidget(MakeDialogLabel(this, kDialog, option.controlId, combo), row, column,
                     Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(combo, row, column + 1);
   }
@@ -65,9 +62,10 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &COptionalFeaturesDlg::OnOK);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  grid->setRowMinimumHeight(kLeftRows, DluY(this, 8));
-  grid->addWidget(ok, kLeftRows + 1, 0, 1, 2, Qt::AlignCenter);
-  grid->addWidget(cancel, kLeftRows + 1, 3, 1, 2, Qt::AlignCenter);
+  const int rows = RowsInLongerColumn();
+  grid->setRowMinimumHeight(rows, DluY(this, 8));
+  grid->addWidget(ok, rows + 1, 0, 1, 2, Qt::AlignCenter);
+  grid->addWidget(cancel, rows + 1, 3, 1, 2, Qt::AlignCenter);
   for (QPushButton* button : {ok, cancel}) button->setMinimumWidth(DluX(this, 36));
 }
 
@@ -80,12 +78,11 @@ int COptionalFeaturesDlg::DoModal(CProgramDoc& doc) {
 }
 
 void COptionalFeaturesDlg::OnInitDialog() {
-  for (int slot = 0; slot < kOptionListCount; ++slot) {
-    const auto list = static_cast<OptionList>(slot);
-    QComboBox* combo = List(list);
+  for (const OptionRow& option : kOptionRows) {
+    QComboBox* combo = List(option.list);
     combo->clear();
-    combo->addItems(Entries(list));
-    combo->setCurrentIndex(OptionIndexFromImage(m_pDoc->image, list));
+    combo->addItems(FromStd(OptionListEntries(option.list, CurrentLanguage())));
+    combo->setCurrentIndex(OptionIndexFromImage(m_pDoc->image, option.list));
   }
   List(OptionList::TimeOutTime)->setFocus();
 }

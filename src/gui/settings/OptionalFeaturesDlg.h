@@ -1,5 +1,5 @@
 #pragma once
-// The Optional Features dialog: the eleven radio-wide option lists of the
+// The Optional Features dialog: the radio-wide option lists of the
 // active document's image, in a left and a right column.
 #include <QDialog>
 #include <array>
@@ -13,9 +13,6 @@ class COptionalFeaturesDlg : public QDialog {
   Q_OBJECT
  public:
   explicit COptionalFeaturesDlg(QWidget* parent = nullptr);
-
-  // The template id of each list, in OptionList order.
-  static int ControlIdOf(OptionList list);
 
   // Fills the lists from `doc`'s image and runs the dialog; OK stores them.
   int DoModal(CProgramDoc& doc);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,6 +36,30 @@ TEST(OptionalFeatures, ListEntriesInBothLanguages) {
               std::string(c.enFirst) + "|" + c.enLast + "|" + c.zhFirst + "|" + c.zhLast);
   }
   EXPECT_EQ(OptionListEntries(L::SideKey1, Language::English)[2], "Monitor Momentary");
+}
+
+// Every entry of every row, over an image of zeros and one of ones: it
+// reads back as itself, changes only its own bits and prints as it shows.
+TEST(OptionalFeatures, EveryEntryRoundTripsThroughItsOwnBits) {
+  for (const OptionRow& row : kOptionRows) {
+    const std::vector<std::string> entries = OptionListEntries(row.list, Language::English);
+    for (int index = 0; index < static_cast<int>(entries.size()); ++index) {
+      for (const std::uint8_t fill : {0x00, 0xFF}) {
+        RadioImage before;
+        std::fill(before.data(), before.data() + RadioImage::size(), fill);
+        RadioImage image = before;
+        StoreOptionIndex(row.list, index, image);
+        const std::string what = std::string(row.name) + " entry " + std::to_string(index) + " over " + HexByte(fill);
+        EXPECT_EQ(OptionIndexFromImage(image, row.list), index) << what;
+        for (std::size_t offset = 0; offset < RadioImage::size(); ++offset) {
+          const int owned = offset == row.storage.offset ? row.storage.mask : 0;
+          EXPECT_EQ((image[offset] ^ before[offset]) & ~owned, 0) << what << " changed " << HexWord(offset);
+        }
+        if (row.print.place >= 0)
+          EXPECT_EQ(OptionPrintedValue(image, row.list, Language::English), entries[static_cast<std::size_t>(index)]) << what;
+      }
+    }
+  }
 }
 
 // One byte, the entry it shows, and the byte an OK of the whole dialog
