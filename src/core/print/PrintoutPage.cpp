@@ -16,6 +16,11 @@ constexpr int kPrintedColumns = [] {
   return n;
 }();
 constexpr int kLinesPerChannel = (kPrintedColumns + 1) / 2 + 2;  // the heading, the lines, one blank
+// Font B's lines are about 0.8 of font A's, so the rule above the footer, 35.5
+// lines of font A down, leaves room for 44 of them: a page's last channel
+// must end there.
+constexpr int kLastChannelLine = (kChannelsPerPage - 1) * kLinesPerChannel + 4 + kLinesPerChannel - 2;
+static_assert(kLastChannelLine <= 44, "the printed columns of eight channels must fit above the footer");
 
 std::string Numbered(const char* format, int a, int b = 0) {
   char text[64];
