@@ -27,7 +27,7 @@ CsvRefusal InexactValue(int column, const std::string& text, FileCellVerdict ver
     case FileCellVerdict::TooFine: return {0, R::OffRaster, text};
     case FileCellVerdict::NotAValue: break;
   }
-  if (column == kColDecodeTone || column == kColEncodeTone) return {0, R::UnknownTone, text};
+  if (ColumnRow(column).codec == CellCodec::Tone) return {0, R::UnknownTone, text};
   return {0, R::UnknownValue, text, column};
 }
 

@@ -8,20 +8,19 @@
 
 namespace {
 
-// The three lines under a channel's heading: a label and a column of the
-// channel table at the left, another pair at the right.
-struct ChannelLine {
-  LangText leftLabel;
-  int leftColumn;
-  LangText rightLabel;
-  int rightColumn;
-};
-const ChannelLine kChannelLines[] = {
-    {kRxFrequencyLabel, kColRxFrequency, kTxFrequencyLabel, kColTxFrequency},
-    {kDecodeToneLabel, kColDecodeTone, kEncodeToneLabel, kColEncodeTone},
-    {kBandwidthLabel, kColBandwidth, kScanLabel, kColScan},
-};
-constexpr int kLinesPerChannel = 5;  // the heading, three lines, one blank
+// Under a channel's heading, the printed columns two to a line: a label and
+// its cell at the left, the next pair at the right.
+constexpr int kPrintedColumns = [] {
+  int n = 0;
+  for (const ChannelColumnDef& column : kChannelColumnRows) n += column.printed ? 1 : 0;
+  return n;
+}();
+constexpr int kLinesPerChannel = (kPrintedColumns + 1) / 2 + 2;  // the heading, the lines, one blank
+// Font B's lines are about 0.8 of font A's, so the rule above the footer, 35.5
+// lines of font A down, leaves room for 44 of them: a page's last channel
+// must end there.
+constexpr int kLastChannelLine = (kChannelsPerPage - 1) * kLinesPerChannel + 4 + kLinesPerChannel - 2;
+static_assert(kLastChannelLine <= 44, "the printed columns of eight channels must fit above the footer");
 
 std::string Numbered(const char* format, int a, int b = 0) {
   char text[64];
@@ -56,14 +55,14 @@ void AddChannelBody(PrintoutPage& page, const PrintoutSource& source, const Chan
     const ChannelRow& row = source.table[static_cast<std::size_t>(n - 1)];
     const int top = kLinesPerChannel * s + 4;
     page.texts.push_back({PrintFont::B, 4 * m.u, -top * m.lb, Numbered(kChannelHeading(language), n)});
-    int line = top + 1;
-    for (const ChannelLine& c : kChannelLines) {
-      const int y = -line * m.lb;
-      page.texts.push_back({PrintFont::B, 5 * m.u, y, c.leftLabel(language)});
-      page.texts.push_back({PrintFont::B, 22 * m.u, y, row[static_cast<std::size_t>(c.leftColumn)]});
-      page.texts.push_back({PrintFont::B, 36 * m.u, y, c.rightLabel(language)});
-      page.texts.push_back({PrintFont::B, 55 * m.u, y, row[static_cast<std::size_t>(c.rightColumn)]});
-      ++line;
+    int printed = 0;
+    for (const ChannelColumnDef& column : kChannelColumnRows) {
+      if (!column.printed) continue;
+      const bool left = printed % 2 == 0;
+      const int y = -(top + 1 + printed / 2) * m.lb;
+      page.texts.push_back({PrintFont::B, (left ? 5 : 36) * m.u, y, column.printLabel(language)});
+      page.texts.push_back({PrintFont::B, (left ? 22 : 55) * m.u, y, row[column.column]});
+      ++printed;
     }
     ++s;
   }

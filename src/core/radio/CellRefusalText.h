@@ -14,6 +14,6 @@ std::string ShownValue(const std::string& value);
 
 // One phrase, without the cell or line the value came from, such as
 // "500 is outside the band". A value that is not one of its column's list
-// names `column` (1-8), or says "this column" for 0, where the column is
+// names `column` (1 on), or says "this column" for 0, where the column is
 // named already. Empty for Accepted.
 std::string CellRefusalText(CellVerdict verdict, const std::string& value, int column, Language language);

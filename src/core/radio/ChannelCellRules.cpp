@@ -46,12 +46,41 @@ bool IsNoToneText(const std::string& text) {
          text == kNoToneText(Language::Chinese);
 }
 
-const LangText* const kColumnItems[][3] = {
-    {&kWideText, &kNarrowText, nullptr},
-    {&kScanYesText, &kScanNoText, nullptr},
-    {&kBusyOffText, &kBusyCarrierText, &kBusyToneText},
-    {&kPowerHighText, &kPowerMiddleText, &kPowerLowText},
-};
+bool IsToneColumn(int column) { return IsChannelColumn(column) && ColumnRow(column).codec == CellCodec::Tone; }
+
+// The receive frequency makes the channel: the empty text or a refused value
+// clears the row, a first value fills a new channel's defaults.
+CellVerdict CommitReceiveFrequency(ChannelRow& row, const std::string& text, const BandLimits& band,
+                                   Language language) {
+  if (text.empty()) {
+    ClearChannelRow(row);
+    return CellVerdict::Accepted;
+  }
+  const TypedFrequency f = CheckFrequency(text, band);
+  if (f.verdict != CellVerdict::Accepted) {
+    ClearChannelRow(row);
+    return f.verdict;
+  }
+  if (row[kColRxFrequency].empty())
+    FillNewChannelDefaults(row, f.text, language);
+  else
+    row[kColRxFrequency] = f.text;
+  return CellVerdict::Accepted;
+}
+
+// Any other frequency: the empty text takes the receive frequency.
+CellVerdict CommitTransmitFrequency(ChannelRow& row, int column, const std::string& text, const BandLimits& band) {
+  if (text.empty()) {
+    row[column] = row[kColRxFrequency];
+    return CellVerdict::Accepted;
+  }
+  const TypedFrequency f = CheckFrequency(text, band);
+  // A refused value leaves the cell as it was: an emptied cell would show a
+  // channel that the image cannot hold without its transmit frequency, and
+  // clearing the row would lose the channel for a typo.
+  if (f.verdict == CellVerdict::Accepted) row[column] = row[kColRxFrequency].empty() ? std::string() : f.text;
+  return f.verdict;
+}
 
 }  // namespace
 
@@ -65,10 +94,13 @@ const std::vector<std::string>& ToneList(Language language) {
 
 std::vector<std::string> ColumnItems(int column, Language language) {
   std::vector<std::string> items;
-  if (column < kColBandwidth || column > kColPower) return items;
-  for (const LangText* item : kColumnItems[column - kColBandwidth])
-    if (item != nullptr) items.emplace_back((*item)(language));
+  if (!IsChannelColumn(column) || !ColumnRow(column).IsChoice()) return items;
+  for (const ColumnValue& value : ColumnRow(column).values) items.emplace_back((*value.word)(language));
   return items;
+}
+
+std::vector<std::string> EditorEntries(int column, Language language) {
+  return IsToneColumn(column) ? ToneList(language) : ColumnItems(column, language);
 }
 
 int FirstEntryBeginning(const std::vector<std::string>& entries, const std::string& text) {
@@ -86,9 +118,8 @@ std::string FileToneText(const std::string& hertz) {
 }
 
 FileCell FileCellValue(int column, const std::string& text) {
-  switch (column) {
-    case kColRxFrequency:
-    case kColTxFrequency: {
+  switch (IsChannelColumn(column) ? ColumnRow(column).codec : CellCodec::ChannelNumber) {
+    case CellCodec::Frequency: {
       long long units = 0;
       switch (ReadFileMegahertz(text, units)) {
         case PlainDecimal::Ok: return {FileCellVerdict::Exact, FrequencyText(units)};
@@ -98,8 +129,7 @@ FileCell FileCellValue(int column, const std::string& text) {
       }
       return {};
     }
-    case kColDecodeTone:
-    case kColEncodeTone: {
+    case CellCodec::Tone: {
       // A tone the check keeps as it is: a list entry, or a tone of one
       // decimal from 60.0 to 259.9 Hz, which typing "99.0" gives too.
       const auto kept = [](const std::string& t) {
@@ -110,12 +140,14 @@ FileCell FileCellValue(int column, const std::string& text) {
       if (kept(number)) return {FileCellVerdict::Exact, number};
       return {};
     }
-    default:
-      for (Language language : {Language::English, Language::Chinese})
-        for (const std::string& item : ColumnItems(column, language))
-          if (item == text) return {FileCellVerdict::Exact, text};
-      return {};
+    case CellCodec::ChannelNumber:
+    case CellCodec::RecordBits:
+    case CellCodec::ScanBit: break;
   }
+  for (Language language : {Language::English, Language::Chinese})
+    for (const std::string& item : ColumnItems(column, language))
+      if (item == text) return {FileCellVerdict::Exact, text};
+  return {};
 }
 
 void ClearChannelRow(ChannelRow& row) {
@@ -123,74 +155,42 @@ void ClearChannelRow(ChannelRow& row) {
 }
 
 void FillNewChannelDefaults(ChannelRow& row, const std::string& f, Language language) {
-  row[kColRxFrequency] = f;
-  row[kColTxFrequency] = f;
-  row[kColDecodeTone] = kNoToneText(language);
-  row[kColEncodeTone] = kNoToneText(language);
-  row[kColBandwidth] = kWideText(language);
-  row[kColScan] = kScanYesText(language);
-  row[kColBusyLock] = kBusyOffText(language);
-  row[kColPower] = kPowerHighText(language);
+  for (const ChannelColumnDef& column : kChannelColumnRows) {
+    if (column.codec == CellCodec::ChannelNumber) continue;
+    row[column.column] =
+        column.newChannelValue < 0 ? f : std::string((*column.values[column.newChannelValue].word)(language));
+  }
 }
 
 CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
                               Language language) {
+  if (!IsChannelColumn(column)) return CellVerdict::Accepted;
   const bool hasData = RowHasData(row);
-  switch (column) {
-    case kColRxFrequency: {
-      if (text.empty()) {
-        ClearChannelRow(row);
-        return CellVerdict::Accepted;
-      }
-      const TypedFrequency f = CheckFrequency(text, band);
-      if (f.verdict != CellVerdict::Accepted) {
-        ClearChannelRow(row);
-        return f.verdict;
-      }
-      if (row[kColRxFrequency].empty())
-        FillNewChannelDefaults(row, f.text, language);
-      else
-        row[kColRxFrequency] = f.text;
-      return CellVerdict::Accepted;
-    }
-    case kColTxFrequency: {
-      if (text.empty()) {
-        row[kColTxFrequency] = row[kColRxFrequency];
-        return CellVerdict::Accepted;
-      }
-      const TypedFrequency f = CheckFrequency(text, band);
-      // A refused value leaves the cell as it was: an emptied cell would
-      // show a channel that the image cannot hold without its transmit
-      // frequency, and clearing the row would lose the channel for a typo.
-      if (f.verdict == CellVerdict::Accepted)
-        row[kColTxFrequency] = row[kColRxFrequency].empty() ? std::string() : f.text;
-      return f.verdict;
-    }
-    case kColDecodeTone:
-    case kColEncodeTone:
+  switch (ColumnRow(column).codec) {
+    case CellCodec::ChannelNumber: return CellVerdict::Accepted;
+    case CellCodec::Frequency:
+      return column == kColRxFrequency ? CommitReceiveFrequency(row, text, band, language)
+                                       : CommitTransmitFrequency(row, column, text, band);
+    case CellCodec::Tone:
       row[column] = hasData ? CheckedTone(text, language) : std::string();
       return CellVerdict::Accepted;
-    case kColBandwidth:
-    case kColScan:
-    case kColBusyLock:
-    case kColPower: {
-      if (!hasData) {
-        row[column].clear();
+    case CellCodec::RecordBits:
+    case CellCodec::ScanBit: break;
+  }
+  if (!hasData) {
+    row[column].clear();
+    return CellVerdict::Accepted;
+  }
+  // Either language's entry is taken and shown in the table's language.
+  for (Language tried : {language, language == Language::Chinese ? Language::English : Language::Chinese}) {
+    const std::vector<std::string> items = ColumnItems(column, tried);
+    for (std::size_t i = 0; i < items.size(); ++i)
+      if (items[i] == text) {
+        row[column] = ColumnItems(column, language)[i];
         return CellVerdict::Accepted;
       }
-      // Either language's entry is taken and shown in the table's language.
-      for (Language tried : {language, language == Language::Chinese ? Language::English : Language::Chinese}) {
-        const std::vector<std::string> items = ColumnItems(column, tried);
-        for (std::size_t i = 0; i < items.size(); ++i)
-          if (items[i] == text) {
-            row[column] = ColumnItems(column, language)[i];
-            return CellVerdict::Accepted;
-          }
-      }
-      return CellVerdict::NotAnItem;
-    }
-    default: return CellVerdict::Accepted;
   }
+  return CellVerdict::NotAnItem;
 }
 
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
@@ -199,7 +199,7 @@ CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& t
     return text.empty() ? CellVerdict::Accepted : CellVerdict::NoChannel;
   ChannelRow work = row;
   CellVerdict verdict = CommitChannelCell(work, column, text, band, language);
-  const bool toneColumn = column == kColDecodeTone || column == kColEncodeTone;
+  const bool toneColumn = IsToneColumn(column);
   // The empty text clears a tone to no tone, as a cleared editor does.
   if (verdict == CellVerdict::Accepted && toneColumn && !text.empty() && work[column] == kNoToneText(language) &&
       !IsNoToneText(text))

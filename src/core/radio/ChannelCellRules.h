@@ -13,7 +13,7 @@ enum class CellVerdict {
   Accepted,
   OutOfRange,  // string 61448: outside the band
   OffRaster,   // string 61456: off the 5 kHz / 6.25 kHz raster
-  NotAnItem,   // columns 5-8: no entry of the column's list (never typed: those editors are lists)
+  NotAnItem,   // a word column: no entry of its list (never typed: those editors are lists)
   // Only for a value from outside the editors (CommitOutsideValue):
   UnknownTone,  // a tone the tone check would turn into no tone
   NoChannel,    // a value for a row that has no frequencies
@@ -22,16 +22,19 @@ enum class CellVerdict {
 // The tone editors' 264 entries, built once per language.
 const std::vector<std::string>& ToneList(Language language);
 
-// The entries of the list editors of columns 5-8, in order; empty for any
-// other column.
+// The words of a word column (its list editor's entries), in order; empty
+// for any other column.
 std::vector<std::string> ColumnItems(int column, Language language);
+// What the editor of a column lists: a tone column's tone list, a word
+// column's words, nothing for the rest.
+std::vector<std::string> EditorEntries(int column, Language language);
 
 // The index of the first entry that begins with `text`, without regard to
 // ASCII case; -1 when none does. Every entry begins with the empty text.
 int FirstEntryBeginning(const std::vector<std::string>& entries, const std::string& text);
 
 // Commits `text` into `row` (its cells as the table shows them) at `column`
-// (1-8), the same whether the editor was left or closed with Enter. The row
+// (1 on), the same whether the editor was left or closed with Enter. The row
 // may change beyond the cell: a new channel takes its defaults, a refused
 // receive frequency clears the row, while a refused transmit frequency
 // leaves the row as it was. Anything but Accepted is reported to the user;
@@ -42,8 +45,8 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
 // A value pasted or imported rather than typed: the rules of a typed value,
 // except that a value those rules would not keep as given is refused and the
 // row left exactly as it was. Refused besides the typed refusals: a tone the
-// tone check would make no tone, and any value but the empty text in columns
-// 2-8 of a row without frequencies.
+// tone check would make no tone, and any value but the empty text in a column
+// past the receive frequency of a row without frequencies.
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,
                                Language language);
 
@@ -74,12 +77,12 @@ struct FileCell {
   FileCellVerdict verdict = FileCellVerdict::NotAValue;
   std::string text;  // when Exact: the value as the table writes it
 };
-// `text` given for `column` (1-8): a text the channel table shows there,
+// `text` given for `column` (1 on): a text the channel table shows there,
 // English or Chinese, or a number that is exactly a value of the column. An
 // Exact frequency still has the band and raster checks of its commit ahead.
 FileCell FileCellValue(int column, const std::string& text);
 
-// Sets columns 1-8 of a row to the empty text.
+// Sets every column but the number of a row to the empty text.
 void ClearChannelRow(ChannelRow& row);
 
 // A channel in use: it has a receive or a transmit frequency.

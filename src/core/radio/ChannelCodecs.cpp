@@ -4,8 +4,6 @@
 
 namespace {
 
-using namespace ImageMap::Channel;
-
 constexpr long long kUnitsPerMegahertz = 100000;  // units of 10 Hz
 constexpr std::uint8_t kDcsNormal = 0x28;
 constexpr std::uint8_t kDcsInverted = 0xA8;
@@ -15,7 +13,9 @@ constexpr long long kFirstHighDcsCode = 372;
 constexpr ToneWord kNoTone = 0xFFFF;
 
 // Either language's text; comparisons are exact, case included.
-bool Is(const std::string& text, const LangText& t) { return text == t.english || text == t.chinese; }
+bool Is(const std::string& text, const LangText& t) {
+  return text == t(Language::English) || text == t(Language::Chinese);
+}
 
 std::uint8_t WithBits(std::uint8_t byte, std::uint8_t mask, std::uint8_t bits) {
   return static_cast<std::uint8_t>((byte & ~mask) | bits);
@@ -98,52 +98,27 @@ ToneWord EncodeTone(const std::string& text) {
   return static_cast<ToneWord>(v);
 }
 
-std::string DecodeBandwidth(std::uint8_t modeFlags, Language language) {
-  return (modeFlags & kWideBit) ? kWideText(language) : kNarrowText(language);
+std::string DecodeChoice(const ChannelColumnDef& column, std::uint8_t stored, Language language) {
+  const std::uint8_t bits = stored & column.mask;
+  for (const ColumnValue& value : column.values)
+    if (value.bits == bits) return (*value.word)(language);
+  return (*column.values[column.unknownValue].word)(language);
 }
 
-std::uint8_t EncodeBandwidth(std::uint8_t modeFlags, const std::string& text) {
-  return WithBits(modeFlags, kWideBit, Is(text, kNarrowText) ? 0 : kWideBit);
+std::uint8_t EncodeChoice(const ChannelColumnDef& column, std::uint8_t stored, const std::string& text) {
+  std::uint8_t bits = column.values[column.unknownValue].bits;
+  for (const ColumnValue& value : column.values)
+    if (Is(text, *value.word)) {
+      bits = value.bits;
+      break;
+    }
+  return WithBits(stored, column.mask, bits);
 }
 
 std::string DecodeScan(bool inScanList, Language language) {
-  return inScanList ? kScanYesText(language) : kScanNoText(language);
+  return DecodeChoice(ColumnRow(kColScan), inScanList ? 1 : 0, language);
 }
 
-bool EncodeScan(const std::string& text) { return !Is(text, kScanNoText); }
-
-std::string DecodeBusyLock(std::uint8_t signalFlags, Language language) {
-  switch (signalFlags & kBusyLockMask) {
-    case 0: return kBusyOffText(language);
-    case kBusyLockCarrier: return kBusyCarrierText(language);
-    default: return kBusyToneText(language);
-  }
-}
-
-std::uint8_t EncodeBusyLock(std::uint8_t signalFlags, const std::string& text) {
-  std::uint8_t bits = kBusyLockTone;
-  if (Is(text, kBusyOffText))
-    bits = 0;
-  else if (Is(text, kBusyCarrierText))
-    bits = kBusyLockCarrier;
-  return WithBits(signalFlags, kBusyLockMask, bits);
-}
-
-std::string DecodePower(std::uint8_t modeFlags, Language language) {
-  switch (modeFlags & kPowerMask) {
-    case 0: return kPowerLowText(language);
-    case kPowerMiddle: return kPowerMiddleText(language);
-    default: return kPowerHighText(language);
-  }
-}
-
-std::uint8_t EncodePower(std::uint8_t modeFlags, const std::string& text) {
-  std::uint8_t bits = kPowerHigh;  // unknown texts, the empty one included
-  if (Is(text, kPowerMiddleText))
-    bits = kPowerMiddle;
-  else if (Is(text, kPowerLowText))
-    bits = 0;
-  return WithBits(modeFlags, kPowerMask, bits);
-}
+bool EncodeScan(const std::string& text) { return EncodeChoice(ColumnRow(kColScan), 0, text) != 0; }
 
 bool OnChannelRaster(long long n) { return n % 500 == 0 || n % 625 == 0; }

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "core/lang/Language.h"
+#include "core/radio/ChannelColumns.h"
 #include "core/radio/DecimalScale.h"
 #include "core/radio/NumberText.h"
 #include "core/radio/RadioImage.h"
-#include "core/radio/RadioTexts.h"
 #include "core/radio/ToneTables.h"
 
 // Units of 10 Hz of a typed frequency in MHz, through DecimalScale, truncated
@@ -47,14 +47,15 @@ std::array<std::uint8_t, 4> EncodeFrequency(const std::string& text);
 std::string DecodeTone(ToneWord word, const std::string& noToneText);
 ToneWord EncodeTone(const std::string& text);
 
-std::string DecodeBandwidth(std::uint8_t modeFlags, Language language);
-std::uint8_t EncodeBandwidth(std::uint8_t modeFlags, const std::string& text);
+// A word column's text from its stored bits (a RecordBits column: the
+// record byte, a ScanBit column: the scan bit as 0 or 1), and back: a text no
+// entry of the column has, in either language, stores its unknownValue entry.
+// Bits the column does not own are kept.
+std::string DecodeChoice(const ChannelColumnDef& column, std::uint8_t stored, Language language);
+std::uint8_t EncodeChoice(const ChannelColumnDef& column, std::uint8_t stored, const std::string& text);
+// The scan list bit of a channel as its Scan column shows it.
 std::string DecodeScan(bool inScanList, Language language);
 bool EncodeScan(const std::string& text);
-std::string DecodeBusyLock(std::uint8_t signalFlags, Language language);
-std::uint8_t EncodeBusyLock(std::uint8_t signalFlags, const std::string& text);
-std::string DecodePower(std::uint8_t modeFlags, Language language);
-std::uint8_t EncodePower(std::uint8_t modeFlags, const std::string& text);
 
 // The step rule: n units of 10 Hz lie on the 5 kHz or the 6.25 kHz raster.
 bool OnChannelRaster(long long n);

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 
 #include "core/radio/ChannelCodecs.h"
-#include "core/radio/RadioTexts.h"
-
-static_assert(std::size(kChannelColumnTitles) == kChannelColumns, "a title for every column");
 
 const char* ChannelColumnTitle(int column, Language language) {
-  if (column < 0 || column >= kChannelColumns) return "";
-  return kChannelColumnTitles[column](language);
+  if (!IsChannelColumn(column)) return "";
+  return ColumnRow(column).title(language);
 }
 
 std::string ChannelNumberText(int n) {
@@ -22,39 +18,52 @@ std::string ChannelNumberText(int n) {
 
 ChannelRow DecodeChannelRow(const RadioImage& image, int n, Language language) {
   const ChannelRecord record = image.Channel(n);
-  ChannelRow row;
-  row[kColChannel] = ChannelNumberText(n);
-  row[kColRxFrequency] = DecodeFrequency(record.rxFrequency());
-  row[kColTxFrequency] = DecodeFrequency(record.txFrequency());
-
   const bool empty = !FrequencyIsSet(record.rxFrequency()) || !FrequencyIsSet(record.txFrequency());
-  // A tone that is set still shows in an empty row; "None" would suggest a
-  // channel that does not exist.
-  const std::string noTone = empty ? std::string() : std::string(kNoToneText(language));
-  row[kColDecodeTone] = DecodeTone(record.decodeTone(), noTone);
-  row[kColEncodeTone] = DecodeTone(record.encodeTone(), noTone);
-  if (!empty) {
-    row[kColBandwidth] = DecodeBandwidth(record.modeFlags(), language);
-    row[kColScan] = DecodeScan(image.ScanBit(n), language);
-    row[kColBusyLock] = DecodeBusyLock(record.signalFlags(), language);
-    row[kColPower] = DecodePower(record.modeFlags(), language);
+  ChannelRow row;
+  for (const ChannelColumnDef& column : kChannelColumnRows) {
+    std::string& cell = row[column.column];
+    const std::uint8_t stored = record.raw[static_cast<std::size_t>(column.recordByte)];
+    switch (column.codec) {
+      case CellCodec::ChannelNumber: cell = ChannelNumberText(n); break;
+      case CellCodec::Frequency: cell = DecodeFrequency(record.raw.data() + column.recordByte); break;
+      case CellCodec::Tone: {
+        // A tone that is set still shows in an empty row; "None" would
+        // suggest a channel that does not exist.
+        const std::string noTone = empty ? std::string() : std::string((*column.values[0].word)(language));
+        cell = DecodeTone(record.ToneAt(column.recordByte), noTone);
+        break;
+      }
+      case CellCodec::RecordBits:
+        if (!empty) cell = DecodeChoice(column, stored, language);
+        break;
+      case CellCodec::ScanBit:
+        if (!empty) cell = DecodeChoice(column, image.ScanBit(n) ? 1 : 0, language);
+        break;
+    }
   }
   return row;
 }
 
 void EncodeChannelRow(const ChannelRow& row, int n, RadioImage& image) {
   ChannelRecord record = image.Channel(n);
-  const auto rx = EncodeFrequency(row[kColRxFrequency]);
-  const auto tx = EncodeFrequency(row[kColTxFrequency]);
-  std::copy(rx.begin(), rx.end(), record.rxFrequency());
-  std::copy(tx.begin(), tx.end(), record.txFrequency());
-  record.setDecodeTone(EncodeTone(row[kColDecodeTone]));
-  record.setEncodeTone(EncodeTone(row[kColEncodeTone]));
-  record.modeFlags() = EncodeBandwidth(record.modeFlags(), row[kColBandwidth]);
-  record.signalFlags() = EncodeBusyLock(record.signalFlags(), row[kColBusyLock]);
-  record.modeFlags() = EncodePower(record.modeFlags(), row[kColPower]);
+  bool inScanList = image.ScanBit(n);
+  for (const ChannelColumnDef& column : kChannelColumnRows) {
+    const std::string& cell = row[column.column];
+    std::uint8_t* stored = record.raw.data() + column.recordByte;
+    switch (column.codec) {
+      case CellCodec::ChannelNumber: break;
+      case CellCodec::Frequency: {
+        const auto bytes = EncodeFrequency(cell);
+        std::copy(bytes.begin(), bytes.end(), stored);
+        break;
+      }
+      case CellCodec::Tone: record.SetToneAt(column.recordByte, EncodeTone(cell)); break;
+      case CellCodec::RecordBits: *stored = EncodeChoice(column, *stored, cell); break;
+      case CellCodec::ScanBit: inScanList = EncodeChoice(column, 0, cell) != 0; break;
+    }
+  }
   image.SetChannel(n, record);
-  image.SetScanBit(n, EncodeScan(row[kColScan]));
+  image.SetScanBit(n, inScanList);
 }
 
 ChannelTable TableFromImage(const RadioImage& image, Language language) {

@@ -1,25 +1,12 @@
 #pragma once
-// The channel table's texts: one row per channel, columns 1-8 as the channel
-// window shows them, and the way back into the image.
+// The channel table's texts: one row per channel, its columns as the channel
+// window shows them (radio/ChannelColumns.h), and the way back into the image.
 #include <array>
 #include <string>
 
 #include "core/lang/Language.h"
+#include "core/radio/ChannelColumns.h"
 #include "core/radio/RadioImage.h"
-
-constexpr int kChannelColumns = 9;  // column 0 is the channel number
-
-enum ChannelColumn {
-  kColChannel = 0,
-  kColRxFrequency = 1,
-  kColTxFrequency = 2,
-  kColDecodeTone = 3,
-  kColEncodeTone = 4,
-  kColBandwidth = 5,
-  kColScan = 6,
-  kColBusyLock = 7,
-  kColPower = 8,
-};
 
 // Cells of one row; index 0 holds the "%2d" channel number.
 using ChannelRow = std::array<std::string, kChannelColumns>;
@@ -30,7 +17,7 @@ std::string ChannelNumberText(int n);  // "%2d"
 
 // Channel n (1-16) as the window shows it. A row whose receive or transmit
 // frequency is not set is empty: its tones show only when set (never "None")
-// and columns 5-8 stay empty.
+// and its word columns stay empty.
 ChannelRow DecodeChannelRow(const RadioImage& image, int n, Language language);
 // The texts of one row into channel n's record and scan bit; bytes 14-15 and
 // the flag bits no column owns are kept. Texts of either language are read.

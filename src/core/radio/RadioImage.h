@@ -32,7 +32,7 @@ struct ChannelRecord {
   std::uint8_t& modeFlags() { return raw[ImageMap::Channel::kModeFlags]; }
   std::uint8_t modeFlags() const { return raw[ImageMap::Channel::kModeFlags]; }
 
- private:
+  // The tone word at byte `at`, low byte first.
   ToneWord ToneAt(int at) const { return MakeToneWord(raw[at + 1], raw[at]); }
   void SetToneAt(int at, ToneWord w) {
     raw[at] = ToneLow(w);

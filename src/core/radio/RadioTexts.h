@@ -1,35 +1,8 @@
 #pragma once
-// The channel table's texts in English and Chinese: its column titles, the
-// words its list columns show, why a cell refuses a value, and the band
-// checks' messages.
+// The channel table's texts in English and Chinese: why a cell refuses a
+// value and the band checks' messages. Its column titles and words are in
+// its column rows (radio/ChannelColumns.h).
 #include "core/lang/Language.h"
-
-// Indexed by the channel table's column, 0 (the channel number) to 8.
-inline constexpr LangText kChannelColumnTitles[] = {
-    {"CH", "信道"},
-    {"Rx Frequency", "接收频率"},
-    {"Tx Frequency", "发射频率"},
-    {"QT/DQT Dec", "QT/DQT解码"},
-    {"QT/DQT Enc", "QT/DQT编码"},
-    {"W/N", "宽/窄"},
-    {"Scan", "扫描"},
-    {"Busy Lock", "繁忙锁定"},
-    {"Power", "功率"},
-};
-
-// The tone columns' entry for no tone.
-inline constexpr LangText kNoToneText{"None", "无"};
-// The entries of the list columns. A cell takes either language's text.
-inline constexpr LangText kWideText{"Wide", "宽"};
-inline constexpr LangText kNarrowText{"Narrow", "窄"};
-inline constexpr LangText kScanYesText{"Yes", "是"};
-inline constexpr LangText kScanNoText{"No", "否"};
-inline constexpr LangText kBusyOffText{"Off", "关"};
-inline constexpr LangText kBusyCarrierText{"Carrier", "载波"};
-inline constexpr LangText kBusyToneText{"QT/DQT", "QT/DQT"};
-inline constexpr LangText kPowerHighText{"High", "高"};
-inline constexpr LangText kPowerMiddleText{"Middle", "中"};
-inline constexpr LangText kPowerLowText{"Low", "低"};
 
 // Why a cell refused a value, indexed by CellVerdict; "{value}" and
 // "{column}" are filled in.

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/lang/Language.h"
-#include "core/radio/RadioTexts.h"
+#include "core/radio/ChannelColumns.h"
 
 // Codes are written as their octal digits read in decimal (023 is 23).
 // The 107 codes the codecs know, ascending: the 105 offered plus 017 and 050.

@@ -1,12 +1,11 @@
 #include "core/shell/EditorRules.h"
 
+#include "core/radio/ChannelColumns.h"
 #include "core/radio/ImageMap.h"
 #include "core/shell/ShellTexts.h"
 
 namespace {
 constexpr int kTwipsPerInch = 1440;
-// Column 0 holds the channel number; the frequencies and tones need more room.
-constexpr double kWidthFactors[] = {0.51, 1.2, 1.2, 1.2, 1.2, 1.0, 0.8, 1.0, 0.8};
 }  // namespace
 
 int PixelsToTwips(int pixels, int dpi) {
@@ -18,8 +17,8 @@ int PixelsToTwips(int pixels, int dpi) {
 int TwipsToPixels(int twips, int dpi) { return static_cast<int>(static_cast<long long>(twips) * dpi / kTwipsPerInch); }
 
 int ChannelColumnWidth(int column, int w) {
-  if (column < 0 || column >= static_cast<int>(sizeof kWidthFactors / sizeof kWidthFactors[0])) return w;
-  return static_cast<int>(w * kWidthFactors[column]);
+  if (!IsChannelColumn(column)) return w;
+  return static_cast<int>(w * ColumnRow(column).width);
 }
 
 GridCell NextCellAfterEnter(GridCell current, int rows, int cols) {

@@ -8,37 +8,26 @@
 #include "gui/shell/ResourceText.h"
 #include "gui/widgets/ControlId.h"
 
-namespace {
-
-// Control ids of the editors of columns 1-8.
-constexpr int kEditorIds[] = {2127, 2128, 2132, 2133, 2134, 2135, 1130, 1129};
-
-bool IsToneColumn(int column) { return column == kColDecodeTone || column == kColEncodeTone; }
-
-std::vector<std::string> ColumnEntries(int column, Language language) {
-  return IsToneColumn(column) ? ToneList(language) : ColumnItems(column, language);
-}
-
-}  // namespace
-
 CChannelEditors::CChannelEditors(QWidget* grid, Language language) : m_language(language) {
-  for (int column = kColRxFrequency; column < kChannelColumns; ++column) {
+  for (const ChannelColumnDef& column : kChannelColumnRows) {
+    if (column.editor == EditorKind::None) continue;
     QWidget* editor = nullptr;
-    if (column == kColRxFrequency || column == kColTxFrequency) {
+    if (column.editor == EditorKind::Text) {
       // With its frame, which shows the focus over the cell.
       editor = new QLineEdit(grid);
     } else {
+      const bool editable = column.editor == EditorKind::EditableList;
       auto* combo = new QComboBox(grid);
-      combo->setEditable(IsToneColumn(column));
+      combo->setEditable(editable);
       // Typed text is committed by the view, never added to the list.
       combo->setInsertPolicy(QComboBox::NoInsert);
-      combo->setMaxVisibleItems(IsToneColumn(column) ? 12 : 3);
+      combo->setMaxVisibleItems(editable ? 12 : 3);
       // In one insertion: item by item, the model announces 264 tone rows one at a time.
-      combo->addItems(FromStd(ColumnEntries(column, language)));
+      combo->addItems(FromStd(EditorEntries(column.column, language)));
       if (QLineEdit* text = combo->lineEdit()) text->setCompleter(nullptr);
       editor = combo;
     }
-    SetControlId(editor, kEditorIds[column - kColRxFrequency]);
+    SetControlId(editor, column.editorId);
     editor->hide();
     m_editors.push_back(editor);
   }
@@ -68,7 +57,7 @@ void CChannelEditors::Load(int column, const QString& cellText) const {
     return;
   }
   auto* combo = static_cast<QComboBox*>(editor);
-  const int entry = FirstEntryBeginning(ColumnEntries(column, m_language), ToStd(cellText));
+  const int entry = FirstEntryBeginning(EditorEntries(column, m_language), ToStd(cellText));
   if (entry >= 0) {
     combo->setCurrentIndex(entry);
   } else if (combo->isEditable()) {

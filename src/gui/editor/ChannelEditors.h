@@ -1,7 +1,8 @@
 #pragma once
-// The eight in-place editors of the channel table: two edit controls for the
-// frequencies and six combo boxes, children of the grid, created hidden. At
-// most one is visible, over the current cell, while an edit is in progress.
+// The in-place editors of the channel table, one for each column but the
+// number, of the kind its row names (edit control, list, or list that takes
+// typed text), children of the grid, created hidden. At most one is visible,
+// over the current cell, while an edit is in progress.
 #include <QString>
 #include <vector>
 
@@ -20,7 +21,7 @@ class CChannelEditors {
   QWidget* ForColumn(int column) const;
   // The visible editor, or nullptr.
   QWidget* Visible() const;
-  // The editor with a control id (2127, 2128, 2132-2135, 1130, 1129).
+  // The editor with a control id (the editorId of its column's row).
   QWidget* WithId(int controlId) const;
   const std::vector<QWidget*>& All() const { return m_editors; }
 
@@ -36,5 +37,5 @@ class CChannelEditors {
 
  private:
   Language m_language;
-  std::vector<QWidget*> m_editors;  // in column order 1-8
+  std::vector<QWidget*> m_editors;  // in column order from 1
 };

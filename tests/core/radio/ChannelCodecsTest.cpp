@@ -216,22 +216,21 @@ void PrintTo(const FlagCase& c, std::ostream* os) {
              HexByte(c.before) + " " + Quoted(c.text);
 }
 
-std::uint8_t EncodeField(Field f, std::uint8_t byte, const std::string& text) {
+const ChannelColumnDef& ColumnOf(Field f) {
   switch (f) {
-    case Field::Bandwidth: return EncodeBandwidth(byte, text);
-    case Field::BusyLock: return EncodeBusyLock(byte, text);
-    case Field::Power: return EncodePower(byte, text);
+    case Field::Bandwidth: return ColumnRow(kColBandwidth);
+    case Field::BusyLock: return ColumnRow(kColBusyLock);
+    case Field::Power: break;
   }
-  return byte;
+  return ColumnRow(kColPower);
+}
+
+std::uint8_t EncodeField(Field f, std::uint8_t byte, const std::string& text) {
+  return EncodeChoice(ColumnOf(f), byte, text);
 }
 
 std::string DecodeField(Field f, std::uint8_t byte, Language language) {
-  switch (f) {
-    case Field::Bandwidth: return DecodeBandwidth(byte, language);
-    case Field::BusyLock: return DecodeBusyLock(byte, language);
-    case Field::Power: return DecodePower(byte, language);
-  }
-  return std::string();
+  return DecodeChoice(ColumnOf(f), byte, language);
 }
 
 std::uint8_t MaskOf(Field f) {
@@ -312,6 +311,25 @@ TEST(FlagFields, EncodersKeepForeignBitsAndRoundTrip) {
         const std::uint8_t back = EncodeField(f, static_cast<std::uint8_t>(~b), DecodeField(f, b, language));
         ASSERT_EQ(DecodeField(f, back, language), DecodeField(f, b, language)) << byte;
       }
+    }
+  }
+}
+
+// Every word column of the rows, those to come included: each word stores its
+// own bits in either language, keeps the bits the column does not own and
+// reads back as itself.
+TEST(WordColumns, EveryWordStoresItsBitsAndReadsBack) {
+  for (const ChannelColumnDef& column : kChannelColumnRows) {
+    if (!column.IsChoice()) continue;
+    for (int byte = 0; byte < 256; ++byte) {
+      const auto b = static_cast<std::uint8_t>(byte);
+      for (const ColumnValue& value : column.values)
+        for (Language language : {Language::English, Language::Chinese}) {
+          const std::string word = (*value.word)(language);
+          const std::uint8_t stored = EncodeChoice(column, b, word);
+          ASSERT_EQ(stored, (b & ~column.mask) | value.bits) << column.title(Language::English) << " " << word;
+          ASSERT_EQ(DecodeChoice(column, stored, language), word) << column.title(Language::English) << " " << byte;
+        }
     }
   }
 }

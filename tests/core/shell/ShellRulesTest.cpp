@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "core/radio/ChannelColumns.h"
 #include "core/shell/HelpTopics.h"
 #include "core/shell/KeyLocks.h"
 #include "core/shell/NavBarGeometry.h"
@@ -177,6 +178,11 @@ TEST(HelpTopics, FileNamesAndContexts) {
 }
 
 // Every context the program asks help for has a topic in both help files.
+std::string ShippedHelp(const char* file) {
+  std::ifstream in(std::string(PROGRAM_SOURCE_DIR) + "/res/" + file);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 TEST(HelpTopics, ShippedFilesCoverEveryContext) {
   const std::uint32_t contexts[] = {
       // The frame's commands and the main window.
@@ -267,10 +273,20 @@ TEST(HelpTopics, ShippedFilesCoverEveryContext) {
       1024,
   };
   for (const char* file : {"enHelp.html", "chHelp.html"}) {
-    std::ifstream in(std::string(PROGRAM_SOURCE_DIR) + "/res/" + file);
-    const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string html = ShippedHelp(file);
     ASSERT_FALSE(html.empty()) << file;
     for (std::uint32_t context : contexts) EXPECT_TRUE(HelpTextHasTopic(html, context)) << file << " " << context;
+  }
+}
+
+// A column added to the rows brings its editor's topic in both help files.
+TEST(HelpTopics, ShippedFilesCoverEveryColumnEditor) {
+  for (const char* file : {"enHelp.html", "chHelp.html"}) {
+    const std::string html = ShippedHelp(file);
+    for (const ChannelColumnDef& column : kChannelColumnRows)
+      if (column.editor != EditorKind::None)
+        EXPECT_TRUE(HelpTextHasTopic(html, static_cast<std::uint32_t>(column.editorId)))
+            << file << " " << column.title(Language::English);
   }
 }
 
