@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <iterator>
 #include <ostream>
 #include <string>
 
@@ -21,6 +22,7 @@ TEST(OptionLines, TitleHeadingAndLabels) {
   EXPECT_STREQ(OptionPageHeading(Language::Chinese), "功能");
   const OptionLines en = OptionLinesFromImage(BuiltInDefaults(), Language::English);
   const OptionLines zh = OptionLinesFromImage(BuiltInDefaults(), Language::Chinese);
+  ASSERT_EQ(std::size(english), static_cast<std::size_t>(kOptionLineCount));
   for (int i = 0; i < kOptionLineCount; ++i) {
     EXPECT_EQ(en[static_cast<std::size_t>(i)].label, english[i]);
     EXPECT_EQ(zh[static_cast<std::size_t>(i)].label, chinese[i]);

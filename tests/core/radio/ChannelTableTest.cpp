@@ -1,5 +1,6 @@
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -29,6 +30,8 @@ TEST(ChannelColumns, TitlesInBothLanguages) {
                            "W/N", "Scan",         "Busy Lock",    "Power"};
   const char* chinese[] = {"信道",  "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
                            "宽/窄", "扫描",     "繁忙锁定", "功率"};
+  // A new column needs its titles here; a count apart reads no further.
+  ASSERT_EQ(std::size(english), static_cast<std::size_t>(kChannelColumns));
   for (int c = 0; c < kChannelColumns; ++c) {
     EXPECT_STREQ(ChannelColumnTitle(c, Language::English), english[c]);
     EXPECT_STREQ(ChannelColumnTitle(c, Language::Chinese), chinese[c]);
