@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <set>
 
+#include "core/lang/AnyLanguage.h"
 #include "core/lang/AsciiText.h"
 #include "core/radio/ImageMap.h"
 #include "core/settings/OptionalFeatures.h"
@@ -52,12 +53,13 @@ std::string Listed(const std::vector<std::string>& items, bool shorten = true) {
 }
 
 int FindEntry(OptionList list, const std::string& value) {
-  const std::vector<std::string> english = OptionListEntries(list, Language::English);
-  const std::vector<std::string> chinese = OptionListEntries(list, Language::Chinese);
+  const std::vector<std::vector<std::string>> entries =
+      EveryForm<std::vector<std::string>>([list](Language language) { return OptionListEntries(list, language); });
   // The unit of the seconds lists may be left out.
   for (const std::string& typed : {Folded(value), Folded(value + "s")})
-    for (std::size_t i = 0; i < english.size(); ++i)
-      if (typed == Folded(english[i]) || typed == Folded(chinese[i])) return static_cast<int>(i);
+    for (std::size_t i = 0; i < entries.front().size(); ++i)
+      if (AnyLanguage([&](Language l) { return typed == Folded(entries[LanguageIndex(l)][i]); }))
+        return static_cast<int>(i);
   return kNoSelection;
 }
 

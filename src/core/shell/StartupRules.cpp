@@ -6,15 +6,13 @@
 
 #include "core/files/ReadFileHead.h"
 #include "core/files/RegularFile.h"
-#include "core/profile/ProfileFile.h"
 #include "core/lang/AsciiText.h"
 #include "core/lang/TextFill.h"
+#include "core/profile/ProfileFile.h"
 #include "core/radio/NumberText.h"
 #include "core/shell/ShellTexts.h"
 
-std::string HelpFileForLanguage(Language language) {
-  return language == Language::Chinese ? "chHelp.chm" : "enHelp.chm";
-}
+std::string HelpFileForLanguage(Language language) { return LangText{"enHelp.chm", "chHelp.chm"}.Form(language); }
 
 std::string LanguageModuleName(const std::string& language) { return language + ".qm"; }
 
@@ -23,8 +21,8 @@ bool IsChineseLanguage(const std::string& language) {
 }
 
 std::string LanguageChoiceName(int choice) {
-  if (choice != 0 && choice != 1) return {};
-  return LanguageName(choice == 1 ? Language::Chinese : Language::English);
+  if (choice < 0 || choice >= static_cast<int>(kLanguageCount)) return {};
+  return LanguageName(kLanguages[choice]);
 }
 
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
@@ -50,7 +48,8 @@ std::string WhyNoModule(const LanguageLookup& lookup, Language language) {
   if (lookup.language.empty()) {
     if (!lookup.profileExisted) return FillText(kProfileMissingText(language), {lookup.profile});
     if (lookup.profileError != 0)
-      return FillText(kProfileUnreadableText(language), {lookup.profile, ProfileLoadErrorText(lookup.profileError, language)});
+      return FillText(kProfileUnreadableText(language),
+                      {lookup.profile, ProfileLoadErrorText(lookup.profileError, language)});
     return FillText(kNoLanguageNamedText(language), {lookup.profile});
   }
   if (lookup.language.find('/') != std::string::npos) return kLanguageNameWithFolderText(language);
