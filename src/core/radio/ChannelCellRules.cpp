@@ -42,9 +42,8 @@ std::string CheckedTone(const std::string& typed, Language language) {
 
 // "None" in any case, or "无": the text asks for no tone.
 bool IsNoToneText(const std::string& text) {
-  const std::string english = kNoToneText(Language::English);
-  return (text.size() == english.size() && StartsWithIgnoringAsciiCase(english, text)) ||
-         text == kNoToneText(Language::Chinese);
+  return AnyLanguage([&](Language language) { return EqualIgnoringAsciiCase(text, kNoToneText(language)); })
+      .has_value();
 }
 
 const LangText* const kColumnItems[][3] = {

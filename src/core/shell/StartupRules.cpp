@@ -6,6 +6,7 @@
 
 #include "core/files/ReadFileHead.h"
 #include "core/files/RegularFile.h"
+#include "core/lang/AnyLanguage.h"
 #include "core/lang/AsciiText.h"
 #include "core/lang/TextFill.h"
 #include "core/profile/ProfileFile.h"
@@ -16,8 +17,11 @@ std::string HelpFileForLanguage(Language language) { return LangText{"enHelp.chm
 
 std::string LanguageModuleName(const std::string& language) { return language + ".qm"; }
 
-bool IsChineseLanguage(const std::string& language) {
-  return EqualIgnoringAsciiCase(language, LanguageName(Language::Chinese));
+bool IsChineseLanguage(const std::string& language) { return ProgramLanguage(language) == Language::Chinese; }
+
+Language ProgramLanguage(const std::string& language) {
+  return AnyLanguage([&](Language each) { return EqualIgnoringAsciiCase(language, LanguageName(each)); })
+      .value_or(Language::English);
 }
 
 std::string LanguageChoiceName(int choice) {
