@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <type_traits>
 
+#include "core/lang/PseudoTexts.h"
+
 enum class Language { English, Chinese };
 
 // The languages in the order of `Language`: a text's forms follow it.
@@ -31,8 +33,11 @@ struct PerLanguage {
 // One text in every language: the catalogue's entry.
 struct LangText : PerLanguage<const char*> {
   using PerLanguage::PerLanguage;
-  // The text as the user sees it in `language`.
-  const char* operator()(Language language) const { return Form(language); }
+  // The text as the user sees it in `language` (under a test's pseudo
+  // texts, the English form wrapped).
+  const char* operator()(Language language) const {
+    return PseudoTextsOn() ? PseudoText(Form(Language::English)) : Form(language);
+  }
 };
 
 // The language's name as "Program.ini" spells it: the [Setup] Language value

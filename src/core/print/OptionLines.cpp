@@ -26,10 +26,10 @@ OptionLines OptionLinesFromImage(const RadioImage& image, Language language) {
   const std::uint8_t delay = image.voxDelayTime();
   const std::uint8_t gain = image.voxGainLevel();
   return {{
-      {kTimeOutLabel(language), std::to_string(image.timeOutTimer() * 15) + "s"},
+      {kTimeOutLabel(language), SecondsText(std::to_string(image.timeOutTimer() * 15), language)},
       {kSquelchLabel(language), std::to_string(image.squelchLevel())},
       {kVoiceLabel(language), EntryOf(kVoiceEntries, image.voiceAnnunciation())(language)},
-      {kVoxDelayLabel(language), EntryOf(kVoxDelayEntries, delay)},
+      {kVoxDelayLabel(language), SecondsText(EntryOf(kVoxDelayEntries, delay), language)},
       {kVoxGainLabel(language), gain == 0 ? std::string(kOptionOffText(language)) : std::to_string(gain)},
       {kBatterySaverLabel(language), OnOff(image.batterySaver(), language)},
       {kBeepLabel(language), OnOff(image.beep(), language)},

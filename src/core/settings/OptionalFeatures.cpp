@@ -41,11 +41,16 @@ const ListRule kRules[kOptionListCount] = {
     {kBatterySaver, Coding::NonzeroOn, 0, 0, 0},
 };
 
-// `count` numbers from `first` in steps of `step`, each followed by `unit`.
-std::vector<std::string> Numbers(int first, int count, int step = 1, const char* unit = "") {
+// `count` numbers from `first` in steps of `step`.
+std::vector<std::string> Numbers(int first, int count, int step = 1) {
   std::vector<std::string> entries;
-  for (int i = 0; i < count; ++i) entries.push_back(std::to_string(first + i * step) + unit);
+  for (int i = 0; i < count; ++i) entries.push_back(std::to_string(first + i * step));
   return entries;
+}
+
+std::vector<std::string> Seconds(std::vector<std::string> numbers, Language language) {
+  for (std::string& n : numbers) n = SecondsText(n, language);
+  return numbers;
 }
 
 template <std::size_t N>
@@ -63,7 +68,7 @@ std::uint16_t OptionListOffset(OptionList list) { return kRules[ListSlot(list)].
 
 std::vector<std::string> OptionListEntries(OptionList list, Language language) {
   switch (list) {
-    case OptionList::TimeOutTime: return Numbers(15, 40, 15, "s");  // one stored unit is 15 s
+    case OptionList::TimeOutTime: return Seconds(Numbers(15, 40, 15), language);  // one stored unit is 15 s
     case OptionList::SquelchLevel: return Numbers(0, 10);
     case OptionList::PriorityChannel: {
       std::vector<std::string> entries{kOptionOffText(language)};
@@ -74,7 +79,7 @@ std::vector<std::string> OptionListEntries(OptionList list, Language language) {
     case OptionList::SideKey1:
     case OptionList::SideKey2: return Texts(kSideKeyEntries, language);
     case OptionList::VoxGainLevel: return Numbers(1, 8);
-    case OptionList::VoxDelayTime: return {std::begin(kVoxDelayEntries), std::end(kVoxDelayEntries)};
+    case OptionList::VoxDelayTime: return Seconds({std::begin(kVoxDelayEntries), std::end(kVoxDelayEntries)}, language);
     case OptionList::Vox:
     case OptionList::Beep:
     case OptionList::BatterySaver: return {kOptionOnText(language), kOptionOffText(language)};

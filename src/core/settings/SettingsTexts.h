@@ -16,7 +16,7 @@ inline constexpr LangText kOptionOffText{"Off", "关"};
 inline constexpr LangText kOptionOnText{"On", "开"};
 inline constexpr LangText kVoiceEntries[] = {kOptionOffText, {"Chinese", "中文"}, {"English", "英文"}};
 // The same in both languages; the printout shows them too.
-inline constexpr const char* kVoxDelayEntries[] = {"0.3s", "0.5s", "1.0s", "1.5s", "2.0s", "3.0s"};
+inline constexpr const char* kVoxDelayEntries[] = {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0"};  // seconds
 inline constexpr LangText kSideKeyEntries[] = {
     {"Off", "关闭"},
     {"Monitor", "监听"},
@@ -38,6 +38,8 @@ inline constexpr LangText kPowerColumnTitles[] = {
 
 // Only `shown` of the band's `total` points have power table entries.
 std::string BandCutText(std::size_t shown, int total, Language language);
+// A time in seconds as the option lists show it ("15s").
+std::string SecondsText(const std::string& number, Language language);
 
 // The verdict and the headings that the window and programcli diff show.
 inline constexpr LangText kImagesSameText = {"The images are the same.", "两个文件的数据相同。"};

@@ -46,7 +46,7 @@ void LoadQtTexts(Language language) {
 bool LanguageModuleLoaded() { return Module() != nullptr; }
 
 QString ResourceText(const std::string& key) {
-  if (Module()) {
+  if (Module() && !PseudoTextsOn()) {
     const QString text = Module()->translate(kResourceContext, key.c_str());
     if (!text.isEmpty()) return text;
   }
