@@ -32,7 +32,8 @@ struct PerLanguage {
 
 // One text in every language: the catalogue's entry.
 struct LangText : PerLanguage<const char*> {
-  using PerLanguage::PerLanguage;
+  template <typename... Forms, typename = std::enable_if_t<(std::is_convertible_v<Forms, const char*> && ...)>>
+  constexpr LangText(Forms... given) : PerLanguage(given...) {}
   // The text as the user sees it in `language` (under a test's pseudo
   // texts, the English form wrapped).
   const char* operator()(Language language) const {
