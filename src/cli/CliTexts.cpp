@@ -38,18 +38,16 @@ std::string NoBandInProfileText(const std::string& place, Language language) {
                 place);
 }
 
-// The Chinese names the place before the band text.
 std::string BadBandInProfileText(const std::string& place, const std::string& bandText, const std::string& reason,
                                  Language language) {
-  if (language == Language::Chinese) return Format("Program.ini 中%s的频段“%s”%s", place, bandText, reason);
-  return Format("the band '%s' in Program.ini for %s %s", bandText, place, reason);
+  return FillNumbered(LangText{"the band '%2' in Program.ini for %1 %3", "Program.ini 中%1的频段“%2”%3"}(language),
+                      {place, bandText, reason});
 }
 
 const LangText kBandNotChecked = {"the channels were not checked against a band", "没有按频段检查信道"};
 
 std::string ImportBandLine(const std::string& band, const std::string& source, Language language) {
-  if (language == Language::Chinese) return "频段 " + band + "（" + source + "）\n";
-  return "Band " + band + " (" + source + ")\n";
+  return Format(LangText{"Band %s (%s)\n", "频段 %s（%s）\n"}(language), band, source);
 }
 
 const LangText kWriteCancelled = {"cancelled; nothing was sent", "已取消，没有发送任何数据"};
@@ -57,17 +55,17 @@ const LangText kWrongServicePassword = {"the service password is wrong; nothing 
                                         "维修密码错误，没有发送任何数据"};
 
 std::string DataFileSizeText(const std::string& path, std::size_t size, bool longer, Language language) {
-  const std::string bytes = std::to_string(size);
-  if (language == Language::Chinese) return path + (longer ? "：文件长于 " : "：文件短于 ") + bytes + " 字节";
-  return path + (longer ? ": the file is longer than " : ": the file is shorter than ") + bytes + " bytes";
+  static constexpr LangText kLonger{"%s: the file is longer than %s bytes", "%s：文件长于 %s 字节"};
+  static constexpr LangText kShorter{"%s: the file is shorter than %s bytes", "%s：文件短于 %s 字节"};
+  return Format((longer ? kLonger : kShorter)(language), path, std::to_string(size));
 }
 
 std::string OutputIsInputText(const std::string& verb, const std::string& output, const std::string& input,
                               Language language) {
-  if (language == Language::Chinese)
-    return "programcli " + verb + ": 无法写入“" + output + "”：它与“" + input + "”是同一个文件，没有写入任何内容\n";
-  return "programcli " + verb + ": cannot write '" + output + "': it is the same file as '" + input +
-         "'; nothing was written\n";
+  return "programcli " + verb + ": " +
+         Format(LangText{"cannot write '%s': it is the same file as '%s'; nothing was written\n",
+                         "无法写入“%s”：它与“%s”是同一个文件，没有写入任何内容\n"}(language),
+                output, input);
 }
 
 const LangText kPortReadInto = {"read into ", "已读入 "};

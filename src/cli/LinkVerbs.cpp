@@ -5,6 +5,7 @@
 #include "cli/CliArgs.h"
 #include "cli/ExitStatus.h"
 #include "core/files/ProgramFolder.h"
+#include "core/lang/AnyLanguage.h"
 #include "core/link/PortNames.h"
 #include "core/os/SaveTarget.h"
 #include "core/os/Terminal.h"
@@ -32,9 +33,8 @@ bool ResolvePortForVerb(const char* verb, const std::string& port, std::string& 
 }
 
 bool ParseLangOption(const char* verb, const std::string& value, Language& language) {
-  for (Language each : {Language::English, Language::Chinese}) {
-    if (value != LanguageName(each)) continue;
-    language = each;
+  if (const auto named = AnyLanguage([&](Language each) { return value == LanguageName(each); })) {
+    language = *named;
     return true;
   }
   UsageError(verb, "--lang takes English or Chinese, not '" + value + "'");

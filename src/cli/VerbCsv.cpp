@@ -32,7 +32,9 @@ bool ChooseBand(const CliArgs& cli, const RadioImage& image, BandLimits& band, s
   }
   std::string why;
   if (DataFileBand(image, band, source, why)) return true;
-  UsageError("import-csv", why + "; give --band LOW-HIGH");
+  // A usage error, in English as the others are.
+  UsageError("import-csv",
+             why + LangText{"; give --band LOW-HIGH", "；请用 --band LOW-HIGH 给出频段"}(Language::English));
   return false;
 }
 

@@ -36,6 +36,12 @@ int StatusOf(DataFileStatus status) {
 
 }  // namespace
 
+namespace {
+// Whether programcli says the window's message for a file it cannot open or
+// write; English says it shorter, in the form of the other tools' messages.
+constexpr PerLanguage<bool> kWindowMessageInCli{false, true};
+}  // namespace
+
 int DataFileFailure(const std::string& path, const DataFileResult& r, bool saving, Language language,
                     std::string& text) {
   text.clear();
@@ -46,7 +52,7 @@ int DataFileFailure(const std::string& path, const DataFileResult& r, bool savin
   } else if (r.status == DataFileStatus::BadSignature) {
     // The same text the window shows for this failure.
     text = path + kReasonSeparator(language) + DataFileFailureMessage(r, path, saving, language);
-  } else if (language == Language::Chinese) {
+  } else if (kWindowMessageInCli.Form(language)) {
     text = DataFileFailureMessage(r, path, saving, language);
   } else {
     const char* what = r.status == DataFileStatus::CannotWrite ? "cannot write '" : "cannot open '";

@@ -7,7 +7,7 @@
 
 CScopedProgramState::CScopedProgramState()
     : m_strLanguage(g_strLanguage),
-      m_bChinese(g_bChinese),
+      m_language(g_language),
       m_strHelpFile(g_strHelpFile),
       m_strAppDir(g_strAppDir),
       m_strPortName(g_strPortName),
@@ -18,7 +18,7 @@ CScopedProgramState::CScopedProgramState()
 CScopedProgramState::~CScopedProgramState() {
   g_profile.Clear();
   g_strLanguage = m_strLanguage;
-  g_bChinese = m_bChinese;
+  g_language = m_language;
   g_strHelpFile = m_strHelpFile;
   g_strAppDir = m_strAppDir;
   g_strPortName = m_strPortName;
@@ -30,7 +30,7 @@ CScopedProgramState::~CScopedProgramState() {
 void CScopedProgramState::StartAfresh() {
   g_profile.Clear();
   g_strLanguage.clear();
-  g_bChinese = false;
+  g_language = Language::English;
   g_strHelpFile = HelpFileForLanguage(Language::English);
   g_strAppDir.clear();
   g_strPortName = PortNameFromNumber(kFirstPort);

@@ -6,6 +6,8 @@
 // never put them back by hand.
 #include <string>
 
+#include "core/lang/Language.h"
+
 #include "gui/shell/AppContext.h"
 
 class CScopedProgramState {
@@ -23,7 +25,7 @@ class CScopedProgramState {
   // The profile cannot be copied: it is emptied at the end, as every test
   // process begins with it empty.
   std::string m_strLanguage;
-  bool m_bChinese;
+  Language m_language;
   std::string m_strHelpFile;
   std::string m_strAppDir;
   std::string m_strPortName;

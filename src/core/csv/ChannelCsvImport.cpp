@@ -7,6 +7,7 @@
 #include "core/csv/CsvColumns.h"
 #include "core/csv/OwnCsvForm.h"
 #include "core/files/ReadFileHead.h"
+#include "core/lang/AnyLanguage.h"
 #include "core/radio/ChannelCellRules.h"
 
 namespace {
@@ -94,8 +95,7 @@ CsvImportResult ImportChannelsCsv(const std::string& text, const BandLimits& ban
   int locationColumn = -1;
   if (own.Recognised()) {
     result.form = CsvForm::Own;
-    locationColumn = columns.Find(
-        {ChannelColumnTitle(kColChannel, Language::English), ChannelColumnTitle(kColChannel, Language::Chinese)});
+    locationColumn = columns.Find(EveryForm([](Language each) { return ChannelColumnTitle(kColChannel, each); }));
   } else if (chirp.Recognised()) {
     result.form = CsvForm::Chirp;
     locationColumn = columns.Find({"Location"});

@@ -23,8 +23,12 @@ CCsvColumns::CCsvColumns(const std::vector<std::string>& header) {
 }
 
 int CCsvColumns::Find(std::initializer_list<const char*> names) const {
+  return Find(std::vector<std::string>(names.begin(), names.end()));
+}
+
+int CCsvColumns::Find(const std::vector<std::string>& names) const {
   for (std::size_t column = 0; column < m_names.size(); ++column)
-    for (const char* name : names)
+    for (const std::string& name : names)
       if (m_names[column] == FoldedName(name)) return static_cast<int>(column);
   return -1;
 }

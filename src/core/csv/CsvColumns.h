@@ -15,6 +15,7 @@ class CCsvColumns {
 
   // The first column with one of `names`, or -1.
   int Find(std::initializer_list<const char*> names) const;
+  int Find(const std::vector<std::string>& names) const;
 
   // The trimmed field of `record` in `column`; `missing` when the column is
   // not in the file (-1), the empty text when the record is shorter.

@@ -76,17 +76,16 @@ std::string CsvFileFailureText(const CsvImportResult& result, Language language)
       FillPlaceholder(text, "{line}", std::to_string(result.failureLine));
       break;
     case CsvFileFailure::NotChannelList:
-      text = language == Language::Chinese
-                 ? "第一行没有频率列（接收频率或 Frequency），不是信道列表。"
-                 : "The first line names no frequency column (Rx Frequency or Frequency): not a channel list.";
+      text = LangText{"The first line names no frequency column (Rx Frequency or Frequency): not a channel list.",
+                      "第一行没有频率列（接收频率或 Frequency），不是信道列表。"}(language);
       break;
   }
   return text;
 }
 
 std::string CsvWriteFailureText(const std::string& path, int err, Language language) {
-  return (language == Language::Chinese ? "无法写入文件 " + path + "：" : "Cannot write the file " + path + ": ") +
-         FileErrorText(err, language) + LangText{".", "。"}(language);
+  return FillText(LangText{"Cannot write the file %s: %s.", "无法写入文件 %s：%s。"}(language),
+                  {path, FileErrorText(err, language)});
 }
 
 std::string CsvRefusalText(const CsvRefusal& refusal, Language language) {
@@ -103,21 +102,20 @@ std::string CsvRefusalText(const CsvRefusal& refusal, Language language) {
 
 std::string CsvImportReport(const CsvImportResult& result, Language language, std::size_t maxRefusals) {
   if (!result.Readable()) return CsvFileFailureText(result, language) + "\n";
-  const std::string count = std::to_string(result.imported);
-  std::string report = language == Language::Chinese
-                           ? "已导入 " + count + " 个信道。\n"
-                           : count + (result.imported == 1 ? " channel" : " channels") + " imported.\n";
-  if (!result.refused.empty()) {
-    const std::string refused = std::to_string(result.refused.size());
-    report += language == Language::Chinese
-                  ? refused + " 行未导入：\n"
-                  : refused + (result.refused.size() == 1 ? " line" : " lines") + " refused:\n";
-  }
+  static constexpr LangText kImportedOne{"%s channel imported.\n", "已导入 %s 个信道。\n"};
+  static constexpr LangText kImportedSeveral{"%s channels imported.\n", "已导入 %s 个信道。\n"};
+  static constexpr LangText kRefusedOne{"%s line refused:\n", "%s 行未导入：\n"};
+  static constexpr LangText kRefusedSeveral{"%s lines refused:\n", "%s 行未导入：\n"};
+  std::string report =
+      FillText((result.imported == 1 ? kImportedOne : kImportedSeveral)(language), {std::to_string(result.imported)});
+  if (!result.refused.empty())
+    report += FillText((result.refused.size() == 1 ? kRefusedOne : kRefusedSeveral)(language),
+                       {std::to_string(result.refused.size())});
   for (std::size_t i = 0; i < result.refused.size() && i < maxRefusals; ++i)
     report += CsvRefusalText(result.refused[i], language) + "\n";
   if (result.refused.size() > maxRefusals) {
-    const std::string more = std::to_string(result.refused.size() - maxRefusals);
-    report += language == Language::Chinese ? "……另有 " + more + " 行。\n" : "... and " + more + " more.\n";
+    report += FillText(LangText{"... and %s more.\n", "……另有 %s 行。\n"}(language),
+                       {std::to_string(result.refused.size() - maxRefusals)});
   }
   return report;
 }

@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "core/lang/AnyLanguage.h"
+
 COwnCsvForm::COwnCsvForm(const CCsvColumns& columns) {
   for (int c = kColRxFrequency; c < kChannelColumns; ++c)
-    m_columns[c] = columns.Find({ChannelColumnTitle(c, Language::English), ChannelColumnTitle(c, Language::Chinese)});
+    m_columns[c] = columns.Find(EveryForm([c](Language language) { return ChannelColumnTitle(c, language); }));
 }
 
 CsvChannelLine COwnCsvForm::Line(const CsvRecord& record) const {

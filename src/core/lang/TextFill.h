@@ -23,3 +23,20 @@ inline void FillPlaceholder(std::string& text, const std::string& placeholder, c
   const std::size_t at = text.find(placeholder);
   if (at != std::string::npos) text.replace(at, placeholder.size(), value);
 }
+
+// Each "%1" to "%9" of `format` takes that value, in one pass, so that a
+// language may put the values in its own order and a value is never searched
+// again.
+inline std::string FillNumbered(const std::string& format, std::initializer_list<std::string> values) {
+  std::string text;
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    const std::size_t n = i + 1 < format.size() && format[i] == '%' ? static_cast<std::size_t>(format[i + 1] - '1') : 9;
+    if (n < values.size()) {
+      text += values.begin()[n];
+      ++i;
+    } else {
+      text += format[i];
+    }
+  }
+  return text;
+}

@@ -1,5 +1,6 @@
 #include "core/radio/ChannelCellRules.h"
 
+#include "core/lang/AnyLanguage.h"
 #include "core/lang/AsciiText.h"
 #include "core/radio/ToneTables.h"
 
@@ -41,9 +42,8 @@ std::string CheckedTone(const std::string& typed, Language language) {
 
 // "None" in any case, or "无": the text asks for no tone.
 bool IsNoToneText(const std::string& text) {
-  const std::string english = kNoToneText(Language::English);
-  return (text.size() == english.size() && StartsWithIgnoringAsciiCase(english, text)) ||
-         text == kNoToneText(Language::Chinese);
+  return AnyLanguage([&](Language language) { return EqualIgnoringAsciiCase(text, kNoToneText(language)); })
+      .has_value();
 }
 
 bool IsToneColumn(int column) { return IsChannelColumn(column) && ColumnRow(column).codec == CellCodec::Tone; }
@@ -87,9 +87,12 @@ CellVerdict CommitTransmitFrequency(ChannelRow& row, int column, const std::stri
 bool RowHasData(const ChannelRow& row) { return !row[kColRxFrequency].empty() || !row[kColTxFrequency].empty(); }
 
 const std::vector<std::string>& ToneList(Language language) {
-  static const std::vector<std::string> english = BuildToneList(Language::English);
-  static const std::vector<std::string> chineseList = BuildToneList(Language::Chinese);
-  return language == Language::Chinese ? chineseList : english;
+  static const std::vector<std::vector<std::string>> lists = [] {
+    std::vector<std::vector<std::string>> built;
+    for (Language each : kLanguages) built.push_back(BuildToneList(each));
+    return built;
+  }();
+  return lists[LanguageIndex(language)];
 }
 
 std::vector<std::string> ColumnItems(int column, Language language) {
@@ -102,6 +105,16 @@ std::vector<std::string> ColumnItems(int column, Language language) {
 std::vector<std::string> EditorEntries(int column, Language language) {
   return IsToneColumn(column) ? ToneList(language) : ColumnItems(column, language);
 }
+
+namespace {
+// The place of `text` among the column's entries in `language`, or -1.
+int ColumnItemIndex(int column, const std::string& text, Language language) {
+  const std::vector<std::string> items = ColumnItems(column, language);
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i] == text) return static_cast<int>(i);
+  return -1;
+}
+}  // namespace
 
 int FirstEntryBeginning(const std::vector<std::string>& entries, const std::string& text) {
   for (std::size_t i = 0; i < entries.size(); ++i)
@@ -133,7 +146,7 @@ FileCell FileCellValue(int column, const std::string& text) {
       // A tone the check keeps as it is: a list entry, or a tone of one
       // decimal from 60.0 to 259.9 Hz, which typing "99.0" gives too.
       const auto kept = [](const std::string& t) {
-        return !t.empty() && (CheckedTone(t, Language::English) == t || CheckedTone(t, Language::Chinese) == t);
+        return !t.empty() && AnyLanguage([&](Language language) { return CheckedTone(t, language) == t; });
       };
       if (kept(text)) return {FileCellVerdict::Exact, text};
       const std::string number = FileToneText(text);
@@ -144,9 +157,8 @@ FileCell FileCellValue(int column, const std::string& text) {
     case CellCodec::RecordBits:
     case CellCodec::ScanBit: break;
   }
-  for (Language language : {Language::English, Language::Chinese})
-    for (const std::string& item : ColumnItems(column, language))
-      if (item == text) return {FileCellVerdict::Exact, text};
+  if (AnyLanguage([&](Language language) { return ColumnItemIndex(column, text, language) >= 0; }))
+    return {FileCellVerdict::Exact, text};
   return {};
 }
 
@@ -181,16 +193,12 @@ CellVerdict CommitChannelCell(ChannelRow& row, int column, const std::string& te
     row[column].clear();
     return CellVerdict::Accepted;
   }
-  // Either language's entry is taken and shown in the table's language.
-  for (Language tried : {language, language == Language::Chinese ? Language::English : Language::Chinese}) {
-    const std::vector<std::string> items = ColumnItems(column, tried);
-    for (std::size_t i = 0; i < items.size(); ++i)
-      if (items[i] == text) {
-        row[column] = ColumnItems(column, language)[i];
-        return CellVerdict::Accepted;
-      }
-  }
-  return CellVerdict::NotAnItem;
+  // Any language's entry is taken and shown in the table's language.
+  int index = -1;
+  const auto found = [&](Language tried) { return (index = ColumnItemIndex(column, text, tried)) >= 0; };
+  if (!AnyLanguage(found, language)) return CellVerdict::NotAnItem;
+  row[column] = ColumnItems(column, language)[static_cast<std::size_t>(index)];
+  return CellVerdict::Accepted;
 }
 
 CellVerdict CommitOutsideValue(ChannelRow& row, int column, const std::string& text, const BandLimits& band,

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/lang/AnyLanguage.h"
+
 namespace {
 
 constexpr long long kUnitsPerMegahertz = 100000;  // units of 10 Hz
@@ -13,9 +15,7 @@ constexpr long long kFirstHighDcsCode = 372;
 constexpr ToneWord kNoTone = 0xFFFF;
 
 // Either language's text; comparisons are exact, case included.
-bool Is(const std::string& text, const LangText& t) {
-  return text == t(Language::English) || text == t(Language::Chinese);
-}
+bool Is(const std::string& text, const LangText& t) { return IsAnyForm(t, text); }
 
 std::uint8_t WithBits(std::uint8_t byte, std::uint8_t mask, std::uint8_t bits) {
   return static_cast<std::uint8_t>((byte & ~mask) | bits);

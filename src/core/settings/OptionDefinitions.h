@@ -58,15 +58,15 @@ constexpr OptionStorage Bits(std::uint16_t offset, std::uint8_t mask) {
 constexpr OptionStorage OneIsOn(std::uint16_t offset) { return {offset, OptionCoding::OneIsOn, 0, 0xFF, 0}; }
 constexpr OptionStorage NonzeroOn(std::uint16_t offset) { return {offset, OptionCoding::NonzeroOn, 0, 0xFF, 0}; }
 
-// A list's entries: its words, then its numbers (first, first + step, ...,
-// each followed by the unit).
+// A list's entries: its words, then its numbers (first, first + step, ...),
+// each a time in seconds ("15s", SecondsText) where the list says so.
 struct OptionEntries {
   const LangText* words;
   int wordCount;
   int numberCount;
   int firstNumber;
   int step;
-  const char* unit;
+  bool seconds;
   // Options sharing one list (the side keys): set --help writes the list
   // once, under this name.
   const char* sharedName;
@@ -75,13 +75,14 @@ struct OptionEntries {
 };
 template <std::size_t N>
 constexpr OptionEntries Words(const LangText (&words)[N], const char* sharedName = nullptr) {
-  return {words, static_cast<int>(N), 0, 0, 1, "", sharedName};
+  return {words, static_cast<int>(N), 0, 0, 1, false, sharedName};
 }
-constexpr OptionEntries Numbers(int first, int count, int step = 1, const char* unit = "") {
-  return {nullptr, 0, count, first, step, unit, nullptr};
+constexpr OptionEntries Numbers(int first, int count, int step = 1) {
+  return {nullptr, 0, count, first, step, false, nullptr};
 }
+constexpr OptionEntries Seconds(int first, int count, int step) { return {nullptr, 0, count, first, step, true, nullptr}; }
 constexpr OptionEntries OffThenNumbers(int first, int count) {
-  return {&kOptionOffText, 1, count, first, 1, "", nullptr};
+  return {&kOptionOffText, 1, count, first, 1, false, nullptr};
 }
 
 // How the printout shows the byte, an entry where it has one; a byte
@@ -121,7 +122,7 @@ inline constexpr OptionRow kOptionRows[] = {
     {OptionList::TimeOutTime,
      "timeout",
      Counted(ImageMap::kTimeOutTimer, 1),
-     Numbers(15, 40, 15, "s"),
+     Seconds(15, 40, 15),
      1118,
      OptionColumn::Left,
      {"Time Out Time", "超时定时器"},

@@ -18,13 +18,14 @@ int IndexOfByte(const OptionStorage& storage, std::uint8_t value) {
 }
 
 // Number `n` of the list's numbers, also before or past them.
-std::string NumberEntry(const OptionEntries& entries, int n) {
-  return std::to_string(entries.firstNumber + n * entries.step) + entries.unit;
+std::string NumberEntry(const OptionEntries& entries, int n, Language language) {
+  const std::string number = std::to_string(entries.firstNumber + n * entries.step);
+  return entries.seconds ? SecondsText(number, language) : number;
 }
 
 std::string Entry(const OptionEntries& entries, int index, Language language) {
   if (index < entries.wordCount) return entries.words[index](language);
-  return NumberEntry(entries, index - entries.wordCount);
+  return NumberEntry(entries, index - entries.wordCount, language);
 }
 
 }  // namespace
@@ -75,7 +76,7 @@ std::string OptionPrintedValue(const RadioImage& image, OptionList list, Languag
     case OptionPrint::CountingZeroOff:
       if (byte == 0) return kOptionOffText(language);
       [[fallthrough]];
-    case OptionPrint::Counting: return NumberEntry(entries, IndexOfByte(row.storage, byte) - entries.wordCount);
+    case OptionPrint::Counting: return NumberEntry(entries, IndexOfByte(row.storage, byte) - entries.wordCount, language);
     case OptionPrint::LastForRest:
       return Entry(entries, std::clamp(IndexOfByte(row.storage, byte), 0, entries.count() - 1), language);
     case OptionPrint::LowBit: return Entry(entries, IndexOfByte(row.storage, byte & 1), language);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <set>
 
+#include "core/lang/AnyLanguage.h"
 #include "core/lang/AsciiText.h"
 #include "core/radio/ImageMap.h"
 #include "core/settings/OptionalFeatures.h"
@@ -48,12 +49,13 @@ std::string Listed(const std::vector<std::string>& items, bool shorten = true, c
 }
 
 int FindEntry(OptionList list, const std::string& value) {
-  const std::vector<std::string> english = OptionListEntries(list, Language::English);
-  const std::vector<std::string> chinese = OptionListEntries(list, Language::Chinese);
+  const std::vector<std::vector<std::string>> entries =
+      EveryForm<std::vector<std::string>>([list](Language language) { return OptionListEntries(list, language); });
   // The unit of the seconds lists may be left out.
   for (const std::string& typed : {Folded(value), Folded(value + "s")})
-    for (std::size_t i = 0; i < english.size(); ++i)
-      if (typed == Folded(english[i]) || typed == Folded(chinese[i])) return static_cast<int>(i);
+    for (std::size_t i = 0; i < entries.front().size(); ++i)
+      if (AnyLanguage([&](Language l) { return typed == Folded(entries[LanguageIndex(l)][i]); }))
+        return static_cast<int>(i);
   return kNoSelection;
 }
 
@@ -69,7 +71,7 @@ std::string ListHint(OptionList list) { return Listed(FoldedEntries(list)); }
 std::string HelpValues(const OptionRow& row) {
   std::vector<std::string> values = FoldedEntries(row.list);
   const OptionEntries& entries = row.entries;
-  if (entries.numberCount > 1 && *entries.unit == '\0') {
+  if (entries.numberCount > 1 && !entries.seconds) {
     values.resize(static_cast<std::size_t>(entries.wordCount));
     values.push_back(std::to_string(entries.firstNumber) + "-" +
                      std::to_string(entries.firstNumber + (entries.numberCount - 1) * entries.step));

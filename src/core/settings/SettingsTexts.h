@@ -39,6 +39,8 @@ inline constexpr LangText kPowerColumnTitles[] = {
 
 // Only `shown` of the band's `total` points have power table entries.
 std::string BandCutText(std::size_t shown, int total, Language language);
+// A time in seconds as the option lists show it ("15s").
+std::string SecondsText(const std::string& number, Language language);
 
 // The verdict and the headings that the window and programcli diff show.
 inline constexpr LangText kImagesSameText = {"The images are the same.", "两个文件的数据相同。"};

@@ -1,7 +1,8 @@
 #pragma once
 // Resource texts are looked up by one key per resource identifier, the same
-// key in every language module. The English set lives here, in the program;
-// a language module that lacks a key falls back to it.
+// key in every language module. The catalogue here holds every key's text in
+// every language: the build writes each language's module from it, and the
+// program falls back to its English text for a key a module lacks.
 #include <string>
 #include <vector>
 
@@ -21,21 +22,14 @@ std::string DialogItemKey(int dialog, int control, int index);  // "dialog132.10
 
 struct ResourceEntry {
   const char* key;
-  const char* english;
-};
-
-const std::vector<ResourceEntry>& EnglishResources();
-
-// Resource texts that the core shows too (programcli has no language
-// module). Their one source is the core; the build writes them into every
-// language module.
-struct CoreResource {
-  const char* key;
   LangText text;
 };
-const std::vector<CoreResource>& CoreResources();
+
+// Every resource text, in the order the language modules list them.
+const std::vector<ResourceEntry>& ResourceCatalogue();
 
 // nullptr for a key the program does not know.
+const LangText* ResourceCatalogueText(const std::string& key);
 const char* EnglishResourceText(const std::string& key);
 
 // A command prompt string holds "status bar text\ntool tip"; either part may

@@ -6,25 +6,27 @@
 
 #include "core/files/ReadFileHead.h"
 #include "core/files/RegularFile.h"
-#include "core/profile/ProfileFile.h"
+#include "core/lang/AnyLanguage.h"
 #include "core/lang/AsciiText.h"
 #include "core/lang/TextFill.h"
+#include "core/profile/ProfileFile.h"
 #include "core/radio/NumberText.h"
 #include "core/shell/ShellTexts.h"
 
-std::string HelpFileForLanguage(Language language) {
-  return language == Language::Chinese ? "chHelp.chm" : "enHelp.chm";
-}
+std::string HelpFileForLanguage(Language language) { return LangText{"enHelp.chm", "chHelp.chm"}.Form(language); }
 
 std::string LanguageModuleName(const std::string& language) { return language + ".qm"; }
 
-bool IsChineseLanguage(const std::string& language) {
-  return EqualIgnoringAsciiCase(language, LanguageName(Language::Chinese));
+bool IsChineseLanguage(const std::string& language) { return ProgramLanguage(language) == Language::Chinese; }
+
+Language ProgramLanguage(const std::string& language) {
+  return AnyLanguage([&](Language each) { return EqualIgnoringAsciiCase(language, LanguageName(each)); })
+      .value_or(Language::English);
 }
 
 std::string LanguageChoiceName(int choice) {
-  if (choice != 0 && choice != 1) return {};
-  return LanguageName(choice == 1 ? Language::Chinese : Language::English);
+  if (choice < 0 || choice >= static_cast<int>(kLanguageCount)) return {};
+  return LanguageName(kLanguages[choice]);
 }
 
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
@@ -50,7 +52,8 @@ std::string WhyNoModule(const LanguageLookup& lookup, Language language) {
   if (lookup.language.empty()) {
     if (!lookup.profileExisted) return FillText(kProfileMissingText(language), {lookup.profile});
     if (lookup.profileError != 0)
-      return FillText(kProfileUnreadableText(language), {lookup.profile, ProfileLoadErrorText(lookup.profileError, language)});
+      return FillText(kProfileUnreadableText(language),
+                      {lookup.profile, ProfileLoadErrorText(lookup.profileError, language)});
     return FillText(kNoLanguageNamedText(language), {lookup.profile});
   }
   if (lookup.language.find('/') != std::string::npos) return kLanguageNameWithFolderText(language);

@@ -9,6 +9,8 @@
 // profile's section are found: "chinese" is Chinese throughout, texts built
 // in code as well as menus and dialogs. Blanks count: "Chinese " is not.
 bool IsChineseLanguage(const std::string& language);
+// The language "Program.ini" names so; English for a name of none.
+Language ProgramLanguage(const std::string& language);
 
 // The name the Language dialog stores for its choice: "English" (0) or
 // "Chinese" (1); empty for anything else.
@@ -40,7 +42,7 @@ struct LanguageLookup {
   std::string profile;   // the "Program.ini" read
   bool profileExisted = true;
   int profileError = 0;  // why it was not loaded: 0, an OsError code or kProfileTooLarge
-  std::string module;  // the module found in the folder; empty when none
+  std::string module;    // the module found in the folder; empty when none
 };
 // "Load language DLL fail" and, on a second line, the module looked for and
 // why it was not taken: no "Program.ini", no language named in it, no such

@@ -90,7 +90,7 @@ bool CProgramApp::InitInstance(const std::string& appDir, const std::vector<std:
   g_profile.Load(profile.read, ProfileOptions::SaveOnClose | ProfileOptions::IgnoreCase);
   if (profile.write != profile.read) g_profile.SaveTo(profile.write);
   g_strLanguage = g_profile.GetString("Setup", "Language", "");
-  g_bChinese = IsChineseLanguage(g_strLanguage);
+  g_language = ProgramLanguage(g_strLanguage);
   g_strHelpFile = HelpFileForLanguage(CurrentLanguage());
   SetMessageBoxCaption(ResourceText(StringKey(Res::kStrAppTitle)));
 

@@ -55,7 +55,7 @@ CLanguageDlg::CLanguageDlg(QWidget* parent)
 }
 
 void CLanguageDlg::OnInitDialog() {
-  m_nLanguage = g_bChinese ? 1 : 0;
+  m_nLanguage = static_cast<int>(LanguageIndex(g_language));
   (m_nLanguage == 1 ? m_pChinese : m_pEnglish)->setChecked(true);
 }
 
@@ -66,7 +66,7 @@ int CLanguageDlg::DoModal() {
 
 void CLanguageDlg::OnOK() {
   m_nLanguage = m_pChinese->isChecked() ? 1 : (m_pEnglish->isChecked() ? 0 : -1);
-  const int current = g_bChinese ? 1 : 0;
+  const int current = static_cast<int>(LanguageIndex(g_language));
   const std::string chosen = LanguageChoiceName(m_nLanguage);
   if (m_nLanguage != current && !chosen.empty()) {
     const CProfileFile::SaveResult saved = g_profile.SetStringAndSave("Setup", "Language", chosen);

@@ -4,7 +4,7 @@
 
 CProfileFile g_profile(4);
 std::string g_strLanguage;
-bool g_bChinese = false;
+Language g_language = Language::English;
 std::string g_strHelpFile = "enHelp.chm";
 std::string g_strAppDir;
 std::string g_strPortName = "COM1";

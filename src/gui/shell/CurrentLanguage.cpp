@@ -2,4 +2,4 @@
 
 #include "gui/shell/AppGlobals.h"
 
-Language CurrentLanguage() { return g_bChinese ? Language::Chinese : Language::English; }
+Language CurrentLanguage() { return g_language; }

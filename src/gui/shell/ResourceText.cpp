@@ -32,9 +32,12 @@ void LoadQtTexts(Language language) {
   std::unique_ptr<QTranslator>& qtTexts = AppContext().m_pQtTexts;
   if (qtTexts) QCoreApplication::removeTranslator(qtTexts.get());
   qtTexts.reset();
-  if (language != Language::Chinese) return;
+  // Qt's own texts are English unless Qt has them in the language.
+  static constexpr PerLanguage<const char*> kQtTexts{"", "qtbase_zh_CN"};
+  if (*kQtTexts.Form(language) == '\0') return;
   auto translator = std::make_unique<QTranslator>();
-  if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  if (translator->load(QString::fromUtf8(kQtTexts.Form(language)),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(translator.get());
     qtTexts = std::move(translator);
   }
@@ -43,11 +46,11 @@ void LoadQtTexts(Language language) {
 bool LanguageModuleLoaded() { return Module() != nullptr; }
 
 QString ResourceText(const std::string& key) {
-  if (Module()) {
+  if (Module() && !PseudoTextsOn()) {
     const QString text = Module()->translate(kResourceContext, key.c_str());
     if (!text.isEmpty()) return text;
   }
-  if (const char* english = EnglishResourceText(key)) return QString::fromUtf8(english);
+  if (const LangText* text = ResourceCatalogueText(key)) return LangString(*text);
   return FromStd(key);
 }
 

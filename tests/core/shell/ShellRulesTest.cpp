@@ -301,7 +301,7 @@ TEST(ResourceTable, KeysAndPrompts) {
   EXPECT_EQ(DialogItemKey(132, 1007, 0), "dialog132.1007.item0");
 
   std::set<std::string> keys;
-  for (const ResourceEntry& entry : EnglishResources()) EXPECT_TRUE(keys.insert(entry.key).second) << entry.key;
+  for (const ResourceEntry& entry : ResourceCatalogue()) EXPECT_TRUE(keys.insert(entry.key).second) << entry.key;
   EXPECT_STREQ(EnglishResourceText(StringKey(Res::kStrDataCleared)), "All data will be Cleared!");
   EXPECT_STREQ(EnglishResourceText(StringKey(Res::kStrCaution)), "Caution");
   EXPECT_EQ(EnglishResourceText("string1"), nullptr);

@@ -172,17 +172,17 @@ void HelpTest::languageModules() {
   QVERIFY(translator.load(QString::fromStdString(BuildProgramFolder()) + module));
   const bool english = module == QStringLiteral("English.qm");
   int cjk = 0;
-  for (const ResourceEntry& entry : EnglishResources()) {
+  for (const ResourceEntry& entry : ResourceCatalogue()) {
     const QString text = translator.translate("Resources", entry.key);
     QVERIFY2(!text.isEmpty(), entry.key);
-    if (english) QCOMPARE(text, QString::fromUtf8(entry.english));
+    if (english) QCOMPARE(text, QString::fromUtf8(entry.text.Form(Language::English)));
     for (QChar c : text) cjk += c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF ? 1 : 0;
   }
   QCOMPARE(cjk > 0, !english);
   // The texts programcli prints too are the core's, word for word.
-  for (const CoreResource& core : CoreResources())
+  for (const ResourceEntry& core : ResourceCatalogue())
     QCOMPARE(translator.translate("Resources", core.key),
-             QString::fromUtf8(core.text(english ? Language::English : Language::Chinese)));
+             QString::fromUtf8(core.text.Form(english ? Language::English : Language::Chinese)));
 }
 
 QTEST_MAIN(HelpTest)

@@ -94,7 +94,7 @@ void StartupTest::languageVariants() {
   if (!extraModule.isEmpty()) shell.CopyFromBuild("English.qm", extraModule.toStdString());
   QVERIFY(shell.Start());
   QCOMPARE(g_strLanguage, language.toStdString());
-  QCOMPARE(g_bChinese, chinese);
+  QCOMPARE(g_language == Language::Chinese, chinese);
   QCOMPARE(QString::fromStdString(g_strHelpFile), helpFile);
   QCOMPARE(g_strAppDir, shell.Folder());
   QVERIFY(shell.messages.empty());

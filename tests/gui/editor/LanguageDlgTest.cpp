@@ -148,7 +148,7 @@ void LanguageDlgTest::readOnlyFolderKeepsTheChoiceForTheUser() {
 
   QVERIFY(shell.Restart());
   QCOMPARE(g_strLanguage, std::string("Chinese"));
-  QVERIFY(g_bChinese);
+  QVERIFY(g_language == Language::Chinese);
 }
 
 void LanguageDlgTest::languageCommandNeedsShowLang() {
