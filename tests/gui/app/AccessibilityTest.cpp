@@ -28,6 +28,7 @@
 #include "gui/editor/ViewProfile.h"
 #include "gui/shell/AppGlobals.h"
 #include "gui/widgets/MSFlexGrid.h"
+#include "support/CommandDialogs.h"
 #include "support/ShellFixture.h"
 
 // Qt sends no accessibility event, not even to an update handler, until the
@@ -49,9 +50,6 @@ class QGuiApplicationPrivate {
 };
 
 namespace {
-
-constexpr int kPasswordDialog = -1;  // Ctrl+F11's, which has no command
-constexpr int kHelpWindow = -2;      // F1's, which has no command
 
 struct Found {
   QStringList unnamed;  // "role path" of each focusable control without a name
@@ -182,46 +180,13 @@ void AccessibilityTest::namedControls() {
     return;
   }
 
-  if (command == kHelpWindow) {
-    CHelpWindow help(frame);
-    help.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&help));
-    const Found found = WalkWindow(&help);
-    QVERIFY2(found.unnamed.isEmpty(), qPrintable(found.unnamed.join(", ")));
-    return;
-  }
-  g_bServiceMode = command != kPasswordDialog;
-  bool walked = false;
-  auto walk = [&](QDialog& dialog) {
-    dialog.show();
-    if (!QTest::qWaitForWindowExposed(&dialog)) return int(QDialog::Rejected);
-    const Found found = WalkWindow(&dialog);
-    walked = true;
-    [&] { QVERIFY2(found.unnamed.isEmpty(), qPrintable(dialog.windowTitle() + ": " + found.unnamed.join(", "))); }();
-    dialog.hide();
-    return int(QDialog::Rejected);
-  };
-  shell.modal = walk;
-  if (command == Cmd::kFileCompare) {
-    RadioImage other = BuiltInDefaults();
-    other[0x20] = 0x12;  // channel 2 and an option differ
-    other[ImageMap::kProductBand] = 1;
-    shell.Write("other.dat", DataFileBytes(other));
-    shell.fileNames.push_back(QString::fromStdString(shell.FilePath("other.dat")));
-  }
-  if (command == kPasswordDialog) {
-    frame->UnlockService();
-  } else {
-    frame->OnCommand(command);
-  }
-  if (command == Cmd::kRead) {
-    // The progress window is not modal to the program: it stays open.
-    auto* progress = frame->findChild<CProgressDlg*>();
-    QVERIFY(progress != nullptr);
-    walk(*progress);
-    progress->reject();
-  }
-  QVERIFY(walked);
+  QStringList unnamed;
+  const bool shown = ShowCommandDialogs(shell, command, [&](QWidget& window) {
+    const Found found = WalkWindow(&window);
+    if (!found.unnamed.isEmpty()) unnamed << window.windowTitle() + ": " + found.unnamed.join(", ");
+  });
+  QVERIFY(shown);
+  QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("; ")));
 }
 
 void AccessibilityTest::announcements_data() {

@@ -33,13 +33,12 @@
 #include "gui/editor/ViewProfile.h"
 #include "gui/shell/AppGlobals.h"
 #include "gui/widgets/MSFlexGrid.h"
+#include "support/CommandDialogs.h"
 #include "support/ShellFixture.h"
 
 namespace {
 
 constexpr int kMainWindow = 0;
-constexpr int kPasswordDialog = -1;  // Ctrl+F11's, which has no command
-constexpr int kHelpWindow = -2;      // F1's, which has no command
 
 // What is left of `text` once the catalogue's texts and the data are taken
 // out; empty when every word came from the catalogue.
@@ -160,42 +159,8 @@ void PseudoTextsTest::everyTextFromTheCatalogue() {
     QVERIFY(view != nullptr);
     std::unique_ptr<QMenu> context(view->ChannelCommands().ContextMenu(view));
     CheckActions("context menu", context->actions(), found);
-  } else if (command == kHelpWindow) {
-    CHelpWindow help(frame);
-    help.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&help));
-    found = UnwrappedTexts(&help);
   } else {
-    g_bServiceMode = command != kPasswordDialog;
-    bool walked = false;
-    auto walk = [&](QDialog& dialog) {
-      dialog.show();
-      if (!QTest::qWaitForWindowExposed(&dialog)) return int(QDialog::Rejected);
-      found << UnwrappedTexts(&dialog);
-      walked = true;
-      dialog.hide();
-      return int(QDialog::Rejected);
-    };
-    shell.modal = walk;
-    if (command == Cmd::kFileCompare) {
-      RadioImage other = BuiltInDefaults();
-      other[0x20] = 0x12;  // channel 2 and an option differ
-      other[ImageMap::kProductBand] = 1;
-      shell.Write("other.dat", DataFileBytes(other));
-      shell.fileNames.push_back(QString::fromStdString(shell.FilePath("other.dat")));
-    }
-    if (command == kPasswordDialog) {
-      frame->UnlockService();
-    } else {
-      frame->OnCommand(command);
-    }
-    if (command == Cmd::kRead) {
-      auto* progress = frame->findChild<CProgressDlg*>();
-      QVERIFY(progress != nullptr);
-      walk(*progress);
-      progress->reject();
-    }
-    QVERIFY(walked);
+    QVERIFY(ShowCommandDialogs(shell, command, [&](QWidget& window) { found << UnwrappedTexts(&window); }));
   }
   for (const MessageRequest& message : shell.messages) {
     Check("message caption", message.caption, found);
