@@ -12,6 +12,21 @@
 #include "gui/editor/ProgressDlg.h"
 #include "gui/shell/AppGlobals.h"
 
+const std::vector<std::pair<const char*, int>>& CommandDialogList() {
+  static const std::vector<std::pair<const char*, int>> list = {{"Product Information", Cmd::kProductInformation},
+                                                                {"Optional Features", Cmd::kOptionalFeatures},
+                                                                {"Com Setup", Cmd::kComSetup},
+                                                                {"Language", Cmd::kLanguage},
+                                                                {"About", Cmd::kAppAbout},
+                                                                {"Progress", Cmd::kRead},
+                                                                {"Password", kPasswordDialog},
+                                                                {"Power Adjustment", Cmd::kPowerAdjust},
+                                                                {"Parameter Adjustment", Cmd::kParamAdjust},
+                                                                {"Compare With", Cmd::kFileCompare},
+                                                                {"Help", kHelpWindow}};
+  return list;
+}
+
 bool ShowCommandDialogs(ShellFixture& shell, int command, const std::function<void(QWidget&)>& look) {
   CMainFrame* frame = shell.Frame();
   bool shown = false;

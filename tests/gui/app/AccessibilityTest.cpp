@@ -143,18 +143,7 @@ void AccessibilityTest::namedControls_data() {
         << language << 0 << 1 << QString(chinese ? "接收频率，信道 3" : "Rx Frequency, channel 3");
     QTest::newRow(tag + " main window, a list")
         << language << 0 << 5 << QString(chinese ? "宽/窄，信道 3" : "W/N, channel 3");
-    for (const auto& [name, command] :
-         std::vector<std::pair<const char*, int>>{{"Product Information", Cmd::kProductInformation},
-                                                  {"Optional Features", Cmd::kOptionalFeatures},
-                                                  {"Com Setup", Cmd::kComSetup},
-                                                  {"Language", Cmd::kLanguage},
-                                                  {"About", Cmd::kAppAbout},
-                                                  {"Progress", Cmd::kRead},
-                                                  {"Password", kPasswordDialog},
-                                                  {"Power Adjustment", Cmd::kPowerAdjust},
-                                                  {"Parameter Adjustment", Cmd::kParamAdjust},
-                                                  {"Compare With", Cmd::kFileCompare},
-                                                  {"Help", kHelpWindow}})
+    for (const auto& [name, command] : CommandDialogList())
       QTest::newRow(tag + " " + name) << language << command << 0 << QString();
   }
 }

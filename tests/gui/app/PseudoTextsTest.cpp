@@ -126,20 +126,8 @@ class PseudoTextsTest : public QObject {
 
 void PseudoTextsTest::everyTextFromTheCatalogue_data() {
   QTest::addColumn<int>("command");
-  for (const auto& [name, command] :
-       std::vector<std::pair<const char*, int>>{{"Main window", kMainWindow},
-                                                {"Product Information", Cmd::kProductInformation},
-                                                {"Optional Features", Cmd::kOptionalFeatures},
-                                                {"Com Setup", Cmd::kComSetup},
-                                                {"Language", Cmd::kLanguage},
-                                                {"About", Cmd::kAppAbout},
-                                                {"Progress", Cmd::kRead},
-                                                {"Password", kPasswordDialog},
-                                                {"Power Adjustment", Cmd::kPowerAdjust},
-                                                {"Parameter Adjustment", Cmd::kParamAdjust},
-                                                {"Compare With", Cmd::kFileCompare},
-                                                {"Help", kHelpWindow}})
-    QTest::newRow(name) << command;
+  QTest::newRow("Main window") << kMainWindow;
+  for (const auto& [name, command] : CommandDialogList()) QTest::newRow(name) << command;
 }
 
 void PseudoTextsTest::everyTextFromTheCatalogue() {
