@@ -37,7 +37,7 @@ bool ParseLangOption(const char* verb, const std::string& value, Language& langu
     language = *named;
     return true;
   }
-  UsageError(verb, "--lang takes English or Chinese, not '" + value + "'");
+  UsageError(verb, "--lang takes " + LanguageNameList(" or ") + ", not '" + value + "'");
   return false;
 }
 

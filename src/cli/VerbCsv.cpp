@@ -83,7 +83,7 @@ int RunImportCsv(const Args& args) {
   if (!cli.Parse(args, {{"output", 'o', true}, {"band", 0, true}, {"lang", 0, true}, {"help", 'h', false}}, error))
     return UsageError("import-csv", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp("programcli import-csv FILE.dat IN.csv -o NEW.dat [--band LOW-HIGH] [--lang English|Chinese]",
+    return PrintVerbHelp("programcli import-csv FILE.dat IN.csv -o NEW.dat [--band LOW-HIGH] [--lang {languages}]",
                          "Replaces the channel table of FILE.dat by the channels of a CSV channel\n"
                          "list and writes the result to NEW.dat; the options and every byte outside\n"
                          "the channels stay as they are.\n"
@@ -109,7 +109,7 @@ int RunImportCsv(const Args& args) {
                          "  -o, --output NEW.dat    the data file to write (may be FILE.dat itself)\n"
                          "      --band LOW-HIGH     the band: two whole numbers of MHz, LOW below HIGH\n"
                          "                          (400-470 accepts 400.00000 to 471.00000 MHz)\n"
-                         "      --lang English|Chinese  the language of the report (default English)\n"
+                         "      --lang {languages}  the language of the report (default English)\n"
                          "  -h, --help              this help\n");
   }
   if (cli.Positionals().size() != 2)

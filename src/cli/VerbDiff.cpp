@@ -47,7 +47,7 @@ int RunDiff(const Args& args) {
   std::string error;
   if (!cli.Parse(args, {{"lang", 0, true}, {"help", 'h', false}}, error)) return UsageError("diff", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp("programcli diff A.dat B.dat [--lang English|Chinese]",
+    return PrintVerbHelp("programcli diff A.dat B.dat [--lang {languages}]",
                          "Prints what differs between the images of two data files: the channels\n"
                          "that differ as the channel table shows them (A's cells, \"|\", B's cells),\n"
                          "the options that differ by the names show and set use (NAME, tab, A's value,\n"
@@ -55,7 +55,7 @@ int RunDiff(const Args& args) {
                          "differs (one the table and the options do not show) as address ranges\n"
                          "with A's and B's bytes in hex. Cells are separated by one tab. Exit status\n"
                          "0 when the images are the same, 1 when they differ.",
-                         "  --lang English|Chinese  the language of the texts (default English)\n"
+                         "  --lang {languages}  the language of the texts (default English)\n"
                          "  -h, --help              this help\n");
   }
   Language language = Language::English;

@@ -11,13 +11,19 @@
 #include "core/files/ProgramVersion.h"
 #include "core/files/RegularFile.h"
 #include "core/files/SafeFileWrite.h"
+#include "core/lang/AnyLanguage.h"
 #include "core/os/SaveTarget.h"
 
 int PrintVerbHelp(const char* usage, const char* description, const char* options) {
   const std::string line = usage;
   const std::string who = line.substr(0, line.find(' ', line.find(' ') + 1));
-  return WriteToStdout(who,
-                       "usage: " + line + "\n\n" + description + "\n\noptions:\n" + options + "\n" + ExitStatusHelp());
+  std::string help = "usage: " + line + "\n\n" + description + "\n\noptions:\n" + options + "\n" + ExitStatusHelp();
+  // "--lang {languages}": the names --lang takes, so a language added is listed.
+  const std::string languages = LanguageNameList("|");
+  for (std::size_t at = help.find(kLanguagesPlaceholder); at != std::string::npos;
+       at = help.find(kLanguagesPlaceholder, at + languages.size()))
+    help.replace(at, std::strlen(kLanguagesPlaceholder), languages);
+  return WriteToStdout(who, help);
 }
 
 namespace {

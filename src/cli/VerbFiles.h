@@ -9,7 +9,9 @@
 #include "core/radio/RadioImage.h"
 
 // usage ("programcli VERB ..."), a description, the options, then the exit
-// status table; to stdout, as WriteOutput writes.
+// status table; to stdout, as WriteOutput writes. Each kLanguagesPlaceholder
+// becomes the names --lang takes ("English|Chinese").
+inline constexpr const char* kLanguagesPlaceholder = "{languages}";
 int PrintVerbHelp(const char* usage, const char* description, const char* options);
 
 // On failure, prints "programcli VERB: ..." to stderr (in Chinese when

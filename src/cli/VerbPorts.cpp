@@ -15,11 +15,11 @@ int RunPorts(const Args& args) {
   std::string error;
   if (!cli.Parse(args, {{"help", 'h', false}, {"lang", 0, true}}, error)) return UsageError("ports", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp("programcli ports [--lang English|Chinese]",
+    return PrintVerbHelp("programcli ports [--lang {languages}]",
                          "Lists COM1 to COM16 with the device each one is (a [Ports] entry\n"
                          "in Program.ini wins over the default) and whether it can be opened\n"
                          "for exclusive use now; when not, why.",
-                         "      --lang English|Chinese  the language of the states (default English)\n"
+                         "      --lang {languages}  the language of the states (default English)\n"
                          "  -h, --help                  this text\n");
   }
   if (!cli.Positionals().empty()) return UsageError("ports", "unexpected argument '" + cli.Positionals()[0] + "'");

@@ -60,12 +60,12 @@ int RunPrint(const Args& args) {
                  error))
     return UsageError("print", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp("programcli print FILE.dat -o REPORT.pdf [--lang English|Chinese] [--owner TEXT]",
+    return PrintVerbHelp("programcli print FILE.dat -o REPORT.pdf [--lang {languages}] [--owner TEXT]",
                          "Writes the printout of a data file as a PDF on A4 paper: page 1 the seven\n"
                          "options, then the channels in use, eight to a page, each page with the owner\n"
                          "text and its page number at the foot. Needs no display.",
                          "  -o, --output REPORT.pdf  the PDF to write (replaced if it exists)\n"
-                         "  --lang English|Chinese   the language of the texts (default English)\n"
+                         "  --lang {languages}   the language of the texts (default English)\n"
                          "  --owner TEXT             the owner text at the foot of each page (default\n"
                          "                           \"Copyrights Owner\" of the language's section of\n"
                          "                           Program.ini beside the program)\n"

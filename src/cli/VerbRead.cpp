@@ -50,7 +50,7 @@ int RunRead(const Args& args) {
   if (cli.Has("help")) {
     return PrintVerbHelp(
         "programcli read --port PORT [--port PORT...] -o FILE.dat|DIR/ [--base FILE.dat]\n"
-        "                       [--trace FILE] [--lang English|Chinese]",
+        "                       [--trace FILE] [--lang {languages}]",
         "Reads the radio's memory (0x000-0x3FA) into a data file. Bytes 0x3FB-0x3FF\n"
         "never travel over the link: they come from --base, else they are 0xFF.\n"
         "Nothing is written unless the whole read succeeded. Progress goes to\n"
@@ -75,7 +75,7 @@ int RunRead(const Args& args) {
         "      --base FILE.dat     a data file whose bytes fill what is not read\n"
         "      --trace FILE        every byte on the line, one line per burst (with\n"
         "                          several ports FILE gets -PORT before its extension)\n"
-        "      --lang English|Chinese  the language of the messages (default English)\n"
+        "      --lang {languages}  the language of the messages (default English)\n"
         "  -h, --help              this help\n");
   }
   if (!cli.Positionals().empty()) return UsageError("read", "unexpected argument '" + cli.Positionals()[0] + "'");

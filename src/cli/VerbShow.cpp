@@ -36,7 +36,7 @@ int RunShow(const Args& args) {
   std::string error;
   if (!cli.Parse(args, {{"lang", 0, true}, {"help", 'h', false}}, error)) return UsageError("show", error);
   if (cli.Has("help")) {
-    return PrintVerbHelp("programcli show FILE.dat [--lang English|Chinese]",
+    return PrintVerbHelp("programcli show FILE.dat [--lang {languages}]",
                          "Prints the channel table of a data file as the channel window shows it: a\n"
                          "line of the nine column titles, then sixteen rows, cells separated by one\n"
                          "tab. Then a blank line and the seven option lines of the printout (label,\n"
@@ -44,7 +44,7 @@ int RunShow(const Args& args) {
                          "by the names programcli set takes: the list entry the Optional Features\n"
                          "dialog shows, or the byte as (0xNN) when it shows none, and the model and\n"
                          "band named by Program.ini beside the program.",
-                         "  --lang English|Chinese  the language of the texts (default English)\n"
+                         "  --lang {languages}  the language of the texts (default English)\n"
                          "  -h, --help              this help\n");
   }
   Language language = Language::English;

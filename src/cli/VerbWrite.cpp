@@ -58,7 +58,7 @@ int RunWrite(const Args& args) {
   if (cli.Has("help")) {
     return PrintVerbHelp(
         "programcli write --port PORT [--port PORT...] FILE.dat [--verify] [--service PASSWORD]\n"
-        "                        [--raw] [--trace FILE] [--lang English|Chinese]",
+        "                        [--raw] [--trace FILE] [--lang {languages}]",
         "Writes a data file's image into the radio: 0x000-0x2FF and 0x320-0x3DF,\n"
         "leaving the radio's parameter area and power table as they are. With the\n"
         "service password it writes 0x000-0x3FA, those areas included; a wrong\n"
@@ -88,7 +88,7 @@ int RunWrite(const Args& args) {
         "                          channel table and the band check (for experts)\n"
         "      --trace FILE        every byte on the line, one line per burst (with\n"
         "                          several ports FILE gets -PORT before its extension)\n"
-        "      --lang English|Chinese  the language of the messages (default English)\n"
+        "      --lang {languages}  the language of the messages (default English)\n"
         "  -h, --help              this help\n");
   }
   if (cli.Positionals().size() != 1) return UsageError("write", "give exactly one FILE.dat");

@@ -29,3 +29,11 @@ std::vector<Form> EveryForm(FormOf formOf) {
   for (Language language : kLanguages) forms.emplace_back(formOf(language));
   return forms;
 }
+
+// Every language's name as "Program.ini" and --lang spell it, joined by
+// `between` ("English|Chinese").
+inline std::string LanguageNameList(const std::string& between) {
+  std::string list;
+  for (Language language : kLanguages) list += (list.empty() ? "" : between) + LanguageName(language);
+  return list;
+}
