@@ -24,3 +24,14 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPROGRAM_SANITIZE=ON -DPROGRAM_
 cmake --build "$build" -j"$jobs"
 echo "Random tests use seed $PROGRAM_TEST_SEED; PROGRAM_TEST_SEED=$PROGRAM_TEST_SEED ./test.sh replays them."
 ctest --test-dir "$build" --output-on-failure -j"$jobs" "$@"
+
+# The build without the window, as the Windows one is made: programcli must
+# stand whole without it. No sanitizer (the build above runs the same core
+# under them) and the same ccache, so it costs little beside the first.
+nogui=${NOGUI_BUILD_DIR:-build-nogui}
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B "$nogui" -DCMAKE_BUILD_TYPE=Debug -DPROGRAM_BUILD_GUI=OFF -DPROGRAM_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+cmake --build "$nogui" -j"$jobs"
+echo "The build without the window: its core and programcli tests."
+ctest --test-dir "$nogui" --output-on-failure -j"$jobs" -LE package "$@"
