@@ -50,6 +50,9 @@ int main(int argc, char** argv) {
   for (const Verb& v : kVerbs) {
     if (verb == v.name) return v.run(Args(argv + 2, argv + argc));
   }
+#ifndef PROGRAM_PRINT_VERB
+  if (verb == "print") return RunPrintAbsent(Args(argv + 2, argv + argc));
+#endif
   std::fprintf(stderr, "programcli: unknown verb '%s' (try programcli --help)\n", verb.c_str());
   return kExitUsage;
 }
