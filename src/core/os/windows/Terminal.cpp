@@ -33,3 +33,5 @@ InputByte ReadStandardInputByte(char& c) {
     if (c != '\r') return InputByte::Read;  // a console line ends in CR LF
   }
 }
+
+void UseUtf8Console() { ::SetConsoleOutputCP(CP_UTF8); }
