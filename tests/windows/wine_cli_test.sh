@@ -1,19 +1,14 @@
 #!/bin/sh
 # wine_cli_test.sh LINUX_PROGRAMCLI WINDOWS_OUT_DIR
 # The Windows programcli (tools/build-windows.sh WINDOWS_OUT_DIR) run under
-# wine must answer new, set and show on a data file with a Chinese name as
+# wine must answer new, set, show and diff on a data file with a Chinese name as
 # the Linux build does: the same files byte for byte, the same text once the
 # CRs of the Windows console are taken out. Exit 77 (skipped) without wine or
 # without the Windows build.
 set -u
 linux=$1
 out=$2
-command -v wine >/dev/null 2>&1 || { echo "wine is not installed"; exit 77; }
-[ -f "$out/programcli.exe" ] || { echo "no $out/programcli.exe: run tools/build-windows.sh $out"; exit 77; }
-
-# A prefix of our own, made once: making one takes wine some seconds.
-export WINEPREFIX="${WINE_TEST_PREFIX:-$out/wineprefix}" WINEDEBUG=-all LC_ALL=C.UTF-8
-[ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1
+. "$(dirname "$0")/wine_prefix.sh"
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/linux" "$work/windows"
@@ -46,6 +41,8 @@ set|set $name squelch=5 voice=english vox=on
 show|show $name
 show-chinese|show $name --lang Chinese
 set-refused|set $name squelch=12
+other|new -o other.dat
+diff|diff other.dat $name
 STEPS
-[ $failed = 0 ] && echo "wine: new, set and show match the Linux build"
+[ $failed = 0 ] && echo "wine: new, set, show and diff match the Linux build"
 exit $failed

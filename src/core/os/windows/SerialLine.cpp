@@ -100,7 +100,7 @@ std::size_t CSerialLine::Write(const std::uint8_t* data, std::size_t n) {
 }
 
 void CSerialLine::Purge() {
-  if (m_fd >= 0) ::PurgeComm(HandleOf(m_fd), PURGE_RXABORT | PURGE_RXCLEAR | PURGE_TXABORT | PURGE_TXCLEAR);
+  if (m_fd >= 0) ::PurgeComm(HandleOf(m_fd), PURGE_RXCLEAR | PURGE_TXCLEAR);
 }
 
 void CSerialLine::Close() {
