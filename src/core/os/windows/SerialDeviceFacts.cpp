@@ -1,5 +1,7 @@
 #include "core/os/SerialDeviceFacts.h"
 
+#include <cerrno>
+
 #include "core/os/windows/WinText.h"
 
 PortDevice DescribePortDevice(const std::string& path, const DeviceRoots&) {
@@ -14,7 +16,9 @@ PortDevice DescribePortDevice(const std::string& path, const DeviceRoots&) {
     device.present = ::QueryDosDeviceW(Wide(name).c_str(), target, sizeof target / sizeof target[0]) != 0 ||
                      ::GetLastError() == ERROR_INSUFFICIENT_BUFFER;
   } else {
-    device.present = ::GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    // A device reached through a path may refuse a look at its attributes;
+    // only "nothing there" makes it missing.
+    device.present = ::GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES || LastErrno() != ENOENT;
   }
   return device;
 }
