@@ -25,4 +25,3 @@ struct PortDevice {
 // Linux: the sysfs tree and /dev/serial/by-id. Windows: the path and whether
 // the system knows the device, nothing more.
 PortDevice DescribePortDevice(const std::string& path, const DeviceRoots& roots = DeviceRoots());
-

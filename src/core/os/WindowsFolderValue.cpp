@@ -13,8 +13,8 @@ std::string FolderFromWindowsValue(const std::string& value) {
   const bool drive = folder.size() >= 3 && IsDriveLetter(folder[0]) && folder[1] == ':' && folder[2] == '/';
   // A server's name follows the two slashes; '?' and '.' there are the
   // system's device names, no folders.
-  const bool share = folder.size() >= 3 && folder.compare(0, 2, "//") == 0 && folder[2] != '/' &&
-                     folder[2] != '?' && folder[2] != '.';
+  const bool share =
+      folder.size() >= 3 && folder.compare(0, 2, "//") == 0 && folder[2] != '/' && folder[2] != '?' && folder[2] != '.';
   if (!drive && !share) return {};
   if (folder.back() != '/') folder += '/';
   return folder;

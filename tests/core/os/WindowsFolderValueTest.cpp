@@ -14,7 +14,7 @@ TEST(FolderFromWindowsValue, AbsoluteFoldersWithSlashesElseNone) {
       {"\\\\server\\home\\li", "//server/home/li/"},
       {"", ""},
       {"AppData", ""},
-      {"C:AppData", ""},  // the drive's current folder
+      {"C:AppData", ""},    // the drive's current folder
       {"\\Users\\li", ""},  // the current drive
       {"1:\\x", ""},
       {"\\\\?\\C:\\Users\\li", ""},

@@ -4,9 +4,7 @@
 
 std::string SystemPortDevice(int n) { return n >= 1 ? "\\\\.\\COM" + std::to_string(n) : ""; }
 
-bool IsDevicePathArgument(const std::string& argument) {
-  return argument.find_first_of("/\\") != std::string::npos;
-}
+bool IsDevicePathArgument(const std::string& argument) { return argument.find_first_of("/\\") != std::string::npos; }
 
 std::vector<std::string> SystemSerialPortNames() {
   std::vector<std::string> names;
@@ -22,8 +20,8 @@ std::vector<std::string> SystemSerialPortNames() {
     wchar_t data[64];
     DWORD dataSize = sizeof data;
     DWORD type = 0;
-    const LONG result = ::RegEnumValueW(key, index, valueName, &nameLength, nullptr, &type,
-                                        reinterpret_cast<BYTE*>(data), &dataSize);
+    const LONG result =
+        ::RegEnumValueW(key, index, valueName, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataSize);
     if (result == ERROR_NO_MORE_ITEMS) break;
     if (result != ERROR_SUCCESS || type != REG_SZ) continue;
     // The stored string need not end in a zero.
