@@ -2,7 +2,8 @@
 # wine_cli_test.sh LINUX_PROGRAMCLI WINDOWS_OUT_DIR
 # The Windows programcli (tools/build-windows.sh WINDOWS_OUT_DIR) run under
 # wine must answer new, set, show and diff on a data file with a Chinese name as
-# the Linux build does: the same files byte for byte, the same text once the
+# the Linux build does: the same files byte for byte (one holding every
+# byte value), the same text once the
 # CRs of the Windows console are taken out. Exit 77 (skipped) without wine or
 # without the Windows build.
 set -u
@@ -12,6 +13,12 @@ out=$2
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/linux" "$work/windows"
+# A data file holding every byte value, 0x1A and CR LF among them: a file
+# read or written as text would lose or change some.
+"$linux" new -o "$work/new.dat" >/dev/null
+{ head -c 16 "$work/new.dat"; i=0; while [ $i -lt 4 ]; do printf "$(printf '\\%03o' $(seq 0 255))"; i=$((i + 1)); done; } >"$work/bytes.dat"
+cp "$work/bytes.dat" "$work/linux/"
+cp "$work/bytes.dat" "$work/windows/"
 
 name=测试.dat
 failed=0
@@ -31,8 +38,8 @@ while IFS='|' read -r step args; do
     diff "$work/linux.$step.out" "$work/windows.$step.out" | head -20
     failed=1
   fi
-  if ! cmp -s "$work/linux/$name" "$work/windows/$name"; then
-    echo "FAIL $step: $name differs between the builds"
+  if ! diff -r "$work/linux" "$work/windows" >/dev/null; then
+    echo "FAIL $step: the builds left other files"
     failed=1
   fi
 done <<STEPS
@@ -41,6 +48,8 @@ set|set $name squelch=5 voice=english vox=on
 show|show $name
 show-chinese|show $name --lang Chinese
 set-refused|set $name squelch=12
+every-byte|set bytes.dat squelch=5
+show-every-byte|show bytes.dat
 other|new -o other.dat
 diff|diff other.dat $name
 STEPS

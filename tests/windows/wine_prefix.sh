@@ -5,6 +5,8 @@
 # wine some seconds.
 command -v wine >/dev/null 2>&1 || { echo "wine is not installed"; exit 77; }
 [ -f "$out/programcli.exe" ] || { echo "no $out/programcli.exe: run tools/build-windows.sh $out"; exit 77; }
+# wine takes only an absolute prefix.
+out=$(cd "$out" && pwd)
 export WINEPREFIX="${WINE_TEST_PREFIX:-$out/wineprefix}" WINEDEBUG=-all LC_ALL=C.UTF-8
 wine_com1=$out/com1
 if [ "$(cat "$WINEPREFIX/com1-link" 2>/dev/null)" != "$wine_com1" ]; then
@@ -16,6 +18,8 @@ if [ "$(cat "$WINEPREFIX/com1-link" 2>/dev/null)" != "$wine_com1" ]; then
   wineserver -k
   echo "$wine_com1" >"$WINEPREFIX/com1-link"
 fi
-# The server, started here apart from any test output: one started by a wine
-# program would hold that program's output open for seconds after it ended.
+# The server and wine's own services, started here apart from any test's
+# output: started by a program under test they would hold its output open
+# for seconds after it ended.
 wineserver -p10 </dev/null >/dev/null 2>&1
+wineboot </dev/null >/dev/null 2>&1
