@@ -5,7 +5,7 @@
 # its own: a read gives the same file byte for byte, a write leaves the same
 # memory in the radio, a silent radio gets the same message and exit status
 # in about the same time; a second program is refused the port while one
-# has it. Both builds run each step side by side. Exit 77 (skipped) without
+# has it, and Ctrl+C ends a wait as cancelled. Both builds run each step side by side. Exit 77 (skipped) without
 # wine or without the Windows build.
 set -u
 bin=$1
@@ -48,10 +48,12 @@ cli() {
   (
     cd "$work/$side" || exit 1
     if [ "$side" = linux ]; then
-      PROGRAM_PORT_COM1=$work/linux.port XDG_DATA_HOME=$work/linux-data "$bin/programcli" "$@"
+      PROGRAM_PORT_COM1=$work/linux.port XDG_DATA_HOME=$work/linux-data "$bin/programcli" "$@" &
     else
-      timeout 60 wine "$out/programcli.exe" "$@"
+      timeout 60 wine "$out/programcli.exe" "$@" &
     fi
+    echo $! >"$work/$side.$name.pid"
+    wait $!
     echo "exit $?"
   ) 2>&1 | tr -d '\r' >"$work/$side.$name.out"
   echo $(($(now_ms) - start)) >"$work/$side.$name.ms"
@@ -91,12 +93,14 @@ while IFS='|' read -r step radio args file; do
   done
   if [ "$step" = hold ]; then
     # While the first read waits for the silent radio, a second one asks for
-    # the same port.
+    # the same port; then Ctrl+C ends the first.
     for side in linux windows; do
       until [ -s "$work/$side.wire" ]; do sleep 0.05; done
       cli $side busy read --port COM1 -o busy.dat &
       runs="$runs $!"
     done
+    until [ -s "$work/linux.busy.out" ] && [ -e "$work/windows.busy.pid" ]; do sleep 0.05; done
+    for side in linux windows; do kill -INT "$(cat "$work/$side.hold.pid")"; done
   fi
   # shellcheck disable=SC2086 # the radios run on until stopped
   wait $runs
@@ -127,5 +131,5 @@ if grep -q "^exit 6" "$work/windows.busy.out"; then
 else
   echo "SKIP busy: wine gave COM1 to a second program, which Windows refuses"
 fi
-[ $failed = 0 ] && echo "wine: read, write and a silent radio match the Linux build ($windows_ms ms against $linux_ms ms)"
+[ $failed = 0 ] && echo "wine: read, write, a silent radio and Ctrl+C match the Linux build ($windows_ms ms against $linux_ms ms)"
 exit $failed
