@@ -1,11 +1,11 @@
 #!/bin/sh
 # wine_cli_test.sh LINUX_PROGRAMCLI WINDOWS_OUT_DIR
 # The Windows programcli (tools/build-windows.sh WINDOWS_OUT_DIR) run under
-# wine must answer new, set, show and diff on a data file with a Chinese name as
-# the Linux build does: the same files byte for byte (one holding every
-# byte value), the same text once the
-# CRs of the Windows console are taken out. Exit 77 (skipped) without wine or
-# without the Windows build.
+# wine must answer new, set, show and diff on a data file with a Chinese name
+# as the Linux build does: the same files byte for byte (one holding every
+# byte value), the same text once the CRs of the Windows console are taken
+# out. It must refuse to write over a device or a folder. Exit 77 (skipped)
+# without wine or without the Windows build.
 set -u
 linux=$1
 out=$2
@@ -53,5 +53,14 @@ show-every-byte|show bytes.dat
 other|new -o other.dat
 diff|diff other.dat $name
 STEPS
+# Names Windows keeps for devices, in any folder, and a folder: refused.
+for target in NUL COM1 aux.dat 'C:\windows'; do
+  said=$(cd "$work/windows" && wine "$out/programcli.exe" new -o "$target" 2>&1)
+  status=$?
+  case "$status $said" in
+    "3 programcli new: cannot write '$target': not a regular file"*) ;;
+    *) echo "FAIL new -o $target: exit $status, $said"; failed=1 ;;
+  esac
+done
 [ $failed = 0 ] && echo "wine: new, set, show and diff match the Linux build"
 exit $failed
