@@ -16,15 +16,6 @@ HANDLE OpenHeld(const std::string& path, DWORD disposition) {
 
 }  // namespace
 
-CLockFile& CLockFile::operator=(CLockFile&& other) noexcept {
-  if (this != &other) {
-    Release();
-    m_handle = other.m_handle;
-    other.m_handle = -1;
-  }
-  return *this;
-}
-
 OsError CLockFile::ClaimNew(const std::string& folder, const std::string& extension, std::string& path) {
   Release();
   static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
