@@ -22,6 +22,8 @@ build=${BUILD_DIR:-build-test}
 jobs=$(nproc)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPROGRAM_SANITIZE=ON -DPROGRAM_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$jobs"
+# programcli for Windows, which the wine tests run beside this build's.
+tools/build-windows.sh "$build/windows-out"
 echo "Random tests use seed $PROGRAM_TEST_SEED; PROGRAM_TEST_SEED=$PROGRAM_TEST_SEED ./test.sh replays them."
 ctest --test-dir "$build" --output-on-failure -j"$jobs" "$@"
 

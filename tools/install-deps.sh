@@ -63,6 +63,9 @@ test_packages=(
   # The core and programcli compiled for Windows, syntax only
   # (tools/check-windows-syntax.sh): nothing of the system may pass the seam.
   g++-mingw-w64-x86-64-posix
+  # programcli.exe (tools/build-windows.sh) run against the simulated radio.
+  wine
+  wine64
   # Numbers written and read the same under a comma-decimal locale: the test
   # runs under de_DE.UTF-8 and en_US.UTF-8, which it generates.
   locales

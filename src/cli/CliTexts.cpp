@@ -76,3 +76,7 @@ const LangText kPortWaiting = {"waiting", "等待"};
 const LangText kPortColumnTitle = {"Port", "端口"};
 const LangText kOutcomeColumnTitle = {"Outcome", "结果"};
 const LangText kTimeColumnTitle = {"Time", "用时"};
+
+const LangText kPrintNotBuilt = {
+    "print is not in this build of programcli: drawing the report needs the window's library; nothing was written",
+    "此版本的 programcli 不含 print：绘制报表需要窗口程序的库，没有写入任何内容"};

@@ -48,3 +48,6 @@ extern const LangText kPortWaiting;
 extern const LangText kPortColumnTitle;
 extern const LangText kOutcomeColumnTitle;
 extern const LangText kTimeColumnTitle;
+
+// print asked of a programcli built without the window's library, which draws the report.
+extern const LangText kPrintNotBuilt;

@@ -22,6 +22,8 @@ int RunDiff(const Args& args);
 // programcli's print verb runs that program (RunPrintHelper).
 int RunPrint(const Args& args);
 int RunPrintHelper(const Args& args);
+// Without the GUI: says that print is not in the build.
+int RunPrintAbsent(const Args& args);
 constexpr const char* kPrintHelperName = "programcli-print";
 int RunExportCsv(const Args& args);
 int RunImportCsv(const Args& args);

@@ -1,4 +1,5 @@
-// programcli ports: COM1-COM16, the device behind each, and whether it opens.
+// programcli ports: COM1-COM16 and the higher ports the system lists, the
+// device behind each, and whether it opens.
 #include <string>
 
 #include "cli/CliArgs.h"
@@ -8,6 +9,7 @@
 #include "cli/VerbFiles.h"
 #include "core/link/PortNames.h"
 #include "core/link/PortProbe.h"
+#include "core/os/SerialPortNames.h"
 #include "core/profile/ProfileFile.h"
 
 int RunPorts(const Args& args) {
@@ -16,9 +18,10 @@ int RunPorts(const Args& args) {
   if (!cli.Parse(args, {{"help", 'h', false}, {"lang", 0, true}}, error)) return UsageError("ports", error);
   if (cli.Has("help")) {
     return PrintVerbHelp("programcli ports [--lang {languages}]",
-                         "Lists COM1 to COM16 with the device each one is (a [Ports] entry\n"
-                         "in Program.ini wins over the default) and whether it can be opened\n"
-                         "for exclusive use now; when not, why.",
+                         "Lists COM1 to COM16, and on Windows every higher port the system\n"
+                         "lists, with the device each one is (a [Ports] entry in Program.ini\n"
+                         "wins over the default) and whether it can be opened for exclusive\n"
+                         "use now; when not, why.",
                          "      --lang {languages}  the language of the states (default English)\n"
                          "  -h, --help                  this text\n");
   }
@@ -28,7 +31,7 @@ int RunPorts(const Args& args) {
   CProfileFile profile;
   LoadProgramProfile(profile);
   std::string text;
-  for (int n = kFirstPort; n <= kLastPort; ++n) {
+  for (const int n : PortsToList(SystemSerialPortNames())) {
     const std::string device = DevicePathForPort(n, profile);
     std::string name = "COM" + std::to_string(n);
     name.resize(7, ' ');

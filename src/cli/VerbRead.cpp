@@ -64,13 +64,13 @@ int RunRead(const Args& args) {
         "\n"
         "Every complete read is also kept as a backup data file named after the\n"
         "time and the port, in $XDG_DATA_HOME/APPNAME/ (default\n"
-        "~/.local/share/APPNAME/, APPNAME from [Setup] of Program.ini); the newest\n"
-        "50 are kept. A backup that cannot be written is told and changes nothing\n"
-        "else.",
+        "~/.local/share/APPNAME/; on Windows %LOCALAPPDATA%\\APPNAME\\; APPNAME from\n"
+        "[Setup] of Program.ini); the newest 50 are kept. A backup that cannot be\n"
+        "written is told and changes nothing else.",
         "  -p, --port PORT         COM1-COM16 (through [Ports] in Program.ini, else\n"
         "                          COM1-4 /dev/ttyUSB0-3, COM5-8 /dev/ttyACM0-3,\n"
-        "                          COM9-16 /dev/ttyS0-7) or a device path; repeat\n"
-        "                          it for several radios\n"
+        "                          COM9-16 /dev/ttyS0-7; on Windows \\\\.\\COMn) or a\n"
+        "                          device path; repeat it for several radios\n"
         "  -o, --output FILE.dat   the data file to write; DIR/ for one file per port\n"
         "      --base FILE.dat     a data file whose bytes fill what is not read\n"
         "      --trace FILE        every byte on the line, one line per burst (with\n"

@@ -78,8 +78,8 @@ int RunWrite(const Args& args) {
         "on stdout. A failure on one port never stops the others.",
         "  -p, --port PORT         COM1-COM16 (through [Ports] in Program.ini, else\n"
         "                          COM1-4 /dev/ttyUSB0-3, COM5-8 /dev/ttyACM0-3,\n"
-        "                          COM9-16 /dev/ttyS0-7) or a device path; repeat\n"
-        "                          it for several radios\n"
+        "                          COM9-16 /dev/ttyS0-7; on Windows \\\\.\\COMn) or a\n"
+        "                          device path; repeat it for several radios\n"
         "      --verify            read back and compare after the write\n"
         "      --service PASSWORD  the service password: write the service areas too;\n"
         "                          - reads it from the first line of stdin, so that it\n"

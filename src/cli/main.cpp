@@ -1,12 +1,15 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "cli/ExitStatus.h"
 #include "cli/Verb.h"
 #include "cli/VerbFiles.h"
 #include "core/files/ProgramVersion.h"
 #include "core/os/ProcessSignals.h"
+#include "core/os/ProgramArguments.h"
+#include "core/os/Terminal.h"
 
 namespace {
 
@@ -39,17 +42,23 @@ std::string HelpText() {
 
 int main(int argc, char** argv) {
   SetUpProcessSignals();
-  if (argc < 2) {
+  UseUtf8Console();
+  const std::vector<std::string> words = ProgramArguments(argc, argv);
+  if (words.size() < 2) {
     std::fputs(HelpText().c_str(), stderr);
     return kExitUsage;
   }
-  const std::string verb = argv[1];
+  const std::string& verb = words[1];
+  const Args rest(words.begin() + 2, words.end());
   if (verb == "--help" || verb == "-h" || verb == "help") return WriteToStdout("programcli", HelpText());
   // An output that cannot be written is a file error, as for every verb.
   if (verb == "--version") return PrintVersion("programcli") == 0 ? kExitOk : kExitFileError;
   for (const Verb& v : kVerbs) {
-    if (verb == v.name) return v.run(Args(argv + 2, argv + argc));
+    if (verb == v.name) return v.run(rest);
   }
+#ifndef PROGRAM_PRINT_VERB
+  if (verb == "print") return RunPrintAbsent(rest);
+#endif
   std::fprintf(stderr, "programcli: unknown verb '%s' (try programcli --help)\n", verb.c_str());
   return kExitUsage;
 }

@@ -1,38 +1,13 @@
 #include "core/files/UserFolders.h"
 
-#include <cstdlib>
-
 #include "core/files/SafeFileWrite.h"
 #include "core/os/PrivateFolder.h"
-#include "core/os/UserAccount.h"
+#include "core/os/UserBaseFolders.h"
 
-namespace {
-
-std::string HomeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home && *home == '/') return home;
-  // No usable $HOME (a service, a bare environment): the password entry.
-  return AccountHomeFolder();
-}
-
-std::string WithSlash(std::string path) {
-  if (path.empty() || path.back() != '/') path += '/';
-  return path;
-}
-
-std::string XdgFolder(const char* variable, const char* fallbackBelowHome) {
-  const char* value = std::getenv(variable);
-  if (value && *value == '/') return WithSlash(value);
-  const std::string home = HomeFolder();
-  return home.empty() ? home : WithSlash(home) + fallbackBelowHome;
-}
-
-}  // namespace
-
-std::string UserConfigFolder() { return XdgFolder("XDG_CONFIG_HOME", ".config/"); }
-std::string UserDataFolder() { return XdgFolder("XDG_DATA_HOME", ".local/share/"); }
-std::string UserCacheFolder() { return XdgFolder("XDG_CACHE_HOME", ".cache/"); }
-std::string UserStateFolder() { return XdgFolder("XDG_STATE_HOME", ".local/state/"); }
+std::string UserConfigFolder() { return UserBaseFolder(UserFolderKind::Config); }
+std::string UserDataFolder() { return UserBaseFolder(UserFolderKind::Data); }
+std::string UserCacheFolder() { return UserBaseFolder(UserFolderKind::Cache); }
+std::string UserStateFolder() { return UserBaseFolder(UserFolderKind::State); }
 
 std::string ApplicationFolderName(const std::string& appName) {
   std::string name;

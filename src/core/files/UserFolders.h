@@ -6,16 +6,17 @@
 // named after the application.
 #include <string>
 
-// $XDG_CONFIG_HOME, else $HOME/.config (the password entry's home without
-// $HOME); with a trailing '/'. Empty, as are the two below, when no home is
-// known: another user could make a shared folder's place first.
+// The system's base folder of each kind, with a trailing '/' (see
+// core/os/UserBaseFolders.h): on Linux $XDG_CONFIG_HOME, else $HOME/.config
+// (the password entry's home without $HOME); on Windows %APPDATA%. Empty, as
+// are the three below, when no home is known: another user could make a
+// shared folder's place first. A relative value counts as unset.
 std::string UserConfigFolder();
-// $XDG_DATA_HOME, else $HOME/.local/share; with a trailing '/'. A relative
-// $XDG_DATA_HOME counts as unset, as the XDG rules say.
+// $XDG_DATA_HOME, else $HOME/.local/share; %LOCALAPPDATA% on Windows.
 std::string UserDataFolder();
-// $XDG_CACHE_HOME, else $HOME/.cache; with a trailing '/'.
+// $XDG_CACHE_HOME, else $HOME/.cache; %LOCALAPPDATA%\Temp on Windows.
 std::string UserCacheFolder();
-// $XDG_STATE_HOME, else $HOME/.local/state; with a trailing '/'.
+// $XDG_STATE_HOME, else $HOME/.local/state; %LOCALAPPDATA% on Windows.
 std::string UserStateFolder();
 
 // "AppName" of [Setup] as a folder name: "Program" when empty, and no '/' or

@@ -1,9 +1,12 @@
 #include "core/link/PortNames.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <iterator>
 
 #include "core/lang/AsciiText.h"
+#include "core/os/SerialPortNames.h"
 
 namespace {
 
@@ -64,9 +67,15 @@ std::optional<int> ParsePortName(const std::string& text) {
   return n;
 }
 
-std::string DefaultDevicePath(int n) {
-  if (n >= 1 && n <= 4) return "/dev/ttyUSB" + std::to_string(n - 1);
-  if (n >= 5 && n <= 8) return "/dev/ttyACM" + std::to_string(n - 5);
-  if (n >= 9 && n <= 16) return "/dev/ttyS" + std::to_string(n - 9);
-  return "";
+std::string DefaultDevicePath(int n) { return SystemPortDevice(n); }
+
+std::vector<int> PortsToList(const std::vector<std::string>& systemNames) {
+  std::vector<int> ports;
+  for (int n = kFirstPort; n <= kLastPort; ++n) ports.push_back(n);
+  std::vector<int> above;
+  for (const std::string& name : systemNames)
+    if (const std::optional<int> n = ParsePortName(name); n && *n > kLastPort) above.push_back(*n);
+  std::sort(above.begin(), above.end());
+  std::unique_copy(above.begin(), above.end(), std::back_inserter(ports));
+  return ports;
 }

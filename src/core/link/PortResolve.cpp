@@ -1,5 +1,6 @@
 // Kept apart from the name rules: only what resolves a port needs the profile.
 #include "core/link/PortNames.h"
+#include "core/os/SerialPortNames.h"
 #include "core/profile/ProfileFile.h"
 
 #include <cstdlib>
@@ -14,9 +15,10 @@ std::string DevicePathForPort(int n, const CProfileFile& profile) {
 }
 
 std::string ResolvePortArgument(const std::string& port, const CProfileFile& profile) {
-  // Any path, "./radio" as much as "/dev/ttyUSB0"; a bare word is a port
-  // name, so that "COM3" never turns into a file of the working folder.
-  if (port.find('/') != std::string::npos) return port;
-  const std::optional<int> n = ParsePortName(port);
-  return n ? DevicePathForPort(*n, profile) : "";
+  // A name first: on Windows "\\.\COM12" has the look of a path, yet
+  // [Ports] and the environment must still reach it.
+  if (const std::optional<int> n = ParsePortName(port)) return DevicePathForPort(*n, profile);
+  // Any path, "./radio" as much as "/dev/ttyUSB0"; a bare word is no path,
+  // so that "COM3x" never turns into a file of the working folder.
+  return IsDevicePathArgument(port) ? port : "";
 }

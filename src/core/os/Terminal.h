@@ -33,3 +33,7 @@ enum class InputByte {
 };
 // One byte of standard input, so that what follows a line stays unread.
 InputByte ReadStandardInputByte(char& c);
+
+// Text the program writes is UTF-8; a Windows console shows its own code
+// page unless told otherwise. Nothing to do where terminals take UTF-8.
+void UseUtf8Console();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/link/PortNames.h"
 #include "core/profile/ProfileFile.h"
@@ -79,6 +81,23 @@ TEST(DefaultDevicePath, UsbThenAcmThenBuiltInPorts) {
       {17, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(DefaultDevicePath(c.first), c.second) << c.first;
+}
+
+// COM1-COM16 always; above them each port the system lists, once, in order.
+TEST(PortsToList, TheSixteenThenTheSystemsHigherPorts) {
+  const std::pair<std::vector<std::string>, std::vector<int>> cases[] = {
+      {{}, {}},
+      {{"COM3", "COM16"}, {}},
+      {{"COM40", "COM17", "COM40"}, {17, 40}},
+      {{"\\\\.\\COM21", "com18"}, {18, 21}},
+      {{"LPT1", "COM0", "COMx", ""}, {}},
+  };
+  for (const auto& [listed, above] : cases) {
+    std::vector<int> expected;
+    for (int n = 1; n <= 16; ++n) expected.push_back(n);
+    expected.insert(expected.end(), above.begin(), above.end());
+    EXPECT_EQ(PortsToList(listed), expected) << ::testing::PrintToString(listed);
+  }
 }
 
 class PortResolution : public ::testing::Test {

@@ -23,15 +23,6 @@ bool IsFileAt(int fd, const std::string& path) {
 
 }  // namespace
 
-CLockFile& CLockFile::operator=(CLockFile&& other) noexcept {
-  if (this != &other) {
-    Release();
-    m_handle = other.m_handle;
-    other.m_handle = -1;
-  }
-  return *this;
-}
-
 OsError CLockFile::ClaimNew(const std::string& folder, const std::string& extension, std::string& path) {
   Release();
   for (int attempt = 0; attempt < 16; ++attempt) {

@@ -32,3 +32,5 @@ InputByte ReadStandardInputByte(char& c) {
   if (n == 1) return InputByte::Read;
   return n < 0 && errno == EINTR ? InputByte::Interrupted : InputByte::End;
 }
+
+void UseUtf8Console() {}

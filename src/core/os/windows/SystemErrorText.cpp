@@ -1,0 +1,5 @@
+#include <cstring>
+
+#include "core/os/OsError.h"
+
+std::string SystemErrorText(int code) { return std::strerror(code); }
