@@ -117,8 +117,12 @@ STEPS
 for file in got.dat radio.dat; do
   [ -f "$work/windows/$file" ] || { echo "FAIL: the Windows build left no $file"; failed=1; }
 done
+# Beside the Linux build's, the radio itself: what was read is its memory
+# (0x3FB-0x3FF, never read, are 0xFF there too), and the write changed it
+# (the channels go as the channel table sends them, so not byte for byte).
+cmp "$plan" "$work/windows/got.dat" || { echo "FAIL read: got.dat is not the radio's memory"; failed=1; }
 "$bin/programcli" diff "$plan" "$work/windows/radio.dat" >/dev/null
-[ $? = 1 ] || { echo "FAIL write: the radio's memory is not what was written"; failed=1; }
+[ $? = 1 ] || { echo "FAIL write: the radio's memory is as it was"; failed=1; }
 linux_ms=$(cat "$work/linux.silent.ms")
 windows_ms=$(cat "$work/windows.silent.ms")
 if [ "$windows_ms" -gt $((linux_ms + slack_ms)) ] || [ "$windows_ms" -lt $((linux_ms - early_ms)) ]; then
