@@ -12,9 +12,11 @@
 #include "core/files/LocalTimeText.h"
 #include "core/files/SafeFileWrite.h"
 #include "core/files/UserFolders.h"
+#include "core/lang/TextFill.h"
 #include "core/os/CalendarTime.h"
 #include "core/os/FileRemoval.h"
 #include "core/os/FolderEntries.h"
+#include "core/os/OsError.h"
 #include "core/os/SaveTarget.h"
 #include "core/os/SaveTemporary.h"
 
@@ -155,6 +157,11 @@ int PruneBackups(const std::string& folder, int keep, const std::string& spare) 
 BackupResult SaveBackup(const std::string& folder, const RadioImage& image, const std::string& port,
                         std::chrono::system_clock::time_point when, int keep) {
   BackupResult result;
+  // No folder is no place: a bare name would land in the working folder.
+  if (folder.empty()) {
+    result.sysError = kNoHomeFolder;
+    return result;
+  }
   const std::string base = folder + (folder.empty() || folder.back() == '/' ? "" : "/");
   // Two reads from one port within a second still keep both: the later
   // takes the next free second, so that the names keep their order.
@@ -186,6 +193,7 @@ std::string BackupFailureMessage(const BackupResult& result, Language language) 
   // The folder, not the file: the file's name was only made up, and reads
   // from several radios into one folder then meet one and the same message.
   const std::string folder = result.path.substr(0, result.path.rfind('/') + 1);
+  if (folder.empty()) return FillText(kBackupNoFolderText(language), {FileErrorText(result.sysError, language)});
   char text[1024];
   std::snprintf(text, sizeof text, kBackupFailedText(language), folder.c_str(),
                 FileErrorText(result.sysError ? result.sysError : EIO, language).c_str());

@@ -34,6 +34,8 @@ inline constexpr LangText kSaveChangesBefore{"Save changes to ", "是否保存�
 inline constexpr LangText kSaveChangesAfter{"?", " 的修改？"};
 
 // The backup folder, then the system's reason.
+// The system's reason alone, where no backup folder could be found.
+inline constexpr LangText kBackupNoFolderText{"No backup was saved: %s", "未保存备份：%s"};
 inline constexpr LangText kBackupFailedText{"No backup was saved: cannot write '%s': %s",
                                             "未保存备份：无法写入“%s”：%s"};
 

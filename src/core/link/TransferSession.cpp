@@ -85,7 +85,7 @@ TransferSessionResult RunTransferSession(const MainTransferRequest& request, con
   trace.Close();
   if (result.transfer.ok() && request.direction == Direction::Read) {
     if (hooks.onRead) hooks.onRead(image);
-    if (!steps.backupFolder.empty()) result.backup = SaveBackup(steps.backupFolder, image, steps.port);
+    if (steps.backupFolder) result.backup = SaveBackup(*steps.backupFolder, image, steps.port);
   }
   return result;
 }

@@ -32,7 +32,9 @@ struct TransferSteps {
   // One session per trace: the session closes it.
   std::shared_ptr<CWireTraceFile> trace;
   bool verify = false;       // read a successful Write back and compare
-  std::string backupFolder;  // keep a complete Read there; empty: no backup
+  // Keep a complete Read there; none: no backup. An empty folder is one
+  // that could not be found (no home known): that backup fails, and says so.
+  std::optional<std::string> backupFolder;
   std::string port;          // the port as the user named it, for the backup's name
 };
 

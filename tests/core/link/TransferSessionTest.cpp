@@ -18,7 +18,7 @@ namespace {
 
 // InASharedFolder, Shared: the program's own folders below one anyone may write.
 enum class Trace { None, InItsOwnFolder, InAMissingFolder, FailsMidway, InASharedFolder };
-enum class Backup { None, Kept, Blocked, Shared };
+enum class Backup { None, Kept, Blocked, Shared, NoHome };
 
 struct SessionCase {
   const char* name;
@@ -103,7 +103,7 @@ TEST_P(TransferSessionCase, OneRuleForEveryFailure) {
                                          c.trace == Trace::InAMissingFolder ? CWireTraceFile::Folder::MustExist
                                                                             : CWireTraceFile::Folder::MadeWhenMissing);
   steps.verify = c.verify;
-  if (c.backup != Backup::None) steps.backupFolder = backupFolder;
+  if (c.backup != Backup::None) steps.backupFolder = c.backup == Backup::NoHome ? "" : backupFolder;
   steps.port = "COM1";
 
   std::vector<std::string> passes;
@@ -171,6 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Backup::None, SessionOutcome::TraceNotCreated, "", "", "", kNotCreated},
         SessionCase{"trace_failing_midway_is_told_and_the_write_stands", false, W, "", true, false, Trace::FailsMidway,
                     Backup::None, kOk, "Write Data|Verify", "", kNotSaved, ""},
+        SessionCase{"no_home_no_backup_and_told", false, R, "", false, false, Trace::None, Backup::NoHome, kOk,
+                    "Read Data", "", "No backup was saved: no home folder is known", ""},
         SessionCase{"backup_then_trace_told_and_the_read_stands", false, R, "", false, false, Trace::FailsMidway,
                     Backup::Blocked, kOk, "Read Data", "", "No backup was saved|was not saved", ""},
         SessionCase{"shared_folders_take_no_trace_nor_backup_and_the_read_stands", false, R, "", false, false,
